@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test under the sanitizers,
+# then builds the release editor and the benchmarks.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" debug-asan
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+ctest --test-dir "$root/build/debug-asan" --output-on-failure --parallel "$(nproc)" --timeout 600
+"$root/scripts/build.sh" release
