@@ -1,10 +1,11 @@
 // Turns a resource manifest into an assembler file that embeds each file
 // with .incbin and a C++ file that registers the table with the platform.
 //
-// usage: embed_resources MANIFEST BASE_DIR SYMBOL_PREFIX OUT_ASM OUT_CPP
+// usage: embed_resources SYMBOL_PREFIX OUT_ASM OUT_CPP MANIFEST...
 //
-// Manifest lines: TYPE NAME LANGUAGE PATH (PATH relative to BASE_DIR);
-// '#' starts a comment line.
+// Manifest lines: TYPE NAME LANGUAGE PATH, the path relative to the
+// manifest's folder; '#' starts a comment line. A resource named twice, in
+// one manifest or in two, is an error.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -48,14 +49,16 @@ std::string CString(const std::string& text)
     return out + "\"";
 }
 
-bool ReadManifest(const fs::path& manifest, const fs::path& base, std::vector<Entry>& entries)
+using Seen = std::set<std::tuple<std::string, std::string, unsigned>>;
+
+bool ReadManifest(const fs::path& manifest, Seen& seen, std::vector<Entry>& entries)
 {
+    const fs::path base = manifest.parent_path();
     std::ifstream in(manifest);
     if (!in) {
         std::cerr << manifest.string() << ": cannot be read\n";
         return false;
     }
-    std::set<std::tuple<std::string, std::string, unsigned>> seen;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         std::istringstream fields(line);
@@ -117,17 +120,20 @@ void WriteTable(std::ostream& out, const std::vector<Entry>& entries, const std:
 
 int main(int argc, char** argv)
 {
-    if (argc != 6) {
-        std::cerr << "usage: embed_resources MANIFEST BASE_DIR SYMBOL_PREFIX OUT_ASM OUT_CPP\n";
+    if (argc < 5) {
+        std::cerr << "usage: embed_resources SYMBOL_PREFIX OUT_ASM OUT_CPP MANIFEST...\n";
         return 2;
     }
     std::vector<Entry> entries;
-    if (!ReadManifest(argv[1], argv[2], entries))
-        return 1;
-    std::ofstream assembly(argv[4]);
-    std::ofstream table(argv[5]);
-    WriteAssembly(assembly, entries, argv[3]);
-    WriteTable(table, entries, argv[3]);
+    Seen seen;
+    for (int i = 4; i < argc; ++i) {
+        if (!ReadManifest(fs::absolute(argv[i]), seen, entries))
+            return 1;
+    }
+    std::ofstream assembly(argv[2]);
+    std::ofstream table(argv[3]);
+    WriteAssembly(assembly, entries, argv[1]);
+    WriteTable(table, entries, argv[1]);
     if (!assembly || !table) {
         std::cerr << "embed_resources: cannot write the output\n";
         return 1;

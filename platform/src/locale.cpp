@@ -1,5 +1,5 @@
 #include <platform/locale.h>
-#include <platform/testing.h>
+#include <platform/testing/locale.h>
 
 #include <cstdlib>
 #include <cstring>

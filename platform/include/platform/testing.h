@@ -1,10 +1,4 @@
 #pragma once
-// Hooks that let tests drive the platform layer's in-memory behaviour.
-
-namespace platform::testing {
-
-// Answers the locale queries from this POSIX locale name instead of the
-// environment; nullptr returns to the environment.
-void SetUserLocale(const char* localeName);
-
-}  // namespace platform::testing
+// Hooks that let tests drive the platform layer's in-memory behaviour, one
+// header per module.
+#include <platform/testing/locale.h>
