@@ -1,4 +1,5 @@
 #pragma once
 // Hooks that let tests drive the platform layer's in-memory behaviour, one
 // header per module.
+#include <platform/testing/clock.h>
 #include <platform/testing/locale.h>

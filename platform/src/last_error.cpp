@@ -1,0 +1,9 @@
+#include <platform/kernel.h>
+
+namespace {
+thread_local DWORD tLastError = ERROR_SUCCESS;
+}
+
+DWORD GetLastError() { return tLastError; }
+
+void SetLastError(DWORD error) { tLastError = error; }
