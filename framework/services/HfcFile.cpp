@@ -1,0 +1,91 @@
+#include "framework/services/HfcFile.h"
+
+#include <sys/stat.h>
+
+CHfcFile::~CHfcFile()
+{
+    if (m_file != nullptr)
+        std::fclose(m_file);
+}
+
+const char* CHfcFile::ModeForFlags(int flags)
+{
+    // Text and binary mode are the same stream on this system; the
+    // distinction stays in the flags only.
+    switch (flags & kReadWrite) {
+    case kRead:
+        return "r";
+    case kWrite:
+        return "w";
+    case kReadWrite:
+        return "r+";
+    default:
+        return nullptr;
+    }
+}
+
+bool CHfcFile::Open(const char* path, int flags)
+{
+    CHfcFile::Close();
+    const char* mode = ModeForFlags(flags);
+    if (mode == nullptr || path == nullptr)
+        return false;
+    m_file = std::fopen(path, mode);
+    return m_file != nullptr;
+}
+
+bool CHfcFile::Close()
+{
+    if (m_file == nullptr)
+        return false;
+    std::FILE* file = m_file;
+    m_file = nullptr;
+    return std::fclose(file) == 0;
+}
+
+int CHfcFile::Read(void* buffer, int count)
+{
+    if (m_file == nullptr || count <= 0)
+        return 0;
+    return static_cast<int>(std::fread(buffer, 1, static_cast<std::size_t>(count), m_file));
+}
+
+int CHfcFile::Write(const void* buffer, int count)
+{
+    if (m_file == nullptr || count <= 0)
+        return 0;
+    return static_cast<int>(std::fwrite(buffer, 1, static_cast<std::size_t>(count), m_file));
+}
+
+bool CHfcFile::Seek(std::int32_t offset, int origin)
+{
+    if (m_file == nullptr)
+        return false;
+    const int whence = origin == kFromCurrent ? SEEK_CUR : origin == kFromEnd ? SEEK_END : SEEK_SET;
+    return std::fseek(m_file, offset, whence) == 0;
+}
+
+bool CHfcFile::GetPosition(std::int32_t& position) const
+{
+    if (m_file == nullptr)
+        return false;
+    const long offset = std::ftell(m_file);
+    if (offset < 0)
+        return false;
+    position = static_cast<std::int32_t>(static_cast<std::uint32_t>(offset));
+    return true;
+}
+
+bool CHfcFile::IsOpen() const
+{
+    return m_file != nullptr;
+}
+
+bool CHfcFile::GetFileSize(const char* path, std::uint64_t& size)
+{
+    struct stat info;
+    if (path == nullptr || ::stat(path, &info) != 0 || S_ISDIR(info.st_mode))
+        return false;
+    size = static_cast<std::uint64_t>(info.st_size);
+    return true;
+}
