@@ -31,12 +31,4 @@ std::vector<double> Growing(double low, double high, int count, double bend)
     return values;
 }
 
-std::vector<int> Quantized(const std::vector<double>& values, double unit)
-{
-    std::vector<int> out;
-    for (double v : values)
-        out.push_back(static_cast<int>(std::lround(v / unit)));
-    return out;
-}
-
 }  // namespace keywords

@@ -19,7 +19,4 @@ std::vector<int> Stepped(int start, const std::vector<StepRun>& runs);
 // A bend of ln(high / low) gives a geometric series.
 std::vector<double> Growing(double low, double high, int count, double bend);
 
-// Values rounded to whole multiples of `unit`, as integers of that unit.
-std::vector<int> Quantized(const std::vector<double>& values, double unit);
-
 }  // namespace keywords
