@@ -1,0 +1,55 @@
+#include "framework/services/QRVResource.h"
+
+#include <platform/resources.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+CQRVResource::CQRVResource() : CQRVResource(u"LocalizableStrings", u"xml") {}
+
+CQRVResource::CQRVResource(LPCWSTR name, LPCWSTR type) : m_root(LoadXmlResource(name, m_module, type)) {}
+
+CQRVResource::~CQRVResource() = default;
+
+juce::String GetLocalizedString(const CQRVResource* resource, const juce::String& key)
+{
+    const juce::XmlElement* root = resource != nullptr ? resource->GetRoot() : nullptr;
+    if (root == nullptr)
+        return {};
+    // The toolkit's own case-insensitive tag look-ups assert on a case
+    // mismatch in debug builds, so compare the names here.
+    for (const juce::XmlElement* child : root->getChildIterator()) {
+        if (child->getTagName().equalsIgnoreCase(key))
+            return child->getStringAttribute("Text");
+    }
+    return {};
+}
+
+std::unique_ptr<juce::XmlElement> LoadXmlResource(LPCWSTR name, HMODULE module, LPCWSTR type)
+{
+    int size = 0;
+    CopyResourceBytes(module, name, type, nullptr, 0, &size);
+    if (size < 1)
+        return nullptr;
+    std::vector<char> bytes(static_cast<std::size_t>(size));
+    const int copied = CopyResourceBytes(module, name, type, bytes.data(), size, nullptr);
+    // Resources carry no terminating zero: decode exactly the bytes copied.
+    return juce::XmlDocument::parse(juce::String::fromUTF8(bytes.data(), copied));
+}
+
+int CopyResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type, void* buffer, int bufferSize, int* size)
+{
+    HRSRC found = FindResourceW(module, name, type);
+    const DWORD available = found != nullptr ? SizeofResource(module, found) : 0;
+    if (size != nullptr)
+        *size = available > 0 ? static_cast<int>(available) : -1;
+    if (available == 0 || buffer == nullptr || bufferSize < 1)
+        return 0;
+    const void* bytes = LockResource(LoadResource(module, found));
+    if (bytes == nullptr)
+        return 0;
+    const int count = static_cast<int>(std::min<DWORD>(available, static_cast<DWORD>(bufferSize)));
+    std::memcpy(buffer, bytes, static_cast<std::size_t>(count));
+    return count;
+}
