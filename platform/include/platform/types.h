@@ -72,3 +72,23 @@ typedef HANDLE HGLOBAL;
 #ifndef CALLBACK
 #define CALLBACK
 #endif
+
+typedef WORD ATOM;
+VQ_DECLARE_HANDLE(HWND);
+VQ_DECLARE_HANDLE(HMENU);
+VQ_DECLARE_HANDLE(HICON);
+typedef HICON HCURSOR;
+VQ_DECLARE_HANDLE(HBRUSH);
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+typedef POINT* LPPOINT;
+
+#define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xFFFF))
+#define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xFFFF))
+#define MAKELONG(low, high) \
+    (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(low)) | (static_cast<DWORD>(static_cast<WORD>(high)) << 16)))
+#define MAKEWPARAM(low, high) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(low, high))))
+#define MAKELPARAM(low, high) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(low, high))))
