@@ -2,6 +2,8 @@
 
 #include "model/Q3917DeviceIdTable.h"
 
+#include "framework/services/EfTrace.h"
+
 namespace
 {
 // Numbered 0-7 in this order.
@@ -60,11 +62,12 @@ bool CQ3917IdConverter::FromDeviceId(DeviceParameterId& id, ParameterAddress& ad
         id.high &= 0x0F;
 
     const auto found = m_mapDeviceIds.find({id.high, id.low});
-    if (found == m_mapDeviceIds.end())
-        return false;
     // A timbre nibble on a parameter outside the timbre groups names nothing.
-    if (hasTimbre && !IsTimbreGroup(found->second.first))
+    if (found == m_mapDeviceIds.end() || (hasTimbre && !IsTimbreGroup(found->second.first)))
+    {
+        EfTrace("not found device id: %02x:%02x", id.high, id.low);
         return false;
+    }
     address = {found->second.first, found->second.second, hasTimbre ? static_cast<std::uint32_t>(nibble - 1) : 0u};
     return true;
 }

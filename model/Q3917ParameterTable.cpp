@@ -2,6 +2,13 @@
 
 #include "model/Q3917ProgramParameterRows.h"
 
+#include "framework/services/EfTrace.h"
+
+namespace
+{
+constexpr std::uint32_t kReservedGroup = 9;
+} // namespace
+
 const ParameterRow* CQ3917ParameterTable::GetRow(const ParameterAddress& address) const
 {
     if (address.index >= GetCount(address.group))
@@ -11,7 +18,8 @@ const ParameterRow* CQ3917ParameterTable::GetRow(const ParameterAddress& address
 
 std::uint32_t CQ3917ParameterTable::GetCount(std::uint32_t group) const
 {
-    if (group >= std::size(kQ3917ProgramGroups))
-        return 0;
-    return static_cast<std::uint32_t>(kQ3917ProgramGroups[group].size());
+    if (group < std::size(kQ3917ProgramGroups))
+        return static_cast<std::uint32_t>(kQ3917ProgramGroups[group].size());
+    EfTrace(group == kReservedGroup ? "now under construction..." : "unknow parameter group...");
+    return 0;
 }

@@ -1,10 +1,14 @@
 #include "model/Q3917IdConverter.h"
 #include "model/Q3917ParameterTable.h"
 
+#include "trace_capture.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <set>
+#include <string>
+#include <vector>
 
 static std::ostream& operator<<(std::ostream& out, const ParameterAddress& a)
 {
@@ -102,6 +106,7 @@ TEST(IdConverter, ToDeviceIdSamples)
 TEST(IdConverter, FromDeviceIdSamples)
 {
     const CQ3917IdConverter converter;
+    const TraceCapture capture;
     struct Case
     {
         DeviceParameterId id;
@@ -133,6 +138,9 @@ TEST(IdConverter, FromDeviceIdSamples)
         EXPECT_EQ(id.low, c.idAfter.low);
         EXPECT_EQ(address, (c.ok ? c.address : ParameterAddress{99, 99, 99}));
     }
+    const std::vector<std::string> traced = {
+        "not found device id: 31:32", "not found device id: 00:7f", "not found device id: 00:05"};
+    EXPECT_EQ(TraceCapture::Lines(), traced);
 }
 
 TEST(IdConverter, SpecialListInOrder)

@@ -1,6 +1,8 @@
 #include "model/Q3917FxParameterTable.h"
 #include "model/Q3917ParameterTable.h"
 
+#include "trace_capture.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -68,6 +70,13 @@ TEST(ProgramParameterTable, GroupCountsAndTotals)
     };
     for (const auto& [group, count] : counts)
         EXPECT_EQ(table.GetCount(group), count) << "group " << group;
+    {
+        const TraceCapture capture;
+        EXPECT_EQ(table.GetRow({9, 0, 0}), nullptr);
+        EXPECT_EQ(table.GetRow({10, 0, 0}), nullptr);
+        const std::vector<std::string> traced = {"now under construction...", "unknow parameter group..."};
+        EXPECT_EQ(TraceCapture::Lines(), traced);
+    }
 
     int rows = 0, parameters = 0, flagged = 0, supportedRows = 0;
     for (const Row& r : AllProgramRows())
