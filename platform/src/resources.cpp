@@ -44,18 +44,21 @@ bool SameName(const char* a, const std::string& b)
 }
 
 // A name given as a number is matched against "#<number>".
+std::string NumberedName(const void* name)
+{
+    std::string text(1, '#');
+    text += std::to_string(reinterpret_cast<ULONG_PTR>(name));
+    return text;
+}
+
 std::string NameFromA(LPCSTR name)
 {
-    if (IS_INTRESOURCE(name))
-        return "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name));
-    return name;
+    return IS_INTRESOURCE(name) ? NumberedName(name) : std::string(name);
 }
 
 std::string NameFromW(LPCWSTR name)
 {
-    if (IS_INTRESOURCE(name))
-        return "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name));
-    return platform::Utf16ToUtf8(name);
+    return IS_INTRESOURCE(name) ? NumberedName(name) : platform::Utf16ToUtf8(name);
 }
 
 // Lower is better: the user's own language, then the same language of
