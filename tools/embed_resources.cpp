@@ -1,11 +1,12 @@
 // Turns a resource manifest into an assembler file that embeds each file
 // with .incbin and a C++ file that registers the table with the platform.
 //
-// usage: embed_resources SYMBOL_PREFIX OUT_ASM OUT_CPP MANIFEST...
+// usage: embed_resources SYMBOL_PREFIX OUT_ASM OUT_CPP [--generated=DIR] MANIFEST...
 //
 // Manifest lines: TYPE NAME LANGUAGE PATH, the path relative to the
-// manifest's folder; '#' starts a comment line. A resource named twice, in
-// one manifest or in two, is an error.
+// manifest's folder, or to DIR when it starts with "@generated/" (files made
+// by the build rather than kept in the source tree); '#' starts a comment
+// line. A resource named twice, in one manifest or in two, is an error.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -51,7 +52,10 @@ std::string CString(const std::string& text)
 
 using Seen = std::set<std::tuple<std::string, std::string, unsigned>>;
 
-bool ReadManifest(const fs::path& manifest, Seen& seen, std::vector<Entry>& entries)
+const std::string kGeneratedPrefix = "@generated/";
+const std::string kGeneratedOption = "--generated=";
+
+bool ReadManifest(const fs::path& manifest, const fs::path& generated, Seen& seen, std::vector<Entry>& entries)
 {
     const fs::path base = manifest.parent_path();
     std::ifstream in(manifest);
@@ -71,7 +75,15 @@ bool ReadManifest(const fs::path& manifest, Seen& seen, std::vector<Entry>& entr
             std::cerr << manifest.string() << ":" << number << ": expected TYPE NAME LANGUAGE PATH\n";
             return false;
         }
-        entry.path = fs::absolute(base / path);
+        if (path.starts_with(kGeneratedPrefix)) {
+            if (generated.empty()) {
+                std::cerr << manifest.string() << ":" << number << ": " << path << " needs " << kGeneratedOption << "DIR\n";
+                return false;
+            }
+            entry.path = fs::absolute(generated / path.substr(kGeneratedPrefix.size()));
+        } else {
+            entry.path = fs::absolute(base / path);
+        }
         std::error_code error;
         entry.size = fs::file_size(entry.path, error);
         if (error || entry.size > 0xFFFFFFFFu) {
@@ -121,13 +133,19 @@ void WriteTable(std::ostream& out, const std::vector<Entry>& entries, const std:
 int main(int argc, char** argv)
 {
     if (argc < 5) {
-        std::cerr << "usage: embed_resources SYMBOL_PREFIX OUT_ASM OUT_CPP MANIFEST...\n";
+        std::cerr << "usage: embed_resources SYMBOL_PREFIX OUT_ASM OUT_CPP [--generated=DIR] MANIFEST...\n";
         return 2;
     }
     std::vector<Entry> entries;
     Seen seen;
+    fs::path generated;
     for (int i = 4; i < argc; ++i) {
-        if (!ReadManifest(fs::absolute(argv[i]), seen, entries))
+        const std::string argument = argv[i];
+        if (argument.starts_with(kGeneratedOption)) {
+            generated = fs::absolute(argument.substr(kGeneratedOption.size()));
+            continue;
+        }
+        if (!ReadManifest(fs::absolute(argument), generated, seen, entries))
             return 1;
     }
     std::ofstream assembly(argv[2]);

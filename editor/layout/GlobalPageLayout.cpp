@@ -1,0 +1,10 @@
+#include "editor/layout/Layouts.h"
+
+namespace layout {
+
+Window GlobalPageLayout()
+{
+    return {"GlobalPage", "BG_GlobalEditFav", 982, 630, 28, 133, {}};
+}
+
+}  // namespace layout

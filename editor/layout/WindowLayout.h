@@ -1,0 +1,63 @@
+#pragma once
+// Where every skinned window puts its controls: position, size, kind, skin
+// and bound parameter. The windows build their controls from these tables
+// and the skin generator prints captions and panels from them, so the art
+// and the windows cannot drift apart.
+#include <span>
+#include <string_view>
+
+namespace layout {
+
+enum class Kind {
+    Button,
+    Switch,
+    Led,
+    AnalogLed,
+    BitmapList,
+    Knob,
+    Fader,
+    ValueBar,
+    EditText,
+    StaticText,
+    List,
+    TabStrip,
+    PageButton,
+    EqGraph,
+    FilterGraph,
+    EnvelopeGraph,
+    LfoGraph,
+    DropArea,
+};
+
+// A program or global parameter by table group and row; group -1 binds none.
+struct Parameter
+{
+    int group = -1;
+    int index = -1;
+};
+
+struct Control
+{
+    int id;
+    Kind kind;
+    int x, y, w, h;       // in the layer, which may sit inside its background
+    const char* skin;     // strip, thumb or font; nullptr when drawn in code
+    int frames;           // frames of a bitmap list or analog LED, else 0
+    Parameter parameter;
+    const char* name;     // the parameter's table name, or the control's role
+    const char* caption;  // printed on the background beside it; "" for none
+};
+
+struct Window
+{
+    const char* name;
+    const char* background;  // theme 0 name; the others append the theme word
+    int width, height;       // of the background bitmap
+    int originX, originY;    // where the layer's (0,0) lies on the background
+    std::span<const Control> controls;
+};
+
+std::span<const Window> Windows();
+const Window* FindWindow(std::string_view name);
+
+}  // namespace layout

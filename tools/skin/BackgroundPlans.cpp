@@ -1,0 +1,87 @@
+#include "BackgroundPlans.h"
+
+namespace skin {
+namespace {
+
+const std::vector<BackgroundPlan>& Plans()
+{
+    static const std::vector<BackgroundPlan> kPlans = {
+        {"BG_PageSelect", {}, {}, {}},
+        {"BG_ProgramListFav",
+         {},
+         {{19, 51, 114, 29}, {576, 33, 382, 69}, {576, 104, 382, 23}, {19, 127, 944, 489}},
+         {{580, 22, "FAVORITE", 1}, {23, 40, "SELECTED PROGRAM", 1}}},
+        {"BG_GlobalEditFav",
+         {},
+         {{27, 114, 400, 20}, {24, 129, 950, 498}},
+         {{24, 64, "GLOBAL DATA", 2}}},
+        {"BG_ProgramEdit",
+         {{{16, 6, 214, 29}, ""},
+          {{16, 48, 328, 70}, "VOICE"},
+          {{362, 60, 216, 56}, "KEY / SCALE"},
+          {{4, 128, 291, 180}, ""},
+          {{297, 128, 292, 180}, ""},
+          {{4, 305, 364, 96}, ""},
+          {{372, 305, 210, 96}, "SHORT RIBBON"},
+          {{4, 404, 180, 66}, ""},
+          {{188, 404, 150, 66}, ""},
+          {{341, 404, 241, 66}, ""}},
+         {{24, 180, 266, 124}, {317, 180, 264, 124}},
+         {}},
+        {"BG_SynthEdit",
+         {{{14, 56, 144, 144}, "OSC 1"},
+          {{14, 245, 144, 130}, "OSC 2"},
+          {{166, 56, 40, 210}, "MIX"},
+          {{238, 56, 246, 210}, "FILTER"},
+          {{166, 272, 128, 100}, "ROUTING"},
+          {{296, 272, 210, 100}, "FILTER EG"},
+          {{546, 56, 226, 105}, "AMP / DRIVE"},
+          {{546, 165, 226, 92}, "AMP EG"},
+          {{546, 272, 226, 100}, "ASSIGNABLE EG"},
+          {{14, 392, 140, 96}, "VOICE"},
+          {{14, 502, 140, 96}, "PITCH"},
+          {{180, 392, 316, 96}, "LFO 1"},
+          {{180, 502, 316, 96}, "LFO 2"},
+          {{580, 392, 198, 198}, "VIRTUAL PATCH"}},
+         {},
+         {}},
+        {"BG_TimbreEqEdit", {{{12, 56, 318, 96}, "EQ"}}, {{19, 71, 181, 70}}, {}},
+        {"BG_ArpEdit",
+         {{{22, 56, 156, 98}, ""}, {{196, 56, 118, 90}, ""}, {{46, 168, 280, 42}, "STEPS"}},
+         {},
+         {{20, 14, "ARPEGGIATOR", 2}}},
+        {"BG_VocoderEdit",
+         {{{84, 62, 292, 36}, "SOURCES"},
+          {{20, 62, 40, 130}, "TIMBRE"},
+          {{84, 104, 100, 100}, "GATE / HPF"},
+          {{212, 104, 52, 100}, "FORMANT"},
+          {{272, 104, 100, 100}, "FILTER"},
+          {{406, 62, 44, 130}, "OUT"},
+          {{470, 62, 210, 130}, "FORMANT HOLD"},
+          {{66, 226, 604, 176}, "BANDS"}},
+         {{477, 84, 196, 100}},
+         {{20, 14, "VOCODER", 2}}},
+        {"BG_MasterFXEdit",
+         {},
+         {{22, 61, 584, 214}, {22, 283, 584, 214}},
+         {{20, 14, "MASTER EFFECT", 2}}},
+        {"BG_StatusLog", {}, {{15, 61, 560, 97}}, {{19, 44, "LOG", 2}}},
+        {"BG_MidiMonitor", {}, {{19, 84, 572, 17}, {19, 129, 572, 17}}, {{19, 44, "MIDI MONITOR", 2}}},
+        {"BG_VersionInfo", {}, {{26, 224, 98, 17}}, {{30, 40, "VQ-700Z", 4}, {30, 84, "Sound Editor", 2}}},
+    };
+    return kPlans;
+}
+
+}  // namespace
+
+const BackgroundPlan& PlanOf(std::string_view background)
+{
+    static const BackgroundPlan kEmpty{"", {}, {}, {}};
+    for (const BackgroundPlan& plan : Plans()) {
+        if (background == plan.background)
+            return plan;
+    }
+    return kEmpty;
+}
+
+}  // namespace skin

@@ -1,0 +1,233 @@
+#include "Backgrounds.h"
+
+#include "BackgroundPlans.h"
+#include "Displays.h"
+#include "PixelFont.h"
+#include "editor/layout/WindowLayout.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace skin {
+namespace {
+
+using layout::Kind;
+
+bool Overlaps(const Rect& a, const Rect& b)
+{
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+bool Inside(const Rect& r, int width, int height)
+{
+    return r.x >= 1 && r.y >= 1 && r.x + r.w <= width - 1 && r.y + r.h <= height - 1;
+}
+
+Rect Grow(const Rect& r, int by)
+{
+    return {r.x - by, r.y - by, r.w + 2 * by, r.h + 2 * by};
+}
+
+// Controls whose text or strip needs a dark panel under it.
+bool WantsLcd(Kind kind)
+{
+    switch (kind) {
+    case Kind::EditText:
+    case Kind::StaticText:
+    case Kind::BitmapList:
+    case Kind::ValueBar:
+    case Kind::List:
+    case Kind::TabStrip:
+    case Kind::EqGraph:
+    case Kind::FilterGraph:
+    case Kind::EnvelopeGraph:
+    case Kind::LfoGraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct Placed
+{
+    layout::Control control;
+    Rect rect;  // in background coordinates
+};
+
+std::vector<Placed> ControlsOn(const char* background)
+{
+    std::vector<Placed> placed;
+    for (const layout::Window& window : layout::Windows()) {
+        if (std::string_view(window.background) != background)
+            continue;
+        for (const layout::Control& c : window.controls)
+            placed.push_back({c, {window.originX + c.x, window.originY + c.y, c.w, c.h}});
+    }
+    return placed;
+}
+
+void Chrome(const Canvas& canvas, const Theme& theme)
+{
+    const int w = canvas.Width();
+    const int h = canvas.Height();
+    canvas.FillRect(0, 0, w, h, theme.chrome);
+    // a faint brushed texture, fixed so every run gives the same pixels
+    for (int y = 0; y < h; y += 2)
+        canvas.FillRect(0, y, w, 1, Mix(theme.chrome, theme.chromeLight, 0.06 + 0.04 * ((y * 7919) % 5) / 4.0));
+    canvas.FillRect(0, 0, w, 1, theme.chromeLight);
+    canvas.FillRect(0, 0, 1, h, theme.chromeLight);
+    canvas.FillRect(0, h - 1, w, 1, theme.chromeDark);
+    canvas.FillRect(w - 1, 0, 1, h, theme.chromeDark);
+}
+
+void SectionFrame(const Canvas& canvas, const Section& section, const Theme& theme)
+{
+    const Rect& r = section.area;
+    canvas.FillRect(r.x, r.y, r.w, r.h, Mix(theme.chrome, theme.chromeDark, 0.18));
+    canvas.FrameRect(r.x, r.y, r.w, r.h, theme.chromeDark);
+    canvas.FillRect(r.x + 1, r.y + r.h - 1, r.w - 1, 1, theme.chromeLight);
+    canvas.FillRect(r.x + r.w - 1, r.y + 1, 1, r.h - 1, theme.chromeLight);
+    if (*section.title) {
+        const int tw = TextWidth(section.title);
+        canvas.FillRect(r.x + 4, r.y - 4, tw + 6, 9, Mix(theme.chrome, theme.chromeDark, 0.18));
+        canvas.Text(r.x + 7, r.y - 3, section.title, theme.title);
+    }
+}
+
+// Frames first and fills after, so that touching panels merge into one
+// flat area and nothing is drawn inside a flat panel.
+void LcdPanels(const Canvas& canvas, const std::vector<Rect>& panels)
+{
+    for (const Rect& r : panels)
+        canvas.FillRect(r.x - 1, r.y - 1, r.w + 2, r.h + 2, kLcdFrame);
+    for (const Rect& r : panels)
+        canvas.FillRect(r.x, r.y, r.w, r.h, kLcd);
+}
+
+void Plate(const Canvas& canvas, const Rect& r, const char* title, const Theme& theme)
+{
+    canvas.FillRect(r.x, r.y, r.w, r.h, theme.chromeDark);
+    canvas.FillRect(r.x, r.y, r.w, 1, Mix(theme.chromeDark, theme.chromeLight, 0.5));
+    canvas.Text(r.x + 4, r.y + (r.h - 7) / 2, title, theme.title);
+}
+
+// Tries above, left, right and below the control, taking the first spot
+// clear of every control and caption already placed.
+class CaptionPlacer
+{
+public:
+    CaptionPlacer(const Canvas& canvas, const std::vector<Placed>& controls, const std::vector<Rect>& flat)
+        : canvas_(canvas)
+    {
+        for (const Placed& p : controls)
+            taken_.push_back(Grow(p.rect, WantsLcd(p.control.kind) ? 3 : 1));
+        for (const Rect& r : flat)
+            taken_.push_back(Grow(r, 2));
+    }
+
+    void Place(const Placed& p, Argb colour)
+    {
+        const std::string text = p.control.caption;
+        const Rect& r = p.rect;
+        const int tw = TextWidth(text.c_str());
+        const int gap = WantsLcd(p.control.kind) ? 6 : 3;
+        std::vector<Rect> spots;
+        if (p.control.kind == Kind::Knob) {
+            spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + 2, tw, 7});
+        } else if (p.control.kind == Kind::Led) {
+            spots.push_back({r.x + 12, r.y + (r.h - 7) / 2, tw, 7});
+        }
+        spots.push_back({r.x, r.y - gap - 7, tw, 7});
+        spots.push_back({r.x + (r.w - tw) / 2, r.y - gap - 7, tw, 7});
+        spots.push_back({r.x - gap - tw - 1, r.y + (r.h - 7) / 2, tw, 7});
+        spots.push_back({r.x + r.w + gap + 1, r.y + (r.h - 7) / 2, tw, 7});
+        spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + gap, tw, 7});
+        for (const Rect& spot : spots) {
+            if (!Inside(spot, canvas_.Width(), canvas_.Height()) || Collides(spot))
+                continue;
+            canvas_.Text(spot.x, spot.y, text, colour);
+            taken_.push_back(Grow(spot, 1));
+            return;
+        }
+        unplaced_.push_back(text);
+    }
+
+    const std::vector<std::string>& Unplaced() const { return unplaced_; }
+
+private:
+    bool Collides(const Rect& spot) const
+    {
+        return std::any_of(taken_.begin(), taken_.end(), [&](const Rect& t) { return Overlaps(spot, t); });
+    }
+
+    const Canvas& canvas_;
+    std::vector<Rect> taken_;
+    std::vector<std::string> unplaced_;
+};
+
+void Decorate(const Canvas& canvas, const Placed& p, const Theme& theme)
+{
+    const Rect& r = p.rect;
+    switch (p.control.kind) {
+    case Kind::Knob:  // a shadow ring so the knob sits in the panel
+        cairo_arc(canvas.Cr(), r.x + r.w / 2.0, r.y + r.h / 2.0, r.w / 2.0 + 1.5, 0, 6.2832);
+        canvas.SetColour(Mix(theme.chromeDark, 0xFF000000, 0.3));
+        cairo_fill(canvas.Cr());
+        break;
+    case Kind::Fader:  // the fader draws no track of its own
+        canvas.FillRect(r.x + 9, r.y + 5, 4, r.h - 10, 0xFF000000);
+        canvas.FillRect(r.x + 10, r.y + 6, 2, r.h - 12, 0xFF3A3D44);
+        for (int tick = 0; tick <= 8; ++tick)
+            canvas.FillRect(r.x + 2, r.y + 6 + tick * (r.h - 12) / 8, 4, 1, theme.chromeDark);
+        break;
+    case Kind::AnalogLed:
+        canvas.FillRect(r.x - 2, r.y - 2, r.w + 4, r.h + 4, theme.chromeDark);
+        break;
+    case Kind::DropArea:
+        if (*p.control.caption)
+            Plate(canvas, r, p.control.caption, theme);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> DrawBackground(const Canvas& canvas, const char* baseName, const Theme& theme)
+{
+    const BackgroundPlan& plan = PlanOf(baseName);
+    const std::vector<Placed> controls = ControlsOn(baseName);
+
+    Chrome(canvas, theme);
+    for (const Section& section : plan.sections)
+        SectionFrame(canvas, section, theme);
+
+    std::vector<Rect> panels;
+    for (const Placed& p : controls) {
+        if (WantsLcd(p.control.kind))
+            panels.push_back(Grow(p.rect, 2));
+    }
+    panels.insert(panels.end(), plan.lcdPanels.begin(), plan.lcdPanels.end());
+    LcdPanels(canvas, panels);
+
+    for (const Placed& p : controls)
+        Decorate(canvas, p, theme);
+    for (const FreeText& text : plan.texts)
+        canvas.Text(text.x, text.y, text.text, theme.title, 6, text.scale);
+    if (std::string_view(baseName) == "BG_VersionInfo") {
+        const Canvas logo(170, 30);
+        DrawLogo(logo, theme.label);
+        canvas.Paint(logo, 86, 150);
+    }
+
+    CaptionPlacer captions(canvas, controls, plan.lcdPanels);
+    for (const Placed& p : controls) {
+        if (*p.control.caption && p.control.kind != Kind::DropArea)
+            captions.Place(p, theme.label);
+    }
+    return captions.Unplaced();
+}
+
+}  // namespace skin
