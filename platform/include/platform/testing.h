@@ -3,3 +3,4 @@
 // header per module.
 #include <platform/testing/clock.h>
 #include <platform/testing/locale.h>
+#include <platform/testing/midi.h>

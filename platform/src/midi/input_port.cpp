@@ -1,0 +1,154 @@
+#include "input_port.h"
+
+#include "delivery.h"
+#include "headers.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform::midi {
+
+InputPort::InputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread)
+    : backend_(std::move(backend)), index_(index), callbackThread_(callbackThread)
+{
+}
+
+InputPort::~InputPort() = default;
+
+MMRESULT InputPort::Open()
+{
+    return backend_->OpenInput(index_, *this, connection_);
+}
+
+MMRESULT InputPort::PrepareHeader(MIDIHDR* header, UINT headerSize)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return closed_ ? MMSYSERR_INVALHANDLE : midi::PrepareHeader(header, headerSize);
+}
+
+MMRESULT InputPort::UnprepareHeader(MIDIHDR* header, UINT headerSize)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return closed_ ? MMSYSERR_INVALHANDLE : midi::UnprepareHeader(header, headerSize);
+}
+
+MMRESULT InputPort::AddBuffer(MIDIHDR* header, UINT headerSize)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (closed_)
+        return MMSYSERR_INVALHANDLE;
+    if (const MMRESULT refused = QueueHeader(header, headerSize))
+        return refused;
+    header->dwBytesRecorded = 0;
+    buffers_.push_back(header);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT InputPort::Start()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (closed_)
+        return MMSYSERR_INVALHANDLE;
+    started_ = true;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT InputPort::Stop()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (closed_)
+        return MMSYSERR_INVALHANDLE;
+    started_ = false;
+    parser_.Reset();
+    ReturnPartialBuffer();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT InputPort::Reset()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (closed_)
+        return MMSYSERR_INVALHANDLE;
+    started_ = false;
+    parser_.Reset();
+    while (!buffers_.empty())
+        ReturnFrontBuffer();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT InputPort::Close()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (closed_)
+            return MMSYSERR_INVALHANDLE;
+        if (!buffers_.empty())
+            return MIDIERR_STILLPLAYING;
+        closed_ = true;
+    }
+    // Outside the lock: a delivery in progress may be waiting for it.
+    connection_.reset();
+    return MMSYSERR_NOERROR;
+}
+
+void InputPort::Receive(const BYTE* data, std::size_t size)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (closed_ || !started_)
+        return;
+    parser_.Feed(data, size, *this);
+}
+
+void InputPort::ReturnBuffer()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!closed_ && started_)
+        ReturnPartialBuffer();
+}
+
+void InputPort::ShortMessage(DWORD packed)
+{
+    Post(MM_MIM_DATA, static_cast<LPARAM>(packed));
+}
+
+void InputPort::SysExBytes(const BYTE* data, std::size_t size)
+{
+    // Bytes that find no buffer are lost, as with a driver that has none.
+    while (size > 0 && !buffers_.empty()) {
+        MIDIHDR* header = buffers_.front();
+        const std::size_t room = header->dwBufferLength - header->dwBytesRecorded;
+        const std::size_t taken = std::min(room, size);
+        std::memcpy(header->lpData + header->dwBytesRecorded, data, taken);
+        header->dwBytesRecorded += static_cast<DWORD>(taken);
+        data += taken;
+        size -= taken;
+        if (header->dwBytesRecorded == header->dwBufferLength)
+            ReturnFrontBuffer();
+    }
+}
+
+void InputPort::SysExEnded()
+{
+    ReturnPartialBuffer();
+}
+
+void InputPort::ReturnPartialBuffer()
+{
+    if (!buffers_.empty() && buffers_.front()->dwBytesRecorded > 0)
+        ReturnFrontBuffer();
+}
+
+void InputPort::ReturnFrontBuffer()
+{
+    MIDIHDR* header = buffers_.front();
+    buffers_.pop_front();
+    MarkHeaderDone(header);
+    Post(MM_MIM_LONGDATA, reinterpret_cast<LPARAM>(header));
+}
+
+void InputPort::Post(UINT message, LPARAM lParam)
+{
+    PostToCallbackThread(callbackThread_, message, reinterpret_cast<WPARAM>(this), lParam);
+}
+
+}  // namespace platform::midi

@@ -1,0 +1,181 @@
+#include "virtual_backend.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace platform::midi {
+
+class VirtualBackend::Output final : public OutputConnection {
+public:
+    Output(VirtualBackend& backend, UINT index) : backend_(backend), index_(index) {}
+
+    MMRESULT Admit() override
+    {
+        std::lock_guard<std::mutex> lock(backend_.mutex_);
+        return backend_.OutAt(index_).sendResult;
+    }
+
+    MMRESULT Write(const BYTE* data, std::size_t size) override
+    {
+        testing::VirtualMidiReceiver receiver;
+        {
+            std::lock_guard<std::mutex> lock(backend_.mutex_);
+            receiver = backend_.OutAt(index_).receiver;
+        }
+        if (receiver)
+            receiver(data, size);
+        return MMSYSERR_NOERROR;
+    }
+
+private:
+    VirtualBackend& backend_;
+    const UINT index_;
+};
+
+VirtualBackend::VirtualBackend() : thread_([this] { DeliveryLoop(); }) {}
+
+VirtualBackend::~VirtualBackend()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+UINT VirtualBackend::Count(Direction direction)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<UINT>(direction == Direction::In ? inputs_.size() : outputs_.size());
+}
+
+bool VirtualBackend::Info(Direction direction, UINT index, PortInfo& info)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    const bool in = direction == Direction::In;
+    if (index >= (in ? inputs_.size() : outputs_.size()))
+        return false;
+    const testing::VirtualMidiPort& port = in ? inputs_[index].port : outputs_[index].port;
+    info = PortInfo{port.name, port.manufacturerId, port.productId, port.idsKnown};
+    return true;
+}
+
+MMRESULT VirtualBackend::OpenInput(UINT index, InputSink& sink, std::unique_ptr<InputConnection>& connection)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (index >= inputs_.size())
+        return MMSYSERR_BADDEVICEID;
+    InPort& port = inputs_[index];
+    if (port.openResult != MMSYSERR_NOERROR)
+        return port.openResult;
+    connection = std::make_unique<SlotConnection>(port.slot, sink);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualBackend::OpenOutput(UINT index, std::unique_ptr<OutputConnection>& connection)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (index >= outputs_.size())
+        return MMSYSERR_BADDEVICEID;
+    if (outputs_[index].openResult != MMSYSERR_NOERROR)
+        return outputs_[index].openResult;
+    connection = std::make_unique<Output>(*this, index);
+    return MMSYSERR_NOERROR;
+}
+
+UINT VirtualBackend::AddInput(const testing::VirtualMidiPort& port)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    inputs_.emplace_back().port = port;
+    return static_cast<UINT>(inputs_.size() - 1);
+}
+
+UINT VirtualBackend::AddOutput(const testing::VirtualMidiPort& port, testing::VirtualMidiReceiver receiver)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    outputs_.push_back(OutPort{port, std::move(receiver)});
+    return static_cast<UINT>(outputs_.size() - 1);
+}
+
+void VirtualBackend::Send(UINT index, std::vector<BYTE> bytes)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const std::size_t fragmentSize = InAt(index).fragmentSize;
+        chunks_.push_back(Chunk{index, std::move(bytes), fragmentSize});
+    }
+    changed_.notify_all();
+}
+
+void VirtualBackend::SetFragmentSize(UINT index, std::size_t maxBytes)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    InAt(index).fragmentSize = maxBytes;
+}
+
+void VirtualBackend::WaitDelivered()
+{
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [this] { return chunks_.empty() && !delivering_; });
+}
+
+void VirtualBackend::SetOpenResult(Direction direction, UINT index, MMRESULT result)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (direction == Direction::In)
+        InAt(index).openResult = result;
+    else
+        OutAt(index).openResult = result;
+}
+
+void VirtualBackend::SetSendResult(UINT index, MMRESULT result)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    OutAt(index).sendResult = result;
+}
+
+void VirtualBackend::DeliveryLoop()
+{
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stopping_ || !chunks_.empty(); });
+        if (stopping_)
+            return;
+        const Chunk chunk = std::move(chunks_.front());
+        chunks_.pop_front();
+        SinkSlot& slot = inputs_[chunk.index].slot;
+        delivering_ = true;
+        lock.unlock();
+        if (chunk.fragmentSize == 0) {
+            slot.Deliver(chunk.bytes.data(), chunk.bytes.size());
+        } else {
+            for (std::size_t at = 0; at < chunk.bytes.size(); at += chunk.fragmentSize)
+                slot.Deliver(chunk.bytes.data() + at, std::min(chunk.fragmentSize, chunk.bytes.size() - at), true);
+        }
+        lock.lock();
+        delivering_ = false;
+        changed_.notify_all();
+    }
+}
+
+VirtualBackend::InPort& VirtualBackend::InAt(UINT index)
+{
+    if (index >= inputs_.size())
+        throw std::out_of_range("no such virtual MIDI IN port");
+    return inputs_[index];
+}
+
+VirtualBackend::OutPort& VirtualBackend::OutAt(UINT index)
+{
+    if (index >= outputs_.size())
+        throw std::out_of_range("no such virtual MIDI OUT port");
+    return outputs_[index];
+}
+
+std::shared_ptr<Backend> MakeVirtualBackend()
+{
+    return std::make_shared<VirtualBackend>();
+}
+
+}  // namespace platform::midi

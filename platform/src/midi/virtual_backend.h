@@ -1,0 +1,69 @@
+#pragma once
+// In-process ports for tests: a test device receives what the program sends
+// and sends bytes back, delivered from a thread of the backend.
+#include "backend.h"
+#include "sink_slot.h"
+
+#include <platform/testing/midi.h>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace platform::midi {
+
+class VirtualBackend final : public Backend {
+public:
+    VirtualBackend();
+    ~VirtualBackend() override;
+
+    UINT Count(Direction direction) override;
+    bool Info(Direction direction, UINT index, PortInfo& info) override;
+    MMRESULT OpenInput(UINT index, InputSink& sink, std::unique_ptr<InputConnection>& connection) override;
+    MMRESULT OpenOutput(UINT index, std::unique_ptr<OutputConnection>& connection) override;
+
+    UINT AddInput(const testing::VirtualMidiPort& port);
+    UINT AddOutput(const testing::VirtualMidiPort& port, testing::VirtualMidiReceiver receiver);
+    void Send(UINT index, std::vector<BYTE> bytes);
+    void SetFragmentSize(UINT index, std::size_t maxBytes);
+    void WaitDelivered();
+    void SetOpenResult(Direction direction, UINT index, MMRESULT result);
+    void SetSendResult(UINT index, MMRESULT result);
+
+private:
+    class Output;
+    struct InPort {
+        testing::VirtualMidiPort port;
+        MMRESULT openResult = MMSYSERR_NOERROR;
+        std::size_t fragmentSize = 0;
+        SinkSlot slot;
+    };
+    struct OutPort {
+        testing::VirtualMidiPort port;
+        testing::VirtualMidiReceiver receiver;
+        MMRESULT openResult = MMSYSERR_NOERROR;
+        MMRESULT sendResult = MMSYSERR_NOERROR;
+    };
+    struct Chunk {
+        UINT index;
+        std::vector<BYTE> bytes;
+        std::size_t fragmentSize;
+    };
+
+    void DeliveryLoop();
+    InPort& InAt(UINT index);  // with mutex_ held; throws for a bad index
+    OutPort& OutAt(UINT index);
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<InPort> inputs_;  // a deque keeps references valid as ports are added
+    std::deque<OutPort> outputs_;
+    std::deque<Chunk> chunks_;
+    bool delivering_ = false;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+}  // namespace platform::midi
