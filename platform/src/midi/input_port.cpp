@@ -1,7 +1,6 @@
 #include "input_port.h"
 
 #include "delivery.h"
-#include "headers.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +8,7 @@
 namespace platform::midi {
 
 InputPort::InputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread)
-    : backend_(std::move(backend)), index_(index), callbackThread_(callbackThread)
+    : PortBase(std::move(backend), index, callbackThread)
 {
 }
 
@@ -20,60 +19,44 @@ MMRESULT InputPort::Open()
     return backend_->OpenInput(index_, *this, connection_);
 }
 
-MMRESULT InputPort::PrepareHeader(MIDIHDR* header, UINT headerSize)
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_ ? MMSYSERR_INVALHANDLE : midi::PrepareHeader(header, headerSize);
-}
-
-MMRESULT InputPort::UnprepareHeader(MIDIHDR* header, UINT headerSize)
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_ ? MMSYSERR_INVALHANDLE : midi::UnprepareHeader(header, headerSize);
-}
-
 MMRESULT InputPort::AddBuffer(MIDIHDR* header, UINT headerSize)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (closed_)
-        return MMSYSERR_INVALHANDLE;
-    if (const MMRESULT refused = QueueHeader(header, headerSize))
-        return refused;
-    header->dwBytesRecorded = 0;
-    buffers_.push_back(header);
-    return MMSYSERR_NOERROR;
+    return WhileOpen([&] {
+        if (const MMRESULT refused = QueueHeader(header, headerSize))
+            return refused;
+        header->dwBytesRecorded = 0;
+        buffers_.push_back(header);
+        return MMRESULT{MMSYSERR_NOERROR};
+    });
 }
 
 MMRESULT InputPort::Start()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (closed_)
-        return MMSYSERR_INVALHANDLE;
-    started_ = true;
-    return MMSYSERR_NOERROR;
+    return WhileOpen([&] {
+        started_ = true;
+        return MMRESULT{MMSYSERR_NOERROR};
+    });
 }
 
 MMRESULT InputPort::Stop()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (closed_)
-        return MMSYSERR_INVALHANDLE;
-    started_ = false;
-    parser_.Reset();
-    ReturnPartialBuffer();
-    return MMSYSERR_NOERROR;
+    return WhileOpen([&] {
+        started_ = false;
+        parser_.Reset();
+        ReturnPartialBuffer();
+        return MMRESULT{MMSYSERR_NOERROR};
+    });
 }
 
 MMRESULT InputPort::Reset()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (closed_)
-        return MMSYSERR_INVALHANDLE;
-    started_ = false;
-    parser_.Reset();
-    while (!buffers_.empty())
-        ReturnFrontBuffer();
-    return MMSYSERR_NOERROR;
+    return WhileOpen([&] {
+        started_ = false;
+        parser_.Reset();
+        while (!buffers_.empty())
+            ReturnFrontBuffer();
+        return MMRESULT{MMSYSERR_NOERROR};
+    });
 }
 
 MMRESULT InputPort::Close()

@@ -1,16 +1,15 @@
 #pragma once
 // An open MIDI input port: the queue of long-message buffers, the parsing of
 // the backend's byte stream, and the messages posted to the callback thread.
-#include "backend.h"
+#include "port_base.h"
 #include "stream_parser.h"
 
 #include <deque>
 #include <memory>
-#include <mutex>
 
 namespace platform::midi {
 
-class InputPort final : private InputSink, private StreamEvents {
+class InputPort final : public PortBase, private InputSink, private StreamEvents {
 public:
     InputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread);
     ~InputPort() override;
@@ -18,17 +17,11 @@ public:
     InputPort& operator=(const InputPort&) = delete;
 
     MMRESULT Open();
-    // Header flags change under the port's lock, as its thread returns buffers.
-    MMRESULT PrepareHeader(MIDIHDR* header, UINT headerSize);
-    MMRESULT UnprepareHeader(MIDIHDR* header, UINT headerSize);
     MMRESULT AddBuffer(MIDIHDR* header, UINT headerSize);
     MMRESULT Start();
     MMRESULT Stop();
     MMRESULT Reset();
     MMRESULT Close();
-
-    const Backend* backend() const { return backend_.get(); }
-    UINT index() const { return index_; }
 
 private:
     void Receive(const BYTE* data, std::size_t size) override;
@@ -42,16 +35,10 @@ private:
     void ReturnFrontBuffer();
     void Post(UINT message, LPARAM lParam);
 
-    const std::shared_ptr<Backend> backend_;
-    const UINT index_;
-    const DWORD callbackThread_;
     std::unique_ptr<InputConnection> connection_;
-
-    std::mutex mutex_;
     std::deque<MIDIHDR*> buffers_;  // the front one is being filled
     StreamParser parser_;
     bool started_ = false;
-    bool closed_ = false;
 };
 
 }  // namespace platform::midi

@@ -1,13 +1,12 @@
 #include "output_port.h"
 
 #include "delivery.h"
-#include "headers.h"
 #include "stream_parser.h"
 
 namespace platform::midi {
 
 OutputPort::OutputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread)
-    : backend_(std::move(backend)), index_(index), callbackThread_(callbackThread)
+    : PortBase(std::move(backend), index, callbackThread)
 {
 }
 
@@ -50,18 +49,6 @@ MMRESULT OutputPort::ShortMsg(DWORD message)
     return result;
 }
 
-MMRESULT OutputPort::PrepareHeader(MIDIHDR* header, UINT headerSize)
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_ ? MMSYSERR_INVALHANDLE : midi::PrepareHeader(header, headerSize);
-}
-
-MMRESULT OutputPort::UnprepareHeader(MIDIHDR* header, UINT headerSize)
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_ ? MMSYSERR_INVALHANDLE : midi::UnprepareHeader(header, headerSize);
-}
-
 MMRESULT OutputPort::LongMsg(MIDIHDR* header, UINT headerSize)
 {
     if (header == nullptr)
@@ -73,22 +60,21 @@ MMRESULT OutputPort::LongMsg(MIDIHDR* header, UINT headerSize)
 
 MMRESULT OutputPort::Enqueue(const Item& item, UINT headerSize)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (closed_)
-        return MMSYSERR_INVALHANDLE;
-    if (item.header != nullptr) {
-        if (const MMRESULT refused = QueueHeader(item.header, headerSize))
+    return WhileOpen([&] {
+        if (item.header != nullptr) {
+            if (const MMRESULT refused = QueueHeader(item.header, headerSize))
+                return refused;
+        }
+        if (const MMRESULT refused = connection_->Admit()) {
+            if (item.header != nullptr)
+                item.header->dwFlags &= ~MHDR_INQUEUE;
             return refused;
-    }
-    if (const MMRESULT refused = connection_->Admit()) {
-        if (item.header != nullptr)
-            item.header->dwFlags &= ~MHDR_INQUEUE;
-        return refused;
-    }
-    queue_.push_back(item);
-    ++pending_;
-    queued_.notify_one();
-    return MMSYSERR_NOERROR;
+        }
+        queue_.push_back(item);
+        ++pending_;
+        queued_.notify_one();
+        return MMRESULT{MMSYSERR_NOERROR};
+    });
 }
 
 MMRESULT OutputPort::Close()

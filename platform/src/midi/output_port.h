@@ -1,7 +1,7 @@
 #pragma once
 // An open MIDI output port: one ordered queue of short and long messages
 // written by a thread of its own, so that long sends return at once.
-#include "backend.h"
+#include "port_base.h"
 
 #include <condition_variable>
 #include <deque>
@@ -11,7 +11,7 @@
 
 namespace platform::midi {
 
-class OutputPort {
+class OutputPort final : public PortBase {
 public:
     OutputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread);
     ~OutputPort();
@@ -19,15 +19,9 @@ public:
     OutputPort& operator=(const OutputPort&) = delete;
 
     MMRESULT Open();
-    // Header flags change under the port's lock, as its writer returns buffers.
-    MMRESULT PrepareHeader(MIDIHDR* header, UINT headerSize);
-    MMRESULT UnprepareHeader(MIDIHDR* header, UINT headerSize);
     MMRESULT ShortMsg(DWORD message);
     MMRESULT LongMsg(MIDIHDR* header, UINT headerSize);
     MMRESULT Close();
-
-    const Backend* backend() const { return backend_.get(); }
-    UINT index() const { return index_; }
 
 private:
     struct Item {
@@ -43,19 +37,13 @@ private:
     // Queues the item after the checks common to both kinds of message.
     MMRESULT Enqueue(const Item& item, UINT headerSize = sizeof(MIDIHDR));
 
-    const std::shared_ptr<Backend> backend_;
-    const UINT index_;
-    const DWORD callbackThread_;
     std::unique_ptr<OutputConnection> connection_;
     std::thread writer_;
-
-    std::mutex mutex_;
     std::condition_variable queued_;
     std::condition_variable written_;
     std::deque<Item> queue_;
     std::size_t pending_ = 0;  // queued or being written
     bool stopping_ = false;
-    bool closed_ = false;
 };
 
 }  // namespace platform::midi
