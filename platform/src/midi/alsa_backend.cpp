@@ -2,12 +2,14 @@
 // stable for the session; each open port has a sequencer client of its own,
 // so that no handle is shared between threads.
 #include "backend.h"
+#include "stream_parser.h"
 
 #include <alsa/asoundlib.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <map>
 #include <thread>
 #include <vector>
@@ -17,7 +19,7 @@ namespace platform::midi {
 namespace {
 
 constexpr const char* kClientName = "VQ-700Z Sound Editor";
-// Size of the encoder's buffer: longer System Exclusive goes out in pieces.
+// Bytes per sequencer event: longer System Exclusive goes out in pieces.
 constexpr std::size_t kEventBytes = 256;
 
 struct AlsaPort {
@@ -184,7 +186,9 @@ private:
     std::thread thread_;
 };
 
-class AlsaOutput final : public OutputConnection {
+// Sends through the stream parser, so that running status is expanded and a
+// System Exclusive message may span several long buffers.
+class AlsaOutput final : public OutputConnection, private StreamEvents {
 public:
     AlsaOutput() : sequencer_(SND_SEQ_OPEN_OUTPUT, 0) {}
     ~AlsaOutput() override
@@ -209,30 +213,51 @@ public:
 
     MMRESULT Write(const BYTE* data, std::size_t size) override
     {
-        snd_midi_event_reset_encode(encoder_);
-        while (size > 0) {
-            snd_seq_event_t event;
-            snd_seq_ev_clear(&event);
-            const long used = snd_midi_event_encode(encoder_, data, static_cast<long>(size), &event);
-            if (used <= 0)
-                return MMSYSERR_ERROR;
-            data += used;
-            size -= static_cast<std::size_t>(used);
-            if (event.type == SND_SEQ_EVENT_NONE)
-                continue;
-            snd_seq_ev_set_source(&event, port_);
-            snd_seq_ev_set_subs(&event);
-            snd_seq_ev_set_direct(&event);
-            if (snd_seq_event_output_direct(sequencer_.get(), &event) < 0)
-                return MIDIERR_NODEVICE;
-        }
-        return MMSYSERR_NOERROR;
+        result_ = MMSYSERR_NOERROR;
+        parser_.Feed(data, size, *this);
+        return result_;
     }
 
 private:
+    void ShortMessage(DWORD packed) override
+    {
+        const BYTE bytes[3] = {static_cast<BYTE>(packed), static_cast<BYTE>(packed >> 8),
+                               static_cast<BYTE>(packed >> 16)};
+        snd_seq_event_t event;
+        snd_seq_ev_clear(&event);
+        snd_midi_event_reset_encode(encoder_);
+        snd_midi_event_encode(encoder_, bytes, ShortMessageLength(bytes[0]), &event);
+        if (event.type != SND_SEQ_EVENT_NONE)
+            Output(event);
+    }
+
+    void SysExBytes(const BYTE* data, std::size_t size) override
+    {
+        for (std::size_t at = 0; at < size; at += kEventBytes) {
+            snd_seq_event_t event;
+            snd_seq_ev_clear(&event);
+            snd_seq_ev_set_sysex(&event, static_cast<unsigned int>(std::min(kEventBytes, size - at)),
+                                 const_cast<BYTE*>(data + at));
+            Output(event);
+        }
+    }
+
+    void SysExEnded() override {}
+
+    void Output(snd_seq_event_t& event)
+    {
+        snd_seq_ev_set_source(&event, port_);
+        snd_seq_ev_set_subs(&event);
+        snd_seq_ev_set_direct(&event);
+        if (snd_seq_event_output_direct(sequencer_.get(), &event) < 0)
+            result_ = MIDIERR_NODEVICE;
+    }
+
     Sequencer sequencer_;
     snd_midi_event_t* encoder_ = nullptr;
     int port_ = -1;
+    StreamParser parser_;
+    MMRESULT result_ = MMSYSERR_NOERROR;
 };
 
 class AlsaBackend final : public Backend {
