@@ -4,3 +4,4 @@
 #include <platform/testing/clock.h>
 #include <platform/testing/locale.h>
 #include <platform/testing/midi.h>
+#include <platform/testing/gdi.h>

@@ -79,12 +79,29 @@ VQ_DECLARE_HANDLE(HMENU);
 VQ_DECLARE_HANDLE(HICON);
 typedef HICON HCURSOR;
 VQ_DECLARE_HANDLE(HBRUSH);
+VQ_DECLARE_HANDLE(HDC);
 
 struct POINT {
     LONG x;
     LONG y;
 };
 typedef POINT* LPPOINT;
+
+// Right and bottom are one past the last pixel.
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+typedef RECT* LPRECT;
+typedef const RECT* LPCRECT;
+
+// A colour as 0x00BBGGRR.
+typedef DWORD COLORREF;
+#define RGB(r, g, b) \
+    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) | \
+                           (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
 
 #define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xFFFF))
 #define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xFFFF))
