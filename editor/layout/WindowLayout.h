@@ -29,11 +29,13 @@ enum class Kind {
     DropArea,
 };
 
-// A program or global parameter by table group and row; group -1 binds none.
+// A program or global parameter by table group and row, and the timbre for
+// the timbre groups; group -1 binds none.
 struct Parameter
 {
     int group = -1;
     int index = -1;
+    int timbre = 0;
 };
 
 struct Control

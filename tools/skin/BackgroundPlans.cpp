@@ -6,7 +6,7 @@ namespace {
 const std::vector<BackgroundPlan>& Plans()
 {
     static const std::vector<BackgroundPlan> kPlans = {
-        {"BG_PageSelect", {}, {}, {}},
+        {"BG_PageSelect", {}, {}, {}, false},
         {"BG_ProgramListFav",
          {},
          {{19, 51, 114, 29}, {576, 33, 382, 69}, {576, 104, 382, 23}, {19, 127, 944, 489}},
@@ -14,7 +14,8 @@ const std::vector<BackgroundPlan>& Plans()
         {"BG_GlobalEditFav",
          {},
          {{27, 114, 400, 20}, {24, 129, 950, 498}},
-         {{24, 64, "GLOBAL DATA", 2}}},
+         {{24, 64, "GLOBAL DATA", 2}},
+         true},
         {"BG_ProgramEdit",
          {{{16, 6, 214, 29}, ""},
           {{16, 48, 328, 70}, "VOICE"},
@@ -64,7 +65,7 @@ const std::vector<BackgroundPlan>& Plans()
         {"BG_MasterFXEdit",
          {},
          {{22, 61, 584, 214}, {22, 283, 584, 214}},
-         {{20, 14, "MASTER EFFECT", 2}}},
+         {{20, 14, "MASTER EFFECT", 2}, {5, 64, "1", 2}, {5, 286, "2", 2}}},
         {"BG_StatusLog", {}, {{15, 61, 560, 97}}, {{19, 44, "LOG", 2}}},
         {"BG_MidiMonitor", {}, {{19, 84, 572, 17}, {19, 129, 572, 17}}, {{19, 44, "MIDI MONITOR", 2}}},
         {"BG_VersionInfo", {}, {{26, 224, 98, 17}}, {{30, 40, "VQ-700Z", 4}, {30, 84, "Sound Editor", 2}}},

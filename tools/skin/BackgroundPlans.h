@@ -32,6 +32,7 @@ struct BackgroundPlan
     // uniform colour; their frame lies just outside.
     std::vector<Rect> lcdPanels;
     std::vector<FreeText> texts;
+    bool uniformPanels = false;  // nothing may be drawn inside the panels
 };
 
 // The plan of a theme-0 background name; an empty plan when it has none.

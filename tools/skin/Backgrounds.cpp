@@ -112,42 +112,45 @@ void Plate(const Canvas& canvas, const Rect& r, const char* title, const Theme& 
     canvas.Text(r.x + 4, r.y + (r.h - 7) / 2, title, theme.title);
 }
 
-// Tries above, left, right and below the control, taking the first spot
-// clear of every control and caption already placed.
+// Tries beside the control (knobs below, lamps to the right, others above,
+// left, right, below) and takes the first spot that keeps a pixel clear of
+// every control, panel frame and caption already placed.
 class CaptionPlacer
 {
 public:
-    CaptionPlacer(const Canvas& canvas, const std::vector<Placed>& controls, const std::vector<Rect>& flat)
+    CaptionPlacer(const Canvas& canvas, const std::vector<Placed>& controls, const std::vector<Rect>& blocked)
         : canvas_(canvas)
     {
-        for (const Placed& p : controls)
-            taken_.push_back(Grow(p.rect, WantsLcd(p.control.kind) ? 3 : 1));
-        for (const Rect& r : flat)
-            taken_.push_back(Grow(r, 2));
+        for (const Placed& p : controls) {
+            const bool invisible = p.control.kind == Kind::DropArea || p.control.kind == Kind::PageButton;
+            taken_.push_back(invisible ? Rect{0, 0, 0, 0} : Grow(p.rect, Pad(p.control.kind)));
+        }
+        for (const Rect& r : blocked)
+            taken_.push_back(Grow(r, 1));
     }
 
-    void Place(const Placed& p, Argb colour)
+    // own: the index of the control in the list given to the constructor.
+    void Place(const Placed& p, std::size_t own, Argb colour)
     {
         const std::string text = p.control.caption;
         const Rect& r = p.rect;
         const int tw = TextWidth(text.c_str());
-        const int gap = WantsLcd(p.control.kind) ? 6 : 3;
+        const int pad = Pad(p.control.kind) + 2;
         std::vector<Rect> spots;
-        if (p.control.kind == Kind::Knob) {
-            spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + 2, tw, 7});
-        } else if (p.control.kind == Kind::Led) {
+        if (p.control.kind == Kind::Knob)
+            spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, 7});
+        if (p.control.kind == Kind::Led)  // the caption belongs beside the lamp, inside the control
             spots.push_back({r.x + 12, r.y + (r.h - 7) / 2, tw, 7});
-        }
-        spots.push_back({r.x, r.y - gap - 7, tw, 7});
-        spots.push_back({r.x + (r.w - tw) / 2, r.y - gap - 7, tw, 7});
-        spots.push_back({r.x - gap - tw - 1, r.y + (r.h - 7) / 2, tw, 7});
-        spots.push_back({r.x + r.w + gap + 1, r.y + (r.h - 7) / 2, tw, 7});
-        spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + gap, tw, 7});
+        spots.push_back({r.x, r.y - pad - 7, tw, 7});
+        spots.push_back({r.x + (r.w - tw) / 2, r.y - pad - 7, tw, 7});
+        spots.push_back({r.x - pad - tw, r.y + (r.h - 7) / 2, tw, 7});
+        spots.push_back({r.x + r.w + pad, r.y + (r.h - 7) / 2, tw, 7});
+        spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, 7});
         for (const Rect& spot : spots) {
-            if (!Inside(spot, canvas_.Width(), canvas_.Height()) || Collides(spot))
+            if (!Inside(spot, canvas_.Width(), canvas_.Height()) || Collides(Grow(spot, 1), own))
                 continue;
             canvas_.Text(spot.x, spot.y, text, colour);
-            taken_.push_back(Grow(spot, 1));
+            taken_.push_back(spot);
             return;
         }
         unplaced_.push_back(text);
@@ -156,9 +159,15 @@ public:
     const std::vector<std::string>& Unplaced() const { return unplaced_; }
 
 private:
-    bool Collides(const Rect& spot) const
+    static int Pad(Kind kind) { return WantsLcd(kind) ? 3 : 0; }
+
+    bool Collides(const Rect& spot, std::size_t own) const
     {
-        return std::any_of(taken_.begin(), taken_.end(), [&](const Rect& t) { return Overlaps(spot, t); });
+        for (std::size_t i = 0; i < taken_.size(); ++i) {
+            if (i != own && Overlaps(spot, taken_[i]))
+                return true;
+        }
+        return false;
     }
 
     const Canvas& canvas_;
@@ -222,10 +231,15 @@ std::vector<std::string> DrawBackground(const Canvas& canvas, const char* baseNa
         canvas.Paint(logo, 86, 150);
     }
 
-    CaptionPlacer captions(canvas, controls, plan.lcdPanels);
-    for (const Placed& p : controls) {
-        if (*p.control.caption && p.control.kind != Kind::DropArea)
-            captions.Place(p, theme.label);
+    // Captions keep off uniform panels; on other panels they read in LCD text.
+    CaptionPlacer captions(canvas, controls, plan.uniformPanels ? plan.lcdPanels : std::vector<Rect>{});
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Placed& p = controls[i];
+        if (!*p.control.caption || p.control.kind == Kind::DropArea)
+            continue;
+        const bool onLcd = std::any_of(plan.lcdPanels.begin(), plan.lcdPanels.end(),
+                                       [&](const Rect& panel) { return Overlaps(Grow(p.rect, 8), panel); });
+        captions.Place(p, i, onLcd ? kLcdCaption : theme.label);
     }
     return captions.Unplaced();
 }

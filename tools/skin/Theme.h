@@ -25,5 +25,6 @@ constexpr Argb kLcd = 0xFF0C1015;
 constexpr Argb kLcdFrame = 0xFF3A4048;
 constexpr Argb kLcdText = 0xFFF0F0F0;
 constexpr Argb kLcdFaint = 0xFF27303A;
+constexpr Argb kLcdCaption = 0xFF8C96A0;
 
 }  // namespace skin
