@@ -9,6 +9,8 @@
 
 namespace platform::detail {
 
+struct DisplayState;  // what the display keeps of a visible window
+
 struct Window {
     HWND handle = nullptr;
     DWORD threadId = 0;
@@ -16,7 +18,7 @@ struct Window {
     WNDPROC procedure = nullptr;
     bool unicode = false;
     HWND parent = nullptr;
-    std::vector<HWND> children;  // in creation order
+    std::vector<HWND> children;  // bottom of the z-order first
     DWORD style = 0;
     DWORD exStyle = 0;
     HMENU menuOrId = nullptr;
@@ -25,6 +27,7 @@ struct Window {
     std::vector<unsigned char> extraBytes;
     int x = 0, y = 0, width = 0, height = 0;
     bool destroying = false;
+    std::shared_ptr<DisplayState> display;
 };
 
 // Enters a new record and gives it its handle.

@@ -1,4 +1,5 @@
 // Window creation and destruction, window procedures and window words.
+#include "display/window_hooks.h"
 #include "message_queue.h"
 #include "window_table.h"
 
@@ -10,15 +11,10 @@
 namespace platform::detail {
 namespace {
 
-int Placed(int value)
-{
-    // Without a display there is nothing to choose a default from.
-    return value == CW_USEDEFAULT ? 0 : value;
-}
-
 void Unlink(Window& window)
 {
     if (auto parent = FindWindowRecord(window.parent)) std::erase(parent->children, window.handle);
+    WindowRemoved(window);
     ReleaseWindowClass(*window.windowClass);
     CurrentQueue()->timers.KillWindow(window.handle);
     RemoveWindow(window.handle);
@@ -45,6 +41,7 @@ HWND CreateWindowFrom(const ClassName& className, Text classText, Text windowNam
                       DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                       LPVOID param)
 {
+    EnsureDisplayModule();
     std::shared_ptr<Window> parentRecord;
     if (parent && !(parentRecord = FindWindowRecord(parent))) return nullptr;
     auto windowClass = UseWindowClass(className);
@@ -61,10 +58,7 @@ HWND CreateWindowFrom(const ClassName& className, Text classText, Text windowNam
     window->menuOrId = menu;
     window->instance = instance;
     window->extraBytes.assign(static_cast<size_t>(windowClass->windowExtraBytes), 0);
-    window->x = Placed(x);
-    window->y = Placed(y);
-    window->width = Placed(width);
-    window->height = Placed(height);
+    PrepareWindow(*window, x, y, width, height, windowName);
     HWND handle = AddWindow(window)->handle;
     if (parentRecord) parentRecord->children.push_back(handle);
 
@@ -80,9 +74,11 @@ HWND CreateWindowFrom(const ClassName& className, Text classText, Text windowNam
         DestroyWindow(handle);
         return nullptr;
     }
-    CallWindow(handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(window->width, window->height));
-    CallWindow(handle, WM_MOVE, 0, MAKELPARAM(window->x, window->y));
+    CallWindow(handle, WM_SIZE, SIZE_RESTORED, ClientSizeParam(*window));
+    CallWindow(handle, WM_MOVE, 0, ClientOriginParam(*window));
     // The procedure may have destroyed the window already.
+    if (!IsWindow(handle)) return nullptr;
+    WindowCreated(handle);
     return IsWindow(handle) ? handle : nullptr;
 }
 
@@ -184,6 +180,7 @@ BOOL DestroyWindow(HWND handle)
 {
     auto window = OwnWindow(handle);
     if (!window || window->destroying) return FALSE;
+    WindowDestroying(handle);
     SendDestroy(window);
     SendNcDestroy(window);
     return TRUE;
@@ -211,13 +208,13 @@ DWORD GetWindowThreadProcessId(HWND handle, LPDWORD processId)
     return window->threadId;
 }
 
-LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM, LPARAM)
+LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_NCCREATE: return TRUE;
     case WM_CLOSE: DestroyWindow(handle); return 0;
     }
-    return 0;
+    return DisplayDefWindowProc(handle, message, wParam, lParam);
 }
 
 LRESULT DefWindowProcW(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)

@@ -5,3 +5,4 @@
 #include <platform/testing/locale.h>
 #include <platform/testing/midi.h>
 #include <platform/testing/gdi.h>
+#include <platform/testing/display.h>

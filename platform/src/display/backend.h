@@ -1,0 +1,41 @@
+#pragma once
+// Where top-level windows are shown: the desktop through SDL, or memory.
+// Every call comes from the thread that started the display.
+#include "../message_sources.h"
+#include "surface.h"
+
+#include <memory>
+#include <string>
+
+namespace platform::detail {
+
+class DisplayBackend {
+public:
+    virtual ~DisplayBackend() = default;
+    virtual RECT WorkArea() = 0;
+    // A top-level window appears on the display when it is first shown.
+    virtual void Open(HWND window, const RECT& screenRect, const std::string& title) = 0;
+    virtual void Close(HWND window) = 0;
+    virtual void Show(HWND window, bool shown) = 0;
+    virtual void Place(HWND window, const RECT& screenRect) = 0;
+    virtual void SetTitle(HWND window, const std::string& title) = 0;
+    virtual void Present(HWND window, const Surface& surface, const RECT& area) = 0;
+    // A standard cursor id (32512 for the arrow ...).
+    virtual void SetCursorShape(WORD cursorId) = 0;
+    virtual void CaptureMouse(bool captured) = 0;
+    // Turns the desktop's pending events into input.
+    virtual void Pump() {}
+    // Sleeps until the desktop has events or a wake-up comes; null when there is nothing to wait for.
+    virtual EventWaiter* Waiter() { return nullptr; }
+};
+
+std::unique_ptr<DisplayBackend> MakeHeadlessBackend();
+// Null with the reason when no desktop display can be opened.
+std::unique_ptr<DisplayBackend> MakeDesktopBackend(std::string& failure);
+
+// The running display; starts the headless one when none runs.
+DisplayBackend& Display();
+// True on the thread that started the display.
+bool OnDisplayThread();
+
+}  // namespace platform::detail

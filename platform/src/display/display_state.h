@@ -1,0 +1,35 @@
+#pragma once
+// What the display keeps of each window beside its record: text, invalid
+// area, frame state and, for a top-level window, its framebuffer.
+#include "../window_table.h"
+#include "rect_math.h"
+
+#include <memory>
+#include <string>
+
+namespace platform::detail {
+
+struct Surface;
+
+struct DisplayState {
+    std::u16string text;
+    RECT invalid{0, 0, 0, 0};  // client coordinates
+    bool erase = false;
+    bool frameDirty = false;
+    bool topMost = false;
+    bool minimized = false;
+    bool maximized = false;
+    bool captionActive = false;
+    bool showWhenCreated = false;
+    RECT restoreRect{0, 0, 0, 0};  // parent coordinates, kept while minimised or maximised
+    HICON icons[2] = {nullptr, nullptr};
+    std::shared_ptr<Surface> surface;  // top-level windows only
+};
+
+// Made on first use.
+DisplayState& StateOf(Window& window);
+
+// The record of a window owned by the calling thread, or null with the last error set.
+std::shared_ptr<Window> OwnedWindow(HWND handle);
+
+}  // namespace platform::detail

@@ -1,0 +1,98 @@
+#include "frame.h"
+
+#include "geometry.h"
+#include "paint_state.h"
+
+#include <platform/painting.h>
+
+namespace platform::detail {
+namespace {
+
+inline constexpr LONG kCornerGrip = 12;
+
+// The sizing code for a point on the border.
+LRESULT BorderHit(const Window& window, POINT p)
+{
+    bool left = p.x < kCornerGrip, right = p.x >= window.width - kCornerGrip;
+    bool top = p.y < kCornerGrip, bottom = p.y >= window.height - kCornerGrip;
+    if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
+    if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
+    return left ? HTLEFT : HTRIGHT;
+}
+
+}  // namespace
+
+FrameLayout LayoutOf(const Window& window)
+{
+    FrameLayout layout;
+    FrameParts parts = FramePartsOf(window);
+    layout.border = parts.border;
+    layout.client = ClientRectInWindow(window);
+    LONG inner = window.width - parts.border;
+    if (parts.caption) {
+        layout.caption = {parts.border, parts.border, inner, parts.border + parts.caption};
+        LONG size = parts.caption - 4;
+        LONG right = inner - 2;
+        auto button = [&](RECT& slot) {
+            slot = {right - size, layout.caption.top + 2, right, layout.caption.top + 2 + size};
+            right -= size + 2;
+        };
+        if (window.style & WS_SYSMENU) button(layout.close);
+        if (window.style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) {
+            button(layout.maximize);
+            button(layout.minimize);
+            if (!(window.style & WS_MAXIMIZEBOX)) layout.maximize = {0, 0, 0, 0};
+            if (!(window.style & WS_MINIMIZEBOX)) layout.minimize = {0, 0, 0, 0};
+        }
+    }
+    if (parts.menu) {
+        LONG top = parts.border + parts.caption;
+        layout.menu = {parts.border, top, inner, top + parts.menu};
+    }
+    return layout;
+}
+
+LRESULT HitTest(const Window& window, POINT p)
+{
+    if (!Contains(RECT{0, 0, window.width, window.height}, p)) return HTNOWHERE;
+    FrameLayout layout = LayoutOf(window);
+    if (Contains(layout.client, p)) return HTCLIENT;
+    if (Contains(layout.close, p)) return HTCLOSE;
+    if (Contains(layout.maximize, p)) return HTMAXBUTTON;
+    if (Contains(layout.minimize, p)) return HTMINBUTTON;
+    if (Contains(layout.caption, p)) return HTCAPTION;
+    if (Contains(layout.menu, p)) return HTMENU;
+    bool onBorder = p.x < layout.border || p.y < layout.border || p.x >= window.width - layout.border ||
+                    p.y >= window.height - layout.border;
+    if (onBorder) return (window.style & WS_THICKFRAME) ? BorderHit(window, p) : HTBORDER;
+    return HTBORDER;  // the client edge
+}
+
+void DrawFrame(Window& window)
+{
+    auto surface = SurfaceOf(window);
+    if (!surface) return;
+    Region clip = VisibleRegion(window, false);
+    POINT origin = OriginInTopLevel(window);
+    FrameLayout layout = LayoutOf(window);
+    clip.Subtract(Offset(layout.client, origin.x, origin.y));
+    auto fill = [&](const RECT& rect, int colorIndex) {
+        Fill(*surface, clip, Offset(rect, origin.x, origin.y), GetSysColor(colorIndex));
+    };
+    bool active = StateOf(window).captionActive;
+    fill({0, 0, window.width, window.height}, active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER);
+    RECT edge = layout.client;
+    FrameParts parts = FramePartsOf(window);
+    fill({edge.left - parts.edge, edge.top - parts.edge, edge.right + parts.edge, edge.bottom + parts.edge},
+         COLOR_BTNSHADOW);
+    fill(layout.caption, active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    fill(layout.menu, COLOR_MENU);
+    for (const RECT& button : {layout.close, layout.maximize, layout.minimize}) {
+        if (IsEmpty(button)) continue;
+        fill(button, COLOR_BTNFACE);
+        LONG inset = (button.right - button.left) / 3;
+        fill({button.left + inset, button.top + inset, button.right - inset, button.bottom - inset}, COLOR_BTNTEXT);
+    }
+}
+
+}  // namespace platform::detail

@@ -1,0 +1,20 @@
+#pragma once
+// How the rest of the window manager meets the MDI clients.
+#include "display_state.h"
+
+namespace platform::detail {
+
+inline constexpr char kMdiClientClass[] = "MDICLIENT";
+
+void RegisterMdiClientClass();
+// The client that holds the child, or null when the window is no MDI child.
+HWND MdiClientOf(const Window& window);
+// The MDI child that is the window or holds it; null for none.
+HWND MdiChildAround(HWND window);
+// Activates the child; null deactivates the active one.
+void MdiActivate(HWND client, HWND child);
+void MdiChildHidden(Window& child);
+void MdiChildGoing(Window& child);
+void MdiChildRetitled(Window& child);
+
+}  // namespace platform::detail

@@ -1,0 +1,309 @@
+// The desktop display: one SDL window per top-level window, showing its
+// framebuffer; SDL events become input.
+#include "activation.h"
+#include "backend.h"
+#include "geometry.h"
+#include "input_source.h"
+#include "sdl_keys.h"
+#include "text.h"
+
+#include <platform/display.h>
+#include <platform/input.h>
+#include <platform/kernel.h>
+
+#include <SDL.h>
+
+#include <atomic>
+#include <climits>
+#include <map>
+
+namespace platform::detail {
+namespace {
+
+class SdlWaiter final : public EventWaiter {
+public:
+    explicit SdlWaiter(Uint32 wakeEvent) : wakeEvent_(wakeEvent) {}
+    void Wait(DWORD timeoutMs) override
+    {
+        if (timeoutMs == INFINITE)
+            SDL_WaitEvent(nullptr);
+        else
+            SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<DWORD>(timeoutMs, INT_MAX)));
+        pending_ = false;
+    }
+    // One wake-up event at a time is enough.
+    void Wake() override
+    {
+        if (pending_.exchange(true)) return;
+        SDL_Event event{};
+        event.type = wakeEvent_;
+        SDL_PushEvent(&event);
+    }
+    void Drained() { pending_ = false; }
+
+private:
+    Uint32 wakeEvent_;
+    std::atomic<bool> pending_{false};
+};
+
+SDL_SystemCursor SystemCursorOf(WORD id)
+{
+    switch (id) {
+    case 32513: return SDL_SYSTEM_CURSOR_IBEAM;
+    case 32514: return SDL_SYSTEM_CURSOR_WAIT;
+    case 32515: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case 32642: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case 32643: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case 32644: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case 32645: return SDL_SYSTEM_CURSOR_SIZENS;
+    case 32646: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case 32648: return SDL_SYSTEM_CURSOR_NO;
+    case 32649: return SDL_SYSTEM_CURSOR_HAND;
+    }
+    return SDL_SYSTEM_CURSOR_ARROW;
+}
+
+class SdlBackend final : public DisplayBackend {
+public:
+    SdlBackend() : waiter_(SDL_RegisterEvents(1)) {}
+    ~SdlBackend() override
+    {
+        for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
+        for (auto& [handle, window] : windows_) SDL_DestroyWindow(window);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    RECT WorkArea() override
+    {
+        SDL_Rect usable;
+        if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return {0, 0, 1024, 768};
+        return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+    }
+
+    void Open(HWND handle, const RECT& rect, const std::string& title) override
+    {
+        SDL_Window* window = SDL_CreateWindow(title.c_str(), rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 1),
+                                              std::max<LONG>(rect.bottom - rect.top, 1),
+                                              SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+        if (!window) return;
+        windows_[handle] = window;
+        handles_[SDL_GetWindowID(window)] = handle;
+    }
+
+    void Close(HWND handle) override
+    {
+        auto found = windows_.find(handle);
+        if (found == windows_.end()) return;
+        handles_.erase(SDL_GetWindowID(found->second));
+        SDL_DestroyWindow(found->second);
+        windows_.erase(found);
+    }
+
+    void Show(HWND handle, bool shown) override
+    {
+        if (SDL_Window* window = WindowOf(handle)) shown ? SDL_ShowWindow(window) : SDL_HideWindow(window);
+    }
+
+    void Place(HWND handle, const RECT& rect) override
+    {
+        SDL_Window* window = WindowOf(handle);
+        if (!window) return;
+        int x, y, w, h;
+        SDL_GetWindowPosition(window, &x, &y);
+        SDL_GetWindowSize(window, &w, &h);
+        if (x != rect.left || y != rect.top) SDL_SetWindowPosition(window, rect.left, rect.top);
+        if (w != rect.right - rect.left || h != rect.bottom - rect.top)
+            SDL_SetWindowSize(window, std::max<LONG>(rect.right - rect.left, 1), std::max<LONG>(rect.bottom - rect.top, 1));
+    }
+
+    void SetTitle(HWND handle, const std::string& title) override
+    {
+        if (SDL_Window* window = WindowOf(handle)) SDL_SetWindowTitle(window, title.c_str());
+    }
+
+    void Present(HWND handle, const Surface& surface, const RECT& area) override
+    {
+        SDL_Window* window = WindowOf(handle);
+        SDL_Surface* screen = window ? SDL_GetWindowSurface(window) : nullptr;
+        if (!screen) return;
+        RECT part = Intersect(area, {0, 0, std::min(surface.width, screen->w), std::min(surface.height, screen->h)});
+        if (IsEmpty(part)) return;
+        const std::uint32_t* from = surface.Row(part.top) + part.left;
+        auto* to = static_cast<Uint8*>(screen->pixels) + part.top * screen->pitch + part.left * screen->format->BytesPerPixel;
+        SDL_ConvertPixels(part.right - part.left, part.bottom - part.top, SDL_PIXELFORMAT_ARGB8888, from,
+                          surface.width * 4, screen->format->format, to, screen->pitch);
+        SDL_Rect changed{part.left, part.top, part.right - part.left, part.bottom - part.top};
+        SDL_UpdateWindowSurfaceRects(window, &changed, 1);
+    }
+
+    void SetCursorShape(WORD id) override
+    {
+        SDL_Cursor*& cursor = cursors_[id];
+        if (!cursor) cursor = SDL_CreateSystemCursor(SystemCursorOf(id));
+        if (cursor) SDL_SetCursor(cursor);
+    }
+
+    void CaptureMouse(bool captured) override { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); }
+
+    void Pump() override
+    {
+        waiter_.Drained();
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) Handle(event);
+    }
+
+    EventWaiter* Waiter() override { return &waiter_; }
+
+private:
+    SDL_Window* WindowOf(HWND handle)
+    {
+        auto found = windows_.find(handle);
+        return found == windows_.end() ? nullptr : found->second;
+    }
+
+    HWND HandleOf(Uint32 windowId)
+    {
+        auto found = handles_.find(windowId);
+        return found == handles_.end() ? nullptr : found->second;
+    }
+
+    POINT OnScreen(Uint32 windowId, int x, int y)
+    {
+        int left = 0, top = 0;
+        if (HWND handle = HandleOf(windowId)) SDL_GetWindowPosition(WindowOf(handle), &left, &top);
+        pointer_ = {left + x, top + y};
+        return pointer_;
+    }
+
+    void Button(const SDL_MouseButtonEvent& button, bool down)
+    {
+        RawInput input;
+        input.kind = RawInput::Kind::Button;
+        input.down = down;
+        input.button = button.button == SDL_BUTTON_RIGHT ? 1 : button.button == SDL_BUTTON_MIDDLE ? 2 : 0;
+        if (button.button > SDL_BUTTON_RIGHT) return;
+        input.screen = OnScreen(button.windowID, button.x, button.y);
+        QueueInput(std::move(input));
+    }
+
+    void Key(const SDL_KeyboardEvent& key, bool down)
+    {
+        RawInput input;
+        input.kind = RawInput::Kind::Key;
+        input.key = VirtualKeyOf(key.keysym.sym);
+        input.down = down;
+        if (input.key) QueueInput(std::move(input));
+    }
+
+    // Characters the keys do not give: those outside ASCII.
+    void Text(const char* text)
+    {
+        for (char16_t unit : Utf8ToUtf16(text)) {
+            if (unit < 0x80) continue;
+            RawInput input;
+            input.kind = RawInput::Kind::Char;
+            input.ch = unit;
+            QueueInput(std::move(input));
+        }
+    }
+
+    void WindowEvent(const SDL_WindowEvent& event)
+    {
+        HWND handle = HandleOf(event.windowID);
+        auto window = FindWindowRecord(handle);
+        if (!window) return;
+        switch (event.event) {
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            if (event.data1 != window->width || event.data2 != window->height)
+                SetWindowPos(handle, nullptr, 0, 0, event.data1, event.data2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+            if (event.data1 != window->x || event.data2 != window->y)
+                SetWindowPos(handle, nullptr, event.data1, event.data2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            if (window->display && window->display->surface) {
+                auto& surface = *window->display->surface;
+                surface.MarkPainted({0, 0, surface.width, surface.height});
+                WakeThread(window->threadId);
+            }
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: ActivateTopLevel(handle); break;
+        case SDL_WINDOWEVENT_CLOSE: PostMessageA(handle, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        }
+    }
+
+    void Handle(const SDL_Event& event)
+    {
+        switch (event.type) {
+        case SDL_MOUSEMOTION: {
+            RawInput input;
+            input.screen = OnScreen(event.motion.windowID, event.motion.x, event.motion.y);
+            QueueInput(std::move(input));
+            break;
+        }
+        case SDL_MOUSEBUTTONDOWN: Button(event.button, true); break;
+        case SDL_MOUSEBUTTONUP: Button(event.button, false); break;
+        case SDL_MOUSEWHEEL: {
+            RawInput input;
+            input.kind = RawInput::Kind::Wheel;
+            int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+            input.delta = notches * WHEEL_DELTA;
+            input.screen = pointer_;
+            if (input.delta) QueueInput(std::move(input));
+            break;
+        }
+        case SDL_KEYDOWN: Key(event.key, true); break;
+        case SDL_KEYUP: Key(event.key, false); break;
+        case SDL_TEXTINPUT: Text(event.text.text); break;
+        case SDL_WINDOWEVENT: WindowEvent(event.window); break;
+        case SDL_DROPBEGIN: dropping_ = true; drops_.clear(); break;
+        case SDL_DROPFILE:
+            drops_.emplace_back(event.drop.file);
+            SDL_free(event.drop.file);
+            if (!dropping_) Dropped();
+            break;
+        case SDL_DROPCOMPLETE:
+            dropping_ = false;
+            Dropped();
+            break;
+        }
+    }
+
+    // Files arrive one by one without a place; they land together at the pointer.
+    void Dropped()
+    {
+        if (drops_.empty()) return;
+        RawInput input;
+        input.kind = RawInput::Kind::Drop;
+        input.files.swap(drops_);
+        int x, y;
+        SDL_GetGlobalMouseState(&x, &y);
+        input.screen = {x, y};
+        QueueInput(std::move(input));
+    }
+
+    SdlWaiter waiter_;
+    std::map<HWND, SDL_Window*> windows_;
+    std::map<Uint32, HWND> handles_;
+    std::map<WORD, SDL_Cursor*> cursors_;
+    POINT pointer_{0, 0};
+    bool dropping_ = false;
+    std::vector<std::string> drops_;
+};
+
+}  // namespace
+
+std::unique_ptr<DisplayBackend> MakeDesktopBackend(std::string& failure)
+{
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        failure = SDL_GetError();
+        return nullptr;
+    }
+    return std::make_unique<SdlBackend>();
+}
+
+}  // namespace platform::detail
