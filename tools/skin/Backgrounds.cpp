@@ -118,8 +118,9 @@ void Plate(const Canvas& canvas, const Rect& r, const char* title, const Theme& 
 class CaptionPlacer
 {
 public:
-    CaptionPlacer(const Canvas& canvas, const std::vector<Placed>& controls, const std::vector<Rect>& blocked)
-        : canvas_(canvas)
+    CaptionPlacer(const Canvas& canvas, const std::vector<Placed>& controls, const std::vector<Rect>& blocked,
+                  const std::vector<Rect>& lcd)
+        : canvas_(canvas), lcd_(lcd)
     {
         for (const Placed& p : controls) {
             const bool invisible = p.control.kind == Kind::DropArea || p.control.kind == Kind::PageButton;
@@ -130,7 +131,9 @@ public:
     }
 
     // own: the index of the control in the list given to the constructor.
-    void Place(const Placed& p, std::size_t own, Argb colour)
+    // On chrome the caption takes the theme's label colour, on an LCD panel
+    // the panel's caption colour.
+    void Place(const Placed& p, std::size_t own, Argb chromeColour)
     {
         const std::string text = p.control.caption;
         const Rect& r = p.rect;
@@ -149,7 +152,8 @@ public:
         for (const Rect& spot : spots) {
             if (!Inside(spot, canvas_.Width(), canvas_.Height()) || Collides(Grow(spot, 1), own))
                 continue;
-            canvas_.Text(spot.x, spot.y, text, colour);
+            const bool onLcd = std::any_of(lcd_.begin(), lcd_.end(), [&](const Rect& r) { return Overlaps(spot, r); });
+            canvas_.Text(spot.x, spot.y, text, onLcd ? kLcdCaption : chromeColour);
             taken_.push_back(spot);
             return;
         }
@@ -171,6 +175,7 @@ private:
     }
 
     const Canvas& canvas_;
+    const std::vector<Rect>& lcd_;
     std::vector<Rect> taken_;
     std::vector<std::string> unplaced_;
 };
@@ -231,15 +236,12 @@ std::vector<std::string> DrawBackground(const Canvas& canvas, const char* baseNa
         canvas.Paint(logo, 86, 150);
     }
 
-    // Captions keep off uniform panels; on other panels they read in LCD text.
-    CaptionPlacer captions(canvas, controls, plan.uniformPanels ? plan.lcdPanels : std::vector<Rect>{});
+    // Captions keep off uniform panels.
+    CaptionPlacer captions(canvas, controls, plan.uniformPanels ? plan.lcdPanels : std::vector<Rect>{}, panels);
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Placed& p = controls[i];
-        if (!*p.control.caption || p.control.kind == Kind::DropArea)
-            continue;
-        const bool onLcd = std::any_of(plan.lcdPanels.begin(), plan.lcdPanels.end(),
-                                       [&](const Rect& panel) { return Overlaps(Grow(p.rect, 8), panel); });
-        captions.Place(p, i, onLcd ? kLcdCaption : theme.label);
+        if (*p.control.caption && p.control.kind != Kind::DropArea)
+            captions.Place(p, i, theme.label);
     }
     return captions.Unplaced();
 }
