@@ -1,3 +1,5 @@
+#include "global_memory.h"
+
 #include <platform/kernel.h>
 #include <platform/memory.h>
 
@@ -39,6 +41,13 @@ Block* FindBlock(GlobalTable& table, HGLOBAL handle)
 }
 
 }  // namespace
+
+bool platform::detail::IsGlobalBlock(HGLOBAL block)
+{
+    auto& table = Globals();
+    std::lock_guard lock(table.mutex);
+    return table.blocks.count(block) != 0;
+}
 
 HANDLE GetProcessHeap() { return &gProcessHeap; }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Window classes and windows without a display: creation and destruction
 // with their messages, window procedures, window words and subclassing.
+#include <platform/kernel.h>
 #include <platform/messaging.h>
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -93,7 +94,6 @@ struct CREATESTRUCTW {
 #define GWL_WNDPROC GWLP_WNDPROC
 #define GWL_USERDATA GWLP_USERDATA
 
-#define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
 #define ERROR_CLASS_ALREADY_EXISTS 1410L

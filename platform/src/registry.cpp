@@ -1,0 +1,154 @@
+#include "registry_file.h"
+
+#include <platform/registry.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct OpenKey {
+    fs::path folder;
+};
+
+struct KeyTable {
+    std::mutex mutex;  // also orders every read and rewrite of the value files
+    std::unordered_map<HKEY, std::unique_ptr<OpenKey>> keys;
+};
+
+KeyTable& Keys()
+{
+    static KeyTable* table = new KeyTable;
+    return *table;
+}
+
+fs::path HiveFolder()
+{
+    if (const char* folder = std::getenv("VQ_REGISTRY_DIR"); folder && *folder) return folder;
+    fs::path config;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        config = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        config = fs::path(home) / ".config";
+    else
+        config = fs::temp_directory_path();
+    return config / "vq700z-editor" / "registry";
+}
+
+fs::path ValuesFile(const OpenKey& key) { return key.folder / "values"; }
+
+// Called with the table lock held. Null for an unknown handle.
+const OpenKey* Resolve(KeyTable& table, HKEY key, fs::path& folder)
+{
+    static const OpenKey root;
+    if (key == HKEY_CURRENT_USER) {
+        folder = HiveFolder();
+        return &root;
+    }
+    auto found = table.keys.find(key);
+    if (found == table.keys.end()) return nullptr;
+    folder = found->second->folder;
+    return found->second.get();
+}
+
+// A sub-key path of backslash-separated names; names that would leave the
+// hive's folder are refused.
+bool AppendSubKey(fs::path& folder, LPCSTR subKey)
+{
+    if (!subKey) return true;
+    std::string path(subKey);
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        std::string name = path.substr(start, end - start);
+        if (name == "." || name == ".." || name.find('/') != std::string::npos) return false;
+        if (!name.empty()) folder /= name;
+        start = end + 1;
+    }
+    return true;
+}
+
+LONG OpenOrCreate(HKEY key, LPCSTR subKey, PHKEY result, bool create, LPDWORD disposition)
+{
+    if (!result) return ERROR_INVALID_PARAMETER;
+    auto& table = Keys();
+    std::lock_guard lock(table.mutex);
+    fs::path folder;
+    if (!Resolve(table, key, folder)) return ERROR_INVALID_HANDLE;
+    if (!AppendSubKey(folder, subKey)) return ERROR_INVALID_PARAMETER;
+    std::error_code error;
+    bool exists = fs::is_directory(folder, error);
+    if (!exists && !create) return ERROR_FILE_NOT_FOUND;
+    if (!exists && !fs::create_directories(folder, error) && !fs::is_directory(folder, error)) return ERROR_CANTWRITE;
+    if (disposition) *disposition = exists ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+    auto opened = std::make_unique<OpenKey>(OpenKey{folder});
+    *result = reinterpret_cast<HKEY>(opened.get());
+    table.keys.emplace(*result, std::move(opened));
+    return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+using platform::detail::ReadRegistryFile;
+using platform::detail::RegistryValue;
+
+LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM, PHKEY result)
+{
+    return OpenOrCreate(key, subKey, result, false, nullptr);
+}
+
+LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY result,
+                     LPDWORD disposition)
+{
+    return OpenOrCreate(key, subKey, result, true, disposition);
+}
+
+LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD dataSize)
+{
+    if (data && !dataSize) return ERROR_INVALID_PARAMETER;
+    auto& table = Keys();
+    std::lock_guard lock(table.mutex);
+    fs::path folder;
+    const OpenKey* open = Resolve(table, key, folder);
+    if (!open || key == HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
+    auto values = ReadRegistryFile(ValuesFile(*open));
+    auto found = values.find(valueName ? valueName : "");
+    if (found == values.end()) return ERROR_FILE_NOT_FOUND;
+    const RegistryValue& value = found->second;
+    if (type) *type = value.type;
+    auto size = static_cast<DWORD>(value.bytes.size());
+    if (data && *dataSize < size) {
+        *dataSize = size;
+        return ERROR_MORE_DATA;
+    }
+    if (data && size) std::memcpy(data, value.bytes.data(), size);
+    if (dataSize) *dataSize = size;
+    return ERROR_SUCCESS;
+}
+
+LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD dataSize)
+{
+    if (!data && dataSize) return ERROR_INVALID_PARAMETER;
+    auto& table = Keys();
+    std::lock_guard lock(table.mutex);
+    fs::path folder;
+    const OpenKey* open = Resolve(table, key, folder);
+    if (!open || key == HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
+    auto values = ReadRegistryFile(ValuesFile(*open));
+    values[valueName ? valueName : ""] = RegistryValue{type, std::vector<BYTE>(data, data + dataSize)};
+    return platform::detail::WriteRegistryFile(ValuesFile(*open), values) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+}
+
+LONG RegCloseKey(HKEY key)
+{
+    if (key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
+    auto& table = Keys();
+    std::lock_guard lock(table.mutex);
+    return table.keys.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
