@@ -6,6 +6,25 @@
 
 namespace layout {
 
+bool DrawsOnLcd(Kind kind)
+{
+    switch (kind) {
+    case Kind::EditText:
+    case Kind::StaticText:
+    case Kind::BitmapList:
+    case Kind::ValueBar:
+    case Kind::List:
+    case Kind::TabStrip:
+    case Kind::EqGraph:
+    case Kind::FilterGraph:
+    case Kind::EnvelopeGraph:
+    case Kind::LfoGraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::span<const Window> Windows()
 {
     static const std::array kWindows = {

@@ -59,6 +59,10 @@ struct Window
     std::span<const Control> controls;
 };
 
+// Kinds that draw light LCD text or an LCD strip, so need a dark panel
+// under them in every colour theme.
+bool DrawsOnLcd(Kind kind);
+
 std::span<const Window> Windows();
 const Window* FindWindow(std::string_view name);
 

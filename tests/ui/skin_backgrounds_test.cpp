@@ -16,25 +16,6 @@ using layout::Kind;
 using skin_test::DecodeResource;
 using skin_test::Luma;
 
-bool OnLcd(Kind kind)
-{
-    switch (kind) {
-    case Kind::EditText:
-    case Kind::StaticText:
-    case Kind::BitmapList:
-    case Kind::ValueBar:
-    case Kind::List:
-    case Kind::TabStrip:
-    case Kind::EqGraph:
-    case Kind::FilterGraph:
-    case Kind::EnvelopeGraph:
-    case Kind::LfoGraph:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // "BG_ProgramListFav" in theme 1 is "BG_ProgramListBlackFav".
 std::string ThemedName(const std::string& base, const char* theme)
 {
@@ -51,7 +32,7 @@ TEST(SkinBackgrounds, LightTextAndStripsSitOnDarkPanelsInEveryTheme)
             const auto image = DecodeResource(name);
             ASSERT_TRUE(image) << name;
             for (const layout::Control& c : w.controls) {
-                if (!OnLcd(c.kind))
+                if (!layout::DrawsOnLcd(c.kind))
                     continue;
                 const int left = w.originX + c.x;
                 const int top = w.originY + c.y;

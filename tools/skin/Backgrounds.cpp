@@ -29,26 +29,6 @@ Rect Grow(const Rect& r, int by)
     return {r.x - by, r.y - by, r.w + 2 * by, r.h + 2 * by};
 }
 
-// Controls whose text or strip needs a dark panel under it.
-bool WantsLcd(Kind kind)
-{
-    switch (kind) {
-    case Kind::EditText:
-    case Kind::StaticText:
-    case Kind::BitmapList:
-    case Kind::ValueBar:
-    case Kind::List:
-    case Kind::TabStrip:
-    case Kind::EqGraph:
-    case Kind::FilterGraph:
-    case Kind::EnvelopeGraph:
-    case Kind::LfoGraph:
-        return true;
-    default:
-        return false;
-    }
-}
-
 struct Placed
 {
     layout::Control control;
@@ -163,7 +143,7 @@ public:
     const std::vector<std::string>& Unplaced() const { return unplaced_; }
 
 private:
-    static int Pad(Kind kind) { return WantsLcd(kind) ? 3 : 0; }
+    static int Pad(Kind kind) { return layout::DrawsOnLcd(kind) ? 3 : 0; }
 
     bool Collides(const Rect& spot, std::size_t own) const
     {
@@ -220,7 +200,7 @@ std::vector<std::string> DrawBackground(const Canvas& canvas, const char* baseNa
 
     std::vector<Rect> panels;
     for (const Placed& p : controls) {
-        if (WantsLcd(p.control.kind))
+        if (layout::DrawsOnLcd(p.control.kind))
             panels.push_back(Grow(p.rect, 2));
     }
     panels.insert(panels.end(), plan.lcdPanels.begin(), plan.lcdPanels.end());

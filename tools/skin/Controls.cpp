@@ -53,6 +53,17 @@ void Key(const Canvas& canvas, double x, double y, double w, double h, bool pres
     cairo_fill(cr);
 }
 
+// A round lamp in a dark bezel.
+void Lamp(const Canvas& canvas, double cx, double cy, double r, Argb colour)
+{
+    cairo_arc(canvas.Cr(), cx, cy, r, 0, 2 * std::numbers::pi);
+    canvas.SetColour(kBodyDark);
+    cairo_fill(canvas.Cr());
+    cairo_arc(canvas.Cr(), cx, cy, r - 1.2, 0, 2 * std::numbers::pi);
+    canvas.SetColour(colour);
+    cairo_fill(canvas.Cr());
+}
+
 }  // namespace
 
 double KnobAngle(int frame)
@@ -161,15 +172,8 @@ void DrawLampStrip(const Canvas& canvas)
         const double cx = w / 2.0;
         const double cy = frame * h + h / 2.0;
         const double r = std::min(w, h) / 2.0 - 0.5;
-        cairo_arc(cr, cx, cy, r, 0, 2 * std::numbers::pi);
-        canvas.SetColour(kBodyDark);
-        cairo_fill(cr);
-        cairo_arc(cr, cx, cy, r - 1.2, 0, 2 * std::numbers::pi);
-        Argb lamp = on ? kLampOn : kLampOff;
-        if (pressed)
-            lamp = Mix(lamp, 0xFF000000, 0.3);
-        canvas.SetColour(lamp);
-        cairo_fill(cr);
+        const Argb lamp = on ? kLampOn : kLampOff;
+        Lamp(canvas, cx, cy, r, pressed ? Mix(lamp, 0xFF000000, 0.3) : lamp);
         if (on) {
             cairo_arc(cr, cx - 1, cy - 1.5, 1.2, 0, 2 * std::numbers::pi);
             canvas.SetColour(0xCCFFFFFF);
@@ -206,17 +210,10 @@ void DrawStepLampStrip(const Canvas& canvas, int frames)
 {
     const int w = canvas.Width();
     const int h = canvas.Height() / frames;
-    cairo_t* cr = canvas.Cr();
     for (int frame = 0; frame < frames; ++frame) {
         const double cx = w / 2.0;
         const double cy = frame * h + h / 2.0;
-        const double r = std::min(w, h) / 2.0 - 0.5;
-        cairo_arc(cr, cx, cy, r, 0, 2 * std::numbers::pi);
-        canvas.SetColour(kBodyDark);
-        cairo_fill(cr);
-        cairo_arc(cr, cx, cy, r - 1.2, 0, 2 * std::numbers::pi);
-        canvas.SetColour(Mix(kLampOff, kLampOn, frame / static_cast<double>(frames - 1)));
-        cairo_fill(cr);
+        Lamp(canvas, cx, cy, std::min(w, h) / 2.0 - 0.5, Mix(kLampOff, kLampOn, frame / static_cast<double>(frames - 1)));
     }
 }
 
