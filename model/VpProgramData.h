@@ -28,6 +28,7 @@ public:
 
     // Attributes first; false, with nothing copied, for null.
     virtual bool Copy(const CVpProgramData* other);
+    using CVpData::Assign;
     virtual CVpProgramData* Assign(const CVpProgramData* other);
 
     // The name held in the image, trailing blanks removed.

@@ -16,17 +16,12 @@ bool Is(const char* key, const char* name)
     return std::strncmp(key, name, kKeyLength) == 0;
 }
 
-// Signed amounts show "+" from 0 on.
-const char* Signed(std::int32_t value)
-{
-    return value >= 0 ? "+%d" : "%d";
-}
-
 // Writes the formatted number format keys produce; false for keys that name lists.
 bool FormatNumber(const char* key, std::int32_t value, std::int32_t minimum, char* buffer, std::size_t size)
 {
     if (Is(key, "Value"))
-        std::snprintf(buffer, size, minimum < 0 ? Signed(value) : "%d", value);
+        // Signed amounts show "+" from 0 on.
+        std::snprintf(buffer, size, minimum < 0 && value >= 0 ? "+%d" : "%d", value);
     else if (Is(key, "PanValue")) {
         if (value == 64)
             std::snprintf(buffer, size, "CNT");
