@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 
 namespace fs = std::filesystem;
@@ -40,20 +41,25 @@ fs::path HiveFolder()
     return config / "vq700z-editor" / "registry";
 }
 
-fs::path ValuesFile(const OpenKey& key) { return key.folder / "values"; }
-
-// Called with the table lock held. Null for an unknown handle.
-const OpenKey* Resolve(KeyTable& table, HKEY key, fs::path& folder)
+// Called with the table lock held; nothing for a handle that is not an open key.
+std::optional<fs::path> ValuesFileOf(KeyTable& table, HKEY key)
 {
-    static const OpenKey root;
+    auto found = table.keys.find(key);
+    if (found == table.keys.end()) return std::nullopt;
+    return found->second->folder / "values";
+}
+
+// The folder of the hive or of an open key; called with the table lock held.
+bool Resolve(KeyTable& table, HKEY key, fs::path& folder)
+{
     if (key == HKEY_CURRENT_USER) {
         folder = HiveFolder();
-        return &root;
+        return true;
     }
     auto found = table.keys.find(key);
-    if (found == table.keys.end()) return nullptr;
+    if (found == table.keys.end()) return false;
     folder = found->second->folder;
-    return found->second.get();
+    return true;
 }
 
 // A sub-key path of backslash-separated names; names that would leave the
@@ -114,10 +120,9 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBYTE 
     if (data && !dataSize) return ERROR_INVALID_PARAMETER;
     auto& table = Keys();
     std::lock_guard lock(table.mutex);
-    fs::path folder;
-    const OpenKey* open = Resolve(table, key, folder);
-    if (!open || key == HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
-    auto values = ReadRegistryFile(ValuesFile(*open));
+    auto file = ValuesFileOf(table, key);
+    if (!file) return ERROR_INVALID_HANDLE;
+    auto values = ReadRegistryFile(*file);
     auto found = values.find(valueName ? valueName : "");
     if (found == values.end()) return ERROR_FILE_NOT_FOUND;
     const RegistryValue& value = found->second;
@@ -137,12 +142,11 @@ LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* d
     if (!data && dataSize) return ERROR_INVALID_PARAMETER;
     auto& table = Keys();
     std::lock_guard lock(table.mutex);
-    fs::path folder;
-    const OpenKey* open = Resolve(table, key, folder);
-    if (!open || key == HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
-    auto values = ReadRegistryFile(ValuesFile(*open));
+    auto file = ValuesFileOf(table, key);
+    if (!file) return ERROR_INVALID_HANDLE;
+    auto values = ReadRegistryFile(*file);
     values[valueName ? valueName : ""] = RegistryValue{type, std::vector<BYTE>(data, data + dataSize)};
-    return platform::detail::WriteRegistryFile(ValuesFile(*open), values) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+    return platform::detail::WriteRegistryFile(*file, values) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 LONG RegCloseKey(HKEY key)

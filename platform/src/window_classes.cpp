@@ -41,13 +41,13 @@ std::map<std::string, std::shared_ptr<WindowClass>>::iterator Find(ClassTable& t
 
 }  // namespace
 
-ClassName ClassName::FromA(LPCSTR name)
+ClassName ClassName::From(LPCSTR name)
 {
     if (IS_INTRESOURCE(name)) return {{}, static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))};
     return {name, 0};
 }
 
-ClassName ClassName::FromW(LPCWSTR name)
+ClassName ClassName::From(LPCWSTR name)
 {
     if (IS_INTRESOURCE(name)) return {{}, static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))};
     return {Utf16ToUtf8(name), 0};
@@ -132,28 +132,28 @@ platform::detail::WindowClass ClassFrom(const WndClassEx& w, bool unicode)
     return c;
 }
 
+template <class WndClassEx>
+ATOM RegisterClassFrom(const WndClassEx* windowClass, bool unicode)
+{
+    if (!windowClass || !windowClass->lpszClassName) return 0;
+    return RegisterWindowClass(platform::detail::ClassName::From(windowClass->lpszClassName),
+                               ClassFrom(*windowClass, unicode));
+}
+
 }  // namespace
 
 using platform::detail::ClassName;
 
-ATOM RegisterClassExA(const WNDCLASSEXA* windowClass)
-{
-    if (!windowClass || !windowClass->lpszClassName) return 0;
-    return RegisterWindowClass(ClassName::FromA(windowClass->lpszClassName), ClassFrom(*windowClass, false));
-}
+ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) { return RegisterClassFrom(windowClass, false); }
 
-ATOM RegisterClassExW(const WNDCLASSEXW* windowClass)
-{
-    if (!windowClass || !windowClass->lpszClassName) return 0;
-    return RegisterWindowClass(ClassName::FromW(windowClass->lpszClassName), ClassFrom(*windowClass, true));
-}
+ATOM RegisterClassExW(const WNDCLASSEXW* windowClass) { return RegisterClassFrom(windowClass, true); }
 
 BOOL UnregisterClassA(LPCSTR className, HINSTANCE)
 {
-    return className ? UnregisterWindowClass(ClassName::FromA(className)) : FALSE;
+    return className ? UnregisterWindowClass(ClassName::From(className)) : FALSE;
 }
 
 BOOL UnregisterClassW(LPCWSTR className, HINSTANCE)
 {
-    return className ? UnregisterWindowClass(ClassName::FromW(className)) : FALSE;
+    return className ? UnregisterWindowClass(ClassName::From(className)) : FALSE;
 }

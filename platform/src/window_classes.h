@@ -27,8 +27,8 @@ struct WindowClass {
 struct ClassName {
     std::string text;
     ATOM atom = 0;
-    static ClassName FromA(LPCSTR name);
-    static ClassName FromW(LPCWSTR name);
+    static ClassName From(LPCSTR name);
+    static ClassName From(LPCWSTR name);
 };
 
 ATOM RegisterWindowClass(const ClassName& name, WindowClass windowClass);

@@ -164,7 +164,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param)
 {
     if (!className) return nullptr;
-    return CreateWindowFrom<CREATESTRUCTA>(ClassName::FromA(className), className, windowName, false, exStyle,
+    return CreateWindowFrom<CREATESTRUCTA>(ClassName::From(className), className, windowName, false, exStyle,
                                            style, x, y, width, height, parent, menu, instance, param);
 }
 
@@ -172,7 +172,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param)
 {
     if (!className) return nullptr;
-    return CreateWindowFrom<CREATESTRUCTW>(ClassName::FromW(className), className, windowName, true, exStyle,
+    return CreateWindowFrom<CREATESTRUCTW>(ClassName::From(className), className, windowName, true, exStyle,
                                            style, x, y, width, height, parent, menu, instance, param);
 }
 
