@@ -35,9 +35,10 @@ DWORD TimeoutUntil(std::uint64_t due)
     return due <= now ? 0 : static_cast<DWORD>(std::min<std::uint64_t>(due - now, INFINITE - 1));
 }
 
-std::uint64_t NextDue(MessageQueue& queue)
+std::uint64_t NextDue(MessageQueue& queue, const MessageFilter& filter)
 {
-    std::uint64_t due = queue.timers.NextDueMs();
+    // A due timer that the filter passes by must not turn the wait into a spin.
+    std::uint64_t due = queue.timers.NextDueMs(filter);
     for (auto slot : {SourceSlot::Input, SourceSlot::Paint})
         if (MessageSource* source = GetMessageSource(slot)) due = std::min(due, source->NextDueMs(queue.threadId));
     return due;
@@ -57,7 +58,7 @@ bool Retrieve(MSG* msg, HWND window, UINT first, UINT last, bool remove, bool wa
         if (FromSource(SourceSlot::Paint, filter, remove, msg)) return true;
         if (queue->timers.TakeDue(filter, NowMs(), remove, msg)) return true;
         if (!wait) return false;
-        queue->WaitForChange(seen, TimeoutUntil(NextDue(*queue)));
+        queue->WaitForChange(seen, TimeoutUntil(NextDue(*queue, filter)));
     }
 }
 

@@ -50,10 +50,11 @@ bool TimerTable::TakeDue(const MessageFilter& filter, std::uint64_t now, bool re
     return true;
 }
 
-std::uint64_t TimerTable::NextDueMs() const
+std::uint64_t TimerTable::NextDueMs(const MessageFilter& filter) const
 {
     std::uint64_t next = kNever;
-    for (const auto& timer : timers_) next = std::min(next, timer.due);
+    for (const auto& timer : timers_)
+        if (filter.Accepts(timer.window, WM_TIMER)) next = std::min(next, timer.due);
     return next;
 }
 

@@ -15,7 +15,8 @@ public:
     bool Kill(HWND window, UINT_PTR timerId);
     void KillWindow(HWND window);
     bool TakeDue(const MessageFilter& filter, std::uint64_t now, bool remove, MSG* msg);
-    std::uint64_t NextDueMs() const;
+    // The earliest due time among the timers that pass the filter.
+    std::uint64_t NextDueMs(const MessageFilter& filter) const;
 
 private:
     struct Timer {

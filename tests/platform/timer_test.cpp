@@ -129,6 +129,25 @@ TEST_F(TimerTest, ABlockedGetMessageWakesWhenTheFakeClockMakesATimerDue)
     EXPECT_EQ(msg.wParam, 3u);
 }
 
+TEST_F(MessagingTest, AFilteredGetMessageWaitsPastAnotherWindowsDueTimer)
+{
+    HWND waited = MakeWindow();
+    HWND ticking = MakeWindow();
+    SetTimer(ticking, 1, 10, nullptr);
+    Sleep(20);
+    std::thread poster([&] {
+        Sleep(30);
+        PostMessageA(waited, WM_USER, 0, 0);
+    });
+    MSG msg;
+    ASSERT_EQ(GetMessageA(&msg, waited, 0, 0), TRUE);
+    EXPECT_EQ(msg.hwnd, waited);
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER));
+    poster.join();
+    ASSERT_TRUE(PeekMessageA(&msg, ticking, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER)) << "the other window's tick waited";
+}
+
 TEST_F(MessagingTest, ABlockedGetMessageWakesWhenARealTimerIsDue)
 {
     HWND window = MakeWindow();
