@@ -4,6 +4,7 @@
 #include "cursors.h"
 #include "frame.h"
 #include "geometry.h"
+#include "input_source.h"
 #include "mdi_internal.h"
 #include "paint_state.h"
 #include "size_move_loop.h"
@@ -105,23 +106,23 @@ LRESULT SystemCommand(HWND handle, WPARAM command)
     case SC_MINIMIZE: ShowWindow(handle, SW_MINIMIZE); break;
     case SC_MAXIMIZE: ShowWindow(handle, SW_MAXIMIZE); break;
     case SC_RESTORE: ShowWindow(handle, SW_RESTORE); break;
-    case SC_MOVE: RunSizeMoveLoop(handle, HTCAPTION); break;
-    case SC_SIZE: RunSizeMoveLoop(handle, HTBOTTOMRIGHT); break;
+    case SC_MOVE: RunSizeMoveLoop(handle, HTCAPTION, PointerPosition()); break;
+    case SC_SIZE: RunSizeMoveLoop(handle, HTBOTTOMRIGHT, PointerPosition()); break;
     }
     return 0;
 }
 
-LRESULT NonClientPress(HWND handle, LRESULT hit)
+LRESULT NonClientPress(HWND handle, LRESULT hit, POINT at)
 {
     switch (hit) {
     case HTCLOSE: return CallWindow(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
     case HTMINBUTTON: return CallWindow(handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     case HTMAXBUTTON: return CallWindow(handle, WM_SYSCOMMAND, IsZoomed(handle) ? SC_RESTORE : SC_MAXIMIZE, 0);
     case HTCAPTION:
-        if (!IsZoomed(handle)) RunSizeMoveLoop(handle, hit);
+        if (!IsZoomed(handle)) RunSizeMoveLoop(handle, hit, at);
         return 0;
     }
-    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) RunSizeMoveLoop(handle, hit);
+    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) RunSizeMoveLoop(handle, hit, at);
     return 0;
 }
 
@@ -157,10 +158,14 @@ LRESULT DisplayDefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
     case WM_SETCURSOR: return ChooseCursor(*window, wParam, lParam);
     case WM_MOUSEWHEEL:
         return !IsTopLevel(*window) && window->parent ? SendMessageA(window->parent, message, wParam, lParam) : 0;
-    case WM_NCLBUTTONDOWN: return NonClientPress(handle, static_cast<LRESULT>(wParam));
+    case WM_NCLBUTTONDOWN:
+        return NonClientPress(handle, static_cast<LRESULT>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCLBUTTONDBLCLK:
         if (wParam == HTCAPTION && (window->style & WS_MAXIMIZEBOX))
             return CallWindow(handle, WM_SYSCOMMAND, IsZoomed(handle) ? SC_RESTORE : SC_MAXIMIZE, 0);
+        // A second press on a button counts as a press.
+        if (wParam != HTCAPTION)
+            return NonClientPress(handle, static_cast<LRESULT>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_SYSCOMMAND: return SystemCommand(handle, wParam);
     case WM_SETICON: {

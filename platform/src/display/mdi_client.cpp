@@ -250,9 +250,12 @@ void RefreshWindowMenu(HWND client)
     WriteWindowMenu(state->windowMenu, entries);
 }
 
-void MdiChildHidden(Window& child)
+void MdiChildVisibilityChanged(Window& child)
 {
-    if (HWND client = MdiClientOf(child)) PassActivationOn(client, child.handle);
+    HWND client = MdiClientOf(child);
+    if (!client) return;
+    if (!(child.style & WS_VISIBLE)) PassActivationOn(client, child.handle);
+    RefreshWindowMenu(client);
 }
 
 void MdiChildGoing(Window& child)

@@ -13,7 +13,8 @@ HWND MdiClientOf(const Window& window);
 HWND MdiChildAround(HWND window);
 // Activates the child; null deactivates the active one.
 void MdiActivate(HWND client, HWND child);
-void MdiChildHidden(Window& child);
+// After the child was shown or hidden: a hidden active child passes the activation on.
+void MdiChildVisibilityChanged(Window& child);
 void MdiChildGoing(Window& child);
 void MdiChildRetitled(Window& child);
 

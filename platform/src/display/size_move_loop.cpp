@@ -1,7 +1,6 @@
 #include "size_move_loop.h"
 
 #include "geometry.h"
-#include "input_source.h"
 #include "window_ops.h"
 
 #include <platform/input.h>
@@ -25,13 +24,12 @@ RECT Sized(RECT rect, LRESULT hit, POINT delta, POINT minimum)
 
 }  // namespace
 
-void RunSizeMoveLoop(HWND handle, LRESULT hit)
+void RunSizeMoveLoop(HWND handle, LRESULT hit, POINT start)
 {
     auto window = FindWindowRecord(handle);
     if (!window) return;
     bool moving = hit == HTCAPTION;
     if (!moving && !(hit >= HTLEFT && hit <= HTBOTTOMRIGHT)) return;
-    POINT start = PointerPosition();
     RECT startRect;
     GetWindowRect(handle, &startRect);
     POINT parentOrigin{0, 0};

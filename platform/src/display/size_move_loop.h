@@ -5,7 +5,8 @@
 
 namespace platform::detail {
 
-// HTCAPTION moves; a border code (HTLEFT ... HTBOTTOMRIGHT) sizes.
-void RunSizeMoveLoop(HWND window, LRESULT hit);
+// HTCAPTION moves; a border code (HTLEFT ... HTBOTTOMRIGHT) sizes. The
+// drag counts from the screen point where the button went down.
+void RunSizeMoveLoop(HWND window, LRESULT hit, POINT start);
 
 }  // namespace platform::detail

@@ -57,7 +57,6 @@ void SetShown(Window& window, bool shown, bool activate)
         if (!shown) {
             LeaveWindow(window, false);
             if (!IsWindow(handle)) return;
-            if (MdiClientOf(window)) MdiChildHidden(window);
         }
         auto top = TopLevelOf(FindWindowRecord(handle));
         if (!top) return;
@@ -74,6 +73,7 @@ void SetShown(Window& window, bool shown, bool activate)
             if (StateOf(window).surface) Display().Show(handle, shown);
         } else {
             ExposeArea(*top, area);
+            MdiChildVisibilityChanged(window);
         }
     }
     if (shown && activate && IsTopLevel(window)) ActivateTopLevel(handle);
