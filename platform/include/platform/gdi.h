@@ -39,6 +39,11 @@ struct BITMAPINFO {
 #define DIB_RGB_COLORS 0u
 #define SRCCOPY 0x00CC0020u
 
+// The device context of a window's client area, drawing on its part of the
+// top-level framebuffer; give it back with ReleaseDC (1 when released).
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC context);
+
 // A memory device context holding a 1 x 1 stock bitmap until another is
 // selected. The reference context is not needed: every context here is
 // 32-bit.

@@ -26,9 +26,8 @@ GpStatus CanvasOf(const GpGraphics& graphics, Canvas* canvas)
         *canvas = {pixels, {pixels.Bounds()}, {0, 0}, true};
         return Ok;
     }
-    auto context = FindObjectOf<DeviceContext>(graphics.context);
-    if (!context) return InvalidParameter;
-    DrawTarget target = context->Target();
+    if (!FindObjectOf<DeviceContext>(graphics.context) && !IsWindowContext(graphics.context)) return InvalidParameter;
+    DrawTarget target = TargetOf(graphics.context);
     *canvas = {target.buffer, std::move(target.visible), target.origin, false};
     return Ok;
 }

@@ -57,7 +57,7 @@ std::shared_ptr<GdiObject> FindObject(HGDIOBJ handle)
 DrawTarget TargetOf(HDC context)
 {
     auto dc = FindObjectOf<DeviceContext>(context);
-    return dc ? dc->Target() : DrawTarget{};
+    return dc ? dc->Target() : WindowTargetOf(context);
 }
 
 }  // namespace platform::gdi

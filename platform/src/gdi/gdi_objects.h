@@ -57,5 +57,8 @@ std::shared_ptr<T> FindObjectOf(HGDIOBJ handle)
 // The drawing target of a device context handle; an empty one for a handle
 // that is not a device context.
 DrawTarget TargetOf(HDC context);
+// The same for the device contexts of windows, which the display keeps.
+DrawTarget WindowTargetOf(HDC context);
+bool IsWindowContext(HDC context);
 
 }  // namespace platform::gdi

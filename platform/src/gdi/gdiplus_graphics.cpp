@@ -8,7 +8,7 @@ GpStatus GdipCreateFromHDC(HDC context, GpGraphics** graphics)
 {
     if (graphics) *graphics = nullptr;
     if (GpStatus status = Note("GdipCreateFromHDC", context); status != Ok) return status;
-    if (!graphics || !FindObjectOf<DeviceContext>(context)) return InvalidParameter;
+    if (!graphics || (!FindObjectOf<DeviceContext>(context) && !IsWindowContext(context))) return InvalidParameter;
     *graphics = new GpGraphics;
     (*graphics)->context = context;
     return Ok;

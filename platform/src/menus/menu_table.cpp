@@ -1,0 +1,97 @@
+#include "menu_table.h"
+
+#include <platform/kernel.h>
+
+#include <mutex>
+#include <unordered_map>
+
+namespace platform::menus {
+namespace {
+
+struct MenuTable {
+    std::mutex mutex;
+    std::unordered_map<HMENU, std::shared_ptr<Menu>> menus;
+    ULONG_PTR nextHandle = 0x30000;
+};
+
+MenuTable& Menus()
+{
+    static MenuTable* table = new MenuTable;
+    return *table;
+}
+
+constexpr DWORD kErrorMenuItemNotFound = 1456;
+constexpr DWORD kErrorInvalidMenuHandle = 1401;
+
+bool FindById(HMENU handle, UINT id, ItemPlace* place, int depth)
+{
+    auto menu = FindMenu(handle);
+    if (!menu || depth > 32) return false;  // a menu cannot hold itself, but a loop must not hang us
+    for (std::size_t i = 0; i < menu->items.size(); ++i) {
+        if (menu->items[i].id == id && !(menu->items[i].type & MFT_SEPARATOR)) {
+            *place = {menu, i};
+            return true;
+        }
+        if (menu->items[i].submenu && FindById(menu->items[i].submenu, id, place, depth + 1)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+HMENU AddMenu(bool popup)
+{
+    auto& table = Menus();
+    std::lock_guard lock(table.mutex);
+    table.nextHandle += 4;
+    auto handle = reinterpret_cast<HMENU>(table.nextHandle);
+    auto menu = std::make_shared<Menu>();
+    menu->popup = popup;
+    table.menus.emplace(handle, std::move(menu));
+    return handle;
+}
+
+std::shared_ptr<Menu> FindMenu(HMENU handle)
+{
+    auto& table = Menus();
+    std::lock_guard lock(table.mutex);
+    auto found = table.menus.find(handle);
+    if (found != table.menus.end()) return found->second;
+    SetLastError(kErrorInvalidMenuHandle);
+    return nullptr;
+}
+
+bool RemoveMenuTree(HMENU handle)
+{
+    std::shared_ptr<Menu> removed;
+    {
+        auto& table = Menus();
+        std::lock_guard lock(table.mutex);
+        auto found = table.menus.find(handle);
+        if (found == table.menus.end()) return false;
+        removed = std::move(found->second);
+        table.menus.erase(found);
+    }
+    for (const MenuItem& item : removed->items)
+        if (item.submenu) RemoveMenuTree(item.submenu);
+    return true;
+}
+
+bool FindItem(HMENU handle, UINT item, bool byPosition, ItemPlace* place)
+{
+    if (byPosition) {
+        auto menu = FindMenu(handle);
+        if (!menu) return false;
+        if (item < menu->items.size()) {
+            *place = {menu, item};
+            return true;
+        }
+    } else {
+        if (!FindMenu(handle)) return false;
+        if (FindById(handle, item, place, 0)) return true;
+    }
+    SetLastError(kErrorMenuItemNotFound);
+    return false;
+}
+
+}  // namespace platform::menus
