@@ -1,0 +1,19 @@
+#pragma once
+// The all-data file "47300AlD": a program-set chunk, a global chunk and a
+// library-properties chunk behind one header.
+#include "framework/services/HfcFile.h"
+#include "model/LibraryData.h"
+#include "model/ProgramFile.h"
+
+// 32, plus 105,632 with a bank, 224 with a global, and 160.
+std::int32_t GetAllDataFileSize(const LibraryData& library);
+
+// The header records the chunks really written. Throws CVpFileException
+// WriteData when a field does not go out whole.
+bool WriteAllDataFile(LibraryData& library, CHfcFile& file, SavedMark mark = SavedMark::kMark);
+
+// Chunks may come in any order; unknown ones are skipped by their own
+// sizes, and reading stops at the end of the body. The library is replaced,
+// not modified, only when the whole file was read: a failure leaves it, its
+// modified flag included, as it was.
+bool ReadAllDataFile(LibraryData& library, CHfcFile& file);

@@ -1,0 +1,22 @@
+#pragma once
+// Saving and loading the editor's files by path. A save writes a temporary
+// file beside the target and renames it over the target only when every
+// write, the flush and the close succeeded, so a failed save leaves the old
+// file as it was. Failures throw CVpFileException: FileOpen when the file
+// cannot be opened or created, WriteData when it cannot be completed.
+#include "framework/services/HfcFile.h"
+#include "model/LibraryData.h"
+
+#include <functional>
+
+void SaveFileReplacing(const char* path, const std::function<void(CHfcFile& file)>& write);
+
+// Programs are marked saved only once the file is in place.
+void SaveAllDataFile(LibraryData& library, const char* path);
+void SaveProgramFile(CProgram& program, const char* path);
+void SaveProgramSetFile(ProgramBank& bank, const char* path);
+void SaveGlobalFile(const CGlobal& global, const char* path);
+
+// Replaces the library only when the whole file was read; the library's
+// path becomes the file's.
+void LoadAllDataFile(LibraryData& library, const char* path);
