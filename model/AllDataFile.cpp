@@ -76,7 +76,9 @@ bool ReadAllDataFile(LibraryData& library, CHfcFile& file)
     const std::int64_t fileEnd = stream.GetSize() + 1;
     const std::int64_t start = stream.GetPosition();
     const FileHeader header = ReadFileHeader(stream, kMagic);
-    if (header.headerSize < FileHeader::kSize)
+    const std::int64_t bodyEnd = start + header.headerSize + static_cast<std::int64_t>(header.bodySize);
+    // A body that ends past the file means the file was cut short.
+    if (header.headerSize < FileHeader::kSize || bodyEnd > fileEnd)
         throw CVpFileException(CVpFileException::DataSize);
 
     LibraryData read;
@@ -84,7 +86,6 @@ bool ReadAllDataFile(LibraryData& library, CHfcFile& file)
     CGlobal& global = *read.AddItem(LibraryDataItem::kGlobal)->global;
     global.Initialize();
 
-    const std::int64_t bodyEnd = start + header.headerSize + static_cast<std::int64_t>(header.bodySize);
     std::int64_t chunkStart = start + header.headerSize;
     for (std::int32_t i = 0; i < header.recordCount && chunkStart < bodyEnd; ++i) {
         const ChunkHeader chunk = PeekChunk(stream, chunkStart, fileEnd);
