@@ -3,6 +3,7 @@
 // file exceptions reach the caller.
 #include "model/DataFileTransfer.h"
 
+#include "model/Global.h"
 #include "model/VpException.h"
 #include "services/ScratchFile.h"
 
@@ -108,6 +109,32 @@ TEST_F(DataFileTransferTest, FileExceptionsPassThroughAndLeaveTheFileOpen)
         EXPECT_EQ(exception.GetCode(), CVpFileException::WriteData);
     }
     EXPECT_TRUE(file.IsOpen());
+}
+
+// The all-data files carry the global data as such a chunk: 224 bytes
+// behind the magic "47300GbD".
+TEST_F(DataFileTransferTest, TheGlobalDataChunkGoesThroughAFile)
+{
+    CGlobal written;
+    written.Initialize();
+    written.GetData()[17] = 0x5A;
+    {
+        CHfcFile file;
+        ASSERT_TRUE(file.Open(path.c_str(), CHfcFile::kWrite | CHfcFile::kBinary));
+        ASSERT_EQ(file.Write("HEAD", 4), 4);
+        EXPECT_TRUE(WriteDataToFile(written, file));
+        EXPECT_EQ(PositionOf(file), 4 + 224);
+    }
+    const std::vector<unsigned char> bytes = ScratchFolder::ReadFile(path);
+    ASSERT_EQ(bytes.size(), 4u + 224u);
+    EXPECT_EQ(std::string(bytes.begin() + 4, bytes.begin() + 12), "47300GbD");
+
+    CHfcFile file;
+    ASSERT_TRUE(file.Open(path.c_str(), CHfcFile::kRead | CHfcFile::kBinary));
+    ASSERT_TRUE(file.Seek(4, CHfcFile::kFromStart));
+    CGlobal read;
+    EXPECT_TRUE(ReadDataFromFile(read, file));
+    EXPECT_EQ(std::memcmp(read.GetData(), written.GetData(), CGlobal::kImageSize), 0);
 }
 
 }  // namespace
