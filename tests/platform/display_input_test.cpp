@@ -2,6 +2,8 @@
 // translation, focus, key state and cursors.
 #include "display_fixture.h"
 
+#include <thread>
+
 namespace display_test {
 namespace {
 
@@ -255,6 +257,27 @@ TEST_F(DisplayInputTest, StandardCursorsLoadAndTheClassCursorComesBackOnSetCurso
     EXPECT_EQ(LOWORD(setCursor.back().lParam), HTCLIENT);
     EXPECT_EQ(HIWORD(setCursor.back().lParam), WM_MOUSEMOVE);
     (void)without;
+}
+
+TEST_F(DisplayInputTest, InputWaitsForTheThreadOfItsWindow)
+{
+    HWND top = MakeTop({0, 0, 100, 100});
+    std::vector<std::thread::id> askedOn;
+    Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        askedOn.push_back(std::this_thread::get_id());
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    input::Click(MouseButton::Left, 50, 50);
+    BOOL otherThreadGotOne = TRUE;
+    std::thread([&] {
+        MSG msg;
+        otherThreadGotOne = PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+    }).join();
+    EXPECT_FALSE(otherThreadGotOne);
+    for (auto id : askedOn) EXPECT_EQ(id, std::this_thread::get_id()) << "no window is called from a foreign thread";
+    Pump();
+    EXPECT_EQ(LoggedOf(WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_EQ(LoggedOf(WM_LBUTTONDOWN).at(0).window, top);
 }
 
 TEST_F(DisplayInputTest, APressActivatesTheTopLevelWindowUnderThePointer)

@@ -18,6 +18,8 @@ public:
     virtual void Close(HWND window) = 0;
     virtual void Show(HWND window, bool shown) = 0;
     virtual void Place(HWND window, const RECT& screenRect) = 0;
+    // The smallest size the desktop may give the window when the user resizes it.
+    virtual void SetMinimumSize(HWND /*window*/, int /*width*/, int /*height*/) {}
     virtual void SetTitle(HWND window, const std::string& title) = 0;
     virtual void Present(HWND window, const Surface& surface, const RECT& area) = 0;
     // A standard cursor id (32512 for the arrow ...).

@@ -83,13 +83,12 @@ bool WantsDoubleClicks(HWND handle)
     return window && (window->windowClass->style & CS_DBLCLKS);
 }
 
-Routed RouteMouse(const Queued& queued)
+Routed RouteMouse(const Queued& queued, HWND receiver)
 {
     const RawInput& input = queued.input;
     Routed routed;
     HWND capture = CurrentCapture();
-    routed.window = capture ? capture : WindowFromScreenPoint(input.screen);
-    if (!routed.window) return {};
+    routed.window = receiver;
     if (input.kind == RawInput::Kind::Wheel) {
         routed.message = WM_MOUSEWHEEL;
         routed.wParam = MAKEWPARAM(queued.mouseKeys, static_cast<short>(input.delta));
@@ -119,12 +118,11 @@ Routed RouteMouse(const Queued& queued)
     return routed;
 }
 
-Routed RouteKey(const Queued& queued)
+Routed RouteKey(const Queued& queued, HWND receiver)
 {
     const RawInput& input = queued.input;
     Routed routed;
-    routed.window = CurrentFocus() ? CurrentFocus() : CurrentActive();
-    if (!routed.window) return {};
+    routed.window = receiver;
     if (input.kind == RawInput::Kind::Char) {
         routed.message = WM_CHAR;
         routed.wParam = input.ch;
@@ -142,13 +140,24 @@ Routed RouteKey(const Queued& queued)
     return routed;
 }
 
-Routed Route(const Queued& queued)
+// The window an input goes to, found without asking any window.
+HWND Receiver(const Queued& queued)
 {
     switch (queued.input.kind) {
     case RawInput::Kind::Key:
-    case RawInput::Kind::Char: return RouteKey(queued);
-    case RawInput::Kind::Drop: return {WindowFromScreenPoint(queued.input.screen), 0, 0, 0, HTCLIENT};
-    default: return RouteMouse(queued);
+    case RawInput::Kind::Char: return CurrentFocus() ? CurrentFocus() : CurrentActive();
+    case RawInput::Kind::Drop: return WindowFromScreenPoint(queued.input.screen);
+    default: return CurrentCapture() ? CurrentCapture() : WindowFromScreenPoint(queued.input.screen);
+    }
+}
+
+Routed Route(const Queued& queued, HWND receiver)
+{
+    switch (queued.input.kind) {
+    case RawInput::Kind::Key:
+    case RawInput::Kind::Char: return RouteKey(queued, receiver);
+    case RawInput::Kind::Drop: return {receiver, 0, 0, 0, HTCLIENT};
+    default: return RouteMouse(queued, receiver);
     }
 }
 
@@ -211,13 +220,14 @@ public:
                 if (queue.events.empty()) return false;
                 queued = queue.events.front();
             }
-            Routed routed = Route(queued);
+            // Only the receiver's own thread may ask it anything.
+            auto receiver = FindWindowRecord(Receiver(queued));
+            if (receiver && receiver->threadId != filter.threadId) return false;
+            Routed routed = receiver ? Route(queued, receiver->handle) : Routed{};
             if (!routed.window) {
                 PopIf(queued.serial);  // nobody to receive it
                 continue;
             }
-            auto target = FindWindowRecord(routed.window);
-            if (!target || target->threadId != filter.threadId) return false;
             if (queued.input.kind == RawInput::Kind::Drop) {
                 if (!remove) return false;
                 if (PopIf(queued.serial))

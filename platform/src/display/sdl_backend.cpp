@@ -116,6 +116,11 @@ public:
             SDL_SetWindowSize(window, std::max<LONG>(rect.right - rect.left, 1), std::max<LONG>(rect.bottom - rect.top, 1));
     }
 
+    void SetMinimumSize(HWND handle, int width, int height) override
+    {
+        if (SDL_Window* window = WindowOf(handle)) SDL_SetWindowMinimumSize(window, std::max(width, 1), std::max(height, 1));
+    }
+
     void SetTitle(HWND handle, const std::string& title) override
     {
         if (SDL_Window* window = WindowOf(handle)) SDL_SetWindowTitle(window, title.c_str());

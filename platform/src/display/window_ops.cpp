@@ -67,7 +67,12 @@ void SetShown(Window& window, bool shown, bool activate)
             window.style &= ~WS_VISIBLE;
         if (IsTopLevel(window)) {
             if (shown) {
+                bool opening = !StateOf(window).surface;
                 AttachSurface(window);
+                if (opening) {
+                    TrackLimits limits = TrackLimitsOf(window);
+                    Display().SetMinimumSize(handle, limits.minimum.x, limits.minimum.y);
+                }
                 ExposeWindow(window);
             }
             if (StateOf(window).surface) Display().Show(handle, shown);
