@@ -147,3 +147,24 @@ HMENU GetMenu(HWND window);
 BOOL SetMenu(HWND window, HMENU menu);
 // Redraws the bar after its items changed.
 BOOL DrawMenuBar(HWND window);
+
+#define TPM_LEFTBUTTON 0x0000u
+#define TPM_RIGHTBUTTON 0x0002u
+#define TPM_LEFTALIGN 0x0000u
+#define TPM_CENTERALIGN 0x0004u
+#define TPM_RIGHTALIGN 0x0008u
+#define TPM_TOPALIGN 0x0000u
+#define TPM_VCENTERALIGN 0x0010u
+#define TPM_BOTTOMALIGN 0x0020u
+#define TPM_NONOTIFY 0x0080u
+#define TPM_RETURNCMD 0x0100u
+
+// Shows the popup menu at a screen point and runs a modal loop until an
+// item is picked (click, Enter, its "&" letter) or the menu is cancelled
+// (Escape, a click outside). Posted messages, paint and timers go on
+// meanwhile; keys and mouse belong to the menu. Items break into columns
+// at MFT_MENUBREAK and MFT_MENUBARBREAK; a menu taller than the work area
+// scrolls. With TPM_RETURNCMD the answer is the picked id, 0 on cancel;
+// otherwise a pick posts WM_COMMAND to the owner unless TPM_NONOTIFY is
+// given, and the answer says whether there was one.
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* rect);

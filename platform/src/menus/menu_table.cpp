@@ -1,5 +1,7 @@
 #include "menu_table.h"
 
+#include "mdi_window_menu.h"
+
 #include <platform/kernel.h>
 
 #include <mutex>
@@ -16,7 +18,8 @@ struct MenuTable {
 
 MenuTable& Menus()
 {
-    static MenuTable* table = new MenuTable;
+    // No window menu can exist before the first menu does.
+    static MenuTable* table = (InstallWindowMenuWriter(), new MenuTable);
     return *table;
 }
 
