@@ -54,6 +54,22 @@ RECT PixelsWithin(const Reach& reach, POINT origin)
             high(reach.bottom + origin.y)};
 }
 
+// The bounding box of the clip's figures.
+Reach ClipReach(const GpGraphics& graphics)
+{
+    Reach reach{0, 0, 0, 0};
+    bool first = true;
+    for (const PieFigure& f : graphics.clip) {
+        Reach r{std::min(f.x, f.x + f.width), std::min(f.y, f.y + f.height), std::max(f.x, f.x + f.width),
+                std::max(f.y, f.y + f.height)};
+        reach = first ? r
+                      : Reach{std::min(reach.left, r.left), std::min(reach.top, r.top), std::max(reach.right, r.right),
+                              std::max(reach.bottom, r.bottom)};
+        first = false;
+    }
+    return reach;
+}
+
 struct CairoDeleter {
     void operator()(cairo_t* cr) const { cairo_destroy(cr); }
     void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
@@ -138,7 +154,8 @@ GpStatus Clear(const GpGraphics& graphics, ARGB color)
 {
     Canvas canvas;
     if (GpStatus status = CanvasOf(graphics, &canvas); status != Ok) return status;
-    const RECT box = VisibleBounds(canvas);
+    RECT box = VisibleBounds(canvas);
+    if (graphics.clipped) box = Overlap(box, PixelsWithin(ClipReach(graphics), canvas.origin));
     if (IsEmptyRect(box)) return Ok;
     // The clip is aliased, so the mask holds only 0 and 255.
     const int width = box.right - box.left, height = box.bottom - box.top;
