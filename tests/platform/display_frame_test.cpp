@@ -136,17 +136,30 @@ TEST_F(DisplayFrameTest, DoubleClickOnTheCaptionMaximisesIntoTheParentAndBack)
     EXPECT_EQ(WindowRect().right, 250);
 }
 
-TEST_F(DisplayFrameTest, TheCaptionShowsWhetherTheWindowIsActive)
+TEST_F(DisplayFrameTest, TheCaptionShowsWhetherTheWindowIsActiveAndItsTitle)
 {
     using platform::testing::PixelAt;
     // Client coordinates above the client area reach the caption.
     SendMessageA(framed, WM_NCACTIVATE, TRUE, 0);
     Pump();
-    EXPECT_EQ(PixelAt(framed, 20, -10), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(PixelAt(framed, 150, -10), GetSysColor(COLOR_ACTIVECAPTION));
     SendMessageA(framed, WM_NCACTIVATE, FALSE, 0);
     Pump();
-    EXPECT_EQ(PixelAt(framed, 20, -10), GetSysColor(COLOR_INACTIVECAPTION));
+    EXPECT_EQ(PixelAt(framed, 150, -10), GetSysColor(COLOR_INACTIVECAPTION));
     EXPECT_EQ(PixelAt(framed, 20, 20), GetSysColor(COLOR_WINDOW));
+
+    auto titleInk = [&] {
+        int ink = 0;
+        for (int y = -17; y < -1; ++y)
+            for (int x = 0; x < 100; ++x) ink += PixelAt(framed, x, y) == GetSysColor(COLOR_INACTIVECAPTIONTEXT);
+        return ink;
+    };
+    SetWindowTextA(framed, "Program 1");
+    Pump();
+    EXPECT_GT(titleInk(), 10) << "the title is written in the caption";
+    SetWindowTextA(framed, "");
+    Pump();
+    EXPECT_EQ(titleInk(), 0);
 }
 
 }  // namespace

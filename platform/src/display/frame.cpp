@@ -1,5 +1,6 @@
 #include "frame.h"
 
+#include "caption_text.h"
 #include "geometry.h"
 #include "paint_state.h"
 
@@ -86,6 +87,11 @@ void DrawFrame(Window& window)
     fill({edge.left - parts.edge, edge.top - parts.edge, edge.right + parts.edge, edge.bottom + parts.edge},
          COLOR_BTNSHADOW);
     fill(layout.caption, active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    RECT title = layout.caption;
+    for (const RECT& button : {layout.close, layout.maximize, layout.minimize})
+        if (!IsEmpty(button)) title.right = std::min(title.right, button.left - 2);
+    DrawCaptionText(*surface, clip, Offset(title, origin.x, origin.y), StateOf(window).text,
+                    GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     fill(layout.menu, COLOR_MENU);
     for (const RECT& button : {layout.close, layout.maximize, layout.minimize}) {
         if (IsEmpty(button)) continue;
