@@ -179,6 +179,24 @@ TEST_F(DisplayInputTest, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
     }
 }
 
+TEST_F(DisplayInputTest, AKeyPressedAgainWhileDownArrivesAsARepeat)
+{
+    HWND top = MakeTop({0, 0, 100, 100});
+    input::PressKey('A');
+    input::PressKey('A');
+    input::ReleaseKey('A');
+    Pump();
+    auto downs = LoggedOf(WM_KEYDOWN);
+    ASSERT_EQ(downs.size(), 2u);
+    EXPECT_EQ(downs[0].window, top);
+    EXPECT_EQ(downs[0].lParam & (1 << 30), 0);
+    EXPECT_NE(downs[1].lParam & (1 << 30), 0) << "the key was down before";
+    EXPECT_EQ(LoggedOf(WM_CHAR).size(), 2u) << "every repeat types again";
+    auto up = LoggedOf(WM_KEYUP);
+    ASSERT_EQ(up.size(), 1u);
+    EXPECT_NE(up[0].lParam & (1u << 31), 0);
+}
+
 TEST_F(DisplayInputTest, TextWithoutKeysArrivesAsCharacters)
 {
     HWND top = MakeTop({0, 0, 100, 100});

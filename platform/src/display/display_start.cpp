@@ -5,6 +5,7 @@
 #include <platform/display.h>
 #include <platform/kernel.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -15,7 +16,7 @@ namespace {
 struct Running {
     std::recursive_mutex mutex;
     std::unique_ptr<DisplayBackend> backend;
-    DWORD threadId = 0;
+    std::atomic<DWORD> threadId{0};
     std::string failure;
 };
 

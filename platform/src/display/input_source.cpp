@@ -136,6 +136,7 @@ Routed RouteKey(const Queued& queued, HWND receiver)
     DWORD flags = 1;  // repeat count
     if (alt) flags |= 1u << 29;
     if (!input.down) flags |= (1u << 30) | (1u << 31);
+    if (input.down && input.repeat) flags |= 1u << 30;  // was down before
     routed.lParam = static_cast<LPARAM>(flags);
     return routed;
 }
@@ -247,7 +248,10 @@ public:
 void QueueInput(RawInput input)
 {
     switch (input.kind) {
-    case RawInput::Kind::Key: NoteAsyncKey(input.key, input.down); break;
+    case RawInput::Kind::Key:
+        input.repeat = input.down && IsAsyncKeyDown(input.key);
+        NoteAsyncKey(input.key, input.down);
+        break;
     case RawInput::Kind::Button: {
         static constexpr UINT kButtonKeys[] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
         NoteAsyncKey(kButtonKeys[input.button], input.down);
