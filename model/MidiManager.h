@@ -1,0 +1,60 @@
+#pragma once
+// The single owner of the connection to the device: opens the ports of the
+// port object, listens on its MIDI thread, learns the device's channel and
+// sends parameter changes and All Notes Off.
+#include "framework/services/EfSemaphore.h"
+#include "framework/services/HfcMidi.h"
+#include "framework/services/HfcMidiListener.h"
+#include "model/MidiManagerHost.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CMidiManager : public CHfcMidiListener
+{
+public:
+    // Becomes the port object's only listener; neither is owned.
+    CMidiManager(CHfcMidi* midi, CMidiManagerHost* host);
+    ~CMidiManager() override;
+    CMidiManager(const CMidiManager&) = delete;
+    CMidiManager& operator=(const CMidiManager&) = delete;
+
+    // Creates the reply and exclusive semaphores; false when already created.
+    bool Create();
+    void Close();
+
+    // A port already open is closed first; connected once both are open.
+    bool OpenOutPort(int index);
+    bool OpenInPort(int index);
+    void ClosePorts();
+    void CloseOutPort();
+    void CloseInPort();
+    bool IsReady() const;
+    const std::string& GetErrorText() const { return m_errorText; }
+
+    std::int32_t GetGlobalChannel() const { return m_globalChannel; }
+
+    // Dropped unless ready, and for a parameter the device has no id for.
+    void SendParameterChange(std::int32_t value, std::uint32_t idHigh, std::uint32_t idLow);
+    void AllNotesOff();
+
+    void OnHfcMidiSysExMessage(CHfcMidi* midi, const CHfcMidiMessage& message) override;
+
+private:
+    bool OpenPort(bool out, int index);
+    void ShowSent(const BYTE* bytes, int length);
+
+    CHfcMidi* m_midi;
+    CMidiManagerHost* m_host;
+    std::unique_ptr<CEfSemaphore> m_replySemaphore;
+    std::unique_ptr<CEfSemaphore> m_exclusiveSemaphore;
+    std::string m_errorText;
+    bool m_connected = false;
+    bool m_created = false;
+    std::atomic<std::int32_t> m_globalChannel{0};
+};
+
+// "%02X " per byte of the first 26, as the MIDI monitor shows a message.
+std::string FormatMidiMonitorLine(const BYTE* bytes, int length);

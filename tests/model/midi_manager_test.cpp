@@ -1,0 +1,177 @@
+// The MIDI manager against the test device: port opening, creation, sent
+// parameter changes and All Notes Off, the monitor lines and the channel
+// learned from what the device sends.
+#include "model/MidiManager.h"
+#include "support/DeviceSimulator.h"
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <thread>
+
+namespace {
+
+class FakeHost : public CMidiManagerHost
+{
+public:
+    void ReportMidiError(const CVpMidiException& error, const char* operationKey) override
+    {
+        std::lock_guard lock(m_mutex);
+        errors.push_back(std::to_string(error.GetCode()) + " " + operationKey);
+    }
+    void WriteMidiMonitorLine(MonitorLine line, const std::string& text) override
+    {
+        std::lock_guard lock(m_mutex);
+        (line == MonitorLine::Received ? received : sent) = text;
+    }
+    std::string Received()
+    {
+        std::lock_guard lock(m_mutex);
+        return received;
+    }
+
+    std::vector<std::string> errors;
+    std::string sent;
+
+private:
+    std::mutex m_mutex;
+    std::string received;
+};
+
+class MidiManagerTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        platform::testing::UseVirtualMidi();
+        device = std::make_unique<DeviceSimulator>();
+        ASSERT_TRUE(midi.Create("test"));
+        manager = std::make_unique<CMidiManager>(&midi, &host);
+        ASSERT_TRUE(manager->Create());
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(midi.Destroy());
+        manager.reset();
+        device.reset();
+        platform::testing::UseVirtualMidi();
+    }
+
+    void Connect()
+    {
+        ASSERT_TRUE(manager->OpenInPort(static_cast<int>(device->InPort())));
+        ASSERT_TRUE(manager->OpenOutPort(static_cast<int>(device->OutPort())));
+        ASSERT_TRUE(manager->IsReady());
+    }
+
+    std::unique_ptr<DeviceSimulator> device;
+    FakeHost host;
+    CHfcMidi midi;
+    std::unique_ptr<CMidiManager> manager;
+};
+
+TEST_F(MidiManagerTest, PortOpening)
+{
+    const int in = static_cast<int>(device->InPort());
+    const int out = static_cast<int>(device->OutPort());
+    EXPECT_TRUE(manager->OpenOutPort(out));
+    EXPECT_FALSE(manager->IsReady()) << "connected needs both ports";
+    EXPECT_TRUE(manager->OpenOutPort(out)) << "an open port is closed and opened again";
+    EXPECT_TRUE(manager->OpenInPort(in));
+    EXPECT_TRUE(manager->IsReady());
+
+    platform::testing::SetVirtualMidiInOpenResult(device->InPort(), MMSYSERR_ALLOCATED);
+    EXPECT_FALSE(manager->OpenInPort(in));
+    EXPECT_FALSE(manager->IsReady());
+    EXPECT_FALSE(midi.IsMidiInOpen()) << "the failed port stays closed";
+    EXPECT_EQ(manager->GetErrorText(), "Can not open midi in device.");
+
+    platform::testing::SetVirtualMidiOutOpenResult(device->OutPort(), MMSYSERR_ALLOCATED);
+    EXPECT_FALSE(manager->OpenOutPort(out));
+    EXPECT_EQ(manager->GetErrorText(), "Can not open midi out device.");
+    EXPECT_EQ(host.errors, (std::vector<std::string>{"4 PortOpen", "5 PortOpen"}));
+
+    platform::testing::SetVirtualMidiInOpenResult(device->InPort(), MMSYSERR_NOERROR);
+    platform::testing::SetVirtualMidiOutOpenResult(device->OutPort(), MMSYSERR_NOERROR);
+    EXPECT_TRUE(manager->OpenInPort(in));
+    EXPECT_TRUE(manager->OpenOutPort(out));
+    EXPECT_TRUE(manager->IsReady());
+    manager->ClosePorts();
+    EXPECT_FALSE(manager->IsReady());
+}
+
+TEST_F(MidiManagerTest, CreateOnceAndClose)
+{
+    EXPECT_FALSE(manager->Create());
+    EXPECT_EQ(manager->GetErrorText(), "CMidiManager::Create : CMidiManager is already created.");
+    manager->Close();
+    manager->Close();
+    EXPECT_TRUE(manager->Create());
+
+    CMidiManager neverCreated(&midi, &host);
+    neverCreated.Close();
+    EXPECT_FALSE(neverCreated.IsReady());
+    midi.SetListener(manager.get());
+}
+
+TEST_F(MidiManagerTest, ParameterChangesReachTheDeviceAsFourteenBytes)
+{
+    Connect();
+    manager->SendParameterChange(5, kNoDeviceIdByte, kNoDeviceIdByte);  // has no device id
+    manager->SendParameterChange(-1, 0x10, 0x05);
+    ASSERT_TRUE(device->WaitForReceived(1));
+    const auto received = device->Received();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0], (DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0x10, 0x00, 0x05, 0x00,
+                                                   0x7F, 0x7F, 0xF7}));
+    EXPECT_EQ(host.sent, "F0 7D 30 00 01 6E 41 10 00 05 00 7F 7F F7 ");
+}
+
+TEST_F(MidiManagerTest, NothingIsSentUntilReady)
+{
+    ASSERT_TRUE(manager->OpenOutPort(static_cast<int>(device->OutPort())));
+    manager->SendParameterChange(1, 0, 1);
+    manager->AllNotesOff();
+    EXPECT_EQ(host.sent, "");
+    ASSERT_TRUE(manager->OpenInPort(static_cast<int>(device->InPort())));
+    manager->SendParameterChange(2, 0, 1);
+    ASSERT_TRUE(device->WaitForReceived(1));
+    const auto changes = device->ParameterChanges();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].value, 2);
+}
+
+TEST_F(MidiManagerTest, AllNotesOffShowsTheLastChannelInTheMonitor)
+{
+    Connect();
+    manager->AllNotesOff();
+    EXPECT_EQ(host.sent, "BF 7B 00 ");
+}
+
+TEST_F(MidiManagerTest, LearnsTheChannelFromTheDeviceAndSendsOnIt)
+{
+    Connect();
+    device->SetChannel(9);
+    device->SendParameterChange({0, 1, 3});
+    for (int i = 0; i < 500 && manager->GetGlobalChannel() != 9; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(manager->GetGlobalChannel(), 9);
+    EXPECT_EQ(host.Received(), "F0 7D 39 00 01 6E 41 00 00 01 00 03 00 F7 ");
+
+    manager->SendParameterChange(4, 0, 2);
+    ASSERT_TRUE(device->WaitForReceived(1));
+    ASSERT_EQ(device->ParameterChanges().size(), 1u) << "the device hears its own channel only";
+}
+
+TEST(MidiMonitorLine, ShowsAtMostTwentySixBytes)
+{
+    std::vector<BYTE> bytes(30, 0xAB);
+    std::string expected;
+    for (int i = 0; i < 26; ++i)
+        expected += "AB ";
+    EXPECT_EQ(FormatMidiMonitorLine(bytes.data(), 30), expected);
+    EXPECT_EQ(FormatMidiMonitorLine(bytes.data(), 2), "AB AB ");
+}
+
+}  // namespace
