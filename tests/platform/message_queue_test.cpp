@@ -197,12 +197,16 @@ private:
 
 TEST_F(QueueTest, RetrievalOrderIsPostedInputQuitPaintTimer)
 {
+    using platform::detail::SourceSlot;
     platform::testing::ScopedFakeClock clock;
-    OneMessageSource input(WM_KEYDOWN), paint(WM_PAINT);
-    platform::detail::SetMessageSource(platform::detail::SourceSlot::Input, &input);
-    platform::detail::SetMessageSource(platform::detail::SourceSlot::Paint, &paint);
-
+    // The window first: making it may install the display's own sources.
     HWND window = MakeWindow();
+    OneMessageSource input(WM_KEYDOWN), paint(WM_PAINT);
+    auto* const realInput = platform::detail::GetMessageSource(SourceSlot::Input);
+    auto* const realPaint = platform::detail::GetMessageSource(SourceSlot::Paint);
+    platform::detail::SetMessageSource(SourceSlot::Input, &input);
+    platform::detail::SetMessageSource(SourceSlot::Paint, &paint);
+
     SetTimer(window, 1, 10, nullptr);
     platform::testing::AdvanceClock(10);
     PostQuitMessage(3);
@@ -211,8 +215,8 @@ TEST_F(QueueTest, RetrievalOrderIsPostedInputQuitPaintTimer)
     std::vector<UINT> order;
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) order.push_back(msg.message);
-    platform::detail::SetMessageSource(platform::detail::SourceSlot::Input, nullptr);
-    platform::detail::SetMessageSource(platform::detail::SourceSlot::Paint, nullptr);
+    platform::detail::SetMessageSource(SourceSlot::Input, realInput);
+    platform::detail::SetMessageSource(SourceSlot::Paint, realPaint);
     KillTimer(window, 1);
     EXPECT_EQ(order, (std::vector<UINT>{WM_USER, WM_KEYDOWN, WM_QUIT, WM_PAINT, WM_TIMER}));
 }
