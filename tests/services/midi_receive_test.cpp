@@ -102,6 +102,7 @@ TEST_F(MidiReceiveTest, ListenerReplacedDuringANotification)
     Play({0x80, 0x3C, 0x00}, 4);
     EXPECT_EQ(log.Texts(), (Texts{"A2:90 3C 40", "B2:80 3C 00", "B8:80 3C 00", "B1:80 3C 00"}))
         << "a listener taken off gets no further call, one put on gets the next message";
+    midi.SetListener(nullptr);
 }
 
 TEST_F(MidiReceiveTest, NoListenerAfterSettingNone)
@@ -113,6 +114,7 @@ TEST_F(MidiReceiveTest, NoListenerAfterSettingNone)
     SyncWithMidiThread();
     midi.AddListener(&last);
     Play({0xC0, 0x02}, 3);
+    midi.SetListener(nullptr);
     EXPECT_EQ(log.Texts(), (Texts{"Z2:C0 02", "Z8:C0 02", "Z1:C0 02"}));
 }
 
@@ -163,6 +165,7 @@ TEST_F(MidiReceiveTest, ClosingInsideANotificationIsRefused)
     ASSERT_TRUE(midi.MidiOutOpen(0));
     midi.SetListener(&closer);
     Play({0xF8}, 1);
+    midi.SetListener(nullptr);  // waits for the notification to end
     EXPECT_EQ(log.Texts(), Texts{"still running"});
     EXPECT_TRUE(midi.IsMidiInOpen());
     EXPECT_TRUE(midi.IsMidiOutOpen());

@@ -172,6 +172,7 @@ TEST_F(MidiSendTest, ListenersSendFromInsideANotification)
     midi.AddListener(&echo);
     ASSERT_TRUE(midi.MidiInOpen(0));
     Play({0x92, 0x3C, 0x40, 0xF0, 0x01, 0x02, 0xF7}, 7);
+    midi.SetListener(nullptr);  // waits for the echo's last notification
     EXPECT_EQ(log.Texts(), (std::vector<std::string>{"2:92 3C 40", "8:92 3C 40", "1:92 3C 40", "5:4", "4:F0 01 02 F7",
                                                      "3:F0 01 02 F7", "6:4"}));
     EXPECT_EQ(device.Sends(), (std::vector<Bytes>{{0x82, 0x3C, 0x00}, {0xF0, 0x01, 0x02, 0xF7}}));
