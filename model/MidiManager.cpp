@@ -137,6 +137,8 @@ void CMidiManager::OnHfcMidiSysExMessage(CHfcMidi* /*midi*/, const CHfcMidiMessa
     std::int32_t channel = 0;
     if (LearnGlobalChannel(bytes, length, channel))
         m_globalChannel = channel;
+    if (m_receiver != nullptr && m_host->IsReceivingParameterChanges())
+        m_receiver->Offer(bytes, length);
 }
 
 void CMidiManager::ShowSent(const BYTE* bytes, int length)

@@ -6,6 +6,7 @@
 #include "framework/services/HfcMidi.h"
 #include "framework/services/HfcMidiListener.h"
 #include "model/MidiManagerHost.h"
+#include "model/ParameterChangeReceiver.h"
 
 #include <atomic>
 #include <cstdint>
@@ -36,6 +37,9 @@ public:
 
     std::int32_t GetGlobalChannel() const { return m_globalChannel; }
 
+    // Not owned; set before the ports open.
+    void SetParameterChangeReceiver(CParameterChangeReceiver* receiver) { m_receiver = receiver; }
+
     // Dropped unless ready, and for a parameter the device has no id for.
     void SendParameterChange(std::int32_t value, std::uint32_t idHigh, std::uint32_t idLow);
     void AllNotesOff();
@@ -48,6 +52,7 @@ private:
 
     CHfcMidi* m_midi;
     CMidiManagerHost* m_host;
+    CParameterChangeReceiver* m_receiver = nullptr;
     std::unique_ptr<CEfSemaphore> m_replySemaphore;
     std::unique_ptr<CEfSemaphore> m_exclusiveSemaphore;
     std::string m_errorText;

@@ -2,9 +2,17 @@
 // parameter changes and All Notes Off, the monitor lines and the channel
 // learned from what the device sends.
 #include "model/MidiManager.h"
+#include "model/Program.h"
+#include "model/Q3917IdConverter.h"
+#include "model/Q3917ProgramAccessor.h"
 #include "support/DeviceSimulator.h"
 
+#include <platform/kernel.h>
+#include <platform/window.h>
+
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 #include <mutex>
 #include <thread>
@@ -24,6 +32,19 @@ public:
         std::lock_guard lock(m_mutex);
         (line == MonitorLine::Received ? received : sent) = text;
     }
+    bool IsReceivingParameterChanges() override { return receiving; }
+    bool GetParameterChangeTarget(ParameterChangeTarget& out) override
+    {
+        if (target.program == nullptr)
+            return false;
+        out = target;
+        return true;
+    }
+    void Broadcast(int event, LONG_PTR param1, LONG_PTR param2) override
+    {
+        broadcasts.push_back({event, param1, param2});
+        broadcastThreads.push_back(GetCurrentThreadId());
+    }
     std::string Received()
     {
         std::lock_guard lock(m_mutex);
@@ -32,6 +53,10 @@ public:
 
     std::vector<std::string> errors;
     std::string sent;
+    std::atomic<bool> receiving{true};
+    ParameterChangeTarget target{};
+    std::vector<std::vector<LONG_PTR>> broadcasts;  // message thread only
+    std::vector<DWORD> broadcastThreads;
 
 private:
     std::mutex m_mutex;
@@ -162,6 +187,90 @@ TEST_F(MidiManagerTest, LearnsTheChannelFromTheDeviceAndSendsOnIt)
     manager->SendParameterChange(4, 0, 2);
     ASSERT_TRUE(device->WaitForReceived(1));
     ASSERT_EQ(device->ParameterChanges().size(), 1u) << "the device hears its own channel only";
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// The test thread plays the message thread that owns the dispatch engine.
+class ParameterChangeReceiveTest : public MidiManagerTest
+{
+protected:
+    void SetUp() override
+    {
+        MidiManagerTest::SetUp();
+        manager->SetParameterChangeReceiver(&receiver);
+        host.target = {&program, 17, 99};
+        SetProgramRecordName(program, "Abcdefgh");
+        ASSERT_TRUE(converter.FromDeviceId(nameCharacter3, address));
+    }
+
+    // Pumps until the host has seen count broadcasts, for at most 5 s.
+    bool PumpUntilBroadcasts(std::size_t count)
+    {
+        for (int i = 0; i < 500 && host.broadcasts.size() < count; ++i) {
+            PumpMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return host.broadcasts.size() >= count;
+    }
+
+    CPslMessageDispatchEngine engine;
+    CQ3917ProgramAccessor accessor;
+    CQ3917IdConverter converter;
+    CParameterChangeReceiver receiver{&engine, &host, &accessor, &converter};
+    CProgram program;
+    DeviceParameterId nameCharacter3{0, 3};
+    ParameterAddress address{};
+};
+
+TEST_F(ParameterChangeReceiveTest, ChangeFromTheDeviceReachesTheTargetOnTheMessageThread)
+{
+    Connect();
+    device->SendParameterChange({0, 3, 'Q'});
+    ASSERT_TRUE(PumpUntilBroadcasts(2));
+    EXPECT_EQ(accessor.GetValue(&program, address), 'Q');
+    EXPECT_STREQ(program.GetProgramName(), "AbcQefgh") << "the name text follows the image";
+    EXPECT_EQ(host.broadcasts, (std::vector<std::vector<LONG_PTR>>{{7, 17, 99}, {2, 17, 0}}));
+    EXPECT_EQ(host.broadcastThreads, (std::vector<DWORD>{GetCurrentThreadId(), GetCurrentThreadId()}));
+}
+
+TEST_F(ParameterChangeReceiveTest, ReceiverSwitchedOffAndOn)
+{
+    Connect();
+    host.receiving = false;
+    device->SetChannel(4);
+    device->SendParameterChange({0, 3, 'A'});
+    for (int i = 0; i < 500 && manager->GetGlobalChannel() != 4; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(manager->GetGlobalChannel(), 4) << "the channel is learned all the same";
+    host.receiving = true;
+    device->SendParameterChange({0, 3, 'B'});
+    ASSERT_TRUE(PumpUntilBroadcasts(2));
+    PumpMessages();
+    EXPECT_EQ(host.broadcasts.size(), 2u) << "only the change heard while on applies";
+    EXPECT_EQ(accessor.GetValue(&program, address), 'B');
+}
+
+TEST_F(ParameterChangeReceiveTest, NothingWithoutATargetOrAKnownId)
+{
+    const std::int32_t before = accessor.GetValue(&program, address);
+    host.target = {};
+    receiver.OnPslMessage(0x41, 0, 3, 'Z', 0);
+    host.target = {&program, 17, 99};
+    receiver.OnPslMessage(0x41, 0x7F, 0x7F, 'Z', 0);
+    receiver.OnPslMessage(0x41, -1, 3, 'Z', 0);
+    EXPECT_TRUE(host.broadcasts.empty());
+    EXPECT_EQ(accessor.GetValue(&program, address), before);
+
+    const std::uint8_t foreign[] = {0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6F, 0x41, 0, 0, 3, 0, 0x5A, 0, 0xF7};
+    EXPECT_FALSE(receiver.Offer(foreign, sizeof foreign));
 }
 
 TEST(MidiMonitorLine, ShowsAtMostTwentySixBytes)
