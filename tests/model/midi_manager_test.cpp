@@ -241,6 +241,18 @@ TEST_F(ParameterChangeReceiveTest, ChangeFromTheDeviceReachesTheTargetOnTheMessa
     EXPECT_EQ(host.broadcastThreads, (std::vector<DWORD>{GetCurrentThreadId(), GetCurrentThreadId()}));
 }
 
+TEST_F(ParameterChangeReceiveTest, ValueWrittenThroughTheAccessorIsSentAsFourteenBytes)
+{
+    Connect();
+    accessor.SetValue(&program, address, 'x');
+    DeviceParameterId id{};
+    ASSERT_TRUE(converter.ToDeviceId(address, id));
+    manager->SendParameterChange(accessor.GetValue(&program, address), id.high, id.low);
+    ASSERT_TRUE(device->WaitForReceived(1));
+    EXPECT_EQ(device->Received()[0], (DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0x00, 0x00,
+                                                             0x03, 0x00, 0x78, 0x00, 0xF7}));
+}
+
 TEST_F(ParameterChangeReceiveTest, ReceiverSwitchedOffAndOn)
 {
     Connect();
