@@ -98,7 +98,8 @@ FileBytes N6ProgramRecord(const N6ProgramLayout& program)
 
 FileBytes N6ProgramSet(const std::vector<N6ProgramLayout>& programs, std::int32_t count)
 {
-    return N6ProgramSet(programs, count, 128, static_cast<std::int32_t>(programs.size() * (kN6RecordHeader + kN6BodySize)));
+    const auto body = static_cast<std::int32_t>(programs.size() * (kN6RecordHeader + kN6BodySize));
+    return N6ProgramSet(programs, count, 128, body);
 }
 
 FileBytes N6ProgramSet(const std::vector<N6ProgramLayout>& programs, std::int32_t count, std::uint32_t headerSize,
