@@ -83,6 +83,34 @@ bool CMidiManager::OpenPort(bool out, int index)
     return false;
 }
 
+bool CMidiManager::OpenOutPortBySavedName(const std::string& name)
+{
+    return OpenPortBySavedName(true, name);
+}
+
+bool CMidiManager::OpenInPortBySavedName(const std::string& name)
+{
+    return OpenPortBySavedName(false, name);
+}
+
+bool CMidiManager::OpenPortBySavedName(bool out, const std::string& name)
+{
+    if (out)
+        CloseOutPort();
+    else
+        CloseInPort();
+    if (name.empty())
+        return true;
+    char portName[256];
+    for (int index = 0; out ? CHfcMidi::GetMidiOutDeviceName(index, portName, sizeof portName)
+                            : CHfcMidi::GetMidiInDeviceName(index, portName, sizeof portName);
+         ++index) {
+        if (name == portName)
+            return OpenPort(out, index);
+    }
+    return false;
+}
+
 void CMidiManager::ClosePorts()
 {
     CloseOutPort();

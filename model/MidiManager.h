@@ -29,6 +29,10 @@ public:
     // A port already open is closed first; connected once both are open.
     bool OpenOutPort(int index);
     bool OpenInPort(int index);
+    // Opens the first port whose name equals the text exactly, after closing
+    // that direction; true for an empty name, false when no port has it.
+    bool OpenOutPortBySavedName(const std::string& name);
+    bool OpenInPortBySavedName(const std::string& name);
     void ClosePorts();
     void CloseOutPort();
     void CloseInPort();
@@ -48,6 +52,7 @@ public:
 
 private:
     bool OpenPort(bool out, int index);
+    bool OpenPortBySavedName(bool out, const std::string& name);
     void ShowSent(const BYTE* bytes, int length);
 
     CHfcMidi* m_midi;

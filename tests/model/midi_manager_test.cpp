@@ -126,6 +126,21 @@ TEST_F(MidiManagerTest, PortOpening)
     EXPECT_FALSE(manager->IsReady());
 }
 
+TEST_F(MidiManagerTest, OpeningBySavedName)
+{
+    platform::testing::AddVirtualMidiIn({"Other In"});
+    ASSERT_TRUE(manager->OpenOutPort(static_cast<int>(device->OutPort())));
+    EXPECT_FALSE(manager->OpenOutPortBySavedName("vq-700z out")) << "names compare case-sensitively";
+    EXPECT_FALSE(midi.IsMidiOutOpen()) << "the direction is closed first";
+    EXPECT_TRUE(manager->OpenOutPortBySavedName("VQ-700Z Out"));
+    EXPECT_TRUE(manager->OpenInPortBySavedName("VQ-700Z In"));
+    EXPECT_TRUE(manager->IsReady());
+    EXPECT_TRUE(manager->OpenInPortBySavedName(""));
+    EXPECT_FALSE(midi.IsMidiInOpen());
+    EXPECT_FALSE(manager->IsReady());
+    EXPECT_TRUE(host.errors.empty());
+}
+
 TEST_F(MidiManagerTest, CreateOnceAndClose)
 {
     EXPECT_FALSE(manager->Create());
