@@ -1,0 +1,207 @@
+// Making dialogs from template resources, the modal loop, the dialog
+// manager's keys and the item functions.
+#include "dialog_state.h"
+
+#include <platform/display.h>
+#include <platform/resources.h>
+
+#include <optional>
+
+namespace platform::dialogs {
+namespace {
+
+std::optional<DialogTemplate> LoadTemplate(HRSRC found)
+{
+    if (!found) return std::nullopt;
+    HGLOBAL loaded = LoadResource(nullptr, found);
+    const char* bytes = static_cast<const char*>(LockResource(loaded));
+    if (!bytes) return std::nullopt;
+    ParsedDialog parsed = ParseDialogText(std::string_view(bytes, SizeofResource(nullptr, found)));
+    if (!parsed.error.empty()) return std::nullopt;
+    return std::move(parsed.dialog);
+}
+
+std::optional<DialogTemplate> LoadTemplateA(HINSTANCE instance, LPCSTR name)
+{
+    return LoadTemplate(FindResourceA(instance, name, "DIALOG"));
+}
+std::optional<DialogTemplate> LoadTemplateW(HINSTANCE instance, LPCWSTR name)
+{
+    return LoadTemplate(FindResourceW(instance, name, reinterpret_cast<LPCWSTR>(u"DIALOG")));
+}
+
+INT_PTR Modal(const std::optional<DialogTemplate>& dialog, HWND owner, DLGPROC procedure, LPARAM param, bool unicode)
+{
+    if (!dialog || (owner && !IsWindow(owner))) return -1;
+    HWND window = CreateDialogFrom(*dialog, owner, procedure, param, unicode);
+    return window ? RunModal(window, owner) : -1;
+}
+
+bool IsPushButton(HWND control)
+{
+    LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    return code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+}
+
+// The focused push button, else the default push button, else IDOK.
+void PressDefault(HWND dialog, const DialogState& state)
+{
+    HWND button = GetFocus();
+    if (!button || !IsChild(dialog, button) || !IsPushButton(button)) {
+        button = nullptr;
+        for (HWND control : state.controls)
+            if (IsWindow(control) && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+                button = control;
+    }
+    if (button && !IsWindowEnabled(button)) return;  // a greyed default cannot be pressed
+    const int id = button ? GetDlgCtrlID(button) : IDOK;
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+// True when the key was the dialog manager's.
+bool HandleKey(HWND dialog, DialogState& state, const MSG& msg)
+{
+    const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if (code & DLGC_WANTALLKEYS) return false;
+    switch (msg.wParam) {
+    case VK_TAB: {
+        if (code & DLGC_WANTTAB) return false;
+        HWND focus = GetFocus();
+        HWND next = NextTabStop(state, focus && IsChild(dialog, focus) ? focus : nullptr, GetKeyState(VK_SHIFT) < 0);
+        if (next) SetFocus(next);
+        return true;
+    }
+    case VK_RETURN: PressDefault(dialog, state); return true;
+    case VK_ESCAPE:
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+        return true;
+    }
+    return false;
+}
+
+BOOL IsDialogMessageFor(HWND dialog, LPMSG msg)
+{
+    DialogState* state = FindDialog(dialog);
+    if (!state || !msg || !(msg->hwnd == dialog || IsChild(dialog, msg->hwnd))) return FALSE;
+    if (msg->message == WM_KEYDOWN && HandleKey(dialog, *state, *msg)) return TRUE;
+    TranslateMessage(msg);
+    DispatchMessageW(msg);
+    return TRUE;
+}
+
+}  // namespace
+
+INT_PTR RunModal(HWND dialog, HWND owner)
+{
+    const bool disableOwner = owner && IsWindowEnabled(owner);
+    if (disableOwner) EnableWindow(owner, FALSE);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    MSG msg;
+    for (DialogState* state = FindDialog(dialog); state && !state->ended; state = FindDialog(dialog)) {
+        if (!GetMessageW(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(int(msg.wParam));  // the outer loop must still see it
+            break;
+        }
+        if (!IsDialogMessageFor(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    DialogState* state = FindDialog(dialog);
+    const INT_PTR result = state && state->ended ? state->result : IDCANCEL;
+    // The owner comes back before the dialog goes so that it is activated again.
+    if (disableOwner && IsWindow(owner)) EnableWindow(owner, TRUE);
+    if (IsWindow(dialog)) DestroyWindow(dialog);
+    if (owner && IsWindow(owner)) SetActiveWindow(owner);
+    return result;
+}
+
+}  // namespace platform::dialogs
+
+using namespace platform::dialogs;
+
+INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC procedure, LPARAM param)
+{
+    return Modal(LoadTemplateA(instance, templateName), owner, procedure, param, false);
+}
+INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND owner, DLGPROC procedure, LPARAM param)
+{
+    return Modal(LoadTemplateW(instance, templateName), owner, procedure, param, true);
+}
+
+HWND CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC procedure, LPARAM param)
+{
+    auto dialog = LoadTemplateA(instance, templateName);
+    return dialog ? CreateDialogFrom(*dialog, owner, procedure, param, false) : nullptr;
+}
+HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND owner, DLGPROC procedure, LPARAM param)
+{
+    auto dialog = LoadTemplateW(instance, templateName);
+    return dialog ? CreateDialogFrom(*dialog, owner, procedure, param, true) : nullptr;
+}
+
+BOOL IsDialogMessageA(HWND dialog, LPMSG msg) { return IsDialogMessageFor(dialog, msg); }
+BOOL IsDialogMessageW(HWND dialog, LPMSG msg) { return IsDialogMessageFor(dialog, msg); }
+
+HWND GetDlgItem(HWND dialog, int id)
+{
+    struct Search {
+        HWND dialog;
+        int id;
+        HWND found;
+    } search{dialog, id, nullptr};
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            if (GetParent(child) != s->dialog || GetDlgCtrlID(child) != s->id) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int GetDlgCtrlID(HWND control) { return int(GetWindowLongPtrA(control, GWLP_ID)); }
+
+BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text)
+{
+    HWND item = GetDlgItem(dialog, id);
+    return item && SetWindowTextA(item, text);
+}
+BOOL SetDlgItemTextW(HWND dialog, int id, LPCWSTR text)
+{
+    HWND item = GetDlgItem(dialog, id);
+    return item && SetWindowTextW(item, text);
+}
+
+UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size)
+{
+    HWND item = GetDlgItem(dialog, id);
+    if (!item) {
+        if (buffer && size > 0) buffer[0] = 0;
+        return 0;
+    }
+    return UINT(GetWindowTextA(item, buffer, size));
+}
+UINT GetDlgItemTextW(HWND dialog, int id, LPWSTR buffer, int size)
+{
+    HWND item = GetDlgItem(dialog, id);
+    if (!item) {
+        if (buffer && size > 0) buffer[0] = 0;
+        return 0;
+    }
+    return UINT(GetWindowTextW(item, buffer, size));
+}
+
+LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND item = GetDlgItem(dialog, id);
+    return item ? SendMessageA(item, message, wParam, lParam) : 0;
+}
+LRESULT SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND item = GetDlgItem(dialog, id);
+    return item ? SendMessageW(item, message, wParam, lParam) : 0;
+}

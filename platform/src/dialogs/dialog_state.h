@@ -1,0 +1,32 @@
+#pragma once
+// What the dialog manager keeps for each dialog window.
+#include "dialog_template.h"
+
+#include <platform/dialogs.h>
+
+#include <vector>
+
+namespace platform::dialogs {
+
+struct DialogState {
+    DLGPROC procedure = nullptr;
+    bool unicode = false;
+    bool ended = false;
+    INT_PTR result = 0;
+    std::vector<HWND> controls;  // in template order, which is the tab order
+    HWND focus = nullptr;        // the control to give the focus back to
+};
+
+// Null for a window that is not a dialog. Only the owning thread uses it.
+DialogState* FindDialog(HWND dialog);
+
+// Creates the dialog hidden with its controls, sends WM_INITDIALOG and shows
+// it when the template says so. Null when a window cannot be made.
+HWND CreateDialogFrom(const DialogTemplate& dialog, HWND owner, DLGPROC procedure, LPARAM param, bool unicode);
+// Runs the modal loop of a dialog made by CreateDialogFrom and destroys it.
+INT_PTR RunModal(HWND dialog, HWND owner);
+
+// The next (or previous) enabled, visible tab stop after `from`, wrapping.
+HWND NextTabStop(const DialogState& state, HWND from, bool backwards);
+
+}  // namespace platform::dialogs
