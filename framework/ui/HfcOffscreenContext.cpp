@@ -62,7 +62,8 @@ CHfcOffscreenContext::CHfcOffscreenContext(int width, int height)
 {
     if (!m_pBitmap->Create(width, height))
         return;
-    if (!CreateGraphics())
+    // An empty buffer gets its graphics when it is resized.
+    if (m_pBitmap->GetGdipBitmap() != nullptr && !CreateGraphics())
         return;
     CreatePenAndBrush();
 }
@@ -89,7 +90,9 @@ bool CHfcOffscreenContext::Resize(int width, int height)
     if (m_pGraphics != nullptr)
         GdipDeleteGraphics(m_pGraphics);
     m_pGraphics = nullptr;
-    return m_pBitmap->Resize(width, height) && CreateGraphics();
+    if (!m_pBitmap->Resize(width, height))
+        return false;
+    return m_pBitmap->GetGdipBitmap() == nullptr || CreateGraphics();
 }
 
 GpStatus CHfcOffscreenContext::ClearRectangle(float x, float y, float width, float height)

@@ -189,14 +189,17 @@ TEST(OffscreenContext, DrawsShapesSmoothlyOverItsBuffer)
 
 TEST(OffscreenContext, AfterAResizeShapesLandOnTheNewBuffer)
 {
-    CHfcOffscreenContext context(4, 4);
-    ui_test::Fill(*context.GetBitmap(), Pixels(16, 0xFF00FF00));
-    ASSERT_TRUE(context.Resize(6, 3));
-    EXPECT_EQ(context.GetBitmap()->GetWidth(), 6);
-    EXPECT_EQ(ui_test::Pixels(*context.GetBitmap()), Pixels(18, 0)) << "the content is lost";
-    context.SetFillColor(0xFFFF0000);
-    EXPECT_EQ(context.FillRectangle(0, 0, 6, 3), Ok);
-    EXPECT_EQ(ui_test::Pixels(*context.GetBitmap()), Pixels(18, 0xFFFF0000));
+    for (int size : {4, 0}) {
+        SCOPED_TRACE(size);
+        CHfcOffscreenContext context(size, size);
+        ui_test::Fill(*context.GetBitmap(), Pixels(size * size, 0xFF00FF00));
+        ASSERT_TRUE(context.Resize(6, 3));
+        EXPECT_EQ(context.GetBitmap()->GetWidth(), 6);
+        EXPECT_EQ(ui_test::Pixels(*context.GetBitmap()), Pixels(18, 0)) << "the content is lost";
+        context.SetFillColor(0xFFFF0000);
+        EXPECT_EQ(context.FillRectangle(0, 0, 6, 3), Ok);
+        EXPECT_EQ(ui_test::Pixels(*context.GetBitmap()), Pixels(18, 0xFFFF0000));
+    }
 }
 
 TEST(OffscreenContext, AFailedPartLeavesOutTheOnesAfterIt)
