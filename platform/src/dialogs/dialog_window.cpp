@@ -119,8 +119,9 @@ HWND NextTabStop(const DialogState& state, HWND from, bool backwards)
     for (int step = 1; step <= count; ++step) {
         int i = ((backwards ? start - step : start + step) % count + count) % count;
         HWND control = order[i];
-        if (IsWindow(control) && (GetWindowLongPtrA(control, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(control) &&
-            IsWindowEnabled(control))
+        // The style's own visibility, since the dialog may still be hidden.
+        const DWORD style = DWORD(GetWindowLongPtrA(control, GWL_STYLE));
+        if (IsWindow(control) && (style & WS_TABSTOP) && (style & WS_VISIBLE) && IsWindowEnabled(control))
             return control;
     }
     return nullptr;
