@@ -123,7 +123,8 @@ GpStatus CHfcOffscreenContext::ClearRectangle(float x, float y, float width, flo
 GpStatus CHfcOffscreenContext::BlitBitmap(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX,
                                           int sourceY)
 {
-    CombinePixels(*m_pBitmap, x, y, width, height, bitmap, sourceX, sourceY, hfc_pixel::Blend);
+    CombinePixels(*m_pBitmap, x, y, width, height, bitmap, sourceX, sourceY,
+                  [](std::uint32_t s, std::uint32_t d) { return hfc_pixel::Blend(s, d); });
     return Ok;
 }
 
@@ -138,7 +139,8 @@ GpStatus CHfcOffscreenContext::BlitBitmapAlpha(int x, int y, int width, int heig
 GpStatus CHfcOffscreenContext::DrawBitmapLighten(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX,
                                                  int sourceY)
 {
-    CombinePixels(*m_pBitmap, x, y, width, height, bitmap, sourceX, sourceY, hfc_pixel::Lighten);
+    CombinePixels(*m_pBitmap, x, y, width, height, bitmap, sourceX, sourceY,
+                  [](std::uint32_t s, std::uint32_t d) { return hfc_pixel::Lighten(s, d); });
     return Ok;
 }
 

@@ -18,13 +18,14 @@ inline std::uint32_t BlendWithAlpha(std::uint32_t source, std::uint32_t destinat
 {
     const std::uint32_t sourceWeight = (alpha << 8) + 255;
     const std::uint32_t destinationWeight = 65535 - sourceWeight;
-    std::uint32_t out = std::min<std::uint32_t>(255, ((Channel(destination, 24) << 8) + 255 + sourceWeight) >> 8) << 24;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const std::uint32_t mixed = ((Channel(source, shift) << 8) + 255) * sourceWeight +
-                                    ((Channel(destination, shift) << 8) + 255) * destinationWeight;
-        out |= (mixed >> 24) << shift;
-    }
-    return out;
+    auto mix = [&](int shift) {
+        return ((((Channel(source, shift) << 8) + 255) * sourceWeight +
+                 ((Channel(destination, shift) << 8) + 255) * destinationWeight) >>
+                24)
+               << shift;
+    };
+    const std::uint32_t outAlpha = std::min<std::uint32_t>(255, ((Channel(destination, 24) << 8) + 255 + sourceWeight) >> 8);
+    return (outAlpha << 24) | mix(16) | mix(8) | mix(0);
 }
 
 inline std::uint32_t Blend(std::uint32_t source, std::uint32_t destination)
