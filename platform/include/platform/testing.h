@@ -6,3 +6,4 @@
 #include <platform/testing/midi.h>
 #include <platform/testing/gdi.h>
 #include <platform/testing/display.h>
+#include <platform/testing/dialogs.h>
