@@ -90,6 +90,15 @@ BOOL IsDialogMessageFor(HWND dialog, LPMSG msg)
     return TRUE;
 }
 
+// An empty text for a missing item.
+template <typename Char>
+UINT ItemText(HWND dialog, int id, Char* buffer, int size, int (*get)(HWND, Char*, int))
+{
+    if (HWND item = GetDlgItem(dialog, id)) return UINT(get(item, buffer, size));
+    if (buffer && size > 0) buffer[0] = 0;
+    return 0;
+}
+
 }  // namespace
 
 INT_PTR RunModal(HWND dialog, HWND owner)
@@ -178,21 +187,11 @@ BOOL SetDlgItemTextW(HWND dialog, int id, LPCWSTR text)
 
 UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size)
 {
-    HWND item = GetDlgItem(dialog, id);
-    if (!item) {
-        if (buffer && size > 0) buffer[0] = 0;
-        return 0;
-    }
-    return UINT(GetWindowTextA(item, buffer, size));
+    return ItemText(dialog, id, buffer, size, GetWindowTextA);
 }
 UINT GetDlgItemTextW(HWND dialog, int id, LPWSTR buffer, int size)
 {
-    HWND item = GetDlgItem(dialog, id);
-    if (!item) {
-        if (buffer && size > 0) buffer[0] = 0;
-        return 0;
-    }
-    return UINT(GetWindowTextW(item, buffer, size));
+    return ItemText(dialog, id, buffer, size, GetWindowTextW);
 }
 
 LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam)
