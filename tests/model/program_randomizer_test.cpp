@@ -321,7 +321,23 @@ TEST_F(ProgramRandomizer, ShapedDrawOverSeedsKeepsItsPromises)
         const CQ3917ProgramData before = m_program;
         juce::Random random(seed);
         CJuceRandomSource source(random);
+        m_accessor.calls.clear();
         Randomize(source, timbre);
+
+        // The flat draws come first and end where the voice assignment is drawn.
+        bool flat = true;
+        for (const SpyAccessor::Call& call : m_accessor.calls) {
+            flat = flat && !(call.address.group == kSynthGroup && call.address.index == m_rows.voiceAssign);
+            if (flat) {
+                ASSERT_TRUE(call.enabled) << "seed " << seed << " row " << call.address.index;
+                ASSERT_GE(call.value, call.minimum) << "seed " << seed << " row " << call.address.index;
+                ASSERT_LT(call.value, call.maximum) << "seed " << seed << " row " << call.address.index;
+            }
+            const std::int32_t value = m_accessor.GetValue(&m_program, call.address);
+            ASSERT_GE(value, m_accessor.GetMinimum(&m_program, call.address)) << "seed " << seed;
+            ASSERT_LE(value, m_accessor.GetMaximum(&m_program, call.address)) << "seed " << seed;
+        }
+        ASSERT_FALSE(flat) << "the voice assignment is drawn";
 
         const std::int32_t wave = Synth(m_rows.osc1Wave, timbre);
         waves.insert(wave);

@@ -285,6 +285,24 @@ TEST_P(SiblingImport, HostileSizesEndQuickly)
     }
 }
 
+TEST_P(SiblingImport, TargetWithoutBankOrGlobal)
+{
+    const std::string magic = GetParam() + "AllD";
+    const std::string programs = GetParam() + "PrgS";
+    const std::string global = GetParam() + "GlbD";
+    const SiblingFileIds ids = {magic.c_str(), programs.c_str(), global.c_str()};
+    const FileBytes files[] = {SiblingAllData(GetParam(), {ProgramChunk()}, 1),
+                               SiblingAllData(GetParam(), {SiblingGlobalChunk(GetParam(), GlobalImage())}, 1)};
+    for (const FileBytes& bytes : files) {
+        const std::string path = m_folder.WriteFile("import.srqt_all", bytes);
+        CHfcFile file;
+        ASSERT_TRUE(file.Open(path.c_str(), CHfcFile::kRead | CHfcFile::kBinary));
+        LibraryData empty;
+        CSiblingFileImporter importer(empty, file, ids);
+        EXPECT_EQ(importer.ReadAllData().toStdString(), "FileErrorInternalError");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothModels, SiblingImport, testing::Values("3917", "3918"));
 
 }  // namespace
