@@ -49,7 +49,7 @@ ChunkSizes ReadSizesAfterId(CHfcInputStream& stream)
 }  // namespace
 
 CSiblingFileImporter::CSiblingFileImporter(LibraryData& target, CHfcFile& file, const SiblingFileIds& ids)
-    : m_target(target), m_file(file), m_ids(ids)
+    : m_target(target), m_file(file), m_ids(ids), m_fileLength(MeasureFileLength(file))
 {
 }
 
@@ -78,7 +78,6 @@ bool CSiblingFileImporter::MoveToChunkEnd(CHfcInputStream& stream, std::int64_t 
 
 juce::String CSiblingFileImporter::ReadAllData()
 {
-    m_fileLength = MeasureFileLength(m_file);
     CHfcFileInputStream stream(m_file);
     const std::int64_t fileStart = stream.GetPosition();
     char magic[kIdLength];

@@ -19,7 +19,8 @@ struct SiblingFileIds
 class CSiblingFileImporter
 {
 public:
-    // Neither is owned; the file is open for reading at the file's start.
+    // Neither is owned; the file is open for reading at the file's start and
+    // keeps its length while the importer lives.
     CSiblingFileImporter(LibraryData& target, CHfcFile& file, const SiblingFileIds& ids);
     virtual ~CSiblingFileImporter() = default;
     CSiblingFileImporter(const CSiblingFileImporter&) = delete;
@@ -44,7 +45,7 @@ private:
     LibraryData& m_target;
     CHfcFile& m_file;
     SiblingFileIds m_ids;
-    std::int64_t m_fileLength = 0;
+    std::int64_t m_fileLength;
 };
 
 class Q3917FileImporter : public CSiblingFileImporter
