@@ -1,7 +1,6 @@
 // The text a program parameter's value is shown as, chosen by its value-type
 // key: a number format, or a row of the keyword list the key names.
-#include "framework/services/EfStringTable.h"
-#include "framework/services/ServiceSlots.h"
+#include "model/ListValueText.h"
 #include "model/VpProgramAccessor.h"
 
 #include <cstdio>
@@ -87,12 +86,5 @@ void CVpProgramAccessor::ValueToText(const CVpProgramData* program, const Parame
     if (key != nullptr && FormatNumber(key, value, minimum, buffer, bufferSize))
         return;
 
-    // A list counts its rows from the minimum only for signed parameters.
-    const std::int32_t index = minimum < 0 ? value - minimum : value;
-    const CEfStringTable* table = GetStringTable();
-    if (key != nullptr && table != nullptr && index >= 0 && index < table->GetNumStrings(key)) {
-        std::snprintf(buffer, bufferSize, "%s", table->GetString(key, index));
-        return;
-    }
-    std::snprintf(buffer, bufferSize, "%d", index);
+    ListValueText(key, value, minimum, buffer, bufferSize);
 }
