@@ -87,6 +87,7 @@
 #define VK_F1 0x70
 #define VK_F4 0x73
 #define VK_F6 0x75
+#define VK_F10 0x79
 #define VK_F12 0x7B
 #define VK_LSHIFT 0xA0
 #define VK_RSHIFT 0xA1

@@ -11,6 +11,7 @@
 #include "text.h"
 #include "window_dc.h"
 #include "window_hooks.h"
+#include "../menus/menu_bar.h"
 #include "../utf16.h"
 
 #include <platform/input.h>
@@ -121,6 +122,7 @@ LRESULT NonClientPress(HWND handle, LRESULT hit, POINT at)
     case HTCAPTION:
         if (!IsZoomed(handle)) RunSizeMoveLoop(handle, hit, at);
         return 0;
+    case HTMENU: platform::menus::MenuBarClick(handle, at); return 0;
     }
     if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) RunSizeMoveLoop(handle, hit, at);
     return 0;
@@ -175,6 +177,10 @@ LRESULT DisplayDefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
         return reinterpret_cast<LRESULT>(previous);
     }
     case WM_MOUSEACTIVATE: return 1;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR: platform::menus::MenuBarKey(handle, message, wParam, lParam); return 0;
     }
     return 0;
 }

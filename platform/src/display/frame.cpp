@@ -3,6 +3,7 @@
 #include "caption_text.h"
 #include "geometry.h"
 #include "paint_state.h"
+#include "../menus/menu_bar.h"
 
 #include <platform/painting.h>
 
@@ -93,6 +94,7 @@ void DrawFrame(Window& window)
     DrawCaptionText(*surface, clip, Offset(title, origin.x, origin.y), StateOf(window).text,
                     GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     fill(layout.menu, COLOR_MENU);
+    platform::menus::DrawMenuBarTitles(*surface, clip, Offset(layout.menu, origin.x, origin.y), window.handle);
     for (const RECT& button : {layout.close, layout.maximize, layout.minimize}) {
         if (IsEmpty(button)) continue;
         fill(button, COLOR_BTNFACE);

@@ -129,7 +129,8 @@ Routed RouteKey(const Queued& queued, HWND receiver)
         routed.lParam = 1;
         return routed;
     }
-    bool alt = IsAsyncKeyDown(VK_MENU) && !IsAsyncKeyDown(VK_CONTROL);
+    // As of the input retrieved before this one: later input may already be queued.
+    bool alt = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0;
     bool system = alt || input.key == VK_MENU || input.key == VK_LMENU || input.key == VK_RMENU;
     routed.message = input.down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     routed.wParam = input.key;

@@ -2,6 +2,7 @@
 // and mouse input of the calling thread until a pick or a cancel.
 #include "menu_font.h"
 #include "popup_layout.h"
+#include "track_popup.h"
 
 #include "platform/src/gdi/gdi_objects.h"
 
@@ -222,11 +223,12 @@ POINT Placement(UINT flags, int x, int y, int width, int height)
 
 }  // namespace
 
-BOOL TrackPopupMenu(HMENU handle, UINT flags, int x, int y, int, HWND owner, const RECT*)
+BOOL platform::menus::TrackPopup(HMENU handle, UINT flags, int x, int y, HWND owner, bool selectFirst)
 {
     Tracking t;
     t.menu = FindMenu(handle);
     if (!t.menu || t.menu->items.empty()) return FALSE;
+    if (selectFirst) t.selected = NextItem(*t.menu, -1, 1);
     RegisterPopupClass();
     RECT area{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -258,4 +260,9 @@ BOOL TrackPopupMenu(HMENU handle, UINT flags, int x, int y, int, HWND owner, con
     if (flags & TPM_RETURNCMD) return BOOL(t.picked);
     if (t.picked && !(flags & TPM_NONOTIFY) && owner) PostMessageA(owner, WM_COMMAND, t.picked, 0);
     return t.picked != 0;
+}
+
+BOOL TrackPopupMenu(HMENU handle, UINT flags, int x, int y, int, HWND owner, const RECT*)
+{
+    return platform::menus::TrackPopup(handle, flags, x, y, owner, false);
 }

@@ -1,0 +1,65 @@
+// The titles of a frame's menu bar, drawn with the frame.
+#include "menu_bar.h"
+#include "menu_bar_layout.h"
+#include "menu_font.h"
+
+#include "platform/src/display/display_state.h"
+
+#include <platform/painting.h>
+
+#include <cairo.h>
+
+namespace platform::menus {
+namespace {
+
+void SetColor(cairo_t* cr, COLORREF color)
+{
+    cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
+}
+
+}  // namespace
+
+void DrawMenuBarTitles(detail::Surface& surface, const detail::Region& clip, const RECT& area, HWND frame)
+{
+    auto window = detail::FindWindowRecord(frame);
+    auto bar = window ? FindMenu(window->menuOrId) : nullptr;
+    if (!bar || detail::IsEmpty(area) || clip.IsEmpty()) return;
+    cairo_surface_t* target = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(surface.pixels.data()), CAIRO_FORMAT_ARGB32, surface.width, surface.height,
+        surface.width * 4);
+    cairo_t* cr = cairo_create(target);
+    for (const RECT& part : clip.Rects()) {
+        RECT inside = detail::Intersect(part, area);
+        if (!detail::IsEmpty(inside))
+            cairo_rectangle(cr, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top);
+    }
+    cairo_clip(cr);
+    cairo_translate(cr, area.left, area.top);
+    UseMenuFont(cr);
+    cairo_font_extents_t font{};
+    cairo_font_extents(cr, &font);
+    const LONG height = area.bottom - area.top;
+    const double baseline = (height + font.ascent - font.descent) / 2.0;
+    const std::vector<RECT> slots = TitleSlots(*bar, height);
+    const int hot = HotTitle(frame);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const MenuItem& item = bar->items[i];
+        if (item.type & MFT_SEPARATOR) continue;
+        const RECT& slot = slots[i];
+        const bool highlighted = int(i) == hot;
+        if (highlighted) {
+            SetColor(cr, GetSysColor(COLOR_HIGHLIGHT));
+            cairo_rectangle(cr, slot.left, slot.top, slot.right - slot.left, slot.bottom - slot.top);
+            cairo_fill(cr);
+        }
+        const bool grey = item.state & (MF_GRAYED | MF_DISABLED);
+        SetColor(cr, GetSysColor(grey ? COLOR_GRAYTEXT : highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+        cairo_move_to(cr, slot.left + kTitlePadding, baseline);
+        cairo_show_text(cr, ShownTitle(item.text).c_str());
+    }
+    cairo_destroy(cr);
+    cairo_surface_flush(target);
+    cairo_surface_destroy(target);
+}
+
+}  // namespace platform::menus
