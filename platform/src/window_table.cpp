@@ -1,23 +1,15 @@
 #include "window_table.h"
 
-#include <platform/kernel.h>
+#include "handle_table.h"
 
-#include <mutex>
-#include <unordered_map>
+#include <platform/kernel.h>
 
 namespace platform::detail {
 namespace {
 
-struct WindowTable {
-    std::mutex mutex;
-    std::unordered_map<HWND, std::shared_ptr<Window>> windows;
-    // Handles are never reused, so a stale handle never reaches a new window.
-    ULONG_PTR nextHandle = 0x10000;
-};
-
-WindowTable& Windows()
+HandleTable<HWND, Window>& Windows()
 {
-    static WindowTable* table = new WindowTable;
+    static auto* table = new HandleTable<HWND, Window>(0x10000);
     return *table;
 }
 
@@ -25,31 +17,18 @@ WindowTable& Windows()
 
 std::shared_ptr<Window> AddWindow(std::shared_ptr<Window> window)
 {
-    auto& table = Windows();
-    std::lock_guard lock(table.mutex);
-    table.nextHandle += 4;
-    window->handle = reinterpret_cast<HWND>(table.nextHandle);
-    table.windows.emplace(window->handle, window);
+    window->handle = Windows().Add(window);
     return window;
 }
 
 void RemoveWindow(HWND handle)
 {
-    std::shared_ptr<Window> removed;  // released outside the table lock
-    auto& table = Windows();
-    std::lock_guard lock(table.mutex);
-    auto found = table.windows.find(handle);
-    if (found == table.windows.end()) return;
-    removed = std::move(found->second);
-    table.windows.erase(found);
+    Windows().Take(handle);
 }
 
 std::shared_ptr<Window> FindWindowRecord(HWND handle)
 {
-    auto& table = Windows();
-    std::lock_guard lock(table.mutex);
-    auto found = table.windows.find(handle);
-    if (found != table.windows.end()) return found->second;
+    if (auto window = Windows().Find(handle)) return window;
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return nullptr;
 }

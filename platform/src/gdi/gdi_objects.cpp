@@ -1,20 +1,13 @@
 #include "gdi_objects.h"
 
-#include <mutex>
-#include <unordered_map>
+#include "../handle_table.h"
 
 namespace platform::gdi {
 namespace {
 
-struct ObjectTable {
-    std::mutex mutex;
-    std::unordered_map<HGDIOBJ, std::shared_ptr<GdiObject>> objects;
-    ULONG_PTR nextHandle = 0x20000;
-};
-
-ObjectTable& Objects()
+platform::detail::HandleTable<HGDIOBJ, GdiObject>& Objects()
 {
-    static ObjectTable* table = new ObjectTable;
+    static auto* table = new platform::detail::HandleTable<HGDIOBJ, GdiObject>(0x20000);
     return *table;
 }
 
@@ -27,31 +20,17 @@ Bitmap::Bitmap(int width, int height, bool stock)
 
 HGDIOBJ AddObject(std::shared_ptr<GdiObject> object)
 {
-    auto& table = Objects();
-    std::lock_guard lock(table.mutex);
-    table.nextHandle += 4;
-    auto handle = reinterpret_cast<HGDIOBJ>(table.nextHandle);
-    table.objects.emplace(handle, std::move(object));
-    return handle;
+    return Objects().Add(std::move(object));
 }
 
 void RemoveObject(HGDIOBJ handle)
 {
-    std::shared_ptr<GdiObject> removed;  // released outside the table lock
-    auto& table = Objects();
-    std::lock_guard lock(table.mutex);
-    auto found = table.objects.find(handle);
-    if (found == table.objects.end()) return;
-    removed = std::move(found->second);
-    table.objects.erase(found);
+    Objects().Take(handle);
 }
 
 std::shared_ptr<GdiObject> FindObject(HGDIOBJ handle)
 {
-    auto& table = Objects();
-    std::lock_guard lock(table.mutex);
-    auto found = table.objects.find(handle);
-    return found == table.objects.end() ? nullptr : found->second;
+    return Objects().Find(handle);
 }
 
 DrawTarget TargetOf(HDC context)

@@ -1,25 +1,19 @@
 #include "menu_table.h"
 
+#include "../handle_table.h"
 #include "mdi_window_menu.h"
 
 #include <platform/kernel.h>
 
-#include <mutex>
-#include <unordered_map>
-
 namespace platform::menus {
 namespace {
 
-struct MenuTable {
-    std::mutex mutex;
-    std::unordered_map<HMENU, std::shared_ptr<Menu>> menus;
-    ULONG_PTR nextHandle = 0x30000;
-};
+using MenuTable = platform::detail::HandleTable<HMENU, Menu>;
 
 MenuTable& Menus()
 {
     // No window menu can exist before the first menu does.
-    static MenuTable* table = (InstallWindowMenuWriter(), new MenuTable);
+    static MenuTable* table = (InstallWindowMenuWriter(), new MenuTable(0x30000));
     return *table;
 }
 
@@ -44,37 +38,22 @@ bool FindById(HMENU handle, UINT id, ItemPlace* place, int depth)
 
 HMENU AddMenu(bool popup)
 {
-    auto& table = Menus();
-    std::lock_guard lock(table.mutex);
-    table.nextHandle += 4;
-    auto handle = reinterpret_cast<HMENU>(table.nextHandle);
     auto menu = std::make_shared<Menu>();
     menu->popup = popup;
-    table.menus.emplace(handle, std::move(menu));
-    return handle;
+    return Menus().Add(std::move(menu));
 }
 
 std::shared_ptr<Menu> FindMenu(HMENU handle)
 {
-    auto& table = Menus();
-    std::lock_guard lock(table.mutex);
-    auto found = table.menus.find(handle);
-    if (found != table.menus.end()) return found->second;
+    if (auto menu = Menus().Find(handle)) return menu;
     SetLastError(kErrorInvalidMenuHandle);
     return nullptr;
 }
 
 bool RemoveMenuTree(HMENU handle)
 {
-    std::shared_ptr<Menu> removed;
-    {
-        auto& table = Menus();
-        std::lock_guard lock(table.mutex);
-        auto found = table.menus.find(handle);
-        if (found == table.menus.end()) return false;
-        removed = std::move(found->second);
-        table.menus.erase(found);
-    }
+    std::shared_ptr<Menu> removed = Menus().Take(handle);
+    if (!removed) return false;
     for (const MenuItem& item : removed->items)
         if (item.submenu) RemoveMenuTree(item.submenu);
     return true;
