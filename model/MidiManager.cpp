@@ -27,6 +27,8 @@ std::string FormatMidiMonitorLine(const BYTE* bytes, int length)
 
 CMidiManager::CMidiManager(CHfcMidi* midi, CMidiManagerHost* host) : m_midi(midi), m_host(host)
 {
+    m_programBuffer.Initialize();
+    m_globalBuffer.Initialize();
     m_midi->SetListener(this);
 }
 
@@ -51,6 +53,7 @@ void CMidiManager::Close()
 {
     if (!m_created)
         return;
+    CloseProgressDialog();
     m_replySemaphore.reset();
     m_exclusiveSemaphore.reset();
     m_created = false;
@@ -78,8 +81,9 @@ bool CMidiManager::OpenPort(bool out, int index)
         return true;
     }
     m_errorText = out ? "Can not open midi out device." : "Can not open midi in device.";
-    m_host->ReportMidiError(
-        CVpMidiException(out ? CVpMidiException::OpenMidiOutFailed : CVpMidiException::OpenMidiInFailed), "PortOpen");
+    ReportMidiException(
+        CVpMidiException(out ? CVpMidiException::OpenMidiOutFailed : CVpMidiException::OpenMidiInFailed), "PortOpen",
+        false);
     return false;
 }
 
@@ -165,6 +169,7 @@ void CMidiManager::OnHfcMidiSysExMessage(CHfcMidi* /*midi*/, const CHfcMidiMessa
     std::int32_t channel = 0;
     if (LearnGlobalChannel(bytes, length, channel))
         m_globalChannel = channel;
+    HandleReply(bytes, length);
     if (m_receiver != nullptr && m_host->IsReceivingParameterChanges())
         m_receiver->Offer(bytes, length);
 }

@@ -1,6 +1,9 @@
 // The MIDI manager against the test device: port opening, creation, sent
 // parameter changes and All Notes Off, the monitor lines and the channel
 // learned from what the device sends.
+#include "framework/services/QRVResource.h"
+#include "midi_host_fake.h"
+#include "model/LocalizedText.h"
 #include "model/MidiManager.h"
 #include "model/Program.h"
 #include "model/Q3917IdConverter.h"
@@ -18,50 +21,6 @@
 #include <thread>
 
 namespace {
-
-class FakeHost : public CMidiManagerHost
-{
-public:
-    void ReportMidiError(const CVpMidiException& error, const char* operationKey) override
-    {
-        std::lock_guard lock(m_mutex);
-        errors.push_back(std::to_string(error.GetCode()) + " " + operationKey);
-    }
-    void WriteMidiMonitorLine(MonitorLine line, const std::string& text) override
-    {
-        std::lock_guard lock(m_mutex);
-        (line == MonitorLine::Received ? received : sent) = text;
-    }
-    bool IsReceivingParameterChanges() override { return receiving; }
-    bool GetParameterChangeTarget(ParameterChangeTarget& out) override
-    {
-        if (target.program == nullptr)
-            return false;
-        out = target;
-        return true;
-    }
-    void Broadcast(int event, LONG_PTR param1, LONG_PTR param2) override
-    {
-        broadcasts.push_back({event, param1, param2});
-        broadcastThreads.push_back(GetCurrentThreadId());
-    }
-    std::string Received()
-    {
-        std::lock_guard lock(m_mutex);
-        return received;
-    }
-
-    std::vector<std::string> errors;
-    std::string sent;
-    std::atomic<bool> receiving{true};
-    ParameterChangeTarget target{};
-    std::vector<std::vector<LONG_PTR>> broadcasts;  // message thread only
-    std::vector<DWORD> broadcastThreads;
-
-private:
-    std::mutex m_mutex;
-    std::string received;
-};
 
 class MidiManagerTest : public testing::Test
 {
@@ -91,7 +50,8 @@ protected:
     }
 
     std::unique_ptr<DeviceSimulator> device;
-    FakeHost host;
+    CQRVResource strings;
+    FakeMidiHost host;
     CHfcMidi midi;
     std::unique_ptr<CMidiManager> manager;
 };
@@ -115,7 +75,12 @@ TEST_F(MidiManagerTest, PortOpening)
     platform::testing::SetVirtualMidiOutOpenResult(device->OutPort(), MMSYSERR_ALLOCATED);
     EXPECT_FALSE(manager->OpenOutPort(out));
     EXPECT_EQ(manager->GetErrorText(), "Can not open midi out device.");
-    EXPECT_EQ(host.errors, (std::vector<std::string>{"4 PortOpen", "5 PortOpen"}));
+    const std::string title = LocalizedText("TitlePortOpen");
+    EXPECT_EQ(host.boxes, (std::vector<FakeMidiHost::MessageBox>{
+                              {0x82, title, LocalizedText("MidiErrorOpenMidiInFailed")},
+                              {0x82, title, LocalizedText("MidiErrorOpenMidiOutFailed")}}));
+    EXPECT_TRUE(host.log.empty()) << "a failed open logs nothing";
+    EXPECT_FALSE(title.empty());
 
     platform::testing::SetVirtualMidiInOpenResult(device->InPort(), MMSYSERR_NOERROR);
     platform::testing::SetVirtualMidiOutOpenResult(device->OutPort(), MMSYSERR_NOERROR);
@@ -138,7 +103,7 @@ TEST_F(MidiManagerTest, OpeningBySavedName)
     EXPECT_TRUE(manager->OpenInPortBySavedName(""));
     EXPECT_FALSE(midi.IsMidiInOpen());
     EXPECT_FALSE(manager->IsReady());
-    EXPECT_TRUE(host.errors.empty());
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(MidiManagerTest, CreateOnceAndClose)

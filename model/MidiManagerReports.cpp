@@ -1,0 +1,65 @@
+// How transfers tell the user: status-log lines, message boxes and the
+// progress dialog, all in the texts named by the transfer's key.
+#include "model/LocalizedText.h"
+#include "model/MidiManager.h"
+
+namespace {
+
+constexpr int kStyleOk = 0x12;
+constexpr int kStyleWarning = 0x82;
+
+}  // namespace
+
+void CMidiManager::LogSuccess(bool success, const std::string& key, const std::string& detail)
+{
+    std::string line = LocalizedText((success ? "SuccessLog" : "FailedLog") + key);
+    if (!detail.empty())
+        line += " : " + detail;
+    m_host->LogLine(line);
+}
+
+void CMidiManager::LogBatchResult(const std::string& key, bool success)
+{
+    m_host->LogLine(LocalizedText("TitleLog" + key) + " : " +
+                    LocalizedText((success ? "SuccessLog" : "FailedLog") + key));
+    m_host->ShowMessageBox(success ? kStyleOk : kStyleWarning, LocalizedText("Title" + key),
+                           LocalizedText((success ? "Success" : "Failed") + key));
+}
+
+void CMidiManager::ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog)
+{
+    const std::string messageKey = error.GetMessage() != nullptr ? error.GetMessage() : "MidiErrorInternalError";
+    m_host->ShowMessageBox(kStyleWarning, LocalizedText("Title" + key), LocalizedText(messageKey));
+    if (withLog)
+        m_host->LogLine(LocalizedText("TitleLog" + key) + " : " + LocalizedText(messageKey + "Log"));
+}
+
+void CMidiManager::OpenProgressDialog(const std::string& key, std::int32_t total)
+{
+    m_host->OpenProgressDialog(LocalizedText("Title" + key), [this] { CancelTransfer(); });
+    m_progressOpen = true;
+    m_progressTotal = total;
+    m_progressPosition = 0;
+    m_host->SetProgress(m_progressPosition, m_progressTotal);
+}
+
+void CMidiManager::SetProgressText(const std::string& key)
+{
+    if (m_progressOpen)
+        m_host->SetProgressText(LocalizedText("Progress" + key));
+}
+
+void CMidiManager::AdvanceProgress()
+{
+    ++m_progressPosition;
+    if (m_progressOpen)
+        m_host->SetProgress(m_progressPosition, m_progressTotal);
+}
+
+void CMidiManager::CloseProgressDialog()
+{
+    if (!m_progressOpen)
+        return;
+    m_host->CloseProgressDialog();
+    m_progressOpen = false;
+}
