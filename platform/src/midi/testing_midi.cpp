@@ -55,6 +55,11 @@ void SetVirtualMidiFragmentSize(UINT index, std::size_t maxBytes)
     Virtual()->SetFragmentSize(index, maxBytes);
 }
 
+void SetVirtualMidiByteRate(UINT bytesPerSecond)
+{
+    Virtual()->SetByteRate(bytesPerSecond);
+}
+
 void WaitVirtualMidiDelivered()
 {
     Virtual()->WaitDelivered();

@@ -1,7 +1,9 @@
 #include "virtual_backend.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
+#include <thread>
 
 namespace platform::midi {
 
@@ -18,10 +20,16 @@ public:
     MMRESULT Write(const BYTE* data, std::size_t size) override
     {
         testing::VirtualMidiReceiver receiver;
+        Clock::duration onWire{};
         {
             std::lock_guard<std::mutex> lock(backend_.mutex_);
             receiver = backend_.OutAt(index_).receiver;
+            onWire = backend_.WireTime(size);
         }
+        // Writes on one port follow one another, so its wire is free now;
+        // the device has the bytes once the last one is across.
+        if (onWire > Clock::duration::zero())
+            std::this_thread::sleep_for(onWire);
         if (receiver)
             receiver(data, size);
         return MMSYSERR_NOERROR;
@@ -102,8 +110,11 @@ void VirtualBackend::Send(UINT index, std::vector<BYTE> bytes)
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        const std::size_t fragmentSize = InAt(index).fragmentSize;
-        chunks_.push_back(Chunk{index, std::move(bytes), fragmentSize});
+        InPort& port = InAt(index);
+        // A send waits for the wire to carry what was sent before it.
+        const Clock::time_point due = std::max(Clock::now(), port.wireFreeAt) + WireTime(bytes.size());
+        port.wireFreeAt = due;
+        chunks_.push_back(Chunk{index, std::move(bytes), port.fragmentSize, due});
     }
     changed_.notify_all();
 }
@@ -135,6 +146,30 @@ void VirtualBackend::SetSendResult(UINT index, MMRESULT result)
     OutAt(index).sendResult = result;
 }
 
+void VirtualBackend::SetByteRate(UINT bytesPerSecond)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    byteRate_ = bytesPerSecond;
+}
+
+VirtualBackend::Clock::duration VirtualBackend::WireTime(std::size_t size) const
+{
+    if (byteRate_ == 0)
+        return Clock::duration::zero();
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(
+        static_cast<std::int64_t>(size) * std::int64_t{1'000'000'000} / static_cast<std::int64_t>(byteRate_)));
+}
+
+std::deque<VirtualBackend::Chunk>::iterator VirtualBackend::NextDue()
+{
+    auto next = chunks_.begin();
+    for (auto chunk = chunks_.begin(); chunk != chunks_.end(); ++chunk) {
+        if (chunk->due < next->due)
+            next = chunk;
+    }
+    return next;
+}
+
 void VirtualBackend::DeliveryLoop()
 {
     std::unique_lock<std::mutex> lock(mutex_);
@@ -142,8 +177,15 @@ void VirtualBackend::DeliveryLoop()
         changed_.wait(lock, [this] { return stopping_ || !chunks_.empty(); });
         if (stopping_)
             return;
-        const Chunk chunk = std::move(chunks_.front());
-        chunks_.pop_front();
+        const auto next = NextDue();
+        if (Clock::now() < next->due) {
+            // A send meanwhile may bring a chunk due sooner on another wire.
+            const Clock::time_point due = next->due;
+            changed_.wait_until(lock, due);
+            continue;
+        }
+        const Chunk chunk = std::move(*next);
+        chunks_.erase(next);
         SinkSlot& slot = inputs_[chunk.index].slot;
         delivering_ = true;
         lock.unlock();

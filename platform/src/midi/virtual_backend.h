@@ -6,6 +6,7 @@
 
 #include <platform/testing/midi.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -31,13 +32,17 @@ public:
     void WaitDelivered();
     void SetOpenResult(Direction direction, UINT index, MMRESULT result);
     void SetSendResult(UINT index, MMRESULT result);
+    void SetByteRate(UINT bytesPerSecond);
 
 private:
     class Output;
+    using Clock = std::chrono::steady_clock;
+
     struct InPort {
         testing::VirtualMidiPort port;
         MMRESULT openResult = MMSYSERR_NOERROR;
         std::size_t fragmentSize = 0;
+        Clock::time_point wireFreeAt;  // when the last byte sent so far arrives
         SinkSlot slot;
     };
     struct OutPort {
@@ -50,9 +55,14 @@ private:
         UINT index;
         std::vector<BYTE> bytes;
         std::size_t fragmentSize;
+        Clock::time_point due;  // its last byte is off the wire
     };
 
     void DeliveryLoop();
+    // The first queued chunk among those due earliest; with mutex_ held.
+    std::deque<Chunk>::iterator NextDue();
+    // How long size bytes take on a wire at the current rate; with mutex_ held.
+    Clock::duration WireTime(std::size_t size) const;
     InPort& InAt(UINT index);  // with mutex_ held; throws for a bad index
     OutPort& OutAt(UINT index);
 
@@ -61,6 +71,7 @@ private:
     std::deque<InPort> inputs_;  // a deque keeps references valid as ports are added
     std::deque<OutPort> outputs_;
     std::deque<Chunk> chunks_;
+    UINT byteRate_ = 0;  // 0: no pacing
     bool delivering_ = false;
     bool stopping_ = false;
     std::thread thread_;

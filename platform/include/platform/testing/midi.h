@@ -40,6 +40,12 @@ void SendVirtualMidiIn(UINT index, std::vector<BYTE> bytes);
 // back the buffer it was filling, as drivers that return buffers early do.
 // 0 (the default) fills each buffer until it is full or the message ends.
 void SetVirtualMidiFragmentSize(UINT index, std::size_t maxBytes);
+// Paces the wires of the virtual set: every byte the program sends on an OUT
+// port, and every byte a device sends to an IN port, takes 1/bytesPerSecond
+// seconds on that port's wire (MIDI's 31,250 baud carries 3,125 bytes a
+// second); each port and direction is a wire of its own. 0, the default,
+// hands bytes over at once.
+void SetVirtualMidiByteRate(UINT bytesPerSecond);
 // Waits until every send so far has been handed to its port.
 void WaitVirtualMidiDelivered();
 
