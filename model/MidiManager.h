@@ -93,6 +93,17 @@ public:
     };
     DeviceFields GetDeviceFields() const;
 
+    struct ReplyState
+    {
+        ReplyKind expected;
+        std::int32_t phase;
+        std::int32_t result;
+        bool operator==(const ReplyState&) const = default;
+    };
+    ReplyState GetReplyState() const { return {m_expectedReply, m_replyPhase, m_result}; }
+    // True while a transfer holds the exclusive semaphore.
+    bool IsTransferRunning() const;
+
 private:
     struct Frame;
 

@@ -44,6 +44,14 @@ CMidiManager::DeviceFields CMidiManager::GetDeviceFields() const
     return m_device;
 }
 
+bool CMidiManager::IsTransferRunning() const
+{
+    if (!m_created || m_exclusiveSemaphore->WaitWithTimeout(0) != CHfcSemaphore::kObtained)
+        return m_created;
+    m_exclusiveSemaphore->Release();
+    return false;
+}
+
 void CMidiManager::HandleReply(const std::uint8_t* bytes, std::int32_t length)
 {
     const ReplyKind kind = m_expectedReply;

@@ -36,6 +36,7 @@ public:
         ShortDump,         // drops the last payload byte of every dump
         WrongFamily,       // another family in the inquiry reply
         TwoInquiryReplies, // a foreign device answers the inquiry too
+        ForeignInquiryFirst, // another family of the maker answers first
     };
 
     // Adds an IN and an OUT virtual port named after the device to the
