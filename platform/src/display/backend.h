@@ -5,6 +5,7 @@
 #include "surface.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform::detail {
@@ -29,6 +30,11 @@ public:
     virtual void Pump() {}
     // Sleeps until the desktop has events or a wake-up comes; null when there is nothing to wait for.
     virtual EventWaiter* Waiter() { return nullptr; }
+    // The desktop's text clipboard, in UTF-8; memory has none. Taking answers,
+    // once, text that another program put there since this process last put
+    // or took one.
+    virtual void PutClipboardText(const std::string& /*utf8*/) {}
+    virtual std::optional<std::string> TakeNewerClipboardText() { return std::nullopt; }
 };
 
 std::unique_ptr<DisplayBackend> MakeHeadlessBackend();

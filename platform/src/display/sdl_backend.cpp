@@ -159,6 +159,22 @@ public:
 
     EventWaiter* Waiter() override { return &waiter_; }
 
+    void PutClipboardText(const std::string& utf8) override
+    {
+        if (SDL_SetClipboardText(utf8.c_str()) == 0) clipboardSeen_ = utf8;
+    }
+
+    std::optional<std::string> TakeNewerClipboardText() override
+    {
+        if (!SDL_HasClipboardText()) return std::nullopt;
+        char* raw = SDL_GetClipboardText();
+        std::string text = raw ? raw : "";
+        SDL_free(raw);
+        if (text == clipboardSeen_) return std::nullopt;
+        clipboardSeen_ = text;
+        return text;
+    }
+
 private:
     SDL_Window* WindowOf(HWND handle)
     {
@@ -295,6 +311,7 @@ private:
     POINT pointer_{0, 0};
     bool dropping_ = false;
     std::vector<std::string> drops_;
+    std::string clipboardSeen_;  // the desktop's text as this process last put or took it
 };
 
 }  // namespace
