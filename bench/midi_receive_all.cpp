@@ -1,0 +1,90 @@
+// Receive All Data against the test device: on a link that hands bytes over
+// at once, and on one paced at MIDI's 31,250 baud, where the counters set the
+// time taken against the time the bytes need on the wire.
+#include "model/MidiManager.h"
+#include "model/SysExProtocol.h"
+#include "support/DeviceSimulator.h"
+
+#include <platform/testing/midi.h>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+constexpr UINT kMidiBytesPerSecond = 3125;
+
+class QuietHost : public CMidiManagerHost
+{
+public:
+    void LogLine(const std::string&) override {}
+    int ShowMessageBox(int, const std::string&, const std::string&) override { return 1; }
+    void OpenProgressDialog(const std::string&, std::function<void()>) override {}
+    void SetProgressText(const std::string&) override {}
+    void SetProgress(std::int32_t, std::int32_t) override {}
+    void CloseProgressDialog() override {}
+    void PauseTimer() override {}
+    void ResumeTimer() override {}
+    PortSettings GetPortSettings() override { return {}; }
+    void WriteMidiMonitorLine(MonitorLine, const std::string&) override {}
+    bool IsReceivingParameterChanges() override { return false; }
+    bool GetParameterChangeTarget(ParameterChangeTarget&) override { return false; }
+    void SetParameterChangeTarget(const ParameterChangeTarget&) override {}
+    void Broadcast(int, LONG_PTR, LONG_PTR) override {}
+};
+
+// Requests and replies of one Receive All, both directions.
+double BytesOnTheWire()
+{
+    const std::uint8_t reply[kDeviceInquiryReplySize] = {};
+    double bytes = static_cast<double>(BuildSysExMessage(DeviceInquiryRequest, 0).size() + sizeof reply);
+    bytes += kProgramBankSize * static_cast<double>(BuildSysExMessage(ProgramDumpRequest, 0, 0).size() +
+                                                    GetDumpMessageSize(ProgramDump, CQ3917ProgramData::kImageSize));
+    bytes += static_cast<double>(BuildSysExMessage(GlobalDumpRequest, 0).size() +
+                                 GetDumpMessageSize(GlobalDump, CQ3917GlobalData::kImageSize));
+    return bytes;
+}
+
+void BM_ReceiveAllData(benchmark::State& state)
+{
+    const auto bytesPerSecond = static_cast<UINT>(state.range(0));
+    platform::testing::UseVirtualMidi();
+    platform::testing::SetVirtualMidiByteRate(bytesPerSecond);
+    {
+        DeviceSimulator device;
+        QuietHost host;
+        CHfcMidi midi;
+        midi.Create("bench");
+        CMidiManager manager(&midi, &host);
+        manager.Create();
+        manager.OpenInPort(static_cast<int>(device.InPort()));
+        manager.OpenOutPort(static_cast<int>(device.OutPort()));
+        LibraryData library;
+        library.AddItem(LibraryDataItem::kProgramBank);
+        library.AddItem(LibraryDataItem::kGlobal);
+        const auto start = std::chrono::steady_clock::now();
+        for (auto _ : state) {
+            if (!manager.ReceiveAll(library)) {
+                state.SkipWithError("the transfer failed");
+                break;
+            }
+        }
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        midi.Destroy();
+        // Both rows are set against the time the bytes take at 31,250 baud.
+        const double bytes = BytesOnTheWire();
+        const double wireSeconds = bytes / kMidiBytesPerSecond;
+        state.counters["wire_bytes"] = bytes;
+        state.counters["wire_seconds"] = wireSeconds;
+        if (state.iterations() > 0)
+            state.counters["time_over_wire"] = elapsed.count() / static_cast<double>(state.iterations()) / wireSeconds;
+    }
+    platform::testing::SetVirtualMidiByteRate(0);
+    platform::testing::UseVirtualMidi();
+}
+
+BENCHMARK(BM_ReceiveAllData)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReceiveAllData)->Arg(kMidiBytesPerSecond)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+}  // namespace
