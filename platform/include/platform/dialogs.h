@@ -26,6 +26,26 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND dialog, UINT message, WPARAM wParam, LPA
 #define BS_GROUPBOX 0x0007u
 #define BS_TYPEMASK 0x000Fu
 #define BN_CLICKED 0
+// Check boxes: BM_SETCHECK takes a state in wParam, BM_GETCHECK answers it.
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+
+// STATIC styles: where the text lies across the label, and whether "&"
+// marks a mnemonic (shown without the "&") or is shown as it is.
+#define SS_LEFT 0x0000u
+#define SS_CENTER 0x0001u
+#define SS_RIGHT 0x0002u
+#define SS_TYPEMASK 0x001Fu
+#define SS_NOPREFIX 0x0080u
+
+// The progress bar's class. Its range is 0 to 100; PBM_SETPOS clamps the
+// position to it and answers the previous one.
+#define PROGRESS_CLASSA "msctls_progress32"
+#define PROGRESS_CLASSW u"msctls_progress32"
+#define PROGRESS_CLASS PROGRESS_CLASSA
+#define PBM_SETPOS (WM_USER + 2)
 
 // More WM_GETDLGCODE answers, for buttons.
 #define DLGC_DEFPUSHBUTTON 0x0010
@@ -77,9 +97,11 @@ BOOL IsDialogMessageW(HWND dialog, LPMSG msg);
 #define MB_ICONWARNING MB_ICONEXCLAMATION
 #define MB_ICONASTERISK 0x00000040u
 #define MB_ICONINFORMATION MB_ICONASTERISK
+#define MB_ICONMASK 0x000000F0u
 #define MB_SETFOREGROUND 0x00010000u
 
-// A modal box of our own; the owner, when given, is disabled while it runs.
+// A modal box of our own with the icon of the type's icon bits left of the
+// text; the owner, when given, is disabled while it runs.
 // Escape answers IDCANCEL when there is a Cancel button, IDOK for MB_OK and
 // nothing for MB_YESNO. 0 for an unknown button set.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

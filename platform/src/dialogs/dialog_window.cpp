@@ -5,6 +5,7 @@
 #include "../display/text.h"
 
 #include <platform/display.h>
+#include <platform/painting.h>
 
 #include <map>
 #include <mutex>
@@ -69,6 +70,7 @@ void RegisterDialogClass()
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = DialogProc;
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
         windowClass.lpszClassName = kDialogClass;
         RegisterClassExA(&windowClass);
     });

@@ -1,5 +1,7 @@
 // Message boxes as our own modal dialogs, or scripted answers in tests.
+#include "control_paint.h"
 #include "dialog_state.h"
+#include "message_box_icon.h"
 #include "../utf16.h"
 
 #include <platform/testing/dialogs.h>
@@ -47,14 +49,24 @@ int CancelAnswer(UINT type)
     return (type & MB_TYPEMASK) == MB_OK ? IDOK : 0;
 }
 
+constexpr int kMargin = 10;      // dialog units around the contents
+constexpr int kWrapWidth = 360;  // pixels of text before a line wraps
+constexpr int kButtonWidth = 50, kButtonHeight = 14, kButtonGap = 5;
+
 INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
         return TRUE;
     }
-    if (message != WM_COMMAND) return FALSE;
     const UINT type = UINT(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    if (message == WM_PAINT) {
+        PaintWindow(dialog, [type](cairo_t* cr, const RECT&) {
+            DrawMessageIcon(cr, type, DialogUnitsToPixelsX(kMargin), DialogUnitsToPixelsY(kMargin));
+        });
+        return TRUE;
+    }
+    if (message != WM_COMMAND) return FALSE;
     int id = LOWORD(wParam);
     if (id == IDCANCEL) id = CancelAnswer(type);
     const auto buttons = ButtonsOf(type);
@@ -62,23 +74,39 @@ INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
     return TRUE;
 }
 
-DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, const std::vector<Button>& buttons)
+// Pixels to dialog units, rounded up so that what was measured fits.
+int UnitsAcross(int pixels) { return (pixels * 2 + 2) / 3; }
+int UnitsDown(int pixels) { return (pixels * 8 + 12) / 13; }
+
+// The icon at the top left, the text beside it (centred on a taller icon),
+// the buttons centred in a row below.
+DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, UINT type,
+                           const std::vector<Button>& buttons)
 {
-    int lines = 1, longest = 0, current = 0;
-    for (char c : text) {
-        if (c == '\n') ++lines, current = 0;
-        else if ((c & 0xC0) != 0x80) longest = std::max(longest, ++current);
-    }
-    const int buttonRow = int(buttons.size()) * 55 - 5;
+    const std::vector<std::string> lines = WrapLines(text, kWrapWidth);
+    int widest = 0;
+    for (const std::string& line : lines) widest = std::max(widest, TextWidth(line));
+    const int textWidth = UnitsAcross(widest) + 2;
+    const int textHeight = UnitsDown(int(lines.size()) * LineHeight()) + 1;
+    const bool icon = HasMessageIcon(type);
+    const int iconWidth = icon ? UnitsAcross(kMessageIconSize) : 0, iconHeight = icon ? UnitsDown(kMessageIconSize) : 0;
+    const int textLeft = kMargin + (icon ? iconWidth + 7 : 0);
+    const int contentHeight = std::max(textHeight, iconHeight);
+    const int buttonRow = int(buttons.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
+
     DialogTemplate box;
     box.title = caption;
-    box.width = std::max(buttonRow, longest * 4) + 20;
-    box.height = lines * 10 + 44;
-    box.controls.push_back({"STATIC", -1, {10, 10, box.width - 10, 10 + lines * 10}, text, WS_CHILD | WS_VISIBLE});
+    box.width = std::max(textLeft + textWidth, kMargin + buttonRow) + kMargin;
+    box.height = kMargin + contentHeight + 8 + kButtonHeight + 8;
+    const int textTop = kMargin + (contentHeight - textHeight) / 2;
+    box.controls.push_back({"STATIC", -1, {textLeft, textTop, textLeft + textWidth, textTop + textHeight}, text,
+                            WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX});
+    const int top = box.height - 8 - kButtonHeight;
     int x = (box.width - buttonRow) / 2;
-    for (size_t i = 0; i < buttons.size(); ++i, x += 55) {
+    for (size_t i = 0; i < buttons.size(); ++i, x += kButtonWidth + kButtonGap) {
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        box.controls.push_back({"BUTTON", buttons[i].id, {x, box.height - 24, x + 50, box.height - 10}, buttons[i].text, style});
+        box.controls.push_back(
+            {"BUTTON", buttons[i].id, {x, top, x + kButtonWidth, top + kButtonHeight}, buttons[i].text, style});
     }
     return box;
 }
@@ -97,7 +125,7 @@ int ShowBox(HWND owner, const std::string& text, const char* caption, UINT type,
             return answer;
         }
     }
-    HWND dialog = CreateDialogFrom(BoxTemplate(text, caption ? caption : "Error", buttons), owner, BoxProc,
+    HWND dialog = CreateDialogFrom(BoxTemplate(text, caption ? caption : "Error", type, buttons), owner, BoxProc,
                                    LPARAM(type), unicode);
     return dialog ? int(RunModal(dialog, owner)) : 0;
 }

@@ -9,6 +9,8 @@
 #include "text.h"
 #include "window_ops.h"
 
+#include "platform/src/dialogs/basic_controls.h"
+
 #include <platform/display.h>
 #include <platform/kernel.h>
 
@@ -73,6 +75,7 @@ void EnsureDisplayModule()
         InstallPaintSource();
         InstallInputSource();
         RegisterMdiClientClass();
+        platform::dialogs::RegisterBasicControls();
     });
 }
 

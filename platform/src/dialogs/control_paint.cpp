@@ -1,0 +1,191 @@
+#include "control_paint.h"
+
+#include "platform/src/gdi/gdi_objects.h"
+#include "platform/src/menus/menu_font.h"
+#include "platform/src/utf16.h"
+
+#include <platform/painting.h>
+
+namespace platform::dialogs {
+
+void PaintWindow(HWND window, const std::function<void(cairo_t*, const RECT&)>& draw)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    const gdi::DrawTarget target = gdi::TargetOf(dc);
+    if (!target.buffer.Empty()) {
+        cairo_surface_t* surface = cairo_image_surface_create_for_data(
+            target.buffer.pixels, CAIRO_FORMAT_RGB24, target.buffer.width, target.buffer.height, target.buffer.stride);
+        cairo_t* cr = cairo_create(surface);
+        for (const RECT& r : target.visible) cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+        cairo_clip(cr);
+        cairo_translate(cr, target.origin.x, target.origin.y);
+        RECT client{};
+        GetClientRect(window, &client);
+        draw(cr, client);
+        cairo_destroy(cr);
+        cairo_surface_flush(surface);
+        cairo_surface_destroy(surface);
+    }
+    EndPaint(window, &paint);
+}
+
+void SetColor(cairo_t* cr, COLORREF color)
+{
+    cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
+}
+
+void FillBox(cairo_t* cr, const RECT& box, COLORREF color)
+{
+    if (box.right <= box.left || box.bottom <= box.top) return;
+    SetColor(cr, color);
+    cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
+    cairo_fill(cr);
+}
+
+namespace {
+
+// Top and left in one colour, bottom and right in another.
+void Edges(cairo_t* cr, const RECT& box, COLORREF topLeft, COLORREF bottomRight)
+{
+    FillBox(cr, {box.left, box.top, box.right - 1, box.top + 1}, topLeft);
+    FillBox(cr, {box.left, box.top, box.left + 1, box.bottom - 1}, topLeft);
+    FillBox(cr, {box.left, box.bottom - 1, box.right, box.bottom}, bottomRight);
+    FillBox(cr, {box.right - 1, box.top, box.right, box.bottom}, bottomRight);
+}
+
+}  // namespace
+
+void OutlineBox(cairo_t* cr, const RECT& box, COLORREF color) { Edges(cr, box, color, color); }
+
+void DrawBevel(cairo_t* cr, const RECT& box, bool raised)
+{
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF dark = GetSysColor(COLOR_WINDOWFRAME), face = GetSysColor(COLOR_BTNFACE);
+    const RECT inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+    if (raised) {
+        Edges(cr, box, light, dark);
+        Edges(cr, inner, face, shadow);
+    } else {
+        Edges(cr, box, shadow, light);
+        Edges(cr, inner, dark, face);
+    }
+}
+
+void DrawFocusBox(cairo_t* cr, const RECT& box)
+{
+    if (box.right - box.left < 2 || box.bottom - box.top < 2) return;
+    cairo_save(cr);
+    SetColor(cr, GetSysColor(COLOR_WINDOWTEXT));
+    cairo_set_line_width(cr, 1);
+    const double dash[] = {1.0};
+    cairo_set_dash(cr, dash, 1, 0);
+    cairo_rectangle(cr, box.left + 0.5, box.top + 0.5, box.right - box.left - 1, box.bottom - box.top - 1);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+std::string WindowTextOf(HWND window)
+{
+    const int length = GetWindowTextLengthW(window);
+    std::u16string text(std::size_t(length) + 1, u'\0');
+    GetWindowTextW(window, text.data(), length + 1);
+    return Utf16ToUtf8(text.c_str());
+}
+
+std::string WithoutMnemonics(const std::string& text)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        shown.push_back(text[i]);
+    }
+    return shown;
+}
+
+void UseControlFont(cairo_t* cr) { menus::UseMenuFont(cr); }
+
+int TextWidth(const std::string& utf8) { return menus::MenuTextWidth(utf8); }
+
+int LineHeight()
+{
+    static const int height = [] {
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+        cairo_t* cr = cairo_create(surface);
+        UseControlFont(cr);
+        cairo_font_extents_t font{};
+        cairo_font_extents(cr, &font);
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+        return int(font.height + 0.5);
+    }();
+    return height;
+}
+
+std::vector<std::string> WrapLines(const std::string& utf8, int width)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= utf8.size()) {
+        std::size_t end = utf8.find('\n', start);
+        if (end == std::string::npos) end = utf8.size();
+        std::string paragraph = utf8.substr(start, end - start);
+        if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
+        // Greedy: each word joins the line while the line still fits.
+        std::string line;
+        std::size_t at = 0;
+        while (at < paragraph.size()) {
+            std::size_t space = paragraph.find(' ', at);
+            if (space == std::string::npos) space = paragraph.size();
+            std::string candidate = line.empty() ? paragraph.substr(at, space - at)
+                                                 : line + ' ' + paragraph.substr(at, space - at);
+            if (!line.empty() && TextWidth(candidate) > width) {
+                lines.push_back(line);
+                line = paragraph.substr(at, space - at);
+            } else {
+                line = std::move(candidate);
+            }
+            at = space + 1;
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+namespace {
+
+double LineLeft(const std::string& text, const RECT& box, Align align)
+{
+    if (align == Align::Left) return box.left;
+    const int free = (box.right - box.left) - TextWidth(text);
+    return align == Align::Centre ? box.left + free / 2 : box.left + free;
+}
+
+}  // namespace
+
+void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& box, Align align, COLORREF color)
+{
+    cairo_save(cr);
+    cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
+    cairo_clip(cr);
+    UseControlFont(cr);
+    SetColor(cr, color);
+    cairo_font_extents_t font{};
+    cairo_font_extents(cr, &font);
+    double baseline = box.top + font.ascent;
+    for (const std::string& line : lines) {
+        cairo_move_to(cr, LineLeft(line, box, align), baseline);
+        cairo_show_text(cr, line.c_str());
+        baseline += LineHeight();
+    }
+    cairo_restore(cr);
+}
+
+void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color)
+{
+    const int top = box.top + ((box.bottom - box.top) - LineHeight()) / 2;
+    DrawLines(cr, {text}, {box.left, top, box.right, box.bottom}, align, color);
+}
+
+}  // namespace platform::dialogs

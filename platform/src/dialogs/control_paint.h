@@ -1,0 +1,48 @@
+#pragma once
+// What the standard controls share to draw themselves with cairo: a paint
+// pass over the window's framebuffer, the colours of the 3-D look, the font
+// and texts cut to lines.
+#include <platform/types.h>
+
+#include <cairo.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform::dialogs {
+
+// BeginPaint, the drawing in client coordinates clipped to what may be
+// painted, EndPaint. The client rectangle is handed to the drawing.
+void PaintWindow(HWND window, const std::function<void(cairo_t*, const RECT&)>& draw);
+
+void SetColor(cairo_t* cr, COLORREF color);
+void FillBox(cairo_t* cr, const RECT& box, COLORREF color);
+// A one-pixel line along each side of the box, inside it.
+void OutlineBox(cairo_t* cr, const RECT& box, COLORREF color);
+// Two-pixel bevel inside the box: raised for buttons, sunken for fields.
+void DrawBevel(cairo_t* cr, const RECT& box, bool raised);
+// The dotted rectangle that shows the keyboard focus.
+void DrawFocusBox(cairo_t* cr, const RECT& box);
+
+// The window text in UTF-8.
+std::string WindowTextOf(HWND window);
+// The text as shown: "&x" underlines nothing here and shows "x", "&&" shows "&".
+std::string WithoutMnemonics(const std::string& text);
+
+// Selects the dialog font into the context.
+void UseControlFont(cairo_t* cr);
+int TextWidth(const std::string& utf8);
+// The height of one line of the dialog font.
+int LineHeight();
+// The text cut at its line breaks and wrapped at word boundaries to the width.
+std::vector<std::string> WrapLines(const std::string& utf8, int width);
+
+enum class Align { Left, Centre, Right };
+// Lines of the dialog font from the top of the box, each placed across the
+// box as asked.
+void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& box, Align align, COLORREF color);
+// One line centred down the box.
+void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color);
+
+}  // namespace platform::dialogs
