@@ -7,3 +7,4 @@
 #include <platform/testing/gdi.h>
 #include <platform/testing/display.h>
 #include <platform/testing/dialogs.h>
+#include <platform/testing/file_dialogs.h>

@@ -1,0 +1,16 @@
+#pragma once
+// The file dialog's window: a modal dialog over the owner with the folder
+// list, the name field, the filters and OK/Cancel.
+#include "file_choice.h"
+
+#include <filesystem>
+
+namespace platform::filedialog {
+
+enum class Ending { Chosen, Cancelled, Failed };
+
+// Runs until the user settles on a path (written to `chosen`) or cancels;
+// Failed when the window cannot be made.
+Ending RunFileDialogWindow(FileChoice& choice, std::filesystem::path& chosen);
+
+}  // namespace platform::filedialog

@@ -1,0 +1,126 @@
+// The file dialog's window on the headless display, driven by clicks and
+// keys while it runs.
+#include "display_fixture.h"
+#include "filedialog_scratch.h"
+
+#include <platform/commdlg.h>
+#include <platform/dialogs.h>
+
+#include <functional>
+
+namespace display_test {
+namespace {
+
+using filedialog_test::ScratchTree;
+using platform::testing::MouseButton;
+using platform::testing::TypeKey;
+
+constexpr int kListId = 1120;
+constexpr int kRowHeight = 18;
+
+// Runs the actions one by one while the dialog is up, one per timer tick,
+// so that the dialog handles what each one did before the next.
+struct Driver {
+    std::vector<std::function<void(HWND dialog)>> actions;
+    std::size_t next = 0;
+    HWND owner = nullptr;
+    bool ownerEnabledDuring = false;
+};
+Driver* driver = nullptr;
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = GetActiveWindow();
+    if (!dialog || dialog == driver->owner) return;
+    if (IsWindowEnabled(driver->owner)) driver->ownerEnabledDuring = true;
+    if (driver->next < driver->actions.size()) driver->actions[driver->next++](dialog);
+}
+
+// Double clicks the list's row, counted from the top.
+void DoubleClickRow(HWND dialog, int row)
+{
+    POINT point{20, 2 + row * kRowHeight + kRowHeight / 2};
+    ClientToScreen(GetDlgItem(dialog, kListId), &point);
+    platform::testing::Click(MouseButton::Left, point.x, point.y);
+    platform::testing::Click(MouseButton::Left, point.x, point.y);
+}
+
+class FileDialogWindow : public DisplayTest {
+protected:
+    FileDialogWindow() : tree_{"sub/", "sub/inner.txt", "a.txt"} { folder_ = tree_.Root().u16string(); }
+    void SetUp() override
+    {
+        DisplayTest::SetUp();
+        owner_ = MakeTop({50, 50, 750, 550});
+        driver_.owner = owner_;
+        driver = &driver_;
+        dialog_.hwndOwner = owner_;
+        dialog_.lpstrFilter = u"Texts\0*.txt\0";
+        dialog_.lpstrFile = file_;
+        dialog_.nMaxFile = 260;
+        dialog_.lpstrInitialDir = folder_.c_str();
+    }
+    void TearDown() override
+    {
+        if (timer_) KillTimer(nullptr, timer_);
+        platform::testing::TakeShownMessageBoxes();
+        DisplayTest::TearDown();
+    }
+    void Drive(std::vector<std::function<void(HWND)>> actions)
+    {
+        driver_.actions = std::move(actions);
+        timer_ = SetTimer(nullptr, 0, 1, Tick);
+    }
+
+    ScratchTree tree_;
+    std::u16string folder_;
+    HWND owner_ = nullptr;
+    Driver driver_;
+    UINT_PTR timer_ = 0;
+    char16_t file_[260]{};
+    OPENFILENAMEW dialog_{};
+};
+
+TEST_F(FileDialogWindow, DoubleClicksGoIntoAFolderAndPickAFileWithTheOwnerDisabled)
+{
+    dialog_.Flags = OFN_FILEMUSTEXIST;
+    Drive({[](HWND dialog) { DoubleClickRow(dialog, 1); },    // "..", then "sub"
+           [](HWND dialog) { DoubleClickRow(dialog, 1); }});  // "..", then "inner.txt"
+    ASSERT_TRUE(GetOpenFileNameW(&dialog_));
+    EXPECT_FALSE(driver_.ownerEnabledDuring);
+    EXPECT_EQ(std::u16string(file_), (tree_ / "sub/inner.txt").u16string());
+    EXPECT_TRUE(IsWindowEnabled(owner_));
+}
+
+TEST_F(FileDialogWindow, KeysInTheListAndTheOverwriteQuestion)
+{
+    dialog_.Flags = OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
+    platform::testing::QueueMessageBoxAnswers({IDNO, IDYES});
+    Drive({[](HWND dialog) {
+               HWND list = GetDlgItem(dialog, kListId);
+               SetFocus(list);
+               for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) TypeKey(key);  // into "sub"
+           },
+           [](HWND) {
+               for (UINT key : {VK_END, VK_RETURN}) TypeKey(key);  // "inner.txt": No keeps the dialog
+           },
+           [](HWND) { TypeKey(VK_RETURN); }});  // Yes
+    ASSERT_TRUE(GetSaveFileNameW(&dialog_));
+    EXPECT_EQ(std::u16string(file_), (tree_ / "sub/inner.txt").u16string());
+    const auto boxes = platform::testing::TakeShownMessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].type & MB_TYPEMASK, MB_YESNO);
+    EXPECT_NE(boxes[0].owner, owner_);  // the dialog asks, over itself
+}
+
+TEST_F(FileDialogWindow, EscapeCancelsWithErrorZero)
+{
+    TypeKey(VK_ESCAPE);
+    EXPECT_FALSE(GetOpenFileNameW(&dialog_));
+    EXPECT_EQ(CommDlgExtendedError(), 0u);
+    EXPECT_EQ(file_[0], 0);
+    EXPECT_TRUE(IsWindowEnabled(owner_));
+}
+
+}  // namespace
+}  // namespace display_test
