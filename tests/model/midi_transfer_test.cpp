@@ -365,4 +365,26 @@ TEST_F(MidiTransferTest, FragmentedRepliesWithClocksStillArrive)
     EXPECT_EQ(GlobalImage(), device->Global());
 }
 
+TEST_F(MidiTransferTest, DeviceOnAnotherChannelIsLearnedFromTheInquiry)
+{
+    Connect();
+    device->SetChannel(11);
+    EXPECT_TRUE(manager->ReceiveProgram(program, 199));
+    EXPECT_EQ(manager->GetGlobalChannel(), 11);
+    EXPECT_EQ(ImageOf(program), device->Program(199));
+    EXPECT_EQ(device->Received().back()[2], 0x3B) << "the request went out on the device's channel";
+}
+
+TEST_F(MidiTransferTest, UnsolicitedDumpBeforeARequestIsNoReply)
+{
+    Connect();
+    device->SendProgramDump(3);
+    for (int i = 0; i < 500 && host.Received().empty(); ++i)
+        Sleep(10);
+    ASSERT_FALSE(host.Received().empty()) << "the dump arrived before the request";
+    EXPECT_TRUE(manager->ReceiveProgram(program, 8));
+    EXPECT_EQ(ImageOf(program), device->Program(8));
+    ExpectIdle();
+}
+
 }  // namespace
