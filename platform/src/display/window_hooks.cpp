@@ -10,6 +10,7 @@
 #include "window_ops.h"
 
 #include "platform/src/dialogs/basic_controls.h"
+#include "platform/src/dialogs/edit_control.h"
 
 #include <platform/display.h>
 #include <platform/kernel.h>
@@ -76,6 +77,7 @@ void EnsureDisplayModule()
         InstallInputSource();
         RegisterMdiClientClass();
         platform::dialogs::RegisterBasicControls();
+        platform::dialogs::RegisterEditControl();
     });
 }
 
