@@ -1,8 +1,7 @@
 // The MIDI manager against the test device: port opening, creation, sent
 // parameter changes and All Notes Off, the monitor lines and the channel
 // learned from what the device sends.
-#include "framework/services/QRVResource.h"
-#include "midi_host_fake.h"
+#include "midi_manager_fixture.h"
 #include "model/LocalizedText.h"
 #include "model/MidiManager.h"
 #include "model/Program.h"
@@ -22,39 +21,7 @@
 
 namespace {
 
-class MidiManagerTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        platform::testing::UseVirtualMidi();
-        device = std::make_unique<DeviceSimulator>();
-        ASSERT_TRUE(midi.Create("test"));
-        manager = std::make_unique<CMidiManager>(&midi, &host);
-        ASSERT_TRUE(manager->Create());
-    }
-
-    void TearDown() override
-    {
-        EXPECT_TRUE(midi.Destroy());
-        manager.reset();
-        device.reset();
-        platform::testing::UseVirtualMidi();
-    }
-
-    void Connect()
-    {
-        ASSERT_TRUE(manager->OpenInPort(static_cast<int>(device->InPort())));
-        ASSERT_TRUE(manager->OpenOutPort(static_cast<int>(device->OutPort())));
-        ASSERT_TRUE(manager->IsReady());
-    }
-
-    std::unique_ptr<DeviceSimulator> device;
-    CQRVResource strings;
-    FakeMidiHost host;
-    CHfcMidi midi;
-    std::unique_ptr<CMidiManager> manager;
-};
+using MidiManagerTest = MidiManagerFixture;
 
 TEST_F(MidiManagerTest, PortOpening)
 {

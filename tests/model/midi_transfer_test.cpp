@@ -2,11 +2,8 @@
 // operations against the device's behaviour, each row checking the result,
 // the reports, the progress and the documents, and that the manager is idle
 // again afterwards.
-#include "framework/services/QRVResource.h"
-#include "midi_host_fake.h"
+#include "midi_manager_fixture.h"
 #include "model/LocalizedText.h"
-#include "model/MidiManager.h"
-#include "support/DeviceSimulator.h"
 
 #include <gtest/gtest.h>
 
@@ -41,16 +38,12 @@ std::string Text(const std::string& key)
     return LocalizedText(key);
 }
 
-class MidiTransferTest : public testing::Test
+class MidiTransferTest : public MidiManagerFixture
 {
 public:
     void SetUp() override
     {
-        platform::testing::UseVirtualMidi();
-        device = std::make_unique<DeviceSimulator>();
-        ASSERT_TRUE(midi.Create("test"));
-        manager = std::make_unique<CMidiManager>(&midi, &host);
-        ASSERT_TRUE(manager->Create());
+        MidiManagerFixture::SetUp();
         for (int n = 0; n < DeviceSimulator::kProgramCount; ++n)
             device->SetProgram(n, ProgramImageNamed("Dev" + std::to_string(n)));
         device->SetCurrentProgram(ProgramImageNamed("Current"));
@@ -64,20 +57,6 @@ public:
             SetProgramRecordName(Bank()[n], ("Lib" + std::to_string(n)).c_str());
         program.Initialize();
         SetProgramRecordName(program, "Mine");
-    }
-
-    void TearDown() override
-    {
-        EXPECT_TRUE(midi.Destroy());
-        manager.reset();
-        device.reset();
-        platform::testing::UseVirtualMidi();
-    }
-
-    void Connect()
-    {
-        ASSERT_TRUE(manager->OpenInPort(static_cast<int>(device->InPort())));
-        ASSERT_TRUE(manager->OpenOutPort(static_cast<int>(device->OutPort())));
     }
 
     ProgramBank& Bank() { return *library.GetProgramBank(); }
@@ -97,11 +76,6 @@ public:
         EXPECT_FALSE(manager->IsTransferRunning()) << "the exclusive semaphore is free";
     }
 
-    CQRVResource strings;
-    FakeMidiHost host;
-    CHfcMidi midi;
-    std::unique_ptr<DeviceSimulator> device;
-    std::unique_ptr<CMidiManager> manager;
     LibraryData library;
     CProgram program;
 };
