@@ -1,13 +1,10 @@
 #include "file_list.h"
 
-#include "platform/src/gdi/gdi_objects.h"
-#include "platform/src/menus/menu_font.h"
+#include "platform/src/dialogs/control_paint.h"
 
 #include <platform/input.h>
 #include <platform/painting.h>
 #include <platform/window.h>
-
-#include <cairo.h>
 
 #include <algorithm>
 #include <mutex>
@@ -17,6 +14,8 @@ namespace {
 
 constexpr int kRowHeight = 18;
 constexpr int kInset = 2;
+constexpr COLORREF kFolderColor = 0x0040B3D9;
+constexpr COLORREF kFileColor = 0x00807373;
 
 struct ListState {
     std::vector<FolderEntry> entries;
@@ -68,75 +67,33 @@ int RowAt(const ListState& state, LPARAM lParam)
     return row < int(state.entries.size()) ? row : -1;
 }
 
-void SetColor(cairo_t* cr, COLORREF color)
-{
-    cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
-}
-
 // A folder as a tab over a box, a file as an outlined page.
 void DrawIcon(cairo_t* cr, bool folder, int x, int y)
 {
     if (folder) {
-        cairo_set_source_rgb(cr, 0.85, 0.7, 0.25);
-        cairo_rectangle(cr, x, y + 1, 5, 2);
-        cairo_rectangle(cr, x, y + 3, 12, 8);
-        cairo_fill(cr);
+        dialogs::FillBox(cr, {x, y + 1, x + 5, y + 3}, kFolderColor);
+        dialogs::FillBox(cr, {x, y + 3, x + 12, y + 11}, kFolderColor);
         return;
     }
-    cairo_set_source_rgb(cr, 0.45, 0.45, 0.5);
-    cairo_set_line_width(cr, 1);
-    cairo_rectangle(cr, x + 2.5, y + 0.5, 8, 11);
-    cairo_stroke(cr);
+    dialogs::OutlineBox(cr, {x + 2, y, x + 11, y + 12}, kFileColor);
 }
 
 void DrawRows(cairo_t* cr, HWND list, const ListState& state, const RECT& client)
 {
-    SetColor(cr, GetSysColor(COLOR_WINDOW));
-    cairo_paint(cr);
+    dialogs::FillBox(cr, client, GetSysColor(COLOR_WINDOW));
     const bool focused = GetFocus() == list;
-    menus::UseMenuFont(cr);
     const int rows = VisibleRows(list) + 1;
     for (int i = 0; i < rows && state.top + i < int(state.entries.size()); ++i) {
         const int row = state.top + i;
-        const int y = kInset + i * kRowHeight;
+        const RECT box{kInset, kInset + i * kRowHeight, client.right - kInset, kInset + (i + 1) * kRowHeight};
         const bool selected = row == state.selected;
-        if (selected) {
-            SetColor(cr, GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
-            cairo_rectangle(cr, kInset, y, client.right - 2 * kInset, kRowHeight);
-            cairo_fill(cr);
-        }
+        if (selected) dialogs::FillBox(cr, box, GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
         const FolderEntry& entry = state.entries[row];
-        DrawIcon(cr, entry.folder, kInset + 4, y + 3);
-        SetColor(cr, GetSysColor(selected && focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        cairo_move_to(cr, kInset + 22, y + 13);
-        cairo_show_text(cr, entry.name.c_str());
+        DrawIcon(cr, entry.folder, box.left + 4, box.top + 3);
+        const COLORREF color = GetSysColor(selected && focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+        dialogs::DrawLine(cr, entry.name, {box.left + 22, box.top, box.right, box.bottom}, dialogs::Align::Left, color);
     }
-    SetColor(cr, GetSysColor(COLOR_BTNSHADOW));
-    cairo_set_line_width(cr, 1);
-    cairo_rectangle(cr, 0.5, 0.5, client.right - 1, client.bottom - 1);
-    cairo_stroke(cr);
-}
-
-void Paint(HWND list, const ListState& state)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(list, &paint);
-    const gdi::DrawTarget target = gdi::TargetOf(dc);
-    if (!target.buffer.Empty()) {
-        cairo_surface_t* surface = cairo_image_surface_create_for_data(
-            target.buffer.pixels, CAIRO_FORMAT_RGB24, target.buffer.width, target.buffer.height, target.buffer.stride);
-        cairo_t* cr = cairo_create(surface);
-        for (const RECT& r : target.visible) cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
-        cairo_clip(cr);
-        cairo_translate(cr, target.origin.x, target.origin.y);
-        RECT client{};
-        GetClientRect(list, &client);
-        DrawRows(cr, list, state, client);
-        cairo_destroy(cr);
-        cairo_surface_flush(surface);
-        cairo_surface_destroy(surface);
-    }
-    EndPaint(list, &paint);
+    dialogs::DrawBevel(cr, client, false);
 }
 
 bool HandleKey(HWND list, ListState& state, WPARAM key)
@@ -168,7 +125,9 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     if (!state) return DefWindowProcW(list, message, wParam, lParam);
     switch (message) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_PAINT: Paint(list, *state); return 0;
+    case WM_PAINT:
+        dialogs::PaintWindow(list, [&](cairo_t* cr, const RECT& client) { DrawRows(cr, list, *state, client); });
+        return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: InvalidateRect(list, nullptr, FALSE); return 0;
