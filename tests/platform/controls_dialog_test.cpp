@@ -154,10 +154,13 @@ TEST_F(DialogLooks, TheBackgroundAndTheLabels)
     EXPECT_GE(left, 0);
     EXPECT_LE(left, 3);
     EXPECT_GT(centred, 30);
-    // WM_SETTEXT repaints: an empty label shows nothing.
+    // WM_SETTEXT repaints: an empty label shows nothing, a button shows its new text.
     SetDlgItemTextA(dialog_, 103, "");
+    const auto button = Pixels(Item(501));
+    SetDlgItemTextA(dialog_, 501, "Stop");
     Pump();
     EXPECT_EQ(FirstColumnDarkerThan(Item(103), 200), -1);
+    EXPECT_NE(Pixels(Item(501)), button);
 }
 
 TEST_F(DialogLooks, CheckBoxesShowTheirMarkAndTheirGreyedState)

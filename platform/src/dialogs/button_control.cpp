@@ -1,6 +1,7 @@
 // BUTTON: push buttons that notify their parent, automatic check boxes that
 // also toggle, group boxes that only frame their neighbours.
 #include "basic_controls.h"
+#include "control_paint.h"
 
 #include <platform/display.h>
 #include <platform/painting.h>
@@ -126,11 +127,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         InvalidateRect(button, nullptr, FALSE);
         return 0;
     case WM_ENABLE: InvalidateRect(button, nullptr, FALSE); return 0;
-    case WM_SETTEXT: {
-        const LRESULT done = DefWindowProcW(button, message, wParam, lParam);
-        InvalidateRect(button, nullptr, FALSE);
-        return done;
-    }
+    case WM_SETTEXT: return SetTextAndRepaint(button, wParam, lParam);
     }
     return DefWindowProcW(button, message, wParam, lParam);
 }

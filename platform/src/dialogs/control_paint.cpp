@@ -85,6 +85,13 @@ void DrawFocusBox(cairo_t* cr, const RECT& box)
     cairo_restore(cr);
 }
 
+LRESULT SetTextAndRepaint(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT done = DefWindowProcW(window, WM_SETTEXT, wParam, lParam);
+    InvalidateRect(window, nullptr, FALSE);
+    return done;
+}
+
 std::string WindowTextOf(HWND window)
 {
     const int length = GetWindowTextLengthW(window);

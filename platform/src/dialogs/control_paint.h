@@ -25,6 +25,9 @@ void DrawBevel(cairo_t* cr, const RECT& box, bool raised);
 // The dotted rectangle that shows the keyboard focus.
 void DrawFocusBox(cairo_t* cr, const RECT& box);
 
+// WM_SETTEXT for a control that shows its text: stores it, then repaints.
+LRESULT SetTextAndRepaint(HWND window, WPARAM wParam, LPARAM lParam);
+
 // The window text in UTF-8.
 std::string WindowTextOf(HWND window);
 // The text as shown: "&x" underlines nothing here and shows "x", "&&" shows "&".

@@ -37,11 +37,7 @@ LRESULT CALLBACK StaticProc(HWND label, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: Paint(label); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_ENABLE: InvalidateRect(label, nullptr, FALSE); return 0;
-    case WM_SETTEXT: {
-        const LRESULT done = DefWindowProcW(label, message, wParam, lParam);
-        InvalidateRect(label, nullptr, FALSE);
-        return done;
-    }
+    case WM_SETTEXT: return SetTextAndRepaint(label, wParam, lParam);
     }
     return DefWindowProcW(label, message, wParam, lParam);
 }
