@@ -190,7 +190,7 @@ TEST_F(DialogLooks, CheckBoxesShowTheirMarkAndTheirGreyedState)
     std::filesystem::remove(path);
 }
 
-TEST_F(DialogLooks, TheDefaultButtonIsMarkedAndTheFocusShown)
+TEST_F(DialogLooks, TheButtonThatEnterPressesIsMarkedAndTheFocusShown)
 {
     HWND ok = Item(500), cancel = Item(501);
     RECT client{};
@@ -198,14 +198,19 @@ TEST_F(DialogLooks, TheDefaultButtonIsMarkedAndTheFocusShown)
     EXPECT_EQ(PixelAt(ok, 0, client.bottom / 2), GetSysColor(COLOR_WINDOWFRAME));
     EXPECT_EQ(PixelAt(cancel, 0, client.bottom / 2), GetSysColor(COLOR_BTNHIGHLIGHT));
 
+    // The focused push button takes the frame, since Enter presses it; it
+    // goes back to the default one when the focus leaves the push buttons.
     EXPECT_NE(GetFocus(), cancel);
     const auto before = Pixels(cancel);
     SetFocus(cancel);
     Pump();
     EXPECT_NE(Pixels(cancel), before);
-    SetFocus(ok);
+    EXPECT_EQ(PixelAt(cancel, 0, client.bottom / 2), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(PixelAt(ok, 0, client.bottom / 2), GetSysColor(COLOR_BTNHIGHLIGHT));
+    SetFocus(Item(101));
     Pump();
     EXPECT_EQ(Pixels(cancel), before);
+    EXPECT_EQ(PixelAt(ok, 0, client.bottom / 2), GetSysColor(COLOR_WINDOWFRAME));
 }
 
 TEST_F(DialogLooks, TheProgressBarFillsItsShare)

@@ -19,6 +19,7 @@ struct ButtonLook {
     bool pushed = false;  // held down by the mouse or Space
     bool focused = false;
     bool enabled = true;
+    bool marked = false;  // a push button that Enter would press: the dark frame
 };
 void PaintButton(HWND button, const ButtonLook& look);
 

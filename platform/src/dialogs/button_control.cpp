@@ -48,6 +48,36 @@ void Click(HWND button)
                  reinterpret_cast<LPARAM>(button));
 }
 
+bool IsPushButton(HWND window)
+{
+    return SendMessageA(window, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+}
+
+// Enter presses the focused push button, else the default one: that one wears the frame.
+bool Marked(HWND button, DWORD type)
+{
+    if (!IsPush(type)) return false;
+    HWND focus = GetFocus();
+    if (focus == button) return true;
+    return type == BS_DEFPUSHBUTTON && !(focus && GetParent(focus) == GetParent(button) && IsPushButton(focus));
+}
+
+// A push button taking or losing the focus moves the frame from or back to the default one.
+void RepaintDefaultSiblings(HWND button)
+{
+    HWND parent = GetParent(button);
+    if (!parent) return;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM parent) -> BOOL {
+            if (GetParent(child) == reinterpret_cast<HWND>(parent) &&
+                (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+                InvalidateRect(child, nullptr, FALSE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(parent));
+}
+
 LRESULT DialogCode(DWORD type)
 {
     if (type == BS_DEFPUSHBUTTON) return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
@@ -98,7 +128,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT: {
         const LONG_PTR state = StateOf(button);
         PaintButton(button, {(state & kCheckMask) == BST_CHECKED, (state & kPushed) != 0, GetFocus() == button,
-                             IsWindowEnabled(button) != FALSE});
+                             IsWindowEnabled(button) != FALSE, Marked(button, type)});
         return 0;
     }
     case WM_ERASEBKGND: return 1;  // the paint covers the whole button
@@ -121,10 +151,11 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         SetBits(button, kPushed | kSpaceDown, false);
         Click(button);
         return 0;
-    case WM_SETFOCUS: InvalidateRect(button, nullptr, FALSE); return 0;
+    case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        SetBits(button, kPushed | kSpaceDown, false);
+        if (message == WM_KILLFOCUS) SetBits(button, kPushed | kSpaceDown, false);
         InvalidateRect(button, nullptr, FALSE);
+        if (IsPush(type)) RepaintDefaultSiblings(button);
         return 0;
     case WM_ENABLE: InvalidateRect(button, nullptr, FALSE); return 0;
     case WM_SETTEXT: return SetTextAndRepaint(button, wParam, lParam);

@@ -12,9 +12,9 @@ constexpr int kCheckGap = 4;
 
 COLORREF TextColor(const ButtonLook& look) { return GetSysColor(look.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT); }
 
-void PaintPush(cairo_t* cr, RECT box, const std::string& text, bool isDefault, const ButtonLook& look)
+void PaintPush(cairo_t* cr, RECT box, const std::string& text, const ButtonLook& look)
 {
-    if (isDefault) {
+    if (look.marked) {
         OutlineBox(cr, box, GetSysColor(COLOR_WINDOWFRAME));
         box = {box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
     }
@@ -81,7 +81,7 @@ void PaintButton(HWND button, const ButtonLook& look)
         switch (type) {
         case BS_AUTOCHECKBOX: PaintCheckBox(cr, client, text, look); break;
         case BS_GROUPBOX: PaintGroupBox(cr, client, text, look); break;
-        default: PaintPush(cr, client, text, type == BS_DEFPUSHBUTTON, look); break;
+        default: PaintPush(cr, client, text, look); break;
         }
     });
 }
