@@ -2,6 +2,8 @@
 #include "basic_controls.h"
 #include "control_paint.h"
 
+#include "platform/src/menus/menu_bar_layout.h"
+
 #include <platform/painting.h>
 
 namespace platform::dialogs {
@@ -75,7 +77,7 @@ void PaintGroupBox(cairo_t* cr, const RECT& client, const std::string& text, con
 void PaintButton(HWND button, const ButtonLook& look)
 {
     const DWORD type = DWORD(GetWindowLongPtrA(button, GWL_STYLE)) & BS_TYPEMASK;
-    const std::string text = WithoutMnemonics(WindowTextOf(button));
+    const std::string text = menus::ShownTitle(WindowTextOf(button));
     PaintWindow(button, [&](cairo_t* cr, const RECT& client) {
         FillBox(cr, client, GetSysColor(COLOR_BTNFACE));
         switch (type) {

@@ -100,16 +100,6 @@ std::string WindowTextOf(HWND window)
     return Utf16ToUtf8(text.c_str());
 }
 
-std::string WithoutMnemonics(const std::string& text)
-{
-    std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        shown.push_back(text[i]);
-    }
-    return shown;
-}
-
 void UseControlFont(cairo_t* cr) { menus::UseMenuFont(cr); }
 
 int TextWidth(const std::string& utf8) { return menus::MenuTextWidth(utf8); }

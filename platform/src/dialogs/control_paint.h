@@ -30,8 +30,6 @@ LRESULT SetTextAndRepaint(HWND window, WPARAM wParam, LPARAM lParam);
 
 // The window text in UTF-8.
 std::string WindowTextOf(HWND window);
-// The text as shown: "&x" underlines nothing here and shows "x", "&&" shows "&".
-std::string WithoutMnemonics(const std::string& text);
 
 // Selects the dialog font into the context.
 void UseControlFont(cairo_t* cr);

@@ -2,6 +2,8 @@
 #include "basic_controls.h"
 #include "control_paint.h"
 
+#include "platform/src/menus/menu_bar_layout.h"
+
 #include <platform/painting.h>
 
 namespace platform::dialogs {
@@ -20,7 +22,7 @@ void Paint(HWND label)
 {
     const DWORD style = DWORD(GetWindowLongPtrA(label, GWL_STYLE));
     std::string text = WindowTextOf(label);
-    if (!(style & SS_NOPREFIX)) text = WithoutMnemonics(text);
+    if (!(style & SS_NOPREFIX)) text = menus::ShownTitle(text);
     const COLORREF color = GetSysColor(IsWindowEnabled(label) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
     PaintWindow(label, [&](cairo_t* cr, const RECT& client) {
         FillBox(cr, client, GetSysColor(COLOR_BTNFACE));
