@@ -49,6 +49,15 @@ bool platform::detail::IsGlobalBlock(HGLOBAL block)
     return table.blocks.count(block) != 0;
 }
 
+HGLOBAL platform::detail::GlobalBlockAt(const void* address)
+{
+    auto& table = Globals();
+    std::lock_guard lock(table.mutex);
+    for (const auto& [handle, block] : table.blocks)
+        if (block->bytes.get() == address) return handle;
+    return nullptr;
+}
+
 HANDLE GetProcessHeap() { return &gProcessHeap; }
 
 LPVOID HeapAlloc(HANDLE, DWORD flags, SIZE_T bytes)

@@ -8,3 +8,4 @@
 #include <platform/testing/display.h>
 #include <platform/testing/dialogs.h>
 #include <platform/testing/file_dialogs.h>
+#include <platform/testing/dragdrop.h>
