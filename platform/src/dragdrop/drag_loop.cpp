@@ -99,8 +99,8 @@ private:
             return answer == DRAGDROP_S_CANCEL ? DRAGDROP_S_CANCEL : answer;
         }
         if (!track) return S_OK;
-        Track();
         if (overlay_) overlay_->ShowAt(pointer_);
+        Track();
         if (source_->GiveFeedback(effect_) == DRAGDROP_S_USEDEFAULTCURSORS)
             SetCursor(LoadCursorA(nullptr, effect_ == DROPEFFECT_NONE ? IDC_NO : IDC_ARROW));
         return S_OK;
