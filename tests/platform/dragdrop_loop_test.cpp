@@ -203,6 +203,27 @@ TEST_F(DragLoopTest, PostedMessagesAndTimersGoOnWhileTheDragRuns)
     EXPECT_EQ(target_.Names(), (std::vector<std::string>{"enter", "drop"}));
 }
 
+TEST_F(DragLoopTest, AQuitMessageCancelsTheDragAndIsLeftForTheOuterLoop)
+{
+    PressAt(150, 150);
+    input::MoveMouse(450, 150);
+    input::MoveMouse(460, 150);
+    Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_APP) PostQuitMessage(3);
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    target_.onOver = [&] { PostMessageA(from_, WM_APP, 0, 0); };
+    DWORD effect = 99;
+    EXPECT_EQ(Drag(&effect), DRAGDROP_S_CANCEL);
+    EXPECT_EQ(effect, DROPEFFECT_NONE);
+    EXPECT_EQ(target_.Names(), (std::vector<std::string>{"enter", "over", "leave"}));
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+    input::ReleaseMouse(MouseButton::Left, 460, 150);
+    Pump();
+}
+
 TEST(DragDropRegistration, NeedsDragAndDropUpAndALiveWindow)
 {
     RecordingTarget target;

@@ -1,23 +1,30 @@
 #pragma once
-// A reference-counted object of one interface that deletes itself when
-// the last reference goes; it starts with one reference for its maker.
+// A reference-counted object of one or more interfaces that deletes itself
+// when the last reference goes; it starts with one reference for its maker.
 #include <platform/ole.h>
 
 #include <atomic>
+#include <tuple>
 
 namespace platform::dragdrop {
 
-template <class Interface, const IID& kInterfaceId>
-class ComObject : public Interface {
+// An interface with the id QueryInterface knows it by.
+template <class Interface, const IID& kId>
+struct Face {
+    using Type = Interface;
+    static const IID& Id() { return kId; }
+};
+
+template <class... Faces>
+class ComObject : public Faces::Type... {
 public:
     HRESULT QueryInterface(REFIID iid, void** object) override
     {
         if (!object) return E_POINTER;
-        if (iid != IID_IUnknown && iid != kInterfaceId) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<Interface*>(this);
+        using First = std::tuple_element_t<0, std::tuple<typename Faces::Type...>>;
+        *object = iid == IID_IUnknown ? static_cast<First*>(this) : nullptr;
+        ((*object = !*object && iid == Faces::Id() ? static_cast<typename Faces::Type*>(this) : *object), ...);
+        if (!*object) return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }

@@ -13,7 +13,7 @@ struct Entry {
     HGLOBAL block;
 };
 
-class DataObject final : public ComObject<IDataObject, IID_IDataObject> {
+class DataObject final : public ComObject<Face<IDataObject, IID_IDataObject>> {
 public:
     ~DataObject() override
     {

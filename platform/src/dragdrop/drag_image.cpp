@@ -1,8 +1,9 @@
 #include "drag_image.h"
 
+#include "com_object.h"
+
 #include "platform/src/gdi/gdi_objects.h"
 
-#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -40,29 +41,9 @@ std::optional<DragImage> CopyBitmap(const SHDRAGIMAGE& given)
 
 // Both faces of the shell's drag image object: the source side keeps the
 // image; the target side has nothing to do since the drag loop draws it.
-class DragImageHelper final : public IDragSourceHelper, public IDropTargetHelper {
+class DragImageHelper final : public ComObject<Face<IDragSourceHelper, IID_IDragSourceHelper>,
+                                               Face<IDropTargetHelper, IID_IDropTargetHelper>> {
 public:
-    HRESULT QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IDragSourceHelper)
-            *object = static_cast<IDragSourceHelper*>(this);
-        else if (iid == IID_IDropTargetHelper)
-            *object = static_cast<IDropTargetHelper*>(this);
-        else
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++references_; }
-    ULONG Release() override
-    {
-        ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-
     HRESULT InitializeFromBitmap(SHDRAGIMAGE* given, IDataObject* data) override
     {
         if (!given || !data) return E_INVALIDARG;
@@ -85,9 +66,6 @@ public:
     HRESULT Drop(IDataObject*, POINT*, DWORD) override { return S_OK; }
     HRESULT Show(BOOL) override { return S_OK; }
 
-private:
-    ~DragImageHelper() = default;
-    std::atomic<ULONG> references_{1};
 };
 
 }  // namespace
@@ -116,7 +94,7 @@ HRESULT CoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD, REFIID iid, L
     if (outer) return CLASS_E_NOAGGREGATION;
     if (classId != CLSID_DragDropHelper) return REGDB_E_CLASSNOTREG;
     auto* helper = new platform::dragdrop::DragImageHelper;
-    HRESULT result = static_cast<IDragSourceHelper*>(helper)->QueryInterface(iid, object);
-    static_cast<IDragSourceHelper*>(helper)->Release();
+    HRESULT result = helper->QueryInterface(iid, object);
+    helper->Release();
     return result;
 }

@@ -7,7 +7,7 @@
 namespace platform::dragdrop {
 namespace {
 
-class FormatList final : public ComObject<IEnumFORMATETC, IID_IEnumFORMATETC> {
+class FormatList final : public ComObject<Face<IEnumFORMATETC, IID_IEnumFORMATETC>> {
 public:
     explicit FormatList(std::vector<FORMATETC> formats) : formats_(std::move(formats))
     {
