@@ -7,5 +7,6 @@
 #include <platform/testing/gdi.h>
 #include <platform/testing/display.h>
 #include <platform/testing/dialogs.h>
+#include <platform/testing/modal_scripts.h>
 #include <platform/testing/file_dialogs.h>
 #include <platform/testing/dragdrop.h>

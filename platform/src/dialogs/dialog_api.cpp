@@ -1,11 +1,13 @@
 // Making dialogs from template resources, the modal loop, the dialog
 // manager's keys and the item functions.
+#include "dialog_scripts.h"
 #include "dialog_state.h"
 
 #include <platform/display.h>
 #include <platform/resources.h>
 
 #include <optional>
+#include <utility>
 
 namespace platform::dialogs {
 namespace {
@@ -34,7 +36,7 @@ INT_PTR Modal(const std::optional<DialogTemplate>& dialog, HWND owner, DLGPROC p
 {
     if (!dialog || (owner && !IsWindow(owner))) return -1;
     HWND window = CreateDialogFrom(*dialog, owner, procedure, param, unicode);
-    return window ? RunModal(window, owner) : -1;
+    return window ? RunModal(window, owner, TakeDialogScript()) : -1;
 }
 
 bool IsPushButton(HWND control)
@@ -101,13 +103,17 @@ UINT ItemText(HWND dialog, int id, Char* buffer, int size, int (*get)(HWND, Char
 
 }  // namespace
 
-INT_PTR RunModal(HWND dialog, HWND owner)
+INT_PTR RunModal(HWND dialog, HWND owner, testing::DialogScript script)
 {
     const bool disableOwner = owner && IsWindowEnabled(owner);
     if (disableOwner) EnableWindow(owner, FALSE);
     ShowWindow(dialog, SW_SHOWNORMAL);
     MSG msg;
     for (DialogState* state = FindDialog(dialog); state && !state->ended; state = FindDialog(dialog)) {
+        if (script && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            std::exchange(script, nullptr)(dialog);  // once the dialog is up and its queue is quiet
+            continue;
+        }
         if (!GetMessageW(&msg, nullptr, 0, 0)) {
             PostQuitMessage(int(msg.wParam));  // the outer loop must still see it
             break;

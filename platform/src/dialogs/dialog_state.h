@@ -3,6 +3,7 @@
 #include "dialog_template.h"
 
 #include <platform/dialogs.h>
+#include <platform/testing/modal_scripts.h>
 
 #include <vector>
 
@@ -23,8 +24,9 @@ DialogState* FindDialog(HWND dialog);
 // Creates the dialog hidden with its controls, sends WM_INITDIALOG and shows
 // it when the template says so. Null when a window cannot be made.
 HWND CreateDialogFrom(const DialogTemplate& dialog, HWND owner, DLGPROC procedure, LPARAM param, bool unicode);
-// Runs the modal loop of a dialog made by CreateDialogFrom and destroys it.
-INT_PTR RunModal(HWND dialog, HWND owner);
+// Runs the modal loop of a dialog made by CreateDialogFrom and destroys it;
+// a script runs once, as soon as the loop has nothing to do.
+INT_PTR RunModal(HWND dialog, HWND owner, testing::DialogScript script = {});
 
 // The next (or previous) enabled, visible tab stop after `from`, wrapping.
 HWND NextTabStop(const DialogState& state, HWND from, bool backwards);

@@ -9,6 +9,8 @@
 #include "text.h"
 #include "window_ops.h"
 
+#include "platform/src/dialogs/combo_box.h"
+
 #include "platform/src/dialogs/basic_controls.h"
 #include "platform/src/dialogs/edit_control.h"
 
@@ -76,6 +78,7 @@ void EnsureDisplayModule()
         InstallPaintSource();
         InstallInputSource();
         RegisterMdiClientClass();
+        platform::dialogs::RegisterComboBox();
         platform::dialogs::RegisterBasicControls();
         platform::dialogs::RegisterEditControl();
     });

@@ -2,6 +2,7 @@
 // and mouse input of the calling thread until a pick or a cancel.
 #include "menu_font.h"
 #include "popup_layout.h"
+#include "popup_scripts.h"
 #include "track_popup.h"
 
 #include "platform/src/gdi/gdi_objects.h"
@@ -221,6 +222,14 @@ POINT Placement(UINT flags, int x, int y, int width, int height)
     return {x, y};
 }
 
+// What TrackPopupMenu answers for a pick (0 for none).
+BOOL Finish(UINT picked, UINT flags, HWND owner)
+{
+    if (flags & TPM_RETURNCMD) return BOOL(picked);
+    if (picked && !(flags & TPM_NONOTIFY) && owner) PostMessageA(owner, WM_COMMAND, picked, 0);
+    return picked != 0;
+}
+
 }  // namespace
 
 BOOL platform::menus::TrackPopup(HMENU handle, UINT flags, int x, int y, HWND owner, bool selectFirst)
@@ -256,13 +265,13 @@ BOOL platform::menus::TrackPopup(HMENU handle, UINT flags, int x, int y, HWND ow
     if (GetCapture() == popup) ReleaseCapture();
     if (previousCapture && IsWindow(previousCapture)) SetCapture(previousCapture);
     DestroyWindow(popup);
-
-    if (flags & TPM_RETURNCMD) return BOOL(t.picked);
-    if (t.picked && !(flags & TPM_NONOTIFY) && owner) PostMessageA(owner, WM_COMMAND, t.picked, 0);
-    return t.picked != 0;
+    return Finish(t.picked, flags, owner);
 }
 
 BOOL TrackPopupMenu(HMENU handle, UINT flags, int x, int y, int, HWND owner, const RECT*)
 {
+    auto menu = FindMenu(handle);
+    if (menu && !menu->items.empty())
+        if (auto answer = platform::menus::TakePopupAnswer(*menu, flags, x, y, owner)) return Finish(*answer, flags, owner);
     return platform::menus::TrackPopup(handle, flags, x, y, owner, false);
 }
