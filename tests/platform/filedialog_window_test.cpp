@@ -113,6 +113,28 @@ TEST_F(FileDialogWindow, KeysInTheListAndTheOverwriteQuestion)
     EXPECT_NE(boxes[0].owner, owner_);  // the dialog asks, over itself
 }
 
+TEST_F(FileDialogWindow, ATypedNameWithAFilterFromTheListGetsTheDefaultExtension)
+{
+    dialog_.lpstrFilter = u"Texts\0*.txt\0All data\0*.vq700z_all\0";
+    dialog_.nFilterIndex = 1;
+    dialog_.lpstrDefExt = u"vq700z_all";
+    dialog_.Flags = OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
+    Drive({[](HWND) {
+               platform::testing::TypeText("sub");  // the name field has the focus
+               TypeKey(VK_RETURN);                  // a folder: into it, the field emptied
+           },
+           [](HWND) {
+               platform::testing::TypeText("bank");
+               TypeKey(VK_TAB);   // to the filters
+               TypeKey(VK_DOWN);  // "All data"
+               TypeKey(VK_RETURN);
+           }});
+    ASSERT_TRUE(GetSaveFileNameW(&dialog_));
+    EXPECT_EQ(std::u16string(file_), (tree_ / "sub/bank.vq700z_all").u16string());
+    EXPECT_EQ(dialog_.nFilterIndex, 2u);
+    EXPECT_TRUE(platform::testing::TakeShownMessageBoxes().empty());
+}
+
 TEST_F(FileDialogWindow, EscapeCancelsWithErrorZero)
 {
     TypeKey(VK_ESCAPE);

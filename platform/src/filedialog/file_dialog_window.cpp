@@ -3,11 +3,13 @@
 #include "decision_prompt.h"
 #include "file_list.h"
 
+#include "platform/src/dialogs/control_paint.h"
 #include "platform/src/dialogs/dialog_state.h"
 #include "platform/src/display/text.h"
-#include "platform/src/utf16.h"
 
+#include <platform/combobox.h>
 #include <platform/display.h>
+#include <platform/edit.h>
 
 namespace platform::filedialog {
 namespace {
@@ -18,22 +20,17 @@ constexpr int kList = 1120;
 constexpr int kName = 1152;
 constexpr int kTypes = 1136;
 
-// The combo box's messages and notification.
-constexpr UINT kAddString = 0x0143, kGetSelection = 0x0147, kSetSelection = 0x014E;
-constexpr WORD kSelectionChanged = 1;
-
 struct Session {
     FileChoice& choice;
     std::filesystem::path& chosen;
     HWND list = nullptr;
-    HWND name = nullptr;   // the name field, when the EDIT class is there
-    HWND types = nullptr;  // the filters, when the COMBOBOX class is there
-    std::string typed;     // the name without a name field
+    HWND name = nullptr;
+    HWND types = nullptr;
 };
 
 Session& SessionOf(HWND dialog) { return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
 
-dialogs::DialogTemplate Layout(const DialogRequest& request, bool standardFields)
+dialogs::DialogTemplate Layout(const DialogRequest& request)
 {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
     dialogs::DialogTemplate layout;
@@ -45,29 +42,18 @@ dialogs::DialogTemplate Layout(const DialogRequest& request, bool standardFields
     };
     add("STATIC", kFolderLabel, {7, 6, 273, 16}, request.folder.string(), 0);
     add(kFileListClass, kList, {7, 18, 273, 126}, "", WS_TABSTOP);
-    if (standardFields) {
-        add("STATIC", -1, {7, 134, 62, 144}, "File name:", 0);
-        add("EDIT", kName, {64, 132, 212, 144}, request.name, WS_TABSTOP | WS_BORDER);
-        add("STATIC", -1, {7, 152, 62, 162}, "Files of type:", 0);
-        add("COMBOBOX", kTypes, {64, 150, 212, 230}, "", WS_TABSTOP | 0x0003u);
-    }
+    add("STATIC", -1, {7, 134, 62, 144}, "File name:", 0);
+    add("EDIT", kName, {64, 132, 212, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
+    add("STATIC", -1, {7, 152, 62, 162}, "Files of type:", 0);
+    add("COMBOBOX", kTypes, {64, 150, 212, 230}, "", WS_TABSTOP | CBS_DROPDOWNLIST);
     add("BUTTON", IDOK, {220, 131, 273, 145}, request.save ? "Save" : "Open", WS_TABSTOP | BS_DEFPUSHBUTTON);
     add("BUTTON", IDCANCEL, {220, 149, 273, 163}, "Cancel", WS_TABSTOP | BS_PUSHBUTTON);
     return layout;
 }
 
-std::string NameText(const Session& session)
-{
-    if (!session.name) return session.typed;
-    std::u16string text(size_t(GetWindowTextLengthW(session.name)) + 1, u'\0');
-    GetWindowTextW(session.name, text.data(), int(text.size()));
-    return Utf16ToUtf8(text.c_str());
-}
-
 void SetNameText(Session& session, const std::string& text)
 {
-    session.typed = text;
-    if (session.name) SetWindowTextW(session.name, detail::Utf8ToUtf16(text.c_str()).c_str());
+    SetWindowTextW(session.name, detail::Utf8ToUtf16(text.c_str()).c_str());
 }
 
 void ShowFolder(HWND dialog, Session& session)
@@ -104,7 +90,7 @@ void Confirm(HWND dialog, Session& session)
 {
     const FolderEntry* picked = SelectedFileListEntry(session.list);
     if (GetFocus() == session.list && picked && picked->folder) Open(dialog, session, picked->name);
-    else Submit(dialog, session, NameText(session));
+    else Submit(dialog, session, dialogs::WindowTextOf(session.name));
 }
 
 void OnList(HWND dialog, Session& session, WORD code)
@@ -124,16 +110,12 @@ void Start(HWND dialog, Session& session)
     session.list = GetDlgItem(dialog, kList);
     session.name = GetDlgItem(dialog, kName);
     session.types = GetDlgItem(dialog, kTypes);
-    const DialogRequest& request = session.choice.Request();
-    session.typed = request.name;
-    if (session.types) {
-        for (const FileFilter& filter : request.filters)
-            SendMessageW(session.types, kAddString, 0,
-                         reinterpret_cast<LPARAM>(detail::Utf8ToUtf16(filter.description.c_str()).c_str()));
-        SendMessageW(session.types, kSetSelection, WPARAM(session.choice.FilterIndex()), 0);
-    }
+    for (const FileFilter& filter : session.choice.Request().filters)
+        SendMessageW(session.types, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(detail::Utf8ToUtf16(filter.description.c_str()).c_str()));
+    SendMessageW(session.types, CB_SETCURSEL, WPARAM(session.choice.FilterIndex()), 0);
     ShowFolder(dialog, session);
-    SetFocus(session.name ? session.name : session.list);
+    SetFocus(session.name);
 }
 
 INT_PTR CALLBACK FileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -150,8 +132,8 @@ INT_PTR CALLBACK FileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
     case kList: OnList(dialog, session, HIWORD(wParam)); return TRUE;
     case kTypes:
-        if (HIWORD(wParam) == kSelectionChanged) {
-            session.choice.SelectFilter(int(SendMessageW(session.types, kGetSelection, 0, 0)));
+        if (HIWORD(wParam) == CBN_SELCHANGE) {
+            session.choice.SelectFilter(int(SendMessageW(session.types, CB_GETCURSEL, 0, 0)));
             ShowFolder(dialog, session);
         }
         return TRUE;
@@ -164,12 +146,10 @@ INT_PTR CALLBACK FileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 Ending RunFileDialogWindow(FileChoice& choice, std::filesystem::path& chosen)
 {
     RegisterFileList();
-    Session session{choice, chosen, nullptr, nullptr, nullptr, {}};
+    Session session{choice, chosen, nullptr, nullptr, nullptr};
     const DialogRequest& request = choice.Request();
-    const LPARAM param = reinterpret_cast<LPARAM>(&session);
-    HWND dialog = dialogs::CreateDialogFrom(Layout(request, true), request.owner, FileDialogProc, param, true);
-    // Without the name field and filter classes the list alone picks files.
-    if (!dialog) dialog = dialogs::CreateDialogFrom(Layout(request, false), request.owner, FileDialogProc, param, true);
+    HWND dialog = dialogs::CreateDialogFrom(Layout(request), request.owner, FileDialogProc,
+                                            reinterpret_cast<LPARAM>(&session), true);
     if (!dialog) return Ending::Failed;
     return dialogs::RunModal(dialog, request.owner) == IDOK ? Ending::Chosen : Ending::Cancelled;
 }
