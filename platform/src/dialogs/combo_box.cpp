@@ -290,6 +290,7 @@ void RegisterComboBox()
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = ComboProc;
         windowClass.cbWndExtra = sizeof(ComboState*);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.lpszClassName = kComboClass;
         RegisterClassExA(&windowClass);
     });
