@@ -221,11 +221,6 @@ void CoTaskMemFree(LPVOID memory);
 
 // The drag image helper: given a bitmap before DoDragDrop, it shows it
 // under the pointer while the drag runs.
-struct SIZE {
-    LONG cx;
-    LONG cy;
-};
-
 struct SHDRAGIMAGE {
     SIZE sizeDragImage;
     POINT ptOffset;  // the pointer's place in the image

@@ -97,6 +97,11 @@ struct RECT {
 typedef RECT* LPRECT;
 typedef const RECT* LPCRECT;
 
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
 // A colour as 0x00BBGGRR.
 typedef DWORD COLORREF;
 #define RGB(r, g, b) \
