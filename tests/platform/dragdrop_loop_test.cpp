@@ -224,6 +224,25 @@ TEST_F(DragLoopTest, AQuitMessageCancelsTheDragAndIsLeftForTheOuterLoop)
     Pump();
 }
 
+TEST_F(DragLoopTest, ADragStartedByAPressIsPlayedByAScript)
+{
+    HRESULT result = E_FAIL;
+    DWORD effect = 99;
+    Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_LBUTTONDOWN && window == from_) result = Drag(&effect);
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    input::QueueDragScript([] {
+        input::MoveMouse(450, 150);
+        input::ReleaseMouse(MouseButton::Left, 450, 150);
+    });
+    PressAt(150, 150);
+    EXPECT_EQ(result, DRAGDROP_S_DROP);
+    EXPECT_EQ(effect, DROPEFFECT_MOVE);
+    EXPECT_EQ(target_.dropped, "program 12");
+    EXPECT_EQ(input::DiscardDragScripts(), 0u);
+}
+
 TEST(DragDropRegistration, NeedsDragAndDropUpAndALiveWindow)
 {
     RecordingTarget target;

@@ -4,6 +4,7 @@
 #include "desktop_drop.h"
 #include "drag_image.h"
 #include "drag_overlay.h"
+#include "drag_scripts.h"
 #include "drop_targets.h"
 
 #include "platform/src/display/geometry.h"
@@ -56,6 +57,7 @@ public:
         if (!tracker) return E_OUTOFMEMORY;
         SetCapture(tracker);
         GetCursorPos(&pointer_);
+        RunDragScript();
         // Targets are looked for once input comes; the source may end it at once.
         HRESULT result = Step(false, false, effect);
         while (result == S_OK) {

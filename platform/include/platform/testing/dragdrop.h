@@ -5,6 +5,7 @@
 #include <platform/ole.h>
 
 #include <cstddef>
+#include <functional>
 
 namespace platform::testing {
 
@@ -13,5 +14,14 @@ IDataObject* NewDataObject();
 // Copies the bytes into a new global block offered in the format; false
 // when the data object refuses it.
 bool OfferData(IDataObject* data, UINT format, LONG index, const void* bytes, std::size_t size);
+
+// Runs inside DoDragDrop once the drag has the pointer, before any input is
+// handled, as a user would act: it may queue moves, keys and the release,
+// which the drag then handles. Each drag takes the oldest script left; one
+// without a script runs as usual.
+using DragScript = std::function<void()>;
+void QueueDragScript(DragScript script);
+// Drops the scripts no drag took, answering how many there were.
+std::size_t DiscardDragScripts();
 
 }  // namespace platform::testing
