@@ -1,6 +1,7 @@
 #include "desktop_drop.h"
 
 #include "data_object.h"
+#include "drag_keys.h"
 #include "drop_targets.h"
 #include "file_drop.h"
 
@@ -53,21 +54,6 @@ void DropOnTarget(const FoundTarget& found, POINT screen, const std::vector<std:
     data->Release();
 }
 
-}  // namespace
-
-DWORD DragKeyState()
-{
-    static constexpr struct {
-        int key;
-        DWORD flag;
-    } kKeys[] = {{VK_LBUTTON, MK_LBUTTON}, {VK_RBUTTON, MK_RBUTTON}, {VK_MBUTTON, MK_MBUTTON},
-                 {VK_SHIFT, MK_SHIFT},     {VK_CONTROL, MK_CONTROL}, {VK_MENU, MK_ALT}};
-    DWORD state = 0;
-    for (const auto& key : kKeys)
-        if (GetKeyState(key.key) < 0) state |= key.flag;
-    return state;
-}
-
 void DeliverFileDrop(HWND under, POINT screen, const std::vector<std::string>& paths)
 {
     if (paths.empty()) return;
@@ -83,6 +69,8 @@ void DeliverFileDrop(HWND under, POINT screen, const std::vector<std::string>& p
     DropOnTarget(found, screen, paths);
     found.target->Release();
 }
+
+}  // namespace
 
 void InstallDesktopDrops() { platform::detail::SetFileDropReceiver(&DeliverFileDrop); }
 

@@ -1,8 +1,8 @@
 // The modal drag: the pointer is captured by a hidden window of ours while
 // input moves the drag over the registered targets and the source says
 // when it ends; every other message is dispatched as usual.
-#include "desktop_drop.h"
 #include "drag_image.h"
+#include "drag_keys.h"
 #include "drag_overlay.h"
 #include "drag_scripts.h"
 #include "drop_targets.h"
@@ -98,7 +98,7 @@ private:
         }
         if (answer != S_OK) {
             Leave();
-            return answer == DRAGDROP_S_CANCEL ? DRAGDROP_S_CANCEL : answer;
+            return FAILED(answer) ? answer : DRAGDROP_S_CANCEL;
         }
         if (!track) return S_OK;
         if (overlay_) overlay_->ShowAt(pointer_);
