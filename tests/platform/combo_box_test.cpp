@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace display_test {
@@ -272,9 +273,21 @@ TEST_F(ComboBox, EscapeAndClicksElsewhereCloseWithoutAChange)
     EXPECT_EQ(SelectionChanges(), 0u);
     EXPECT_EQ(GetCapture(), nullptr);
 
-    Send(CB_SHOWDROPDOWN, TRUE);
-    SetFocus(owner);  // losing the focus closes the list
-    EXPECT_FALSE(Send(CB_GETDROPPEDSTATE));
+    // Losing the focus, being disabled or hidden closes the list too.
+    const std::function<void()> takers[] = {[&] { SetFocus(owner); }, [&] { EnableWindow(combo, FALSE); },
+                                            [&] { ShowWindow(combo, SW_HIDE); }};
+    for (const auto& take : takers) {
+        ShowWindow(combo, SW_SHOW);
+        EnableWindow(combo, TRUE);
+        SetFocus(combo);
+        Send(CB_SHOWDROPDOWN, TRUE);
+        ASSERT_TRUE(Send(CB_GETDROPPEDSTATE));
+        take();
+        EXPECT_FALSE(Send(CB_GETDROPPEDSTATE));
+        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_EQ(GetTopWindow(nullptr), owner);
+    }
+    EXPECT_EQ(SelectionChanges(), 0u);
 }
 
 TEST_F(ComboBox, DrawsTheSelectionTheArrowAndTheOpenList)
@@ -358,6 +371,20 @@ INT_PTR CALLBACK ComboDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         EndDialog(dialog, LOWORD(wParam));
     }
     return TRUE;
+}
+
+TEST_F(ComboBox, ADialogThatEndsWhileItsListIsOpenLeavesNothingBehind)
+{
+    platform::testing::QueueDialogScript([](HWND dialog) {
+        SetFocus(GetDlgItem(dialog, 30));
+        SendDlgItemMessageA(dialog, 30, CB_SHOWDROPDOWN, TRUE, 0);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(DialogBoxParamA(nullptr, "ComboTest", owner, ComboDialog, 0), IDCANCEL);
+    Pump();
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetTopWindow(nullptr), owner);
+    EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
 TEST_F(ComboBox, InADialogEnterAndEscapeGoToTheOpenList)

@@ -247,6 +247,9 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != combo) CloseComboList(combo, *state, false);
         return 0;
+    case WM_SHOWWINDOW:
+        if (!wParam) CloseComboList(combo, *state, false);
+        break;
     case WM_ENABLE:
         if (!wParam) CloseComboList(combo, *state, false);
         InvalidateRect(combo, nullptr, FALSE);
