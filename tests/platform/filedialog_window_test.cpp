@@ -135,6 +135,32 @@ TEST_F(FileDialogWindow, ATypedNameWithAFilterFromTheListGetsTheDefaultExtension
     EXPECT_TRUE(platform::testing::TakeShownMessageBoxes().empty());
 }
 
+TEST_F(FileDialogWindow, TheListScrollsToKeepTheSelectedRowInView)
+{
+    ScratchTree many{};
+    for (int i = 0; i < 40; ++i) std::ofstream(many / ("f" + std::to_string(100 + i) + ".txt").c_str()).put('x');
+    const std::u16string folder = many.Root().u16string();
+    dialog_.lpstrInitialDir = folder.c_str();
+    static bool lastRowHighlighted;
+    lastRowHighlighted = false;
+    Drive({[](HWND dialog) {
+               SetFocus(GetDlgItem(dialog, kListId));
+               TypeKey(VK_END);
+           },
+           [](HWND dialog) {
+               HWND list = GetDlgItem(dialog, kListId);
+               RECT client{};
+               GetClientRect(list, &client);
+               const int lastRow = (client.bottom - 4) / kRowHeight - 1;
+               lastRowHighlighted = platform::testing::PixelAt(list, 10, 2 + lastRow * kRowHeight + kRowHeight / 2) ==
+                                    GetSysColor(COLOR_HIGHLIGHT);
+               TypeKey(VK_RETURN);
+           }});
+    ASSERT_TRUE(GetOpenFileNameW(&dialog_));
+    EXPECT_EQ(std::u16string(file_), (many / "f139.txt").u16string());
+    EXPECT_TRUE(lastRowHighlighted);
+}
+
 TEST_F(FileDialogWindow, EscapeCancelsWithErrorZero)
 {
     TypeKey(VK_ESCAPE);
