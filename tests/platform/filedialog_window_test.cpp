@@ -19,7 +19,8 @@ constexpr int kListId = 1120;
 constexpr int kRowHeight = 18;
 
 // Runs the actions one by one while the dialog is up, one per timer tick,
-// so that the dialog handles what each one did before the next.
+// so that the dialog handles what each one did before the next; then
+// Escape.
 struct Driver {
     std::vector<std::function<void(HWND dialog)>> actions;
     std::size_t next = 0;
@@ -34,6 +35,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     if (!dialog || dialog == driver->owner) return;
     if (IsWindowEnabled(driver->owner)) driver->ownerEnabledDuring = true;
     if (driver->next < driver->actions.size()) driver->actions[driver->next++](dialog);
+    else TypeKey(VK_ESCAPE);  // a dialog still up after the last action is cancelled, not left hanging
 }
 
 // Double clicks the list's row, counted from the top.
@@ -81,14 +83,15 @@ protected:
     OPENFILENAMEW dialog_{};
 };
 
-TEST_F(FileDialogWindow, DoubleClicksGoIntoAFolderAndPickAFileWithTheOwnerDisabled)
+TEST_F(FileDialogWindow, DoubleClicksAndBackspaceMoveThroughFoldersAndPickAFileWithTheOwnerDisabled)
 {
     dialog_.Flags = OFN_FILEMUSTEXIST;
     Drive({[](HWND dialog) { DoubleClickRow(dialog, 1); },    // "..", then "sub"
-           [](HWND dialog) { DoubleClickRow(dialog, 1); }});  // "..", then "inner.txt"
+           [](HWND) { TypeKey(VK_BACK); },                    // up again
+           [](HWND dialog) { DoubleClickRow(dialog, 2); }});  // "..", "sub", then "a.txt"
     ASSERT_TRUE(GetOpenFileNameW(&dialog_));
     EXPECT_FALSE(driver_.ownerEnabledDuring);
-    EXPECT_EQ(std::u16string(file_), (tree_ / "sub/inner.txt").u16string());
+    EXPECT_EQ(std::u16string(file_), (tree_ / "a.txt").u16string());
     EXPECT_TRUE(IsWindowEnabled(owner_));
 }
 
