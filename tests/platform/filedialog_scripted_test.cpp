@@ -76,7 +76,10 @@ TEST_F(FileDialogScripted, TheDefaultExtensionIsAppendedOnlyToANameWithoutOne)
     dialog_.lpstrDefExt = u"vq700z_all";
     dialog_.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     const std::pair<const char*, const char*> cases[] = {
-        {"new", "new.vq700z_all"}, {"new.syx", "new.syx"}, {"sub/deeper", "sub/deeper.vq700z_all"}};
+        {"new", "new.vq700z_all"},
+        {"new.syx", "new.syx"},
+        {"sub/deeper", "sub/deeper.vq700z_all"},
+        {"Kl\xC3\xA4nge", "Kl\xC3\xA4nge.vq700z_all"}};
     for (const auto& [typed, expected] : cases) {
         QueueFileDialogSteps({TypeFileName(typed)});
         ASSERT_TRUE(GetSaveFileNameW(&dialog_)) << typed;
