@@ -29,7 +29,8 @@ DWORD WriteChoice(OPENFILENAMEW& dialog, const std::filesystem::path& path, cons
 {
     const std::u16string wide = detail::Utf8ToUtf16(path.c_str());
     if (!dialog.lpstrFile || wide.size() + 1 > dialog.nMaxFile) {
-        if (dialog.lpstrFile && dialog.nMaxFile > 0) dialog.lpstrFile[0] = WCHAR(std::min<std::size_t>(wide.size() + 1, 0xFFFF));
+        if (dialog.lpstrFile && dialog.nMaxFile > 0)
+            dialog.lpstrFile[0] = WCHAR(std::min<std::size_t>(wide.size() + 1, 0xFFFF));
         return FNERR_BUFFERTOOSMALL;
     }
     CopyCut(wide, dialog.lpstrFile, dialog.nMaxFile);

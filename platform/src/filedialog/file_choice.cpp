@@ -40,7 +40,8 @@ fs::path StartFolder(const std::string& initialDir, const fs::path& named)
 {
     std::error_code error;
     if (IsFolder(initialDir)) return Clean(fs::absolute(initialDir, error));
-    if (named.has_parent_path() && IsFolder(named.parent_path())) return Clean(fs::absolute(named.parent_path(), error));
+    if (named.has_parent_path() && IsFolder(named.parent_path()))
+        return Clean(fs::absolute(named.parent_path(), error));
     return fs::current_path(error);
 }
 

@@ -9,8 +9,8 @@ namespace {
 bool LessIgnoringCase(const FolderEntry& a, const FolderEntry& b)
 {
     if (a.folder != b.folder) return a.folder;
-    return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
-                                        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+    const auto less = [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); };
+    return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(), less);
 }
 
 }  // namespace
@@ -24,7 +24,8 @@ std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder, const F
         if (name.empty() || name[0] == '.') continue;
         std::error_code statError;
         if (it->is_directory(statError)) entries.push_back({name, true});
-        else if (it->is_regular_file(statError) && (!filter || Matches(*filter, name))) entries.push_back({name, false});
+        else if (it->is_regular_file(statError) && (!filter || Matches(*filter, name)))
+            entries.push_back({name, false});
     }
     std::sort(entries.begin(), entries.end(), LessIgnoringCase);
     return entries;
