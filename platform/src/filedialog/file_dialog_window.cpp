@@ -40,7 +40,7 @@ dialogs::DialogTemplate Layout(const DialogRequest& request)
     auto add = [&](const char* className, int id, RECT rect, std::string text, DWORD style) {
         layout.controls.push_back({className, id, rect, std::move(text), kChild | style});
     };
-    add("STATIC", kFolderLabel, {7, 6, 273, 16}, request.folder.string(), 0);
+    add("STATIC", kFolderLabel, {7, 6, 273, 16}, request.folder.string(), SS_NOPREFIX);  // paths may hold "&"
     add(kFileListClass, kList, {7, 18, 273, 126}, "", WS_TABSTOP);
     add("STATIC", -1, {7, 134, 62, 144}, "File name:", 0);
     add("EDIT", kName, {64, 132, 212, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
