@@ -105,14 +105,20 @@ bool CMidiManager::OpenPortBySavedName(bool out, const std::string& name)
         CloseInPort();
     if (name.empty())
         return true;
+    const std::int32_t index = FindMidiPortByName(out, name);
+    return index >= 0 && OpenPort(out, index);
+}
+
+std::int32_t FindMidiPortByName(bool out, const std::string& name)
+{
     char portName[256];
     for (int index = 0; out ? CHfcMidi::GetMidiOutDeviceName(index, portName, sizeof portName)
                             : CHfcMidi::GetMidiInDeviceName(index, portName, sizeof portName);
          ++index) {
         if (name == portName)
-            return OpenPort(out, index);
+            return index;
     }
-    return false;
+    return -1;
 }
 
 void CMidiManager::ClosePorts()

@@ -163,5 +163,8 @@ private:
     std::bitset<kProgramBankSize> m_receivedPrograms;
 };
 
+// The first OUT (or IN) port whose name equals the text exactly; -1 for none.
+std::int32_t FindMidiPortByName(bool out, const std::string& name);
+
 // "%02X " per byte of the first 26, as the MIDI monitor shows a message.
 std::string FormatMidiMonitorLine(const BYTE* bytes, int length);

@@ -13,7 +13,6 @@ constexpr int kStyleWarning = 0x82;
 constexpr WORD kMakerManufacturerId = 901;
 constexpr WORD kMakerInProductId = 17;
 constexpr WORD kMakerOutProductId = 18;
-constexpr int kPortNameSize = 256;
 
 struct PortTexts
 {
@@ -29,19 +28,6 @@ void LogPortOpen(CMidiManagerHost& host, bool opened, bool out, const std::strin
     host.LogLine(opened ? std::string(texts.opened) + " " + name : std::string(texts.failed) + " (" + name + ")");
 }
 
-// The first port of that name, as opening by a saved name picks it; -1 for none.
-std::int32_t PortIndexByName(bool out, const std::string& name)
-{
-    char portName[kPortNameSize];
-    for (int index = 0; out ? CHfcMidi::GetMidiOutDeviceName(index, portName, sizeof portName)
-                            : CHfcMidi::GetMidiInDeviceName(index, portName, sizeof portName);
-         ++index) {
-        if (name == portName)
-            return index;
-    }
-    return -1;
-}
-
 // The index of the port opened by its saved name, or -1. An empty name
 // chooses no port, so there is nothing to log.
 std::int32_t OpenSavedPort(CMidiManager& manager, CMidiManagerHost& host, bool out, const std::string& name)
@@ -50,7 +36,7 @@ std::int32_t OpenSavedPort(CMidiManager& manager, CMidiManagerHost& host, bool o
     if (name.empty())
         return -1;
     LogPortOpen(host, opened, out, name);
-    return opened ? PortIndexByName(out, name) : -1;
+    return opened ? FindMidiPortByName(out, name) : -1;
 }
 
 // The first answer of the VQ-700Z in the order the answers arrived.
