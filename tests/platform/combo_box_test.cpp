@@ -161,6 +161,29 @@ TEST_F(ComboBox, KeysOnTheClosedBoxMoveTheSelection)
     }
 }
 
+TEST_F(ComboBox, AListOpenedWithoutASelectionMarksNothing)
+{
+    SetFocus(combo);
+    TypeKey(VK_F4);  // empty
+    TypeKey(VK_DOWN);
+    TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(Send(CB_GETCURSEL), CB_ERR);
+
+    Fill(3);
+    TypeKey(VK_F4);
+    TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(Send(CB_GETCURSEL), CB_ERR);
+    EXPECT_EQ(SelectionChanges(), 0u);
+    TypeKey(VK_F4);
+    TypeKey(VK_DOWN);
+    TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(Send(CB_GETCURSEL), 0);
+    EXPECT_EQ(SelectionChanges(), 1u);
+}
+
 TEST_F(ComboBox, ALongListScrolledToItsLastEntryByKeys)
 {
     Fill(120);

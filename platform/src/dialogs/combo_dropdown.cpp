@@ -73,8 +73,7 @@ void OpenComboList(HWND combo, ComboState& state)
     state.view = {};
     state.view.count = int(state.entries.size());
     const RECT at = Placement(combo, state);
-    state.view.hot = state.selected;
-    state.view.Mark(state.selected);
+    if (state.selected >= 0) state.view.Mark(state.selected);
     state.draggingThumb = false;
     HWND list = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kListClass, nullptr, WS_POPUP, at.left, at.top,
                                 at.right - at.left, at.bottom - at.top, TopLevelOf(combo), nullptr, nullptr, nullptr);
