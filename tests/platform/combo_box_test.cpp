@@ -5,10 +5,11 @@
 
 #include <platform/dialogs.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
+
+#include <unistd.h>
 
 namespace display_test {
 namespace {
@@ -360,15 +361,16 @@ TEST_F(ComboBox, DrawsTheSelectionTheArrowAndTheOpenList)
 TEST_F(ComboBox, AListWithoutRoomBelowOpensAbove)
 {
     Fill(50);
-    RECT box{};
+    RECT box{}, area{};
     GetWindowRect(combo, &box);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     platform::testing::SetWorkArea({0, 0, 1024, box.bottom + 40});
     Send(CB_SHOWDROPDOWN, TRUE);
     const RECT list = ListRect();
     EXPECT_EQ(list.bottom, box.top);
     EXPECT_GE(list.top, 0);
     Send(CB_SHOWDROPDOWN, FALSE);
-    platform::testing::SetWorkArea({0, 0, 1024, 768});
+    platform::testing::SetWorkArea(area);
 }
 
 // In a dialog: Enter and Escape belong to the dialog while the list is
