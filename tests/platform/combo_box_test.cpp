@@ -270,6 +270,23 @@ TEST_F(ComboBox, TheScrollBarTakesTheListToItsEnd)
     EXPECT_EQ(Send(CB_GETCURSEL), 114);
 }
 
+TEST_F(ComboBox, TheBoxKeepsTheFocusWhenTheDesktopActivatesTheList)
+{
+    Fill(10);
+    SetFocus(combo);
+    Send(CB_SHOWDROPDOWN, TRUE);
+    SetActiveWindow(List());
+    EXPECT_TRUE(Send(CB_GETDROPPEDSTATE));
+    EXPECT_EQ(GetFocus(), combo);
+    TypeKey(VK_DOWN);
+    TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_FALSE(Send(CB_GETDROPPEDSTATE));
+    EXPECT_EQ(Send(CB_GETCURSEL), 0);
+    EXPECT_EQ(GetActiveWindow(), owner);
+    EXPECT_EQ(GetFocus(), combo);
+}
+
 TEST_F(ComboBox, EscapeAndClicksElsewhereCloseWithoutAChange)
 {
     Fill(30);

@@ -23,6 +23,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         }
     }
     if (message == WM_ERASEBKGND) return 1;
+    // The desktop may activate the list when it is clicked; the box keeps the focus all the same.
+    if (message == WM_ACTIVATE) return 0;
     return DefWindowProcA(list, message, wParam, lParam);
 }
 
