@@ -119,14 +119,16 @@ protected:
             for (int x = 0; x < client.right; ++x) pixels.push_back(PixelAt(window, x, y));
         return pixels;
     }
-    // The darkest pixel's brightness (the average of its channels) from the column on.
-    static int Darkest(HWND window, int fromColumn = 0)
+    // The darkest pixel's brightness (the average of its channels), leaving
+    // out columns at the left and a border all round.
+    static int Darkest(HWND window, int fromColumn = 0, int border = 0)
     {
         RECT client{};
         GetClientRect(window, &client);
         int darkest = 255;
-        for (int y = 0; y < client.bottom; ++y)
-            for (int x = fromColumn; x < client.right; ++x) darkest = std::min(darkest, Brightness(PixelAt(window, x, y)));
+        for (int y = border; y < client.bottom - border; ++y)
+            for (int x = std::max(fromColumn, border); x < client.right - border; ++x)
+                darkest = std::min(darkest, Brightness(PixelAt(window, x, y)));
         return darkest;
     }
     // -1 when no pixel is darker.
@@ -211,6 +213,12 @@ TEST_F(DialogLooks, TheButtonThatEnterPressesIsMarkedAndTheFocusShown)
     Pump();
     EXPECT_EQ(Pixels(cancel), before);
     EXPECT_EQ(PixelAt(ok, 0, client.bottom / 2), GetSysColor(COLOR_WINDOWFRAME));
+
+    // Greyed, its text goes grey; inside the bevel nothing is dark any more.
+    EXPECT_LT(Darkest(cancel, 0, 3), 60);
+    EnableWindow(cancel, FALSE);
+    Pump();
+    EXPECT_GT(Darkest(cancel, 0, 3), 90);
 }
 
 TEST_F(DialogLooks, TheProgressBarFillsItsShare)
