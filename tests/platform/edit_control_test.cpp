@@ -244,6 +244,10 @@ TEST_F(EditControl, TheLimitBindsUsersButNotSetText)
     Key('V', {VK_CONTROL});
     EXPECT_EQ(Text(edit), "aXYde");
 
+    Key(VK_BACK);
+    Type("\xF0\x9F\x8E\xB9");  // two UTF-16 units with room for one
+    EXPECT_EQ(Text(edit), "aXde") << "half a character is never entered";
+
     EXPECT_TRUE(SetWindowTextA(edit, "longer than five"));
     EXPECT_EQ(Text(edit), "longer than five");
     EXPECT_EQ(Selection(edit), Range(0, 0));
