@@ -13,7 +13,6 @@
 #include <platform/painting.h>
 
 #include <algorithm>
-#include <cstring>
 #include <mutex>
 #include <utility>
 

@@ -5,8 +5,6 @@
 
 #include <platform/types.h>
 
-#include <string>
-
 namespace platform::dialogs {
 
 // The sunken border and the room between it and the text, in pixels.
