@@ -491,6 +491,20 @@ TEST_F(EditControl, InADialogTheKeysOfTheDialogManagerStillWork)
     EXPECT_EQ(GetDlgItemTextA(dialog, 1020, text, 4), 3u);
     EXPECT_STREQ(text, "Nam");
     EXPECT_EQ(SendDlgItemMessageA(dialog, 1020, WM_GETDLGCODE, 0, 0) & (DLGC_WANTALLKEYS | DLGC_WANTTAB), 0);
+
+    // The dialog manager selects the whole text of a field it gives the focus to.
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    Pump();
+    HWND first = GetDlgItem(dialog, 1020), second = GetDlgItem(dialog, 1017);
+    EXPECT_EQ(GetFocus(), first);
+    EXPECT_EQ(Selection(first), Range(0, 6));
+    TypeKey(VK_TAB);
+    TypeText("new");
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (!IsDialogMessageA(dialog, &msg)) DispatchMessageA(&msg);
+    EXPECT_EQ(GetFocus(), second);
+    EXPECT_EQ(Text(second), "new");
     DestroyWindow(dialog);
 }
 

@@ -70,7 +70,7 @@ bool HandleKey(HWND dialog, DialogState& state, const MSG& msg)
         if (code & DLGC_WANTTAB) return false;
         HWND focus = GetFocus();
         HWND next = NextTabStop(state, focus && IsChild(dialog, focus) ? focus : nullptr, GetKeyState(VK_SHIFT) < 0);
-        if (next) SetFocus(next);
+        if (next) FocusItem(next);
         return true;
     }
     case VK_RETURN: PressDefault(dialog, state); return true;

@@ -28,6 +28,10 @@ HWND CreateDialogFrom(const DialogTemplate& dialog, HWND owner, DLGPROC procedur
 // a script runs once, as soon as the loop has nothing to do.
 INT_PTR RunModal(HWND dialog, HWND owner, testing::DialogScript script = {});
 
+// Gives a control the focus as the dialog manager does: a field's whole
+// text is selected, so that typing replaces it.
+void FocusItem(HWND control);
+
 // The next (or previous) enabled, visible tab stop after `from`, wrapping.
 HWND NextTabStop(const DialogState& state, HWND from, bool backwards);
 

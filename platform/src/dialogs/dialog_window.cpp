@@ -32,7 +32,7 @@ void RestoreFocus(HWND dialog, DialogState& state)
     HWND target = state.focus && IsWindow(state.focus) && IsChild(dialog, state.focus)
                       ? state.focus
                       : NextTabStop(state, nullptr, false);
-    if (target) SetFocus(target);
+    if (target) FocusItem(target);
 }
 
 LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -103,6 +103,12 @@ RECT Placement(HWND owner, int clientWidth, int clientHeight, DWORD style)
 }
 
 }  // namespace
+
+void FocusItem(HWND control)
+{
+    SetFocus(control);
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
+}
 
 DialogState* FindDialog(HWND dialog)
 {
