@@ -1,9 +1,9 @@
 // The single-line EDIT control: typing, the length limit, selections by
 // keys, messages and mouse, the clipboard keys, change notifications, use
 // in a dialog and what it draws.
+#include "clipboard_blocks.h"
 #include "display_fixture.h"
 
-#include <platform/clipboard.h>
 #include <platform/dialogs.h>
 
 #include <cstring>
@@ -13,6 +13,7 @@
 namespace display_test {
 namespace {
 
+using namespace clipboard_test;
 using platform::testing::TypeKey;
 using platform::testing::TypeText;
 
@@ -27,11 +28,11 @@ protected:
     {
         DisplayTest::SetUp();
         top_ = MakeTop(kTop);
-        ClearClipboard();
+        PutBlocks({});
     }
     void TearDown() override
     {
-        ClearClipboard();
+        PutBlocks({});
         DisplayTest::TearDown();
     }
 
@@ -90,41 +91,6 @@ protected:
         for (const Received& r : LoggedOf(WM_COMMAND))
             if (r.wParam == MAKEWPARAM(7, EN_CHANGE) && r.lParam == reinterpret_cast<LPARAM>(edit)) ++count;
         return count;
-    }
-
-    static void ClearClipboard()
-    {
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        CloseClipboard();
-    }
-    static void PutText(UINT format, const void* bytes, size_t size)
-    {
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-        std::memcpy(GlobalLock(block), bytes, size);
-        GlobalUnlock(block);
-        SetClipboardData(format, block);
-        CloseClipboard();
-    }
-    static std::string ClipboardUtf8()
-    {
-        EXPECT_TRUE(OpenClipboard(nullptr));
-        HANDLE block = GetClipboardData(CF_TEXT);
-        std::string text = block ? static_cast<const char*>(GlobalLock(block)) : "(none)";
-        if (block) GlobalUnlock(block);
-        CloseClipboard();
-        return text;
-    }
-    static std::u16string ClipboardUtf16()
-    {
-        EXPECT_TRUE(OpenClipboard(nullptr));
-        HANDLE block = GetClipboardData(CF_UNICODETEXT);
-        std::u16string text = block ? static_cast<const char16_t*>(GlobalLock(block)) : u"(none)";
-        if (block) GlobalUnlock(block);
-        CloseClipboard();
-        return text;
     }
 
     HWND top_ = nullptr;
@@ -238,8 +204,7 @@ TEST_F(EditControl, TheLimitBindsUsersButNotSetText)
     EXPECT_EQ(Text(edit), "abcde");
     EXPECT_EQ(Changes(edit), 5u);
 
-    const char pasted[] = "XYZW";
-    PutText(CF_TEXT, pasted, sizeof pasted);
+    PutBlocks({{CF_TEXT, BytesOf("XYZW")}});
     Select(edit, 1, 3);  // two go, so two of the pasted fit
     Key('V', {VK_CONTROL});
     EXPECT_EQ(Text(edit), "aXYde");
@@ -272,8 +237,8 @@ TEST_F(EditControl, ClipboardKeys)
     HWND edit = MakeEdit("copy and paste");
     Select(edit, 0, 4);
     Key('C', {VK_CONTROL});
-    EXPECT_EQ(ClipboardUtf8(), "copy");
-    EXPECT_EQ(ClipboardUtf16(), u"copy");
+    EXPECT_EQ(Narrow(), "copy");
+    EXPECT_EQ(Wide(), u"copy");
     EXPECT_EQ(Changes(edit), 0u);
 
     Key(VK_END);
@@ -283,7 +248,7 @@ TEST_F(EditControl, ClipboardKeys)
     Select(edit, 5, 9);
     Key('X', {VK_CONTROL});
     EXPECT_EQ(Text(edit), "copy pastecopy");
-    EXPECT_EQ(ClipboardUtf8(), "and ");
+    EXPECT_EQ(Narrow(), "and ");
 
     Key(VK_HOME);
     Key(VK_INSERT, {VK_SHIFT});
@@ -291,45 +256,35 @@ TEST_F(EditControl, ClipboardKeys)
 
     Select(edit, 4, 8);
     Key(VK_INSERT, {VK_CONTROL});
-    EXPECT_EQ(ClipboardUtf8(), "copy");
+    EXPECT_EQ(Narrow(), "copy");
     Key(VK_DELETE, {VK_SHIFT});
     EXPECT_EQ(Text(edit), "and  pastecopy");
-    EXPECT_EQ(ClipboardUtf8(), "copy");
+    EXPECT_EQ(Narrow(), "copy");
 
     Key('A', {VK_CONTROL});
     EXPECT_EQ(Selection(edit), Range(0, 14));
     Key('X', {VK_CONTROL});
     EXPECT_EQ(Text(edit), "");
-    EXPECT_EQ(ClipboardUtf8(), "and  pastecopy");
+    EXPECT_EQ(Narrow(), "and  pastecopy");
     EXPECT_EQ(Changes(edit), 5u);
 
     Key('C', {VK_CONTROL});  // copying nothing keeps what the clipboard holds
-    EXPECT_EQ(ClipboardUtf8(), "and  pastecopy");
+    EXPECT_EQ(Narrow(), "and  pastecopy");
 }
 
 TEST_F(EditControl, PastingTakesUnicodeFirstAndStopsAtALineBreak)
 {
     HWND edit = MakeEdit();
-    const char narrowOnly[] = "first line\r\nsecond";
-    PutText(CF_TEXT, narrowOnly, sizeof narrowOnly);
+    PutBlocks({{CF_TEXT, BytesOf("first line\r\nsecond")}});
     Key('V', {VK_CONTROL});
     EXPECT_EQ(Text(edit), "first line");
 
     SetWindowTextA(edit, "");
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    for (auto [format, bytes, size] : {std::tuple<UINT, const void*, size_t>{CF_TEXT, "narrow", 7},
-                                       {CF_UNICODETEXT, u"wide \u00e9", sizeof u"wide \u00e9"}}) {
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-        std::memcpy(GlobalLock(block), bytes, size);
-        GlobalUnlock(block);
-        SetClipboardData(format, block);
-    }
-    CloseClipboard();
+    PutBlocks({{CF_TEXT, BytesOf("narrow")}, {CF_UNICODETEXT, BytesOf(u"wide \u00e9")}});
     Key(VK_INSERT, {VK_SHIFT});
     EXPECT_EQ(Text(edit), "wide \xC3\xA9");
 
-    ClearClipboard();
+    PutBlocks({});
     Key('V', {VK_CONTROL});  // nothing to paste
     EXPECT_EQ(Text(edit), "wide \xC3\xA9");
 }
