@@ -10,12 +10,16 @@
 
 namespace platform::detail {
 
+// How the desktop frames a top-level window: sizable, fixed, or not at all
+// (popup menus and lists, which must not get a title bar).
+enum class DesktopFrame { Sizable, Fixed, None };
+
 class DisplayBackend {
 public:
     virtual ~DisplayBackend() = default;
     virtual RECT WorkArea() = 0;
     // A top-level window appears on the display when it is first shown.
-    virtual void Open(HWND window, const RECT& screenRect, const std::string& title) = 0;
+    virtual void Open(HWND window, const RECT& screenRect, const std::string& title, DesktopFrame frame) = 0;
     virtual void Close(HWND window) = 0;
     virtual void Show(HWND window, bool shown) = 0;
     virtual void Place(HWND window, const RECT& screenRect) = 0;

@@ -18,7 +18,7 @@ public:
         std::lock_guard lock(gWorkAreaMutex);
         return gWorkArea;
     }
-    void Open(HWND window, const RECT&, const std::string&) override { screens_[window]; }
+    void Open(HWND window, const RECT&, const std::string&, DesktopFrame) override { screens_[window]; }
     void Close(HWND window) override { screens_.erase(window); }
     void Show(HWND, bool) override {}
     void Place(HWND, const RECT&) override {}

@@ -145,12 +145,23 @@ std::shared_ptr<Surface> SurfaceOf(Window& window)
     return top ? StateOf(*top).surface : nullptr;
 }
 
+namespace {
+
+DesktopFrame FrameFor(DWORD style)
+{
+    if ((style & WS_POPUP) != 0 && (style & WS_CAPTION) != WS_CAPTION) return DesktopFrame::None;
+    return (style & WS_THICKFRAME) != 0 ? DesktopFrame::Sizable : DesktopFrame::Fixed;
+}
+
+}  // namespace
+
 void AttachSurface(Window& topLevel)
 {
     DisplayState& state = StateOf(topLevel);
     if (!state.surface) {
         state.surface = std::make_shared<Surface>();
-        Display().Open(topLevel.handle, WindowRectInParent(topLevel), Utf16ToUtf8(state.text.c_str()));
+        Display().Open(topLevel.handle, WindowRectInParent(topLevel), Utf16ToUtf8(state.text.c_str()),
+                       FrameFor(topLevel.style));
     }
     state.surface->Resize(topLevel.width, topLevel.height);
 }

@@ -80,11 +80,14 @@ public:
         return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
     }
 
-    void Open(HWND handle, const RECT& rect, const std::string& title) override
+    void Open(HWND handle, const RECT& rect, const std::string& title, DesktopFrame frame) override
     {
+        Uint32 flags = SDL_WINDOW_HIDDEN;
+        if (frame == DesktopFrame::Sizable) flags |= SDL_WINDOW_RESIZABLE;
+        if (frame == DesktopFrame::None)
+            flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
         SDL_Window* window = SDL_CreateWindow(title.c_str(), rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 1),
-                                              std::max<LONG>(rect.bottom - rect.top, 1),
-                                              SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+                                              std::max<LONG>(rect.bottom - rect.top, 1), flags);
         if (!window) return;
         windows_[handle] = window;
         handles_[SDL_GetWindowID(window)] = handle;
