@@ -1,5 +1,7 @@
 #include "basic_controls.h"
 
+#include "platform/src/class_registration.h"
+
 #include <platform/display.h>
 
 #include <mutex>
@@ -9,13 +11,8 @@ namespace {
 
 void Register(const char* name, WNDPROC procedure)
 {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = name;
-    RegisterClassExA(&windowClass);
+    detail::RegisterOwnClass(
+        {.name = name, .procedure = procedure, .windowExtraBytes = sizeof(LONG_PTR), .cursor = IDC_ARROW});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "../display/text.h"
 #include "../utf16.h"
 #include "../window_table.h"
+#include "platform/src/class_registration.h"
 
 #include <platform/combobox.h>
 #include <platform/dialogs.h>
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
 
 namespace platform::dialogs {
 namespace {
@@ -287,16 +287,11 @@ ComboState* ComboStateOf(HWND combo)
 
 void RegisterComboBox()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = ComboProc;
-        windowClass.cbWndExtra = sizeof(ComboState*);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kComboClass;
-        RegisterClassExA(&windowClass);
-    });
+    static const ATOM atom = detail::RegisterOwnClass({.name = kComboClass,
+                                                       .procedure = ComboProc,
+                                                       .windowExtraBytes = sizeof(ComboState*),
+                                                       .cursor = IDC_ARROW});
+    (void)atom;
 }
 
 }  // namespace platform::dialogs

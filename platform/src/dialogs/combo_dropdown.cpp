@@ -1,12 +1,13 @@
 #include "combo_dropdown.h"
 #include "combo_paint.h"
 
+#include "platform/src/class_registration.h"
+
 #include <platform/display.h>
 #include <platform/input.h>
 #include <platform/painting.h>
 
 #include <algorithm>
-#include <mutex>
 
 namespace platform::dialogs {
 namespace {
@@ -30,14 +31,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 
 void RegisterListClass()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = ListProc;
-        windowClass.lpszClassName = kListClass;
-        RegisterClassExA(&windowClass);
-    });
+    static const ATOM atom = detail::RegisterOwnClass({.name = kListClass, .procedure = ListProc});
+    (void)atom;
 }
 
 HWND TopLevelOf(HWND window)

@@ -3,6 +3,7 @@
 #include "basic_controls.h"
 #include "dialog_state.h"
 #include "../display/text.h"
+#include "platform/src/class_registration.h"
 
 #include <platform/display.h>
 #include <platform/painting.h>
@@ -65,15 +66,9 @@ LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 void RegisterDialogClass()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = DialogProc;
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
-        windowClass.lpszClassName = kDialogClass;
-        RegisterClassExA(&windowClass);
-    });
+    static const ATOM atom = detail::RegisterOwnClass(
+        {.name = kDialogClass, .procedure = DialogProc, .backgroundColor = COLOR_BTNFACE});
+    (void)atom;
 }
 
 HWND Make(bool unicode, const std::string& className, const std::string& text, DWORD style, const RECT& rect,

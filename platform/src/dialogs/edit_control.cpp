@@ -7,13 +7,13 @@
 #include "../display/text.h"
 #include "../utf16.h"
 #include "../window_table.h"
+#include "platform/src/class_registration.h"
 
 #include <platform/dialogs.h>
 #include <platform/edit.h>
 #include <platform/painting.h>
 
 #include <algorithm>
-#include <mutex>
 #include <utility>
 
 namespace platform::dialogs {
@@ -277,17 +277,12 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 
 void RegisterEditControl()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_DBLCLKS;
-        windowClass.cbWndExtra = sizeof(EditState*);
-        windowClass.lpfnWndProc = EditProc;
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
-        windowClass.lpszClassName = kEditClass;
-        RegisterClassExA(&windowClass);
-    });
+    static const ATOM atom = detail::RegisterOwnClass({.name = kEditClass,
+                                                       .procedure = EditProc,
+                                                       .style = CS_DBLCLKS,
+                                                       .windowExtraBytes = sizeof(EditState*),
+                                                       .cursor = IDC_IBEAM});
+    (void)atom;
 }
 
 }  // namespace platform::dialogs

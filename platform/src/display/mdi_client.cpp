@@ -6,6 +6,8 @@
 #include "window_menu.h"
 #include "window_ops.h"
 
+#include "platform/src/class_registration.h"
+
 #include <platform/painting.h>
 
 #include <map>
@@ -164,13 +166,10 @@ MdiClientState* FindMdiClient(HWND client)
 
 void RegisterMdiClientClass()
 {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = MdiClientProc;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_APPWORKSPACE + 1));
-    windowClass.lpszClassName = kMdiClientClass;
-    RegisterClassExA(&windowClass);
+    RegisterOwnClass({.name = kMdiClientClass,
+                      .procedure = MdiClientProc,
+                      .cursor = IDC_ARROW,
+                      .backgroundColor = COLOR_APPWORKSPACE});
 }
 
 HWND MdiClientOf(const Window& window)

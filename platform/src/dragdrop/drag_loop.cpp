@@ -7,6 +7,7 @@
 #include "drag_scripts.h"
 #include "drop_targets.h"
 
+#include "platform/src/class_registration.h"
 #include "platform/src/display/geometry.h"
 
 #include <platform/messaging.h>
@@ -22,13 +23,7 @@ constexpr char kTrackerClass[] = "VqDragTracker";
 
 HWND MakeTracker()
 {
-    static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.lpszClassName = kTrackerClass;
-        return RegisterClassExA(&windowClass) != 0;
-    }();
+    static const bool registered = detail::RegisterOwnClass({.name = kTrackerClass, .procedure = DefWindowProcA}) != 0;
     if (!registered) return nullptr;
     return CreateWindowExA(0, kTrackerClass, nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
 }

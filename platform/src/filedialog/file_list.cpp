@@ -1,5 +1,6 @@
 #include "file_list.h"
 
+#include "platform/src/class_registration.h"
 #include "platform/src/dialogs/control_paint.h"
 
 #include <platform/input.h>
@@ -7,7 +8,6 @@
 #include <platform/window.h>
 
 #include <algorithm>
-#include <mutex>
 
 namespace platform::filedialog {
 namespace {
@@ -152,16 +152,9 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 
 void RegisterFileList()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = ListProc;
-        const std::u16string name(kFileListClass, kFileListClass + sizeof kFileListClass - 1);
-        windowClass.lpszClassName = name.c_str();
-        RegisterClassExW(&windowClass);
-    });
+    static const ATOM atom = detail::RegisterOwnClass(
+        {.name = kFileListClass, .procedure = ListProc, .style = CS_DBLCLKS, .unicode = true});
+    (void)atom;
 }
 
 void SetFileListEntries(HWND list, std::vector<FolderEntry> entries)

@@ -5,6 +5,7 @@
 #include "popup_scripts.h"
 #include "track_popup.h"
 
+#include "platform/src/class_registration.h"
 #include "platform/src/gdi/gdi_objects.h"
 
 #include <platform/input.h>
@@ -137,14 +138,8 @@ LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void RegisterPopupClass()
 {
-    static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = PopupProc;
-        windowClass.lpszClassName = kPopupClass;
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    (void)registered;
+    static const ATOM atom = platform::detail::RegisterOwnClass({.name = kPopupClass, .procedure = PopupProc});
+    (void)atom;
 }
 
 void Select(HWND popup, Tracking& t, int item)
