@@ -2,21 +2,20 @@
 // What the standard controls share to draw themselves with cairo: a paint
 // pass over the window's framebuffer, the colours of the 3-D look, the font
 // and texts cut to lines.
+#include "platform/src/gdi/window_paint.h"
+
 #include <platform/types.h>
 
 #include <cairo.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace platform::dialogs {
 
-// BeginPaint, the drawing in client coordinates clipped to what may be
-// painted, EndPaint. The client rectangle is handed to the drawing.
-void PaintWindow(HWND window, const std::function<void(cairo_t*, const RECT&)>& draw);
+using gdi::PaintWindow;
+using gdi::SetColor;
 
-void SetColor(cairo_t* cr, COLORREF color);
 void FillBox(cairo_t* cr, const RECT& box, COLORREF color);
 // A one-pixel line along each side of the box, inside it.
 void OutlineBox(cairo_t* cr, const RECT& box, COLORREF color);

@@ -4,20 +4,14 @@
 #include "menu_font.h"
 
 #include "platform/src/display/display_state.h"
+#include "platform/src/gdi/window_paint.h"
 
 #include <platform/painting.h>
 
 #include <cairo.h>
 
 namespace platform::menus {
-namespace {
-
-void SetColor(cairo_t* cr, COLORREF color)
-{
-    cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
-}
-
-}  // namespace
+using gdi::SetColor;
 
 void DrawMenuBarTitles(detail::Surface& surface, const detail::Region& clip, const RECT& area, HWND frame)
 {

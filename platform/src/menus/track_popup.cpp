@@ -6,7 +6,7 @@
 #include "track_popup.h"
 
 #include "platform/src/class_registration.h"
-#include "platform/src/gdi/gdi_objects.h"
+#include "platform/src/gdi/window_paint.h"
 
 #include <platform/input.h>
 #include <platform/painting.h>
@@ -19,6 +19,7 @@
 namespace {
 
 using namespace platform::menus;
+using platform::gdi::SetColor;
 
 constexpr char kPopupClass[] = "VqPopupMenu";
 
@@ -29,11 +30,6 @@ struct Tracking {
     bool done = false;
     UINT picked = 0;
 };
-
-void SetColor(cairo_t* cr, COLORREF color)
-{
-    cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
-}
 
 // The text without its "&" marks and with the part after a tab apart.
 void DrawItemText(cairo_t* cr, const MenuItem& item, const RECT& slot, int top)
@@ -59,71 +55,62 @@ void DrawItemText(cairo_t* cr, const MenuItem& item, const RECT& slot, int top)
     }
 }
 
-void Paint(HWND window, const Tracking& t)
+void Draw(cairo_t* cr, const Tracking& t)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    platform::gdi::DrawTarget target = platform::gdi::TargetOf(dc);
-    if (!target.buffer.Empty()) {
-        cairo_surface_t* surface = cairo_image_surface_create_for_data(
-            target.buffer.pixels, CAIRO_FORMAT_RGB24, target.buffer.width, target.buffer.height, target.buffer.stride);
-        cairo_t* cr = cairo_create(surface);
-        for (const RECT& r : target.visible) cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
-        cairo_clip(cr);
-        cairo_translate(cr, target.origin.x, target.origin.y);
-        SetColor(cr, GetSysColor(COLOR_MENU));
-        cairo_paint(cr);
-        UseMenuFont(cr);
-        const int viewTop = t.layout.ViewTop();
-        cairo_save(cr);
-        cairo_rectangle(cr, 0, viewTop, t.layout.width, t.layout.viewHeight);
-        cairo_clip(cr);
-        for (std::size_t i = 0; i < t.menu->items.size(); ++i) {
-            const MenuItem& item = t.menu->items[i];
-            const RECT& slot = t.layout.slots[i];
-            const int top = slot.top - t.layout.scroll + viewTop;
-            if (i > 0 && (item.type & MFT_MENUBARBREAK)) {
-                SetColor(cr, GetSysColor(COLOR_BTNSHADOW));
-                cairo_rectangle(cr, slot.left - 1, viewTop, 1, t.layout.viewHeight);
-                cairo_fill(cr);
-            }
-            if (item.type & MFT_SEPARATOR) {
-                SetColor(cr, GetSysColor(COLOR_BTNSHADOW));
-                cairo_rectangle(cr, slot.left + 2, top + kSeparatorHeight / 2, slot.right - slot.left - 4, 1);
-                cairo_fill(cr);
-                continue;
-            }
-            const bool selected = int(i) == t.selected;
-            if (selected) {
-                SetColor(cr, GetSysColor(COLOR_HIGHLIGHT));
-                cairo_rectangle(cr, slot.left, top, slot.right - slot.left, slot.bottom - slot.top);
-                cairo_fill(cr);
-            }
-            const bool grey = item.state & (MF_GRAYED | MF_DISABLED);
-            SetColor(cr, GetSysColor(grey ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-            if (item.state & MF_CHECKED) {
-                cairo_rectangle(cr, slot.left + 6, top + 7, 6, 6);
-                cairo_fill(cr);
-            }
-            DrawItemText(cr, item, slot, top);
-        }
-        cairo_restore(cr);
-        if (t.layout.scrolls) {
-            SetColor(cr, GetSysColor(COLOR_MENUTEXT));
-            const double middle = t.layout.width / 2.0;
-            const int bottom = viewTop + t.layout.viewHeight;
-            cairo_move_to(cr, middle - 4, kPadding + 8);
-            cairo_line_to(cr, middle + 4, kPadding + 8);
-            cairo_line_to(cr, middle, kPadding + 4);
-            cairo_move_to(cr, middle - 4, bottom + 4);
-            cairo_line_to(cr, middle + 4, bottom + 4);
-            cairo_line_to(cr, middle, bottom + 8);
+    SetColor(cr, GetSysColor(COLOR_MENU));
+    cairo_paint(cr);
+    UseMenuFont(cr);
+    const int viewTop = t.layout.ViewTop();
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, viewTop, t.layout.width, t.layout.viewHeight);
+    cairo_clip(cr);
+    for (std::size_t i = 0; i < t.menu->items.size(); ++i) {
+        const MenuItem& item = t.menu->items[i];
+        const RECT& slot = t.layout.slots[i];
+        const int top = slot.top - t.layout.scroll + viewTop;
+        if (i > 0 && (item.type & MFT_MENUBARBREAK)) {
+            SetColor(cr, GetSysColor(COLOR_BTNSHADOW));
+            cairo_rectangle(cr, slot.left - 1, viewTop, 1, t.layout.viewHeight);
             cairo_fill(cr);
         }
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
+        if (item.type & MFT_SEPARATOR) {
+            SetColor(cr, GetSysColor(COLOR_BTNSHADOW));
+            cairo_rectangle(cr, slot.left + 2, top + kSeparatorHeight / 2, slot.right - slot.left - 4, 1);
+            cairo_fill(cr);
+            continue;
+        }
+        const bool selected = int(i) == t.selected;
+        if (selected) {
+            SetColor(cr, GetSysColor(COLOR_HIGHLIGHT));
+            cairo_rectangle(cr, slot.left, top, slot.right - slot.left, slot.bottom - slot.top);
+            cairo_fill(cr);
+        }
+        const bool grey = item.state & (MF_GRAYED | MF_DISABLED);
+        SetColor(cr, GetSysColor(grey ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+        if (item.state & MF_CHECKED) {
+            cairo_rectangle(cr, slot.left + 6, top + 7, 6, 6);
+            cairo_fill(cr);
+        }
+        DrawItemText(cr, item, slot, top);
     }
-    EndPaint(window, &paint);
+    cairo_restore(cr);
+    if (t.layout.scrolls) {
+        SetColor(cr, GetSysColor(COLOR_MENUTEXT));
+        const double middle = t.layout.width / 2.0;
+        const int bottom = viewTop + t.layout.viewHeight;
+        cairo_move_to(cr, middle - 4, kPadding + 8);
+        cairo_line_to(cr, middle + 4, kPadding + 8);
+        cairo_line_to(cr, middle, kPadding + 4);
+        cairo_move_to(cr, middle - 4, bottom + 4);
+        cairo_line_to(cr, middle + 4, bottom + 4);
+        cairo_line_to(cr, middle, bottom + 8);
+        cairo_fill(cr);
+    }
+}
+
+void Paint(HWND window, const Tracking& t)
+{
+    platform::gdi::PaintWindow(window, [&t](cairo_t* cr, const RECT&) { Draw(cr, t); });
 }
 
 LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
