@@ -1,15 +1,11 @@
 #include "dialog_scripts.h"
 
-#include <deque>
-#include <mutex>
+#include "platform/src/scripted_queue.h"
 
 namespace platform::dialogs {
 namespace {
 
-struct Scripts {
-    std::mutex lock;
-    std::deque<testing::DialogScript> queued;
-};
+using Scripts = detail::ScriptedQueue<testing::DialogScript>;
 Scripts& TheScripts()
 {
     static Scripts scripts;
@@ -20,12 +16,7 @@ Scripts& TheScripts()
 
 testing::DialogScript TakeDialogScript()
 {
-    Scripts& scripts = TheScripts();
-    std::lock_guard lock(scripts.lock);
-    if (scripts.queued.empty()) return {};
-    testing::DialogScript next = std::move(scripts.queued.front());
-    scripts.queued.pop_front();
-    return next;
+    return TheScripts().Next().value_or(testing::DialogScript{});
 }
 
 }  // namespace platform::dialogs
@@ -34,18 +25,12 @@ namespace platform::testing {
 
 void QueueDialogScript(DialogScript script)
 {
-    auto& scripts = dialogs::TheScripts();
-    std::lock_guard lock(scripts.lock);
-    scripts.queued.push_back(std::move(script));
+    dialogs::TheScripts().Add(std::move(script));
 }
 
 std::size_t DiscardDialogScripts()
 {
-    auto& scripts = dialogs::TheScripts();
-    std::lock_guard lock(scripts.lock);
-    const std::size_t left = scripts.queued.size();
-    scripts.queued.clear();
-    return left;
+    return dialogs::TheScripts().Discard();
 }
 
 }  // namespace platform::testing

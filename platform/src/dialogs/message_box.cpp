@@ -2,14 +2,13 @@
 #include "control_paint.h"
 #include "dialog_state.h"
 #include "message_box_icon.h"
+#include "../scripted_queue.h"
 #include "../utf16.h"
 
 #include <platform/testing/dialogs.h>
 
 #include <algorithm>
-#include <deque>
-#include <mutex>
-#include <utility>
+#include <optional>
 
 namespace platform::dialogs {
 namespace {
@@ -30,11 +29,7 @@ std::vector<Button> ButtonsOf(UINT type)
     return {};
 }
 
-struct Script {
-    std::mutex lock;
-    std::deque<int> answers;
-    std::vector<testing::ShownMessageBox> shown;
-};
+using Script = detail::ScriptedQueue<int, testing::ShownMessageBox>;
 Script& TheScript()
 {
     static Script script;
@@ -115,16 +110,10 @@ int ShowBox(HWND owner, const std::string& text, const char* caption, UINT type,
 {
     const auto buttons = ButtonsOf(type);
     if (buttons.empty() || (owner && !IsWindow(owner))) return 0;
-    {
-        Script& script = TheScript();
-        std::lock_guard lock(script.lock);
-        if (!script.answers.empty()) {
-            int answer = script.answers.front();
-            script.answers.pop_front();
-            script.shown.push_back({owner, text, caption ? caption : "Error", type});
-            return answer;
-        }
-    }
+    const std::optional<int> scripted = TheScript().NextRecording([&] {
+        return testing::ShownMessageBox{owner, text, caption ? caption : "Error", type};
+    });
+    if (scripted) return *scripted;
     HWND dialog = CreateDialogFrom(BoxTemplate(text, caption ? caption : "Error", type, buttons), owner, BoxProc,
                                    LPARAM(type), unicode);
     return dialog ? int(RunModal(dialog, owner)) : 0;
@@ -149,17 +138,12 @@ namespace platform::testing {
 
 void QueueMessageBoxAnswers(const std::vector<int>& answers)
 {
-    auto& script = dialogs::TheScript();
-    std::lock_guard lock(script.lock);
-    script.answers.insert(script.answers.end(), answers.begin(), answers.end());
+    dialogs::TheScript().Add(answers);
 }
 
 std::vector<ShownMessageBox> TakeShownMessageBoxes()
 {
-    auto& script = dialogs::TheScript();
-    std::lock_guard lock(script.lock);
-    script.answers.clear();
-    return std::exchange(script.shown, {});
+    return dialogs::TheScript().TakeShown();
 }
 
 }  // namespace platform::testing

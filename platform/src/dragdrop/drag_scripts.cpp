@@ -1,17 +1,13 @@
 #include "drag_scripts.h"
 
-#include <platform/testing/dragdrop.h>
+#include "platform/src/scripted_queue.h"
 
-#include <deque>
-#include <mutex>
+#include <platform/testing/dragdrop.h>
 
 namespace platform::dragdrop {
 namespace {
 
-struct Scripts {
-    std::mutex mutex;
-    std::deque<platform::testing::DragScript> queued;
-};
+using Scripts = detail::ScriptedQueue<platform::testing::DragScript>;
 
 Scripts& Queued()
 {
@@ -23,15 +19,8 @@ Scripts& Queued()
 
 void RunDragScript()
 {
-    platform::testing::DragScript script;
-    {
-        auto& scripts = Queued();
-        std::lock_guard lock(scripts.mutex);
-        if (scripts.queued.empty()) return;
-        script = std::move(scripts.queued.front());
-        scripts.queued.pop_front();
-    }
-    if (script) script();
+    std::optional<platform::testing::DragScript> script = Queued().Next();
+    if (script && *script) (*script)();
 }
 
 }  // namespace platform::dragdrop
@@ -40,18 +29,12 @@ namespace platform::testing {
 
 void QueueDragScript(DragScript script)
 {
-    auto& scripts = platform::dragdrop::Queued();
-    std::lock_guard lock(scripts.mutex);
-    scripts.queued.push_back(std::move(script));
+    platform::dragdrop::Queued().Add(std::move(script));
 }
 
 std::size_t DiscardDragScripts()
 {
-    auto& scripts = platform::dragdrop::Queued();
-    std::lock_guard lock(scripts.mutex);
-    std::size_t left = scripts.queued.size();
-    scripts.queued.clear();
-    return left;
+    return platform::dragdrop::Queued().Discard();
 }
 
 }  // namespace platform::testing

@@ -2,35 +2,20 @@
 
 #include "decision_prompt.h"
 
-#include <platform/testing/file_dialogs.h>
+#include "platform/src/scripted_queue.h"
 
-#include <deque>
-#include <mutex>
+#include <platform/testing/file_dialogs.h>
 
 namespace platform::filedialog {
 namespace {
 
 using testing::FileDialogStep;
 
-struct Script {
-    std::mutex lock;
-    std::deque<FileDialogStep> steps;
-    std::vector<testing::ShownFileDialog> shown;
-};
+using Script = detail::ScriptedQueue<FileDialogStep, testing::ShownFileDialog>;
 Script& TheScript()
 {
     static Script script;
     return script;
-}
-
-std::optional<FileDialogStep> NextStep()
-{
-    Script& script = TheScript();
-    std::lock_guard lock(script.lock);
-    if (script.steps.empty()) return std::nullopt;
-    FileDialogStep step = std::move(script.steps.front());
-    script.steps.pop_front();
-    return step;
 }
 
 void Record(const DialogRequest& request)
@@ -42,24 +27,20 @@ void Record(const DialogRequest& request)
         for (const std::string& pattern : filter.patterns) patterns += (patterns.empty() ? "" : ";") + pattern;
         shown.filters.emplace_back(filter.description, patterns);
     }
-    Script& script = TheScript();
-    std::lock_guard lock(script.lock);
-    script.shown.push_back(std::move(shown));
+    TheScript().Record(std::move(shown));
 }
 
 }  // namespace
 
 bool HasScriptedSteps()
 {
-    Script& script = TheScript();
-    std::lock_guard lock(script.lock);
-    return !script.steps.empty();
+    return !TheScript().Empty();
 }
 
 std::optional<std::filesystem::path> RunScripted(FileChoice& choice)
 {
     Record(choice.Request());
-    while (std::optional<FileDialogStep> step = NextStep()) {
+    while (std::optional<FileDialogStep> step = TheScript().Next()) {
         switch (step->kind) {
         case FileDialogStep::Kind::Cancel: return std::nullopt;
         case FileDialogStep::Kind::ChooseFilter: choice.SelectFilter(step->filterIndex - 1); break;
@@ -80,17 +61,12 @@ namespace platform::testing {
 
 void QueueFileDialogSteps(const std::vector<FileDialogStep>& steps)
 {
-    auto& script = filedialog::TheScript();
-    std::lock_guard lock(script.lock);
-    script.steps.insert(script.steps.end(), steps.begin(), steps.end());
+    filedialog::TheScript().Add(steps);
 }
 
 std::vector<ShownFileDialog> TakeShownFileDialogs()
 {
-    auto& script = filedialog::TheScript();
-    std::lock_guard lock(script.lock);
-    script.steps.clear();
-    return std::exchange(script.shown, {});
+    return filedialog::TheScript().TakeShown();
 }
 
 }  // namespace platform::testing

@@ -1,19 +1,13 @@
 #include "popup_scripts.h"
 
-#include <platform/testing/modal_scripts.h>
+#include "platform/src/scripted_queue.h"
 
-#include <deque>
-#include <mutex>
-#include <utility>
+#include <platform/testing/modal_scripts.h>
 
 namespace platform::menus {
 namespace {
 
-struct Script {
-    std::mutex lock;
-    std::deque<UINT> answers;
-    std::vector<testing::ShownPopupMenu> shown;
-};
+using Script = detail::ScriptedQueue<UINT, testing::ShownPopupMenu>;
 Script& TheScript()
 {
     static Script script;
@@ -34,15 +28,11 @@ testing::ShownMenuItem Shown(const MenuItem& item)
 
 std::optional<UINT> TakePopupAnswer(const Menu& menu, UINT flags, int x, int y, HWND owner)
 {
-    Script& script = TheScript();
-    std::lock_guard lock(script.lock);
-    if (script.answers.empty()) return std::nullopt;
-    const UINT answer = script.answers.front();
-    script.answers.pop_front();
-    testing::ShownPopupMenu shown{owner, flags, {x, y}, {}};
-    for (const MenuItem& item : menu.items) shown.items.push_back(Shown(item));
-    script.shown.push_back(std::move(shown));
-    return answer;
+    return TheScript().NextRecording([&] {
+        testing::ShownPopupMenu shown{owner, flags, {x, y}, {}};
+        for (const MenuItem& item : menu.items) shown.items.push_back(Shown(item));
+        return shown;
+    });
 }
 
 }  // namespace platform::menus
@@ -51,17 +41,12 @@ namespace platform::testing {
 
 void QueuePopupMenuAnswers(const std::vector<UINT>& answers)
 {
-    auto& script = menus::TheScript();
-    std::lock_guard lock(script.lock);
-    script.answers.insert(script.answers.end(), answers.begin(), answers.end());
+    menus::TheScript().Add(answers);
 }
 
 std::vector<ShownPopupMenu> TakeShownPopupMenus()
 {
-    auto& script = menus::TheScript();
-    std::lock_guard lock(script.lock);
-    script.answers.clear();
-    return std::exchange(script.shown, {});
+    return menus::TheScript().TakeShown();
 }
 
 }  // namespace platform::testing
