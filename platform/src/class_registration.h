@@ -9,9 +9,9 @@ struct ClassRegistration {
     WNDPROC procedure;
     UINT style = 0;
     int windowExtraBytes = 0;
-    LPCSTR cursor = nullptr;    // a system cursor, or none
-    int backgroundColor = -1;   // a system colour to erase with, or none when negative
-    bool unicode = false;       // the procedure gets the W forms of messages
+    LPCSTR cursor = nullptr;   // a system cursor, or none
+    int backgroundColor = -1;  // a system colour to erase with, or none when negative
+    bool unicode = false;      // the procedure gets the W forms of messages
 };
 
 ATOM RegisterOwnClass(const ClassRegistration& registration);

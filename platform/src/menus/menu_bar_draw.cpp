@@ -4,40 +4,27 @@
 #include "menu_font.h"
 
 #include "platform/src/display/display_state.h"
+#include "platform/src/display/surface_cairo.h"
 #include "platform/src/gdi/window_paint.h"
 
 #include <platform/painting.h>
 
-#include <cairo.h>
-
 namespace platform::menus {
+namespace {
+
 using gdi::SetColor;
 
-void DrawMenuBarTitles(detail::Surface& surface, const detail::Region& clip, const RECT& area, HWND frame)
+// Titles across the bar, with the bar's top left at the origin.
+void DrawTitles(cairo_t* cr, const Menu& bar, LONG height, HWND frame)
 {
-    auto window = detail::FindWindowRecord(frame);
-    auto bar = window ? FindMenu(window->menuOrId) : nullptr;
-    if (!bar || detail::IsEmpty(area) || clip.IsEmpty()) return;
-    cairo_surface_t* target = cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(surface.pixels.data()), CAIRO_FORMAT_ARGB32, surface.width, surface.height,
-        surface.width * 4);
-    cairo_t* cr = cairo_create(target);
-    for (const RECT& part : clip.Rects()) {
-        RECT inside = detail::Intersect(part, area);
-        if (!detail::IsEmpty(inside))
-            cairo_rectangle(cr, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top);
-    }
-    cairo_clip(cr);
-    cairo_translate(cr, area.left, area.top);
     UseMenuFont(cr);
     cairo_font_extents_t font{};
     cairo_font_extents(cr, &font);
-    const LONG height = area.bottom - area.top;
     const double baseline = (height + font.ascent - font.descent) / 2.0;
-    const std::vector<RECT> slots = TitleSlots(*bar, height);
+    const std::vector<RECT> slots = TitleSlots(bar, height);
     const int hot = HotTitle(frame);
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        const MenuItem& item = bar->items[i];
+        const MenuItem& item = bar.items[i];
         if (item.type & MFT_SEPARATOR) continue;
         const RECT& slot = slots[i];
         const bool highlighted = int(i) == hot;
@@ -51,9 +38,19 @@ void DrawMenuBarTitles(detail::Surface& surface, const detail::Region& clip, con
         cairo_move_to(cr, slot.left + kTitlePadding, baseline);
         cairo_show_text(cr, ShownTitle(item.text).c_str());
     }
-    cairo_destroy(cr);
-    cairo_surface_flush(target);
-    cairo_surface_destroy(target);
+}
+
+}  // namespace
+
+void DrawMenuBarTitles(detail::Surface& surface, const detail::Region& clip, const RECT& area, HWND frame)
+{
+    auto window = detail::FindWindowRecord(frame);
+    auto bar = window ? FindMenu(window->menuOrId) : nullptr;
+    if (!bar) return;
+    detail::DrawOnSurface(surface, clip, area, [&](cairo_t* cr) {
+        cairo_translate(cr, area.left, area.top);
+        DrawTitles(cr, *bar, area.bottom - area.top, frame);
+    });
 }
 
 }  // namespace platform::menus
