@@ -106,6 +106,22 @@ IDataObject* DragDropTest::MakeData(const std::string& text)
     return data;
 }
 
+void TwoWindowDragTest::SetUp()
+{
+    DragDropTest::SetUp();
+    from_ = MakeTop({100, 100, 300, 300});
+    to_ = MakeTop({400, 100, 600, 300});
+    Pump();
+    ASSERT_EQ(RegisterDragDrop(to_, &target_), S_OK);
+}
+
+void TwoWindowDragTest::TearDown()
+{
+    EXPECT_EQ(RevokeDragDrop(to_), S_OK);
+    EXPECT_EQ(target_.references, 1u) << "every reference to the target is given back";
+    DragDropTest::TearDown();
+}
+
 void DragDropTest::PressAt(int x, int y)
 {
     platform::testing::PressMouse(platform::testing::MouseButton::Left, x, y);

@@ -76,4 +76,17 @@ protected:
     UINT format_ = 0;
 };
 
+// Drags from a window at (100, 100) to a registered target window at
+// (400, 100), both 200 pixels square.
+class TwoWindowDragTest : public DragDropTest {
+protected:
+    void SetUp() override;
+    // Revokes the target, which must have got back every reference.
+    void TearDown() override;
+
+    HWND from_ = nullptr;
+    HWND to_ = nullptr;
+    RecordingTarget target_;
+};
+
 }  // namespace dragdrop_test

@@ -30,15 +30,11 @@ HBITMAP MakeImage()
 
 // A drag with the image from one window to a target at (40, 50) and then
 // (50, 50) of the target's client area, where it drops.
-class DragImageTest : public DragDropTest {
+class DragImageTest : public TwoWindowDragTest {
 protected:
     void SetUp() override
     {
-        DragDropTest::SetUp();
-        from_ = MakeTop({100, 100, 300, 300});
-        to_ = MakeTop({400, 100, 600, 300});
-        Pump();
-        ASSERT_EQ(RegisterDragDrop(to_, &target_), S_OK);
+        TwoWindowDragTest::SetUp();
         data_ = MakeData("part");
         void* object = nullptr;
         ASSERT_EQ(
@@ -53,8 +49,7 @@ protected:
     {
         EXPECT_EQ(helper_->Release(), 0u);
         EXPECT_EQ(data_->Release(), 0u) << "the helper let go of the data object";
-        EXPECT_EQ(RevokeDragDrop(to_), S_OK);
-        DragDropTest::TearDown();
+        TwoWindowDragTest::TearDown();
     }
     void Drag()
     {
@@ -71,9 +66,6 @@ protected:
     // Target client coordinates of the image's blue pixel (6, 4) with the pointer at (50, 50).
     static constexpr POINT kBluePixel{50 - kHotSpot.x + 6, 50 - kHotSpot.y + 4};
 
-    HWND from_ = nullptr;
-    HWND to_ = nullptr;
-    RecordingTarget target_;
     IDataObject* data_ = nullptr;
     IDragSourceHelper* helper_ = nullptr;
 };

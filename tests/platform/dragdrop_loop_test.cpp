@@ -14,30 +14,22 @@ namespace input = platform::testing;
 
 constexpr DWORD kAll = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
 
-class DragLoopTest : public DragDropTest {
+class DragLoopTest : public TwoWindowDragTest {
 protected:
     void SetUp() override
     {
-        DragDropTest::SetUp();
-        from_ = MakeTop({100, 100, 300, 300});
-        to_ = MakeTop({400, 100, 600, 300});
+        TwoWindowDragTest::SetUp();
         target_.readFormat = format_;
-        ASSERT_EQ(RegisterDragDrop(to_, &target_), S_OK);
         data_ = MakeData("program 12");
     }
     void TearDown() override
     {
-        EXPECT_EQ(RevokeDragDrop(to_), S_OK);
-        EXPECT_EQ(target_.references, 1u) << "every reference to the target is given back";
         EXPECT_EQ(source_.references, 1u);
         data_->Release();
-        DragDropTest::TearDown();
+        TwoWindowDragTest::TearDown();
     }
     HRESULT Drag(DWORD* effect) { return DoDragDrop(data_, &source_, kAll, effect); }
 
-    HWND from_ = nullptr;
-    HWND to_ = nullptr;
-    RecordingTarget target_;
     RecordingSource source_;
     IDataObject* data_ = nullptr;
 };
