@@ -2,6 +2,7 @@
 // also toggle, group boxes that only frame their neighbours.
 #include "basic_controls.h"
 #include "control_paint.h"
+#include "notify_parent.h"
 
 #include <platform/display.h>
 #include <platform/painting.h>
@@ -44,8 +45,7 @@ void Click(HWND button)
         const LONG_PTR state = StateOf(button);
         SetState(button, (state & ~kCheckMask) | ((state & kCheckMask) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED));
     }
-    SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
+    NotifyParent(button, BN_CLICKED);
 }
 
 bool IsPushButton(HWND window)

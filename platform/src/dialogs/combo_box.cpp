@@ -3,6 +3,7 @@
 #include "combo_box.h"
 #include "combo_dropdown.h"
 #include "combo_paint.h"
+#include "notify_parent.h"
 #include "../display/text.h"
 #include "../utf16.h"
 #include "../window_table.h"
@@ -58,18 +59,13 @@ LRESULT CopyText(HWND combo, const std::u16string& text, std::size_t size, LPARA
     return LRESULT(count);
 }
 
-void Notify(HWND combo, int code)
-{
-    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), code), reinterpret_cast<LPARAM>(combo));
-}
-
 // The user's choice: a change is told to the parent.
 void Choose(HWND combo, ComboState& state, int entry)
 {
     if (entry < 0 || entry == state.selected) return;
     state.selected = entry;
     InvalidateRect(combo, nullptr, FALSE);
-    Notify(combo, CBN_SELCHANGE);
+    NotifyParent(combo, CBN_SELCHANGE);
 }
 
 void Close(HWND combo, ComboState& state, bool pick) { Choose(combo, state, CloseComboList(combo, state, pick)); }

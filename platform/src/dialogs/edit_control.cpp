@@ -4,6 +4,7 @@
 #include "edit_metrics.h"
 #include "edit_paint.h"
 #include "edit_state.h"
+#include "notify_parent.h"
 #include "../display/text.h"
 #include "../utf16.h"
 #include "../window_table.h"
@@ -54,9 +55,7 @@ void Refresh(HWND edit, EditState& state, bool textChanged)
     if (textChanged) MeasureEdit(state);
     ScrollToCaret(state, ClientOf(edit));
     InvalidateRect(edit, nullptr, FALSE);
-    HWND parent = GetParent(edit);
-    if (textChanged && parent)
-        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(edit), EN_CHANGE), reinterpret_cast<LPARAM>(edit));
+    if (textChanged) NotifyParent(edit, EN_CHANGE);
 }
 
 void Copy(HWND edit, const EditState& state)

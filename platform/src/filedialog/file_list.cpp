@@ -2,6 +2,7 @@
 
 #include "platform/src/class_registration.h"
 #include "platform/src/dialogs/control_paint.h"
+#include "platform/src/dialogs/notify_parent.h"
 
 #include <platform/input.h>
 #include <platform/painting.h>
@@ -32,12 +33,6 @@ int VisibleRows(HWND list)
     return std::max(1, (client.bottom - 2 * kInset) / kRowHeight);
 }
 
-void Notify(HWND list, WORD code)
-{
-    SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetWindowLongPtrW(list, GWLP_ID), code),
-                 reinterpret_cast<LPARAM>(list));
-}
-
 void ScrollTo(HWND list, ListState& state, int top)
 {
     const int count = int(state.entries.size());
@@ -56,7 +51,7 @@ void Select(HWND list, ListState& state, int row)
     if (row == state.selected) return;
     state.selected = row;
     InvalidateRect(list, nullptr, FALSE);
-    Notify(list, kListSelectionChanged);
+    dialogs::NotifyParent(list, kListSelectionChanged);
 }
 
 int RowAt(const ListState& state, LPARAM lParam)
@@ -107,7 +102,7 @@ bool HandleKey(HWND list, ListState& state, WPARAM key)
     case VK_NEXT: Select(list, state, at + page); return true;
     case VK_HOME: Select(list, state, 0); return true;
     case VK_END: Select(list, state, int(state.entries.size()) - 1); return true;
-    case VK_BACK: Notify(list, kListBackspace); return true;
+    case VK_BACK: dialogs::NotifyParent(list, kListBackspace); return true;
     }
     return false;
 }
@@ -138,7 +133,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_LBUTTONDBLCLK:
-        if (RowAt(*state, lParam) == state->selected && state->selected >= 0) Notify(list, kListDoubleClicked);
+        if (RowAt(*state, lParam) == state->selected && state->selected >= 0)
+            dialogs::NotifyParent(list, kListDoubleClicked);
         return 0;
     case WM_MOUSEWHEEL: ScrollTo(list, *state, state->top - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA); return 0;
     case WM_KEYDOWN:
