@@ -74,18 +74,15 @@ std::string WindowTextOf(HWND window)
 
 void UseControlFont(cairo_t* cr) { menus::UseMenuFont(cr); }
 
+void MeasureInControlFont(const std::function<void(cairo_t*)>& measure) { menus::MeasureInMenuFont(measure); }
+
 int TextWidth(const std::string& utf8) { return menus::MenuTextWidth(utf8); }
 
 int LineHeight()
 {
     static const int height = [] {
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-        cairo_t* cr = cairo_create(surface);
-        UseControlFont(cr);
         cairo_font_extents_t font{};
-        cairo_font_extents(cr, &font);
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
+        MeasureInControlFont([&font](cairo_t* cr) { cairo_font_extents(cr, &font); });
         return int(font.height + 0.5);
     }();
     return height;

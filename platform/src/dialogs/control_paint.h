@@ -8,6 +8,7 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ std::string WindowTextOf(HWND window);
 
 // Selects the dialog font into the context.
 void UseControlFont(cairo_t* cr);
+// The measuring done on a scratch context with the dialog font selected.
+void MeasureInControlFont(const std::function<void(cairo_t*)>& measure);
 int TextWidth(const std::string& utf8);
 // The height of one line of the dialog font.
 int LineHeight();

@@ -14,23 +14,20 @@ void MeasureEdit(EditState& state)
 {
     const std::u16string& text = state.text.Text();
     state.offsets.assign(text.size() + 1, 0);
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(surface);
-    UseControlFont(cr);
-    double x = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t next = state.text.Next(at);
-        const std::u16string character = text.substr(at, next - at);
-        cairo_text_extents_t extents{};
-        cairo_text_extents(cr, Utf16ToUtf8(character.c_str()).c_str(), &extents);
-        // The middle of a surrogate pair sits with the pair's start, so it is never the nearest.
-        for (std::size_t i = at + 1; i < next; ++i) state.offsets[i] = state.offsets[at];
-        x += extents.x_advance;
-        state.offsets[next] = int(x + 0.5);
-        at = next;
-    }
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
+    MeasureInControlFont([&](cairo_t* cr) {
+        double x = 0;
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t next = state.text.Next(at);
+            const std::u16string character = text.substr(at, next - at);
+            cairo_text_extents_t extents{};
+            cairo_text_extents(cr, Utf16ToUtf8(character.c_str()).c_str(), &extents);
+            // The middle of a surrogate pair sits with the pair's start, so it is never the nearest.
+            for (std::size_t i = at + 1; i < next; ++i) state.offsets[i] = state.offsets[at];
+            x += extents.x_advance;
+            state.offsets[next] = int(x + 0.5);
+            at = next;
+        }
+    });
 }
 
 RECT EditTextArea(const RECT& client)

@@ -8,15 +8,20 @@ void UseMenuFont(cairo_t* cr)
     cairo_set_font_size(cr, 12);
 }
 
-int MenuTextWidth(const std::string& utf8)
+void MeasureInMenuFont(const std::function<void(cairo_t*)>& measure)
 {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* cr = cairo_create(surface);
     UseMenuFont(cr);
-    cairo_text_extents_t extents{};
-    cairo_text_extents(cr, utf8.c_str(), &extents);
+    measure(cr);
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
+}
+
+int MenuTextWidth(const std::string& utf8)
+{
+    cairo_text_extents_t extents{};
+    MeasureInMenuFont([&](cairo_t* cr) { cairo_text_extents(cr, utf8.c_str(), &extents); });
     return int(extents.x_advance);
 }
 
