@@ -1,27 +1,21 @@
 #include "display_fixture.h"
 
+#include "platform/src/class_registration.h"
+
 namespace display_test {
-namespace {
-
-ATOM Register(const char* name, UINT style, HCURSOR cursor, int background)
-{
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = style;
-    windowClass.lpfnWndProc = messaging_test::RecordingProc;
-    windowClass.hCursor = cursor;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(background + 1));
-    windowClass.lpszClassName = name;
-    return RegisterClassExA(&windowClass);
-}
-
-}  // namespace
 
 void DisplayTest::SetUp()
 {
     MessagingTest::SetUp();
-    static bool registered = Register(kClickClass, CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW), COLOR_WINDOW) &&
-                             Register(kPlainClass, 0, nullptr, COLOR_HIGHLIGHT);
+    using platform::detail::RegisterOwnClass;
+    static bool registered = RegisterOwnClass({.name = kClickClass,
+                                               .procedure = messaging_test::RecordingProc,
+                                               .style = CS_DBLCLKS,
+                                               .cursor = IDC_ARROW,
+                                               .backgroundColor = COLOR_WINDOW}) &&
+                             RegisterOwnClass({.name = kPlainClass,
+                                               .procedure = messaging_test::RecordingProc,
+                                               .backgroundColor = COLOR_HIGHLIGHT});
     ASSERT_TRUE(registered);
     Pump();
     Log().clear();

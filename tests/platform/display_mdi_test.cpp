@@ -2,6 +2,7 @@
 // window menu and its commands, closing and the keyboard shortcuts.
 #include "display_fixture.h"
 
+#include "platform/src/class_registration.h"
 #include <platform/mdi.h>
 
 namespace display_test {
@@ -49,19 +50,11 @@ protected:
     void SetUp() override
     {
         DisplayTest::SetUp();
-        static bool registered = [] {
-            WNDCLASSEXA windowClass{};
-            windowClass.cbSize = sizeof windowClass;
-            windowClass.style = CS_HREDRAW | CS_VREDRAW;
-            windowClass.lpfnWndProc = FrameProc;
-            windowClass.lpszClassName = kFrameClass;
-            if (!RegisterClassExA(&windowClass)) return false;
-            windowClass.style = CS_DBLCLKS;
-            windowClass.lpfnWndProc = ChildProc;
-            windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_WINDOW + 1));
-            windowClass.lpszClassName = kChildClass;
-            return RegisterClassExA(&windowClass) != 0;
-        }();
+        using platform::detail::RegisterOwnClass;
+        static bool registered =
+            RegisterOwnClass({.name = kFrameClass, .procedure = FrameProc, .style = CS_HREDRAW | CS_VREDRAW}) &&
+            RegisterOwnClass(
+                {.name = kChildClass, .procedure = ChildProc, .style = CS_DBLCLKS, .backgroundColor = COLOR_WINDOW});
         ASSERT_TRUE(registered);
         frame = CreateWindowExA(0x300, kFrameClass, "Frame", 0x10CF0000u, 0, 0, 800, 600, nullptr, kFrameMenu,
                                 nullptr, nullptr);

@@ -1,6 +1,8 @@
 // The MDI window menu lists the children in the real menu.
 #include "display_fixture.h"
 
+#include "platform/src/class_registration.h"
+
 #include <platform/mdi.h>
 #include <platform/menus.h>
 
@@ -18,11 +20,7 @@ class MenuMdiWindowMenu : public DisplayTest {};
 
 TEST_F(MenuMdiWindowMenu, ChildrenAppearBelowASeparatorAndGoAgain)
 {
-    WNDCLASSEXA childClass{};
-    childClass.cbSize = sizeof childClass;
-    childClass.lpfnWndProc = ChildProc;
-    childClass.lpszClassName = "MenuTestMdiChild";
-    RegisterClassExA(&childClass);
+    platform::detail::RegisterOwnClass({.name = "MenuTestMdiChild", .procedure = ChildProc});
 
     HMENU bar = LoadMenuA(nullptr, "MainMenuBar");
     HMENU windowMenu = GetSubMenu(bar, 4);

@@ -1,5 +1,7 @@
 #include "messaging_fixture.h"
 
+#include "platform/src/class_registration.h"
+
 namespace messaging_test {
 
 std::vector<Received>& Log()
@@ -39,14 +41,8 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 void MessagingTest::SetUp()
 {
-    static ATOM registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = RecordingProc;
-        windowClass.cbWndExtra = 2 * sizeof(LONG_PTR);
-        windowClass.lpszClassName = kRecordingClass;
-        return RegisterClassExA(&windowClass);
-    }();
+    static ATOM registered = platform::detail::RegisterOwnClass(
+        {.name = kRecordingClass, .procedure = RecordingProc, .windowExtraBytes = 2 * sizeof(LONG_PTR)});
     ASSERT_NE(registered, 0);
     Drain();
     Log().clear();
