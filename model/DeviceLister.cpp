@@ -2,12 +2,12 @@
 
 #include "framework/services/ServiceSlots.h"
 #include "model/LocalizedText.h"
+#include "model/PumpingWait.h"
 #include "model/SearchDeviceMessage.h"
 
 #include <platform/midi.h>
 
 #include <algorithm>
-#include <chrono>
 
 namespace {
 
@@ -15,7 +15,6 @@ constexpr int kPortNameSize = 256;
 // The bar goes from empty to full once the wait is over.
 constexpr std::int32_t kProgressTotal = 1;
 // Windows keep painting while the scan waits for answers.
-constexpr DWORD kPumpIntervalMs = 20;
 
 std::string PortName(bool out, std::int32_t index)
 {
@@ -52,7 +51,8 @@ void CDeviceLister::RunDeviceScan(CDeviceList& list)
         m_host.SetProgress(0, kProgressTotal);
         PumpMessages();
         SendSearchRequests();
-        WaitForReplies();
+        // Every OUT port answered, or the time-out passed.
+        WaitWhilePumping(*m_semaphore, m_replyTimeoutMs, [] { return true; });
         m_host.SetProgress(kProgressTotal, kProgressTotal);
         CloseScanPorts();
     }
@@ -85,21 +85,6 @@ void CDeviceLister::SendSearchRequests()
     for (std::int32_t i = 0; i < m_outPortCount; ++i) {
         const auto request = BuildSearchRequest(i);
         m_outPorts[static_cast<std::size_t>(i)]->Out(kSearchRequestSize, request.data());
-    }
-}
-
-void CDeviceLister::WaitForReplies()
-{
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(m_replyTimeoutMs);
-    for (;;) {
-        PumpMessages();
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0)
-            return;
-        const auto slice = static_cast<DWORD>(std::min<long long>(left, kPumpIntervalMs));
-        if (m_semaphore->WaitWithTimeout(slice) == CHfcSemaphore::kObtained)
-            return;
     }
 }
 

@@ -36,7 +36,6 @@ public:
 private:
     void OpenScanPorts();
     void SendSearchRequests();
-    void WaitForReplies();
     void CloseScanPorts();
     std::int32_t InPortIndexOf(const CHfcMidi* midi) const;
 

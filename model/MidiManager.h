@@ -111,9 +111,9 @@ private:
     bool RunTransfer(const char* key, std::int32_t total, bool report, const std::function<void()>& steps,
                      const std::function<void()>& onFinished);
     bool DeviceInquiry();
-    // Sets the awaited reply, sends, and waits; true on success, false when
-    // the wait ended without a result (a leftover release).
-    bool Exchange(ReplyKind kind, std::int32_t phase, const std::vector<std::uint8_t>& request);
+    // Sets the awaited reply, sends, and waits for its result; a time-out or
+    // a refusal throws.
+    void Exchange(ReplyKind kind, std::int32_t phase, const std::vector<std::uint8_t>& request);
     bool RequestAllProgramDumps(ProgramBank& bank);
     bool SendAllProgramDumps(ProgramBank& bank);
     void RequestGlobalDump(CGlobal& global);
@@ -129,7 +129,6 @@ private:
     void LogBatchResult(const std::string& key, bool success);
     void ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog);
 
-private:
     bool OpenPort(bool out, int index);
     bool OpenPortBySavedName(bool out, const std::string& name);
     void ShowSent(const BYTE* bytes, int length);

@@ -3,11 +3,10 @@
 #include "framework/services/ServiceSlots.h"
 #include "model/LocalizedText.h"
 #include "model/MidiManager.h"
+#include "model/PumpingWait.h"
 #include "model/SysExProtocol.h"
 
-#include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstring>
 
 namespace {
@@ -17,8 +16,6 @@ constexpr std::int32_t kResultFailure = 1;
 constexpr std::int32_t kResultSuccess = 3;
 constexpr std::int32_t kPhaseWrite = 1;
 constexpr std::int32_t kPhaseDump = 3;
-// Short waits between pumps keep Cancel and repainting alive.
-constexpr DWORD kWaitSliceMs = 10;
 // A foreign answer to the inquiry may be followed by the device's own.
 constexpr DWORD kInquiryGraceMs = 100;
 
@@ -46,8 +43,10 @@ CMidiManager::DeviceFields CMidiManager::GetDeviceFields() const
 
 bool CMidiManager::IsTransferRunning() const
 {
-    if (!m_created || m_exclusiveSemaphore->WaitWithTimeout(0) != CHfcSemaphore::kObtained)
-        return m_created;
+    if (!m_created)
+        return false;
+    if (m_exclusiveSemaphore->WaitWithTimeout(0) != CHfcSemaphore::kObtained)
+        return true;
     m_exclusiveSemaphore->Release();
     return false;
 }
@@ -103,7 +102,7 @@ void CMidiManager::ClearReplyState()
     m_result = kResultNone;
 }
 
-bool CMidiManager::Exchange(ReplyKind kind, std::int32_t phase, const std::vector<std::uint8_t>& request)
+void CMidiManager::Exchange(ReplyKind kind, std::int32_t phase, const std::vector<std::uint8_t>& request)
 {
     // A release left over from an earlier reply must not end this wait.
     while (m_replySemaphore->WaitWithTimeout(0) == CHfcSemaphore::kObtained) {
@@ -115,19 +114,11 @@ bool CMidiManager::Exchange(ReplyKind kind, std::int32_t phase, const std::vecto
         throw CVpMidiException(CVpMidiException::SendMessageFailed);
     ShowSent(request.data(), static_cast<int>(request.size()));
 
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_replyTimeoutMs);
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            throw CVpMidiException(CVpMidiException::Timeout);
-        const DWORD slice = std::min<DWORD>(kWaitSliceMs, static_cast<DWORD>(left.count()));
-        if (m_replySemaphore->WaitWithTimeout(slice) == CHfcSemaphore::kObtained && m_result != kResultNone)
-            break;
-        PumpMessages();
-    }
+    // A wake-up without a result is no reply: the wait goes on.
+    if (!WaitWhilePumping(*m_replySemaphore, m_replyTimeoutMs, [this] { return m_result != kResultNone; }))
+        throw CVpMidiException(CVpMidiException::Timeout);
     if (m_result == kResultFailure)
         throw CVpMidiException(CVpMidiException::ReceiveError);
-    return true;
 }
 
 bool CMidiManager::DeviceInquiry()
@@ -150,11 +141,8 @@ bool CMidiManager::DeviceInquiry()
         return m_anyTargetFamily;
     };
     // Two devices on one port: the check passes when any of them is ours.
-    const auto graceEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(kInquiryGraceMs);
-    while (!isTarget() && std::chrono::steady_clock::now() < graceEnd) {
-        m_replySemaphore->WaitWithTimeout(kWaitSliceMs);
-        PumpMessages();
-    }
+    if (!isTarget())
+        WaitWhilePumping(*m_replySemaphore, kInquiryGraceMs, isTarget);
     m_expectedReply = ReplyKind::None;
     if (!isTarget())
         throw CVpMidiException(CVpMidiException::NotTargetDevice);
