@@ -12,6 +12,11 @@ case "$config" in
   *) echo "unknown configuration: $config (debug-asan or release)" >&2; exit 2 ;;
 esac
 
+# Objects compiled in another clone or work tree of the project are reused.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
+export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-8G}
+
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 build="$root/build/$config"

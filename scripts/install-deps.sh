@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   juce-modules-source
   libpng-dev zlib1g-dev
   libsdl2-dev
