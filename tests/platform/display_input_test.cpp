@@ -227,6 +227,55 @@ TEST_F(DisplayInputTest, FocusChangeTellsTheOldWindowBeforeTheNewOne)
     EXPECT_EQ(LoggedOf(WM_SETFOCUS).size(), 1u) << "focusing the focus window again says nothing";
 }
 
+TEST_F(DisplayInputTest, TheLoserOfTheFocusSeesTheNewHolderAndCannotCancelTheChangeByDyingThere)
+{
+    HWND top = MakeTop({0, 0, 100, 100});
+    HWND a = MakeChild(top, {0, 0, 10, 10});
+    HWND b = MakeChild(top, {20, 0, 30, 10});
+    SetFocus(a);
+    HWND seenDuringKill = nullptr;
+    Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (window == a && message == WM_KILLFOCUS) {
+            seenDuringKill = GetFocus();
+            DestroyWindow(a);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    Log().clear();
+    EXPECT_EQ(SetFocus(b), a);
+    EXPECT_EQ(seenDuringKill, b);
+    EXPECT_FALSE(IsWindow(a));
+    EXPECT_EQ(GetFocus(), b);
+    auto set = LoggedOf(WM_SETFOCUS);
+    ASSERT_EQ(set.size(), 1u) << "the new holder is told although the old one died";
+    EXPECT_EQ(set[0].window, b);
+}
+
+TEST_F(DisplayInputTest, TheLoserOfTheFocusMayPassItOnToAThirdWindow)
+{
+    HWND top = MakeTop({0, 0, 100, 100});
+    HWND a = MakeChild(top, {0, 0, 10, 10});
+    HWND b = MakeChild(top, {20, 0, 30, 10});
+    HWND c = MakeChild(top, {40, 0, 50, 10});
+    SetFocus(a);
+    Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (window == a && message == WM_KILLFOCUS) SetFocus(c);
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    Log().clear();
+    SetFocus(b);
+    EXPECT_EQ(GetFocus(), c);
+    std::vector<Received> focusMessages;
+    for (const Received& r : Log())
+        if (r.message == WM_KILLFOCUS || r.message == WM_SETFOCUS) focusMessages.push_back(r);
+    ASSERT_EQ(focusMessages.size(), 2u) << "b never held the focus, so it hears nothing";
+    EXPECT_EQ(focusMessages[0].window, a);
+    EXPECT_EQ(focusMessages[0].message, static_cast<UINT>(WM_KILLFOCUS));
+    EXPECT_EQ(focusMessages[1].window, c);
+    EXPECT_EQ(focusMessages[1].message, static_cast<UINT>(WM_SETFOCUS));
+}
+
 TEST_F(DisplayInputTest, KeyStateFollowsRetrievedMessagesWhileAsyncStateFollowsInput)
 {
     HWND top = MakeTop({0, 0, 100, 100});

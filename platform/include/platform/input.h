@@ -117,7 +117,9 @@ BOOL GetCursorPos(LPPOINT point);
 UINT GetDoubleClickTime();
 
 // WM_KILLFOCUS (wParam: the new focus) to the old window, then WM_SETFOCUS
-// (wParam: the old focus) to the new one. Answers the old focus.
+// (wParam: the old focus) to the new one. The new window holds the focus
+// already while the old one hears WM_KILLFOCUS, so the old one destroying
+// itself there does not stop the change. Answers the old focus.
 HWND SetFocus(HWND window);
 HWND GetFocus();
 

@@ -17,6 +17,8 @@ namespace {
 struct Holders {
     std::mutex mutex;
     HWND focus = nullptr;
+    // Recorded as the focus but not yet told so with WM_SETFOCUS.
+    HWND focusAnnounced = nullptr;
     HWND capture = nullptr;
     HWND active = nullptr;
 };
@@ -125,12 +127,17 @@ HWND SetFocus(HWND handle)
             if (previous == handle) return previous;
         }
     }
-    if (previous && IsWindow(previous)) {
-        CallWindow(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
-        // The loser may have moved the focus itself.
-        if (CurrentFocus() != previous) return previous;
-    }
+    // The new holder is recorded before the old one hears of the loss, so
+    // that GetFocus inside WM_KILLFOCUS answers it, and a loser that
+    // destroys itself there cannot take the focus away from it.
     Exchange(&Holders::focus, handle);
+    HWND pending = Exchange(&Holders::focusAnnounced, handle);
+    if (previous && previous != pending && IsWindow(previous)) {
+        CallWindow(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
+        // The loser moved the focus on itself; that change has told the windows.
+        if (CurrentFocus() != handle || Read(&Holders::focusAnnounced) != handle) return previous;
+    }
+    Exchange(&Holders::focusAnnounced, nullptr);
     if (handle && IsWindow(handle)) CallWindow(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     return previous;
 }
