@@ -213,6 +213,7 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_NCCREATE: return TRUE;
     case WM_CLOSE: DestroyWindow(handle); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
     }
     return DisplayDefWindowProc(handle, message, wParam, lParam);
 }

@@ -247,21 +247,36 @@ TEST_F(DisplayMdiTest, ControlF6AndControlTabCycleThroughTheChildren)
     EXPECT_FALSE(TranslateMDISysAccel(client, &plain)) << "not without control";
 }
 
-TEST_F(DisplayMdiTest, HidingTheActiveChildPassesActivationOnAndHiddenChildrenStayInactive)
+// A child hides itself and then asks for its own activation: the client
+// passes the activation on at the hide and, asked for the hidden child,
+// tells that child once more that it is not active.
+TEST_F(DisplayMdiTest, HidingTheActiveChildPassesActivationOnAndTellsTheHiddenChildOnceMore)
 {
     HWND a = MakeMdiChild("A");
     HWND b = MakeMdiChild("B");
+    auto wa = reinterpret_cast<WPARAM>(a), wb = reinterpret_cast<WPARAM>(b);
+    auto la = reinterpret_cast<LPARAM>(a);
     Log().clear();
     ShowWindow(b, SW_HIDE);
     EXPECT_EQ(Active(), a);
-    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b), 0);
+    SendMessageA(client, WM_MDIACTIVATE, wb, 0);
     EXPECT_EQ(Active(), a) << "a hidden child is not activated";
-    auto toB = LoggedMessages(b);
-    EXPECT_EQ(std::count(toB.begin(), toB.end(), static_cast<UINT>(WM_MDIACTIVATE)), 1);
+    EXPECT_EQ(ActivationsLogged(), (std::vector<Received>{{b, WM_MDIACTIVATE, wb, la},
+                                                         {a, WM_MDIACTIVATE, wb, la},
+                                                         {b, WM_MDIACTIVATE, wb, la}}));
     EXPECT_EQ(MenuTexts(kChildWindowMenu), (std::vector<std::u16string>{u"&1 A"}));
+    EXPECT_EQ(SendMessageA(client, WM_MDIREFRESHMENU, 0, 0), reinterpret_cast<LRESULT>(kChildMenu));
+
+    // The last child hiding: told with no active child, it gives the frame its menu back, twice.
+    Log().clear();
+    ShowWindow(a, SW_HIDE);
+    SendMessageA(client, WM_MDIACTIVATE, wa, 0);
+    EXPECT_EQ(ActivationsLogged(), (std::vector<Received>{{a, WM_MDIACTIVATE, wa, 0}, {a, WM_MDIACTIVATE, wa, 0}}));
+    EXPECT_EQ(Active(), nullptr);
+    EXPECT_EQ(SendMessageA(client, WM_MDIREFRESHMENU, 0, 0), reinterpret_cast<LRESULT>(kFrameMenu));
 
     ShowWindow(b, SW_SHOWNORMAL);
-    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b), 0);
+    SendMessageA(client, WM_MDIACTIVATE, wb, 0);
     EXPECT_EQ(Active(), b);
 }
 

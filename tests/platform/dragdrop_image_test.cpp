@@ -105,5 +105,52 @@ TEST_F(DragImageTest, WhatAWindowPaintsUnderTheImageMeanwhileStaysAfterIt)
     EXPECT_EQ(PixelAt(to_, kBluePixel.x, kBluePixel.y), painted) << "not the background from before the paint";
 }
 
+// The offset is the image's point under the pointer: a source that gives
+// the press point within the dragged thing sees the image where the thing
+// was, at the same place under the pointer; an offset outside the image
+// puts the image beside the pointer, as given.
+TEST_F(DragDropTest, TheImageIsDrawnWithItsOffsetPointUnderThePointer)
+{
+    HWND from = MakeTop({100, 100, 300, 300});
+    HWND to = MakeTop({400, 100, 600, 300});
+    RecordingTarget target;
+    ASSERT_EQ(RegisterDragDrop(to, &target), S_OK);
+    void* object = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER, IID_IDragSourceHelper, &object),
+              S_OK);
+    auto* helper = static_cast<IDragSourceHelper*>(object);
+    const POINT offsets[] = {{0, 0}, {6, 4}, {kWidth - 1, kHeight - 1}, {-3, -2}};
+    for (const POINT offset : offsets) {
+        SCOPED_TRACE(testing::Message() << offset.x << "," << offset.y);
+        IDataObject* data = MakeData("part");
+        HBITMAP bitmap = MakeImage();
+        SHDRAGIMAGE image{{kWidth, kHeight}, offset, bitmap, RGB(255, 255, 255)};
+        ASSERT_EQ(helper->InitializeFromBitmap(&image, data), S_OK);
+        DeleteObject(bitmap);
+        // The pointer at (60, 60) of the target: the image's pixel (x, y) lies at (60 - offset + x, 60 - offset + y).
+        COLORREF corner = 0, beyond = 0;
+        const COLORREF background = platform::testing::PixelAt(to, 120, 120);
+        target.onOver = [&] {
+            corner = PixelAt(to, 60 - offset.x, 60 - offset.y);  // the image's top-left pixel, the key colour's half
+            beyond = PixelAt(to, 60 - offset.x + kWidth - 1, 60 - offset.y + kHeight - 1);
+        };
+        const POINT first = OnScreen(to, 50, 60), second = OnScreen(to, 60, 60);
+        PressAt(150, 150);
+        input::MoveMouse(first.x, first.y);
+        input::MoveMouse(second.x, second.y);
+        input::ReleaseMouse(MouseButton::Left, second.x, second.y);
+        RecordingSource source;
+        DWORD effect = 0;
+        EXPECT_EQ(DoDragDrop(data, &source, DROPEFFECT_MOVE, &effect), DRAGDROP_S_DROP);
+        EXPECT_EQ(corner, RGB(255, 0, 255)) << "the left half, drawn since the key here is white";
+        EXPECT_EQ(beyond, kBlue);
+        EXPECT_NE(corner, background);
+        EXPECT_EQ(data->Release(), 0u);
+    }
+    EXPECT_EQ(helper->Release(), 0u);
+    EXPECT_EQ(RevokeDragDrop(to), S_OK);
+    (void)from;
+}
+
 }  // namespace
 }  // namespace dragdrop_test

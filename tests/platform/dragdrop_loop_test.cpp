@@ -2,6 +2,10 @@
 // end, the effect of the drop, key states, and messages going on meanwhile.
 #include "dragdrop_fixture.h"
 
+#include "platform/src/display/cursors.h"
+#include "platform/src/display/drag_cursor_art.h"
+
+#include <platform/input.h>
 #include <platform/messaging.h>
 
 namespace dragdrop_test {
@@ -81,6 +85,53 @@ TEST_F(DragLoopTest, TheEffectIsWhatTheTargetAnsweredOnTheDrop)
                                           : std::vector<std::string>{"enter", "leave"};
         EXPECT_EQ(target_.Names(), expectedCalls) << c.overAnswer << "/" << c.dropAnswer;
     }
+}
+
+// The cursor over a target shows what a drop there would do.
+TEST_F(DragLoopTest, TheCursorShowsTheTargetsEffect)
+{
+    using namespace platform::detail;
+    struct Case {
+        DWORD answer;
+        HCURSOR expected;
+    } cases[] = {
+        {DROPEFFECT_COPY, StandardCursor(kDragCopyCursor)},
+        {DROPEFFECT_MOVE, StandardCursor(kDragMoveCursor)},
+        {DROPEFFECT_LINK, StandardCursor(kDragLinkCursor)},
+        {DROPEFFECT_COPY | DROPEFFECT_MOVE, StandardCursor(kDragMoveCursor)},
+        {DROPEFFECT_NONE, LoadCursorA(nullptr, IDC_NO)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        target_.answer = c.answer;
+        HCURSOR seen = nullptr;
+        target_.onOver = [&] { seen = GetCursor(); };
+        PressAt(150, 150);
+        input::MoveMouse(450, 150);
+        input::MoveMouse(460, 150);  // the cursor of the enter is up when the target is asked again
+        input::ReleaseMouse(MouseButton::Left, 460, 150);
+        DWORD effect = 0;
+        Drag(&effect);
+        EXPECT_EQ(seen, c.expected);
+    }
+}
+
+TEST(DragCursors, EachEffectHasItsOwnPicture)
+{
+    using namespace platform::detail;
+    std::vector<std::vector<std::uint32_t>> pictures;
+    for (WORD id : {kDragMoveCursor, kDragCopyCursor, kDragLinkCursor}) {
+        auto art = DragCursorArt(id);
+        ASSERT_TRUE(art);
+        EXPECT_EQ(art->pixels.size(), std::size_t(art->width * art->height));
+        EXPECT_GT(art->pixels[std::size_t(art->hotSpot.y * art->width + art->hotSpot.x)] >> 24, 0x80u)
+            << "the hot spot is on the arrow";
+        pictures.push_back(art->pixels);
+    }
+    EXPECT_NE(pictures[0], pictures[1]);
+    EXPECT_NE(pictures[1], pictures[2]);
+    EXPECT_NE(pictures[0], pictures[2]);
+    EXPECT_FALSE(DragCursorArt(32512)) << "the arrow is the desktop's own";
 }
 
 TEST_F(DragLoopTest, EscapeCancelsAndTheTargetIsLeft)

@@ -138,6 +138,68 @@ TEST_F(FileDialogWindow, ATypedNameWithAFilterFromTheListGetsTheDefaultExtension
     EXPECT_TRUE(platform::testing::TakeShownMessageBoxes().empty());
 }
 
+// What a hook hears, kept where the hook keeps it: in the window words of
+// the window it is called for.
+struct HookLog {
+    std::vector<UINT> codes;  // WM_INITDIALOG, then the CDN_ codes
+    HWND hookWindow = nullptr;
+    HWND dialogParent = nullptr;
+    HWND from = nullptr;
+};
+
+UINT_PTR CALLBACK RecordingHook(HWND window, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* structure = reinterpret_cast<OPENFILENAMEW*>(lParam);
+        SetWindowLongW(window, GWL_USERDATA, structure->lCustData);
+        auto* log = reinterpret_cast<HookLog*>(structure->lCustData);
+        log->codes.push_back(WM_INITDIALOG);
+        log->hookWindow = window;
+        log->dialogParent = GetParent(window);
+        return 1;
+    }
+    if (message == WM_NOTIFY) {
+        auto* log = reinterpret_cast<HookLog*>(GetWindowLongW(window, GWL_USERDATA));
+        const auto* notice = reinterpret_cast<const OFNOTIFYW*>(lParam);
+        if (log->codes.empty() || log->codes.back() != notice->hdr.code) log->codes.push_back(notice->hdr.code);
+        log->from = notice->hdr.hwndFrom;
+        EXPECT_EQ(notice->lpOFN->lCustData, reinterpret_cast<LPARAM>(log));
+    }
+    return 0;
+}
+
+TEST_F(FileDialogWindow, TheHookHearsOfTheFolderTheSelectionAndTheFilter)
+{
+    HookLog log;
+    dialog_.lpstrFilter = u"Texts\0*.txt\0All\0*.*\0";
+    dialog_.Flags = OFN_EXPLORER | OFN_ENABLEHOOK;
+    dialog_.lpfnHook = RecordingHook;
+    dialog_.lCustData = reinterpret_cast<LPARAM>(&log);
+    HWND seenDialog = nullptr;
+    Drive({[&](HWND dialog) {
+               seenDialog = dialog;
+               SetFocus(GetDlgItem(dialog, kListId));
+               for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) TypeKey(key);  // "..", "sub", into it
+           },
+           [](HWND dialog) {
+               SetFocus(GetDlgItem(dialog, 1136));  // the filters
+               TypeKey(VK_DOWN);
+           }});
+    EXPECT_FALSE(GetOpenFileNameW(&dialog_)) << "cancelled after the last step";
+    EXPECT_EQ(log.codes, (std::vector<UINT>{WM_INITDIALOG, CDN_FOLDERCHANGE, CDN_SELCHANGE, CDN_FOLDERCHANGE,
+                                            CDN_TYPECHANGE}));
+    EXPECT_EQ(log.dialogParent, seenDialog) << "the hook's window is a child of the dialog";
+    EXPECT_NE(log.hookWindow, seenDialog);
+    EXPECT_EQ(log.from, seenDialog);
+    EXPECT_FALSE(IsWindow(log.hookWindow));
+
+    log = {};
+    dialog_.Flags = OFN_EXPLORER;
+    Drive({});
+    GetOpenFileNameW(&dialog_);
+    EXPECT_TRUE(log.codes.empty()) << "no hook without OFN_ENABLEHOOK";
+}
+
 TEST_F(FileDialogWindow, TheListScrollsToKeepTheSelectedRowInView)
 {
     ScratchTree many{};

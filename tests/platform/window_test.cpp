@@ -118,6 +118,7 @@ TEST_F(WindowTest, AWindowMayDestroyItselfFromItsOwnProcedure)
 TEST_F(WindowTest, CloseThroughDefWindowProcDestroys)
 {
     HWND window = MakeWindow();
+    EXPECT_EQ(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), TRUE) << "the session may end";
     SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(window));
 }
@@ -167,6 +168,12 @@ TEST_F(WindowTest, WindowWordsHoldPointersAndRefuseIndexesOutOfRange)
     auto pointer = reinterpret_cast<LONG_PTR>(&object);
     EXPECT_EQ(SetWindowLongPtrA(window, GWLP_USERDATA, pointer), 0);
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_USERDATA), pointer);
+    // The older names keep a whole pointer too, even one above 4 GiB.
+    const auto high = static_cast<LONG_PTR>(0x123456789ABCll);
+    EXPECT_EQ(SetWindowLongW(window, GWL_USERDATA, high), pointer);
+    EXPECT_EQ(GetWindowLongA(window, GWL_USERDATA), high);
+    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_USERDATA), high);
+    SetWindowLongA(window, GWL_USERDATA, pointer);
     EXPECT_EQ(SetWindowLongPtrA(window, sizeof(LONG_PTR), pointer), 0);
     EXPECT_EQ(GetWindowLongPtrA(window, sizeof(LONG_PTR)), pointer);
 

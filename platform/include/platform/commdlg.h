@@ -2,7 +2,7 @@
 // The open and save file dialogs: our own modal dialog listing the current
 // folder's sub-folders and the files that match the chosen filter, with a
 // name field, the filters and OK/Cancel.
-#include <platform/types.h>
+#include <platform/window.h>
 
 typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -18,9 +18,12 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND dialog, UINT message, WPARAM wPar
 #define CDERR_INITIALIZATION 0x0002u
 #define FNERR_BUFFERTOOSMALL 0x3003u
 
-// hInstance, lpstrCustomFilter, lpfnHook and lpTemplateName are accepted
-// and not used: the dialog has one fixed look and calls no hook.
-// lStructSize is not checked.
+// hInstance, lpstrCustomFilter and lpTemplateName are accepted and not
+// used: the dialog has one fixed look. lStructSize is not checked.
+// With OFN_ENABLEHOOK the hook is called for a hidden child window of the
+// dialog (its parent is the dialog): first WM_INITDIALOG with lParam the
+// structure, then WM_NOTIFY with an OFNOTIFYW whenever the folder, the
+// selected file or the filter changes. The hook's answers are not used.
 struct OPENFILENAMEW {
     DWORD lStructSize;
     HWND hwndOwner;
@@ -59,3 +62,17 @@ BOOL GetOpenFileNameW(LPOPENFILENAMEW dialog);
 BOOL GetSaveFileNameW(LPOPENFILENAMEW dialog);
 // The calling thread's last file dialog failure, 0 after a success or a cancel.
 DWORD CommDlgExtendedError();
+
+// WM_NOTIFY codes a hook receives.
+#define CDN_FIRST (0u - 601u)
+#define CDN_SELCHANGE (CDN_FIRST - 1u)     // another file is selected in the list
+#define CDN_FOLDERCHANGE (CDN_FIRST - 2u)  // a folder is shown: the first one, then each new one
+#define CDN_TYPECHANGE (CDN_FIRST - 6u)    // another filter is chosen
+
+// hdr.hwndFrom is the dialog, hdr.idFrom 0; pszFile is null.
+struct OFNOTIFYW {
+    NMHDR hdr;
+    LPOPENFILENAMEW lpOFN;
+    LPWSTR pszFile;
+};
+typedef OFNOTIFYW* LPOFNOTIFYW;

@@ -35,10 +35,32 @@
 #define WM_NCHITTEST 0x0084
 #define WM_NCACTIVATE 0x0086
 #define WM_SYSCOMMAND 0x0112
+// A scroll bar of the window was used: LOWORD(wParam) an SB_ code, with
+// SB_THUMBTRACK and SB_THUMBPOSITION the position in HIWORD(wParam); lParam
+// the scroll-bar control, null for the window's own bars.
+#define WM_HSCROLL 0x0114
+#define WM_VSCROLL 0x0115
 #define WM_SIZING 0x0214
 #define WM_MOVING 0x0216
 #define WM_ENTERSIZEMOVE 0x0231
 #define WM_EXITSIZEMOVE 0x0232
+
+// WM_HSCROLL and WM_VSCROLL codes; SB_LINEUP and SB_PAGEUP also mean left.
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_PAGEUP 2
+#define SB_PAGELEFT 2
+#define SB_PAGEDOWN 3
+#define SB_PAGERIGHT 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_LEFT 6
+#define SB_BOTTOM 7
+#define SB_RIGHT 7
+#define SB_ENDSCROLL 8
 
 // WM_ACTIVATE wParam.
 #define WA_INACTIVE 0

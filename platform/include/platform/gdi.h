@@ -58,8 +58,14 @@ HBITMAP CreateDIBSection(HDC context, const BITMAPINFO* info, UINT usage, void**
 // Selects a bitmap into a memory device context and returns the one it
 // held; NULL when the bitmap is selected into another context.
 HGDIOBJ SelectObject(HDC context, HGDIOBJ object);
-// Fails for a bitmap still selected into a context.
+// Fails for a bitmap still selected into a context; a stock object stays
+// and the call succeeds.
 BOOL DeleteObject(HGDIOBJ object);
+
+// Stock objects: only the white brush, which a window class may name as its
+// background.
+#define WHITE_BRUSH 0
+HGDIOBJ GetStockObject(int index);
 
 // Only SRCCOPY: copies the pixels that lie inside both the source and the
 // destination (and the destination's visible area), alpha included.

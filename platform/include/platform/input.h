@@ -148,6 +148,18 @@ HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name);
 // The previous cursor. The class cursor comes back on the next WM_SETCURSOR.
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
-// Only the standard application icon.
+// Without a module IDI_APPLICATION is the standard icon (it has no
+// pixels); any other name is an icon resource of the program's own (type
+// "ICON", a PNG), at 32 x 32, loaded once and shared.
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name);
+
+#define IMAGE_ICON 1u
+#define LR_DEFAULTSIZE 0x00000040u
+#define LR_SHARED 0x00008000u
+// Only icons from the program's resources: at width x height, or 32 x 32
+// with LR_DEFAULTSIZE where a size is 0, or else the image's own size. A
+// shared icon is the same handle each time and is never destroyed; any
+// other goes with DestroyIcon.
+HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags);
+BOOL DestroyIcon(HICON icon);

@@ -6,6 +6,10 @@
 #define WM_CHILDACTIVATE 0x0022
 #define WM_MDICREATE 0x0220
 #define WM_MDIDESTROY 0x0221
+// To the client: activate the child in wParam (the old child is told
+// first, then the new one, each with wParam the old and lParam the new).
+// For a hidden child nothing changes: the child alone is told again that
+// it is not active (wParam itself, lParam the active child or null).
 #define WM_MDIACTIVATE 0x0222
 #define WM_MDIRESTORE 0x0223
 #define WM_MDINEXT 0x0224

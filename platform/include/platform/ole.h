@@ -221,9 +221,15 @@ void CoTaskMemFree(LPVOID memory);
 
 // The drag image helper: given a bitmap before DoDragDrop, it shows it
 // under the pointer while the drag runs.
+// ptOffset is the point of the image that stays under the pointer: the
+// image's top-left corner is drawn at the pointer minus ptOffset. A source
+// that wants the image to sit as the dragged thing sat under the press
+// gives the press point relative to the image's top-left corner. An offset
+// outside the image is taken as it is (the image then lies beside the
+// pointer), never clamped.
 struct SHDRAGIMAGE {
     SIZE sizeDragImage;
-    POINT ptOffset;  // the pointer's place in the image
+    POINT ptOffset;
     HBITMAP hbmpDragImage;
     COLORREF crColorKey;  // pixels of this colour are not drawn
 };

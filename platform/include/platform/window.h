@@ -69,6 +69,19 @@ struct CREATESTRUCTW {
     DWORD dwExStyle;
 };
 
+#define WM_SETREDRAW 0x000B
+// DefWindowProc answers TRUE: the session may end.
+#define WM_QUERYENDSESSION 0x0011
+// lParam: the NMHDR (or a larger record that starts with one) of the sender.
+#define WM_NOTIFY 0x004E
+
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+typedef NMHDR* LPNMHDR;
+
 #define WS_OVERLAPPED 0x00000000u
 #define WS_POPUP 0x80000000u
 #define WS_CHILD 0x40000000u
@@ -135,3 +148,9 @@ LONG_PTR GetWindowLongPtrA(HWND window, int index);
 LONG_PTR GetWindowLongPtrW(HWND window, int index);
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value);
+// The same words under their older names, pointer-width here too, so that a
+// pointer kept in GWL_USERDATA through them is never cut.
+inline LONG_PTR GetWindowLongA(HWND window, int index) { return GetWindowLongPtrA(window, index); }
+inline LONG_PTR GetWindowLongW(HWND window, int index) { return GetWindowLongPtrW(window, index); }
+inline LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value) { return SetWindowLongPtrA(window, index, value); }
+inline LONG_PTR SetWindowLongW(HWND window, int index, LONG_PTR value) { return SetWindowLongPtrW(window, index, value); }

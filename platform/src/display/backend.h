@@ -2,6 +2,7 @@
 // Where top-level windows are shown: the desktop through SDL, or memory.
 // Every call comes from the thread that started the display.
 #include "../message_sources.h"
+#include "icons.h"
 #include "surface.h"
 
 #include <memory>
@@ -26,6 +27,8 @@ public:
     // The smallest size the desktop may give the window when the user resizes it.
     virtual void SetMinimumSize(HWND /*window*/, int /*width*/, int /*height*/) {}
     virtual void SetTitle(HWND window, const std::string& title) = 0;
+    // The picture the desktop shows for the window (title bar, task list).
+    virtual void SetIcon(HWND /*window*/, const IconImage& /*icon*/) {}
     virtual void Present(HWND window, const Surface& surface, const RECT& area) = 0;
     // A standard cursor id (32512 for the arrow ...).
     virtual void SetCursorShape(WORD cursorId) = 0;

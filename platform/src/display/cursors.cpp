@@ -1,6 +1,7 @@
 #include "cursors.h"
 
 #include "backend.h"
+#include "icons.h"
 
 #include <platform/input.h>
 
@@ -15,8 +16,10 @@ struct CursorEntry {
 };
 
 constinit CursorEntry kCursors[] = {{32512}, {32513}, {32514}, {32515}, {32516}, {32642},
-                                    {32643}, {32644}, {32645}, {32646}, {32648}, {32649}};
+                                    {32643}, {32644}, {32645}, {32646}, {32648}, {32649},
+                                    {kDragMoveCursor}, {kDragCopyCursor}, {kDragLinkCursor}};
 constinit CursorEntry kApplicationIcon{32512};
+constexpr int kIconSize = 32;
 
 std::atomic<HCURSOR> gCurrent{nullptr};
 
@@ -63,9 +66,21 @@ HCURSOR GetCursor() { return gCurrent; }
 
 HICON LoadIconA(HINSTANCE instance, LPCSTR name)
 {
-    if (instance || IdOfName(name) != 32512) return nullptr;
-    return reinterpret_cast<HICON>(&kApplicationIcon);
+    if (!instance && IdOfName(name) == kApplicationIcon.id) return reinterpret_cast<HICON>(&kApplicationIcon);
+    return name ? LoadResourceIcon(name, kIconSize, kIconSize, true) : nullptr;
 }
+
+HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int width, int height, UINT flags)
+{
+    if (type != IMAGE_ICON || !name) return nullptr;
+    if (flags & LR_DEFAULTSIZE) {
+        if (width == 0) width = kIconSize;
+        if (height == 0) height = kIconSize;
+    }
+    return LoadResourceIcon(name, width, height, (flags & LR_SHARED) != 0);
+}
+
+BOOL DestroyIcon(HICON icon) { return DestroyResourceIcon(icon) ? TRUE : FALSE; }
 
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name)
 {

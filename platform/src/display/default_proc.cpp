@@ -2,6 +2,7 @@
 #include "activation.h"
 #include "backend.h"
 #include "cursors.h"
+#include "desktop_icon.h"
 #include "frame.h"
 #include "geometry.h"
 #include "input_source.h"
@@ -13,11 +14,13 @@
 #include "window_hooks.h"
 #include "../menus/menu_bar.h"
 #include "../utf16.h"
+#include "../gdi/gdi_objects.h"
 
 #include <platform/input.h>
 #include <platform/painting.h>
 
 #include <cstring>
+#include <optional>
 
 namespace platform::detail {
 namespace {
@@ -60,15 +63,22 @@ LRESULT TextLength(Window& window)
     return static_cast<LRESULT>(window.unicode ? text.size() : Utf16ToUtf8(text.c_str()).size());
 }
 
-// A class background given as a system colour index plus one.
+// A class background given as a system colour index plus one, or a brush.
+std::optional<COLORREF> BackgroundColor(HBRUSH background)
+{
+    auto index = reinterpret_cast<ULONG_PTR>(background);
+    if (index > 0 && index <= COLOR_BTNHIGHLIGHT + 1) return GetSysColor(static_cast<int>(index - 1));
+    return platform::gdi::BrushColor(background);
+}
+
 LRESULT EraseBackground(Window& window, HDC dc)
 {
-    auto brush = reinterpret_cast<ULONG_PTR>(window.windowClass->background);
     WindowDc* target = FindWindowDc(dc);
-    if (!target || brush == 0 || brush > COLOR_BTNHIGHLIGHT + 1) return 0;
+    std::optional<COLORREF> color = BackgroundColor(window.windowClass->background);
+    if (!target || !color) return 0;
     RECT client;
     GetClientRect(window.handle, &client);
-    FillClient(*target, client, GetSysColor(static_cast<int>(brush - 1)));
+    FillClient(*target, client, *color);
     return 1;
 }
 
@@ -174,6 +184,7 @@ LRESULT DisplayDefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
         HICON& slot = StateOf(*window).icons[wParam == ICON_BIG ? 1 : 0];
         HICON previous = slot;
         slot = reinterpret_cast<HICON>(lParam);
+        ShowDesktopIcon(*window);
         return reinterpret_cast<LRESULT>(previous);
     }
     case WM_MOUSEACTIVATE: return 1;

@@ -11,6 +11,9 @@ namespace {
 std::mutex gWorkAreaMutex;
 RECT gWorkArea{0, 0, 1920, 1040};
 
+std::mutex gIconsMutex;
+std::map<HWND, IconImage> gIcons;
+
 class HeadlessBackend final : public DisplayBackend {
 public:
     RECT WorkArea() override
@@ -19,10 +22,20 @@ public:
         return gWorkArea;
     }
     void Open(HWND window, const RECT&, const std::string&, DesktopFrame) override { screens_[window]; }
-    void Close(HWND window) override { screens_.erase(window); }
+    void Close(HWND window) override
+    {
+        screens_.erase(window);
+        std::lock_guard lock(gIconsMutex);
+        gIcons.erase(window);
+    }
     void Show(HWND, bool) override {}
     void Place(HWND, const RECT&) override {}
     void SetTitle(HWND, const std::string&) override {}
+    void SetIcon(HWND window, const IconImage& icon) override
+    {
+        std::lock_guard lock(gIconsMutex);
+        gIcons[window] = icon;
+    }
     // Copies what changed, as a desktop would to its own buffer.
     void Present(HWND window, const Surface& surface, const RECT& area) override
     {
@@ -45,6 +58,14 @@ void SetHeadlessWorkArea(const RECT& area)
 {
     std::lock_guard lock(gWorkAreaMutex);
     gWorkArea = area;
+}
+
+std::optional<IconImage> HeadlessIconOf(HWND window)
+{
+    std::lock_guard lock(gIconsMutex);
+    auto found = gIcons.find(window);
+    if (found == gIcons.end()) return std::nullopt;
+    return found->second;
 }
 
 std::unique_ptr<DisplayBackend> MakeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }

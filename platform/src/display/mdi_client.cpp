@@ -197,10 +197,19 @@ void MdiActivate(HWND client, HWND child)
     MdiClientState* state = FindMdiClient(client);
     if (!state) return;
     HWND previous = state->active;
-    // Activating the active child again, or a hidden one, changes nothing.
+    // Activating the active child again changes nothing.
     if (child == previous) return;
-    if (child && (!Visible(child) || std::find(state->children.begin(), state->children.end(), child) == state->children.end()))
+    if (child && std::find(state->children.begin(), state->children.end(), child) == state->children.end()) return;
+    // A hidden child is never activated. Hiding the active child passed the
+    // activation on and told it so; asked to activate it now (a child hides
+    // itself and then activates itself, as the framework does), the client
+    // tells it once more that it is not the active one: wParam itself,
+    // lParam the active child or null, so that the last child to hide
+    // installs the frame's menu again and nothing else changes.
+    if (child && !Visible(child)) {
+        CallWindow(child, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), reinterpret_cast<LPARAM>(previous));
         return;
+    }
     state->active = child;
     if (previous && IsWindow(previous)) {
         CallWindow(previous, WM_NCACTIVATE, FALSE, 0);

@@ -1,6 +1,7 @@
 #include "paint_state.h"
 
 #include "backend.h"
+#include "desktop_icon.h"
 #include "geometry.h"
 #include "../clock.h"
 #include "../utf16.h"
@@ -162,6 +163,7 @@ void AttachSurface(Window& topLevel)
         state.surface = std::make_shared<Surface>();
         Display().Open(topLevel.handle, WindowRectInParent(topLevel), Utf16ToUtf8(state.text.c_str()),
                        FrameFor(topLevel.style));
+        ShowDesktopIcon(topLevel);
     }
     state.surface->Resize(topLevel.width, topLevel.height);
 }

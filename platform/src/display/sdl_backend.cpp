@@ -2,6 +2,7 @@
 // framebuffer; SDL events become input.
 #include "activation.h"
 #include "backend.h"
+#include "drag_cursor_art.h"
 #include "geometry.h"
 #include "input_source.h"
 #include "sdl_keys.h"
@@ -61,6 +62,18 @@ SDL_SystemCursor SystemCursorOf(WORD id)
     case 32649: return SDL_SYSTEM_CURSOR_HAND;
     }
     return SDL_SYSTEM_CURSOR_ARROW;
+}
+
+// The drag cursors are drawn by us, the others are the desktop's.
+SDL_Cursor* MakeCursor(WORD id)
+{
+    std::optional<CursorArt> art = DragCursorArt(id);
+    if (!art) return SDL_CreateSystemCursor(SystemCursorOf(id));
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(art->pixels.data(), art->width, art->height, 32,
+                                                              art->width * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Cursor* cursor = picture ? SDL_CreateColorCursor(picture, art->hotSpot.x, art->hotSpot.y) : nullptr;
+    SDL_FreeSurface(picture);
+    return cursor;
 }
 
 class SdlBackend final : public DisplayBackend {
@@ -129,6 +142,16 @@ public:
         if (SDL_Window* window = WindowOf(handle)) SDL_SetWindowTitle(window, title.c_str());
     }
 
+    void SetIcon(HWND handle, const IconImage& icon) override
+    {
+        SDL_Window* window = WindowOf(handle);
+        SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.pixels.data()),
+                                                                  icon.width, icon.height, 32, icon.width * 4,
+                                                                  SDL_PIXELFORMAT_ARGB8888);
+        if (window && picture) SDL_SetWindowIcon(window, picture);
+        SDL_FreeSurface(picture);
+    }
+
     void Present(HWND handle, const Surface& surface, const RECT& area) override
     {
         SDL_Window* window = WindowOf(handle);
@@ -147,7 +170,7 @@ public:
     void SetCursorShape(WORD id) override
     {
         SDL_Cursor*& cursor = cursors_[id];
-        if (!cursor) cursor = SDL_CreateSystemCursor(SystemCursorOf(id));
+        if (!cursor) cursor = MakeCursor(id);
         if (cursor) SDL_SetCursor(cursor);
     }
 

@@ -8,6 +8,7 @@
 #include "drop_targets.h"
 
 #include "platform/src/class_registration.h"
+#include "platform/src/display/cursors.h"
 #include "platform/src/display/geometry.h"
 
 #include <platform/messaging.h>
@@ -35,6 +36,16 @@ bool IsMouseMessage(UINT message)
 }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+// A move wins over a copy and a copy over a link when a target allows more than one.
+HCURSOR CursorForEffect(DWORD effect)
+{
+    using namespace platform::detail;
+    if (effect & DROPEFFECT_MOVE) return StandardCursor(kDragMoveCursor);
+    if (effect & DROPEFFECT_COPY) return StandardCursor(kDragCopyCursor);
+    if (effect & DROPEFFECT_LINK) return StandardCursor(kDragLinkCursor);
+    return LoadCursorA(nullptr, IDC_NO);
+}
 
 class DragSession {
 public:
@@ -99,7 +110,7 @@ private:
         if (overlay_) overlay_->ShowAt(pointer_);
         Track();
         if (source_->GiveFeedback(effect_) == DRAGDROP_S_USEDEFAULTCURSORS)
-            SetCursor(LoadCursorA(nullptr, effect_ == DROPEFFECT_NONE ? IDC_NO : IDC_ARROW));
+            SetCursor(CursorForEffect(effect_));
         return S_OK;
     }
 

@@ -53,7 +53,7 @@ BOOL Run(LPOPENFILENAMEW dialog, bool save)
         if (!scripted) return FALSE;
         chosen = *scripted;
     } else {
-        const Ending ending = RunFileDialogWindow(choice, chosen);
+        const Ending ending = RunFileDialogWindow(choice, chosen, *dialog);
         if (ending == Ending::Failed) lastError = CDERR_INITIALIZATION;
         if (ending != Ending::Chosen) return FALSE;
     }

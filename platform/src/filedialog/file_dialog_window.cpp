@@ -1,6 +1,7 @@
 #include "file_dialog_window.h"
 
 #include "decision_prompt.h"
+#include "dialog_hook.h"
 #include "file_list.h"
 
 #include "platform/src/dialogs/control_paint.h"
@@ -10,6 +11,8 @@
 #include <platform/combobox.h>
 #include <platform/display.h>
 #include <platform/edit.h>
+
+#include <memory>
 
 namespace platform::filedialog {
 namespace {
@@ -23,9 +26,11 @@ constexpr int kTypes = 1136;
 struct Session {
     FileChoice& choice;
     std::filesystem::path& chosen;
+    OPENFILENAMEW& structure;
     HWND list = nullptr;
     HWND name = nullptr;
     HWND types = nullptr;
+    std::unique_ptr<DialogHook> hook;
 };
 
 Session& SessionOf(HWND dialog) { return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
@@ -68,7 +73,9 @@ void ShowFolder(HWND dialog, Session& session)
 
 void Open(HWND dialog, Session& session, const std::filesystem::path& folder)
 {
-    if (session.choice.Enter(folder)) ShowFolder(dialog, session);
+    if (!session.choice.Enter(folder)) return;
+    ShowFolder(dialog, session);
+    session.hook->Notify(CDN_FOLDERCHANGE);
 }
 
 void Submit(HWND dialog, Session& session, const std::string& text)
@@ -97,6 +104,7 @@ void OnList(HWND dialog, Session& session, WORD code)
 {
     const FolderEntry* picked = SelectedFileListEntry(session.list);
     if (code == kListBackspace) Open(dialog, session, "..");
+    if (code == kListSelectionChanged) session.hook->Notify(CDN_SELCHANGE);
     if (!picked) return;
     if (code == kListSelectionChanged && !picked->folder) SetNameText(session, picked->name);
     if (code == kListDoubleClicked) {
@@ -110,11 +118,13 @@ void Start(HWND dialog, Session& session)
     session.list = GetDlgItem(dialog, kList);
     session.name = GetDlgItem(dialog, kName);
     session.types = GetDlgItem(dialog, kTypes);
+    session.hook = std::make_unique<DialogHook>(dialog, session.structure);
     for (const FileFilter& filter : session.choice.Request().filters)
         SendMessageW(session.types, CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(detail::Utf8ToUtf16(filter.description.c_str()).c_str()));
     SendMessageW(session.types, CB_SETCURSEL, WPARAM(session.choice.FilterIndex()), 0);
     ShowFolder(dialog, session);
+    session.hook->Notify(CDN_FOLDERCHANGE);
     SetFocus(session.name);
 }
 
@@ -135,6 +145,7 @@ INT_PTR CALLBACK FileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         if (HIWORD(wParam) == CBN_SELCHANGE) {
             session.choice.SelectFilter(int(SendMessageW(session.types, CB_GETCURSEL, 0, 0)));
             ShowFolder(dialog, session);
+            session.hook->Notify(CDN_TYPECHANGE);
         }
         return TRUE;
     }
@@ -143,10 +154,10 @@ INT_PTR CALLBACK FileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-Ending RunFileDialogWindow(FileChoice& choice, std::filesystem::path& chosen)
+Ending RunFileDialogWindow(FileChoice& choice, std::filesystem::path& chosen, OPENFILENAMEW& structure)
 {
     RegisterFileList();
-    Session session{choice, chosen, nullptr, nullptr, nullptr};
+    Session session{choice, chosen, structure, nullptr, nullptr, nullptr, nullptr};
     const DialogRequest& request = choice.Request();
     HWND dialog = dialogs::CreateDialogFrom(Layout(request), request.owner, FileDialogProc,
                                             reinterpret_cast<LPARAM>(&session), true);

@@ -10,7 +10,8 @@ namespace platform::filedialog {
 enum class Ending { Chosen, Cancelled, Failed };
 
 // Runs until the user settles on a path (written to `chosen`) or cancels;
-// Failed when the window cannot be made.
-Ending RunFileDialogWindow(FileChoice& choice, std::filesystem::path& chosen);
+// Failed when the window cannot be made. The structure's hook, if it asks
+// for one, hears of the window's changes.
+Ending RunFileDialogWindow(FileChoice& choice, std::filesystem::path& chosen, OPENFILENAMEW& structure);
 
 }  // namespace platform::filedialog

@@ -5,6 +5,7 @@
 #include <platform/gdi.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform::gdi {
@@ -26,6 +27,13 @@ private:
     int width_;
     int height_;
     std::vector<std::uint32_t> pixels_;
+};
+
+// A brush of one colour; the stock brushes are the only ones.
+class Brush : public GdiObject {
+public:
+    explicit Brush(COLORREF color) : color(color) {}
+    const COLORREF color;
 };
 
 // What a device context draws on now: a buffer, the part of it the context
@@ -60,5 +68,8 @@ DrawTarget TargetOf(HDC context);
 // The same for the device contexts of windows, which the display keeps.
 DrawTarget WindowTargetOf(HDC context);
 bool IsWindowContext(HDC context);
+
+// The colour of a brush handle, none for a handle that is no brush.
+std::optional<COLORREF> BrushColor(HBRUSH brush);
 
 }  // namespace platform::gdi

@@ -60,6 +60,7 @@ HGDIOBJ SelectObject(HDC context, HGDIOBJ object)
 
 BOOL DeleteObject(HGDIOBJ object)
 {
+    if (FindObjectOf<Brush>(object)) return TRUE;  // only stock brushes exist
     auto bitmap = FindObjectOf<Bitmap>(object);
     if (!bitmap) {
         SetLastError(ERROR_INVALID_HANDLE);
