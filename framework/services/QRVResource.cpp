@@ -1,5 +1,7 @@
 #include "framework/services/QRVResource.h"
 
+#include "framework/services/EfTrace.h"
+
 #include <platform/resources.h>
 
 #include <algorithm>
@@ -34,6 +36,13 @@ std::unique_ptr<juce::XmlElement> LoadXmlResource(LPCWSTR name, HMODULE module, 
         return nullptr;
     std::vector<char> bytes(static_cast<std::size_t>(size));
     const int copied = CopyResourceBytes(module, name, type, bytes.data(), size, nullptr);
+    // The toolkit decodes without checking and would read past a sequence
+    // cut short. Its check ends at a zero byte, which text has none of.
+    if (!juce::CharPointer_UTF8::isValidString(bytes.data(), copied) ||
+        std::memchr(bytes.data(), 0, static_cast<std::size_t>(copied)) != nullptr) {
+        EfTrace("LoadXmlResource() - %s", "The resource is not UTF-8 text.");
+        return nullptr;
+    }
     // Resources carry no terminating zero: decode exactly the bytes copied.
     return juce::XmlDocument::parse(juce::String::fromUTF8(bytes.data(), copied));
 }

@@ -1,9 +1,11 @@
 #include "framework/ui/HfcPackedDib.h"
 
 #include "framework/ui/HfcBmp.h"
+#include "framework/ui/HfcImageLimits.h"
 
 #include <platform/gdi.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -38,18 +40,20 @@ bool ConvertPackedDib(const BYTE* dib, std::size_t size, CHfcBmp& bitmap)
     if (dib == nullptr || size < sizeof header)
         return false;
     std::memcpy(&header, dib, sizeof header);
-    const int width = header.biWidth;
-    const int height = std::abs(header.biHeight);
-    if (width <= 0 || height <= 0 || header.biSize < sizeof header || !bitmap.Create(width, height))
+    // Widened first: the height's magnitude does not fit an int for INT_MIN.
+    const std::int64_t height64 = std::abs(std::int64_t{header.biHeight});
+    if (header.biSize < sizeof header || !IsImageSizeAllowed(header.biWidth, height64))
         return false;
+    const int width = header.biWidth;
+    const int height = static_cast<int>(height64);
 
     const std::size_t coloursUsed = header.biClrUsed & 0xFFFF;
-    // A palette is only understood in front of 8-bit pixels.
-    if (coloursUsed != 0 && header.biBitCount != 8)
-        return true;
+    // A palette is only understood in front of 8-bit pixels; other depths
+    // have no layout to check and stay transparent.
     Layout layout;
     layout.paletteOffset = header.biSize;
-    switch (header.biBitCount) {
+    const bool converted = coloursUsed == 0 || header.biBitCount == 8;
+    switch (converted ? header.biBitCount : 0) {
     case 8:
         layout.paletteEntries = coloursUsed != 0 ? coloursUsed : 256;
         layout.pixelOffset = header.biSize + layout.paletteEntries * kPaletteEntrySize;
@@ -64,13 +68,12 @@ bool ConvertPackedDib(const BYTE* dib, std::size_t size, CHfcBmp& bitmap)
         layout.pitch = std::size_t(width) * 4;
         break;
     default:
-        return true;  // depths without a conversion stay transparent
+        return bitmap.Create(width, height);
     }
+    // Checked before the bitmap is made, so a damaged header costs no memory.
     if (!Fits(layout.paletteOffset, layout.paletteEntries * kPaletteEntrySize, size) ||
-        !Fits(layout.pixelOffset, layout.pitch * height, size)) {
-        bitmap.Release();
+        !Fits(layout.pixelOffset, layout.pitch * std::size_t(height), size) || !bitmap.Create(width, height))
         return false;
-    }
 
     BYTE* pixels = bitmap.LockBits();
     if (pixels == nullptr) {

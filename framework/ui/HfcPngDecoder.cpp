@@ -1,6 +1,7 @@
 #include "framework/ui/HfcPngDecoder.h"
 
 #include "framework/ui/HfcBmp.h"
+#include "framework/ui/HfcImageLimits.h"
 
 #include <png.h>
 
@@ -37,18 +38,37 @@ void ReadBytes(png_structp png, png_bytep out, png_size_t count)
 
 void IgnoreWarning(png_structp, png_const_charp) {}
 
+// Chunks that no decode here uses: skipped unread, so a length they claim
+// is never allocated.
+constexpr png_byte kIgnoredChunks[] = "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0"
+                                      "sBIT\0sCAL\0sPLT\0sRGB\0sTER\0tEXt\0tIME\0zTXt";
+constexpr int kIgnoredChunkCount = static_cast<int>(sizeof kIgnoredChunks / 5);
+// Above any palette or transparency chunk a valid image can have.
+constexpr png_alloc_size_t kMaxChunkAllocation = 64 * 1024;
+
+void LimitResources(png_structp png)
+{
+    png_set_user_limits(png, static_cast<png_uint_32>(kMaxImageSide), static_cast<png_uint_32>(kMaxImageSide));
+    png_set_chunk_malloc_max(png, kMaxChunkAllocation);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kIgnoredChunks, kIgnoredChunkCount);
+}
+
 // Holds only trivially destructible locals: libpng may jump out of any call.
 bool ReadImage(png_structp png, png_infop info, Decode& decode)
 {
     if (setjmp(png_jmpbuf(png)) != 0)
         return false;
     png_set_read_fn(png, &decode, ReadBytes);
+    LimitResources(png);
     png_read_info(png, info);
     png_uint_32 width = 0;
     png_uint_32 height = 0;
     int bitDepth = 0;
     int colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
+    if (!IsImageSizeAllowed(width, height))
+        return false;
 
     if (png_get_valid(png, info, PNG_INFO_tRNS))
         png_set_tRNS_to_alpha(png);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 using namespace platform::dialogs;
@@ -56,19 +58,46 @@ TEST(DialogTemplate, RefusesDamagedTextsNamingTheLine)
         {"control BUTTON 1 \"OK\" 0 0 1 1\n", "line 1: a control before the dialog statement"},
         {"dialog 10 10 \"A\"\ndialog 10 10 \"B\"\n", "line 2: a second dialog statement"},
         {"dialog 10 \"A\"\n", "line 1: expected: dialog WIDTH HEIGHT \"TITLE\""},
-        {"dialog 0 10 \"A\"\n", "line 1: the size must be two positive numbers"},
+        {"dialog 0 10 \"A\"\n", "line 1: the size must be two numbers from 1 to 32767"},
+        {"dialog 1 222222220\"\"", "line 1: the size must be two numbers from 1 to 32767"},
+        {"dialog 32768 1 \"A\"\n", "line 1: the size must be two numbers from 1 to 32767"},
+        {"dialog\"883488345\"4\"\"", "line 1: the size must be two numbers from 1 to 32767"},
+        {"dialog 10 10 \"A\" \"visible\"\n", "line 1: unknown dialog flag 'visible'"},
         {"dialog 10 10 \"A\" modal\n", "line 1: unknown dialog flag 'modal'"},
         {"dialog 10 10 \"A\n", "line 1: unterminated text"},
         {"dialog 10 10 \"A\"\ncontrol BUTTON 1 \"OK\" 5 5 40\n",
          "line 2: expected: control CLASS ID \"TEXT\" X Y WIDTH HEIGHT"},
         {"dialog 10 10 \"A\"\ncontrol BUTTON x1 \"OK\" 0 0 1 1\n", "line 2: 'x1' is not a number"},
         {"dialog 10 10 \"A\"\ncontrol BUTTON 70000 \"OK\" 0 0 1 1\n", "line 2: the id must be -1 or 0..65535"},
-        {"dialog 10 10 \"A\"\ncontrol BUTTON 1 \"OK\" 0 0 -1 1\n", "line 2: a control's size cannot be negative"},
+        {"dialog 10 10 \"A\"\ncontrol BUTTON 1 \"OK\" 0 0 -1 1\n", "line 2: a control's size must lie within 0..32767"},
+        {"dialog 10 10 \"A\"\ncontrol B 1 \"\" 0 0 1 32768\n", "line 2: a control's size must lie within 0..32767"},
+        {"dialog 10 10 \"A\"\ncontrol B 1 \"\" 2147483647 0 1 0\n",
+         "line 2: a control's position must lie within -32768..32767"},
+        {"dialog 10 10 \"A\"\ncontrol B 1 \"\" 0 -32769 1 0\n",
+         "line 2: a control's position must lie within -32768..32767"},
+        {"dialog 10 10 \"A\"\ncontrol B 1 \"\" 0 0 1 99999999999\n", "line 2: '99999999999' is not a number"},
+        {"dialog 10 10 \"A\"\ncontrol B \"1\" \"\" 0 0 1 1\n", "line 2: '1' is not a number"},
+        {"dialog 10 10 \"A\"\ncontrol B 1 \"\" 0 0 1 1 \"hidden\"\n", "line 2: unknown control flag 'hidden'"},
         {"dialog 10 10 \"A\"\ncontrol BUTTON 1 \"OK\" 0 0 1 1 shiny\n", "line 2: unknown control flag 'shiny'"},
         {"dialog 10 10 \"A\"\ncontrol BUTTON 1 \"OK\" 0 0 1 1 0xZZ\n", "line 2: unknown control flag '0xZZ'"},
         {"dialog 10 10 \"A\"\nbutton 1\n", "line 2: unknown statement 'button'"},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseDialogText(c.text).error, c.error) << c.text;
+}
+
+TEST(DialogTemplate, TheLargestNumbersAreReadAndConvertedToPixels)
+{
+    ParsedDialog parsed = ParseDialogText(
+        "dialog 32767 32767 \"A\"\n"
+        "control B 65535 \"\" 32767 -32768 32767 32767\n");
+    ASSERT_EQ(parsed.error, "");
+    const RECT& rect = parsed.dialog.controls[0].rect;
+    EXPECT_EQ(rect.right, 65534);
+    EXPECT_EQ(rect.bottom, -1);
+    EXPECT_EQ(DialogUnitsToPixelsX(rect.right), 98301);
+    EXPECT_EQ(DialogUnitsToPixelsY(rect.top), -53248);
+    EXPECT_EQ(DialogUnitsToPixelsY(INT_MAX), INT_MAX) << "out of reach of a template, but no overflow";
+    EXPECT_EQ(DialogUnitsToPixelsX(INT_MIN), INT_MIN);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Localised strings: look-up by message key, the language variant chosen by
 // the user's locale, and the byte copy underneath.
 #include "framework/services/QRVResource.h"
+#include "TraceRecorder.h"
 
 #include <platform/testing.h>
 
@@ -94,6 +95,22 @@ TEST(QRVResourceTest, EveryTextIsEmptyWhenTheResourceCannotBeParsed)
         EXPECT_EQ(Text(strings.get(), "ButtonCancel"), "") << c.what;
     }
     EXPECT_EQ(Text(nullptr, "ButtonCancel"), "");
+}
+
+TEST(QRVResourceTest, BytesThatAreNotUtf8TextAreRefusedWithATrace)
+{
+    const std::pair<LPCWSTR, const char*> cases[] = {
+        {u"CutShortStrings", "a sequence cut short at the end"},
+        {u"BadByteStrings", "a byte no sequence starts with"},
+        {u"ZeroByteStrings", "a zero byte, with a sequence cut short after it"},
+    };
+    for (const auto& [name, what] : cases) {
+        TraceRecorder trace;
+        auto strings = Load("en_US.UTF-8", name);
+        EXPECT_EQ(strings->GetRoot(), nullptr) << what;
+        EXPECT_EQ(trace.lines(), std::vector<std::string>{"LoadXmlResource() - The resource is not UTF-8 text."})
+            << what;
+    }
 }
 
 TEST(QRVResourceTest, TheInstanceIsKnownOnlyWhileItLives)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -197,6 +198,68 @@ TEST(PngDecoding, CorruptDataIsRefused)
                 bad[type + 4 + length + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
         }
         ExpectRefused(bad);
+    }
+}
+
+std::vector<std::uint8_t> FromHex(const std::string& hex)
+{
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
+
+void PutBigEndian(std::uint8_t* p, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+}
+
+// The image with a chunk of the given type and data placed right after its header.
+std::vector<std::uint8_t> WithChunk(std::vector<std::uint8_t> png, const char* type, const std::string& data)
+{
+    std::vector<std::uint8_t> chunk(8 + data.size() + 4);
+    PutBigEndian(chunk.data(), static_cast<std::uint32_t>(data.size()));
+    std::memcpy(&chunk[4], type, 4);
+    std::memcpy(&chunk[8], data.data(), data.size());
+    PutBigEndian(&chunk[8 + data.size()], Crc(&chunk[4], data.size() + 4));
+    png.insert(png.begin() + 33, chunk.begin(), chunk.end());
+    return png;
+}
+
+TEST(PngDecoding, ChunksNotUsedAreSkippedWhateverTheyClaim)
+{
+    const std::vector<std::uint8_t> plain = VariedPng();
+    CHfcBmp expected;
+    ASSERT_TRUE(expected.DecodePng(plain.data(), plain.size()));
+    const std::vector<std::uint8_t> annotated = WithChunk(
+        WithChunk(WithChunk(plain, "tEXt", std::string("Comment\0a skin", 14)), "gAMA", std::string("\0\0\xB1\x8F", 4)),
+        "sPLT", std::string("p\0\x08\x01\x02\x03\x04\0\0", 9));
+    CHfcBmp bitmap;
+    ASSERT_TRUE(bitmap.DecodePng(annotated.data(), annotated.size()));
+    EXPECT_EQ(Pixels(bitmap), Pixels(expected));
+
+    // A 4 x 4 header, then a chunk claiming 0x73737373 bytes that are not there.
+    const std::string header = "89504e470d0a1a0a0000000d4948445200000004000000040203000000d49f76ed";
+    for (const char* chunk : {"73737373" "73504c54", "73737373" "74455874"}) {
+        SCOPED_TRACE(chunk);
+        ExpectRefused(FromHex(header + chunk + "7373737373737373"));
+    }
+}
+
+TEST(PngDecoding, ImagesBeyondTheSizeLimitAreRefusedBeforeTheImageIsMade)
+{
+    const std::pair<std::uint32_t, std::uint32_t> sizes[] = {{8193, 1}, {1, 8193}, {4097, 4096}, {0x7FFFFFFF, 1}};
+    for (const auto& [width, height] : sizes) {
+        SCOPED_TRACE(testing::Message() << width << " x " << height);
+        std::vector<std::uint8_t> png = VariedPng();
+        PutBigEndian(&png[16], width);
+        PutBigEndian(&png[20], height);
+        PutBigEndian(&png[29], Crc(&png[12], 17));
+        CHfcBmp bitmap;
+        GdiplusRecording recording;
+        EXPECT_FALSE(bitmap.DecodePng(png.data(), png.size()));
+        EXPECT_TRUE(recording.CallsOf("GdipCreateBitmapFromScan0").empty());
     }
 }
 

@@ -6,18 +6,20 @@
 #include "png_fixture.h"
 
 #include <platform/gdi.h>
+#include <platform/testing/gdi.h>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-// A header for a 2 x 2 image followed by the given bytes.
-std::vector<BYTE> Dib(int height, WORD bitCount, DWORD coloursUsed, const std::vector<BYTE>& body)
+// A header for a 2 x 2 image (or of the given width) followed by the given bytes.
+std::vector<BYTE> Dib(int height, WORD bitCount, DWORD coloursUsed, const std::vector<BYTE>& body, int width = 2)
 {
-    const BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 2, height, 1, bitCount, BI_RGB, 0, 0, 0, coloursUsed, 0};
+    const BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), width, height, 1, bitCount, BI_RGB, 0, 0, 0, coloursUsed, 0};
     std::vector<BYTE> dib(sizeof header);
     std::memcpy(dib.data(), &header, sizeof header);
     dib.insert(dib.end(), body.begin(), body.end());
@@ -79,6 +81,31 @@ TEST(PackedDib, RefusesDataShorterThanItsRows)
     const std::vector<BYTE> shortPalette = Dib(2, 8, 0, std::vector<BYTE>(100));
     CHfcBmp bitmap;
     EXPECT_FALSE(ConvertPackedDib(shortPalette.data(), shortPalette.size(), bitmap));
+}
+
+TEST(PackedDib, RefusesADamagedHeaderBeforeMakingTheImage)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<BYTE> dib;
+    };
+    const Case cases[] = {
+        {"24-bit rows the data does not hold", Dib(-16777215, 24, 0, {}, 4)},
+        {"no rows at all", Dib(0, 24, 0, std::vector<BYTE>(16))},
+        {"the most negative height", Dib(INT_MIN, 32, 0, std::vector<BYTE>(16))},
+        {"wider than any image", Dib(1, 4, 0, std::vector<BYTE>(16), 8193)},
+        {"more pixels than any image", Dib(4097, 4, 0, std::vector<BYTE>(16), 4096)},
+        {"a palette past the data", Dib(1, 8, 0xFFFF, std::vector<BYTE>(64))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::testing::GdiplusRecording recording;
+        CHfcBmp bitmap;
+        EXPECT_FALSE(ConvertPackedDib(c.dib.data(), c.dib.size(), bitmap));
+        EXPECT_EQ(bitmap.GetWidth(), 0);
+        EXPECT_TRUE(recording.CallsOf("GdipCreateBitmapFromScan0").empty());
+    }
 }
 
 }  // namespace

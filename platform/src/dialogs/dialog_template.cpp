@@ -2,7 +2,10 @@
 
 #include <platform/dialogs.h>
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
+#include <cstdint>
 #include <optional>
 
 namespace platform::dialogs {
@@ -58,12 +61,20 @@ Words Split(std::string_view line)
     return words;
 }
 
-std::optional<int> Number(const std::string& word)
+// Positions and sizes are 16-bit in dialog units, which keeps every sum and
+// pixel conversion of them far inside an int.
+constexpr int kMinPosition = -32768;
+constexpr int kMaxUnits = 32767;
+
+// A bare decimal word within [low, high]; a quoted text is never a number.
+std::optional<int> Number(const Words& w, size_t index, int low, int high)
 {
+    if (w.quoted[index]) return std::nullopt;
+    const std::string& word = w.items[index];
     int value = 0;
     const char* end = word.data() + word.size();
     auto [ptr, ec] = std::from_chars(word.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
+    if (ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
     return value;
 }
 
@@ -88,14 +99,14 @@ std::optional<DWORD> Flag(const std::string& word)
 std::string ReadDialog(const Words& w, DialogTemplate& dialog)
 {
     if (w.items.size() < 4 || !w.quoted[3]) return "expected: dialog WIDTH HEIGHT \"TITLE\"";
-    auto width = Number(w.items[1]);
-    auto height = Number(w.items[2]);
-    if (!width || !height || *width <= 0 || *height <= 0) return "the size must be two positive numbers";
+    auto width = Number(w, 1, 1, kMaxUnits);
+    auto height = Number(w, 2, 1, kMaxUnits);
+    if (!width || !height) return "the size must be two numbers from 1 to 32767";
     dialog.width = *width;
     dialog.height = *height;
     dialog.title = w.items[3];
     for (size_t i = 4; i < w.items.size(); ++i) {
-        if (w.items[i] != "visible") return "unknown dialog flag '" + w.items[i] + "'";
+        if (w.items[i] != "visible" || w.quoted[i]) return "unknown dialog flag '" + w.items[i] + "'";
         dialog.visible = true;
     }
     return {};
@@ -107,21 +118,25 @@ std::string ReadControl(const Words& w, DialogTemplate& dialog)
     if (w.items.size() < 8 || !w.quoted[3]) return "expected: control CLASS ID \"TEXT\" X Y WIDTH HEIGHT";
     ControlTemplate control;
     control.className = w.items[1];
+    // The id, then X Y WIDTH HEIGHT after the text.
+    const size_t at[5] = {2, 4, 5, 6, 7};
     int numbers[5];
     for (int i = 0; i < 5; ++i) {
-        const std::string& word = w.items[i == 0 ? 2 : 3 + i];
-        auto n = Number(word);
-        if (!n) return "'" + word + "' is not a number";
+        auto n = Number(w, at[i], INT_MIN, INT_MAX);
+        if (!n) return "'" + w.items[at[i]] + "' is not a number";
         numbers[i] = *n;
     }
     if (numbers[0] < -1 || numbers[0] > 0xFFFF) return "the id must be -1 or 0..65535";
-    if (numbers[3] < 0 || numbers[4] < 0) return "a control's size cannot be negative";
+    if (numbers[1] < kMinPosition || numbers[1] > kMaxUnits || numbers[2] < kMinPosition || numbers[2] > kMaxUnits)
+        return "a control's position must lie within -32768..32767";
+    if (numbers[3] < 0 || numbers[3] > kMaxUnits || numbers[4] < 0 || numbers[4] > kMaxUnits)
+        return "a control's size must lie within 0..32767";
     control.id = numbers[0];
     control.rect = {numbers[1], numbers[2], numbers[1] + numbers[3], numbers[2] + numbers[4]};
     control.text = w.items[3];
     control.style = WS_CHILD | WS_VISIBLE;
     for (size_t i = 8; i < w.items.size(); ++i) {
-        if (w.items[i] == "hidden") {
+        if (w.items[i] == "hidden" && !w.quoted[i]) {
             control.style &= ~DWORD(WS_VISIBLE);
             continue;
         }
@@ -166,7 +181,17 @@ ParsedDialog ParseDialogText(std::string_view text)
     return parsed;
 }
 
-int DialogUnitsToPixelsX(int units) { return units * 3 / 2; }
-int DialogUnitsToPixelsY(int units) { return units * 13 / 8; }
+namespace {
+
+int Scale(int units, int numerator, int denominator)
+{
+    const std::int64_t pixels = std::int64_t{units} * numerator / denominator;
+    return static_cast<int>(std::clamp<std::int64_t>(pixels, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
+int DialogUnitsToPixelsX(int units) { return Scale(units, 3, 2); }
+int DialogUnitsToPixelsY(int units) { return Scale(units, 13, 8); }
 
 }  // namespace platform::dialogs
