@@ -1,0 +1,91 @@
+#include "framework/ui/HfcKey.h"
+
+#include "framework/ui/HfcKeyListener.h"
+
+#include <platform/input.h>
+
+namespace {
+
+struct SKeyShared
+{
+    CHfcKey* instance = nullptr;
+    int uses = 0;
+};
+
+SKeyShared& Shared()
+{
+    static SKeyShared shared;
+    return shared;
+}
+
+}  // namespace
+
+bool CHfcKey::Acquire()
+{
+    auto& shared = Shared();
+    if (shared.instance == nullptr)
+        shared.instance = new CHfcKey;
+    ++shared.uses;
+    return shared.instance != nullptr;
+}
+
+bool CHfcKey::Release()
+{
+    auto& shared = Shared();
+    if (--shared.uses < 0)
+        return false;
+    if (shared.uses == 0) {
+        delete shared.instance;
+        shared.instance = nullptr;
+    }
+    return true;
+}
+
+CHfcKey* CHfcKey::GetInstance()
+{
+    return Shared().instance;
+}
+
+int CHfcKey::KeyDown(int code, int flags)
+{
+    return m_pFocus != nullptr ? m_pFocus->OnHfcKeyDown(this, code, flags) : 0;
+}
+
+int CHfcKey::KeyUp(int code, int flags)
+{
+    return m_pFocus != nullptr ? m_pFocus->OnHfcKeyUp(this, code, flags) : 0;
+}
+
+int CHfcKey::KeyInput(int code, int flags)
+{
+    return m_pFocus != nullptr ? m_pFocus->OnHfcKeyInput(this, code, flags) : 0;
+}
+
+void CHfcKey::KillFocus()
+{
+    if (m_pFocus != nullptr)
+        m_pFocus->OnHfcKeyLostFocus(this);
+    m_pFocus = nullptr;
+    m_hFocusWindow = nullptr;
+}
+
+void CHfcKey::SetFocus(CHfcKeyListener* listener, HWND window)
+{
+    if (listener == m_pFocus)
+        return;
+    if (m_pFocus != nullptr) {
+        ::SetFocus(nullptr);
+        m_pFocus = nullptr;
+    }
+    m_pFocus = listener;
+    m_hFocusWindow = window;
+    ::SetFocus(window);
+    if (listener != nullptr)
+        listener->OnHfcKeyGetFocus(this);
+}
+
+void CHfcKey::ClearFocus()
+{
+    ::SetFocus(nullptr);
+    m_pFocus = nullptr;
+}
