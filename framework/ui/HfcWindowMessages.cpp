@@ -6,22 +6,9 @@
 #include "framework/ui/HfcMouse.h"
 #include "framework/ui/HfcWindow.h"
 
+#include <platform/display.h>
 #include <platform/input.h>
 #include <platform/painting.h>
-
-// Until the platform declares them.
-#ifndef WM_SETREDRAW
-#define WM_SETREDRAW 0x000B
-#endif
-#ifndef WM_QUERYENDSESSION
-#define WM_QUERYENDSESSION 0x0011
-#endif
-#ifndef WM_HSCROLL
-#define WM_HSCROLL 0x0114
-#endif
-#ifndef WM_VSCROLL
-#define WM_VSCROLL 0x0115
-#endif
 
 namespace {
 

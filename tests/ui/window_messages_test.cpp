@@ -114,9 +114,9 @@ TEST_F(WindowMessages, ScrollMessagesGoOnToTheScrollBarWindowInLParam)
     } scrollBar;
     ASSERT_TRUE(scrollBar.Create("scroll", 0, 20, 10, 10, 0, nullptr, window));
     const LPARAM target = reinterpret_cast<LPARAM>(scrollBar.GetHandle());
-    EXPECT_EQ(Send(0x0114, 3, target), 0);
-    EXPECT_EQ(Send(0x0115, 5, target), 0);
-    EXPECT_EQ(scrollBar.seen, (std::vector<std::pair<UINT, WPARAM>>{{0x0114, 3}, {0x0115, 5}}));
+    EXPECT_EQ(Send(WM_HSCROLL, 3, target), 0);
+    EXPECT_EQ(Send(WM_VSCROLL, 5, target), 0);
+    EXPECT_EQ(scrollBar.seen, (std::vector<std::pair<UINT, WPARAM>>{{WM_HSCROLL, 3}, {WM_VSCROLL, 5}}));
     scrollBar.Destroy();
 }
 
