@@ -27,10 +27,10 @@ public:
     virtual bool Init();
     // Releases them in the opposite order; the mouse release's answer.
     virtual bool Exit();
-    // The main procedure: runs the application's Init, the message loop and
-    // Exit, and answers the process exit code. It works on the application,
-    // never on the object it is called on.
-    virtual int Run(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show);
+    // The process entry's main procedure: runs the application's Init, the
+    // message loop and Exit, and answers the process exit code. Only the
+    // instance is used.
+    static int Run(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show);
 
     virtual void OnFileOpen();
     virtual void OnFileSave();

@@ -32,9 +32,9 @@ bool CHfcKey::Acquire()
 bool CHfcKey::Release()
 {
     auto& shared = Shared();
-    if (--shared.uses < 0)
+    if (shared.uses <= 0)
         return false;
-    if (shared.uses == 0) {
+    if (--shared.uses == 0) {
         delete shared.instance;
         shared.instance = nullptr;
     }

@@ -70,9 +70,9 @@ bool CHfcMouse::Acquire()
 bool CHfcMouse::Release()
 {
     auto& shared = Shared();
-    if (--shared.uses < 0)
+    if (shared.uses <= 0)
         return false;
-    if (shared.uses == 0) {
+    if (--shared.uses == 0) {
         delete shared.instance;
         shared.instance = nullptr;
     }

@@ -12,8 +12,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Rectangles compared and printed in the tests' expectations.
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const RECT& r)
+{
+    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
 
 namespace ui_test {
 
@@ -26,6 +38,11 @@ class CTestWindow : public CHfcWindow
 {
 public:
     bool CanClose() override { return canClose; }
+    bool InvalidateRect(const RECT* rect) override
+    {
+        invalidated.push_back(rect != nullptr ? *rect : RECT{-1, -1, -1, -1});
+        return CHfcWindow::InvalidateRect(rect);
+    }
     void OnSizing(int* width, int* height) override;
     void OnMoving(int* x, int* y) override;
     void OnMoved(int x, int y) override { Events().push_back(Describe("window", "moved", x, y)); }
@@ -54,7 +71,10 @@ public:
     int movingX = -1;
     int movingY = -1;
     std::vector<CHfcWindow*> enumerated;
+    // Every rectangle invalidated, oldest first; (-1, -1, -1, -1) for all.
+    std::vector<RECT> invalidated;
 };
+
 
 class CRecordingLayer : public CHfcWindowLayer
 {
