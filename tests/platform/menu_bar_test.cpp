@@ -2,6 +2,7 @@
 // keyboard posted to the frame as WM_COMMAND.
 #include "display_fixture.h"
 #include "platform/src/menus/menu_bar.h"
+#include "platform/src/menus/menu_font.h"
 #include "platform/src/menus/popup_layout.h"
 
 #include <platform/menus.h>
@@ -15,16 +16,29 @@ using platform::testing::PixelAt;
 using platform::testing::TypeKey;
 using namespace platform::menus;
 
-enum : UINT { kNew = 101, kOpen = 102, kLocked = 103, kUndo = 201, kAbout = 301, kGreyTitle = 401 };
+enum : UINT {
+    kNew = 101,
+    kOpen = 102,
+    kLocked = 103,
+    kPresetA = 111,
+    kPresetB = 112,
+    kUndo = 201,
+    kAbout = 301,
+    kGreyTitle = 401
+};
 
-// "&File" (New, Open, a greyed Locked), "&Edit" (Undo), a plain "&About"
-// and a greyed plain "&Locked".
+// "&File" (New, Open, a greyed Locked, a submenu of two presets), "&Edit"
+// (Undo), a plain "&About" and a greyed plain "&Locked".
 HMENU MakeBar()
 {
+    HMENU presets = CreatePopupMenu();
+    AppendMenuA(presets, MF_STRING, kPresetA, "Preset &A");
+    AppendMenuA(presets, MF_STRING, kPresetB, "Preset &B");
     HMENU file = CreatePopupMenu();
     AppendMenuA(file, MF_STRING, kNew, "&New");
     AppendMenuA(file, MF_STRING, kOpen, "&Open");
     AppendMenuA(file, MF_STRING | MF_GRAYED, kLocked, "Loc&ked");
+    AppendMenuA(file, MF_POPUP, reinterpret_cast<UINT_PTR>(presets), "New From &Preset Data");
     HMENU edit = CreatePopupMenu();
     AppendMenuA(edit, MF_STRING, kUndo, "&Undo");
     HMENU bar = CreateMenu();
@@ -152,6 +166,45 @@ TEST_F(MenuBar, KeyboardOpensAndPicks)
         SCOPED_TRACE(c.what);
         for (const auto& key : c.keys)
             TypeKey(key[0], std::vector<UINT>(key.begin() + 1, key.end()));
+        Pump();
+        EXPECT_EQ(Commands(), c.expected);
+    }
+}
+
+// A drop-down's submenu reaches its commands by mouse and by keys.
+TEST_F(MenuBar, ASubmenuOfADropDownReachesItsCommands)
+{
+    // The drop-down of File opens below its title; its submenu beside it,
+    // with its first row level with the row that opened it.
+    const RECT title = Title(0);
+    auto file = FindMenu(GetSubMenu(GetMenu(frame), 0));
+    const int width = LayOut(*file, 10000, [](const MenuItem& item) { return MenuTextWidth(item.text); }).width;
+    const int openerY = title.bottom + kPadding + 3 * kRowHeight + kRowHeight / 2;
+    const POINT second{title.left + width + 20, openerY + kRowHeight};
+    ClickTitle(0);
+    platform::testing::MoveMouse(title.left + 20, openerY);
+    platform::testing::MoveMouse(title.left + 24, openerY);  // still on the opener: the submenu stays
+    platform::testing::MoveMouse(second.x, second.y);
+    Click(MouseButton::Left, second.x, second.y);
+    Pump();
+    EXPECT_EQ(Commands(), std::vector<UINT>{kPresetB});
+
+    struct Case {
+        const char* what;
+        std::vector<UINT> keys;  // after Alt+F
+        std::vector<UINT> expected;
+    };
+    const Case cases[] = {
+        {"Right opens, Down, Enter picks", {VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, {kPresetB}},
+        {"Enter opens with the first selected", {VK_UP, VK_RETURN, VK_RETURN}, {kPresetA}},
+        {"the item's letter opens it", {'P', 'B'}, {kPresetB}},
+        {"Left closes, the drop-down goes on", {VK_UP, VK_RIGHT, VK_LEFT, VK_HOME, VK_RETURN}, {kNew}},
+        {"Escape closes the submenu, then the drop-down", {VK_UP, VK_RIGHT, VK_ESCAPE, VK_ESCAPE}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TypeKey('F', {VK_MENU});
+        for (UINT key : c.keys) TypeKey(key);
         Pump();
         EXPECT_EQ(Commands(), c.expected);
     }

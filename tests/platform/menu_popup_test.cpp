@@ -1,10 +1,12 @@
 // Popup menus tracked modally: picks and cancels by keys and mouse,
 // columns, scrolling of long menus, notifications.
 #include "display_fixture.h"
+#include "platform/src/menus/menu_font.h"
 #include "platform/src/menus/popup_layout.h"
 
 #include <platform/menus.h>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -138,6 +140,140 @@ TEST_F(MenuPopup, TheLastOfTwoHundredItemsIsReachable)
         EXPECT_EQ(Track(popup), 200u);
         DestroyMenu(popup);
     }
+}
+
+// A menu opened by a press, with its first item under the pointer, as the
+// editor's list popups open at their control's corner.
+class MenuOpenedByAPress : public MenuPopup {
+protected:
+    void SetUp() override
+    {
+        MenuPopup::SetUp();
+        popup = MakePopup(3);
+        Reply() = [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {  // the cases follow quickly
+                picked = Track(popup, TPM_RETURNCMD | TPM_NONOTIFY, press.x - 10, press.y - kPadding - 5);
+                ++opened;
+                return 0;
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
+        };
+    }
+    void TearDown() override
+    {
+        Reply() = nullptr;
+        DestroyMenu(popup);
+        MenuPopup::TearDown();
+    }
+    // The first item's row lies under the press; the second one below it.
+    const POINT press{100, 100};
+    const POINT second{press.x, press.y + kRowHeight};
+    HMENU popup = nullptr;
+    UINT picked = 99;
+    int opened = 0;
+};
+
+TEST_F(MenuOpenedByAPress, ItsReleasePicksNothingButAMoveOrALaterClickDoes)
+{
+    using platform::testing::MoveMouse;
+    using platform::testing::PressMouse;
+    using platform::testing::ReleaseMouse;
+    constexpr auto kLeft = platform::testing::MouseButton::Left;
+    struct Case {
+        const char* what;
+        std::function<void()> after;  // input after the press that opens the menu
+        UINT expected;
+    };
+    const Case cases[] = {
+        {"the release alone", [&] { ReleaseMouse(kLeft, press.x, press.y); TypeKey(VK_ESCAPE); }, 0},
+        {"a later click on the item under it",
+         [&] {
+             ReleaseMouse(kLeft, press.x, press.y);
+             platform::testing::Click(kLeft, press.x, press.y);
+         },
+         1},
+        {"dragged onto the second item and released",
+         [&] {
+             MoveMouse(second.x, second.y);
+             ReleaseMouse(kLeft, second.x, second.y);
+         },
+         2},
+        {"released, moved onto the first item and clicked",
+         [&] {
+             ReleaseMouse(kLeft, press.x, press.y);
+             MoveMouse(press.x + 3, press.y);
+             platform::testing::Click(kLeft, press.x + 3, press.y);
+         },
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        picked = 99;
+        PressMouse(kLeft, press.x, press.y);
+        c.after();
+        Pump();
+        EXPECT_EQ(picked, c.expected);
+    }
+    EXPECT_EQ(opened, 4);
+}
+
+// "One", "&More" opening "Deep &A" and "Deep &B", "Three".
+HMENU MakeCascade()
+{
+    HMENU deep = CreatePopupMenu();
+    AppendMenuA(deep, MF_STRING, 11, "Deep &A");
+    AppendMenuA(deep, MF_STRING, 12, "Deep &B");
+    HMENU popup = CreatePopupMenu();
+    AppendMenuA(popup, MF_STRING, 1, "One");
+    AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(deep), "&More");
+    AppendMenuA(popup, MF_STRING, 3, "Three");
+    return popup;
+}
+
+TEST_F(MenuPopup, SubmenusOpenAndPickByKeys)
+{
+    HMENU popup = MakeCascade();
+    struct Case {
+        const char* what;
+        std::vector<UINT> keys;
+        UINT expected;
+    };
+    const Case cases[] = {
+        {"Right opens with the first selected", {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}, 12},
+        {"Enter opens, Enter picks", {VK_DOWN, VK_DOWN, VK_RETURN, VK_RETURN}, 11},
+        {"letters open and pick", {'M', 'B'}, 12},
+        {"Left closes and the menu goes on", {VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_RETURN}, 3},
+        {"Escape closes only the submenu", {VK_DOWN, VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_UP, VK_RETURN}, 1},
+        {"then Escape cancels", {VK_DOWN, VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE}, 0},
+        {"Enter on a submenu's item is no pick of its own", {VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE, VK_ESCAPE}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (UINT key : c.keys) TypeKey(key);
+        EXPECT_EQ(Track(popup), c.expected);
+    }
+    DestroyMenu(popup);
+}
+
+TEST_F(MenuPopup, PointingAtASubmenuItemOpensItBesideTheMenu)
+{
+    HMENU popup = MakeCascade();
+    auto menu = FindMenu(popup);
+    const int width = LayOut(*menu, 10000, [](const MenuItem& item) { return MenuTextWidth(item.text); }).width;
+    const int moreY = 40 + kPadding + kRowHeight + kRowHeight / 2;
+    const POINT deepB{50 + width + 20, moreY + kRowHeight};
+    platform::testing::MoveMouse(60, moreY);
+    platform::testing::MoveMouse(deepB.x, deepB.y);
+    platform::testing::Click(platform::testing::MouseButton::Left, deepB.x, deepB.y);
+    EXPECT_EQ(Track(popup), 12u);
+
+    // Back on another item of the menu the submenu closes: the same point picks nothing then.
+    platform::testing::MoveMouse(60, moreY);
+    platform::testing::MoveMouse(60, moreY + kRowHeight);  // "Three"
+    platform::testing::MoveMouse(deepB.x, deepB.y);
+    platform::testing::Click(platform::testing::MouseButton::Left, deepB.x, deepB.y);
+    EXPECT_EQ(Track(popup), 0u) << "outside every open menu: a cancel";
+    DestroyMenu(popup);
 }
 
 TEST(PopupLayout, BreaksMakeColumnsAndTallMenusScroll)

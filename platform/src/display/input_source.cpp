@@ -48,6 +48,7 @@ struct LastClick {
     POINT at{0, 0};
 };
 LastClick gLastClick;  // retrieving thread only
+thread_local POINT gRetrievedPointer{0, 0};
 
 inline constexpr UINT kDoubleClickMs = 500;
 inline constexpr LONG kDoubleClickDistance = 2;
@@ -195,6 +196,7 @@ void Commit(const Queued& queued, const Routed& routed)
     default: break;
     }
     bool mouse = input.kind == RawInput::Kind::Move || input.kind == RawInput::Kind::Button;
+    if (mouse) gRetrievedPointer = input.screen;
     if (mouse && !CurrentCapture() && IsWindow(routed.window))
         CallWindow(routed.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(routed.window),
                    MAKELPARAM(routed.hit, routed.message));
@@ -282,6 +284,8 @@ POINT PointerPosition()
     std::lock_guard lock(queue.mutex);
     return queue.pointer;
 }
+
+POINT RetrievedPointerPosition() { return gRetrievedPointer; }
 
 void InstallInputSource()
 {

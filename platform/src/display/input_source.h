@@ -25,6 +25,9 @@ struct RawInput {
 // From any thread: notes the key and button state and the pointer at once.
 void QueueInput(RawInput input);
 POINT PointerPosition();
+// The pointer of the last mouse input the calling thread retrieved: where
+// the press that is being handled now happened.
+POINT RetrievedPointerPosition();
 void InstallInputSource();
 // The window goes: nothing remembers it for a double click.
 void ForgetInput(HWND window);

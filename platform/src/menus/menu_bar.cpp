@@ -4,7 +4,7 @@
 #include "menu_bar.h"
 #include "menu_bar_layout.h"
 #include "popup_layout.h"
-#include "track_popup.h"
+#include "popup_tracking.h"
 
 #include "platform/src/display/frame.h"
 #include "platform/src/display/geometry.h"
