@@ -1,20 +1,16 @@
 #include "framework/ui/HfcKey.h"
 
+#include "framework/ui/HfcCountedInstance.h"
+
 #include "framework/ui/HfcKeyListener.h"
 
 #include <platform/input.h>
 
 namespace {
 
-struct SKeyShared
+CHfcCountedInstance<CHfcKey>& Shared()
 {
-    CHfcKey* instance = nullptr;
-    int uses = 0;
-};
-
-SKeyShared& Shared()
-{
-    static SKeyShared shared;
+    static CHfcCountedInstance<CHfcKey> shared;
     return shared;
 }
 
@@ -22,28 +18,17 @@ SKeyShared& Shared()
 
 bool CHfcKey::Acquire()
 {
-    auto& shared = Shared();
-    if (shared.instance == nullptr)
-        shared.instance = new CHfcKey;
-    ++shared.uses;
-    return shared.instance != nullptr;
+    return Shared().Acquire([] { return new CHfcKey; });
 }
 
 bool CHfcKey::Release()
 {
-    auto& shared = Shared();
-    if (shared.uses <= 0)
-        return false;
-    if (--shared.uses == 0) {
-        delete shared.instance;
-        shared.instance = nullptr;
-    }
-    return true;
+    return Shared().Release();
 }
 
 CHfcKey* CHfcKey::GetInstance()
 {
-    return Shared().instance;
+    return Shared().Get();
 }
 
 int CHfcKey::KeyDown(int code, int flags)

@@ -1,5 +1,6 @@
 #include "framework/ui/HfcMouse.h"
 
+#include "framework/ui/HfcCountedInstance.h"
 #include "framework/ui/HfcMouseListener.h"
 #include "framework/ui/HfcWindow.h"
 
@@ -9,17 +10,21 @@ namespace {
 
 constexpr int kCursorCount = 18;
 
-struct SMouseShared
+struct SCursorTable
 {
-    CHfcMouse* instance = nullptr;
-    int uses = 0;
     HCURSOR cursors[kCursorCount] = {};
-    int loadedCursors = 0;
+    int loaded = 0;
 };
 
-SMouseShared& Shared()
+SCursorTable& Cursors()
 {
-    static SMouseShared shared;
+    static SCursorTable table;
+    return table;
+}
+
+CHfcCountedInstance<CHfcMouse>& Shared()
+{
+    static CHfcCountedInstance<CHfcMouse> shared;
     return shared;
 }
 
@@ -58,38 +63,29 @@ private:
 
 bool CHfcMouse::Acquire()
 {
-    auto& shared = Shared();
-    if (shared.instance == nullptr) {
-        shared.instance = new CHfcMouse;
+    return Shared().Acquire([] {
+        auto* mouse = new CHfcMouse;
         LoadCursors();
-    }
-    ++shared.uses;
-    return shared.instance != nullptr;
+        return mouse;
+    });
 }
 
 bool CHfcMouse::Release()
 {
-    auto& shared = Shared();
-    if (shared.uses <= 0)
-        return false;
-    if (--shared.uses == 0) {
-        delete shared.instance;
-        shared.instance = nullptr;
-    }
-    return true;
+    return Shared().Release();
 }
 
 CHfcMouse* CHfcMouse::GetInstance()
 {
-    return Shared().instance;
+    return Shared().Get();
 }
 
 void CHfcMouse::LoadCursors()
 {
-    auto& shared = Shared();
+    auto& table = Cursors();
     for (int i = 0; i < kCursorCount; ++i)
-        shared.cursors[i] = LoadCursorA(nullptr, CursorId(i));
-    shared.loadedCursors = kCursorCount;
+        table.cursors[i] = LoadCursorA(nullptr, CursorId(i));
+    table.loaded = kCursorCount;
 }
 
 void CHfcMouse::TellReleased(CHfcMouseListener* holder)
@@ -134,7 +130,7 @@ bool CHfcMouse::GetCursorPosition(POINT& point)
 
 void CHfcMouse::SetCursor(int index)
 {
-    auto& shared = Shared();
-    if (index >= 0 && index < 128 && index < shared.loadedCursors)
-        ::SetCursor(shared.cursors[index]);
+    auto& table = Cursors();
+    if (index >= 0 && index < 128 && index < table.loaded)
+        ::SetCursor(table.cursors[index]);
 }

@@ -173,7 +173,7 @@ TEST_F(LayerLifecycle, DetachingAnyLayerKillsTheWindowsKeyFocusWhoeverHoldsIt)
     holder.SetKeyFocus(&focused);
     Events().clear();
     ASSERT_TRUE(window->RemoveLayer(&other, true));
-    EXPECT_EQ(Events(), std::vector<std::string>{"focused:focus killed"});
+    EXPECT_EQ(Events(), (std::vector<std::string>{"other:detach", "focused:focus killed"}));
     EXPECT_EQ(other.GetOwner(), nullptr);
     EXPECT_EQ(window->invalidated.back(), (RECT{0, 0, 400, 300})) << "with redraw, one full composite";
     EXPECT_FALSE(window->RemoveLayer(&other, false));

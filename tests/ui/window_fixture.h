@@ -120,6 +120,11 @@ public:
     {
         Events().push_back(Describe(name, "resizing", *width, *height));
     }
+    void OnDetach(CHfcWindow* window) override
+    {
+        Events().push_back(name + ":detach");
+        CHfcWindowLayer::OnDetach(window);
+    }
 
     std::string name;
     bool answer = false;
