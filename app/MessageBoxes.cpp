@@ -1,6 +1,8 @@
 #include "app/MessageBoxes.h"
 
 #include "app/DialogRefCount.h"
+#include "framework/ui/HfcAppBase.h"
+#include "framework/ui/HfcWindow.h"
 #include "model/LocalizedText.h"
 
 #include <platform/dialogs.h>
@@ -45,10 +47,17 @@ int AnswerOf(int result)
     }
 }
 
+HWND MainWindow()
+{
+    const CHfcAppBase* app = CHfcAppBase::GetApp();
+    const CHfcWindow* window = app ? app->GetMainWindow() : nullptr;
+    return window ? window->GetHandle() : nullptr;
+}
+
 int ShowBox(UINT type, const char* caption, const char* text)
 {
     CDialogFlag open;
-    return AnswerOf(MessageBoxA(nullptr, text, caption, type | MB_SETFOREGROUND));
+    return AnswerOf(MessageBoxA(MainWindow(), text, caption, type | MB_SETFOREGROUND));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/PopupMenu.h"
 
 #include "framework/services/EfTrace.h"
+#include "framework/ui/HfcMouse.h"
 
 #include <platform/kernel.h>
 #include <platform/display.h>
@@ -123,6 +124,9 @@ int CPopupMenu::TrackPopup(HWND window, int x, int y)
         return -1;
     POINT point{x, y};
     ClientToScreen(window, &point);
+    // The control that was clicked must not go on dragging under the menu.
+    if (CHfcMouse* mouse = CHfcMouse::GetInstance())
+        mouse->ReleaseCapture();
     SetLastError(0);
     const BOOL command = TrackPopupMenu(m_menu, TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, window, nullptr);
     if (command == 0) {

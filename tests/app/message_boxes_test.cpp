@@ -4,6 +4,8 @@
 #include "app/DialogRefCount.h"
 #include "app/MessageBoxes.h"
 #include "dialog_fixture.h"
+#include "framework/ui/HfcAppBase.h"
+#include "framework/ui/HfcWindow.h"
 
 
 namespace {
@@ -91,6 +93,29 @@ TEST_F(MessageBoxesTest, TheSavePromptReadsBeforeNameAfter)
     EXPECT_EQ(shown[0].caption, "Confirm");
     EXPECT_EQ(shown[0].text, "\"abc\" has changed. Do you save this file?");
     EXPECT_EQ(shown[0].type & (MB_TYPEMASK | MB_ICONMASK), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+}
+
+// The process's application object, kept for the rest of the run.
+CHfcApp& Application()
+{
+    static CHfcApp app;
+    return app;
+}
+
+TEST_F(MessageBoxesTest, BoxesAreOwnedByTheMainWindowOnceThereIsOne)
+{
+    QueueMessageBoxAnswers({IDOK, IDOK});
+    ShowSimpleMessageBox("before", "no main window");
+    CHfcWindow main;
+    ASSERT_TRUE(main.Create("main", 50, 50, 300, 200, 0, nullptr, nullptr));
+    Application().SetMainWindow(&main);
+    ShowAppMessageBox(0x40, "after", "owned");
+    Application().SetMainWindow(nullptr);
+    const auto shown = TakeShownMessageBoxes();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].owner, nullptr);
+    EXPECT_EQ(shown[1].owner, main.GetHandle());
+    main.Destroy();
 }
 
 int g_countWhileShown = -1;

@@ -3,6 +3,8 @@
 // taken to the screen, and submenus that outlive their parent menu.
 #include "app/PopupMenu.h"
 #include "dialog_fixture.h"
+#include "framework/ui/HfcMouse.h"
+#include "framework/ui/HfcMouseListener.h"
 #include "services/TraceRecorder.h"
 
 namespace {
@@ -166,6 +168,34 @@ TEST_F(PopupMenuTest, ASubmenuOutlivesTheMenuItWasIn)
     }
     EXPECT_TRUE(IsMenu(subHandle));
     EXPECT_EQ(GetMenuItemCount(subHandle), 2);
+}
+
+class Knob final : public CHfcMouseListener
+{
+public:
+    int released = 0;
+    bool OnHfcMouseCaptureReleased(CHfcMouse*) override
+    {
+        ++released;
+        return true;
+    }
+};
+
+// A knob that holds the mouse when its popup opens must not keep dragging.
+TEST_F(PopupMenuTest, TheMouseCaptureIsReleasedBeforeTheMenuShows)
+{
+    ASSERT_TRUE(CHfcMouse::Acquire());
+    Knob knob;
+    CHfcMouse::GetInstance()->SetCapture(&knob, nullptr);
+    SetCapture(owner);
+    CPopupMenu menu;
+    Filled(menu, 3);
+    QueuePopupMenuAnswers({2});
+    EXPECT_EQ(menu.TrackPopup(owner, 0, 0), 1);
+    EXPECT_EQ(knob.released, 1);
+    EXPECT_EQ(CHfcMouse::GetInstance()->GetCapture(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(CHfcMouse::Release());
 }
 
 }  // namespace
