@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,14 @@ protected:
         platform::testing::PumpMessages();
         strings.reset();
         platform::testing::SetUserLocale(nullptr);
+    }
+
+    // Runs a dialog on its record, the user's part played by the script.
+    template <class Dialog, class Record>
+    int RunOn(Record& record, const std::function<void(HWND)>& user)
+    {
+        platform::testing::QueueDialogScript(user);
+        return Dialog().DoModal(owner, record);
     }
 
     static std::vector<std::string> ComboEntries(HWND dialog, int id)

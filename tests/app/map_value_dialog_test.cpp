@@ -7,7 +7,6 @@
 
 namespace {
 
-using platform::testing::QueueDialogScript;
 using Dialog = CGlobalMapValueDialog;
 
 MapValueRecord Record(std::int32_t selection)
@@ -23,11 +22,7 @@ MapValueRecord Record(std::int32_t selection)
 class MapValueTest : public DialogTest
 {
 protected:
-    int Run(MapValueRecord& record, const std::function<void(HWND)>& user)
-    {
-        QueueDialogScript(user);
-        return Dialog().DoModal(owner, record);
-    }
+    int Run(MapValueRecord& record, const std::function<void(HWND)>& user) { return RunOn<Dialog>(record, user); }
 };
 
 TEST_F(MapValueTest, ShowsTheCallersTextsAndTheCcList)

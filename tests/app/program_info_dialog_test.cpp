@@ -8,7 +8,6 @@
 
 namespace {
 
-using platform::testing::QueueDialogScript;
 using Dialog = CProgramInfoDialog;
 
 ProgramInfoRecord Filled()
@@ -29,11 +28,7 @@ ProgramInfoRecord Filled()
 class ProgramInfoTest : public DialogTest
 {
 protected:
-    int Run(ProgramInfoRecord& record, const std::function<void(HWND)>& user)
-    {
-        QueueDialogScript(user);
-        return Dialog().DoModal(owner, record);
-    }
+    int Run(ProgramInfoRecord& record, const std::function<void(HWND)>& user) { return RunOn<Dialog>(record, user); }
 };
 
 TEST_F(ProgramInfoTest, OpensOnTheRecordUnlessItsFlagsSaySo)
