@@ -2,14 +2,24 @@
 # Configures and builds one configuration into build/<config>:
 #   debug-asan  the tests, with AddressSanitizer and UndefinedBehaviorSanitizer
 #   release     the editor and the benchmarks, optimised, without sanitizers
+#   fuzz        the fuzz targets with libFuzzer (clang) and their seed corpus
+#   tsan        the MIDI, protocol, transfer and dispatch tests with ThreadSanitizer
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 config=${1:-release}
 
+targets=()
 case "$config" in
   debug-asan) options=(-DCMAKE_BUILD_TYPE=Debug -DVQ_SANITIZE=ON -DVQ_BUILD_TESTS=ON -DVQ_BUILD_BENCH=OFF) ;;
   release)    options=(-DCMAKE_BUILD_TYPE=Release -DVQ_SANITIZE=OFF -DVQ_BUILD_TESTS=OFF -DVQ_BUILD_BENCH=ON) ;;
-  *) echo "unknown configuration: $config (debug-asan or release)" >&2; exit 2 ;;
+  fuzz)
+    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+             -DVQ_FUZZ=ON -DVQ_SANITIZE=OFF -DVQ_BUILD_TESTS=OFF -DVQ_BUILD_BENCH=OFF)
+    targets=(--target fuzzers) ;;
+  tsan)
+    options=(-DCMAKE_BUILD_TYPE=Debug -DVQ_TSAN=ON -DVQ_SANITIZE=OFF -DVQ_BUILD_TESTS=ON -DVQ_BUILD_BENCH=OFF)
+    targets=(--target tsan_tests) ;;
+  *) echo "unknown configuration: $config (debug-asan, release, fuzz or tsan)" >&2; exit 2 ;;
 esac
 
 # Objects compiled in another clone or work tree of the project are reused.
@@ -25,4 +35,4 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 else
   cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 fi
-cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --parallel "${VQ_BUILD_JOBS:-$(nproc)}" "${targets[@]}"

@@ -6,7 +6,27 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 #include <vector>
+
+namespace {
+
+// Why the toolkit's XML parser must not see the text; null when it may.
+const char* RefusalToParse(std::string_view text)
+{
+    // The toolkit decodes without checking and would read past a sequence
+    // cut short. Its check ends at a zero byte, which text has none of.
+    if (!juce::CharPointer_UTF8::isValidString(text.data(), static_cast<int>(text.size())) ||
+        text.find('\0') != std::string_view::npos)
+        return "The resource is not UTF-8 text.";
+    // The parser loops forever on a processing instruction followed by text
+    // inside an element; only the declaration in front has a place here.
+    if (text.find("<?", 1) != std::string_view::npos)
+        return "The resource holds a processing instruction after its declaration.";
+    return nullptr;
+}
+
+}  // namespace
 
 CQRVResource::CQRVResource() : CQRVResource(u"LocalizableStrings", u"xml") {}
 
@@ -36,15 +56,13 @@ std::unique_ptr<juce::XmlElement> LoadXmlResource(LPCWSTR name, HMODULE module, 
         return nullptr;
     std::vector<char> bytes(static_cast<std::size_t>(size));
     const int copied = CopyResourceBytes(module, name, type, bytes.data(), size, nullptr);
-    // The toolkit decodes without checking and would read past a sequence
-    // cut short. Its check ends at a zero byte, which text has none of.
-    if (!juce::CharPointer_UTF8::isValidString(bytes.data(), copied) ||
-        std::memchr(bytes.data(), 0, static_cast<std::size_t>(copied)) != nullptr) {
-        EfTrace("LoadXmlResource() - %s", "The resource is not UTF-8 text.");
+    const std::string_view text(bytes.data(), static_cast<std::size_t>(copied));
+    if (const char* refusal = RefusalToParse(text)) {
+        EfTrace("LoadXmlResource() - %s", refusal);
         return nullptr;
     }
     // Resources carry no terminating zero: decode exactly the bytes copied.
-    return juce::XmlDocument::parse(juce::String::fromUTF8(bytes.data(), copied));
+    return juce::XmlDocument::parse(juce::String::fromUTF8(text.data(), copied));
 }
 
 int CopyResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type, void* buffer, int bufferSize, int* size)

@@ -32,7 +32,8 @@ private:
 juce::String GetLocalizedString(const CQRVResource* resource, const juce::String& key);
 
 // Parses the resource as a UTF-8 XML document and returns its root element;
-// null when it is missing, empty, not UTF-8 (traced) or not well-formed.
+// null when it is missing, empty, not well-formed, or (traced) not UTF-8 or
+// holding a processing instruction after the declaration.
 std::unique_ptr<juce::XmlElement> LoadXmlResource(LPCWSTR name, HMODULE module, LPCWSTR type);
 
 // Copies min(bufferSize, resource size) bytes and returns that count. size

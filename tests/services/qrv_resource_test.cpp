@@ -97,19 +97,27 @@ TEST(QRVResourceTest, EveryTextIsEmptyWhenTheResourceCannotBeParsed)
     EXPECT_EQ(Text(nullptr, "ButtonCancel"), "");
 }
 
-TEST(QRVResourceTest, BytesThatAreNotUtf8TextAreRefusedWithATrace)
+// What the toolkit's parser would read past the end of, or loop on for ever.
+TEST(QRVResourceTest, TextTheParserCannotTakeIsRefusedWithATrace)
 {
-    const std::pair<LPCWSTR, const char*> cases[] = {
-        {u"CutShortStrings", "a sequence cut short at the end"},
-        {u"BadByteStrings", "a byte no sequence starts with"},
-        {u"ZeroByteStrings", "a zero byte, with a sequence cut short after it"},
+    const std::string notUtf8 = "LoadXmlResource() - The resource is not UTF-8 text.";
+    const struct
+    {
+        LPCWSTR name;
+        const char* what;
+        std::string trace;
+    } cases[] = {
+        {u"CutShortStrings", "a sequence cut short at the end", notUtf8},
+        {u"BadByteStrings", "a byte no sequence starts with", notUtf8},
+        {u"ZeroByteStrings", "a zero byte, with a sequence cut short after it", notUtf8},
+        {u"LateInstructionStrings", "a processing instruction followed by text in an element",
+         "LoadXmlResource() - The resource holds a processing instruction after its declaration."},
     };
-    for (const auto& [name, what] : cases) {
+    for (const auto& c : cases) {
         TraceRecorder trace;
-        auto strings = Load("en_US.UTF-8", name);
-        EXPECT_EQ(strings->GetRoot(), nullptr) << what;
-        EXPECT_EQ(trace.lines(), std::vector<std::string>{"LoadXmlResource() - The resource is not UTF-8 text."})
-            << what;
+        auto strings = Load("en_US.UTF-8", c.name);
+        EXPECT_EQ(strings->GetRoot(), nullptr) << c.what;
+        EXPECT_EQ(trace.lines(), std::vector<std::string>{c.trace}) << c.what;
     }
 }
 
