@@ -23,7 +23,7 @@ run_target() {
   local name=${program##*/fuzz_}
   mkdir -p "$build/work/$name" "$build/findings/$name"
   # The same allocation limit as the replay of the kept inputs.
-  if "$program" -max_total_time="$seconds" -timeout=10 -malloc_limit_mb=256 -rss_limit_mb=2048 \
+  if "$program" -max_total_time="$seconds" -timeout=10 -malloc_limit_mb=128 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$build/findings/$name/" \
       "$build/work/$name" "$build/corpus/$name" >"$build/logs/$name.log" 2>&1; then
     echo "$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$build/logs/$name.log" | grep -o '[0-9]*$') runs, clean"

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 // not after gigabytes. The fuzz runs set the same limit.
 extern "C" const char* __asan_default_options()
 {
-    return "max_allocation_size_mb=256";
+    return "max_allocation_size_mb=128";
 }
 
 int main(int argc, char** argv)
