@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
+  clang libclang-rt-14-dev
   juce-modules-source
   libpng-dev zlib1g-dev
   libsdl2-dev

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test under the sanitizers,
-# then builds the release editor and the benchmarks.
+# fuzzes every reader of outside bytes for a short while, runs the threaded
+# tests once more under ThreadSanitizer, then builds the release editor and
+# the benchmarks.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -9,4 +11,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$root/build/debug-asan" --output-on-failure --parallel "$(nproc)" --timeout 600
+"$root/scripts/fuzz.sh" 15
+"$root/scripts/build.sh" tsan
+TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1} \
+  ctest --test-dir "$root/build/tsan" --output-on-failure --parallel "$(nproc)" --timeout 600
 "$root/scripts/build.sh" release
