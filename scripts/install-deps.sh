@@ -9,7 +9,7 @@ packages=(
   juce-modules-source
   libpng-dev zlib1g-dev
   libsdl2-dev
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-ipafont-gothic
   libasound2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool

@@ -1,6 +1,5 @@
 #include "control_paint.h"
 
-#include "platform/src/menus/menu_font.h"
 #include "platform/src/utf16.h"
 
 #include <platform/painting.h>
@@ -72,52 +71,15 @@ std::string WindowTextOf(HWND window)
     return Utf16ToUtf8(text.c_str());
 }
 
-void UseControlFont(cairo_t* cr) { menus::UseMenuFont(cr); }
-
-void MeasureInControlFont(const std::function<void(cairo_t*)>& measure) { menus::MeasureInMenuFont(measure); }
-
-int TextWidth(const std::string& utf8) { return menus::MenuTextWidth(utf8); }
+int TextWidth(const std::string& utf8) { return gdi::TextWidth(kControlFont, utf8); }
 
 int LineHeight()
 {
-    static const int height = [] {
-        cairo_font_extents_t font{};
-        MeasureInControlFont([&font](cairo_t* cr) { cairo_font_extents(cr, &font); });
-        return int(font.height + 0.5);
-    }();
+    static const int height = int(gdi::MetricsOf(kControlFont).height + 0.5);
     return height;
 }
 
-std::vector<std::string> WrapLines(const std::string& utf8, int width)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= utf8.size()) {
-        std::size_t end = utf8.find('\n', start);
-        if (end == std::string::npos) end = utf8.size();
-        std::string paragraph = utf8.substr(start, end - start);
-        if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
-        // Greedy: each word joins the line while the line still fits.
-        std::string line;
-        std::size_t at = 0;
-        while (at < paragraph.size()) {
-            std::size_t space = paragraph.find(' ', at);
-            if (space == std::string::npos) space = paragraph.size();
-            std::string candidate = line.empty() ? paragraph.substr(at, space - at)
-                                                 : line + ' ' + paragraph.substr(at, space - at);
-            if (!line.empty() && TextWidth(candidate) > width) {
-                lines.push_back(line);
-                line = paragraph.substr(at, space - at);
-            } else {
-                line = std::move(candidate);
-            }
-            at = space + 1;
-        }
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
+std::vector<std::string> WrapLines(const std::string& utf8, int width) { return gdi::WrapText(kControlFont, utf8, width); }
 
 namespace {
 
@@ -135,14 +97,10 @@ void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& b
     cairo_save(cr);
     cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
     cairo_clip(cr);
-    UseControlFont(cr);
     SetColor(cr, color);
-    cairo_font_extents_t font{};
-    cairo_font_extents(cr, &font);
-    double baseline = box.top + font.ascent;
+    double baseline = box.top + gdi::MetricsOf(kControlFont).ascent;
     for (const std::string& line : lines) {
-        cairo_move_to(cr, LineLeft(line, box, align), baseline);
-        cairo_show_text(cr, line.c_str());
+        gdi::ShowText(cr, kControlFont, LineLeft(line, box, align), baseline, line);
         baseline += LineHeight();
     }
     cairo_restore(cr);

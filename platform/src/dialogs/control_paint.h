@@ -2,13 +2,13 @@
 // What the standard controls share to draw themselves with cairo: a paint
 // pass over the window's framebuffer, the colours of the 3-D look, the font
 // and texts cut to lines.
+#include "platform/src/gdi/text_layout.h"
 #include "platform/src/gdi/window_paint.h"
 
 #include <platform/types.h>
 
 #include <cairo.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,14 +31,12 @@ LRESULT SetTextAndRepaint(HWND window, WPARAM wParam, LPARAM lParam);
 // The window text in UTF-8.
 std::string WindowTextOf(HWND window);
 
-// Selects the dialog font into the context.
-void UseControlFont(cairo_t* cr);
-// The measuring done on a scratch context with the dialog font selected.
-void MeasureInControlFont(const std::function<void(cairo_t*)>& measure);
+inline constexpr const gdi::Font& kControlFont = gdi::kUiFont;
+
 int TextWidth(const std::string& utf8);
 // The height of one line of the dialog font.
 int LineHeight();
-// The text cut at its line breaks and wrapped at word boundaries to the width.
+// The text cut at its line breaks and wrapped between words to the width.
 std::vector<std::string> WrapLines(const std::string& utf8, int width);
 
 enum class Align { Left, Centre, Right };

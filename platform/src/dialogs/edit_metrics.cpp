@@ -8,26 +8,29 @@
 
 namespace platform::dialogs {
 
-// Advances add up character by character: cairo's text drawing applies no
-// kerning, so the sum is where the drawn text puts each character.
 void MeasureEdit(EditState& state)
 {
     const std::u16string& text = state.text.Text();
+    // Each character's start in the UTF-8 text the layout holds.
+    std::string utf8;
+    std::vector<std::size_t> starts;
+    std::vector<std::size_t> boundaries;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t next = state.text.Next(at);
+        boundaries.push_back(at);
+        starts.push_back(utf8.size());
+        utf8 += Utf16ToUtf8(text.substr(at, next - at).c_str());
+        at = next;
+    }
+    boundaries.push_back(text.size());
+    starts.push_back(utf8.size());
+    const std::vector<int> xs = gdi::CaretOffsets(kControlFont, utf8, starts);
     state.offsets.assign(text.size() + 1, 0);
-    MeasureInControlFont([&](cairo_t* cr) {
-        double x = 0;
-        for (std::size_t at = 0; at < text.size();) {
-            const std::size_t next = state.text.Next(at);
-            const std::u16string character = text.substr(at, next - at);
-            cairo_text_extents_t extents{};
-            cairo_text_extents(cr, Utf16ToUtf8(character.c_str()).c_str(), &extents);
-            // The middle of a surrogate pair sits with the pair's start, so it is never the nearest.
-            for (std::size_t i = at + 1; i < next; ++i) state.offsets[i] = state.offsets[at];
-            x += extents.x_advance;
-            state.offsets[next] = int(x + 0.5);
-            at = next;
-        }
-    });
+    for (std::size_t i = 0; i < boundaries.size(); ++i) {
+        // The middle of a surrogate pair sits with the pair's start, so it is never the nearest.
+        const std::size_t end = i + 1 < boundaries.size() ? boundaries[i + 1] : text.size() + 1;
+        for (std::size_t unit = boundaries[i]; unit < end; ++unit) state.offsets[unit] = xs[i];
+    }
 }
 
 RECT EditTextArea(const RECT& client)

@@ -11,8 +11,7 @@ namespace {
 
 void ShowText(cairo_t* cr, const std::u16string& text, double x, double baseline)
 {
-    cairo_move_to(cr, x, baseline);
-    cairo_show_text(cr, Utf16ToUtf8(text.c_str()).c_str());
+    gdi::ShowText(cr, kControlFont, x, baseline, Utf16ToUtf8(text.c_str()));
 }
 
 void Draw(cairo_t* cr, const RECT& client, const EditState& state, bool enabled)
@@ -23,9 +22,7 @@ void Draw(cairo_t* cr, const RECT& client, const EditState& state, bool enabled)
     const RECT area = EditTextArea(client);
     cairo_rectangle(cr, area.left, area.top, area.right - area.left, area.bottom - area.top);
     cairo_clip(cr);
-    UseControlFont(cr);
-    cairo_font_extents_t font{};
-    cairo_font_extents(cr, &font);
+    const gdi::FontMetrics font = gdi::MetricsOf(kControlFont);
     const double baseline = area.top + ((area.bottom - area.top) + font.ascent - font.descent) / 2.0;
     const double x = area.left - state.scroll;
     const EditText& text = state.text;

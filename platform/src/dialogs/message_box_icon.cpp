@@ -1,5 +1,7 @@
 #include "message_box_icon.h"
 
+#include "platform/src/gdi/text_layout.h"
+
 #include <platform/dialogs.h>
 
 #include <cmath>
@@ -18,14 +20,11 @@ void Disc(cairo_t* cr, double red, double green, double blue)
 // A white glyph centred on the icon.
 void Glyph(cairo_t* cr, const char* text, double red, double green, double blue)
 {
-    cairo_select_font_face(cr, "DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 22);
-    cairo_text_extents_t extents{};
-    cairo_text_extents(cr, text, &extents);
-    cairo_move_to(cr, (kMessageIconSize - extents.width) / 2 - extents.x_bearing,
-                  (kMessageIconSize - extents.height) / 2 - extents.y_bearing);
+    static constexpr gdi::Font kGlyphFont{"DejaVu Serif", 22, true};
+    const gdi::InkBox ink = gdi::InkOf(kGlyphFont, text);
     cairo_set_source_rgb(cr, red, green, blue);
-    cairo_show_text(cr, text);
+    gdi::ShowText(cr, kGlyphFont, (kMessageIconSize - ink.width) / 2 - ink.left,
+                  (kMessageIconSize - ink.height) / 2 - ink.top, text);
 }
 
 void Error(cairo_t* cr)

@@ -17,9 +17,7 @@ using gdi::SetColor;
 // Titles across the bar, with the bar's top left at the origin.
 void DrawTitles(cairo_t* cr, const Menu& bar, LONG height, HWND frame)
 {
-    UseMenuFont(cr);
-    cairo_font_extents_t font{};
-    cairo_font_extents(cr, &font);
+    const gdi::FontMetrics font = gdi::MetricsOf(kMenuFont);
     const double baseline = (height + font.ascent - font.descent) / 2.0;
     const std::vector<RECT> slots = TitleSlots(bar, height);
     const int hot = HotTitle(frame);
@@ -35,8 +33,7 @@ void DrawTitles(cairo_t* cr, const Menu& bar, LONG height, HWND frame)
         }
         const bool grey = item.state & (MF_GRAYED | MF_DISABLED);
         SetColor(cr, GetSysColor(grey ? COLOR_GRAYTEXT : highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-        cairo_move_to(cr, slot.left + kTitlePadding, baseline);
-        cairo_show_text(cr, ShownTitle(item.text).c_str());
+        gdi::ShowText(cr, kMenuFont, slot.left + kTitlePadding, baseline, ShownTitle(item.text));
     }
 }
 

@@ -2,31 +2,16 @@
 
 namespace platform::menus {
 
-void UseMenuFont(cairo_t* cr)
-{
-    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, 12);
-}
-
-void MeasureInMenuFont(const std::function<void(cairo_t*)>& measure)
-{
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(surface);
-    UseMenuFont(cr);
-    measure(cr);
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
+namespace {
+constexpr int kKeysGap = 7;
 }
 
 int MenuTextWidth(const std::string& utf8)
 {
-    cairo_text_extents_t extents{};
-    MeasureInMenuFont([&](cairo_t* cr) { cairo_text_extents(cr, utf8.c_str(), &extents); });
-    return int(extents.x_advance);
+    const std::size_t tab = utf8.find('\t');
+    if (tab == std::string::npos) return gdi::TextWidth(kMenuFont, utf8);
+    return gdi::TextWidth(kMenuFont, std::string_view(utf8).substr(0, tab)) + kKeysGap +
+           gdi::TextWidth(kMenuFont, std::string_view(utf8).substr(tab + 1));
 }
 
 }  // namespace platform::menus
-
-// The font library keeps its configuration until the process ends; the
-// leak checker of the sanitizer builds must not count it.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }

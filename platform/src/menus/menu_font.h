@@ -1,15 +1,15 @@
 #pragma once
 // The font menus draw their texts in.
-#include <cairo.h>
+#include "platform/src/gdi/text_layout.h"
 
-#include <functional>
 #include <string>
 
 namespace platform::menus {
 
-void UseMenuFont(cairo_t* cr);
-// The measuring done on a scratch context with the menu font selected.
-void MeasureInMenuFont(const std::function<void(cairo_t*)>& measure);
+inline constexpr const gdi::Font& kMenuFont = gdi::kUiFont;
+
+// A tab parts an item's text from its keys: the two are measured apart,
+// with a small gap between them.
 int MenuTextWidth(const std::string& utf8);
 
 }  // namespace platform::menus

@@ -34,21 +34,15 @@ void DrawItemText(cairo_t* cr, const MenuItem& item, const RECT& slot, int top)
         if (c == '&' && i + 1 < item.text.size()) c = item.text[++i];
         into->push_back(c);
     }
-    cairo_move_to(cr, slot.left + 20, top + 14);
-    cairo_show_text(cr, shown.c_str());
-    if (!keys.empty()) {
-        cairo_text_extents_t extents{};
-        cairo_text_extents(cr, keys.c_str(), &extents);
-        cairo_move_to(cr, slot.right - 8 - extents.x_advance, top + 14);
-        cairo_show_text(cr, keys.c_str());
-    }
+    platform::gdi::ShowText(cr, kMenuFont, slot.left + 20, top + 14, shown);
+    if (!keys.empty())
+        platform::gdi::ShowText(cr, kMenuFont, slot.right - 8 - MenuTextWidth(keys), top + 14, keys);
 }
 
 void Draw(cairo_t* cr, const PopupLevel& t)
 {
     SetColor(cr, GetSysColor(COLOR_MENU));
     cairo_paint(cr);
-    UseMenuFont(cr);
     const int viewTop = t.layout.ViewTop();
     cairo_save(cr);
     cairo_rectangle(cr, 0, viewTop, t.layout.width, t.layout.viewHeight);
