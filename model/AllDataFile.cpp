@@ -1,11 +1,13 @@
 #include "model/AllDataFile.h"
 
 #include "framework/services/HfcFileStreams.h"
+#include "framework/services/HfcMemoryStreams.h"
 #include "model/FileHeader.h"
 #include "model/LibraryPropertiesChunk.h"
 #include "model/VpException.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -15,23 +17,23 @@ constexpr std::int32_t kProgramSetChunkSize = FileHeader::kSize + kProgramBankSi
 struct ChunkHeader
 {
     char magic[FileHeader::kMagicLength];
-    std::int32_t end;
+    std::int64_t end;
 };
 
-// The chunk at start, refused when its sizes cannot be right or it runs past
-// the file: a chunk must move the reader forward and stay inside.
-ChunkHeader PeekChunk(CHfcInputStream& stream, std::int64_t start, std::int64_t fileEnd)
+// The chunk at start, refused when its sizes cannot be right: a chunk must
+// move the reader forward and stay inside the body.
+ChunkHeader PeekChunk(CHfcInputStream& stream, std::int64_t start, std::int64_t bodyEnd)
 {
+    if (start + FileHeader::kSize > bodyEnd)
+        throw CVpFileException(CVpFileException::DataSize);
     ChunkHeader chunk{};
-    if (!stream.SetPosition(start))
-        throw CVpFileException(CVpFileException::ReadData);
+    stream.SetPosition(start);
     ReadChecked(stream, chunk.magic, sizeof chunk.magic);
     const std::int32_t headerSize = static_cast<std::int16_t>(stream.ReadUInt16());
-    const auto bodySize = static_cast<std::int32_t>(stream.ReadUInt32());
-    const std::int64_t end = start + headerSize + static_cast<std::int64_t>(bodySize);
-    if (headerSize < FileHeader::kSize || bodySize < 0 || end > fileEnd)
+    const std::uint32_t bodySize = stream.ReadUInt32();
+    chunk.end = start + headerSize + static_cast<std::int64_t>(bodySize);
+    if (headerSize < FileHeader::kSize || chunk.end > bodyEnd)
         throw CVpFileException(CVpFileException::DataSize);
-    chunk.end = static_cast<std::int32_t>(end);
     stream.SetPosition(start);
     return chunk;
 }
@@ -39,6 +41,26 @@ ChunkHeader PeekChunk(CHfcInputStream& stream, std::int64_t start, std::int64_t 
 bool Is(const ChunkHeader& chunk, const char* magic)
 {
     return std::memcmp(chunk.magic, magic, sizeof chunk.magic) == 0;
+}
+
+// The body in one read: the chunk readers then move through memory, not
+// through the file's buffer. Throws ReadData when the file ends before the
+// body does.
+std::vector<std::uint8_t> ReadBody(CHfcFile& file, FileHeader& header)
+{
+    CHfcFileInputStream stream(file);
+    // The stream's size is the offset of the file's last byte.
+    const std::int64_t fileEnd = stream.GetSize() + 1;
+    const std::int64_t start = stream.GetPosition();
+    header = ReadFileHeader(stream, kMagic);
+    if (header.headerSize < FileHeader::kSize)
+        throw CVpFileException(CVpFileException::DataSize);
+    const std::int64_t bodyStart = start + header.headerSize;
+    if (bodyStart + static_cast<std::int64_t>(header.bodySize) > fileEnd || !stream.SetPosition(bodyStart))
+        throw CVpFileException(CVpFileException::ReadData);
+    std::vector<std::uint8_t> body(header.bodySize);
+    ReadChecked(stream, body.data(), static_cast<int>(body.size()));
+    return body;
 }
 
 }  // namespace
@@ -60,7 +82,8 @@ bool WriteAllDataFile(LibraryData& library, CHfcFile& file, SavedMark mark)
     const std::int32_t chunks = 1 + (bank != nullptr ? 1 : 0) + (global != nullptr ? 1 : 0);
 
     CHfcFileOutputStream stream(file);
-    WriteFileHeader(stream, {kMagic, FileHeader::kSize, GetAllDataFileSize(library) - FileHeader::kSize,
+    const auto bodySize = static_cast<std::uint32_t>(GetAllDataFileSize(library) - FileHeader::kSize);
+    WriteFileHeader(stream, {kMagic, FileHeader::kSize, bodySize,
                              FileHeader::kWrittenVersion, FileHeader::kWrittenKind, 0, chunks, 0});
     if (bank != nullptr)
         WriteProgramSetFile(*bank, stream, mark);
@@ -71,24 +94,23 @@ bool WriteAllDataFile(LibraryData& library, CHfcFile& file, SavedMark mark)
 
 bool ReadAllDataFile(LibraryData& library, CHfcFile& file)
 {
-    CHfcFileInputStream stream(file);
-    // The stream's size is the offset of the file's last byte.
-    const std::int64_t fileEnd = stream.GetSize() + 1;
-    const std::int64_t start = stream.GetPosition();
-    const FileHeader header = ReadFileHeader(stream, kMagic);
-    const std::int64_t bodyEnd = start + header.headerSize + static_cast<std::int64_t>(header.bodySize);
-    // A body that ends past the file means the file was cut short.
-    if (header.headerSize < FileHeader::kSize || bodyEnd > fileEnd)
-        throw CVpFileException(CVpFileException::DataSize);
+    FileHeader header{};
+    const std::vector<std::uint8_t> body = ReadBody(file, header);
+    CHfcMemoryInputStream stream(body.data(), static_cast<std::int64_t>(body.size()));
+    const auto bodyEnd = static_cast<std::int64_t>(body.size());
 
     LibraryData read;
     ProgramBank& bank = *read.AddItem(LibraryDataItem::kProgramBank)->bank;
     CGlobal& global = *read.AddItem(LibraryDataItem::kGlobal)->global;
     global.Initialize();
 
-    std::int64_t chunkStart = start + header.headerSize;
-    for (std::int32_t i = 0; i < header.recordCount && chunkStart < bodyEnd; ++i) {
-        const ChunkHeader chunk = PeekChunk(stream, chunkStart, fileEnd);
+    // The header's count of chunks must fill the body exactly: sizes that
+    // skip a chunk or end early would load part of the file as the whole.
+    std::int64_t chunks = 0;
+    for (std::int64_t chunkStart = 0; chunkStart < bodyEnd; ++chunks) {
+        if (chunks >= header.recordCount)
+            throw CVpFileException(CVpFileException::DataSize);
+        const ChunkHeader chunk = PeekChunk(stream, chunkStart, bodyEnd);
         if (Is(chunk, kProgramSetMagic))
             ReadProgramSetFile(bank, stream);
         else if (Is(chunk, CQ3917GlobalData::kMagic))
@@ -98,6 +120,8 @@ bool ReadAllDataFile(LibraryData& library, CHfcFile& file)
         // Every chunk, known or not, ends where its own sizes say.
         chunkStart = chunk.end;
     }
+    if (chunks != header.recordCount)
+        throw CVpFileException(CVpFileException::DataSize);
     library.Swap(read);
     return true;
 }

@@ -13,7 +13,8 @@ std::int32_t GetAllDataFileSize(const LibraryData& library);
 bool WriteAllDataFile(LibraryData& library, CHfcFile& file, SavedMark mark = SavedMark::kMark);
 
 // Chunks may come in any order; unknown ones are skipped by their own
-// sizes, and reading stops at the end of the body. The library is replaced,
-// not modified, only when the whole file was read: a failure leaves it, its
-// modified flag included, as it was.
+// sizes. Exactly the header's count of chunks must fill the body: a file
+// that ends before its body throws ReadData, sizes that do not add up
+// DataSize. The library is replaced, not modified, only when the whole file
+// was read: a failure leaves it, its modified flag included, as it was.
 bool ReadAllDataFile(LibraryData& library, CHfcFile& file);

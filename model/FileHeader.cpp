@@ -1,5 +1,6 @@
 #include "model/FileHeader.h"
 
+#include "framework/services/HfcMemoryStreams.h"
 #include "model/VpException.h"
 
 #include <cstring>
@@ -23,15 +24,20 @@ FileHeader ReadFileHeader(CHfcInputStream& stream, const char* expectedMagic)
     if (std::memcmp(magic, expectedMagic, sizeof magic) != 0)
         throw CVpFileException(CVpFileException::InvalidId);
 
+    // The fields in one read: a header cut short is a failed read, not
+    // sizes of 0.
+    std::uint8_t fields[FileHeader::kSize - FileHeader::kMagicLength];
+    ReadChecked(stream, fields, sizeof fields);
+    CHfcMemoryInputStream in(fields, sizeof fields);
     FileHeader header{};
     header.magic = expectedMagic;
-    header.headerSize = static_cast<std::int16_t>(stream.ReadUInt16());
-    header.bodySize = static_cast<std::int32_t>(stream.ReadUInt32());
-    header.version = static_cast<std::int16_t>(stream.ReadUInt16());
-    header.kind = static_cast<std::int16_t>(stream.ReadUInt16());
-    header.headerWord = static_cast<std::int16_t>(stream.ReadUInt16());
-    header.recordCount = static_cast<std::int32_t>(stream.ReadUInt32());
-    header.recordSize = static_cast<std::int32_t>(stream.ReadUInt32());
+    header.headerSize = static_cast<std::int16_t>(in.ReadUInt16());
+    header.bodySize = in.ReadUInt32();
+    header.version = static_cast<std::int16_t>(in.ReadUInt16());
+    header.kind = static_cast<std::int16_t>(in.ReadUInt16());
+    header.headerWord = static_cast<std::int16_t>(in.ReadUInt16());
+    header.recordCount = static_cast<std::int32_t>(in.ReadUInt32());
+    header.recordSize = static_cast<std::int32_t>(in.ReadUInt32());
     return header;
 }
 
@@ -39,7 +45,7 @@ void WriteFileHeader(CHfcOutputStream& stream, const FileHeader& header)
 {
     WriteChecked(stream, header.magic, FileHeader::kMagicLength);
     Check(stream.WriteUInt16(static_cast<std::uint16_t>(header.headerSize)));
-    Check(stream.WriteUInt32(static_cast<std::uint32_t>(header.bodySize)));
+    Check(stream.WriteUInt32(header.bodySize));
     Check(stream.WriteUInt16(static_cast<std::uint16_t>(header.version)));
     Check(stream.WriteUInt16(static_cast<std::uint16_t>(header.kind)));
     Check(stream.WriteUInt16(static_cast<std::uint16_t>(header.headerWord)));

@@ -15,7 +15,7 @@ struct FileHeader
 
     const char* magic;          // eight characters, not terminated in the file
     std::int32_t headerSize;    // 16-bit in the file, read signed
-    std::int32_t bodySize;      // bytes after the header
+    std::uint32_t bodySize;     // bytes after the header, read unsigned
     std::int32_t version;       // the 16-bit words are read sign-extended
     std::int32_t kind;
     std::int32_t headerWord;
@@ -24,8 +24,8 @@ struct FileHeader
 };
 
 // Reads a header at the stream's position. Throws CVpFileException ReadData
-// when the magic is short and InvalidId when it is not expectedMagic; the
-// other fields read 0 where the stream ends. magic points at expectedMagic.
+// when the stream ends inside the 32 bytes and InvalidId when the magic is
+// not expectedMagic. magic points at expectedMagic.
 FileHeader ReadFileHeader(CHfcInputStream& stream, const char* expectedMagic);
 
 // Throws CVpFileException WriteData when a field does not go out whole.

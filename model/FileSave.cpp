@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -63,6 +64,25 @@ private:
     bool m_bCommitted = false;
 };
 
+// The file a path names once its symbolic links are followed, so that a
+// save replaces the file the link points at and leaves the link. A link
+// whose target is missing names the file that the save creates.
+std::string ResolveLinks(std::string path)
+{
+    // As many links as the system itself follows before it gives up.
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        const std::filesystem::path link(path);
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(link, error)))
+            return path;
+        const std::filesystem::path target = std::filesystem::read_symlink(link, error);
+        if (error)
+            throw CVpFileException(CVpFileException::FileOpen);
+        path = (target.is_absolute() ? target : link.parent_path() / target).string();
+    }
+    throw CVpFileException(CVpFileException::FileOpen);
+}
+
 void MarkBankSaved(ProgramBank& bank)
 {
     for (CProgram& program : bank)
@@ -75,9 +95,9 @@ void SaveFileReplacing(const char* path, const std::function<void(CHfcFile& file
 {
     if (path == nullptr)
         throw CVpFileException(CVpFileException::FileOpen);
-    const std::string target = path;
+    const std::string target = ResolveLinks(path);
     // A file the user may not write stays refused, as opening it would be.
-    if (::access(path, F_OK) == 0 && ::access(path, W_OK) != 0)
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
         throw CVpFileException(CVpFileException::FileOpen);
     CTemporaryFile file(target);
     if (!file.IsOpen())

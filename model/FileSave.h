@@ -2,7 +2,8 @@
 // Saving and loading the editor's files by path. A save writes a temporary
 // file beside the target and renames it over the target only when every
 // write, the flush and the close succeeded, so a failed save leaves the old
-// file as it was. Failures throw CVpFileException: FileOpen when the file
+// file as it was. A path that is a symbolic link saves into the file the
+// link points at, in that file's folder; the link stays. Failures throw CVpFileException: FileOpen when the file
 // cannot be opened or created, WriteData when it cannot be completed.
 #include "framework/services/HfcFile.h"
 #include "model/LibraryData.h"

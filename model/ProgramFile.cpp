@@ -7,8 +7,9 @@
 #include "model/ProgramParameterConverter.h"
 #include "model/VpException.h"
 
+#include <algorithm>
 #include <cstring>
-#include <memory>
+#include <vector>
 
 namespace {
 
@@ -38,6 +39,12 @@ struct Record
     std::int8_t category;
 };
 
+struct ReadRecord
+{
+    Record record;
+    FileHeader header;
+};
+
 void WriteText(CHfcOutputStream& stream, const char* text, int size)
 {
     char field[kCommentSize] = {};
@@ -65,6 +72,32 @@ void CommitRecord(CProgram& program, const Record& record, const FileHeader& hea
     }
     program.ResetOscControlMemory();
     program.MarkSaved();
+}
+
+// One "47300PgD" file from the stream's position, the stream left after it.
+ReadRecord ReadProgramRecord(CHfcInputStream& stream)
+{
+    const std::int64_t start = stream.GetPosition();
+    ReadRecord read{};
+    read.header = ReadFileHeader(stream, kProgramFileMagic);
+    const FileHeader& header = read.header;
+    // A shorter header or body would read header bytes as the image.
+    if (header.headerSize < FileHeader::kSize || header.bodySize < kRecordSize)
+        throw CVpFileException(CVpFileException::DataSize);
+    if (!stream.SetPosition(start + header.headerSize))
+        throw CVpFileException(CVpFileException::ReadData);
+
+    Record& record = read.record;
+    std::uint8_t ignored[kRecordPadding];
+    ReadChecked(stream, record.image, kImageSize);
+    ReadChecked(stream, ignored, kImagePadding);
+    ReadChecked(stream, ignored, kDigestSize);  // not checked: the image decides
+    ReadChecked(stream, record.programmerName, kNameSize);
+    ReadChecked(stream, record.comment, kCommentSize);
+    ReadChecked(stream, &record.priority, 1);
+    ReadChecked(stream, &record.category, 1);
+    stream.SetPosition(start + header.headerSize + header.bodySize);
+    return read;
 }
 
 }  // namespace
@@ -113,27 +146,8 @@ bool WriteProgramSetFile(ProgramBank& bank, CHfcFile& file, SavedMark mark)
 
 bool ReadProgramFile(CProgram& program, CHfcInputStream& stream)
 {
-    const std::int64_t start = stream.GetPosition();
-    const FileHeader header = ReadFileHeader(stream, kProgramFileMagic);
-    // A shorter header or body would read header bytes as the image.
-    if (header.headerSize < FileHeader::kSize || header.bodySize < kRecordSize)
-        throw CVpFileException(CVpFileException::DataSize);
-    if (!stream.SetPosition(start + header.headerSize))
-        throw CVpFileException(CVpFileException::ReadData);
-
-    Record record = {};
-    std::uint8_t ignored[kRecordPadding];
-    ReadChecked(stream, record.image, kImageSize);
-    ReadChecked(stream, ignored, kImagePadding);
-    ReadChecked(stream, ignored, kDigestSize);  // not checked: the image decides
-    ReadChecked(stream, record.programmerName, kNameSize);
-    ReadChecked(stream, record.comment, kCommentSize);
-    ReadChecked(stream, &record.priority, 1);
-    ReadChecked(stream, &record.category, 1);
-    stream.Read(ignored, kRecordPadding);
-    stream.SetPosition(start + header.headerSize + header.bodySize);
-
-    CommitRecord(program, record, header);
+    const ReadRecord read = ReadProgramRecord(stream);
+    CommitRecord(program, read.record, read.header);
     return true;
 }
 
@@ -152,12 +166,14 @@ bool ReadProgramSetFile(ProgramBank& bank, CHfcInputStream& stream)
     if (!stream.SetPosition(start + header.headerSize))
         throw CVpFileException(CVpFileException::ReadData);
 
-    // Programs past the set's count keep what they hold.
-    auto read = std::make_unique<ProgramBank>(bank);
-    for (std::int32_t i = 0; i < header.recordCount; ++i)
-        ReadProgramFile((*read)[static_cast<std::size_t>(i)], stream);
+    // Every record is read before the first program changes; programs past
+    // the set's count keep what they hold.
+    std::vector<ReadRecord> records(static_cast<std::size_t>(std::max(header.recordCount, 0)));
+    for (ReadRecord& record : records)
+        record = ReadProgramRecord(stream);
     stream.SetPosition(start + header.headerSize + header.bodySize);
-    bank = *read;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        CommitRecord(bank[i], records[i].record, records[i].header);
     return true;
 }
 

@@ -1,6 +1,34 @@
 #include "framework/services/HfcFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct OpenMode
+{
+    const char* stdio;  // nullptr when the flags open nothing
+    int system;         // the same mode for open(2)
+};
+
+OpenMode ModeForFlags(int flags)
+{
+    // Text and binary mode are the same stream on this system; the
+    // distinction stays in the flags only.
+    switch (flags & CHfcFile::kReadWrite) {
+    case CHfcFile::kRead:
+        return {"r", O_RDONLY};
+    case CHfcFile::kWrite:
+        return {"w", O_WRONLY | O_CREAT | O_TRUNC};
+    case CHfcFile::kReadWrite:
+        return {"r+", O_RDWR};
+    default:
+        return {nullptr, 0};
+    }
+}
+
+}  // namespace
 
 CHfcFile::~CHfcFile()
 {
@@ -8,29 +36,27 @@ CHfcFile::~CHfcFile()
         std::fclose(m_file);
 }
 
-const char* CHfcFile::ModeForFlags(int flags)
-{
-    // Text and binary mode are the same stream on this system; the
-    // distinction stays in the flags only.
-    switch (flags & kReadWrite) {
-    case kRead:
-        return "r";
-    case kWrite:
-        return "w";
-    case kReadWrite:
-        return "r+";
-    default:
-        return nullptr;
-    }
-}
-
 bool CHfcFile::Open(const char* path, int flags)
 {
     CHfcFile::Close();
-    const char* mode = ModeForFlags(flags);
-    if (mode == nullptr || path == nullptr)
+    const OpenMode mode = ModeForFlags(flags);
+    if (mode.stdio == nullptr || path == nullptr)
         return false;
-    m_file = std::fopen(path, mode);
+    // Without blocking, so that a pipe without a writer is refused like
+    // every other thing that is not a regular file (a folder opens for
+    // reading on this system and would fail only at the first read).
+    const int descriptor = ::open(path, mode.system | O_NONBLOCK, 0666);
+    if (descriptor < 0)
+        return false;
+    struct stat info;
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(descriptor);
+        return false;
+    }
+    m_file = ::fdopen(descriptor, mode.stdio);
+    if (m_file == nullptr)
+        ::close(descriptor);
     return m_file != nullptr;
 }
 

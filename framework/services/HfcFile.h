@@ -25,7 +25,8 @@ public:
     virtual ~CHfcFile();
 
     // Update mode ("r+") never creates the file; write mode creates or
-    // truncates it. Flags without read or write fail.
+    // truncates it. Flags without read or write fail, and so does anything
+    // that is not a regular file: a folder, a device, a pipe.
     virtual bool Open(const char* path, int flags);
     // False when nothing is open or the close failed; the file is forgotten
     // either way, because a failed fclose has still released the stream.
@@ -40,8 +41,5 @@ public:
     static bool GetFileSize(const char* path, std::uint64_t& size);
 
 protected:
-    // The stdio mode for the flags, or nullptr when they open nothing.
-    static const char* ModeForFlags(int flags);
-
     std::FILE* m_file = nullptr;
 };

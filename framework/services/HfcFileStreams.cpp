@@ -1,6 +1,8 @@
 #include "framework/services/HfcFileStreams.h"
 
-#include <cstdio>
+#include "framework/services/EfTrace.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -18,7 +20,7 @@ CHfcFileInputStream::CHfcFileInputStream(CHfcFile& file) : m_file(file)
     if (!m_file.IsOpen() || !m_file.GetPosition(saved))
         return;
     if (!m_file.Seek(-1, CHfcFile::kFromEnd)) {
-        std::printf("Failed to set current position.\n");
+        EfTrace("CHfcFileInputStream - %s", "Failed to set current position.");
         return;
     }
     std::int32_t last = 0;
@@ -34,6 +36,9 @@ std::int64_t CHfcFileInputStream::GetPosition() const
 
 bool CHfcFileInputStream::SetPosition(std::int64_t position)
 {
+    // File positions are 32-bit: a larger one must not wrap to another.
+    if (position < 0 || position > INT32_MAX)
+        return false;
     return m_file.IsOpen() && m_file.Seek(static_cast<std::int32_t>(position), CHfcFile::kFromStart);
 }
 

@@ -10,7 +10,7 @@ public:
     // Measures the size once, as the offset of the file's last byte: the
     // readers of the editor's formats are written against a size one less
     // than the length, so Skip stops on the last byte. An empty file
-    // reports a diagnostic and size 0.
+    // traces a diagnostic and reports size 0.
     explicit CHfcFileInputStream(CHfcFile& file);
 
     std::int64_t GetSize() const override { return m_size; }

@@ -76,6 +76,31 @@ protected:
         return -1;
     }
 
+    struct Case
+    {
+        const char* what;
+        FileBytes bytes;
+        int code;
+    };
+
+    // Each file is refused with its code and leaves a library, its path and
+    // its modified flag as they were.
+    template <std::size_t N>
+    void ExpectRefused(const Case (&cases)[N]) const
+    {
+        for (const Case& c : cases) {
+            LibraryData library;
+            library.AddItem(LibraryDataItem::kGlobal)->global->GetData()[3] = 0x55;
+            library.SetPath("/kept/path");
+            library.SetModified(true);
+            EXPECT_EQ(ReadLibrary(library, c.bytes), c.code) << c.what;
+            EXPECT_EQ(library.GetItemCount(), 1) << c.what;
+            EXPECT_EQ(library.GetGlobal()->GetData()[3], 0x55) << c.what;
+            EXPECT_TRUE(library.IsModified()) << c.what;
+            EXPECT_EQ(library.GetPath(), juce::String("/kept/path")) << c.what;
+        }
+    }
+
     ScratchFolder m_folder;
 };
 
@@ -210,55 +235,78 @@ TEST_F(AllDataFileTest, DamagedFilesFailAndLeaveTheLibraryAlone)
 
     ByteBuilder zeroHeader;
     AppendHeader(zeroHeader, {"47300XyZ", 0, 0, 1, 3, 0, 1, 0});
-    ByteBuilder negativeBody;
-    AppendHeader(negativeBody, {"47300XyZ", 32, -64, 1, 3, 0, 1, 0});
+    ByteBuilder hugeBody;
+    AppendHeader(hugeBody, {"47300XyZ", 32, -64, 1, 3, 0, 1, 0});
     ByteBuilder pastTheEnd;
     AppendHeader(pastTheEnd, {"47300XyZ", 32, 5000, 1, 3, 0, 1, 0});
     FileBytes wrongMagic = written;
     wrongMagic[5] = 'p';
 
-    struct Case
-    {
-        const char* what;
-        FileBytes bytes;
-        int code;
-    };
+    // A file that ends early failed to be read; its sizes may be right.
     const Case cases[] = {
         {"empty", {}, CVpFileException::ReadData},
         {"cut in the magic", cut(4), CVpFileException::ReadData},
-        {"cut in the header", cut(20), CVpFileException::DataSize},
-        {"cut in the first program", cut(32 + 32 + 100), CVpFileException::DataSize},
-        {"cut in the global chunk", cut(32 + 105632 + 100), CVpFileException::DataSize},
-        {"cut before the last chunk", cut(written.size() - 160), CVpFileException::DataSize},
-        {"cut in the last chunk", cut(written.size() - 1), CVpFileException::DataSize},
+        {"cut in the header", cut(20), CVpFileException::ReadData},
+        {"cut after the header", cut(32), CVpFileException::ReadData},
+        {"cut in the first program", cut(32 + 32 + 100), CVpFileException::ReadData},
+        {"cut in the global chunk", cut(32 + 105632 + 100), CVpFileException::ReadData},
+        {"cut before the last chunk", cut(written.size() - 160), CVpFileException::ReadData},
+        {"cut in the last chunk", cut(written.size() - 1), CVpFileException::ReadData},
         {"wrong magic", wrongMagic, CVpFileException::InvalidId},
         {"chunk header of 0", AllDataBytes({zeroHeader.Get(), properties}, 2), CVpFileException::DataSize},
-        {"negative chunk body", AllDataBytes({negativeBody.Get(), properties}, 2), CVpFileException::DataSize},
+        {"chunk body of 2^32 - 64", AllDataBytes({hugeBody.Get(), properties}, 2), CVpFileException::DataSize},
         {"chunk past the end", AllDataBytes({pastTheEnd.Get(), properties}, 2), CVpFileException::DataSize},
     };
-    for (const Case& c : cases) {
-        LibraryData library;
-        library.AddItem(LibraryDataItem::kGlobal)->global->GetData()[3] = 0x55;
-        library.SetPath("/kept/path");
-        library.SetModified(true);
-        EXPECT_EQ(ReadLibrary(library, c.bytes), c.code) << c.what;
-        EXPECT_EQ(library.GetItemCount(), 1) << c.what;
-        EXPECT_EQ(library.GetGlobal()->GetData()[3], 0x55) << c.what;
-        EXPECT_TRUE(library.IsModified()) << c.what;
-        EXPECT_EQ(library.GetPath(), juce::String("/kept/path")) << c.what;
-    }
+    ExpectRefused(cases);
 }
 
-TEST_F(AllDataFileTest, ReadingStopsAtTheEndOfTheBody)
+TEST_F(AllDataFileTest, SizesThatDoNotAddUpAreRefused)
 {
     LibraryData source;
     FillDistinctive(source);
     const FileBytes written = WriteLibrary(source);
+    const FileBytes set(written.begin() + 32, written.begin() + 32 + 105632);
+    const FileBytes global(written.begin() + 32 + 105632, written.begin() + 32 + 105632 + 224);
     const FileBytes properties(written.end() - 160, written.end());
-    // A count larger than the chunks: reading ends with the body, not past it.
+
+    // The written chunks behind a header whose body size or count lies.
+    const auto behind = [&](std::uint32_t bodySize, std::int32_t count) {
+        ByteBuilder bytes;
+        AppendHeader(bytes, {"47300AlD", 32, static_cast<std::int32_t>(bodySize), 1, 3, 0, count, 0});
+        return bytes.Bytes(set).Bytes(global).Bytes(properties).Get();
+    };
+    // A chunk whose own body size swallows the chunk after it.
+    const auto swallowing = [](FileBytes chunk, std::uint32_t bodySize) {
+        for (int i = 0; i < 4; ++i)
+            chunk[static_cast<std::size_t>(10 + i)] = static_cast<std::uint8_t>(bodySize >> (8 * i));
+        return chunk;
+    };
+    ByteBuilder trailing;
+    trailing.Bytes(set).Bytes(global).Bytes(properties).Fill(0xFF, 10);
+
+    const Case cases[] = {
+        {"file body of 0", behind(0, 3), CVpFileException::DataSize},
+        {"file body of the set only", behind(105632, 3), CVpFileException::DataSize},
+        {"file body of the set and global", behind(105856, 3), CVpFileException::DataSize},
+        {"file body of 2^31", behind(0x80000000u, 3), CVpFileException::ReadData},
+        {"file body of 2^32 - 1", behind(0xFFFFFFFFu, 3), CVpFileException::ReadData},
+        {"set body over the global chunk",
+         AllDataBytes({swallowing(set, 105600 + 224), global, properties}, 3), CVpFileException::DataSize},
+        {"global body over the properties", AllDataBytes({set, swallowing(global, 192 + 160), properties}, 3),
+         CVpFileException::DataSize},
+        {"count below the chunks", AllDataBytes({set, global, properties}, 2), CVpFileException::DataSize},
+        {"count above the chunks", AllDataBytes({set, global, properties}, 4), CVpFileException::DataSize},
+        {"count far above the chunks", AllDataBytes({properties}, 1000000), CVpFileException::DataSize},
+        {"negative count", AllDataBytes({properties}, -1), CVpFileException::DataSize},
+        {"count 0 with a chunk", AllDataBytes({properties}, 0), CVpFileException::DataSize},
+        {"bytes after the last chunk", AllDataBytes({trailing.Get()}, 3), CVpFileException::DataSize},
+    };
+    ExpectRefused(cases);
+
+    // The same chunks with honest sizes load.
     LibraryData read;
-    ASSERT_EQ(ReadLibrary(read, AllDataBytes({properties}, 1000000)), -1);
-    EXPECT_EQ(read.GetViewWord(0), kViewWords[0]);
+    ASSERT_EQ(ReadLibrary(read, behind(105632 + 224 + 160, 3)), -1);
+    EXPECT_EQ(WriteLibrary(read), written);
 }
 
 }  // namespace

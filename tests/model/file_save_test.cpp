@@ -11,6 +11,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -132,7 +135,74 @@ TEST_F(FileSaveTest, FilesThatCannotBeOpenedAreReported)
 
     m_library.SetModified(true);
     EXPECT_EQ(Code([&] { LoadAllDataFile(m_library, missingFolder.c_str()); }), CVpFileException::FileOpen);
+    // A folder is no file to open, not a file that failed to read.
+    EXPECT_EQ(Code([&] { LoadAllDataFile(m_library, m_folder.path().c_str()); }), CVpFileException::FileOpen);
     EXPECT_TRUE(m_library.IsModified());
+}
+
+TEST_F(FileSaveTest, AnEmptyFileIsAFailedReadAndPrintsNothing)
+{
+    const std::string empty = m_folder.WriteFile("empty.vq700z_all", {});
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Code([&] { LoadAllDataFile(m_library, empty.c_str()); }), CVpFileException::ReadData);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(m_library.GetPath(), juce::String());
+}
+
+TEST_F(FileSaveTest, SavingThroughALinkReplacesItsTarget)
+{
+    namespace fs = std::filesystem;
+    const fs::path links = m_folder.path() / "links";
+    const fs::path targets = m_folder.path() / "targets";
+    fs::create_directories(links);
+    fs::create_directories(targets / "deeper");
+    const fs::path target = targets / "deeper" / "bank.vq700z_all";
+    std::ofstream(target) << "old";
+
+    struct Case
+    {
+        const char* what;
+        fs::path link;
+        fs::path pointsAt;  // as stored in the link
+    };
+    const Case cases[] = {
+        {"absolute", links / "absolute", target},
+        {"relative", links / "relative", fs::path("..") / "targets" / "deeper" / "bank.vq700z_all"},
+        {"to a link", links / "chained", links / "absolute"},
+    };
+    for (const Case& c : cases)
+        fs::create_symlink(c.pointsAt, c.link);
+
+    for (const Case& c : cases) {
+        std::ofstream(target, std::ios::trunc) << "old";
+        // A reader that has the old file open keeps reading it: the new one
+        // took its place by a rename, not by rewriting it.
+        std::ifstream reader(target);
+        ASSERT_EQ(Code([&] { SaveGlobalFile(*m_library.GetGlobal(), c.link.string().c_str()); }), -1) << c.what;
+        EXPECT_TRUE(fs::is_symlink(c.link)) << c.what;
+        EXPECT_EQ(fs::read_symlink(c.link), c.pointsAt) << c.what;
+        EXPECT_EQ(ScratchFolder::ReadFile(target.string()).size(), 224u) << c.what;
+        std::string old;
+        reader >> old;
+        EXPECT_EQ(old, "old") << c.what;
+        // No temporary file is left in either folder.
+        EXPECT_EQ(std::distance(fs::directory_iterator(targets / "deeper"), fs::directory_iterator()), 1) << c.what;
+        EXPECT_EQ(std::distance(fs::directory_iterator(links), fs::directory_iterator()), 3) << c.what;
+    }
+
+    // A link to a file not there yet creates the file and stays a link.
+    const fs::path dangling = links / "dangling";
+    fs::create_symlink(targets / "new.vq700z_all", dangling);
+    ASSERT_EQ(Code([&] { SaveGlobalFile(*m_library.GetGlobal(), dangling.string().c_str()); }), -1);
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ScratchFolder::ReadFile((targets / "new.vq700z_all").string()).size(), 224u);
+
+    // Links that point at each other lead nowhere.
+    fs::create_symlink(links / "loop2", links / "loop1");
+    fs::create_symlink(links / "loop1", links / "loop2");
+    EXPECT_EQ(Code([&] { SaveGlobalFile(*m_library.GetGlobal(), (links / "loop1").string().c_str()); }),
+              CVpFileException::FileOpen);
+    EXPECT_TRUE(fs::is_symlink(links / "loop1"));
 }
 
 TEST_F(FileSaveTest, ProgramAndSetFilesMarkTheirPrograms)

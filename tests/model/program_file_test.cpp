@@ -169,7 +169,7 @@ TEST(ProgramFile, HeaderAndBodySizes)
         {"body size 495", shortBody, CVpFileException::DataSize},
         {"wrong magic", wrongMagic, CVpFileException::InvalidId},
         {"cut in the magic", FileBytes(record.begin(), record.begin() + 5), CVpFileException::ReadData},
-        {"cut in the body size", FileBytes(record.begin(), record.begin() + 12), CVpFileException::DataSize},
+        {"cut in the body size", FileBytes(record.begin(), record.begin() + 12), CVpFileException::ReadData},
         {"cut at 20 bytes", FileBytes(record.begin(), record.begin() + 20), CVpFileException::ReadData},
         {"cut at 400 bytes", FileBytes(record.begin(), record.begin() + 400), CVpFileException::ReadData},
     };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <string>
 
@@ -108,6 +110,33 @@ TEST_F(HfcFileTest, ReadsWritesAndRefusesWhenClosed)
     ASSERT_TRUE(file.Open(path.c_str(), CHfcFile::kRead));
     EXPECT_TRUE(file.GetPosition(position));
     EXPECT_EQ(position, 0);
+}
+
+TEST_F(HfcFileTest, OnlyRegularFilesOpen)
+{
+    const std::string fifo = folder.File("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = folder.File("link");
+    std::filesystem::create_symlink(folder.WriteFile("target", Bytes(3, 'q')), link);
+    struct Case
+    {
+        std::string path;
+        bool opens;
+    };
+    // A pipe without a writer must be refused, not waited on.
+    const Case cases[] = {
+        {folder.path().string(), false}, {"/dev/null", false}, {fifo, false}, {link, true},
+    };
+    for (const Case& c : cases) {
+        for (const int flags : {CHfcFile::kRead, CHfcFile::kReadWrite}) {
+            CHfcFile file;
+            EXPECT_EQ(file.Open(c.path.c_str(), flags | CHfcFile::kBinary), c.opens) << c.path << " flags " << flags;
+            EXPECT_EQ(file.IsOpen(), c.opens) << c.path;
+        }
+    }
+    CHfcFile file;
+    EXPECT_FALSE(file.Open(folder.path().c_str(), CHfcFile::kWrite));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
 }
 
 TEST_F(HfcFileTest, FileSize)

@@ -1,4 +1,5 @@
 #include "ScratchFile.h"
+#include "TraceRecorder.h"
 
 #include "framework/services/HfcFileStreams.h"
 #include "framework/services/HfcMemoryStreams.h"
@@ -155,14 +156,27 @@ TEST(InputStreams, EmptyFileOrResourceReportsSizeZero)
         [] { return std::make_unique<ResourceSource>("Empty"); },
     };
     for (const auto& make : makers) {
+        // The diagnostic goes to the trace, never into standard output.
+        TraceRecorder trace;
         ::testing::internal::CaptureStdout();
         auto source = make();
-        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Failed to set current position.\n");
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+        EXPECT_EQ(trace.lines(), std::vector<std::string>{"CHfcFileInputStream - Failed to set current position."});
         CHfcInputStream& stream = source->stream();
         EXPECT_EQ(stream.GetSize(), 0);
         EXPECT_EQ(stream.ReadUInt32(), 0u);
         EXPECT_TRUE(stream.IsEndOfStream());
     }
+}
+
+TEST(InputStreams, FilePositionsBeyond32BitsAreRefused)
+{
+    FileSource source(kStreamBytes);
+    ASSERT_TRUE(source.input.SetPosition(7));
+    // 2^32 + 3 would wrap to 3 in a 32-bit seek.
+    EXPECT_FALSE(source.input.SetPosition((std::int64_t{1} << 32) + 3));
+    EXPECT_FALSE(source.input.SetPosition(-1));
+    EXPECT_EQ(source.input.GetPosition(), 7);
 }
 
 TEST(InputStreams, ClosedFileReadsNothing)
