@@ -186,9 +186,10 @@ bool CHfcMidi::MidiInOpen(int index)
     }
     if (failure == nullptr)
         return true;
-    // Outside the lock: closing waits for the MIDI thread, which takes it.
-    CloseInput();
     EfTrace("CHfcMidi::MidiInOpen() - %s", failure);
+    // Outside the lock: closing waits for the MIDI thread, which takes it.
+    // The port never started, so a stop it might refuse cannot keep it open.
+    CloseInput("CHfcMidi::MidiInOpen()", false);
     return false;
 }
 
@@ -224,10 +225,10 @@ void CHfcMidi::MidiInClose()
         EfTrace("CHfcMidi::MidiInClose() - %s", kNotOnMidiThread);
         return;
     }
-    CloseInput();
+    CloseInput("CHfcMidi::MidiInClose()", true);
 }
 
-void CHfcMidi::CloseInput()
+void CHfcMidi::CloseInput(const char* method, bool stop)
 {
     HMIDIIN port = nullptr;
     {
@@ -238,14 +239,12 @@ void CHfcMidi::CloseInput()
         port = m_hMidiIn;
     }
     try {
-        if (midiInStop(port) != MMSYSERR_NOERROR)
+        if (stop && midiInStop(port) != MMSYSERR_NOERROR)
             throw "Faild to midiInStop()";
         if (midiInReset(port) != MMSYSERR_NOERROR)
             throw "Faild to midiInReset()";
     } catch (const char* text) {
-        CHfcGuardLock lock(m_inGuard);
-        m_bInClosing = false;
-        EfTrace("CHfcMidi::MidiInClose() - %s", text);
+        CancelClosingInput(method, text);
         return;
     }
     // Stop and reset have handed every buffer back; the MIDI thread may still
@@ -262,11 +261,25 @@ void CHfcMidi::CloseInput()
                 EfTrace("[midiInClose] Failed to midiInUnprepareHeader");
         }
     }
-    while (midiInClose(port) == MIDIERR_STILLPLAYING) {
+    MMRESULT closed;
+    while ((closed = midiInClose(port)) == MIDIERR_STILLPLAYING) {
         EfTrace("midiInClose: MIDIERR_STILLPLAYING");
         Sleep(10);
     }
+    // A handle the port layer still holds open must not be forgotten: a
+    // later close can finish, as with output.
+    if (closed != MMSYSERR_NOERROR) {
+        CancelClosingInput(method, "Faild to midiInClose()");
+        return;
+    }
     ReleaseInputBuffers();
+}
+
+void CHfcMidi::CancelClosingInput(const char* method, const char* failure)
+{
+    CHfcGuardLock lock(m_inGuard);
+    m_bInClosing = false;
+    EfTrace("%s - %s", method, failure);
 }
 
 void CHfcMidi::ReleaseInputBuffers()

@@ -108,7 +108,10 @@ private:
     void QueueInputBuffers();
     InputSlot* SlotOf(const MIDIHDR* header);
     void RequeueInputBuffer(InputSlot& slot);
-    void CloseInput();
+    // A refusal is traced behind method and leaves the port open, so that a
+    // later close can finish; stop is false for a port that never started.
+    void CloseInput(const char* method, bool stop);
+    void CancelClosingInput(const char* method, const char* failure);
     void ReleaseInputBuffers();
     bool IsCurrentInput(WPARAM port) const;
     bool IsCurrentOutput(WPARAM port) const;

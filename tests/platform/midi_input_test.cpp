@@ -209,6 +209,55 @@ TEST_F(InputTest, HeaderRules)
     EXPECT_EQ(midiInClose(port), MMSYSERR_NOERROR);
 }
 
+// Each injected refusal answers with its code and leaves the port as it was;
+// the calls before it pass.
+TEST_F(InputTest, InjectedCallRefusalsLeaveThePortAsItWas)
+{
+    AddVirtualMidiIn({"IN"});
+    HMIDIIN port = nullptr;
+    ASSERT_EQ(midiInOpen(&port, 0, GetCurrentThreadId(), 0, CALLBACK_THREAD), MMSYSERR_NOERROR);
+    InputBuffers buffers(3, 16);
+
+    SetVirtualMidiInCallResult(0, MidiPortCall::PrepareHeader, MMSYSERR_NOMEM, 1);
+    EXPECT_EQ(midiInPrepareHeader(port, &buffers[0], sizeof(MIDIHDR)), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiInPrepareHeader(port, &buffers[1], sizeof(MIDIHDR)), MMRESULT{MMSYSERR_NOMEM});
+    EXPECT_EQ(buffers[1].dwFlags, 0u);
+    SetVirtualMidiInCallResult(0, MidiPortCall::PrepareHeader, MMSYSERR_NOERROR);
+    ASSERT_EQ(midiInPrepareHeader(port, &buffers[1], sizeof(MIDIHDR)), MMSYSERR_NOERROR);
+
+    SetVirtualMidiInCallResult(0, MidiPortCall::AddBuffer, MMSYSERR_NOMEM, 1);
+    ASSERT_EQ(midiInAddBuffer(port, &buffers[0], sizeof(MIDIHDR)), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiInAddBuffer(port, &buffers[1], sizeof(MIDIHDR)), MMRESULT{MMSYSERR_NOMEM});
+    EXPECT_EQ(buffers[1].dwFlags, MHDR_PREPARED) << "a refused buffer is not queued";
+    SetVirtualMidiInCallResult(0, MidiPortCall::AddBuffer, MMSYSERR_NOERROR);
+
+    SetVirtualMidiInCallResult(0, MidiPortCall::Start, MMSYSERR_ERROR);
+    EXPECT_EQ(midiInStart(port), MMRESULT{MMSYSERR_ERROR});
+    SendVirtualMidiIn(0, {0x90, 0x01, 0x01});
+    WaitVirtualMidiDelivered();
+    EXPECT_TRUE(PostedNow().empty()) << "not started";
+    SetVirtualMidiInCallResult(0, MidiPortCall::Start, MMSYSERR_NOERROR);
+    ASSERT_EQ(midiInStart(port), MMSYSERR_NOERROR);
+
+    SetVirtualMidiInCallResult(0, MidiPortCall::Stop, MMSYSERR_ERROR);
+    EXPECT_EQ(midiInStop(port), MMRESULT{MMSYSERR_ERROR});
+    SendVirtualMidiIn(0, {0x90, 0x02, 0x02});
+    EXPECT_EQ(NextEvent().lParam, 0x020290) << "still started";
+
+    SetVirtualMidiInCallResult(0, MidiPortCall::Reset, MMSYSERR_ERROR);
+    EXPECT_EQ(midiInReset(port), MMRESULT{MMSYSERR_ERROR});
+    EXPECT_TRUE(PostedNow().empty()) << "the buffer stays queued";
+    SetVirtualMidiInCallResult(0, MidiPortCall::Close, MMSYSERR_ERROR);
+    EXPECT_EQ(midiInClose(port), MMRESULT{MMSYSERR_ERROR});
+
+    for (const MidiPortCall call : {MidiPortCall::Stop, MidiPortCall::Reset, MidiPortCall::Close})
+        SetVirtualMidiInCallResult(0, call, MMSYSERR_NOERROR);
+    ASSERT_EQ(midiInReset(port), MMSYSERR_NOERROR);
+    EXPECT_EQ(NextEvent().header(), &buffers[0]);
+    buffers.UnprepareAll(port);
+    EXPECT_EQ(midiInClose(port), MMSYSERR_NOERROR);
+}
+
 // The port thread recycles each buffer as the Part's port object does while a
 // device keeps sending; after the close returns, nothing more is posted.
 TEST_F(InputTest, NothingIsPostedAfterCloseReturns)

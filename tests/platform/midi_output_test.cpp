@@ -84,6 +84,23 @@ TEST_F(OutputTest, InjectedSendRefusalReachesBothKindsOfSend)
     EXPECT_TRUE(PostedNow().empty());
 }
 
+TEST_F(OutputTest, InjectedPrepareAndCloseRefusalsLeaveThePortAsItWas)
+{
+    DeviceLog device;
+    AddVirtualMidiOut({"OUT"}, device.Receiver());
+    HMIDIOUT port = OpenOutput(0);
+    LongMessage message({0xF0, 0x01, 0xF7});
+    SetVirtualMidiOutCallResult(0, MidiPortCall::PrepareHeader, MMSYSERR_NOMEM);
+    EXPECT_EQ(midiOutPrepareHeader(port, &message.header, sizeof(MIDIHDR)), MMRESULT{MMSYSERR_NOMEM});
+    EXPECT_EQ(message.header.dwFlags, 0u);
+    SetVirtualMidiOutCallResult(0, MidiPortCall::Close, MMSYSERR_ERROR);
+    EXPECT_EQ(midiOutClose(port), MMRESULT{MMSYSERR_ERROR});
+    EXPECT_EQ(midiOutShortMsg(port, 0x403C90), MMSYSERR_NOERROR) << "still open";
+    EXPECT_EQ(device.Take(), (std::vector<std::vector<BYTE>>{{0x90, 0x3C, 0x40}}));
+    SetVirtualMidiOutCallResult(0, MidiPortCall::Close, MMSYSERR_NOERROR);
+    EXPECT_EQ(midiOutClose(port), MMSYSERR_NOERROR);
+}
+
 TEST_F(OutputTest, LongSendHeaderRules)
 {
     AddVirtualMidiOut({"OUT"}, nullptr);

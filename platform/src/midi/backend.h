@@ -2,6 +2,7 @@
 // What a source of MIDI ports gives the port layer: a fixed list of ports per
 // session, byte streams in from input ports and byte writes to output ports.
 #include <platform/midi.h>
+#include <platform/testing/midi.h>
 
 #include <cstddef>
 #include <memory>
@@ -29,18 +30,23 @@ public:
     virtual void ReturnBuffer() = 0;
 };
 
+// A call on an open port, which the backend may refuse before the port acts
+// on it (only the virtual backend does, when a test asks it to).
+using PortCall = testing::MidiPortCall;
+
 // An open input port. Once destroyed, its sink is never called again.
 class InputConnection {
 public:
     virtual ~InputConnection() = default;
+    virtual MMRESULT Admit(PortCall /*call*/) { return MMSYSERR_NOERROR; }
 };
 
 // An open output port. Writes come from one thread at a time, in order.
 class OutputConnection {
 public:
     virtual ~OutputConnection() = default;
-    // Whether a send is taken at all; asked before a message is queued.
-    virtual MMRESULT Admit() { return MMSYSERR_NOERROR; }
+    // Asked for a send before the message is queued.
+    virtual MMRESULT Admit(PortCall /*call*/) { return MMSYSERR_NOERROR; }
     // Blocks until the bytes have been handed to the device.
     virtual MMRESULT Write(const BYTE* data, std::size_t size) = 0;
 };

@@ -22,6 +22,8 @@ MMRESULT InputPort::Open()
 MMRESULT InputPort::AddBuffer(MIDIHDR* header, UINT headerSize)
 {
     return WhileOpen([&] {
+        if (const MMRESULT refused = Admit(PortCall::AddBuffer))
+            return refused;
         if (const MMRESULT refused = QueueHeader(header, headerSize))
             return refused;
         header->dwBytesRecorded = 0;
@@ -33,6 +35,8 @@ MMRESULT InputPort::AddBuffer(MIDIHDR* header, UINT headerSize)
 MMRESULT InputPort::Start()
 {
     return WhileOpen([&] {
+        if (const MMRESULT refused = Admit(PortCall::Start))
+            return refused;
         started_ = true;
         return MMRESULT{MMSYSERR_NOERROR};
     });
@@ -41,6 +45,8 @@ MMRESULT InputPort::Start()
 MMRESULT InputPort::Stop()
 {
     return WhileOpen([&] {
+        if (const MMRESULT refused = Admit(PortCall::Stop))
+            return refused;
         started_ = false;
         parser_.Reset();
         ReturnPartialBuffer();
@@ -51,6 +57,8 @@ MMRESULT InputPort::Stop()
 MMRESULT InputPort::Reset()
 {
     return WhileOpen([&] {
+        if (const MMRESULT refused = Admit(PortCall::Reset))
+            return refused;
         started_ = false;
         parser_.Reset();
         while (!buffers_.empty())
@@ -65,6 +73,8 @@ MMRESULT InputPort::Close()
         std::lock_guard<std::mutex> lock(mutex_);
         if (closed_)
             return MMSYSERR_INVALHANDLE;
+        if (const MMRESULT refused = Admit(PortCall::Close))
+            return refused;
         if (!buffers_.empty())
             return MIDIERR_STILLPLAYING;
         closed_ = true;

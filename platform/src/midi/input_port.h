@@ -24,6 +24,7 @@ public:
     MMRESULT Close();
 
 private:
+    MMRESULT Admit(PortCall call) override { return connection_->Admit(call); }
     void Receive(const BYTE* data, std::size_t size) override;
     void ReturnBuffer() override;
     void ShortMessage(DWORD packed) override;

@@ -65,7 +65,7 @@ MMRESULT OutputPort::Enqueue(const Item& item, UINT headerSize)
             if (const MMRESULT refused = QueueHeader(item.header, headerSize))
                 return refused;
         }
-        if (const MMRESULT refused = connection_->Admit()) {
+        if (const MMRESULT refused = Admit(PortCall::Send)) {
             if (item.header != nullptr)
                 item.header->dwFlags &= ~MHDR_INQUEUE;
             return refused;
@@ -83,6 +83,8 @@ MMRESULT OutputPort::Close()
         std::lock_guard<std::mutex> lock(mutex_);
         if (closed_)
             return MMSYSERR_INVALHANDLE;
+        if (const MMRESULT refused = Admit(PortCall::Close))
+            return refused;
         if (pending_ > 0)
             return MIDIERR_STILLPLAYING;
         closed_ = true;

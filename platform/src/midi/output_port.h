@@ -24,6 +24,8 @@ public:
     MMRESULT Close();
 
 private:
+    MMRESULT Admit(PortCall call) override { return connection_->Admit(call); }
+
     struct Item {
         MIDIHDR* header = nullptr;  // null for a short message
         BYTE bytes[3] = {};

@@ -15,6 +15,7 @@ public:
         : backend_(std::move(backend)), index_(index), callbackThread_(callbackThread)
     {
     }
+    virtual ~PortBase() = default;
 
     const Backend* backend() const { return backend_.get(); }
     UINT index() const { return index_; }
@@ -22,7 +23,11 @@ public:
     // The port's thread changes flags of queued headers, so these take its lock.
     MMRESULT PrepareHeader(MIDIHDR* header, UINT headerSize)
     {
-        return WhileOpen([&] { return midi::PrepareHeader(header, headerSize); });
+        return WhileOpen([&] {
+            if (const MMRESULT refused = Admit(PortCall::PrepareHeader))
+                return refused;
+            return midi::PrepareHeader(header, headerSize);
+        });
     }
     MMRESULT UnprepareHeader(MIDIHDR* header, UINT headerSize)
     {
@@ -30,6 +35,9 @@ public:
     }
 
 protected:
+    // Whether the backend takes the call; with the lock held, while open.
+    virtual MMRESULT Admit(PortCall call) = 0;
+
     // Runs the operation under the lock, or refuses it once the port is closed.
     template <class Operation>
     MMRESULT WhileOpen(Operation operation)

@@ -77,7 +77,17 @@ void SetVirtualMidiOutOpenResult(UINT index, MMRESULT result)
 
 void SetVirtualMidiSendResult(UINT index, MMRESULT result)
 {
-    Virtual()->SetSendResult(index, result);
+    SetVirtualMidiOutCallResult(index, MidiPortCall::Send, result);
+}
+
+void SetVirtualMidiInCallResult(UINT index, MidiPortCall call, MMRESULT result, UINT passing)
+{
+    Virtual()->SetCallResult(midi::Direction::In, index, call, result, passing);
+}
+
+void SetVirtualMidiOutCallResult(UINT index, MidiPortCall call, MMRESULT result, UINT passing)
+{
+    Virtual()->SetCallResult(midi::Direction::Out, index, call, result, passing);
 }
 
 }  // namespace platform::testing

@@ -7,15 +7,26 @@
 
 namespace platform::midi {
 
+class VirtualBackend::Input final : public InputConnection {
+public:
+    Input(VirtualBackend& backend, UINT index, InputSink& sink)
+        : backend_(backend), index_(index), attachment_(backend.inputs_[index].slot, sink)
+    {
+    }
+
+    MMRESULT Admit(PortCall call) override { return backend_.Admit(Direction::In, index_, call); }
+
+private:
+    VirtualBackend& backend_;
+    const UINT index_;
+    SlotConnection attachment_;
+};
+
 class VirtualBackend::Output final : public OutputConnection {
 public:
     Output(VirtualBackend& backend, UINT index) : backend_(backend), index_(index) {}
 
-    MMRESULT Admit() override
-    {
-        std::lock_guard<std::mutex> lock(backend_.mutex_);
-        return backend_.OutAt(index_).sendResult;
-    }
+    MMRESULT Admit(PortCall call) override { return backend_.Admit(Direction::Out, index_, call); }
 
     MMRESULT Write(const BYTE* data, std::size_t size) override
     {
@@ -77,7 +88,7 @@ MMRESULT VirtualBackend::OpenInput(UINT index, InputSink& sink, std::unique_ptr<
     InPort& port = inputs_[index];
     if (port.openResult != MMSYSERR_NOERROR)
         return port.openResult;
-    connection = std::make_unique<SlotConnection>(port.slot, sink);
+    connection = std::make_unique<Input>(*this, index, sink);
     return MMSYSERR_NOERROR;
 }
 
@@ -102,7 +113,9 @@ UINT VirtualBackend::AddInput(const testing::VirtualMidiPort& port)
 UINT VirtualBackend::AddOutput(const testing::VirtualMidiPort& port, testing::VirtualMidiReceiver receiver)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    outputs_.push_back(OutPort{port, std::move(receiver)});
+    OutPort& added = outputs_.emplace_back();
+    added.port = port;
+    added.receiver = std::move(receiver);
     return static_cast<UINT>(outputs_.size() - 1);
 }
 
@@ -140,10 +153,25 @@ void VirtualBackend::SetOpenResult(Direction direction, UINT index, MMRESULT res
         OutAt(index).openResult = result;
 }
 
-void VirtualBackend::SetSendResult(UINT index, MMRESULT result)
+void VirtualBackend::SetCallResult(Direction direction, UINT index, PortCall call, MMRESULT result, UINT passing)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    OutAt(index).sendResult = result;
+    CallResults& results = direction == Direction::In ? InAt(index).callResults : OutAt(index).callResults;
+    results[static_cast<std::size_t>(call)] = CallResult{result, passing};
+}
+
+MMRESULT VirtualBackend::Admit(Direction direction, UINT index, PortCall call)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    CallResults& results = direction == Direction::In ? InAt(index).callResults : OutAt(index).callResults;
+    CallResult& injected = results[static_cast<std::size_t>(call)];
+    if (injected.result == MMSYSERR_NOERROR)
+        return MMSYSERR_NOERROR;
+    if (injected.passing > 0) {
+        --injected.passing;
+        return MMSYSERR_NOERROR;
+    }
+    return injected.result;
 }
 
 void VirtualBackend::SetByteRate(UINT bytesPerSecond)

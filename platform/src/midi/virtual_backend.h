@@ -6,6 +6,7 @@
 
 #include <platform/testing/midi.h>
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -31,16 +32,25 @@ public:
     void SetFragmentSize(UINT index, std::size_t maxBytes);
     void WaitDelivered();
     void SetOpenResult(Direction direction, UINT index, MMRESULT result);
-    void SetSendResult(UINT index, MMRESULT result);
+    void SetCallResult(Direction direction, UINT index, PortCall call, MMRESULT result, UINT passing);
     void SetByteRate(UINT bytesPerSecond);
 
 private:
+    class Input;
     class Output;
     using Clock = std::chrono::steady_clock;
+
+    // An injected refusal of one call: it passes `passing` more times first.
+    struct CallResult {
+        MMRESULT result = MMSYSERR_NOERROR;
+        UINT passing = 0;
+    };
+    using CallResults = std::array<CallResult, testing::kMidiPortCalls>;
 
     struct InPort {
         testing::VirtualMidiPort port;
         MMRESULT openResult = MMSYSERR_NOERROR;
+        CallResults callResults;
         std::size_t fragmentSize = 0;
         Clock::time_point wireFreeAt;  // when the last byte sent so far arrives
         SinkSlot slot;
@@ -49,7 +59,7 @@ private:
         testing::VirtualMidiPort port;
         testing::VirtualMidiReceiver receiver;
         MMRESULT openResult = MMSYSERR_NOERROR;
-        MMRESULT sendResult = MMSYSERR_NOERROR;
+        CallResults callResults;
     };
     struct Chunk {
         UINT index;
@@ -58,6 +68,8 @@ private:
         Clock::time_point due;  // its last byte is off the wire
     };
 
+    // The injected answer to a call on an open port, counting the passes.
+    MMRESULT Admit(Direction direction, UINT index, PortCall call);
     void DeliveryLoop();
     // The first queued chunk among those due earliest; with mutex_ held.
     std::deque<Chunk>::iterator NextDue();

@@ -55,4 +55,16 @@ void SetVirtualMidiInOpenResult(UINT index, MMRESULT result);
 void SetVirtualMidiOutOpenResult(UINT index, MMRESULT result);
 void SetVirtualMidiSendResult(UINT index, MMRESULT result);
 
+// The calls on an open port that can be made to fail. AddBuffer, Start, Stop
+// and Reset exist on IN ports only, Send (a short or long message) on OUT
+// ports only.
+enum class MidiPortCall { PrepareHeader, AddBuffer, Start, Stop, Reset, Close, Send };
+inline constexpr std::size_t kMidiPortCalls = static_cast<std::size_t>(MidiPortCall::Send) + 1;
+
+// The call on port index passes `passing` more times and then fails with this
+// code, leaving the port as it was, until it is set back to MMSYSERR_NOERROR.
+// Ports already open follow at once.
+void SetVirtualMidiInCallResult(UINT index, MidiPortCall call, MMRESULT result, UINT passing = 0);
+void SetVirtualMidiOutCallResult(UINT index, MidiPortCall call, MMRESULT result, UINT passing = 0);
+
 }  // namespace platform::testing
