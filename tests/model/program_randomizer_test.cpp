@@ -18,6 +18,8 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -252,6 +254,198 @@ TEST_F(ProgramRandomizer, DrawsFollowTheScript)
     // Control 1 has the single value 0 under the PCM wave: no draw.
     EXPECT_EQ(pass.BelowMaximum(m_rows.osc1Control1), 0);
     EXPECT_TRUE(source.Finished());
+}
+
+// One shaped step: the draws it makes, in order, and the values it sets.
+struct ScriptedStep
+{
+    const char* what;
+    std::vector<ScriptedDraw> draws;
+    std::vector<std::tuple<std::uint32_t, std::uint32_t, std::int32_t>> sets;  // group, row, value
+};
+
+class ScriptedRandomize : public ProgramRandomizer
+{
+protected:
+    static std::tuple<std::uint32_t, std::uint32_t, std::int32_t> S(std::uint32_t row, std::int32_t value)
+    {
+        return {kSynthGroup, row, value};
+    }
+    static std::tuple<std::uint32_t, std::uint32_t, std::int32_t> T(std::uint32_t row, std::int32_t value)
+    {
+        return {kTimbreGroup, row, value};
+    }
+
+    // The flat draws answer every int with its lowest value; then the steps
+    // must draw exactly their script and set exactly their values, in order.
+    void Run(const std::vector<ScriptedStep>& steps)
+    {
+        std::vector<ScriptedDraw> script;
+        std::size_t flatSets = 0;
+        {
+            CQ3917ProgramData copy = m_program;
+            FixedRandomSource lowest(0.0f, [&](int n) {
+                script.push_back(Int(0, n));
+                return 0;
+            });
+            CRandomizerPass pass(m_accessor, copy, 0, lowest);
+            m_accessor.calls.clear();
+            for (std::uint32_t row : Rows::UniformList())
+                pass.ApplyUniformRule(row);
+            flatSets = m_accessor.calls.size();
+            ASSERT_EQ(lowest.floats, 0);
+        }
+        std::vector<std::pair<const char*, std::tuple<std::uint32_t, std::uint32_t, std::int32_t>>> expected;
+        for (const ScriptedStep& step : steps) {
+            script.insert(script.end(), step.draws.begin(), step.draws.end());
+            for (const auto& set : step.sets)
+                expected.emplace_back(step.what, set);
+        }
+
+        ScriptedRandomSource source(script);
+        m_accessor.calls.clear();
+        Randomize(source);
+        EXPECT_TRUE(source.Finished()) << "fewer draws than scripted";
+        ASSERT_EQ(m_accessor.calls.size(), flatSets + expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const SpyAccessor::Call& call = m_accessor.calls[flatSets + i];
+            const auto& [group, row, value] = expected[i].second;
+            EXPECT_EQ(call.address.group, group) << expected[i].first;
+            EXPECT_EQ(call.address.index, row) << expected[i].first;
+            EXPECT_EQ(call.address.timbre, 0u) << expected[i].first;
+            EXPECT_EQ(call.value, value) << expected[i].first;
+        }
+    }
+
+    // What "OSC 1 Control 1" draws from under a wave, after the flat draws.
+    int Control1Choices(std::int32_t wave)
+    {
+        CQ3917ProgramData copy = m_program;
+        FixedRandomSource lowest = LowestDraws();
+        CRandomizerPass pass(m_accessor, copy, 0, lowest);
+        for (std::uint32_t row : Rows::UniformList())
+            pass.ApplyUniformRule(row);
+        pass.SetSynth(m_rows.osc1Wave, wave);
+        const ParameterAddress control1 = {kSynthGroup, m_rows.osc1Control1, 0};
+        return m_accessor.GetMaximum(&copy, control1) - m_accessor.GetMinimum(&copy, control1);
+    }
+};
+
+// Both envelope guards lift their envelope, one the decay and one the
+// sustain; every other choice takes its less likely branch where it has one.
+TEST_F(ScriptedRandomize, LiftsShortEnvelopesAndDrawsEveryStepInOrder)
+{
+    const Rows::Envelope& feg = m_rows.filterEg;
+    const Rows::Envelope& aeg = m_rows.ampEg;
+    const Rows::Envelope& asg = m_rows.assignableEg;
+    Run({
+        {"voice assign", {Float(0.5f)}, {S(m_rows.voiceAssign, 2)}},
+        {"unison", {Float(0.1f), Int(1, 2)}, {T(m_rows.unisonSw, 2)}},
+        {"detune and spread", {Float(0.9f), Int(17, 40), Float(0.5f), Float(0.4f)},
+         {T(m_rows.unisonDetune, 17), T(m_rows.unisonSpread, 127)}},
+        {"portamento when poly", {Float(0.8f), Float(0.95f), Int(3, 22)}, {T(m_rows.portamentoTime, 29)}},
+        {"OSC 1 wave", {Float(0.7f), Float(0.5f)}, {S(m_rows.osc1Wave, 6)}},
+        {"PCM wave", {Int(40, 84)}, {S(m_rows.osc1PcmWave, 40)}},
+        {"OSC 2 mod", {Float(0.5f), Int(0, 2)}, {S(m_rows.osc2Mod, 1)}},
+        {"OSC 2 semitone", {Float(0.8f), Int(70, 126)}, {S(m_rows.osc2Semitone, 7)}},
+        {"OSC 2 tune", {Float(0.1f)}, {S(m_rows.osc2Tune, 0)}},
+        {"OSC 1 level from x = 48", {Float(0.9f), Int(47, 48)}, {S(m_rows.osc1Level, 101)}},
+        {"OSC 2 level from 26", {Int(10, 101)}, {S(m_rows.osc2Level, 36)}},
+        {"noise", {Float(0.3f), Int(4, 15)}, {S(m_rows.noiseLevel, 4)}},
+        {"filter 1 balance", {Float(0.9f), Float(0.5f), Int(10, 39)}, {S(m_rows.filter1Balance, 59)}},
+        {"filter 1 EG by high-pass balance", {Float(0.2f), Int(40, 56)}, {S(m_rows.filter1EgInt, 8)}},
+        {"filter 1 key track", {Float(0.95f), Int(3, 62)}, {S(m_rows.filter1KeyTrack, -60)}},
+        {"filter 1 velocity", {Float(0.9f), Int(100, 126)}, {S(m_rows.filter1VelocitySens, 37)}},
+        {"filter 2 EG by low-pass type", {Float(0.3f), Int(2, 28)}, {S(m_rows.filter2EgInt, 37)}},
+        {"filter 2 key track", {Float(0.1f), Int(20, 63)}, {S(m_rows.filter2KeyTrack, 20)}},
+        {"filter 2 velocity", {Float(0.1f)}, {S(m_rows.filter2VelocitySens, 0)}},
+        {"level", {Float(0.5f), Int(6, 27)}, {S(m_rows.level, 106)}},
+        {"key track", {Float(0.95f), Float(0.9f), Int(11, 62)}, {S(m_rows.keyTrack, 12)}},
+        {"punch", {Float(0.8f), Int(33, 127)}, {S(m_rows.punchLevel, 33)}},
+        {"drive type", {Float(0.1f), Float(0.6f)}, {S(m_rows.driveType, 1)}},
+        {"drive depth", {Float(0.8f), Int(5, 62)}, {S(m_rows.driveDepth, 70)}},
+        {"filter EG attack", {Float(0.5f), Float(0.5f), Int(9, 44)}, {S(feg.attack, 10)}},
+        {"filter EG decay", {Float(0.9f), Int(20, 127)}, {S(feg.decay, 20)}},
+        {"filter EG sustain", {Float(0.2f), Float(0.3f)}, {S(feg.sustain, 0)}},
+        {"filter EG guard lifts the decay", {Float(0.4f), Float(0.2f), Float(0.75f), Int(10, 54)}, {S(feg.decay, 83)}},
+        {"filter EG release", {Float(0.5f), Float(0.9f), Int(2, 63)}, {S(feg.release, 66)}},
+        {"filter EG velocity at its top", {Float(0.8f), Int(62, 63)}, {S(feg.velocity, 62)}},
+        {"amp EG attack", {Float(0.2f)}, {S(aeg.attack, 0)}},
+        {"amp EG decay", {Float(0.6f), Float(0.9f), Int(30, 63)}, {S(aeg.decay, 30)}},
+        {"amp EG sustain", {Float(0.9f), Float(0.8f), Int(9, 62)}, {S(aeg.sustain, 10)}},
+        {"amp EG guard lifts the sustain", {Float(0.1f), Float(0.7f), Float(0.1f), Int(4, 31)}, {S(aeg.sustain, 100)}},
+        {"amp EG release", {Float(0.3f), Float(0.1f), Int(29, 30)}, {S(aeg.release, 29)}},
+        {"amp EG velocity", {Int(7, 63)}, {S(aeg.velocity, 7)}},
+        {"assignable EG attack", {Float(0.1f)}, {S(asg.attack, 0)}},
+        {"assignable EG release", {Float(0.9f), Int(126, 127)}, {S(asg.release, 126)}},
+        {"assignable EG velocity", {Int(0, 63)}, {S(asg.velocity, 0)}},
+        {"LFO 1 frequency", {Float(0.8f), Int(0, 86)}, {S(m_rows.lfo1Frequency, 41)}},
+        {"LFO 2 frequency", {Float(0.1f), Int(62, 63)}, {S(m_rows.lfo2Frequency, 126)}},
+        {"patch 1", {Float(0.3f), Float(0.7f), Int(0, 62), Int(88, 99), Float(0.1f)},
+         {S(m_rows.patchIntensity[0], -63), S(m_rows.patchSource[0], 8), S(m_rows.patchDestination[0], 7)}},
+        {"patch 2 off", {Float(0.5f)}, {S(m_rows.patchIntensity[1], 0)}},
+        {"patch 3", {Float(0.1f), Float(0.1f), Int(62, 63), Int(0, 99), Float(0.5f), Int(38, 39)},
+         {S(m_rows.patchIntensity[2], 62), S(m_rows.patchSource[2], 0), S(m_rows.patchDestination[2], 38)}},
+        {"patch 4 off", {Float(0.9f)}, {S(m_rows.patchIntensity[3], 0)}},
+        {"patch 5", {Float(0.39f), Float(0.64f), Int(1, 63), Int(63, 99), Float(0.2f), Int(0, 39)},
+         {S(m_rows.patchIntensity[4], 1), S(m_rows.patchSource[4], 7), S(m_rows.patchDestination[4], 0)}},
+    });
+}
+
+// Envelopes long enough draw no guard; a decay and sustain that add up to
+// exactly 64 draw the guard's chance and, refused, keep their values.
+TEST_F(ScriptedRandomize, LeavesLongEnvelopesAndTakesTheOtherBranches)
+{
+    const Rows::Envelope& feg = m_rows.filterEg;
+    const Rows::Envelope& aeg = m_rows.ampEg;
+    const Rows::Envelope& asg = m_rows.assignableEg;
+    const int control1 = Control1Choices(0);
+    ASSERT_GT(control1, 0);
+    std::vector<ScriptedStep> steps = {
+        {"voice assign", {Float(0.9f)}, {S(m_rows.voiceAssign, 0)}},
+        {"no unison", {Float(0.5f)}, {T(m_rows.unisonSw, 0)}},
+        {"portamento when mono", {Float(0.1f), Float(0.7f), Int(0, 35)}, {T(m_rows.portamentoTime, 5)}},
+        {"OSC 1 wave", {Float(0.1f), Int(0, 3)}, {S(m_rows.osc1Wave, 0)}},
+        {"OSC 1 controls under waveform modulation", {Int(0, control1), Float(0.8f), Int(0, 94)},
+         {S(m_rows.osc1Control1, 0), S(m_rows.osc1Control2, 33)}},
+        {"OSC 2 mod", {Float(0.1f)}, {S(m_rows.osc2Mod, 0)}},
+        {"OSC 2 semitone", {Float(0.1f)}, {S(m_rows.osc2Semitone, 0)}},
+        {"OSC 2 tune", {Float(0.9f), Int(125, 126)}, {S(m_rows.osc2Tune, 62)}},
+        {"OSC 1 level from x = 50", {Float(0.1f), Int(0, 77)}, {S(m_rows.osc1Level, 102)}},
+        {"OSC 2 level from 25", {Int(101, 102)}, {S(m_rows.osc2Level, 126)}},
+        {"noise", {Float(0.95f), Int(120, 121)}, {S(m_rows.noiseLevel, 126)}},
+        {"filter 1 balance", {Float(0.1f), Int(47, 48)}, {S(m_rows.filter1Balance, 47)}},
+        {"filter 1 EG by low-pass balance", {Float(0.95f), Int(9, 10)}, {S(m_rows.filter1EgInt, 33)}},
+        {"filter 1 key track", {Float(0.1f), Int(0, 63)}, {S(m_rows.filter1KeyTrack, 0)}},
+        {"filter 1 velocity", {Float(0.1f)}, {S(m_rows.filter1VelocitySens, 0)}},
+        {"filter 2 EG", {Float(0.1f), Int(0, 28)}, {S(m_rows.filter2EgInt, 35)}},
+        {"filter 2 key track", {Float(0.1f), Int(62, 63)}, {S(m_rows.filter2KeyTrack, 62)}},
+        {"filter 2 velocity", {Float(0.95f), Int(0, 126)}, {S(m_rows.filter2VelocitySens, -63)}},
+        {"level", {Float(0.95f), Int(59, 60)}, {S(m_rows.level, 119)}},
+        {"key track", {Float(0.1f)}, {S(m_rows.keyTrack, 0)}},
+        {"punch", {Float(0.1f)}, {S(m_rows.punchLevel, 0)}},
+        {"drive type", {Float(0.9f), Int(8, 9)}, {S(m_rows.driveType, 10)}},
+        {"drive depth", {Int(126, 127)}, {S(m_rows.driveDepth, 126)}},
+        {"filter EG attack", {Float(0.1f)}, {S(feg.attack, 0)}},
+        {"filter EG decay", {Float(0.1f)}, {S(feg.decay, 64)}},
+        {"filter EG sustain, no guard", {Float(0.2f), Float(0.7f)}, {S(feg.sustain, 127)}},
+        {"filter EG release", {Float(0.1f)}, {S(feg.release, 0)}},
+        {"filter EG velocity", {Float(0.1f)}, {S(feg.velocity, 0)}},
+        {"amp EG attack", {Float(0.9f), Float(0.95f), Int(0, 96)}, {S(aeg.attack, 31)}},
+        {"amp EG decay", {Float(0.1f)}, {S(aeg.decay, 64)}},
+        {"amp EG sustain", {Float(0.1f), Float(0.1f)}, {S(aeg.sustain, 0)}},
+        {"amp EG guard not taken", {Float(0.5f)}, {}},
+        {"amp EG release", {Float(0.1f)}, {S(aeg.release, 0)}},
+        {"amp EG velocity", {Int(62, 63)}, {S(aeg.velocity, 62)}},
+        {"assignable EG attack", {Float(0.9f), Float(0.9f), Int(95, 96)}, {S(asg.attack, 126)}},
+        {"assignable EG release", {Float(0.1f)}, {S(asg.release, 0)}},
+        {"assignable EG velocity", {Int(31, 63)}, {S(asg.velocity, 31)}},
+        {"LFO 1 frequency", {Float(0.1f), Int(39, 40)}, {S(m_rows.lfo1Frequency, 39)}},
+        {"LFO 2 frequency", {Float(0.9f), Int(0, 63)}, {S(m_rows.lfo2Frequency, 0)}},
+    };
+    for (int i = 0; i < Rows::kRandomPatches; ++i)
+        steps.push_back({"patch off", {Float(0.9f)}, {S(m_rows.patchIntensity[static_cast<std::size_t>(i)], 0)}});
+    Run(steps);
 }
 
 TEST_F(ProgramRandomizer, UniformRuleLeavesDisabledAndSingleValueRows)
