@@ -34,6 +34,37 @@ void StoreLittleEndian(std::uint32_t value, std::uint8_t* bytes)
         bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// One round of 16 steps. The round is a template argument, so that the
+// mixing function, the word order and the shifts are constants the compiler
+// can unroll over, instead of a choice made at every step.
+template <int Round>
+void RunRound(std::uint32_t& a, std::uint32_t& b, std::uint32_t& c, std::uint32_t& d, const std::uint32_t words[16])
+{
+    for (int i = 0; i < 16; ++i) {
+        const int step = 16 * Round + i;
+        std::uint32_t mixed;
+        int word;
+        if constexpr (Round == 0) {
+            mixed = (b & c) | (~b & d);
+            word = step;
+        } else if constexpr (Round == 1) {
+            mixed = (d & b) | (~d & c);
+            word = (5 * step + 1) % 16;
+        } else if constexpr (Round == 2) {
+            mixed = b ^ c ^ d;
+            word = (3 * step + 5) % 16;
+        } else {
+            mixed = c ^ (b | ~d);
+            word = (7 * step) % 16;
+        }
+        const std::uint32_t rotated = std::rotl(a + mixed + kSines[step] + words[word], kShifts[Round][i % 4]);
+        a = d;
+        d = c;
+        c = b;
+        b += rotated;
+    }
+}
+
 void CompressBlock(std::uint32_t state[4], const std::uint8_t block[64])
 {
     std::uint32_t words[16];
@@ -41,34 +72,10 @@ void CompressBlock(std::uint32_t state[4], const std::uint8_t block[64])
         words[i] = LoadLittleEndian(block + 4 * i);
 
     std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
-    for (int step = 0; step < 64; ++step) {
-        const int round = step / 16;
-        std::uint32_t mixed;
-        int word;
-        switch (round) {
-        case 0:
-            mixed = (b & c) | (~b & d);
-            word = step;
-            break;
-        case 1:
-            mixed = (d & b) | (~d & c);
-            word = (5 * step + 1) % 16;
-            break;
-        case 2:
-            mixed = b ^ c ^ d;
-            word = (3 * step + 5) % 16;
-            break;
-        default:
-            mixed = c ^ (b | ~d);
-            word = (7 * step) % 16;
-            break;
-        }
-        const std::uint32_t rotated = std::rotl(a + mixed + kSines[step] + words[word], kShifts[round][step % 4]);
-        a = d;
-        d = c;
-        c = b;
-        b += rotated;
-    }
+    RunRound<0>(a, b, c, d, words);
+    RunRound<1>(a, b, c, d, words);
+    RunRound<2>(a, b, c, d, words);
+    RunRound<3>(a, b, c, d, words);
     state[0] += a;
     state[1] += b;
     state[2] += c;
