@@ -20,6 +20,7 @@ namespace {
 using platform::testing::GdiplusRecording;
 using ui_test::PngSpec;
 using ui_test::Pixels;
+using ui_test::Spec;
 using ui_test::WritePng;
 
 struct ColourCase
@@ -28,18 +29,6 @@ struct ColourCase
     PngSpec spec;
     std::vector<std::uint32_t> expected;
 };
-
-// Small images: width, height, colour type, bit depth and samples.
-PngSpec Spec(int width, int height, int colourType, int bitDepth, std::vector<std::uint8_t> samples)
-{
-    PngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colourType = colourType;
-    spec.bitDepth = bitDepth;
-    spec.samples = std::move(samples);
-    return spec;
-}
 
 template <typename Change>
 PngSpec With(PngSpec spec, Change change)

@@ -24,6 +24,18 @@ struct PngSpec
     bool interlaced = false;
 };
 
+// A small image: width, height, colour type, bit depth and samples.
+inline PngSpec Spec(int width, int height, int colourType, int bitDepth, std::vector<std::uint8_t> samples)
+{
+    PngSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.colourType = colourType;
+    spec.bitDepth = bitDepth;
+    spec.samples = std::move(samples);
+    return spec;
+}
+
 inline std::vector<std::uint8_t> WritePng(const PngSpec& spec)
 {
     std::vector<std::uint8_t> out;

@@ -179,14 +179,8 @@ void SeedPreferences()
 
 void SeedImages()
 {
-    using ui_test::PngSpec;
     auto png = [](const char* name, int width, int height, int colourType, int bitDepth, Bytes samples) {
-        PngSpec spec;
-        spec.width = width;
-        spec.height = height;
-        spec.colourType = colourType;
-        spec.bitDepth = bitDepth;
-        spec.samples = std::move(samples);
+        ui_test::PngSpec spec = ui_test::Spec(width, height, colourType, bitDepth, std::move(samples));
         if (colourType == PNG_COLOR_TYPE_PALETTE) {
             spec.palette = {{1, 2, 3}, {250, 251, 252}};
             spec.paletteAlpha = {0x00, 0x80};
