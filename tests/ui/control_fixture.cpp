@@ -1,0 +1,244 @@
+#include "control_fixture.h"
+
+#include "framework/ui/HfcBmp.h"
+#include "framework/ui/HfcModifiers.h"
+#include "framework/ui/HfcMouse.h"
+#include "framework/ui/HfcOffscreenContext.h"
+
+#include <platform/input.h>
+
+#include <png.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace ui_test {
+
+namespace input = platform::testing;
+
+void CRecordingOwner::OnControlValueChanged(CHfcControl*, int value)
+{
+    const bool pressed = (value & kHfcValuePressed) != 0;
+    Log("value " + std::to_string(value & ~kHfcValuePressed) + (pressed ? " pressed" : ""));
+}
+
+void CRecordingOwner::OnControlEvent(CHfcControl*, std::intptr_t word)
+{
+    Log("event " + std::to_string(word));
+}
+
+bool CRecordingOwner::OnControlQueryDefaultValue(CHfcControl*, int* value)
+{
+    Log("query default");
+    if (hasDefault)
+        *value = defaultValue;
+    return hasDefault;
+}
+
+bool CRecordingOwner::OnControlDragEnter(CHfcControl*, CHfcDragData*, int x, int y, int, int* effect)
+{
+    return Drag("drag enter", x, y, effect);
+}
+
+bool CRecordingOwner::OnControlDragOver(CHfcControl*, CHfcDragData*, int x, int y, int, int* effect)
+{
+    return Drag("drag over", x, y, effect);
+}
+
+bool CRecordingOwner::OnControlDrop(CHfcControl*, CHfcDragData*, int x, int y, int, int* effect)
+{
+    return Drag("drop", x, y, effect);
+}
+
+bool CRecordingOwner::Answer(const std::string& what)
+{
+    Log(what);
+    return swallow.count(what) != 0;
+}
+
+bool CRecordingOwner::Answer(const std::string& what, int a)
+{
+    Log(what + " " + std::to_string(a));
+    return swallow.count(what) != 0;
+}
+
+bool CRecordingOwner::Answer(const std::string& what, int x, int y)
+{
+    Log(what + " " + std::to_string(x) + "," + std::to_string(y));
+    return swallow.count(what) != 0;
+}
+
+bool CRecordingOwner::Drag(const std::string& what, int x, int y, int* effect)
+{
+    Log(what + " " + std::to_string(x) + "," + std::to_string(y) + " effect " + std::to_string(*effect));
+    if (dragEffect >= 0)
+        *effect = dragEffect;
+    return swallow.count(what) != 0;
+}
+
+void ControlTest::SetUp()
+{
+    WindowTest::SetUp();
+    window = &MakeWindow(40, 30, 260, 200);
+    ASSERT_TRUE(layer.Create(10, 20, 200, 150, window));
+    layer.Show(true);
+    mouse = CHfcMouse::GetInstance();
+    Events().clear();
+}
+
+void ControlTest::TearDown()
+{
+    layer.Destroy();
+    WindowTest::TearDown();
+}
+
+void ControlTest::Place(CHfcControl& control)
+{
+    control.SetOwner(&owner);
+    layer.AddControl(&control, false);
+    control.Show(true);
+}
+
+namespace {
+
+// The modifier keys held around one input.
+class HeldModifiers
+{
+public:
+    explicit HeldModifiers(int modifiers)
+    {
+        if (modifiers & kHfcModifierShift)
+            keys_.push_back(VK_SHIFT);
+        if (modifiers & kHfcModifierCtrl)
+            keys_.push_back(VK_CONTROL);
+        if (modifiers & kHfcModifierAlt)
+            keys_.push_back(VK_MENU);
+        for (UINT key : keys_)
+            input::PressKey(key);
+    }
+    ~HeldModifiers()
+    {
+        for (UINT key : keys_)
+            input::ReleaseKey(key);
+        input::PumpMessages();
+    }
+    HeldModifiers(const HeldModifiers&) = delete;
+    HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+private:
+    std::vector<UINT> keys_;
+};
+
+POINT ScreenPoint(CHfcControl& control, int x, int y)
+{
+    POINT point{x, y};
+    control.ControlToScreen(point);
+    return point;
+}
+
+template <typename Inject>
+void InjectAt(CHfcControl& control, int x, int y, int modifiers, Inject inject)
+{
+    HeldModifiers held(modifiers);
+    const POINT at = ScreenPoint(control, x, y);
+    inject(at.x, at.y);
+    input::PumpMessages();
+}
+
+}  // namespace
+
+void ControlTest::Press(CHfcControl& control, int x, int y, int modifiers)
+{
+    InjectAt(control, x, y, modifiers, [](int sx, int sy) { input::PressMouse(input::MouseButton::Left, sx, sy); });
+}
+
+bool ControlTest::DoubleClick(CHfcControl& control, int x, int y, int modifiers)
+{
+    const POINT at = ScreenPoint(control, x, y);
+    return control.OnHfcMouseRawLButtonDblClk(mouse, at.x, at.y, modifiers);
+}
+
+void ControlTest::Release(CHfcControl& control, int x, int y, int modifiers)
+{
+    InjectAt(control, x, y, modifiers, [](int sx, int sy) { input::ReleaseMouse(input::MouseButton::Left, sx, sy); });
+}
+
+void ControlTest::MoveTo(CHfcControl& control, int x, int y, int modifiers)
+{
+    InjectAt(control, x, y, modifiers, [](int sx, int sy) { input::MoveMouse(sx, sy); });
+}
+
+void ControlTest::RightPress(CHfcControl& control, int x, int y, int modifiers)
+{
+    InjectAt(control, x, y, modifiers, [](int sx, int sy) { input::PressMouse(input::MouseButton::Right, sx, sy); });
+}
+
+bool ControlTest::HoldsCapture(CHfcControl& control) const
+{
+    return mouse->GetCapture() == static_cast<CHfcMouseListener*>(&control);
+}
+
+void ControlTest::Render(CHfcControl& control)
+{
+    control.Redraw(true, true);
+}
+
+std::uint32_t ControlTest::Pixel(int x, int y) const
+{
+    CHfcBmp* bitmap = layer.GetContext()->GetBitmap();
+    BYTE* bits = bitmap->LockBits();
+    const BYTE* p = bits + static_cast<std::ptrdiff_t>(y) * bitmap->GetStride() + x * 4;
+    const std::uint32_t pixel = (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) |
+                                (std::uint32_t{p[1]} << 8) | p[0];
+    bitmap->UnlockBits();
+    return pixel;
+}
+
+void ControlTest::SaveCrop(const RECT& rect, const std::string& name) const
+{
+    constexpr int kScale = 4;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    // Transparent pixels are shown over a mid grey so that every colour reads.
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * kScale * height * kScale * 3);
+    for (int y = 0; y < height * kScale; ++y) {
+        for (int x = 0; x < width * kScale; ++x) {
+            const std::uint32_t pixel = Pixel(rect.left + x / kScale, rect.top + y / kScale);
+            const std::uint32_t alpha = pixel >> 24;
+            std::uint8_t* out = &rgb[(static_cast<std::size_t>(y) * width * kScale + x) * 3];
+            for (int channel = 0; channel < 3; ++channel) {
+                const std::uint32_t value = (pixel >> (16 - 8 * channel)) & 0xFF;
+                out[channel] = static_cast<std::uint8_t>((value * alpha + 0x80 * (255 - alpha)) / 255);
+            }
+        }
+    }
+    std::filesystem::create_directories("control_crops");
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width * kScale);
+    image.height = static_cast<png_uint_32>(height * kScale);
+    image.format = PNG_FORMAT_RGB;
+    const std::string path = "control_crops/" + name + ".png";
+    EXPECT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr)) << path;
+}
+
+void FillNumberedStrip(CHfcBmp& bitmap, int width, int frameHeight, int frames)
+{
+    ASSERT_TRUE(bitmap.Create(width, frameHeight * frames));
+    BYTE* bits = bitmap.LockBits();
+    for (int y = 0; y < frameHeight * frames; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::ptrdiff_t>(y) * bitmap.GetStride());
+        for (int x = 0; x < width; ++x)
+            row[x] = 0xFF000000u | static_cast<std::uint32_t>(y / frameHeight + 1);
+    }
+    bitmap.UnlockBits();
+}
+
+int FrameOf(std::uint32_t pixel)
+{
+    if ((pixel & 0xFFFFFF00u) != 0xFF000000u || (pixel & 0xFF) == 0)
+        return -1;
+    return static_cast<int>(pixel & 0xFF) - 1;
+}
+
+}  // namespace ui_test
