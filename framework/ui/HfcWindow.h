@@ -202,6 +202,11 @@ public:
     const RECT& GetDirtyRect() const { return m_rcDirty; }
 
 protected:
+    // The window procedure's body: binds the object created on WM_NCCREATE,
+    // hands every message to the bound object's WindowProc (to the unbound
+    // procedure while there is none) and unbinds it after WM_NCDESTROY.
+    static LRESULT RouteToObject(CHfcWindow* created, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 WNDPROC unbound);
     // A button or move message: the raw event for the capture holder or the window.
     LRESULT RouteMouseMessage(EHfcMouseEvent event, WPARAM wParam, LPARAM lParam);
     // Records the raw event and passes the client point to the plain one.

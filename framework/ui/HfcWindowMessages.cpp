@@ -43,16 +43,25 @@ int SignedHigh(LPARAM value)
 
 LRESULT CALLBACK CHfcWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    CHfcWindow* created = nullptr;
+    if (message == WM_NCCREATE)
+        created = static_cast<CHfcWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    return RouteToObject(created, window, message, wParam, lParam, &DefWindowProcA);
+}
+
+LRESULT CHfcWindow::RouteToObject(CHfcWindow* created, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                  WNDPROC unbound)
+{
     CHfcWindow* object = nullptr;
     if (message == WM_NCCREATE) {
-        object = static_cast<CHfcWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        object = created;
         if (object != nullptr)
             object->Attach(window);
     } else {
         object = FromHandle(window);
     }
     if (object == nullptr)
-        return DefWindowProcA(window, message, wParam, lParam);
+        return unbound(window, message, wParam, lParam);
     const LRESULT result = object->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY && object->m_hWnd == window) {
         // The handle is gone; the object may live on without it.
