@@ -53,6 +53,7 @@ bool CHfcMdiChildWindow::Create(const char* title, int x, int y, int width, int 
         return false;
     }
     m_hWnd = window;
+    RegisterDropTarget();
     if (m_pRootLayer == nullptr)
         CreateRootLayer();
     return true;

@@ -165,6 +165,7 @@ bool CHfcWindow::Create(const char* title, int x, int y, int width, int height, 
         return false;
     }
     m_hWnd = window;
+    RegisterDropTarget();
     // A derived window may have made no root layer while it was created;
     // the base one covers the client area.
     if (m_pRootLayer != nullptr)

@@ -192,6 +192,9 @@ public:
     // Null releases whoever holds the focus; another listener nothing.
     void ReleaseKeyFocus(CHfcKeyFocusListener* listener);
     bool HasKeyFocus(CHfcKeyFocusListener* listener);
+    // While drag and drop is up, makes the window a drop target whose drags
+    // reach the window's drag events. False when it is not registered.
+    bool RegisterDropTarget();
 
     HWND GetHandle() const { return m_hWnd; }
     CHfcWindow* GetParent() const { return m_pParent; }

@@ -112,6 +112,9 @@ void CHfcWindow::DestroyLayers()
         m_pRootLayer = nullptr;
     }
     if (m_pDropTarget != nullptr) {
+        // The registration holds a reference of its own.
+        if (m_hWnd != nullptr)
+            RevokeDragDrop(m_hWnd);
         m_pDropTarget->Release();
         m_pDropTarget = nullptr;
     }
