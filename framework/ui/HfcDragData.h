@@ -40,7 +40,8 @@ public:
     void AddItem(std::uint32_t format, const BYTE* data, std::uint32_t size, std::int32_t index);
     // Drags the items from the pointer with the picture's point (-x, -y)
     // under it; the effect of the drop: 0 nothing dropped, 1 move, 2 copy,
-    // 3 link. Throws a text when the drag cannot be set up.
+    // 3 link; 0 at once while another drag runs. Throws a text when the
+    // drag cannot be set up.
     int DoDragDrop(int x, int y);
     // Files dropped give one item each and nothing else; otherwise one item
     // per format the data object delivers, read in place until End.

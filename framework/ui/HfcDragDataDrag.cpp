@@ -16,6 +16,19 @@ namespace {
 
 constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 
+// Set while a drag runs: the drag loop goes on dispatching messages, and a
+// drag started from one of them must not run inside the first.
+bool gDragRunning = false;
+
+class CDragRunning
+{
+public:
+    CDragRunning() { gDragRunning = true; }
+    ~CDragRunning() { gDragRunning = false; }
+    CDragRunning(const CDragRunning&) = delete;
+    CDragRunning& operator=(const CDragRunning&) = delete;
+};
+
 struct SRelease
 {
     void operator()(IUnknown* object) const { object->Release(); }
@@ -71,8 +84,9 @@ ReleasedPtr<IDragSourceHelper> ShowPicture(CHfcOffscreenContext* image, IDataObj
 int CHfcDragData::DoDragDrop(int x, int y)
 {
     CHfcUiLock lock;
-    if (!m_bActive || m_items.empty())
+    if (gDragRunning || !m_bActive || m_items.empty())
         return 0;
+    const CDragRunning running;
     ReleasedPtr<IDataObject> data(new (std::nothrow) CHfcDragWin32DataObject);
     if (data == nullptr)
         throw "Can't allocate memory for CHfcDragWin32DataObject.";

@@ -127,6 +127,18 @@ TEST_F(DragSource, AnEmptyOrEndedPayloadDragsNothing)
     EXPECT_TRUE(to->events.empty());
 }
 
+TEST_F(DragSource, ADragStartedWhileAnotherRunsDragsNothing)
+{
+    CHfcDragData second;
+    second.Begin(10, 10);
+    second.AddItem(format_, reinterpret_cast<const BYTE*>(kProgram), 3, -1);
+    int nested = -1;
+    to->onOver = [&] { nested = second.DoDragDrop(0, 0); };
+    EXPECT_EQ(DragAndRelease(), 1) << "the first drag goes on";
+    EXPECT_EQ(nested, 0);
+    EXPECT_EQ(to->Names(), (std::vector<std::string>{"enter", "over", "drop"}));
+}
+
 // Plain text travels under index -1; every other format keeps the item's
 // index, which the target reads back, and the bytes arrive as they were.
 TEST_F(DragSource, ItemsArriveInOrderWithTheirIndexesAndOnlyTextLosesIt)
