@@ -179,6 +179,63 @@ TEST_F(DisplayInputTest, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
     }
 }
 
+// Windows name Shift, Ctrl and Alt without their side in key messages.
+TEST_F(DisplayInputTest, F10AltAndAltCombinationsArriveAsSystemKeys)
+{
+    struct Case {
+        const char* what;
+        UINT key;
+        std::vector<UINT> modifiers;
+        WPARAM named;  // in the messages
+        int altBit;    // -1: either
+        std::vector<WPARAM> systemChars;
+    };
+    HWND top = MakeTop({0, 0, 100, 100});
+    for (const Case& c : {Case{"F10", VK_F10, {}, VK_F10, 0, {}}, Case{"Shift+F10", VK_F10, {VK_SHIFT}, VK_F10, 0, {}},
+                          Case{"Alt+F", 'F', {VK_MENU}, 'F', 1, {'f'}}, Case{"left Alt alone", VK_LMENU, {}, VK_MENU, -1, {}},
+                          Case{"right Alt alone", VK_RMENU, {}, VK_MENU, -1, {}}}) {
+        SCOPED_TRACE(c.what);
+        Log().clear();
+        input::TypeKey(c.key, c.modifiers);
+        Pump();
+        std::vector<Received> downs, ups;
+        for (const Received& r : LoggedOf(WM_SYSKEYDOWN))
+            if (r.wParam == c.named) downs.push_back(r);
+        for (const Received& r : LoggedOf(WM_SYSKEYUP))
+            if (r.wParam == c.named) ups.push_back(r);
+        ASSERT_EQ(downs.size(), 1u);
+        ASSERT_EQ(ups.size(), 1u);
+        EXPECT_EQ(downs[0].window, top);
+        if (c.altBit >= 0) {
+            EXPECT_EQ((downs[0].lParam >> 29) & 1, c.altBit);
+        }
+        for (const Received& r : Log()) {
+            if (r.message == WM_KEYDOWN || r.message == WM_KEYUP) {
+                EXPECT_NE(r.wParam, c.named);
+            }
+        }
+        std::vector<WPARAM> chars;
+        for (const Received& r : LoggedOf(WM_SYSCHAR)) chars.push_back(r.wParam);
+        EXPECT_EQ(chars, c.systemChars);
+        EXPECT_TRUE(LoggedOf(WM_CHAR).empty());
+    }
+}
+
+TEST_F(DisplayInputTest, ShiftAndCtrlAreNamedWithoutTheirSide)
+{
+    HWND top = MakeTop({0, 0, 100, 100});
+    for (UINT key : {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL}) {
+        SCOPED_TRACE(key);
+        Log().clear();
+        input::TypeKey(key);
+        Pump();
+        auto downs = LoggedOf(WM_KEYDOWN);
+        ASSERT_EQ(downs.size(), 1u);
+        EXPECT_EQ(downs[0].window, top);
+        EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(key == VK_LSHIFT || key == VK_RSHIFT ? VK_SHIFT : VK_CONTROL));
+    }
+}
+
 TEST_F(DisplayInputTest, AKeyPressedAgainWhileDownArrivesAsARepeat)
 {
     HWND top = MakeTop({0, 0, 100, 100});

@@ -1,116 +1,30 @@
 // The demo program on a real X server: Xvfb, SDL and clicks from xdotool.
+#include "xvfb_fixture.h"
+
 #include <platform/painting.h>
 
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-std::string FindProgram(const char* name)
-{
-    for (const char* folder : {"/usr/bin", "/usr/local/bin", "/bin"}) {
-        fs::path path = fs::path(folder) / name;
-        if (fs::exists(path)) return path;
-    }
-    return {};
-}
-
-// A child process that is killed when the test lets go of it.
-class Process {
-public:
-    Process(std::vector<std::string> args, std::vector<std::string> extraEnvironment, bool captureOutput)
-    {
-        std::vector<char*> argv;
-        for (auto& arg : args) argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> environment = std::move(extraEnvironment);
-        for (char** entry = environ; *entry; ++entry) environment.emplace_back(*entry);
-        std::vector<char*> envp;
-        for (auto& entry : environment) envp.push_back(entry.data());
-        envp.push_back(nullptr);
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        int pipeFds[2] = {-1, -1};
-        if (captureOutput && pipe(pipeFds) == 0) {
-            posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-            posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-        }
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", 0, 0);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        if (pipeFds[1] >= 0) close(pipeFds[1]);
-        output_ = pipeFds[0];
-    }
-    ~Process()
-    {
-        if (pid_ > 0 && !exited_) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (output_ >= 0) close(output_);
-    }
-    bool Started() const { return pid_ > 0; }
-
-    // One line of output, or empty when none comes in time.
-    std::string ReadLine(std::chrono::milliseconds timeout)
-    {
-        std::string line;
-        auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < deadline) {
-            pollfd fd{output_, POLLIN, 0};
-            if (poll(&fd, 1, 100) <= 0) continue;
-            char c;
-            if (read(output_, &c, 1) != 1) break;
-            if (c == '\n') return line;
-            line.push_back(c);
-        }
-        return {};
-    }
-
-    // The exit code, or -1 when it does not end in time.
-    int Wait(std::chrono::milliseconds timeout)
-    {
-        auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < deadline) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                exited_ = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(50ms);
-        }
-        return -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int output_ = -1;
-    bool exited_ = false;
-};
+using xvfb_test::ChildProcess;
+using xvfb_test::FindProgram;
+using xvfb_test::XvfbServer;
 
 int RunTool(std::vector<std::string> args, const std::string& display)
 {
-    Process process(std::move(args), {"DISPLAY=" + display}, false);
+    ChildProcess process(std::move(args), {"DISPLAY=" + display}, false);
     return process.Started() ? process.Wait(10s) : -1;
 }
 
@@ -137,21 +51,15 @@ bool ReadPng(const fs::path& path, Image& image)
 
 TEST(DisplaySmoke, AClickFromTheXServerBringsTheCoveredChildToTheFront)
 {
-    std::string xvfb = FindProgram("Xvfb"), xdotool = FindProgram("xdotool");
-    if (xvfb.empty() || xdotool.empty()) GTEST_SKIP() << "Xvfb or xdotool is not installed";
-
-    // A display number of our own, free of lock files.
-    int number = 90 + static_cast<int>(getpid() % 100);
-    while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) ++number;
-    std::string display = ":" + std::to_string(number);
-    Process server({xvfb, display, "-screen", "0", "800x600x24", "-nolisten", "tcp"}, {}, false);
-    ASSERT_TRUE(server.Started());
-    fs::path socket = "/tmp/.X11-unix/X" + std::to_string(number);
-    for (int i = 0; i < 100 && !fs::exists(socket); ++i) std::this_thread::sleep_for(50ms);
-    ASSERT_TRUE(fs::exists(socket)) << "Xvfb did not start";
+    std::string xdotool = FindProgram("xdotool");
+    if (xdotool.empty()) GTEST_SKIP() << "xdotool is not installed";
+    auto server = XvfbServer::Start();
+    if (!server) GTEST_SKIP() << "Xvfb is not installed";
+    if (HasFailure()) return;
+    const std::string& display = server->Display();
 
     fs::path shot = fs::temp_directory_path() / ("display_smoke_" + std::to_string(getpid()) + ".png");
-    Process demo({VQ_DISPLAY_DEMO, shot.string()},
+    ChildProcess demo({VQ_DISPLAY_DEMO, shot.string()},
                  {"DISPLAY=" + display, "SDL_VIDEODRIVER=x11", "VQ_DISPLAY=desktop", "ASAN_OPTIONS=detect_leaks=0"},
                  true);
     ASSERT_TRUE(demo.Started());

@@ -96,6 +96,12 @@ HWND ActivateTopLevel(HWND handle)
     return previous;
 }
 
+void DeactivateForDesktop()
+{
+    ReleaseCapture();
+    ActivateTopLevel(nullptr);
+}
+
 void LeaveWindow(Window& window, bool destroying)
 {
     HWND handle = window.handle;

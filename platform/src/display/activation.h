@@ -6,6 +6,9 @@ namespace platform::detail {
 
 bool IsSameOrInside(HWND ancestor, HWND window);
 HWND ActivateTopLevel(HWND window);
+// The desktop gave the keyboard to another program: as on a switch to it,
+// the active window is told it is inactive and any capture ends.
+void DeactivateForDesktop();
 HWND CurrentFocus();
 HWND CurrentCapture();
 HWND CurrentActive();

@@ -15,6 +15,9 @@ namespace platform::detail {
 // (popup menus and lists, which must not get a title bar).
 enum class DesktopFrame { Sizable, Fixed, None };
 
+// How the desktop shows a top-level window.
+enum class DesktopState { Normal, Minimized, Maximized };
+
 class DisplayBackend {
 public:
     virtual ~DisplayBackend() = default;
@@ -24,6 +27,9 @@ public:
     virtual void Close(HWND window) = 0;
     virtual void Show(HWND window, bool shown) = 0;
     virtual void Place(HWND window, const RECT& screenRect) = 0;
+    // The desktop minimises, maximises or restores the window; where a
+    // minimised or maximised window lies is the desktop's to choose.
+    virtual void SetState(HWND /*window*/, DesktopState /*state*/) {}
     // The smallest size the desktop may give the window when the user resizes it.
     virtual void SetMinimumSize(HWND /*window*/, int /*width*/, int /*height*/) {}
     virtual void SetTitle(HWND window, const std::string& title) = 0;
@@ -37,6 +43,9 @@ public:
     virtual void Pump() {}
     // Sleeps until the desktop has events or a wake-up comes; null when there is nothing to wait for.
     virtual EventWaiter* Waiter() { return nullptr; }
+    // True when the desktop types the characters, in the user's keyboard
+    // layout; keys then give only control characters and Alt shortcuts.
+    virtual bool TypesText() const { return false; }
     // The desktop's text clipboard, in UTF-8; memory has none. Taking answers,
     // once, text that another program put there since this process last put
     // or took one.

@@ -132,9 +132,10 @@ Routed RouteKey(const Queued& queued, HWND receiver)
     }
     // As of the input retrieved before this one: later input may already be queued.
     bool alt = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0;
-    bool system = alt || input.key == VK_MENU || input.key == VK_LMENU || input.key == VK_RMENU;
+    // F10 is the menu bar's key, a system key like Alt.
+    bool system = alt || MessageKey(input.key) == VK_MENU || input.key == VK_F10;
     routed.message = input.down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-    routed.wParam = input.key;
+    routed.wParam = MessageKey(input.key);
     DWORD flags = 1;  // repeat count
     if (alt) flags |= 1u << 29;
     if (!input.down) flags |= (1u << 30) | (1u << 31);

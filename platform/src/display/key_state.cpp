@@ -1,5 +1,6 @@
 #include "key_state.h"
 
+#include "backend.h"
 #include "../message_sources.h"
 
 #include <platform/input.h>
@@ -45,7 +46,8 @@ SHORT StateOf(const KeyTable& table, int key)
     return static_cast<SHORT>((table.down[key] ? 0x8000 : 0) | (table.toggled[key] ? 1 : 0));
 }
 
-// Characters of the unshifted and shifted keys of a US keyboard.
+// Characters of the unshifted and shifted keys of a US keyboard: the
+// headless display's layout, and the letters of Alt shortcuts.
 char16_t LayoutChar(UINT key, bool shift)
 {
     if (key >= 'A' && key <= 'Z') return static_cast<char16_t>(shift ? key : key + ('a' - 'A'));
@@ -90,8 +92,12 @@ BOOL Translate(const MSG* msg)
     bool control = GetKeyState(VK_CONTROL) < 0;
     bool alt = GetKeyState(VK_MENU) < 0;
     if (key >= 'A' && key <= 'Z' && (GetKeyState(VK_CAPITAL) & 1)) shift = !shift;
-    char16_t ch = control && !alt ? ControlChar(key) : LayoutChar(key, shift);
+    bool shortcut = control && !alt;
+    char16_t ch = shortcut ? ControlChar(key) : LayoutChar(key, shift);
     if (!ch) return FALSE;
+    // The desktop types printable characters itself, in the user's layout.
+    bool printable = ch >= 0x20 && ch != 0x7F;
+    if (printable && !shortcut && msg->message == WM_KEYDOWN && Display().TypesText()) return FALSE;
     UINT message = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
     PostMessageW(msg->hwnd, message, ch, msg->lParam);
     return TRUE;
@@ -102,6 +108,12 @@ BOOL Translate(const MSG* msg)
 void NoteAsyncKey(UINT key, bool down) { Note(gAsync, key, down); }
 void NoteRetrievedKey(UINT key, bool down) { Note(gRetrieved, key, down); }
 bool IsAsyncKeyDown(UINT key) { return gAsync.down[key & 0xFF]; }
+
+UINT MessageKey(UINT key)
+{
+    UINT generic = GenericKey(key);
+    return generic ? generic : key;
+}
 
 WPARAM AsyncMouseKeys()
 {

@@ -161,8 +161,12 @@ void AttachSurface(Window& topLevel)
     DisplayState& state = StateOf(topLevel);
     if (!state.surface) {
         state.surface = std::make_shared<Surface>();
-        Display().Open(topLevel.handle, WindowRectInParent(topLevel), Utf16ToUtf8(state.text.c_str()),
-                       FrameFor(topLevel.style));
+        // The desktop keeps the normal place of a window it shows minimised or maximised.
+        bool changed = state.minimized || state.maximized;
+        Display().Open(topLevel.handle, changed ? state.restoreRect : WindowRectInParent(topLevel),
+                       Utf16ToUtf8(state.text.c_str()), FrameFor(topLevel.style));
+        if (changed)
+            Display().SetState(topLevel.handle, state.minimized ? DesktopState::Minimized : DesktopState::Maximized);
         ShowDesktopIcon(topLevel);
     }
     state.surface->Resize(topLevel.width, topLevel.height);

@@ -6,6 +6,8 @@
 #include "geometry.h"
 #include "input_source.h"
 #include "sdl_keys.h"
+#include "sdl_video.h"
+#include "sdl_windows.h"
 #include "text.h"
 
 #include <platform/display.h>
@@ -76,14 +78,28 @@ SDL_Cursor* MakeCursor(WORD id)
     return cursor;
 }
 
+struct Opened {
+    SDL_Window* window;
+    DesktopFrame frame;
+    DesktopState state = DesktopState::Normal;
+};
+
 class SdlBackend final : public DisplayBackend {
 public:
-    SdlBackend() : waiter_(SDL_RegisterEvents(1)) {}
+    // Characters come from SDL's text input, in the user's keyboard layout.
+    SdlBackend() : waiter_(SDL_RegisterEvents(1)) { SDL_StartTextInput(); }
     ~SdlBackend() override
     {
+        SDL_StopTextInput();
         for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
-        for (auto& [handle, window] : windows_) SDL_DestroyWindow(window);
+        for (auto& [handle, opened] : windows_) SDL_DestroyWindow(opened.window);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    SDL_Window* WindowOf(HWND handle)
+    {
+        auto found = windows_.find(handle);
+        return found == windows_.end() ? nullptr : found->second.window;
     }
 
     RECT WorkArea() override
@@ -102,7 +118,7 @@ public:
         SDL_Window* window = SDL_CreateWindow(title.c_str(), rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 1),
                                               std::max<LONG>(rect.bottom - rect.top, 1), flags);
         if (!window) return;
-        windows_[handle] = window;
+        windows_[handle] = {window, frame};
         handles_[SDL_GetWindowID(window)] = handle;
     }
 
@@ -110,8 +126,8 @@ public:
     {
         auto found = windows_.find(handle);
         if (found == windows_.end()) return;
-        handles_.erase(SDL_GetWindowID(found->second));
-        SDL_DestroyWindow(found->second);
+        handles_.erase(SDL_GetWindowID(found->second.window));
+        SDL_DestroyWindow(found->second.window);
         windows_.erase(found);
     }
 
@@ -122,14 +138,36 @@ public:
 
     void Place(HWND handle, const RECT& rect) override
     {
-        SDL_Window* window = WindowOf(handle);
-        if (!window) return;
+        Opened* opened = OpenedOf(handle);
+        if (!opened || opened->state != DesktopState::Normal || following_) return;
+        SDL_Window* window = opened->window;
         int x, y, w, h;
         SDL_GetWindowPosition(window, &x, &y);
         SDL_GetWindowSize(window, &w, &h);
         if (x != rect.left || y != rect.top) SDL_SetWindowPosition(window, rect.left, rect.top);
         if (w != rect.right - rect.left || h != rect.bottom - rect.top)
             SDL_SetWindowSize(window, std::max<LONG>(rect.right - rect.left, 1), std::max<LONG>(rect.bottom - rect.top, 1));
+    }
+
+    void SetState(HWND handle, DesktopState state) override
+    {
+        Opened* opened = OpenedOf(handle);
+        if (!opened) return;
+        opened->state = state;
+        if (following_) return;
+        Uint32 flags = SDL_GetWindowFlags(opened->window);
+        bool minimized = flags & SDL_WINDOW_MINIMIZED, maximized = flags & SDL_WINDOW_MAXIMIZED;
+        switch (state) {
+        case DesktopState::Minimized:
+            if (!minimized) SDL_MinimizeWindow(opened->window);
+            break;
+        case DesktopState::Maximized:
+            if (minimized || !maximized) SDL_MaximizeWindow(opened->window);
+            break;
+        case DesktopState::Normal:
+            if (minimized || maximized) SDL_RestoreWindow(opened->window);
+            break;
+        }
     }
 
     void SetMinimumSize(HWND handle, int width, int height) override
@@ -184,6 +222,7 @@ public:
     }
 
     EventWaiter* Waiter() override { return &waiter_; }
+    bool TypesText() const override { return true; }
 
     void PutClipboardText(const std::string& utf8) override
     {
@@ -202,10 +241,10 @@ public:
     }
 
 private:
-    SDL_Window* WindowOf(HWND handle)
+    Opened* OpenedOf(HWND handle)
     {
         auto found = windows_.find(handle);
-        return found == windows_.end() ? nullptr : found->second;
+        return found == windows_.end() ? nullptr : &found->second;
     }
 
     HWND HandleOf(Uint32 windowId)
@@ -235,6 +274,7 @@ private:
 
     void Key(const SDL_KeyboardEvent& key, bool down)
     {
+        keyModifiers_ = key.keysym.mod;
         RawInput input;
         input.kind = RawInput::Kind::Key;
         input.key = VirtualKeyOf(key.keysym.sym);
@@ -242,11 +282,12 @@ private:
         if (input.key) QueueInput(std::move(input));
     }
 
-    // Characters the keys do not give: those outside ASCII.
+    // What the user typed, in the keyboard layout the desktop has. A key
+    // pressed with Ctrl or Alt is a shortcut: its character comes from the key.
     void Text(const char* text)
     {
+        if (keyModifiers_ & (KMOD_CTRL | KMOD_ALT)) return;
         for (char16_t unit : Utf8ToUtf16(text)) {
-            if (unit < 0x80) continue;
             RawInput input;
             input.kind = RawInput::Kind::Char;
             input.ch = unit;
@@ -254,20 +295,56 @@ private:
         }
     }
 
+    // The desktop minimised, maximised or restored the window: the window
+    // takes that state as from ShowWindow, without asking the desktop again.
+    void Follow(HWND handle, int command)
+    {
+        bool minimized = IsIconic(handle), maximized = IsZoomed(handle) && !minimized;
+        bool already = command == SW_MINIMIZE ? minimized : command == SW_MAXIMIZE ? maximized : !minimized && !maximized;
+        if (already) return;
+        following_ = true;
+        ShowWindow(handle, command);
+        following_ = false;
+    }
+
+    // The desktop may tell the new size of a window it maximised before it
+    // tells that it did; the normal place must not become that size.
+    void FollowMaximizedFirst(HWND handle, SDL_Window* window)
+    {
+        Uint32 flags = SDL_GetWindowFlags(window);
+        if ((flags & SDL_WINDOW_MAXIMIZED) && !(flags & SDL_WINDOW_MINIMIZED)) Follow(handle, SW_MAXIMIZE);
+    }
+
+    // Another program took the keyboard, not one of our own windows.
+    bool KeyboardLeftUs(SDL_Window* losing)
+    {
+        SDL_Window* now = SDL_GetKeyboardFocus();
+        return !now || now == losing || !HandleOf(SDL_GetWindowID(now));
+    }
+
     void WindowEvent(const SDL_WindowEvent& event)
     {
         HWND handle = HandleOf(event.windowID);
         auto window = FindWindowRecord(handle);
-        if (!window) return;
+        Opened* opened = OpenedOf(handle);
+        if (!window || !opened) return;
         switch (event.event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+            FollowMaximizedFirst(handle, opened->window);
             if (event.data1 != window->width || event.data2 != window->height)
                 SetWindowPos(handle, nullptr, 0, 0, event.data1, event.data2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case SDL_WINDOWEVENT_MOVED:
+            FollowMaximizedFirst(handle, opened->window);
             if (event.data1 != window->x || event.data2 != window->y)
                 SetWindowPos(handle, nullptr, event.data1, event.data2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            // SDL says so too when the program hides the window.
+            if (window->style & WS_VISIBLE) Follow(handle, SW_MINIMIZE);
+            break;
+        case SDL_WINDOWEVENT_MAXIMIZED: Follow(handle, SW_MAXIMIZE); break;
+        case SDL_WINDOWEVENT_RESTORED: Follow(handle, SW_RESTORE); break;
         case SDL_WINDOWEVENT_EXPOSED:
             if (window->display && window->display->surface) {
                 auto& surface = *window->display->surface;
@@ -275,7 +352,13 @@ private:
                 WakeThread(window->threadId);
             }
             break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: ActivateTopLevel(handle); break;
+        // Popup menus and lists are never active, whatever the desktop does with them.
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            if (opened->frame != DesktopFrame::None) ActivateTopLevel(handle);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            if (handle == CurrentActive() && KeyboardLeftUs(opened->window)) DeactivateForDesktop();
+            break;
         case SDL_WINDOWEVENT_CLOSE: PostMessageA(handle, WM_SYSCOMMAND, SC_CLOSE, 0); break;
         }
     }
@@ -331,27 +414,29 @@ private:
     }
 
     SdlWaiter waiter_;
-    std::map<HWND, SDL_Window*> windows_;
+    std::map<HWND, Opened> windows_;
     std::map<Uint32, HWND> handles_;
     std::map<WORD, SDL_Cursor*> cursors_;
     POINT pointer_{0, 0};
     bool dropping_ = false;
     std::vector<std::string> drops_;
     std::string clipboardSeen_;  // the desktop's text as this process last put or took it
+    Uint16 keyModifiers_ = 0;   // as of the last key pressed or released
+    bool following_ = false;    // taking a state the desktop gave: nothing goes back to it
 };
 
 }  // namespace
 
 std::unique_ptr<DisplayBackend> MakeDesktopBackend(std::string& failure)
 {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        failure = SDL_GetError();
-        return nullptr;
-    }
+    if (!StartSdlVideo(failure)) return nullptr;
     return std::make_unique<SdlBackend>();
+}
+
+SDL_Window* SdlWindowOf(HWND window)
+{
+    auto* backend = dynamic_cast<SdlBackend*>(&Display());
+    return backend ? backend->WindowOf(window) : nullptr;
 }
 
 }  // namespace platform::detail

@@ -127,7 +127,7 @@ void Minimize(Window& window)
     LeaveWindow(window, false);
     state.minimized = true;
     if (IsTopLevel(window)) {
-        if (state.surface) Display().Show(window.handle, false);
+        if (state.surface) Display().SetState(window.handle, DesktopState::Minimized);
         SendSize(window);
         return;
     }
@@ -139,10 +139,9 @@ void Maximize(Window& window)
     DisplayState& state = StateOf(window);
     if (state.maximized && !state.minimized) return;
     if (!state.minimized) state.restoreRect = WindowRectInParent(window);
-    bool wasMinimized = state.minimized;
     state.minimized = false;
     state.maximized = true;
-    if (wasMinimized && IsTopLevel(window) && state.surface) Display().Show(window.handle, true);
+    if (IsTopLevel(window) && state.surface) Display().SetState(window.handle, DesktopState::Maximized);
     RECT target = MaximizedRect(window);
     TrackLimits limits = TrackLimitsOf(window);
     target.right = target.left + std::min<LONG>(target.right - target.left, limits.maximum.x);
@@ -155,10 +154,9 @@ void Restore(Window& window)
 {
     DisplayState& state = StateOf(window);
     if (!state.minimized && !state.maximized) return;
-    bool wasMinimized = state.minimized;
     state.minimized = false;
     state.maximized = false;
-    if (wasMinimized && IsTopLevel(window) && state.surface) Display().Show(window.handle, true);
+    if (IsTopLevel(window) && state.surface) Display().SetState(window.handle, DesktopState::Normal);
     if (!Place(window, state.restoreRect)) SendSize(window);
     if (IsShown(window)) ExposeWindow(window);
 }

@@ -152,6 +152,7 @@ int MissingGlyphs(const Font& font, std::string_view utf8)
 
 }  // namespace platform::gdi
 
-// The font library keeps its configuration until the process ends; the
-// leak checker of the sanitizer builds must not count it.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+// What libraries keep until the process ends, which the leak checker of
+// the sanitizer builds must not count: the font library its configuration,
+// the session-bus library (the desktop display's input methods) its state.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\nleak:libdbus-1\n"; }
