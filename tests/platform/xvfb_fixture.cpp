@@ -125,17 +125,15 @@ std::unique_ptr<XvfbServer> XvfbServer::Start()
 {
     std::string xvfb = FindProgram("Xvfb");
     if (xvfb.empty()) return nullptr;
-    // A display number of our own, free of lock files.
-    int number = 90 + static_cast<int>(getpid() % 100);
-    while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) ++number;
-    std::string display = ":" + std::to_string(number);
+    // The server picks a free display number itself and says which once it
+    // is ready: tests running side by side never share one.
     auto process = std::make_unique<ChildProcess>(
-        std::vector<std::string>{xvfb, display, "-screen", "0", "800x600x24", "-nolisten", "tcp"},
-        std::vector<std::string>{}, false);
+        std::vector<std::string>{xvfb, "-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"},
+        std::vector<std::string>{}, true);
     EXPECT_TRUE(process->Started());
-    fs::path socket = "/tmp/.X11-unix/X" + std::to_string(number);
-    for (int i = 0; i < 100 && !fs::exists(socket); ++i) std::this_thread::sleep_for(50ms);
-    EXPECT_TRUE(fs::exists(socket)) << "Xvfb did not start";
+    std::string number = process->ReadLine(20s);
+    EXPECT_FALSE(number.empty()) << "Xvfb did not start";
+    std::string display = ":" + number;
     return std::unique_ptr<XvfbServer>(new XvfbServer(display, std::move(process)));
 }
 

@@ -2,9 +2,9 @@
 // framebuffer; SDL events become input.
 #include "activation.h"
 #include "backend.h"
-#include "drag_cursor_art.h"
 #include "geometry.h"
 #include "input_source.h"
+#include "sdl_cursors.h"
 #include "sdl_keys.h"
 #include "sdl_video.h"
 #include "sdl_windows.h"
@@ -48,35 +48,6 @@ private:
     Uint32 wakeEvent_;
     std::atomic<bool> pending_{false};
 };
-
-SDL_SystemCursor SystemCursorOf(WORD id)
-{
-    switch (id) {
-    case 32513: return SDL_SYSTEM_CURSOR_IBEAM;
-    case 32514: return SDL_SYSTEM_CURSOR_WAIT;
-    case 32515: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 32642: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 32643: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 32644: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 32645: return SDL_SYSTEM_CURSOR_SIZENS;
-    case 32646: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 32648: return SDL_SYSTEM_CURSOR_NO;
-    case 32649: return SDL_SYSTEM_CURSOR_HAND;
-    }
-    return SDL_SYSTEM_CURSOR_ARROW;
-}
-
-// The drag cursors are drawn by us, the others are the desktop's.
-SDL_Cursor* MakeCursor(WORD id)
-{
-    std::optional<CursorArt> art = DragCursorArt(id);
-    if (!art) return SDL_CreateSystemCursor(SystemCursorOf(id));
-    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(art->pixels.data(), art->width, art->height, 32,
-                                                              art->width * 4, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Cursor* cursor = picture ? SDL_CreateColorCursor(picture, art->hotSpot.x, art->hotSpot.y) : nullptr;
-    SDL_FreeSurface(picture);
-    return cursor;
-}
 
 struct Opened {
     SDL_Window* window;
@@ -208,7 +179,7 @@ public:
     void SetCursorShape(WORD id) override
     {
         SDL_Cursor*& cursor = cursors_[id];
-        if (!cursor) cursor = MakeCursor(id);
+        if (!cursor) cursor = MakeSdlCursor(id);
         if (cursor) SDL_SetCursor(cursor);
     }
 
@@ -339,10 +310,7 @@ private:
             if (event.data1 != window->x || event.data2 != window->y)
                 SetWindowPos(handle, nullptr, event.data1, event.data2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
-        case SDL_WINDOWEVENT_MINIMIZED:
-            // SDL says so too when the program hides the window.
-            if (window->style & WS_VISIBLE) Follow(handle, SW_MINIMIZE);
-            break;
+        case SDL_WINDOWEVENT_MINIMIZED: Follow(handle, SW_MINIMIZE); break;
         case SDL_WINDOWEVENT_MAXIMIZED: Follow(handle, SW_MAXIMIZE); break;
         case SDL_WINDOWEVENT_RESTORED: Follow(handle, SW_RESTORE); break;
         case SDL_WINDOWEVENT_EXPOSED:
