@@ -241,4 +241,16 @@ int FrameOf(std::uint32_t pixel)
     return static_cast<int>(pixel & 0xFF) - 1;
 }
 
+void FillSolidFont(CHfcBmp& font, std::uint32_t color)
+{
+    ASSERT_TRUE(font.Create(6, 9 * 128));
+    BYTE* bits = font.LockBits();
+    for (int y = 0; y < 9 * 128; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::ptrdiff_t>(y) * font.GetStride());
+        for (int x = 0; x < 6; ++x)
+            row[x] = color;
+    }
+    font.UnlockBits();
+}
+
 }  // namespace ui_test

@@ -103,5 +103,8 @@ private:
 void FillNumberedStrip(CHfcBmp& bitmap, int width, int frameHeight, int frames);
 // Which frame of FillNumberedStrip a pixel shows; -1 for another colour.
 int FrameOf(std::uint32_t pixel);
+// A bitmap font of 128 solid cells of 6 x 9 in one colour, so that a label
+// shows as one block from its first character to its last.
+void FillSolidFont(CHfcBmp& font, std::uint32_t color);
 
 }  // namespace ui_test
