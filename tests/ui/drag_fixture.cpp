@@ -3,6 +3,7 @@
 #include "framework/ui/HfcOle.h"
 
 #include <platform/clipboard.h>
+#include <platform/input.h>
 
 namespace ui_test {
 
@@ -90,7 +91,16 @@ CDropWindow& DragDropTest::MakeDropWindow(int x, int y, int width, int height)
 
 void DragDropTest::PressAt(int x, int y)
 {
-    platform::testing::PressMouse(platform::testing::MouseButton::Left, x, y);
+    // A button that an earlier test left held would end the drag at once;
+    // it is let go over the window, which the release then reaches.
+    namespace input = platform::testing;
+    const std::pair<int, input::MouseButton> buttons[] = {{VK_LBUTTON, input::MouseButton::Left},
+                                                          {VK_RBUTTON, input::MouseButton::Right},
+                                                          {VK_MBUTTON, input::MouseButton::Middle}};
+    for (const auto& [key, button] : buttons)
+        if (GetKeyState(key) < 0 || GetAsyncKeyState(key) < 0)
+            input::ReleaseMouse(button, x, y);
+    input::PressMouse(input::MouseButton::Left, x, y);
     Pump();
 }
 

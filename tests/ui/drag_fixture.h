@@ -64,7 +64,8 @@ protected:
     void TearDown() override;
     // A shown window whose client area is width x height at the screen point.
     CDropWindow& MakeDropWindow(int x, int y, int width, int height);
-    // The left button pressed at the screen point and retrieved, as when a drag starts.
+    // The left button pressed at the screen point and retrieved, as when a
+    // drag starts, with no other button held.
     static void PressAt(int x, int y);
     // A registered format of the tests.
     UINT format_ = 0;
