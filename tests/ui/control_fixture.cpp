@@ -149,6 +149,7 @@ void InjectAt(CHfcControl& control, int x, int y, int modifiers, Inject inject)
 
 void ControlTest::Press(CHfcControl& control, int x, int y, int modifiers)
 {
+    input::AdvanceClock(1000);
     InjectAt(control, x, y, modifiers, [](int sx, int sy) { input::PressMouse(input::MouseButton::Left, sx, sy); });
 }
 
@@ -170,6 +171,7 @@ void ControlTest::MoveTo(CHfcControl& control, int x, int y, int modifiers)
 
 void ControlTest::RightPress(CHfcControl& control, int x, int y, int modifiers)
 {
+    input::AdvanceClock(1000);
     InjectAt(control, x, y, modifiers, [](int sx, int sy) { input::PressMouse(input::MouseButton::Right, sx, sy); });
 }
 

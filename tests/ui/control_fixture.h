@@ -89,6 +89,8 @@ protected:
     // control_crops/<name>.png in the working folder.
     void SaveCrop(const RECT& rect, const std::string& name) const;
 
+    // Every press comes a second after the last, never as a double click.
+    platform::testing::ScopedFakeClock clock{1000};
     CTestWindow* window = nullptr;
     CHfcWindowLayer layer;
     CRecordingOwner owner;
