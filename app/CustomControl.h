@@ -1,22 +1,89 @@
 #pragma once
-// The part every skinned control of an editor layer mixes in beside its
-// framework control: the states the layer sets on it. So far only what the
-// graphs read.
+// The parameter binding that every skinned control mixes into its framework
+// control: which parameter it edits, how its positions map to values, and
+// its enabled, read-only and background state. The layer that owns the
+// control keeps the bindings in control-id order beside its control list.
+#include "model/VpParameterTable.h"
+
+#include <cstdint>
+
+// A control's parameter as the layouts give it: the address, and whether
+// and where the value display shows the value while the control is pressed.
+struct ParameterReference
+{
+    ParameterAddress address;
+    std::uint8_t showValue;      // non-zero: show a value box
+    std::int32_t valuePlacement; // where the box goes (ValueDisplayLayer.h)
+
+    bool operator==(const ParameterReference&) const = default;
+};
+
 class CCustomControl
 {
 public:
-    virtual ~CCustomControl() = default;
+    // Control type codes.
+    enum Type
+    {
+        kNone = 0,
+        kBitmapList = 1,
+        kButton = 2,
+        kEditText = 3,
+        kKnob = 5,
+        kLed = 6,
+        kSlider = 9,
+        kStaticText = 10,
+        kSwitch = 11,
+        kList = 12,
+        kPageButton = 13,
+        kDragReceiver = 14,
+        kAnalogLed = 15,
+        kEnvelopeCurve = 16,
+        kLfoGraph = 17,
+        kEqGraph = 19,
+        kFilterGraphA = 20,
+        kFilterGraphB = 21,
+        kValueBar = 22,
+    };
 
-    // False shows the control dimmed.
+    CCustomControl() = default;
+    virtual ~CCustomControl() = default;
+    CCustomControl(const CCustomControl&) = delete;
+    CCustomControl& operator=(const CCustomControl&) = delete;
+
+    // Mapping controls convert between values and framework positions; the
+    // base maps nothing.
+    virtual void SetValue(int /*value*/) {}
+    virtual int GetValue() { return 0; }
+    virtual int ValueToPosition(int /*value*/) { return 0; }
+    virtual int PositionToValue(int /*position*/) { return 0; }
+    virtual int GetMin() { return 0; }
+    virtual int GetMax() { return 127; }
+    virtual void SetMin(int /*minimum*/) {}
+    virtual void SetMax(int /*maximum*/) {}
+    virtual void SetSubValue(int value) { m_iSubValue = value; }
+    virtual int GetSubValue() { return m_iSubValue; }
+    virtual void SetRatio(int /*ratio*/) {}
     virtual void SetEnabled(bool enabled) { m_bCustomEnabled = enabled; }
     virtual bool IsEnabled() const { return m_bCustomEnabled; }
-    // Which class of skinned control this is; 0 for the mix-in itself.
-    virtual int GetControlType() const { return 0; }
-    // The graphs ignore the mouse while set.
+    // The empty text unless the control shows one; size counts the 0.
+    virtual void GetText(char* buffer, int size);
+    virtual int GetControlType() const { return kNone; }
+    virtual void SetBackgroundOrigin(bool atOwnPosition, int x, int y);
+    virtual bool IsBackgroundAtOwnPosition() { return m_bBackgroundAtOwnPosition; }
+    virtual void SetParameter(const ParameterReference& parameter) { m_parameter = parameter; }
+    virtual ParameterReference& GetParameter(ParameterReference& out);
     virtual void SetReadOnly(bool readOnly) { m_bReadOnly = readOnly; }
     virtual bool IsReadOnly() const { return m_bReadOnly; }
+    virtual void SetIndex(int index) { m_iIndex = index; }
+    virtual int GetIndex() { return m_iIndex; }
 
-private:
+protected:
     bool m_bCustomEnabled = true;
+    int m_iSubValue = 0;
+    bool m_bBackgroundAtOwnPosition = true;
+    int m_iBackgroundX = 0;
+    int m_iBackgroundY = 0;
     bool m_bReadOnly = false;
+    ParameterReference m_parameter{};
+    int m_iIndex = 0;
 };

@@ -1,0 +1,286 @@
+#include "app/BaseLayer.h"
+
+#include "app/BaseWindow.h"
+#include "app/EditorShell.h"
+#include "app/LastTransmittedProgram.h"
+#include "app/WindowEvents.h"
+#include "framework/services/ServiceSlots.h"
+#include "framework/ui/HfcControl.h"
+#include "framework/ui/HfcKey.h"
+#include "framework/ui/HfcMouse.h"
+#include "model/LibraryData.h"
+#include "model/MidiManager.h"
+#include "model/Q3917IdConverter.h"
+#include "model/Q3917ProgramAccessor.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kCurrentProgram = -1;
+constexpr LONG_PTR kWholeProgram = 32768;
+
+CMidiManager* MidiManager()
+{
+    CEditorShell* shell = GetEditorShell();
+    return shell != nullptr ? shell->GetMidiManager() : nullptr;
+}
+
+}  // namespace
+
+CBaseLayer::CBaseLayer()
+    : m_fonts{GetBitmap("LcdCharWhite"), GetBitmap("LcdCharWhiteDim"), GetBitmap("LcdCharWhiteBack"),
+              GetBitmap("LcdCharWhiteSelected")}
+{
+}
+
+CBaseLayer::~CBaseLayer() = default;
+
+bool CBaseLayer::Close(bool /*flag*/)
+{
+    return Destroy();
+}
+
+void CBaseLayer::PostDataChanged(bool wholeProgram)
+{
+    PostMessageToAll(kEventProgramDataChanged, m_iProgramIndex, wholeProgram ? kWholeProgram : -1, m_iDocumentId,
+                     -1);
+}
+
+void CBaseLayer::PostMessageToAll(int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4)
+{
+    CEditorShell* shell = GetEditorShell();
+    if (CWindowManager* manager = shell != nullptr ? shell->GetWindowManager() : nullptr)
+        manager->PostMessageToAll(event, p1, p2, p3, p4, this);
+}
+
+void CBaseLayer::RedrawAllControls(bool force)
+{
+    for (CHfcLayerControl* control : GetControls())
+        control->Redraw(force, false);
+    if (GetOwner() != nullptr)
+        GetOwner()->FlushDirtyRects();
+}
+
+void CBaseLayer::ReceiveFromCurrent()
+{
+    CMidiManager* midi = MidiManager();
+    if (m_iProgramIndex == -1 || m_pProgramRecord == nullptr || midi == nullptr)
+        return;
+    if (!midi->ReceiveCurrentProgram(*m_pProgramRecord, m_iDocumentId, m_iProgramIndex))
+        return;
+    PostDataChanged(true);
+    PostMessageToAll(kEventProgramReceived, m_iProgramIndex, -1, 0, 0);
+}
+
+void CBaseLayer::TransmitToCurrent()
+{
+    CMidiManager* midi = MidiManager();
+    if (m_iProgramIndex == -1 || m_pProgramRecord == nullptr)
+        return;
+    StoreLastTransmittedProgram(m_pProgramRecord, m_iDocumentId, m_iProgramIndex);
+    if (midi != nullptr)
+        midi->WriteProgram(*m_pProgramRecord, kCurrentProgram, true);
+}
+
+bool CBaseLayer::IsCapturingControl()
+{
+    CHfcMouse* mouse = CHfcMouse::GetInstance();
+    if (mouse == nullptr || mouse->GetCapture() == nullptr)
+        return false;
+    const auto& controls = GetControls();
+    return std::any_of(controls.begin(), controls.end(), [&](CHfcLayerControl* control) {
+        return static_cast<CHfcMouseListener*>(control) == mouse->GetCapture();
+    });
+}
+
+int CBaseLayer::SetParameterValue(std::uint32_t idHigh, std::uint32_t idLow, std::int32_t value)
+{
+    if (m_pProgramRecord == nullptr || !m_bEditable)
+        return -1;
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    const CQ3917IdConverter* converter = CQ3917IdConverter::PeekInstance();
+    DeviceParameterId id{idHigh, idLow};
+    ParameterAddress address{};
+    if (accessor == nullptr || converter == nullptr || !converter->FromDeviceId(id, address))
+        return false;
+    accessor->SetValue(m_pProgramRecord, address, value);
+    return true;
+}
+
+std::int32_t CBaseLayer::GetParameterValue(std::uint32_t idHigh, std::uint32_t idLow)
+{
+    if (m_pProgramRecord == nullptr)
+        return -1;
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    const CQ3917IdConverter* converter = CQ3917IdConverter::PeekInstance();
+    DeviceParameterId id{idHigh, idLow};
+    ParameterAddress address{};
+    if (accessor == nullptr || converter == nullptr || !converter->FromDeviceId(id, address))
+        return 0;
+    return accessor->GetValue(m_pProgramRecord, address);
+}
+
+bool CBaseLayer::Create(int x, int y, int width, int height, CHfcWindow* window)
+{
+    m_pWindow = dynamic_cast<CBaseWindow*>(window);
+    if (m_pWindow != nullptr) {
+        m_pDocumentList = m_pWindow->GetDocumentList();
+        m_iProgramIndex = m_pWindow->GetProgramIndex();
+        m_iSecondIndex = m_pWindow->GetSecondIndex();
+        if (m_iDataKind == kAnyData)
+            m_pContainer = m_pWindow->GetDataContainer();
+        else if ((m_iDataKind == kProgramBankData || m_iDataKind == kGlobalData) && m_pDocumentList != nullptr)
+            m_pContainer = m_pDocumentList->FindItem(static_cast<std::uint32_t>(m_iDataKind));
+        m_iDocumentId = m_pWindow->GetDocumentId();
+        for (int i = 0; i < kViewWords; ++i)
+            m_viewWords[static_cast<std::size_t>(i)] = m_pWindow->GetViewWord(i);
+        if (m_iDataKind == kAnyData)
+            m_iWindowKind = m_pWindow->GetKind();
+        if (m_pContainer != nullptr) {
+            m_iDataKind = static_cast<int>(m_pContainer->type);
+            if (m_iDataKind == kProgramBankData)
+                BindProgram(m_iProgramIndex);
+            else if (m_iDataKind == kGlobalData)
+                m_pGlobalData = m_pContainer->global.get();
+        }
+    }
+    return CHfcWindowLayer::Create(x, y, width, height, window);
+}
+
+bool CBaseLayer::OnDestroy()
+{
+    m_boundControls.clear();
+    return CHfcWindowLayer::OnDestroy();
+}
+
+bool CBaseLayer::OnHfcDragEnter(CHfcOleToken*, CHfcDragData*, int x, int y, int, int*)
+{
+    m_bDragHover = true;
+    m_dragPoint = {x, y};
+    m_iDragCounter = 0;
+    return false;
+}
+
+bool CBaseLayer::OnHfcDragOver(CHfcOleToken*, CHfcDragData*, int x, int y, int, int*)
+{
+    if (x != m_dragPoint.x || y != m_dragPoint.y) {
+        m_iDragCounter = 0;
+        m_dragPoint = {x, y};
+    }
+    return false;
+}
+
+bool CBaseLayer::OnHfcDragLeave(CHfcOleToken*)
+{
+    m_bDragHover = false;
+    return false;
+}
+
+bool CBaseLayer::OnHfcDrop(CHfcOleToken*, CHfcDragData*, int, int, int, int*)
+{
+    m_bDragHover = false;
+    return false;
+}
+
+void CBaseLayer::OnControlEditEnd(CHfcControl* control)
+{
+    if (control != nullptr) {
+        CCustomControl* binding = GetBoundControl(static_cast<int>(control->GetId()));
+        // A text field being edited keeps the keys for its edit box.
+        if (binding != nullptr && binding->GetControlType() == CCustomControl::kEditText && control->HasFocus())
+            return;
+    }
+    CHfcKey* key = CHfcKey::GetInstance();
+    if (key != nullptr && GetOwner() != nullptr)
+        key->SetFocus(static_cast<CHfcKeyListener*>(this), GetOwner()->GetHandle());
+}
+
+void CBaseLayer::OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
+                                        CWindowManagerListener*)
+{
+}
+
+void CBaseLayer::OnMMTimer(CMMTimer*) {}
+
+bool CBaseLayer::AddBoundControl(CCustomControl* binding)
+{
+    m_boundControls.push_back(binding);
+    return true;
+}
+
+bool CBaseLayer::RemoveBoundControl(CCustomControl* binding)
+{
+    auto found = std::find(m_boundControls.begin(), m_boundControls.end(), binding);
+    if (found == m_boundControls.end())
+        return false;
+    m_boundControls.erase(found);
+    return true;
+}
+
+CCustomControl* CBaseLayer::GetBoundControl(int index) const
+{
+    if (index < 0 || index >= GetBoundControlCount())
+        return nullptr;
+    return m_boundControls[static_cast<std::size_t>(index)];
+}
+
+ParameterAddress CBaseLayer::GetControlParameter(CCustomControl* binding) const
+{
+    if (binding == nullptr)
+        return {};
+    ParameterReference reference{};
+    ParameterAddress address = binding->GetParameter(reference).address;
+    if (m_iTimbreOverride != -1)
+        address.timbre = static_cast<std::uint32_t>(m_iTimbreOverride);
+    return address;
+}
+
+void CBaseLayer::SelectProgram(int index)
+{
+    const int kind = GetDataKind();
+    if (kind != kProgramEditKind && kind != kValueDisplayKind)
+        return;
+    m_iProgramIndex = index;
+    m_viewWords[1] = index;
+    BindProgram(index);
+}
+
+void CBaseLayer::SetWindowModified()
+{
+    if (m_bMarksEdits && m_pWindow != nullptr)
+        m_pWindow->SetModified(true);
+}
+
+bool CBaseLayer::TransmitShownProgram()
+{
+    CMidiManager* midi = MidiManager();
+    if (midi == nullptr || !midi->IsReady() || m_pProgramRecord == nullptr)
+        return false;
+    StoreLastTransmittedProgram(m_pProgramRecord, m_iDocumentId, m_iProgramIndex);
+    const bool sent = midi->WriteProgram(*m_pProgramRecord, kCurrentProgram, true);
+    // The transfer's progress dialog took the activation away.
+    if (m_pWindow != nullptr)
+        m_pWindow->Activate();
+    return sent;
+}
+
+void CBaseLayer::SendParameterToDevice(const ParameterAddress& address, std::int32_t value)
+{
+    const CQ3917IdConverter* converter = CQ3917IdConverter::PeekInstance();
+    CMidiManager* midi = MidiManager();
+    DeviceParameterId id{};
+    if (converter != nullptr && midi != nullptr && converter->ToDeviceId(address, id))
+        midi->SendParameterChange(value, id.high, id.low);
+}
+
+void CBaseLayer::BindProgram(int index)
+{
+    m_pProgramRecord = nullptr;
+    m_pParameterRegion = nullptr;
+    if (m_pContainer == nullptr || m_pContainer->type != LibraryDataItem::kProgramBank ||
+        m_pContainer->bank == nullptr || index < 0 || index >= kProgramBankSize)
+        return;
+    m_pProgramRecord = &(*m_pContainer->bank)[static_cast<std::size_t>(index)];
+    m_pParameterRegion = m_pProgramRecord->GetData();
+}
