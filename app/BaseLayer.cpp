@@ -26,6 +26,14 @@ CMidiManager* MidiManager()
     return shell != nullptr ? shell->GetMidiManager() : nullptr;
 }
 
+// False when there is no converter or the id names no parameter.
+bool AddressOfDeviceId(std::uint32_t idHigh, std::uint32_t idLow, ParameterAddress& address)
+{
+    const CQ3917IdConverter* converter = CQ3917IdConverter::PeekInstance();
+    DeviceParameterId id{idHigh, idLow};
+    return converter != nullptr && converter->FromDeviceId(id, address);
+}
+
 }  // namespace
 
 CBaseLayer::CBaseLayer()
@@ -99,10 +107,8 @@ int CBaseLayer::SetParameterValue(std::uint32_t idHigh, std::uint32_t idLow, std
     if (m_pProgramRecord == nullptr || !m_bEditable)
         return -1;
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
-    const CQ3917IdConverter* converter = CQ3917IdConverter::PeekInstance();
-    DeviceParameterId id{idHigh, idLow};
     ParameterAddress address{};
-    if (accessor == nullptr || converter == nullptr || !converter->FromDeviceId(id, address))
+    if (accessor == nullptr || !AddressOfDeviceId(idHigh, idLow, address))
         return false;
     accessor->SetValue(m_pProgramRecord, address, value);
     return true;
@@ -113,10 +119,8 @@ std::int32_t CBaseLayer::GetParameterValue(std::uint32_t idHigh, std::uint32_t i
     if (m_pProgramRecord == nullptr)
         return -1;
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
-    const CQ3917IdConverter* converter = CQ3917IdConverter::PeekInstance();
-    DeviceParameterId id{idHigh, idLow};
     ParameterAddress address{};
-    if (accessor == nullptr || converter == nullptr || !converter->FromDeviceId(id, address))
+    if (accessor == nullptr || !AddressOfDeviceId(idHigh, idLow, address))
         return 0;
     return accessor->GetValue(m_pProgramRecord, address);
 }

@@ -10,10 +10,9 @@
 #include <platform/midi.h>
 #include <platform/testing.h>
 
-#include <png.h>
+#include "support/CropPng.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace editor_test {
 
@@ -316,29 +315,10 @@ std::uint32_t EditorBaseTest::Pixel(CHfcWindowLayer& layer, int x, int y)
 
 void EditorBaseTest::SaveCrop(CHfcWindowLayer& layer, const RECT& rect, const std::string& name)
 {
-    constexpr int kScale = 4;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * kScale * height * kScale * 3);
-    for (int y = 0; y < height * kScale; ++y) {
-        for (int x = 0; x < width * kScale; ++x) {
-            const std::uint32_t pixel = Pixel(layer, rect.left + x / kScale, rect.top + y / kScale);
-            const std::uint32_t alpha = pixel >> 24;
-            std::uint8_t* out = &rgb[(static_cast<std::size_t>(y) * width * kScale + x) * 3];
-            for (int channel = 0; channel < 3; ++channel) {
-                const std::uint32_t value = (pixel >> (16 - 8 * channel)) & 0xFF;
-                out[channel] = static_cast<std::uint8_t>((value * alpha + 0x80 * (255 - alpha)) / 255);
-            }
-        }
-    }
-    std::filesystem::create_directories("editor_base_crops");
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width * kScale);
-    image.height = static_cast<png_uint_32>(height * kScale);
-    image.format = PNG_FORMAT_RGB;
     const std::string path = "editor_base_crops/" + name + ".png";
-    EXPECT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr)) << path;
+    EXPECT_TRUE(WriteCropPng(path, rect.right - rect.left, rect.bottom - rect.top, 4,
+                             [&](int x, int y) { return Pixel(layer, rect.left + x, rect.top + y); }))
+        << path;
 }
 
 }  // namespace editor_test

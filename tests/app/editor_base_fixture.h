@@ -25,25 +25,14 @@
 #include "model/MidiManager.h"
 #include "model/midi_host_fake.h"
 #include "support/DeviceSimulator.h"
+#include "support/RectCompare.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
-
-// Rectangles compared and printed in the tests' expectations.
-inline bool operator==(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-inline std::ostream& operator<<(std::ostream& out, const RECT& r)
-{
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 namespace editor_test {
 

@@ -4,12 +4,10 @@
 #include "framework/ui/HfcModifiers.h"
 #include "framework/ui/HfcMouse.h"
 #include "framework/ui/HfcOffscreenContext.h"
+#include "support/CropPng.h"
 
 #include <platform/input.h>
 
-#include <png.h>
-
-#include <filesystem>
 #include <vector>
 
 namespace ui_test {
@@ -198,30 +196,10 @@ std::uint32_t ControlTest::Pixel(int x, int y) const
 
 void ControlTest::SaveCrop(const RECT& rect, const std::string& name) const
 {
-    constexpr int kScale = 4;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    // Transparent pixels are shown over a mid grey so that every colour reads.
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * kScale * height * kScale * 3);
-    for (int y = 0; y < height * kScale; ++y) {
-        for (int x = 0; x < width * kScale; ++x) {
-            const std::uint32_t pixel = Pixel(rect.left + x / kScale, rect.top + y / kScale);
-            const std::uint32_t alpha = pixel >> 24;
-            std::uint8_t* out = &rgb[(static_cast<std::size_t>(y) * width * kScale + x) * 3];
-            for (int channel = 0; channel < 3; ++channel) {
-                const std::uint32_t value = (pixel >> (16 - 8 * channel)) & 0xFF;
-                out[channel] = static_cast<std::uint8_t>((value * alpha + 0x80 * (255 - alpha)) / 255);
-            }
-        }
-    }
-    std::filesystem::create_directories("control_crops");
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width * kScale);
-    image.height = static_cast<png_uint_32>(height * kScale);
-    image.format = PNG_FORMAT_RGB;
     const std::string path = "control_crops/" + name + ".png";
-    EXPECT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr)) << path;
+    EXPECT_TRUE(WriteCropPng(path, rect.right - rect.left, rect.bottom - rect.top, 4,
+                             [&](int x, int y) { return Pixel(rect.left + x, rect.top + y); }))
+        << path;
 }
 
 void FillNumberedStrip(CHfcBmp& bitmap, int width, int frameHeight, int frames)

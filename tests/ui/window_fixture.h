@@ -6,26 +6,15 @@
 #include "framework/ui/HfcLayerControl.h"
 #include "framework/ui/HfcWindow.h"
 #include "framework/ui/HfcWindowLayer.h"
+#include "support/RectCompare.h"
 
 #include <platform/testing.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
-
-// Rectangles compared and printed in the tests' expectations.
-inline bool operator==(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-inline std::ostream& operator<<(std::ostream& out, const RECT& r)
-{
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 namespace ui_test {
 
