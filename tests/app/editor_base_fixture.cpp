@@ -237,7 +237,6 @@ void EditorBaseTest::SetUp()
     SetEditorShell(shell.get());
     ASSERT_TRUE(frameBar.LoadFromName(nullptr, "MdiFrameBar"));
     ASSERT_TRUE(childBar.LoadFromName(nullptr, "MdiChildBar"));
-    frame.SetCommandTarget(&app);
     ASSERT_TRUE(frame.Create("Frame", 20, 20, 800, 600, 0, &frameBar));
     ASSERT_TRUE(frame.SetClientSize(1000, 700));
     Pump();

@@ -17,7 +17,6 @@
 #include "framework/services/HfcMidi.h"
 #include "framework/services/PslMessageDispatchEngine.h"
 #include "framework/services/QRVResource.h"
-#include "framework/ui/HfcAppBase.h"
 #include "framework/ui/HfcControl.h"
 #include "framework/ui/HfcMdiFrameWindow.h"
 #include "framework/ui/HfcMenu.h"
@@ -180,7 +179,6 @@ protected:
     static void SaveCrop(CHfcWindowLayer& layer, const RECT& rect, const std::string& name);
 
     std::unique_ptr<FakeEditorShell> shell;
-    CHfcApp app;
     CHfcMenuBar frameBar;
     CHfcMenuBar childBar;
     CHfcMdiFrameWindow frame;
