@@ -1,103 +1,11 @@
 // MDI frames, clients and children: activation order, the menu swap, the
 // window menu and its commands, closing and the keyboard shortcuts.
-#include "display_fixture.h"
-
-#include "platform/src/class_registration.h"
-#include <platform/mdi.h>
+#include "display_mdi_fixture.h"
 
 namespace display_test {
 namespace {
 
 namespace input = platform::testing;
-
-constexpr char kFrameClass[] = "DisplayMdiFrame";
-constexpr char kChildClass[] = "DisplayMdiChild";
-constexpr UINT kFirstChild = 50000;
-
-HMENU FakeMenu(ULONG_PTR value) { return reinterpret_cast<HMENU>(value); }
-const HMENU kFrameMenu = FakeMenu(0xF000);
-const HMENU kFrameWindowMenu = FakeMenu(0xF010);
-const HMENU kChildMenu = FakeMenu(0xC000);
-const HMENU kChildWindowMenu = FakeMenu(0xC010);
-
-HWND gClient = nullptr;
-
-LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    Log().push_back({window, message, wParam, lParam});
-    return DefFrameProcA(window, gClient, message, wParam, lParam);
-}
-
-// Installs the child's menu when it becomes active and the frame's when the
-// last child goes, as the editor's windows do.
-LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    Log().push_back({window, message, wParam, lParam});
-    if (Reply()) return Reply()(window, message, wParam, lParam);
-    if (message == WM_MDIACTIVATE) {
-        if (reinterpret_cast<HWND>(lParam) == window)
-            SendMessageA(gClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(kChildMenu),
-                         reinterpret_cast<LPARAM>(kChildWindowMenu));
-        else if (!lParam && reinterpret_cast<HWND>(wParam) == window)
-            SendMessageA(gClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(kFrameMenu),
-                         reinterpret_cast<LPARAM>(kFrameWindowMenu));
-    }
-    return DefMDIChildProcA(window, message, wParam, lParam);
-}
-
-class DisplayMdiTest : public DisplayTest {
-protected:
-    void SetUp() override
-    {
-        DisplayTest::SetUp();
-        using platform::detail::RegisterOwnClass;
-        static bool registered =
-            RegisterOwnClass({.name = kFrameClass, .procedure = FrameProc, .style = CS_HREDRAW | CS_VREDRAW}) &&
-            RegisterOwnClass(
-                {.name = kChildClass, .procedure = ChildProc, .style = CS_DBLCLKS, .backgroundColor = COLOR_WINDOW});
-        ASSERT_TRUE(registered);
-        frame = CreateWindowExA(0x300, kFrameClass, "Frame", 0x10CF0000u, 0, 0, 800, 600, nullptr, kFrameMenu,
-                                nullptr, nullptr);
-        ASSERT_NE(frame, nullptr);
-        CLIENTCREATESTRUCT settings{kFrameWindowMenu, kFirstChild};
-        gClient = CreateWindowExA(0, "MDICLIENT", nullptr, 0x52300001u, 0, 0, 0, 0, frame,
-                                  reinterpret_cast<HMENU>(1), nullptr, &settings);
-        ASSERT_NE(gClient, nullptr);
-        SendMessageA(frame, WM_SIZE, SIZE_RESTORED, 0);
-        client = gClient;
-        Pump();
-        Log().clear();
-    }
-    void TearDown() override
-    {
-        Reply() = nullptr;
-        if (IsWindow(frame)) DestroyWindow(frame);
-        gClient = nullptr;
-        DisplayTest::TearDown();
-    }
-    HWND MakeMdiChild(const char* title, bool visible = true, LPARAM param = 0)
-    {
-        return CreateMDIWindowA(kChildClass, title, 0x44C00000u | 0x00C80000u | (visible ? WS_VISIBLE : 0),
-                                CW_USEDEFAULT, CW_USEDEFAULT, 300, 200, client, nullptr, param);
-    }
-    HWND Active() { return reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); }
-    std::vector<Received> ActivationsLogged()
-    {
-        return LoggedOf(WM_MDIACTIVATE);
-    }
-    // The editor's loop: MDI shortcuts before translation.
-    void PumpWithShortcuts()
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (TranslateMDISysAccel(client, &msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    HWND frame = nullptr;
-    HWND client = nullptr;
-};
 
 std::vector<std::u16string> MenuTexts(HMENU menu)
 {

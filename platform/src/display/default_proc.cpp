@@ -8,6 +8,7 @@
 #include "input_source.h"
 #include "mdi_internal.h"
 #include "paint_state.h"
+#include "scroll_bars.h"
 #include "size_move_loop.h"
 #include "text.h"
 #include "window_dc.h"
@@ -133,6 +134,8 @@ LRESULT NonClientPress(HWND handle, LRESULT hit, POINT at)
         if (!IsZoomed(handle)) RunSizeMoveLoop(handle, hit, at);
         return 0;
     case HTMENU: platform::menus::MenuBarClick(handle, at); return 0;
+    case HTHSCROLL:
+    case HTVSCROLL: TrackScrollBar(handle, hit == HTVSCROLL, at); return 0;
     }
     if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) RunSizeMoveLoop(handle, hit, at);
     return 0;

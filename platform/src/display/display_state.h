@@ -11,6 +11,15 @@ namespace platform::detail {
 
 struct Surface;
 
+// A window's own scroll bar (WS_HSCROLL, WS_VSCROLL): positions run from
+// minimum to maximum inclusive and the view covers page of them.
+struct ScrollBarState {
+    int minimum = 0;
+    int maximum = 0;
+    int page = 0;
+    int position = 0;
+};
+
 struct DisplayState {
     std::u16string text;
     RECT invalid{0, 0, 0, 0};  // client coordinates
@@ -23,6 +32,7 @@ struct DisplayState {
     bool showWhenCreated = false;
     RECT restoreRect{0, 0, 0, 0};  // parent coordinates, kept while minimised or maximised
     HICON icons[2] = {nullptr, nullptr};
+    ScrollBarState scrollBars[2];  // horizontal, vertical
     std::shared_ptr<Surface> surface;  // top-level windows only
 };
 

@@ -3,6 +3,7 @@
 #include "caption_text.h"
 #include "geometry.h"
 #include "paint_state.h"
+#include "scroll_bars.h"
 #include "../menus/menu_bar.h"
 
 #include <platform/painting.h>
@@ -51,6 +52,11 @@ FrameLayout LayoutOf(const Window& window)
         LONG top = parts.border + parts.caption;
         layout.menu = {parts.border, top, inner, top + parts.menu};
     }
+    const RECT& client = layout.client;
+    if (window.style & WS_VSCROLL) layout.vscroll = {client.right, client.top, client.right + kScrollBarSize, client.bottom};
+    if (window.style & WS_HSCROLL) layout.hscroll = {client.left, client.bottom, client.right, client.bottom + kScrollBarSize};
+    if ((window.style & WS_VSCROLL) && (window.style & WS_HSCROLL))
+        layout.corner = {client.right, client.bottom, client.right + kScrollBarSize, client.bottom + kScrollBarSize};
     return layout;
 }
 
@@ -59,6 +65,8 @@ LRESULT HitTest(const Window& window, POINT p)
     if (!Contains(RECT{0, 0, window.width, window.height}, p)) return HTNOWHERE;
     FrameLayout layout = LayoutOf(window);
     if (Contains(layout.client, p)) return HTCLIENT;
+    if (Contains(layout.vscroll, p)) return HTVSCROLL;
+    if (Contains(layout.hscroll, p)) return HTHSCROLL;
     if (Contains(layout.close, p)) return HTCLOSE;
     if (Contains(layout.maximize, p)) return HTMAXBUTTON;
     if (Contains(layout.minimize, p)) return HTMINBUTTON;
@@ -83,7 +91,8 @@ void DrawFrame(Window& window)
     };
     bool active = StateOf(window).captionActive;
     fill({0, 0, window.width, window.height}, active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER);
-    RECT edge = layout.client;
+    // The edge sits around the client area and its scroll bars.
+    RECT edge = Union(Union(layout.client, layout.hscroll), layout.vscroll);
     FrameParts parts = FramePartsOf(window);
     fill({edge.left - parts.edge, edge.top - parts.edge, edge.right + parts.edge, edge.bottom + parts.edge},
          COLOR_BTNSHADOW);
@@ -95,6 +104,10 @@ void DrawFrame(Window& window)
                     GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     fill(layout.menu, COLOR_MENU);
     platform::menus::DrawMenuBarTitles(*surface, clip, Offset(layout.menu, origin.x, origin.y), window.handle);
+    const ScrollBarState* bars = StateOf(window).scrollBars;
+    if (!IsEmpty(layout.hscroll)) DrawScrollBar(*surface, clip, Offset(layout.hscroll, origin.x, origin.y), false, bars[0]);
+    if (!IsEmpty(layout.vscroll)) DrawScrollBar(*surface, clip, Offset(layout.vscroll, origin.x, origin.y), true, bars[1]);
+    fill(layout.corner, COLOR_BTNFACE);
     for (const RECT& button : {layout.close, layout.maximize, layout.minimize}) {
         if (IsEmpty(button)) continue;
         fill(button, COLOR_BTNFACE);

@@ -1,6 +1,6 @@
 #pragma once
 // The non-client parts drawn here: borders, captions with their buttons,
-// the menu-bar strip and the sunken client edge.
+// the menu-bar strip, the sunken client edge and the window's own scroll bars.
 #include "display_state.h"
 
 namespace platform::detail {
@@ -13,6 +13,9 @@ struct FrameLayout {
     RECT maximize{0, 0, 0, 0};
     RECT minimize{0, 0, 0, 0};
     RECT menu{0, 0, 0, 0};
+    RECT hscroll{0, 0, 0, 0};
+    RECT vscroll{0, 0, 0, 0};
+    RECT corner{0, 0, 0, 0};  // where both bars meet
     RECT client{0, 0, 0, 0};
 };
 

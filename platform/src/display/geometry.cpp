@@ -113,6 +113,8 @@ RECT ClientRectInWindow(const Window& window)
     LONG side = parts.border + parts.edge;
     RECT client{side, parts.border + parts.caption + parts.menu + parts.edge, window.width - side,
                 window.height - side};
+    if (window.style & WS_VSCROLL) client.right -= kScrollBarSize;
+    if (window.style & WS_HSCROLL) client.bottom -= kScrollBarSize;
     client.right = std::max(client.right, client.left);
     client.bottom = std::max(client.bottom, client.top);
     return client;
@@ -175,12 +177,13 @@ Region VisibleRegion(const Window& window, bool clientOnly)
     Region region(Offset(own, origin.x, origin.y));
     if (!IsShown(window)) return Region();
 
-    // Children cover their parent.
+    // Children cover their parent's client area, never its frame or scroll bars.
     RECT client = ClientRectInWindow(window);
+    RECT inClient{0, 0, client.right - client.left, client.bottom - client.top};
     for (HWND handle : window.children) {
         auto child = FindWindowRecord(handle);
         if (!child || !(child->style & WS_VISIBLE)) continue;
-        region.Subtract(Offset(WindowRectInParent(*child), origin.x + client.left, origin.y + client.top));
+        region.Subtract(Offset(Intersect(WindowRectInParent(*child), inClient), origin.x + client.left, origin.y + client.top));
     }
     // Every ancestor's client area clips, and siblings above cover at every level.
     const Window* current = &window;

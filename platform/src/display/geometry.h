@@ -18,6 +18,8 @@ struct FrameParts {
 inline constexpr LONG kCaptionHeight = 18;
 inline constexpr LONG kToolCaptionHeight = 14;
 inline constexpr LONG kMenuBarHeight = 20;
+// The width of a vertical scroll bar and the height of a horizontal one.
+inline constexpr LONG kScrollBarSize = 16;
 
 FrameParts FramePartsFor(DWORD style, DWORD exStyle, bool menu);
 FrameParts FramePartsOf(const Window& window);
@@ -25,7 +27,8 @@ bool IsTopLevel(const Window& window);
 
 // In the parent's client coordinates; screen coordinates for a top-level window.
 RECT WindowRectInParent(const Window& window);
-// The client area relative to the window's top-left.
+// The client area relative to the window's top-left: inside the frame and
+// left of and above the scroll bars the style shows.
 RECT ClientRectInWindow(const Window& window);
 POINT WindowOriginOnScreen(const Window& window);
 POINT ClientOriginOnScreen(const Window& window);

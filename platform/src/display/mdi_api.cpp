@@ -1,4 +1,5 @@
 // Creating MDI children and the default frame and child procedures.
+#include "activation.h"
 #include "geometry.h"
 #include "mdi_client.h"
 #include "window_ops.h"
@@ -112,7 +113,13 @@ BOOL TranslateMDISysAccel(HWND client, LPMSG msg)
 {
     MdiClientState* state = FindMdiClient(client);
     if (!state || !msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
-    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return FALSE;
+    if (GetKeyState(VK_MENU) < 0) return FALSE;
+    // Page Up and Down anywhere in the client page through it (sideways with
+    // Shift) while it shows the bar; the windows inside have no use for them.
+    bool paging = msg->wParam == VK_PRIOR || msg->wParam == VK_NEXT;
+    if (paging && msg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) >= 0 && IsSameOrInside(client, msg->hwnd))
+        return MdiScrollKey(client, static_cast<UINT>(msg->wParam), GetKeyState(VK_SHIFT) < 0) ? TRUE : FALSE;
+    if (GetKeyState(VK_CONTROL) >= 0) return FALSE;
     bool backwards = GetKeyState(VK_SHIFT) < 0;
     switch (msg->wParam) {
     case VK_F4:

@@ -8,6 +8,7 @@
 
 #include "platform/src/class_registration.h"
 
+#include <platform/input.h>
 #include <platform/painting.h>
 
 #include <map>
@@ -101,6 +102,12 @@ LRESULT CALLBACK MdiClientProc(HWND client, UINT message, WPARAM wParam, LPARAM 
             made.windowMenu = settings->hWindowMenu;
             made.firstId = settings->idFirstChild;
         }
+        // The style asks for scrolling; the bars show only while children reach out.
+        if (auto record = FindWindowRecord(client)) {
+            made.scrollable[0] = (record->style & WS_HSCROLL) != 0;
+            made.scrollable[1] = (record->style & WS_VSCROLL) != 0;
+            record->style &= ~(WS_HSCROLL | WS_VSCROLL);
+        }
         return 0;
     }
     case WM_NCDESTROY: {
@@ -139,7 +146,16 @@ LRESULT CALLBACK MdiClientProc(HWND client, UINT message, WPARAM wParam, LPARAM 
             for (HWND child : std::vector<HWND>(state->children))
                 if (IsZoomed(child))
                     if (auto record = FindWindowRecord(child)) Place(*record, ClientArea(client));
+        UpdateMdiScrollBars(client);
         return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        MdiScroll(client, message == WM_VSCROLL, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_MOUSEWHEEL: MdiWheel(client, wParam); return 0;
+    case WM_KEYDOWN:
+        if (MdiScrollKey(client, static_cast<UINT>(wParam), GetKeyState(VK_SHIFT) < 0)) return 0;
+        break;
     }
     return DefWindowProcA(client, message, wParam, lParam);
 }
@@ -264,6 +280,7 @@ void MdiChildVisibilityChanged(Window& child)
     if (!client) return;
     if (!(child.style & WS_VISIBLE)) PassActivationOn(client, child.handle);
     RefreshWindowMenu(client);
+    UpdateMdiScrollBars(client);
 }
 
 void MdiChildGoing(Window& child)
@@ -282,6 +299,7 @@ void MdiChildGoing(Window& child)
     }
     children.pop_back();
     RefreshWindowMenu(client);
+    UpdateMdiScrollBars(client);
 }
 
 void MdiChildRetitled(Window& child)
@@ -316,6 +334,7 @@ HWND CreateMdiChild(HWND client, const CreateStruct& create)
     state->children.push_back(child);
     if (Visible(child)) MdiActivate(client, child);
     RefreshWindowMenu(client);
+    UpdateMdiScrollBars(client);
     return child;
 }
 

@@ -17,5 +17,9 @@ void MdiActivate(HWND client, HWND child);
 void MdiChildVisibilityChanged(Window& child);
 void MdiChildGoing(Window& child);
 void MdiChildRetitled(Window& child);
+// The client's children moved, resized, came, went, showed or hid, or the
+// client resized: its scroll bars show where the children reach past its
+// client area and hide where they fit. Nothing for other windows.
+void UpdateMdiScrollBars(HWND client);
 
 }  // namespace platform::detail

@@ -7,6 +7,7 @@
 #include "text.h"
 #include "window_menu.h"
 
+#include <platform/display.h>
 #include <platform/input.h>
 #include <platform/testing/display.h>
 
@@ -126,6 +127,15 @@ COLORREF PixelAt(HWND handle, int x, int y)
     int px = origin.x + client.left + x, py = origin.y + client.top + y;
     if (!surface || px < 0 || py < 0 || px >= surface->width || py >= surface->height) return 0;
     return platform::detail::ColorFromPixel(surface->Row(py)[px]);
+}
+
+ScrollBar ScrollBarOf(HWND handle, bool vertical)
+{
+    auto window = platform::detail::FindWindowRecord(handle);
+    if (!window) return {};
+    const platform::detail::ScrollBarState& bar = platform::detail::StateOf(*window).scrollBars[vertical ? 1 : 0];
+    bool shown = (window->style & (vertical ? WS_VSCROLL : WS_HSCROLL)) != 0;
+    return {shown, bar.minimum, bar.maximum, bar.page, bar.position};
 }
 
 std::vector<WindowMenuItem> WindowMenuItems(HMENU windowMenu)

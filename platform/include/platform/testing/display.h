@@ -39,6 +39,17 @@ bool SaveScreenshot(HWND topLevel, const char* path);
 // A pixel of the window's framebuffer, at client coordinates of any window.
 COLORREF PixelAt(HWND window, int x, int y);
 
+// A window's own scroll bar: shown or not, and the range (minimum to
+// maximum inclusive), the page the view covers and the position.
+struct ScrollBar {
+    bool shown;
+    int minimum;
+    int maximum;
+    int page;
+    int position;
+};
+ScrollBar ScrollBarOf(HWND window, bool vertical);
+
 // What the window menu of an MDI frame lists.
 struct WindowMenuItem {
     UINT id;
