@@ -331,13 +331,13 @@ TEST_F(MdiScrollTest, ALargeChildIsReachableToItsLastPixel)
     ASSERT_TRUE(input::ScrollBarOf(client, false).shown);
     ASSERT_TRUE(input::ScrollBarOf(client, true).shown);
 
-    // The End keys of the client take it to the far corner.
-    SendMessageA(client, WM_KEYDOWN, VK_END, 1);
-    input::PressKey(VK_SHIFT);
-    Pump();
-    SendMessageA(client, WM_KEYDOWN, VK_END, 1);
-    input::ReleaseKey(VK_SHIFT);
-    Pump();
+    // Both thumbs dragged to the end of their bars.
+    for (POINT thumb : {OnVerticalBar(kBar + 4), OnHorizontalBar(kBar + 4)}) {
+        input::PressMouse(input::MouseButton::Left, thumb.x, thumb.y);
+        input::MoveMouse(thumb.x + 1000, thumb.y + 1000);
+        input::ReleaseMouse(input::MouseButton::Left, thumb.x + 1000, thumb.y + 1000);
+        Pump();
+    }
     EXPECT_EQ(Placed(child).right, View().right);
     EXPECT_EQ(Placed(child).bottom, View().bottom);
     Log().clear();
@@ -349,7 +349,7 @@ TEST_F(MdiScrollTest, ALargeChildIsReachableToItsLastPixel)
     EXPECT_EQ(presses[0].window, child);
     EXPECT_EQ(presses[0].lParam, MAKELPARAM(981, 666));
 
-    // And back to the first pixel.
+    // And back to the first pixel with Home, then Shift+Home.
     SendMessageA(client, WM_KEYDOWN, VK_HOME, 1);
     input::PressKey(VK_SHIFT);
     Pump();
@@ -389,7 +389,6 @@ TEST_F(MdiScrollTest, TheBarsAreDrawnOverTheChildrenWithArrowsAndThumbs)
     const RECT view = View();
     SaveCrop(client, {view.right - 24, 0, full.right, full.bottom}, "mdi_scroll_vertical.png");
     SaveCrop(client, {0, view.bottom - 24, full.right, full.bottom}, "mdi_scroll_horizontal.png");
-    EXPECT_TRUE(input::SaveScreenshot(frame, (std::string(VQ_TEST_OUTPUT_DIR) + "/mdi_scroll_frame.png").c_str()));
 
     const COLORREF track = GetSysColor(COLOR_SCROLLBAR), face = GetSysColor(COLOR_BTNFACE);
     const COLORREF glyph = GetSysColor(COLOR_BTNTEXT);

@@ -1,5 +1,6 @@
 #include "scroll_bars.h"
 
+#include "capture_loop.h"
 #include "frame.h"
 #include "geometry.h"
 #include "surface_cairo.h"
@@ -153,11 +154,7 @@ void TrackScrollBar(HWND handle, bool vertical, POINT screen)
     SetCapture(handle);
     if (!dragging) SetTimer(handle, kRepeatTimer, kRepeatDelayMs, nullptr);
     MSG msg;
-    while (GetCapture() == handle) {
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
+    while (NextCapturedMessage(handle, msg)) {
         if (msg.message == WM_MOUSEMOVE && msg.hwnd == handle) {
             pointer = msg.pt;
             if (!dragging || start.parts.thumbTravel <= 0) continue;
@@ -177,9 +174,8 @@ void TrackScrollBar(HWND handle, bool vertical, POINT screen)
             if (IsWindow(handle)) SetTimer(handle, kRepeatTimer, kRepeatMs, nullptr);
         } else if (msg.message == WM_LBUTTONUP) {
             break;
-        } else if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+        } else {
+            DispatchUnlessMouse(msg);
         }
     }
     if (!IsWindow(handle)) return;

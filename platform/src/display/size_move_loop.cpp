@@ -1,5 +1,6 @@
 #include "size_move_loop.h"
 
+#include "capture_loop.h"
 #include "geometry.h"
 #include "window_ops.h"
 
@@ -44,11 +45,7 @@ void RunSizeMoveLoop(HWND handle, LRESULT hit, POINT start)
             Place(*record, Offset(screenRect, -parentOrigin.x, -parentOrigin.y));
     };
     MSG msg;
-    while (GetCapture() == handle) {
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
+    while (NextCapturedMessage(handle, msg)) {
         if (msg.message == WM_MOUSEMOVE && msg.hwnd == handle) {
             POINT delta{msg.pt.x - start.x, msg.pt.y - start.y};
             RECT proposed;
@@ -66,9 +63,8 @@ void RunSizeMoveLoop(HWND handle, LRESULT hit, POINT start)
         } else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
             apply(startRect);
             break;
-        } else if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+        } else {
+            DispatchUnlessMouse(msg);
         }
     }
     if (GetCapture() == handle) ReleaseCapture();
