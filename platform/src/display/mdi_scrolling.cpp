@@ -70,7 +70,8 @@ void UpdateMdiScrollBars(HWND client)
 {
     MdiClientState* state = FindMdiClient(client);
     auto window = FindWindowRecord(client);
-    if (!state || !window || state->arranging || !(state->scrollable[0] || state->scrollable[1])) return;
+    if (!state || !window || window->destroying || state->arranging || !(state->scrollable[0] || state->scrollable[1]))
+        return;
     RECT inner = ClientRectInWindow(*window);
     LONG width = inner.right - inner.left + ((window->style & WS_VSCROLL) ? kScrollBarSize : 0);
     LONG height = inner.bottom - inner.top + ((window->style & WS_HSCROLL) ? kScrollBarSize : 0);
