@@ -104,7 +104,8 @@ TEST_F(MdiScrollTest, BarsShowWhereChildrenReachPastTheClientAndGoWhenTheyFit)
         {{0, -1, 300, 100}, false, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.rect.left << "," << c.rect.top << " " << c.rect.right << "," << c.rect.bottom);
+        SCOPED_TRACE(testing::Message() << c.rect.left << "," << c.rect.top << " to " << c.rect.right << ","
+                                        << c.rect.bottom);
         MoveWindow(child, c.rect.left, c.rect.top, c.rect.right - c.rect.left, c.rect.bottom - c.rect.top, TRUE);
         EXPECT_EQ(input::ScrollBarOf(client, false).shown, c.across);
         EXPECT_EQ(input::ScrollBarOf(client, true).shown, c.down);

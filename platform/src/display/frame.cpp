@@ -53,10 +53,11 @@ FrameLayout LayoutOf(const Window& window)
         layout.menu = {parts.border, top, inner, top + parts.menu};
     }
     const RECT& client = layout.client;
-    if (window.style & WS_VSCROLL) layout.vscroll = {client.right, client.top, client.right + kScrollBarSize, client.bottom};
-    if (window.style & WS_HSCROLL) layout.hscroll = {client.left, client.bottom, client.right, client.bottom + kScrollBarSize};
+    LONG right = client.right + kScrollBarSize, bottom = client.bottom + kScrollBarSize;
+    if (window.style & WS_VSCROLL) layout.vscroll = {client.right, client.top, right, client.bottom};
+    if (window.style & WS_HSCROLL) layout.hscroll = {client.left, client.bottom, client.right, bottom};
     if ((window.style & WS_VSCROLL) && (window.style & WS_HSCROLL))
-        layout.corner = {client.right, client.bottom, client.right + kScrollBarSize, client.bottom + kScrollBarSize};
+        layout.corner = {client.right, client.bottom, right, bottom};
     return layout;
 }
 
@@ -105,8 +106,11 @@ void DrawFrame(Window& window)
     fill(layout.menu, COLOR_MENU);
     platform::menus::DrawMenuBarTitles(*surface, clip, Offset(layout.menu, origin.x, origin.y), window.handle);
     const ScrollBarState* bars = StateOf(window).scrollBars;
-    if (!IsEmpty(layout.hscroll)) DrawScrollBar(*surface, clip, Offset(layout.hscroll, origin.x, origin.y), false, bars[0]);
-    if (!IsEmpty(layout.vscroll)) DrawScrollBar(*surface, clip, Offset(layout.vscroll, origin.x, origin.y), true, bars[1]);
+    for (bool vertical : {false, true}) {
+        const RECT& bar = vertical ? layout.vscroll : layout.hscroll;
+        if (IsEmpty(bar)) continue;
+        DrawScrollBar(*surface, clip, Offset(bar, origin.x, origin.y), vertical, bars[vertical ? 1 : 0]);
+    }
     fill(layout.corner, COLOR_BTNFACE);
     for (const RECT& button : {layout.close, layout.maximize, layout.minimize}) {
         if (IsEmpty(button)) continue;

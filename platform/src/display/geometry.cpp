@@ -183,7 +183,8 @@ Region VisibleRegion(const Window& window, bool clientOnly)
     for (HWND handle : window.children) {
         auto child = FindWindowRecord(handle);
         if (!child || !(child->style & WS_VISIBLE)) continue;
-        region.Subtract(Offset(Intersect(WindowRectInParent(*child), inClient), origin.x + client.left, origin.y + client.top));
+        RECT covered = Intersect(WindowRectInParent(*child), inClient);
+        region.Subtract(Offset(covered, origin.x + client.left, origin.y + client.top));
     }
     // Every ancestor's client area clips, and siblings above cover at every level.
     const Window* current = &window;

@@ -77,7 +77,8 @@ void UpdateMdiScrollBars(HWND client)
     LONG height = inner.bottom - inner.top + ((window->style & WS_HSCROLL) ? kScrollBarSize : 0);
     Extent extent = ChildrenExtent(*state);
     DWORD bars = BarsNeeded(*state, extent, width, height);
-    RECT view{0, 0, width - ((bars & WS_VSCROLL) ? kScrollBarSize : 0), height - ((bars & WS_HSCROLL) ? kScrollBarSize : 0)};
+    RECT view{0, 0, width - ((bars & WS_VSCROLL) ? kScrollBarSize : 0),
+              height - ((bars & WS_HSCROLL) ? kScrollBarSize : 0)};
     RECT whole = Union(extent.maximized ? RECT{} : extent.rect, view);
     // Positions count from the far left (top) of what can be shown.
     ScrollBarState across{0, whole.right - whole.left - 1, view.right, view.left - whole.left};

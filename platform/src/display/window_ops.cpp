@@ -116,7 +116,7 @@ bool Place(Window& window, const RECT& rect)
     }
     if (resized) SendSize(window);
     if (moved && IsWindow(handle)) CallWindow(handle, WM_MOVE, 0, MAKELPARAM(window.x + client.left, window.y + client.top));
-    if ((resized || moved) && !IsTopLevel(window)) UpdateMdiScrollBars(window.parent);
+    if ((resized || moved) && !IsTopLevel(window)) UpdateMdiScrollBars(window.parent);  // no-op unless an MDI client
     return resized;
 }
 
