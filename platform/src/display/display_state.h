@@ -11,9 +11,11 @@ namespace platform::detail {
 
 struct Surface;
 
-// A window's own scroll bar (WS_HSCROLL, WS_VSCROLL): positions run from
-// minimum to maximum inclusive and the view covers page of them.
+// A window's own scroll bar, which its style (WS_HSCROLL, WS_VSCROLL) allows
+// and its owner shows when needed: positions run from minimum to maximum
+// inclusive and the view covers page of them.
 struct ScrollBarState {
+    bool shown = false;
     int minimum = 0;
     int maximum = 0;
     int page = 0;

@@ -54,9 +54,10 @@ FrameLayout LayoutOf(const Window& window)
     }
     const RECT& client = layout.client;
     LONG right = client.right + kScrollBarSize, bottom = client.bottom + kScrollBarSize;
-    if (window.style & WS_VSCROLL) layout.vscroll = {client.right, client.top, right, client.bottom};
-    if (window.style & WS_HSCROLL) layout.hscroll = {client.left, client.bottom, client.right, bottom};
-    if ((window.style & WS_VSCROLL) && (window.style & WS_HSCROLL))
+    bool across = ShowsScrollBar(window, false), down = ShowsScrollBar(window, true);
+    if (down) layout.vscroll = {client.right, client.top, right, client.bottom};
+    if (across) layout.hscroll = {client.left, client.bottom, client.right, bottom};
+    if (across && down)
         layout.corner = {client.right, client.bottom, right, bottom};
     return layout;
 }

@@ -107,14 +107,19 @@ RECT WindowRectInParent(const Window& window)
     return {window.x, window.y, window.x + window.width, window.y + window.height};
 }
 
+bool ShowsScrollBar(const Window& window, bool vertical)
+{
+    return window.display && window.display->scrollBars[vertical ? 1 : 0].shown;
+}
+
 RECT ClientRectInWindow(const Window& window)
 {
     FrameParts parts = FramePartsOf(window);
     LONG side = parts.border + parts.edge;
     RECT client{side, parts.border + parts.caption + parts.menu + parts.edge, window.width - side,
                 window.height - side};
-    if (window.style & WS_VSCROLL) client.right -= kScrollBarSize;
-    if (window.style & WS_HSCROLL) client.bottom -= kScrollBarSize;
+    if (ShowsScrollBar(window, true)) client.right -= kScrollBarSize;
+    if (ShowsScrollBar(window, false)) client.bottom -= kScrollBarSize;
     client.right = std::max(client.right, client.left);
     client.bottom = std::max(client.bottom, client.top);
     return client;

@@ -27,8 +27,9 @@ bool IsTopLevel(const Window& window);
 
 // In the parent's client coordinates; screen coordinates for a top-level window.
 RECT WindowRectInParent(const Window& window);
+bool ShowsScrollBar(const Window& window, bool vertical);
 // The client area relative to the window's top-left: inside the frame and
-// left of and above the scroll bars the style shows.
+// left of and above the scroll bars shown.
 RECT ClientRectInWindow(const Window& window);
 POINT WindowOriginOnScreen(const Window& window);
 POINT ClientOriginOnScreen(const Window& window);

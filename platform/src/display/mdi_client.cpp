@@ -102,12 +102,6 @@ LRESULT CALLBACK MdiClientProc(HWND client, UINT message, WPARAM wParam, LPARAM 
             made.windowMenu = settings->hWindowMenu;
             made.firstId = settings->idFirstChild;
         }
-        // The style asks for scrolling; the bars show only while children reach out.
-        if (auto record = FindWindowRecord(client)) {
-            made.scrollable[0] = (record->style & WS_HSCROLL) != 0;
-            made.scrollable[1] = (record->style & WS_VSCROLL) != 0;
-            record->style &= ~(WS_HSCROLL | WS_VSCROLL);
-        }
         return 0;
     }
     case WM_NCDESTROY: {

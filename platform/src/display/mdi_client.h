@@ -14,7 +14,6 @@ struct MdiClientState {
     UINT firstId = 0;
     HWND active = nullptr;
     std::vector<HWND> children;  // the child at index i has id firstId + i
-    bool scrollable[2] = {false, false};  // made with WS_HSCROLL, WS_VSCROLL
     bool arranging = false;               // moving children or resizing: the bars wait
     int wheelRest = 0;                    // wheel turned short of a line
 };

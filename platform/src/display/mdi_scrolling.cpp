@@ -14,7 +14,6 @@ namespace {
 
 inline constexpr int kLine = 16;
 inline constexpr int kWheelLines = 3;
-inline constexpr DWORD kBars = WS_HSCROLL | WS_VSCROLL;
 
 struct Extent {
     RECT rect{0, 0, 0, 0};  // client coordinates
@@ -33,24 +32,31 @@ Extent ChildrenExtent(const MdiClientState& state)
     return extent;
 }
 
-// A maximised child fills the client: no bars then.
-DWORD BarsNeeded(const MdiClientState& state, const Extent& extent, LONG width, LONG height)
+struct Bars {
+    bool across = false;
+    bool down = false;
+};
+
+// Where the style allows a bar and the children reach out; a maximised
+// child fills the client, so no bars then.
+Bars BarsNeeded(DWORD style, const Extent& extent, LONG width, LONG height)
 {
-    if (extent.maximized || IsEmpty(extent.rect)) return 0;
-    DWORD bars = 0;
+    Bars bars;
+    if (extent.maximized || IsEmpty(extent.rect)) return bars;
     // A bar takes room from the other direction, so a second look may need it too.
     for (int look = 0; look < 2; ++look) {
-        LONG w = width - ((bars & WS_VSCROLL) ? kScrollBarSize : 0);
-        LONG h = height - ((bars & WS_HSCROLL) ? kScrollBarSize : 0);
-        if (state.scrollable[0] && (extent.rect.left < 0 || extent.rect.right > w)) bars |= WS_HSCROLL;
-        if (state.scrollable[1] && (extent.rect.top < 0 || extent.rect.bottom > h)) bars |= WS_VSCROLL;
+        LONG w = width - (bars.down ? kScrollBarSize : 0);
+        LONG h = height - (bars.across ? kScrollBarSize : 0);
+        bars.across = bars.across || ((style & WS_HSCROLL) && (extent.rect.left < 0 || extent.rect.right > w));
+        bars.down = bars.down || ((style & WS_VSCROLL) && (extent.rect.top < 0 || extent.rect.bottom > h));
     }
     return bars;
 }
 
 bool operator!=(const ScrollBarState& a, const ScrollBarState& b)
 {
-    return a.minimum != b.minimum || a.maximum != b.maximum || a.page != b.page || a.position != b.position;
+    return a.shown != b.shown || a.minimum != b.minimum || a.maximum != b.maximum || a.page != b.page ||
+           a.position != b.position;
 }
 
 void MoveChildren(HWND client, LONG dx, LONG dy)
@@ -70,30 +76,29 @@ void UpdateMdiScrollBars(HWND client)
 {
     MdiClientState* state = FindMdiClient(client);
     auto window = FindWindowRecord(client);
-    if (!state || !window || window->destroying || state->arranging || !(state->scrollable[0] || state->scrollable[1]))
+    if (!state || !window || window->destroying || state->arranging || !(window->style & (WS_HSCROLL | WS_VSCROLL)))
         return;
+    DisplayState& display = StateOf(*window);
     RECT inner = ClientRectInWindow(*window);
-    LONG width = inner.right - inner.left + ((window->style & WS_VSCROLL) ? kScrollBarSize : 0);
-    LONG height = inner.bottom - inner.top + ((window->style & WS_HSCROLL) ? kScrollBarSize : 0);
+    LONG width = inner.right - inner.left + (display.scrollBars[1].shown ? kScrollBarSize : 0);
+    LONG height = inner.bottom - inner.top + (display.scrollBars[0].shown ? kScrollBarSize : 0);
     Extent extent = ChildrenExtent(*state);
-    DWORD bars = BarsNeeded(*state, extent, width, height);
-    RECT view{0, 0, width - ((bars & WS_VSCROLL) ? kScrollBarSize : 0),
-              height - ((bars & WS_HSCROLL) ? kScrollBarSize : 0)};
+    Bars bars = BarsNeeded(window->style, extent, width, height);
+    RECT view{0, 0, width - (bars.down ? kScrollBarSize : 0), height - (bars.across ? kScrollBarSize : 0)};
     RECT whole = Union(extent.maximized ? RECT{} : extent.rect, view);
     // Positions count from the far left (top) of what can be shown.
-    ScrollBarState across{0, whole.right - whole.left - 1, view.right, view.left - whole.left};
-    ScrollBarState down{0, whole.bottom - whole.top - 1, view.bottom, view.top - whole.top};
-    DisplayState& display = StateOf(*window);
-    bool moved = display.scrollBars[0] != across || display.scrollBars[1] != down;
+    ScrollBarState across{bars.across, 0, whole.right - whole.left - 1, view.right, view.left - whole.left};
+    ScrollBarState down{bars.down, 0, whole.bottom - whole.top - 1, view.bottom, view.top - whole.top};
+    bool resized = display.scrollBars[0].shown != bars.across || display.scrollBars[1].shown != bars.down;
+    bool changed = display.scrollBars[0] != across || display.scrollBars[1] != down;
     display.scrollBars[0] = across;
     display.scrollBars[1] = down;
-    if ((window->style & kBars) != bars) {
-        window->style = (window->style & ~kBars) | bars;
+    if (resized) {
         state->arranging = true;
         SendSize(*window);
         if (MdiClientState* still = FindMdiClient(client)) still->arranging = false;
         if (IsWindow(client) && IsShown(*window)) ExposeWindow(*window);
-    } else if (moved && bars) {
+    } else if (changed && (bars.across || bars.down)) {
         InvalidateFrame(*window);
     }
 }
@@ -101,7 +106,7 @@ void UpdateMdiScrollBars(HWND client)
 void MdiScroll(HWND client, bool vertical, WORD code, int thumbPosition)
 {
     auto window = FindWindowRecord(client);
-    if (!window || !FindMdiClient(client) || !(window->style & (vertical ? WS_VSCROLL : WS_HSCROLL))) return;
+    if (!window || !FindMdiClient(client) || !ShowsScrollBar(*window, vertical)) return;
     const ScrollBarState bar = StateOf(*window).scrollBars[vertical ? 1 : 0];
     int target = bar.position;
     switch (code) {
@@ -124,7 +129,7 @@ void MdiWheel(HWND client, WPARAM wParam)
     auto window = FindWindowRecord(client);
     MdiClientState* state = FindMdiClient(client);
     if (!window || !state) return;
-    bool sideways = (LOWORD(wParam) & MK_SHIFT) || !(window->style & WS_VSCROLL);
+    bool sideways = (LOWORD(wParam) & MK_SHIFT) || !ShowsScrollBar(*window, true);
     // Turning away from the user scrolls up (left).
     state->wheelRest += GET_WHEEL_DELTA_WPARAM(wParam) * kWheelLines;
     int lines = state->wheelRest / WHEEL_DELTA;
@@ -151,7 +156,7 @@ bool MdiScrollKey(HWND client, UINT key, bool shift)
     case VK_END: code = SB_BOTTOM; break;
     default: return false;
     }
-    if (!(window->style & (vertical ? WS_VSCROLL : WS_HSCROLL))) return false;
+    if (!ShowsScrollBar(*window, vertical)) return false;
     SendMessageA(client, vertical ? WM_VSCROLL : WM_HSCROLL, code, 0);
     return true;
 }

@@ -134,8 +134,7 @@ ScrollBar ScrollBarOf(HWND handle, bool vertical)
     auto window = platform::detail::FindWindowRecord(handle);
     if (!window) return {};
     const platform::detail::ScrollBarState& bar = platform::detail::StateOf(*window).scrollBars[vertical ? 1 : 0];
-    bool shown = (window->style & (vertical ? WS_VSCROLL : WS_HSCROLL)) != 0;
-    return {shown, bar.minimum, bar.maximum, bar.page, bar.position};
+    return {bar.shown, bar.minimum, bar.maximum, bar.page, bar.position};
 }
 
 std::vector<WindowMenuItem> WindowMenuItems(HMENU windowMenu)
