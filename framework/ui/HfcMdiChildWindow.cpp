@@ -27,23 +27,10 @@ bool CHfcMdiChildWindow::Create(const char* title, int x, int y, int width, int 
     m_pMenuBar = menuBar;
     m_pParent = frame;
     RegisterWindowClass();
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    StyleFromFlags(flags, style, exStyle);
-    style |= GetWindowStyle();
-    exStyle = GetWindowExStyle();
-    int outerWidth = CW_USEDEFAULT;
-    int outerHeight = CW_USEDEFAULT;
-    if (x != 0 || y != 0 || width != 0 || height != 0) {
-        RECT outer{0, 0, width, height};
-        AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-        outerWidth = outer.right - outer.left;
-        outerHeight = outer.bottom - outer.top;
-    } else {
-        x = CW_USEDEFAULT;
-        y = CW_USEDEFAULT;
-    }
-    HWND window = CreateMDIWindowA(GetWindowClassName(), title, style, x, y, outerWidth, outerHeight,
+    // An MDI child has no menu bar of its own: the frame shows its menu.
+    const CreateGeometry geometry = WorkOutCreateGeometry(flags, x, y, width, height, false);
+    HWND window = CreateMDIWindowA(GetWindowClassName(), title, geometry.style, geometry.x, geometry.y,
+                                   geometry.width, geometry.height,
                                    frame->GetMdiClient(), GetInstanceHandle(),
                                    reinterpret_cast<LPARAM>(static_cast<CHfcWindow*>(this)));
     if (window == nullptr) {

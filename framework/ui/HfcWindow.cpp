@@ -104,6 +104,24 @@ void CHfcWindow::StyleFromFlags(int flags, DWORD& style, DWORD& exStyle)
     exStyle = 0;
 }
 
+CHfcWindow::CreateGeometry CHfcWindow::WorkOutCreateGeometry(int flags, int x, int y, int width, int height,
+                                                             bool hasMenu)
+{
+    CreateGeometry geometry;
+    StyleFromFlags(flags, geometry.style, geometry.exStyle);
+    geometry.style |= GetWindowStyle();
+    geometry.exStyle = GetWindowExStyle();
+    if (x == 0 && y == 0 && width == 0 && height == 0)
+        return geometry;
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, geometry.style, hasMenu ? TRUE : FALSE, geometry.exStyle);
+    geometry.x = x;
+    geometry.y = y;
+    geometry.width = outer.right - outer.left;
+    geometry.height = outer.bottom - outer.top;
+    return geometry;
+}
+
 ATOM CHfcWindow::RegisterWindowClass()
 {
     WNDCLASSEXA windowClass{};
@@ -140,23 +158,9 @@ bool CHfcWindow::Create(const char* title, int x, int y, int width, int height, 
     m_pParent = parent;
     m_pMenuBar = menuBar;
     RegisterWindowClass();
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    StyleFromFlags(flags, style, exStyle);
-    style |= GetWindowStyle();
-    exStyle = GetWindowExStyle();
-    int outerWidth = CW_USEDEFAULT;
-    int outerHeight = CW_USEDEFAULT;
-    if (x != 0 || y != 0 || width != 0 || height != 0) {
-        RECT outer{0, 0, width, height};
-        AdjustWindowRectEx(&outer, style, menuBar != nullptr, exStyle);
-        outerWidth = outer.right - outer.left;
-        outerHeight = outer.bottom - outer.top;
-    } else {
-        x = CW_USEDEFAULT;
-        y = CW_USEDEFAULT;
-    }
-    HWND window = CreateWindowExA(exStyle, GetWindowClassName(), title, style, x, y, outerWidth, outerHeight,
+    const CreateGeometry geometry = WorkOutCreateGeometry(flags, x, y, width, height, menuBar != nullptr);
+    HWND window = CreateWindowExA(geometry.exStyle, GetWindowClassName(), title, geometry.style, geometry.x,
+                                  geometry.y, geometry.width, geometry.height,
                                   parent != nullptr ? parent->GetHandle() : nullptr,
                                   menuBar != nullptr ? menuBar->GetMenu() : nullptr, GetInstanceHandle(), this);
     if (window == nullptr) {

@@ -177,6 +177,19 @@ public:
     // Binds the object to the handle: the handle field and GWL_USERDATA.
     void Attach(HWND window);
     static void StyleFromFlags(int flags, DWORD& style, DWORD& exStyle);
+    // The style and outer rectangle for creating a window of this class
+    // from the create flags and a client size; all zero places it where
+    // the desktop chooses.
+    struct CreateGeometry
+    {
+        DWORD style = 0;
+        DWORD exStyle = 0;
+        int x = CW_USEDEFAULT;
+        int y = CW_USEDEFAULT;
+        int width = CW_USEDEFAULT;
+        int height = CW_USEDEFAULT;
+    };
+    CreateGeometry WorkOutCreateGeometry(int flags, int x, int y, int width, int height, bool hasMenu);
 
     // Composites the rectangle into the back buffer and invalidates it when
     // now is set; otherwise queues it.
