@@ -4,6 +4,7 @@
 // again afterwards.
 #include "midi_manager_fixture.h"
 #include "model/LocalizedText.h"
+#include "transfer_documents.h"
 
 #include <gtest/gtest.h>
 
@@ -16,29 +17,12 @@ namespace {
 using Fault = DeviceSimulator::Fault;
 using Box = FakeMidiHost::MessageBox;
 
-DeviceSimulator::ProgramImage ProgramImageNamed(const std::string& name)
-{
-    CProgram program;
-    program.Initialize();
-    SetProgramRecordName(program, name.c_str());
-    DeviceSimulator::ProgramImage image{};
-    std::memcpy(image.data(), program.GetData(), image.size());
-    return image;
-}
-
-DeviceSimulator::ProgramImage ImageOf(const CProgram& program)
-{
-    DeviceSimulator::ProgramImage image{};
-    std::memcpy(image.data(), program.GetData(), image.size());
-    return image;
-}
-
 std::string Text(const std::string& key)
 {
     return LocalizedText(key);
 }
 
-class MidiTransferTest : public MidiManagerFixture
+class MidiTransferTest : public MidiManagerFixture, public TransferDocuments
 {
 public:
     void SetUp() override
@@ -51,21 +35,6 @@ public:
         for (std::size_t i = 0; i < global.size(); ++i)
             global[i] = static_cast<std::uint8_t>(i * 3);
         device->SetGlobal(global);
-        library.AddItem(LibraryDataItem::kProgramBank);
-        library.AddItem(LibraryDataItem::kGlobal);
-        for (int n = 0; n < kProgramBankSize; ++n)
-            SetProgramRecordName(Bank()[n], ("Lib" + std::to_string(n)).c_str());
-        program.Initialize();
-        SetProgramRecordName(program, "Mine");
-    }
-
-    ProgramBank& Bank() { return *library.GetProgramBank(); }
-    CGlobal& Global() { return *library.GetGlobal(); }
-    DeviceSimulator::GlobalImage GlobalImage()
-    {
-        DeviceSimulator::GlobalImage image{};
-        std::memcpy(image.data(), Global().GetData(), image.size());
-        return image;
     }
 
     void ExpectIdle()
@@ -75,9 +44,6 @@ public:
         EXPECT_EQ(manager->GetReplyState(), (CMidiManager::ReplyState{ReplyKind::None, 0, 0}));
         EXPECT_FALSE(manager->IsTransferRunning()) << "the exclusive semaphore is free";
     }
-
-    LibraryData library;
-    CProgram program;
 };
 
 struct Reports
@@ -131,7 +97,7 @@ void ExpectBankFromDevice(MidiTransferTest& t, int count)
 void ExpectDeviceBankFromLibrary(MidiTransferTest& t)
 {
     for (int n = 0; n < kProgramBankSize; ++n)
-        EXPECT_EQ(t.device->Program(n), ImageOf(t.Bank()[n])) << n;
+        EXPECT_EQ(t.device->Program(n), ProgramImageOf(t.Bank()[n])) << n;
 }
 
 void Nothing(MidiTransferTest&) {}
@@ -140,24 +106,24 @@ const TransferCase kCases[] = {
     {"ReceiveProgram", Fault::None, true, [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
      true, [] { return Reports{{Text("SuccessLogReceiveProgram") + " : Dev5    "}, std::nullopt}; }, {1, 1},
      [](MidiTransferTest& t) {
-         EXPECT_EQ(ImageOf(t.program), t.device->Program(5));
+         EXPECT_EQ(ProgramImageOf(t.program), t.device->Program(5));
          EXPECT_STREQ(t.program.GetRegion().name, "Dev5    ") << "the name's blanks are kept";
      }},
     {"ReceiveCurrentProgram", Fault::None, true,
      [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, -1); }, true,
      [] { return Reports{{Text("SuccessLogReceiveCurrentProgram") + " : Current "}, std::nullopt}; }, {1, 1},
-     [](MidiTransferTest& t) { EXPECT_EQ(ImageOf(t.program), t.device->CurrentProgram()); }},
+     [](MidiTransferTest& t) { EXPECT_EQ(ProgramImageOf(t.program), t.device->CurrentProgram()); }},
     {"WriteProgram", Fault::None, true, [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 7); },
      true, [] { return Reports{{Text("SuccessLogWriteProgram") + " : Mine"}, std::nullopt}; }, {1, 1},
      [](MidiTransferTest& t) {
-         EXPECT_EQ(t.device->Program(7), ImageOf(t.program));
+         EXPECT_EQ(t.device->Program(7), ProgramImageOf(t.program));
          EXPECT_EQ(t.host.target.program, nullptr) << "a numbered write sets no target";
      }},
     {"TransmitCurrentProgram", Fault::None, true,
      [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, -1); }, true,
      [] { return Reports{{Text("SuccessLogTransmitCurrentProgram") + " : Mine"}, std::nullopt}; }, {1, 1},
      [](MidiTransferTest& t) {
-         EXPECT_EQ(t.device->CurrentProgram(), ImageOf(t.program));
+         EXPECT_EQ(t.device->CurrentProgram(), ProgramImageOf(t.program));
          EXPECT_EQ(t.host.target.program, &t.program) << "changes from the device now go into it";
      }},
     {"ReceiveAllPrograms", Fault::None, true,
@@ -220,7 +186,7 @@ const TransferCase kCases[] = {
     {"TwoInquiryReplies", Fault::TwoInquiryReplies, true,
      [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); }, true,
      [] { return Reports{{Text("SuccessLogReceiveProgram") + " : Dev5    "}, std::nullopt}; }, {1, 1},
-     [](MidiTransferTest& t) { EXPECT_EQ(ImageOf(t.program), t.device->Program(5)) << "a leftover release copies"; }},
+     [](MidiTransferTest& t) { EXPECT_EQ(ProgramImageOf(t.program), t.device->Program(5)) << "a leftover release copies"; }},
     {"ForeignInquiryFirst", Fault::ForeignInquiryFirst, true,
      [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); }, true,
      [] { return Reports{{BatchLog("ReceiveAllPrograms", true)}, BatchBox("ReceiveAllPrograms", true)}; }, {200, 200},
@@ -318,7 +284,7 @@ TEST_F(MidiTransferTest, ReceiveCurrentProgramSetsTheTargetFirst)
     EXPECT_EQ(host.target.program, &program);
     EXPECT_EQ(host.target.owner, 42);
     EXPECT_EQ(host.target.programNumber, 9);
-    EXPECT_EQ(ImageOf(program), device->CurrentProgram());
+    EXPECT_EQ(ProgramImageOf(program), device->CurrentProgram());
 }
 
 TEST_F(MidiTransferTest, ProgressTextsFollowTheSteps)
@@ -345,7 +311,7 @@ TEST_F(MidiTransferTest, DeviceOnAnotherChannelIsLearnedFromTheInquiry)
     device->SetChannel(11);
     EXPECT_TRUE(manager->ReceiveProgram(program, 199));
     EXPECT_EQ(manager->GetGlobalChannel(), 11);
-    EXPECT_EQ(ImageOf(program), device->Program(199));
+    EXPECT_EQ(ProgramImageOf(program), device->Program(199));
     EXPECT_EQ(device->Received().back()[2], 0x3B) << "the request went out on the device's channel";
 }
 
@@ -357,7 +323,7 @@ TEST_F(MidiTransferTest, UnsolicitedDumpBeforeARequestIsNoReply)
         Sleep(10);
     ASSERT_FALSE(host.Received().empty()) << "the dump arrived before the request";
     EXPECT_TRUE(manager->ReceiveProgram(program, 8));
-    EXPECT_EQ(ImageOf(program), device->Program(8));
+    EXPECT_EQ(ProgramImageOf(program), device->Program(8));
     ExpectIdle();
 }
 

@@ -1,80 +1,27 @@
 #pragma once
-// The synthesizer's side of the System Exclusive exchange on a pair of
-// virtual MIDI ports: answers inquiries and dump requests, stores written
-// dumps and records parameter changes, with switchable misbehaviour.
-#include "model/Q3917GlobalData.h"
-#include "model/Q3917ProgramData.h"
-#include "model/SysExProtocol.h"
+// The test device on a pair of virtual MIDI ports in this process.
+#include "support/DeviceSimulatorCore.h"
 
 #include <platform/testing/midi.h>
 
-#include <array>
-#include <chrono>
-#include <condition_variable>
-#include <cstdint>
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
-#include <vector>
 
-class DeviceSimulator
+class DeviceSimulator : public DeviceSimulatorCore
 {
 public:
-    using Bytes = std::vector<std::uint8_t>;
-    using ProgramImage = std::array<std::uint8_t, CQ3917ProgramData::kImageSize>;
-    using GlobalImage = std::array<std::uint8_t, CQ3917GlobalData::kImageSize>;
-    static constexpr int kProgramCount = 200;
-
-    enum class Fault
-    {
-        None,
-        Silent,            // answers nothing
-        WriteErrorReply,   // answers requests and writes with the write error
-        DataErrorReply,    // answers requests and writes with the data error
-        ShortDump,         // drops the last payload byte of every dump
-        WrongFamily,       // another family in the inquiry reply
-        TwoInquiryReplies, // a foreign device answers the inquiry too
-        ForeignInquiryFirst, // another family of the maker answers first
-    };
-
     // Adds an IN and an OUT virtual port named after the device to the
     // current virtual set (platform::testing::UseVirtualMidi first).
     explicit DeviceSimulator(const std::string& name = "VQ-700Z");
     // Stops answering; the ports stay in the virtual set.
     ~DeviceSimulator();
-    DeviceSimulator(const DeviceSimulator&) = delete;
-    DeviceSimulator& operator=(const DeviceSimulator&) = delete;
 
     UINT InPort() const { return m_inPort; }
     UINT OutPort() const { return m_outPort; }
 
-    void SetChannel(std::int32_t channel);
-    void SetFault(Fault fault);
-    // Every answer waits this long first.
-    void SetReplyDelay(std::chrono::milliseconds delay);
-    // Cuts what the device sends into pieces of at most maxBytes with a
-    // timing clock between them; 0 sends whole messages.
+    // Also has the IN port hand back its buffer after each piece.
     void SetFragmentation(std::size_t maxBytes);
-
-    ProgramImage Program(int number) const;
-    void SetProgram(int number, const ProgramImage& image);
-    ProgramImage CurrentProgram() const;
-    void SetCurrentProgram(const ProgramImage& image);
-    GlobalImage Global() const;
-    void SetGlobal(const GlobalImage& image);
-
-    std::vector<ParameterChangeMessage> ParameterChanges() const;
-    // Every message the device heard, in order.
-    std::vector<Bytes> Received() const;
-    // Waits until the device has heard at least count messages.
-    bool WaitForReceived(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
-
-    // Unsolicited sends, as from the device's own panel.
-    void SendProgramDump(int number);
-    void SendParameterChange(const ParameterChangeMessage& change);
-    void SendRaw(Bytes bytes);
 
 private:
     // The virtual OUT port outlives the device; it reaches it only through this.
@@ -84,39 +31,7 @@ private:
         DeviceSimulator* device = nullptr;
     };
 
-    struct Outgoing
-    {
-        std::chrono::steady_clock::time_point due;
-        Bytes bytes;
-    };
-
-    void OnReceived(const BYTE* data, std::size_t size);
-    void Answer(const Bytes& message);
-    void AnswerInquiry();
-    void AnswerSearch(std::uint8_t outPortNumber);
-    void AnswerRequest(SysExTemplateIndex dump, std::int32_t number, const std::uint8_t* image, int size);
-    void StoreDump(SysExTemplateIndex index, const Bytes& message);
-    // Sends the refusal of a refusing fault mode; false when none is set.
-    bool Refuse();
-    void Queue(Bytes bytes);
-    void Deliver(const Bytes& bytes, std::size_t fragmentSize);
-    void Run(std::stop_token stop);
-
     std::shared_ptr<Link> m_link = std::make_shared<Link>();
     UINT m_inPort = 0;
     UINT m_outPort = 0;
-
-    mutable std::mutex m_mutex;
-    mutable std::condition_variable_any m_changed;
-    std::int32_t m_channel = 0;
-    Fault m_fault = Fault::None;
-    std::chrono::milliseconds m_delay{0};
-    std::size_t m_fragmentSize = 0;
-    std::array<ProgramImage, kProgramCount> m_programs{};
-    ProgramImage m_current{};
-    GlobalImage m_global{};
-    std::vector<ParameterChangeMessage> m_changes;
-    std::vector<Bytes> m_received;
-    std::deque<Outgoing> m_outgoing;
-    std::jthread m_sender;
 };
