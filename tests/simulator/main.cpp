@@ -8,10 +8,15 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::fputs(kSimulatorUsage, stdout);
+        return 0;
+    }
     std::string error;
     const auto options = ParseSimulatorOptions({argv + 1, argv + argc}, error);
     if (!options) {
