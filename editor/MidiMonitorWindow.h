@@ -1,0 +1,74 @@
+#pragma once
+// The MIDI monitor window: the last message received from the device and
+// the last one sent to it, as the MIDI manager formatted them. The manager
+// writes the lines from either thread into a line store that outlives every
+// monitor window, holding the lock the window was made with; the window
+// copies what changed under that lock at its next tick. A write racing a
+// closing window so lands in memory that stays.
+#include "app/ToolWindows.h"
+#include "editor/ToolWindow.h"
+
+class CEfSemaphore;
+
+class CMidiMonitorLineStore : public CMidiMonitorLines
+{
+public:
+    static constexpr int kLineLength = 80;
+    using Line = char[kLineLength + 1];
+
+    // At most 80 characters of the text; the caller holds the lock.
+    void SetLine(CMidiManagerHost::MonitorLine line, const std::string& text) override;
+    // Both lines empty, as a new monitor starts; the caller holds the lock.
+    void Clear();
+    // The caller holds the lock.
+    const Line& Get(CMidiManagerHost::MonitorLine line) const;
+
+private:
+    Line m_received = {};
+    Line m_sent = {};
+};
+
+class CMidiMonitorLayer : public CToolLayer
+{
+public:
+    CMidiMonitorLayer(const CMidiMonitorLineStore& lines, CEfSemaphore& lock);
+    ~CMidiMonitorLayer() override;
+
+    // The page with its two lines.
+    bool Build(CHfcWindow* window);
+    bool OnDestroy() override;
+    // Lines that changed since they were last shown go to their texts; the
+    // whole page when it needs it; then the controls that changed.
+    void OnTimerTick() override;
+
+    const CHfcCtrlCharStaticText* GetText(CMidiManagerHost::MonitorLine line) const;
+
+private:
+    struct Shown
+    {
+        CMidiManagerHost::MonitorLine line;
+        CMidiMonitorLineStore::Line text = {};
+        CHfcCtrlCharStaticText* control = nullptr;
+    };
+
+    const CMidiMonitorLineStore& m_lines;
+    CEfSemaphore& m_lock;
+    Shown m_shown[2] = {{CMidiManagerHost::MonitorLine::Received}, {CMidiManagerHost::MonitorLine::Sent}};
+};
+
+class CMidiMonitorWindow : public CToolWindow
+{
+public:
+    CMidiMonitorWindow(const CMidiMonitorLineStore& lines, CEfSemaphore& lock);
+
+    // "Midi Monitor" at the setup's place.
+    bool CreateMdiWindow(const ToolWindowSetup& setup);
+    bool CreateRootLayer() override;
+    void UpdateTitle() override;
+
+    CMidiMonitorLayer* GetLayer() const { return static_cast<CMidiMonitorLayer*>(GetMainLayer()); }
+
+private:
+    const CMidiMonitorLineStore& m_lines;
+    CEfSemaphore& m_lock;
+};

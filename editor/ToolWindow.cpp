@@ -1,0 +1,140 @@
+#include "editor/ToolWindow.h"
+
+#include "app/EditorShell.h"
+#include "app/SkinTable.h"
+#include "app/ToolWindows.h"
+#include "framework/services/ServiceSlots.h"
+#include "framework/ui/HfcBmp.h"
+#include "framework/ui/HfcCtrlCharStaticText.h"
+#include "framework/ui/HfcOffscreenContext.h"
+
+#include <utility>
+
+namespace {
+
+constexpr int kLcdCellWidth = 6;
+
+CWindowManager* WindowManager()
+{
+    CEditorShell* shell = GetEditorShell();
+    return shell != nullptr ? shell->GetWindowManager() : nullptr;
+}
+
+}  // namespace
+
+CToolLayer::CToolLayer(const layout::Window& layout, bool logo) : m_layout(layout), m_bLogo(logo) {}
+
+CToolLayer::~CToolLayer()
+{
+    // The controls go with this object, so the page is taken down first.
+    if (IsCreated())
+        Destroy();
+}
+
+bool CToolLayer::Build(CHfcWindow* window)
+{
+    m_pBackground = GetBitmap(ThemedBitmapName(m_layout.background, GetColourTheme()).c_str());
+    if (!Create(0, 0, m_layout.width, m_layout.height, window))
+        return false;
+    SetLayerCreated(true);
+    m_bRepaint = true;
+    return true;
+}
+
+bool CToolLayer::OnDestroy()
+{
+    for (auto& control : m_controls)
+        control->Destroy();
+    SetLayerCreated(false);
+    return CBaseLayer::OnDestroy();
+}
+
+void CToolLayer::DrawPage()
+{
+    CHfcOffscreenContext* context = GetContext();
+    if (context == nullptr)
+        return;
+    context->ClearRectangle(RECT{0, 0, GetWidth(), GetHeight()});
+    if (m_pBackground != nullptr)
+        context->DrawBitmap(0, 0, m_pBackground->GetWidth(), m_pBackground->GetHeight(), m_pBackground, 0, 0);
+    if (m_bLogo)
+        DrawLogo(context, GetWidth());
+    Update(false);
+}
+
+CHfcCtrlCharStaticText* CToolLayer::AddText(const layout::Control& control)
+{
+    const HfcWord words[kHfcStaticTextWords] = {
+        control.x, control.y, 0, 0, HfcBitmapWord(GetBitmap(control.skin)), HfcBitmapWord(m_pBackground),
+        control.x, control.y, 0, 0, 1, control.w / kLcdCellWidth,
+    };
+    auto text = std::make_unique<CHfcCtrlCharStaticText>();
+    if (!text->Create(words, static_cast<std::uint32_t>(control.id), 0))
+        return nullptr;
+    return Keep(std::move(text));
+}
+
+void CToolLayer::Place(CHfcControl& control)
+{
+    control.SetOwner(this);
+    AddControl(&control, false);
+    control.Show(false);
+}
+
+CToolWindow::CToolWindow(Kind kind, const layout::Window& layout, bool remembered)
+    : m_layout(layout), m_bRemembered(remembered)
+{
+    SetKind(kind);
+}
+
+CToolWindow::~CToolWindow()
+{
+    if (m_bListening && WindowManager() != nullptr)
+        WindowManager()->RemoveListener(this);
+}
+
+bool CToolWindow::CreateMdiWindow(const char* title, int flags, const ToolWindowSetup& setup)
+{
+    if (CWindowManager* manager = WindowManager())
+        SetDocumentId(manager->TakeWindowNumber());
+    if (!Create(title, setup.x, setup.y, m_layout.width, m_layout.height, flags, setup.menuBar, setup.frame))
+        return false;
+    // A window that could not be made is never the owner's.
+    m_pOwner = setup.owner;
+    UpdateTitle();
+    if (m_bRemembered && WindowManager() != nullptr)
+        m_bListening = WindowManager()->AddListener(this);
+    SetTimerEnabled(true);
+    SetWindowCreated(true);
+    return true;
+}
+
+bool CToolWindow::CanClose()
+{
+    if (IsLayerCapturing())
+        return false;
+    ForgetOwner();
+    return CBaseWindow::CanClose();
+}
+
+void CToolWindow::OnMoved(int x, int y)
+{
+    CBaseWindow::OnMoved(x, y);
+    if (m_bRemembered && m_pOwner != nullptr)
+        m_pOwner->OnToolWindowMoved(this, GetRestoredPosition().x, GetRestoredPosition().y);
+}
+
+void CToolWindow::DestroyLayers()
+{
+    ForgetOwner();
+    if (m_bListening && WindowManager() != nullptr)
+        WindowManager()->RemoveListener(this);
+    m_bListening = false;
+    CBaseWindow::DestroyLayers();
+}
+
+void CToolWindow::ForgetOwner()
+{
+    if (CToolWindowOwner* owner = std::exchange(m_pOwner, nullptr))
+        owner->OnToolWindowClosed(this);
+}
