@@ -1,6 +1,5 @@
 #include "editor/MidiMonitorWindow.h"
 
-#include "app/EditorShell.h"
 #include "app/SemaphoreHold.h"
 #include "editor/layout/Layouts.h"
 #include "framework/services/EfSemaphore.h"
@@ -17,12 +16,6 @@ const layout::Window& Page()
 {
     static const layout::Window page = layout::MidiMonitorLayout();
     return page;
-}
-
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
 }
 
 }  // namespace
@@ -47,14 +40,8 @@ const CMidiMonitorLineStore::Line& CMidiMonitorLineStore::Get(MonitorLine line) 
 }
 
 CMidiMonitorLayer::CMidiMonitorLayer(const CMidiMonitorLineStore& lines, CEfSemaphore& lock)
-    : CToolLayer(Page(), true), m_lines(lines), m_lock(lock)
+    : CToolLayer(Page(), kLogo), m_lines(lines), m_lock(lock)
 {
-}
-
-CMidiMonitorLayer::~CMidiMonitorLayer()
-{
-    if (IsCreated())
-        Destroy();
 }
 
 bool CMidiMonitorLayer::Build(CHfcWindow* window)
@@ -67,16 +54,8 @@ bool CMidiMonitorLayer::Build(CHfcWindow* window)
     return true;
 }
 
-bool CMidiMonitorLayer::OnDestroy()
+void CMidiMonitorLayer::OnTick()
 {
-    for (Shown& shown : m_shown)
-        shown.control = nullptr;
-    return CToolLayer::OnDestroy();
-}
-
-void CMidiMonitorLayer::OnTimerTick()
-{
-    CSemaphoreHold drawing(DrawingSemaphore());
     bool changed[std::size(m_shown)] = {};
     {
         CSemaphoreHold lock(&m_lock);
@@ -92,12 +71,6 @@ void CMidiMonitorLayer::OnTimerTick()
         if (changed[i] && m_shown[i].control != nullptr)
             m_shown[i].control->SetData(m_shown[i].text, true);
     }
-    const bool repaint = NeedsRepaint();
-    if (repaint) {
-        DrawPage();
-        SetNeedsRepaint(false);
-    }
-    RedrawAllControls(repaint);
 }
 
 const CHfcCtrlCharStaticText* CMidiMonitorLayer::GetText(MonitorLine line) const
@@ -115,15 +88,9 @@ bool CMidiMonitorWindow::CreateMdiWindow(const ToolWindowSetup& setup)
     return CToolWindow::CreateMdiWindow("Midi Monitor", kCaption | kCaptionMinimizeBox, setup);
 }
 
-bool CMidiMonitorWindow::CreateRootLayer()
+std::unique_ptr<CToolLayer> CMidiMonitorWindow::MakeLayer()
 {
-    if (!CToolWindow::CreateRootLayer())
-        return false;
-    auto* layer = static_cast<CMidiMonitorLayer*>(SetMainLayer(std::make_unique<CMidiMonitorLayer>(m_lines, m_lock)));
-    if (!layer->Build(this))
-        return false;
-    layer->Show(false);
-    return true;
+    return std::make_unique<CMidiMonitorLayer>(m_lines, m_lock);
 }
 
 void CMidiMonitorWindow::UpdateTitle()

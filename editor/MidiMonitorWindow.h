@@ -32,16 +32,15 @@ class CMidiMonitorLayer : public CToolLayer
 {
 public:
     CMidiMonitorLayer(const CMidiMonitorLineStore& lines, CEfSemaphore& lock);
-    ~CMidiMonitorLayer() override;
 
     // The page with its two lines.
-    bool Build(CHfcWindow* window);
-    bool OnDestroy() override;
-    // Lines that changed since they were last shown go to their texts; the
-    // whole page when it needs it; then the controls that changed.
-    void OnTimerTick() override;
+    bool Build(CHfcWindow* window) override;
 
     const CHfcCtrlCharStaticText* GetText(CMidiManagerHost::MonitorLine line) const;
+
+protected:
+    // Lines that changed since they were last shown go to their texts.
+    void OnTick() override;
 
 private:
     struct Shown
@@ -63,10 +62,12 @@ public:
 
     // "Midi Monitor" at the setup's place.
     bool CreateMdiWindow(const ToolWindowSetup& setup);
-    bool CreateRootLayer() override;
     void UpdateTitle() override;
 
     CMidiMonitorLayer* GetLayer() const { return static_cast<CMidiMonitorLayer*>(GetMainLayer()); }
+
+protected:
+    std::unique_ptr<CToolLayer> MakeLayer() override;
 
 private:
     const CMidiMonitorLineStore& m_lines;

@@ -1,8 +1,6 @@
 #include "editor/StatusLogWindow.h"
 
-#include "app/EditorShell.h"
 #include "app/LogManager.h"
-#include "app/SemaphoreHold.h"
 #include "editor/layout/Layouts.h"
 #include "framework/services/ServiceSlots.h"
 #include "framework/ui/HfcCtrlButtons.h"
@@ -16,27 +14,9 @@ const layout::Window& Page()
     return page;
 }
 
-CWindowManager* WindowManager()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
-
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
-}
-
 }  // namespace
 
-CStatusLogLayer::CStatusLogLayer(const CLogManager* log) : CToolLayer(Page(), true), m_pLog(log) {}
-
-CStatusLogLayer::~CStatusLogLayer()
-{
-    if (IsCreated())
-        Destroy();
-}
+CStatusLogLayer::CStatusLogLayer(const CLogManager* log) : CToolLayer(Page(), kLogo | kListens), m_pLog(log) {}
 
 bool CStatusLogLayer::Build(CHfcWindow* window)
 {
@@ -55,19 +35,7 @@ bool CStatusLogLayer::Build(CHfcWindow* window)
         if (lamp->Create(words, static_cast<std::uint32_t>(control.id), 0))
             m_pLamp = Keep(std::move(lamp));
     }
-    if (CWindowManager* manager = WindowManager())
-        m_bListening = manager->AddListener(this);
     return true;
-}
-
-bool CStatusLogLayer::OnDestroy()
-{
-    if (m_bListening && WindowManager() != nullptr)
-        WindowManager()->RemoveListener(this);
-    m_bListening = false;
-    m_lines.fill(nullptr);
-    m_pLamp = nullptr;
-    return CToolLayer::OnDestroy();
 }
 
 void CStatusLogLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
@@ -77,18 +45,10 @@ void CStatusLogLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PT
         Refresh();
 }
 
-void CStatusLogLayer::OnTimerTick()
+void CStatusLogLayer::OnTick()
 {
-    CSemaphoreHold drawing(DrawingSemaphore());
     if (m_pLamp != nullptr && m_pLamp->GetValue() > 0)
         m_pLamp->SetValue(m_pLamp->GetValue() - 1, true);
-    const bool repaint = NeedsRepaint();
-    if (repaint) {
-        DrawPage();
-        Refresh();
-        SetNeedsRepaint(false);
-    }
-    RedrawAllControls(repaint);
 }
 
 int CStatusLogLayer::GetLampValue() const
@@ -120,12 +80,13 @@ bool CStatusLogWindow::CreateRootLayer()
 {
     if (!CToolWindow::CreateRootLayer())
         return false;
-    auto* layer = static_cast<CStatusLogLayer*>(SetMainLayer(std::make_unique<CStatusLogLayer>(m_pLog)));
-    if (!layer->Build(this))
-        return false;
-    layer->Show(false);
     MakeTopMost();
     return true;
+}
+
+std::unique_ptr<CToolLayer> CStatusLogWindow::MakeLayer()
+{
+    return std::make_unique<CStatusLogLayer>(m_pLog);
 }
 
 void CStatusLogWindow::UpdateTitle()

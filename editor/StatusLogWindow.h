@@ -15,20 +15,20 @@ public:
     static constexpr int kLines = 9;
 
     explicit CStatusLogLayer(const CLogManager* log);
-    ~CStatusLogLayer() override;
 
-    // The page with its nine lines and the lamp; listens for new lines.
-    bool Build(CHfcWindow* window);
-    bool OnDestroy() override;
+    // The page with its nine lines and the lamp.
+    bool Build(CHfcWindow* window) override;
     // A new line: the lines again and the lamp lit.
     void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
                                 LONG_PTR p4, CWindowManagerListener* sender) override;
-    // The lamp one step darker; the whole page when it needs it; then the
-    // controls that changed.
-    void OnTimerTick() override;
 
     const CHfcCtrlCharStaticText* GetLine(int index) const { return m_lines.at(static_cast<std::size_t>(index)); }
     int GetLampValue() const;
+
+protected:
+    // The lamp one step darker.
+    void OnTick() override;
+    void OnPagePainted() override { Refresh(); }
 
 private:
     // The log's newest lines into the first text lines, then the lamp lit.
@@ -37,7 +37,6 @@ private:
     const CLogManager* m_pLog;
     std::array<CHfcCtrlCharStaticText*, kLines> m_lines{};
     CHfcCtrlLed* m_pLamp = nullptr;
-    bool m_bListening = false;
 };
 
 class CStatusLogWindow : public CToolWindow
@@ -53,6 +52,9 @@ public:
     void UpdateTitle() override;
 
     CStatusLogLayer* GetLayer() const { return static_cast<CStatusLogLayer*>(GetMainLayer()); }
+
+protected:
+    std::unique_ptr<CToolLayer> MakeLayer() override;
 
 private:
     const CLogManager* m_pLog;

@@ -1,8 +1,10 @@
 #include "editor/ToolWindow.h"
 
 #include "app/EditorShell.h"
+#include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
 #include "app/ToolWindows.h"
+#include "framework/services/EfSemaphore.h"
 #include "framework/services/ServiceSlots.h"
 #include "framework/ui/HfcBmp.h"
 #include "framework/ui/HfcCtrlCharStaticText.h"
@@ -20,13 +22,18 @@ CWindowManager* WindowManager()
     return shell != nullptr ? shell->GetWindowManager() : nullptr;
 }
 
+CEfSemaphore* DrawingSemaphore()
+{
+    CEditorShell* shell = GetEditorShell();
+    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
+}
+
 }  // namespace
 
-CToolLayer::CToolLayer(const layout::Window& layout, bool logo) : m_layout(layout), m_bLogo(logo) {}
+CToolLayer::CToolLayer(const layout::Window& layout, int features) : m_layout(layout), m_iFeatures(features) {}
 
 CToolLayer::~CToolLayer()
 {
-    // The controls go with this object, so the page is taken down first.
     if (IsCreated())
         Destroy();
 }
@@ -37,16 +44,34 @@ bool CToolLayer::Build(CHfcWindow* window)
     if (!Create(0, 0, m_layout.width, m_layout.height, window))
         return false;
     SetLayerCreated(true);
+    if ((m_iFeatures & kListens) != 0 && WindowManager() != nullptr)
+        m_bListening = WindowManager()->AddListener(this);
     m_bRepaint = true;
     return true;
 }
 
 bool CToolLayer::OnDestroy()
 {
+    if (m_bListening && WindowManager() != nullptr)
+        WindowManager()->RemoveListener(this);
+    m_bListening = false;
     for (auto& control : m_controls)
         control->Destroy();
     SetLayerCreated(false);
     return CBaseLayer::OnDestroy();
+}
+
+void CToolLayer::OnTimerTick()
+{
+    CSemaphoreHold drawing(DrawingSemaphore());
+    OnTick();
+    const bool repaint = m_bRepaint;
+    if (repaint) {
+        DrawPage();
+        OnPagePainted();
+        m_bRepaint = false;
+    }
+    RedrawAllControls(repaint);
 }
 
 void CToolLayer::DrawPage()
@@ -57,7 +82,7 @@ void CToolLayer::DrawPage()
     context->ClearRectangle(RECT{0, 0, GetWidth(), GetHeight()});
     if (m_pBackground != nullptr)
         context->DrawBitmap(0, 0, m_pBackground->GetWidth(), m_pBackground->GetHeight(), m_pBackground, 0, 0);
-    if (m_bLogo)
+    if ((m_iFeatures & kLogo) != 0)
         DrawLogo(context, GetWidth());
     Update(false);
 }
@@ -106,6 +131,17 @@ bool CToolWindow::CreateMdiWindow(const char* title, int flags, const ToolWindow
         m_bListening = WindowManager()->AddListener(this);
     SetTimerEnabled(true);
     SetWindowCreated(true);
+    return true;
+}
+
+bool CToolWindow::CreateRootLayer()
+{
+    if (!CBaseWindow::CreateRootLayer())
+        return false;
+    auto* layer = static_cast<CToolLayer*>(SetMainLayer(MakeLayer()));
+    if (!layer->Build(this))
+        return false;
+    layer->Show(false);
     return true;
 }
 

@@ -20,18 +20,29 @@ struct ToolWindowSetup;
 class CToolLayer : public CBaseLayer
 {
 public:
-    // With the logo in the top right corner, or only the background.
-    CToolLayer(const layout::Window& layout, bool logo);
+    enum Feature
+    {
+        kLogo = 1,     // the logo in the top right corner
+        kListens = 2,  // hears the window manager's broadcasts
+    };
+
+    // features: a combination of Feature.
+    CToolLayer(const layout::Window& layout, int features);
+    // The controls go with this object, so the page is taken down first.
     ~CToolLayer() override;
 
-    // The page over the whole client area.
-    bool Build(CHfcWindow* window);
+    // The page over the whole client area; the layers add their controls.
+    virtual bool Build(CHfcWindow* window);
     bool OnDestroy() override;
+    // Under "Semaphore": the layer's own step, the whole page when it needs
+    // it, then the controls that changed (all of them after a repaint).
+    void OnTimerTick() final;
 
 protected:
-    // The theme's background and the logo, if any, over the whole page; the
-    // caller holds "Semaphore".
-    void DrawPage();
+    // Each tick before any drawing.
+    virtual void OnTick() {}
+    // After the background and logo were drawn whole.
+    virtual void OnPagePainted() {}
     // A one-line text of the layout's control, over its piece of the page.
     CHfcCtrlCharStaticText* AddText(const layout::Control& control);
     // Takes the control once it is created, shows it and adds it to the page.
@@ -43,20 +54,19 @@ protected:
         m_controls.push_back(std::move(control));
         return kept;
     }
-    // Whether the page is to be drawn whole at the next tick; set when built.
-    bool NeedsRepaint() const { return m_bRepaint; }
-    void SetNeedsRepaint(bool repaint) { m_bRepaint = repaint; }
 
     const layout::Window& Layout() const { return m_layout; }
     CHfcBmp* Background() const { return m_pBackground; }
 
 private:
+    void DrawPage();
     void Place(CHfcControl& control);
 
     const layout::Window& m_layout;
-    bool m_bLogo;
+    int m_iFeatures;
     CHfcBmp* m_pBackground = nullptr;
     bool m_bRepaint = true;
+    bool m_bListening = false;
     std::vector<std::unique_ptr<CHfcControl>> m_controls;
 };
 
@@ -73,6 +83,8 @@ public:
     // the setup's place over its menu bar.
     bool CreateMdiWindow(const char* title, int flags, const ToolWindowSetup& setup);
 
+    // The page of the window's layer, shown.
+    bool CreateRootLayer() override;
     // Refused while a control holds the mouse; otherwise the owner forgets
     // the window.
     bool CanClose() override;
@@ -84,7 +96,7 @@ public:
     bool IsGone() const { return IsWindowCreated() && GetHandle() == nullptr; }
 
 protected:
-    const layout::Window& Layout() const { return m_layout; }
+    virtual std::unique_ptr<CToolLayer> MakeLayer() = 0;
 
 private:
     void ForgetOwner();

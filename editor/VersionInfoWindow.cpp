@@ -1,9 +1,6 @@
 #include "editor/VersionInfoWindow.h"
 
-#include "app/EditorShell.h"
-#include "app/SemaphoreHold.h"
 #include "editor/layout/Layouts.h"
-#include "framework/services/EfSemaphore.h"
 #include "framework/ui/HfcOffscreenContext.h"
 
 #include <cstdio>
@@ -19,31 +16,20 @@ const layout::Window& Page()
     return page;
 }
 
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
-}
-
 }  // namespace
 
-CVersionInfoLayer::CVersionInfoLayer() : CToolLayer(Page(), false) {}
+CVersionInfoLayer::CVersionInfoLayer() : CToolLayer(Page(), 0) {}
 
-void CVersionInfoLayer::OnTimerTick()
+void CVersionInfoLayer::OnPagePainted()
 {
-    CSemaphoreHold drawing(DrawingSemaphore());
-    if (NeedsRepaint()) {
-        DrawPage();
-        char text[32];
-        const int length = std::snprintf(text, sizeof text, "Version %s", kVersion);
-        const layout::Control& place = Layout().controls[0];
-        if (GetContext() != nullptr)
-            GetContext()->DrawBitmapText(place.x, place.y, text, length, GetLcdFont(kLcdWhite), kLcdCellWidth,
-                                         kLcdCellHeight);
-        Update(false);
-        SetNeedsRepaint(false);
-    }
-    RedrawAllControls(false);
+    CHfcOffscreenContext* context = GetContext();
+    if (context == nullptr)
+        return;
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "Version %s", kVersion);
+    const layout::Control& place = Layout().controls[0];
+    context->DrawBitmapText(place.x, place.y, text, length, GetLcdFont(kLcdWhite), kLcdCellWidth, kLcdCellHeight);
+    UpdateArea(place.x, place.y, length * kLcdCellWidth, kLcdCellHeight, false);
 }
 
 CVersionInfoWindow::CVersionInfoWindow() : CToolWindow(kVersionWindow, Page(), false) {}
@@ -53,15 +39,9 @@ bool CVersionInfoWindow::CreateMdiWindow(const ToolWindowSetup& setup)
     return CToolWindow::CreateMdiWindow("Version", kCaption, setup);
 }
 
-bool CVersionInfoWindow::CreateRootLayer()
+std::unique_ptr<CToolLayer> CVersionInfoWindow::MakeLayer()
 {
-    if (!CToolWindow::CreateRootLayer())
-        return false;
-    auto* layer = static_cast<CVersionInfoLayer*>(SetMainLayer(std::make_unique<CVersionInfoLayer>()));
-    if (!layer->Build(this))
-        return false;
-    layer->Show(false);
-    return true;
+    return std::make_unique<CVersionInfoLayer>();
 }
 
 void CVersionInfoWindow::UpdateTitle()

@@ -9,8 +9,10 @@ public:
     static constexpr const char* kVersion = "1.0.0.1";
 
     CVersionInfoLayer();
-    // The page and "Version 1.0.0.1" when it needs drawing.
-    void OnTimerTick() override;
+
+protected:
+    // "Version 1.0.0.1" on the page.
+    void OnPagePainted() override;
 };
 
 class CVersionInfoWindow : public CToolWindow
@@ -20,6 +22,8 @@ public:
 
     // "Version" at the setup's place.
     bool CreateMdiWindow(const ToolWindowSetup& setup);
-    bool CreateRootLayer() override;
     void UpdateTitle() override;
+
+protected:
+    std::unique_ptr<CToolLayer> MakeLayer() override;
 };
