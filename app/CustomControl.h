@@ -45,6 +45,21 @@ public:
         kValueBar = 22,
     };
 
+    // What a report of the control means to the layer that owns it.
+    enum EventCode
+    {
+        // The reported number is a position: PositionToValue gives the value.
+        kEventPosition = 0,
+        // On/off: only a pressed report counts, and flips the value.
+        kEventToggle = 1,
+        // LEDs: the descriptor's value written when pressed.
+        kEventFixedValue = 2,
+        // The graphs' own reports through OnControlEvent.
+        kEventEqGraph = 7,
+        kEventFilterGraphA = 8,
+        kEventFilterGraphB = 9,
+    };
+
     CCustomControl() = default;
     virtual ~CCustomControl() = default;
     CCustomControl(const CCustomControl&) = delete;

@@ -1,5 +1,6 @@
 #include "editor_base_fixture.h"
 
+#include "app/ControlBinding.h"
 #include "app/SkinTable.h"
 #include "framework/ui/HfcBmp.h"
 #include "framework/ui/HfcKey.h"
@@ -220,11 +221,7 @@ CRecordingValueDisplay* CRecordingWindow::AddValueDisplay(int index)
 CTestControl::CTestControl(CBaseLayer& layer, const RECT& rect, const ParameterReference& parameter)
 {
     FinishCreate(rect, static_cast<std::uint32_t>(layer.GetBoundControlCount()), 0);
-    SetParameter(parameter);
-    layer.AddControl(this, false);
-    layer.AddBoundControl(this);
-    CHfcControl::Show(false);
-    SetOwner(&layer);
+    AttachBoundControl(layer, *this, parameter);
 }
 
 void EditorBaseTest::SetUp()

@@ -1,0 +1,18 @@
+#pragma once
+// How the knob and the edit text turn parameter values into pixel
+// positions: each value step is 7 pixels times the control's ratio, so that
+// parameters with few values still need a useful drag to change.
+namespace value_steps {
+
+inline constexpr int kPixelsPerStep = 7;
+
+// The ratio a layer gives a control of the range: 127 / span, kept within
+// 1..12; an empty or reversed range gets 1.
+int RatioForRange(int minimum, int maximum);
+// steps x 7 x ratio; a negative ratio divides instead, a ratio of 0 counts
+// as 1.
+int StepsToPixels(int steps, int ratio);
+// The inverse, each division truncating toward zero.
+int PixelsToSteps(int pixels, int ratio);
+
+}  // namespace value_steps
