@@ -1,13 +1,9 @@
 #include "editor/EditorToolWindows.h"
 
 #include "app/LogManager.h"
-#include "app/SemaphoreHold.h"
 #include "editor/StatusLogWindow.h"
 #include "editor/VersionInfoWindow.h"
-#include "framework/services/EfSemaphore.h"
 #include "framework/services/LogPrintf.h"
-
-#include <algorithm>
 
 CEditorToolWindows::CEditorToolWindows()
 {
@@ -47,10 +43,7 @@ CBaseWindow* CEditorToolWindows::CreateStatusLogWindow(const ToolWindowSetup& se
 
 MidiMonitorWindow CEditorToolWindows::CreateMidiMonitorWindow(const ToolWindowSetup& setup, CEfSemaphore& lineLock)
 {
-    {
-        CSemaphoreHold lock(&lineLock);
-        m_monitorLines.Clear();
-    }
+    m_monitorLines.Clear();
     auto window = std::make_unique<CMidiMonitorWindow>(m_monitorLines, lineLock);
     const bool made = window->CreateMdiWindow(setup);
     CMidiMonitorWindow* kept = Keep(std::move(window), made);

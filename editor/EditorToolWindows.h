@@ -24,7 +24,8 @@ public:
 
     // Lines from the status log the shell registered.
     CBaseWindow* CreateStatusLogWindow(const ToolWindowSetup& setup) override;
-    // Starts with both lines empty.
+    // The caller holds lineLock, so that no line reaches a half-made
+    // monitor; the monitor starts with both lines empty.
     MidiMonitorWindow CreateMidiMonitorWindow(const ToolWindowSetup& setup, CEfSemaphore& lineLock) override;
     CBaseWindow* CreateVersionWindow(const ToolWindowSetup& setup) override;
 

@@ -39,12 +39,14 @@ TEST_F(ToolWindowTest, TheMonitorClosesSafelyUnderMidiTraffic)
     });
 
     for (int round = 0; round < 40; ++round) {
-        MidiMonitorWindow opened = tools->CreateMidiMonitorWindow(At(10 + round, 20), monitorLock);
-        ASSERT_NE(opened.window, nullptr);
+        MidiMonitorWindow opened;
         {
+            // As the application makes it: no line reaches a half-made monitor.
             CSemaphoreHold hold(&monitorLock);
+            opened = tools->CreateMidiMonitorWindow(At(10 + round, 20), monitorLock);
             monitored.host.lines = opened.lines;
         }
+        ASSERT_NE(opened.window, nullptr);
         latest = opened.lines;
         ShowWindow(opened.window);
         Tick(3);

@@ -22,7 +22,11 @@ class MidiMonitorWindowTest : public ToolWindowTest
 protected:
     MidiMonitorWindow Open(int x = 30, int y = 40)
     {
-        MidiMonitorWindow opened = tools->CreateMidiMonitorWindow(At(x, y), monitorLock);
+        MidiMonitorWindow opened;
+        {
+            CSemaphoreHold hold(&monitorLock);
+            opened = tools->CreateMidiMonitorWindow(At(x, y), monitorLock);
+        }
         ShowWindow(opened.window);
         return opened;
     }
