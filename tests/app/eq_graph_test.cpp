@@ -45,8 +45,8 @@ CustomEqGraphDescriptor Graph()
     return descriptor;
 }
 
-// A peaking band of +6 dB at 1 kHz for 44.1 kHz, in single precision.
-constexpr float kPeak[5] = {1.0311f, -1.9170f, 0.8966f, -1.9170f, 0.9277f};
+// A peaking band of +6 dB at 1 kHz (Q 1) for 44.1 kHz, in single precision.
+constexpr float kPeak[5] = {1.0476f, -1.8850f, 0.8567f, -1.8850f, 0.9043f};
 
 // The band's level worked out from its definition: the float 2 pi and the
 // factor 0.4343.
@@ -287,16 +287,22 @@ TEST_F(EqGraph, AReadOnlyGraphIgnoresTheMouse)
     EXPECT_EQ(graph.GetDraggedBand(), -1);
 }
 
-TEST_F(EqGraph, RendersOverEachThemesBackground)
+TEST_F(EqGraph, RendersOnTheTimbreEqWindowsDisplayInEachTheme)
 {
+    // Where the EQ window shows it: 181 x 70 on the display at (19, 71) of
+    // its background, which is dark in every theme, so the curve is light.
     ASSERT_NE(CResourceManager::Acquire(), nullptr);
     for (int theme : {0, 1, 2}) {
         CCustomEqGraph themed;
-        CustomEqGraphDescriptor descriptor = Graph();
+        CustomEqGraphDescriptor descriptor;
+        descriptor.x = 10;
+        descriptor.y = 30;
+        descriptor.width = 181;
+        descriptor.height = 70;
         descriptor.background = GetBitmap(ThemedBitmapName("BG_TimbreEqEdit", theme).c_str());
-        descriptor.backgroundX = 40;
-        descriptor.backgroundY = 40;
-        descriptor.curveColor = theme == 2 ? 0xFF303030 : 0xFFE0E0E0;
+        descriptor.backgroundX = 19;
+        descriptor.backgroundY = 71;
+        descriptor.curveColor = 0xFFE0E0E0;
         ASSERT_NE(descriptor.background, nullptr);
         ASSERT_TRUE(themed.Create(&descriptor, 4));
         Place(themed);
@@ -313,7 +319,7 @@ TEST_F(EqGraph, RendersOverEachThemesBackground)
         CustomEqGraphRecord select{CustomEqGraphRecord::kSelect, 1, {}};
         themed.SetData(&select, false);
         Render(themed);
-        SaveCrop(themed.GetRect(), "eq_graph_theme" + std::to_string(theme));
+        EXPECT_TRUE(MatchesReference(themed.GetRect(), "app/reference", "eq_graph_theme" + std::to_string(theme)));
         themed.Destroy();
     }
     CResourceManager::Release();

@@ -2,67 +2,33 @@
 // point against the curve worked out here from the filter's written-out
 // denominator, the sweep's ends and first point, the handle, and dragging
 // it with the mouse or the arrow keys.
-#include "control_fixture.h"
+#include "filter_graph_fixture.h"
 
 #include "app/SkinTable.h"
 #include "app/graphs/FilterGraphTables.h"
-#include "app/graphs/QBCtrlFilterGraph.h"
 
 #include "framework/services/ServiceSlots.h"
+#include "framework/ui/HfcBmp.h"
 #include "framework/ui/HfcModifiers.h"
-
-#include <platform/testing/gdi.h>
 
 #include <cmath>
 #include <complex>
-#include <sstream>
 
 namespace ui_test {
 namespace {
 
 using platform::testing::GdiplusCall;
-using platform::testing::GdiplusRecording;
 
-constexpr int kLeft = 20;
-constexpr int kTop = 30;
-
-// Logs the graph's reports with their values.
-class CFilterOwner : public CRecordingOwner
-{
-public:
-    void OnControlEvent(CHfcControl*, std::intptr_t word) override
-    {
-        const auto* report = reinterpret_cast<const QBFilterGraphValues*>(word);
-        std::ostringstream text;
-        text << "owner:report " << report->handle << " resonance " << report->resonance << " cutoff "
-             << report->cutoff;
-        Events().push_back(text.str());
-    }
-};
-
-QBFilterGraphDescriptor Graph(int width = 140, int height = 60)
-{
-    QBFilterGraphDescriptor descriptor;
-    descriptor.x = kLeft;
-    descriptor.y = kTop;
-    descriptor.width = width;
-    descriptor.height = height;
-    return descriptor;
-}
-
-struct Point
-{
-    float x;
-    float y;
-};
+constexpr int kLeft = kGraphLeft;
+constexpr int kTop = kGraphTop;
 
 // The sweep's points at or above the floor, each from the written-out
 // fifth-order denominator, with the single-precision constants.
-std::vector<Point> ExpectedPoints(double a, double b, double r, int width)
+std::vector<CurvePoint> ExpectedPoints(double a, double b, double r, int width)
 {
     using C = std::complex<double>;
     const double g = std::pow(1 - a, 4);
-    std::vector<Point> points;
+    std::vector<CurvePoint> points;
     for (int i = 0; i < 10 * width; i += 5) {
         const double f = 440 * std::pow(2.0, (i - 290) / 60.0);
         if (f > 15625)
@@ -82,64 +48,7 @@ std::vector<Point> ExpectedPoints(double a, double b, double r, int width)
     return points;
 }
 
-class FilterGraph : public ControlTest
-{
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        const QBFilterGraphDescriptor descriptor = Graph();
-        ASSERT_TRUE(graph.Create(&descriptor, 2, 7));
-        Place(graph);
-        graph.SetOwner(&filterOwner);
-    }
-    void Set(int resonance, int cutoff)
-    {
-        QBFilterGraphValues values{0, resonance, cutoff};
-        graph.SetData(&values, true);
-    }
-    std::vector<GdiplusCall> Lines()
-    {
-        GdiplusRecording recording;
-        Render(graph);
-        return recording.CallsOf("GdipDrawLine");
-    }
-    // The fill lines and the curve lines of a drawing.
-    static std::vector<GdiplusCall> WithPen(const std::vector<GdiplusCall>& lines, float width)
-    {
-        std::vector<GdiplusCall> kept;
-        for (const GdiplusCall& line : lines)
-            if (line.penWidth == width)
-                kept.push_back(line);
-        return kept;
-    }
-    void ExpectCurve(const std::vector<Point>& points, int height)
-    {
-        const std::vector<GdiplusCall> lines = Lines();
-        const std::vector<GdiplusCall> fills = WithPen(lines, 4.0f);
-        const std::vector<GdiplusCall> curve = WithPen(lines, 0.5f);
-        ASSERT_EQ(fills.size(), curve.size());
-        std::size_t n = 0;
-        for (std::size_t k = 1; k < points.size(); ++k) {
-            const Point& p = points[k];
-            if (!(p.y > 2 && p.y < height + 1 && p.x > 2 && p.x < 140 - 1))
-                continue;
-            SCOPED_TRACE(k);
-            ASSERT_LT(n, fills.size());
-            EXPECT_NEAR(fills[n].args[0], kLeft + p.x, 1e-3);
-            EXPECT_NEAR(fills[n].args[1], kTop + p.y, 1e-3);
-            EXPECT_FLOAT_EQ(fills[n].args[3], static_cast<float>(kTop + height + 1));
-            EXPECT_NEAR(curve[n].args[0], kLeft + points[k - 1].x, 1e-3);
-            EXPECT_NEAR(curve[n].args[3], kTop + p.y, 1e-3);
-            ++n;
-        }
-        EXPECT_EQ(n, fills.size());
-        EXPECT_GT(n, 10u);
-    }
-
-    CQBCtrlFilterGraph graph;
-    CFilterOwner filterOwner;
-};
+using FilterGraph = FilterGraphTest<CQBCtrlFilterGraph>;
 
 TEST(FilterGraphTables, CutoffRowsFollowTheGraphWidth)
 {
@@ -183,7 +92,7 @@ TEST_F(FilterGraph, CreateGrowsTheRectangleTwoUpAndLeftAndFourDownAndRight)
 {
     CQBCtrlFilterGraph other;
     for (const auto& [width, height] : {std::pair{0, 60}, {140, 0}}) {
-        const QBFilterGraphDescriptor descriptor = Graph(width, height);
+        const QBFilterGraphDescriptor descriptor = FilterGraphAt(width, height);
         EXPECT_FALSE(other.Create(&descriptor, 1, 7));
     }
     EXPECT_FALSE(other.Create(nullptr, 1, 7));
@@ -195,16 +104,16 @@ TEST_F(FilterGraph, WithoutResonanceThePlainFourPoleCurve)
 {
     // Resonance value 98 is -1; cutoff value 100 is parameter 50, row 50.
     Set(98, 100);
-    ExpectCurve(ExpectedPoints(0.933621f, 0.0, 0.0, 140), 60);
+    ExpectCurve(ExpectedPoints(0.933621f, 0.0, 0.0, 140));
 }
 
 TEST_F(FilterGraph, WithResonanceTheFeedbackPoleJoins)
 {
     // Resonance value 198 is 99; cutoff value 154 is parameter 77, row 75.
     Set(198, 154);
-    ExpectCurve(ExpectedPoints(0.645655f, -0.126039f, 3.9, 140), 60);
+    ExpectCurve(ExpectedPoints(0.645655f, -0.126039f, 3.9, 140));
     Set(148, 188);  // resonance 49, parameter 94, row 90
-    ExpectCurve(ExpectedPoints(0.304656f, -0.486097f, 49 * 3.9 / 99, 140), 60);
+    ExpectCurve(ExpectedPoints(0.304656f, -0.486097f, 49 * 3.9 / 99, 140));
 }
 
 TEST_F(FilterGraph, TheSweepSkipsItsFirstPointAndStopsBelow15625Hz)
@@ -299,22 +208,26 @@ TEST_F(FilterGraph, ArrowsMoveTheHandleTheWayTheyPoint)
     EXPECT_TRUE(Events().empty()) << "clamped at the range's ends";
 }
 
-TEST_F(FilterGraph, RendersOverEachThemesBackground)
+TEST_F(FilterGraph, RendersOnTheProgramWindowsDisplayInEachTheme)
 {
+    // Where the program window shows it: 66 x 49 at (28, 252) on the
+    // timbre's display, dark in every theme, so the curve is light.
     ASSERT_NE(CResourceManager::Acquire(), nullptr);
     for (int theme : {0, 1, 2}) {
         CQBCtrlFilterGraph themed;
-        QBFilterGraphDescriptor descriptor = Graph();
-        descriptor.background = GetBitmap(ThemedBitmapName("BG_SynthEdit", theme).c_str());
-        ASSERT_NE(descriptor.background, nullptr);
-        descriptor.lineColor = theme == 2 ? 0xFF202020 : 0xFFF0F0F0;
-        descriptor.fillColor = theme == 2 ? 0x40202020 : 0x40F0F0F0;
+        QBFilterGraphDescriptor descriptor = FilterGraphAt(66, 49);
+        CHfcBmp* window = GetBitmap(ThemedBitmapName("BG_ProgramEdit", theme).c_str());
+        ASSERT_NE(window, nullptr);
+        const std::unique_ptr<CHfcBmp> background = Slice(*window, {26, 250, 26 + 72, 250 + 55});
+        descriptor.background = background.get();
+        descriptor.lineColor = 0xFFF0F0F0;
+        descriptor.fillColor = 0x40F0F0F0;
         ASSERT_TRUE(themed.Create(&descriptor, 4, 7));
         Place(themed);
-        QBFilterGraphValues values{0, 160, 110};
+        QBFilterGraphValues values{0, 170, 90};
         themed.SetData(&values, false);
         Render(themed);
-        SaveCrop(themed.GetRect(), "filter_graph_theme" + std::to_string(theme));
+        EXPECT_TRUE(MatchesReference(themed.GetRect(), "app/reference", "filter_graph_theme" + std::to_string(theme)));
         themed.Destroy();
     }
     CResourceManager::Release();

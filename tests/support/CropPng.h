@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
-// pixel(x, y) answers 0xAARRGGBB for 0 <= x < width, 0 <= y < height. The
-// folder of the path is made when missing.
-inline bool WriteCropPng(const std::string& path, int width, int height, int scale,
-                         const std::function<std::uint32_t(int x, int y)>& pixel)
+// pixel(x, y) answers 0xAARRGGBB for 0 <= x < width, 0 <= y < height.
+using CropPixel = std::function<std::uint32_t(int x, int y)>;
+
+// The crop as RGB bytes, row by row, each pixel repeated scale times across
+// and down and laid over mid grey by its alpha.
+inline std::vector<std::uint8_t> CropRgb(int width, int height, int scale, const CropPixel& pixel)
 {
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * scale * height * scale * 3);
     for (int y = 0; y < height * scale; ++y) {
@@ -28,13 +30,25 @@ inline bool WriteCropPng(const std::string& path, int width, int height, int sca
             }
         }
     }
+    return rgb;
+}
+
+// Writes RGB bytes of the size given as a PNG; the folder of the path is
+// made when missing.
+inline bool WriteRgbPng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgb)
+{
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (!folder.empty())
         std::filesystem::create_directories(folder);
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width * scale);
-    image.height = static_cast<png_uint_32>(height * scale);
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
     image.format = PNG_FORMAT_RGB;
     return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+}
+
+inline bool WriteCropPng(const std::string& path, int width, int height, int scale, const CropPixel& pixel)
+{
+    return WriteRgbPng(path, width * scale, height * scale, CropRgb(width, height, scale, pixel));
 }

@@ -5,9 +5,11 @@
 #include "framework/ui/HfcMouse.h"
 #include "framework/ui/HfcOffscreenContext.h"
 #include "support/CropPng.h"
+#include "support/ReferencePng.h"
 
 #include <platform/input.h>
 
+#include <cstring>
 #include <vector>
 
 namespace ui_test {
@@ -202,6 +204,13 @@ void ControlTest::SaveCrop(const RECT& rect, const std::string& name) const
         << path;
 }
 
+::testing::AssertionResult ControlTest::MatchesReference(const RECT& rect, const std::string& folder,
+                                                         const std::string& name) const
+{
+    return MatchesReferencePng(folder, name, rect.right - rect.left, rect.bottom - rect.top,
+                               [&](int x, int y) { return Pixel(rect.left + x, rect.top + y); });
+}
+
 void FillNumberedStrip(CHfcBmp& bitmap, int width, int frameHeight, int frames)
 {
     ASSERT_TRUE(bitmap.Create(width, frameHeight * frames));
@@ -212,6 +221,23 @@ void FillNumberedStrip(CHfcBmp& bitmap, int width, int frameHeight, int frames)
             row[x] = 0xFF000000u | static_cast<std::uint32_t>(y / frameHeight + 1);
     }
     bitmap.UnlockBits();
+}
+
+std::unique_ptr<CHfcBmp> Slice(CHfcBmp& source, const RECT& part)
+{
+    auto slice = std::make_unique<CHfcBmp>();
+    const int width = part.right - part.left;
+    const int height = part.bottom - part.top;
+    EXPECT_TRUE(slice->Create(width, height));
+    const BYTE* from = source.LockBits();
+    BYTE* to = slice->LockBits();
+    for (int y = 0; y < height; ++y)
+        std::memcpy(to + static_cast<std::ptrdiff_t>(y) * slice->GetStride(),
+                    from + static_cast<std::ptrdiff_t>(part.top + y) * source.GetStride() + part.left * 4,
+                    static_cast<std::size_t>(width) * 4);
+    slice->UnlockBits();
+    source.UnlockBits();
+    return slice;
 }
 
 int FrameOf(std::uint32_t pixel)

@@ -9,6 +9,7 @@
 #include "framework/ui/HfcControlListener.h"
 #include "framework/ui/HfcMouse.h"
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -88,6 +89,10 @@ protected:
     // Saves the layer's pixels in the rectangle, scaled up four times, as
     // control_crops/<name>.png in the working folder.
     void SaveCrop(const RECT& rect, const std::string& name) const;
+    // Compares the layer's pixels in the rectangle with the committed
+    // picture <tests>/<folder>/<name>.png (see ReferencePng.h).
+    ::testing::AssertionResult MatchesReference(const RECT& rect, const std::string& folder,
+                                                const std::string& name) const;
 
     // Every press comes a second after the last, never as a double click.
     platform::testing::ScopedFakeClock clock{1000};
@@ -105,6 +110,9 @@ private:
 void FillNumberedStrip(CHfcBmp& bitmap, int width, int frameHeight, int frames);
 // Which frame of FillNumberedStrip a pixel shows; -1 for another colour.
 int FrameOf(std::uint32_t pixel);
+// A copy of a part of a bitmap, such as the piece of a window's background
+// under a control.
+std::unique_ptr<CHfcBmp> Slice(CHfcBmp& source, const RECT& part);
 // A bitmap font of 128 solid cells of 6 x 9 in one colour, so that a label
 // shows as one block from its first character to its last.
 void FillSolidFont(CHfcBmp& font, std::uint32_t color);
