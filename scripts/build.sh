@@ -3,7 +3,8 @@
 #   debug-asan  the tests, with AddressSanitizer and UndefinedBehaviorSanitizer
 #   release     the editor and the benchmarks, optimised, without sanitizers
 #   fuzz        the fuzz targets with libFuzzer (clang) and their seed corpus
-#   tsan        the MIDI, protocol, transfer and dispatch tests with ThreadSanitizer
+#   tsan        the MIDI, protocol, transfer and dispatch tests and the MIDI monitor's
+#               closing under traffic, with ThreadSanitizer
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 config=${1:-release}
