@@ -2,6 +2,7 @@
 
 #include "app/SkinTable.h"
 #include "framework/ui/HfcCtrlCharStaticText.h"
+#include "support/ReferencePng.h"
 
 namespace editor_test {
 namespace {
@@ -66,11 +67,13 @@ std::string ToolWindowTest::Text(const CHfcCtrlCharStaticText* text)
     return std::string(text->GetText(), strnlen(text->GetText(), columns));
 }
 
-void ToolWindowTest::SaveWindow(CBaseWindow& window, const std::string& name)
+::testing::AssertionResult ToolWindowTest::MatchesReference(CBaseWindow& window, const std::string& name)
 {
     CHfcWindowLayer* layer = window.GetMainLayer();
-    ASSERT_NE(layer, nullptr);
-    SaveCrop(*layer, {0, 0, layer->GetWidth(), layer->GetHeight()}, name);
+    if (layer == nullptr)
+        return ::testing::AssertionFailure() << "no page";
+    return MatchesReferencePng("editor/reference", name, layer->GetWidth(), layer->GetHeight(),
+                               [&](int x, int y) { return Pixel(*layer, x, y); });
 }
 
 }  // namespace editor_test

@@ -47,8 +47,9 @@ protected:
     static SIZE ClientSize(CBaseWindow& window);
     // A text control's first line up to its first 0.
     static std::string Text(const CHfcCtrlCharStaticText* text);
-    // The main layer whole, four times enlarged, in the build folder.
-    static void SaveWindow(CBaseWindow& window, const std::string& name);
+    // The main layer whole against tests/editor/reference/<name>.png; the
+    // render goes into the build folder either way.
+    static ::testing::AssertionResult MatchesReference(CBaseWindow& window, const std::string& name);
 
     RecordingToolOwner owner;
     std::unique_ptr<CLogManager> log;

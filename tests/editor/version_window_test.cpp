@@ -69,7 +69,7 @@ TEST_F(VersionWindowTest, LooksRightInEveryTheme)
         SetColourTheme(theme);
         CVersionInfoWindow* window = Open();
         Tick();
-        SaveWindow(*window, "tool_version_theme" + std::to_string(theme));
+        EXPECT_TRUE(MatchesReference(*window, "version_theme" + std::to_string(theme)));
         ASSERT_TRUE(window->CloseWindow(false));
         Pump();
     }
