@@ -1,9 +1,22 @@
 #include "app/CustomControl.h"
 
+#include <algorithm>
+#include <cstring>
+
 void CCustomControl::GetText(char* buffer, int size)
 {
-    if (buffer != nullptr && size > 0)
-        buffer[0] = '\0';
+    CopyText(buffer, size, nullptr, 0);
+}
+
+void CCustomControl::CopyText(char* buffer, int size, const char* text, std::size_t available)
+{
+    if (buffer == nullptr || size < 1)
+        return;
+    const std::size_t length =
+        text == nullptr ? 0 : strnlen(text, std::min(available, static_cast<std::size_t>(size - 1)));
+    if (length > 0)
+        std::memcpy(buffer, text, length);
+    buffer[length] = '\0';
 }
 
 void CCustomControl::SetBackgroundOrigin(bool atOwnPosition, int x, int y)

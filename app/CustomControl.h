@@ -5,6 +5,7 @@
 // control keeps the bindings in control-id order beside its control list.
 #include "model/VpParameterTable.h"
 
+#include <cstddef>
 #include <cstdint>
 
 // A control's parameter as the layouts give it: the address, and whether
@@ -93,6 +94,15 @@ public:
     virtual int GetIndex() { return m_iIndex; }
 
 protected:
+    // Copies at most available characters of the text, up to its first 0,
+    // into the buffer, cut to size - 1 and terminated; nothing when size is
+    // below 1.
+    static void CopyText(char* buffer, int size, const char* text, std::size_t available);
+    // Where the control's background piece is cut: its own position, or
+    // the origin set before Create.
+    int BackgroundX(int ownX) const { return m_bBackgroundAtOwnPosition ? ownX : m_iBackgroundX; }
+    int BackgroundY(int ownY) const { return m_bBackgroundAtOwnPosition ? ownY : m_iBackgroundY; }
+
     bool m_bCustomEnabled = true;
     int m_iSubValue = 0;
     bool m_bBackgroundAtOwnPosition = true;

@@ -37,6 +37,8 @@ public:
     // All 0 but the words listed, which become 1.
     void Reset(std::initializer_list<int> ones);
     CHfcBmp* Strip() const { return HfcWordBitmap(m_words[kHfcStripBitmap]); }
+    // Another strip of the same frames.
+    void SetStrip(CHfcBmp* strip) { m_words[kHfcStripBitmap] = HfcBitmapWord(strip); }
     CHfcBmp* Back() const { return HfcWordBitmap(m_words[kHfcStripBack]); }
     void DrawBack(CHfcDrawContext* context, const RECT& rect) const;
     // Frame f of the strip at the control's size.
@@ -74,6 +76,10 @@ public:
     bool IsPressed() const { return m_pressed != 0; }
     const CHfcStripWords& GetWords() const { return m_words; }
 
+protected:
+    // For a look of a derived control's own.
+    CHfcStripWords& Words() { return m_words; }
+
 private:
     CHfcStripWords m_words;
     int m_pressed = 0;
@@ -104,6 +110,10 @@ public:
 
     bool IsPressed() const { return m_pressed != 0; }
     const CHfcStripWords& GetWords() const { return m_words; }
+
+protected:
+    // For a look of a derived control's own.
+    CHfcStripWords& Words() { return m_words; }
 
 private:
     CHfcStripWords m_words;
@@ -152,6 +162,10 @@ public:
     void SetValue(int value, bool redraw) override;
 
     const CHfcStripWords& GetWords() const { return m_words; }
+
+protected:
+    // For a look of a derived control's own.
+    CHfcStripWords& Words() { return m_words; }
 
 private:
     CHfcStripWords m_words;

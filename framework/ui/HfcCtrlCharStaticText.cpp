@@ -76,6 +76,19 @@ bool CHfcCtrlCharStaticText::Create(const HfcWord* descriptor, std::uint32_t id,
     return true;
 }
 
+void CHfcCtrlCharStaticText::SetFont(CHfcBmp* font, bool redraw)
+{
+    m_words[kHfcStaticTextFont] = HfcBitmapWord(font);
+    if (redraw)
+        SetDirty(true);
+}
+
+void CHfcCtrlCharStaticText::SetBackOrigin(int x, int y)
+{
+    m_words[kHfcStaticTextBackX] = x;
+    m_words[kHfcStaticTextBackY] = y;
+}
+
 void CHfcCtrlCharStaticText::Destroy()
 {
     // The base gives up the key focus while the control is still created.

@@ -40,6 +40,10 @@ public:
     // Line l, column c is byte l x columns + c; null until created.
     const char* GetText() const { return m_pText; }
     HfcWord GetWord(int index) const { return m_words[index]; }
+    // Another font of the same cells.
+    void SetFont(CHfcBmp* font, bool redraw);
+    // Where the background part is taken from.
+    void SetBackOrigin(int x, int y);
 
 private:
     void ResetWords();

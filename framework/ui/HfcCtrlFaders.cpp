@@ -188,6 +188,19 @@ void CHfcCtrlFader::Draw(CHfcDrawContext* context)
                             thumb, 0, 0);
 }
 
+void CHfcCtrlFader::SetThumbBitmap(CHfcBmp* bitmap, bool redraw)
+{
+    m_words[kHfcFaderThumb] = HfcBitmapWord(bitmap);
+    if (redraw)
+        SetDirty(true);
+}
+
+void CHfcCtrlFader::SetDragSteps(int step, int shiftStep)
+{
+    m_words[kHfcFaderStep] = step;
+    m_words[kHfcFaderShiftStep] = shiftStep;
+}
+
 void CHfcCtrlFader::SetValue(int value, bool redraw)
 {
     if (StoreClampedValue(value, GetMinimum(), GetMaximum(), redraw))

@@ -45,6 +45,11 @@ public:
     void Draw(CHfcDrawContext* context) override;
     void SetValue(int value, bool redraw) override;
 
+    // Another thumb of the same size.
+    void SetThumbBitmap(CHfcBmp* bitmap, bool redraw);
+    // The value a pixel of drag moves, without and with Shift.
+    void SetDragSteps(int step, int shiftStep);
+
     // Pixels from the track's origin to the thumb.
     int GetThumbOffset() const { return m_iThumbOffset; }
     bool IsDragging() const { return m_bDragging; }

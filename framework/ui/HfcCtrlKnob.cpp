@@ -262,6 +262,13 @@ void CHfcCtrlKnob::SetBackBitmap(CHfcBmp* bitmap, bool redraw)
         SetDirty(true);
 }
 
+void CHfcCtrlKnob::SetBitmap(CHfcBmp* bitmap, bool redraw)
+{
+    m_words[kHfcKnobBitmap] = HfcBitmapWord(bitmap);
+    if (redraw)
+        SetDirty(true);
+}
+
 void CHfcCtrlKnob::SetValue(int value, bool redraw)
 {
     StoreClampedValue(value, GetMinimum(), GetMaximum(), redraw);

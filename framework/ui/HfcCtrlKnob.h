@@ -40,6 +40,8 @@ public:
     bool OnHfcMouseCaptureReleased(CHfcMouse* mouse) override;
     void Draw(CHfcDrawContext* context) override;
     void SetBackBitmap(CHfcBmp* bitmap, bool redraw) override;
+    // Another strip of the same frames, for a look of the knob's own.
+    void SetBitmap(CHfcBmp* bitmap, bool redraw);
     void SetValue(int value, bool redraw) override;
 
     // The strip frame that shows the value.

@@ -114,6 +114,19 @@ bool CHfcCtrlOldCharEditText::Create(const HfcEditTextDescriptor* descriptor, st
     return true;
 }
 
+void CHfcCtrlOldCharEditText::SetFont(CHfcBmp* font, bool redraw)
+{
+    m_descriptor.font = font;
+    if (redraw)
+        SetDirty(true);
+}
+
+void CHfcCtrlOldCharEditText::SetBackOrigin(int x, int y)
+{
+    m_descriptor.backgroundX = x;
+    m_descriptor.backgroundY = y;
+}
+
 void CHfcCtrlOldCharEditText::Destroy()
 {
     if (HoldsKeyManagerFocus())

@@ -121,6 +121,10 @@ public:
     int GetMaximumLength() const { return m_iMaximumLength; }
     HWND GetEditWindow() const { return m_hEditWindow; }
     const HfcEditTextDescriptor& GetDescriptor() const { return m_descriptor; }
+    // Another font of the same cells.
+    void SetFont(CHfcBmp* font, bool redraw);
+    // Where the background part is taken from.
+    void SetBackOrigin(int x, int y);
 
 private:
     static LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

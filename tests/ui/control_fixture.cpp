@@ -175,6 +175,11 @@ void ControlTest::RightPress(CHfcControl& control, int x, int y, int modifiers)
     InjectAt(control, x, y, modifiers, [](int sx, int sy) { input::PressMouse(input::MouseButton::Right, sx, sy); });
 }
 
+void ControlTest::Wheel(CHfcControl& control, int x, int y, int delta, int modifiers)
+{
+    InjectAt(control, x, y, modifiers, [delta](int sx, int sy) { input::TurnWheel(delta, sx, sy); });
+}
+
 bool ControlTest::HoldsCapture(CHfcControl& control) const
 {
     return mouse->GetCapture() == static_cast<CHfcMouseListener*>(&control);

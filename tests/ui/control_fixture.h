@@ -81,6 +81,8 @@ protected:
     void Release(CHfcControl& control, int x, int y, int modifiers = 0);
     void MoveTo(CHfcControl& control, int x, int y, int modifiers = 0);
     void RightPress(CHfcControl& control, int x, int y, int modifiers = 0);
+    // One turn of the wheel over a point of the control, 120 per notch.
+    void Wheel(CHfcControl& control, int x, int y, int delta, int modifiers = 0);
     bool HoldsCapture(CHfcControl& control) const;
     // Draws the control into the layer's bitmap at once.
     void Render(CHfcControl& control);
