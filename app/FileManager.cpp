@@ -208,6 +208,12 @@ bool CFileManager::LoadAllDataFileFor(LibraryData& library, CHfcFile& file)
     return ReadFile(kOpenAllData, file);
 }
 
+bool CFileManager::ImportQTPLibraryFileFor(LibraryData& library, CHfcFile& file)
+{
+    m_targetLibrary = &library;
+    return ReadFile(kImportQTPLibrary, file);
+}
+
 void CFileManager::ReportFileException(const CVpFileException& exception, const std::string& titleKey)
 {
     ReportFileError(titleKey, MessageKey(exception));

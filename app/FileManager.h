@@ -66,6 +66,9 @@ public:
     // dropped, or a factory preset) into the library; a file error is
     // reported under the open dialog's titles and answers false.
     bool LoadAllDataFileFor(LibraryData& library, CHfcFile& file);
+    // The same for a second sibling model's all-data file (factory
+    // presets), reported under the import's titles.
+    bool ImportQTPLibraryFileFor(LibraryData& library, CHfcFile& file);
 
     // A message box titled with the text of titleKey ("TitleOpenAllData")
     // showing the error's text, and the status-log line "title : text" of

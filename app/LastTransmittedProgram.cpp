@@ -26,3 +26,11 @@ void StoreLastTransmittedProgram(CProgram* record, int documentId, int programIn
     if (CMidiManagerHost* host = Host())
         host->SetParameterChangeTarget({record, programIndex, documentId});
 }
+
+void ClearLastTransmittedProgramOf(int documentId)
+{
+    CMidiManagerHost* host = Host();
+    CMidiManagerHost::ParameterChangeTarget target{};
+    if (host != nullptr && host->GetParameterChangeTarget(target) && target.owner == documentId)
+        host->SetParameterChangeTarget({nullptr, -1, 0});
+}

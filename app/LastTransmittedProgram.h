@@ -9,3 +9,6 @@ class CProgram;
 bool IsLastTransmittedProgram(int documentId, int programIndex);
 // Stored before the program is sent, whether or not the send succeeds.
 void StoreLastTransmittedProgram(CProgram* record, int documentId, int programIndex);
+// Forgets the record when it names a program of that document, whose data
+// is going; a program of another document stays the device's.
+void ClearLastTransmittedProgramOf(int documentId);

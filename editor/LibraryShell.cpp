@@ -1,0 +1,46 @@
+#include "editor/LibraryShell.h"
+
+#include "app/EditorShell.h"
+#include "app/LibraryWindowServices.h"
+
+namespace library_shell {
+
+CWindowManager* WindowManager()
+{
+    CEditorShell* shell = GetEditorShell();
+    return shell != nullptr ? shell->GetWindowManager() : nullptr;
+}
+
+CMidiManager* MidiManager()
+{
+    CEditorShell* shell = GetEditorShell();
+    return shell != nullptr ? shell->GetMidiManager() : nullptr;
+}
+
+CLibraryWindowServices* Services()
+{
+    return GetLibraryWindowServices();
+}
+
+CFileManager* FileManager()
+{
+    return Services() != nullptr ? Services()->GetFileManager() : nullptr;
+}
+
+CEfSemaphore* TimerSemaphore()
+{
+    return Services() != nullptr ? Services()->GetTimerSemaphore() : nullptr;
+}
+
+CEfSemaphore* ProgressSemaphore()
+{
+    return Services() != nullptr ? Services()->GetProgressSemaphore() : nullptr;
+}
+
+void ApplyMenuKind(int kind)
+{
+    if (CEditorShell* shell = GetEditorShell())
+        shell->ApplyMenuKind(kind);
+}
+
+}  // namespace library_shell

@@ -1,0 +1,406 @@
+#include "editor/LibraryWindow.h"
+
+#include "app/BaseLayer.h"
+#include "app/DialogRefCount.h"
+#include "app/EditorShell.h"
+#include "app/LastTransmittedProgram.h"
+#include "app/LibraryWindowServices.h"
+#include "app/MessageBoxes.h"
+#include "app/SemaphoreHold.h"
+#include "app/WindowManager.h"
+#include "editor/EmptyPageLayer.h"
+#include "editor/LibraryShell.h"
+#include "editor/PageSelectLayer.h"
+#include "framework/services/EfSemaphore.h"
+#include "framework/ui/HfcKey.h"
+
+namespace {
+
+constexpr int kPageTop = CLibraryWindow::kStripHeight;
+constexpr int kPageHeight = CLibraryWindow::kClientHeight - CLibraryWindow::kStripHeight;
+
+// Where the two sub-pages of the global page lie in the window.
+constexpr RECT kGlobalPageArea{28, 170, 28 + 550, 170 + 490};
+constexpr RECT kCcMapPageArea{530, 170, 530 + 440, 170 + 470};
+
+enum Event
+{
+    kEventTitles = 0,
+    kEventModified = 14,
+    kEventSwitchBracket = 20,
+    kEventGlobalPageChanged = 25,
+};
+
+// A page layer bound to its data, created in the window and then taken off
+// it again: the page that is shown attaches its layers itself.
+std::unique_ptr<CBaseLayer> MakePageLayer(CHfcWindow& window, int dataKind, const RECT& area)
+{
+    auto layer = std::make_unique<CEmptyPageLayer>(dataKind);
+    const bool made = layer->Create(area.left, area.top, area.right - area.left, area.bottom - area.top, &window);
+    window.RemoveLayer(layer.get(), false);
+    if (!made)
+        return nullptr;
+    if (CWindowManager* manager = library_shell::WindowManager())
+        manager->AddListener(layer.get());
+    return layer;
+}
+
+void DiscardLayer(CHfcWindow& window, std::unique_ptr<CBaseLayer>& layer)
+{
+    if (layer == nullptr)
+        return;
+    if (CWindowManager* manager = library_shell::WindowManager())
+        manager->RemoveListener(layer.get());
+    window.RemoveLayer(layer.get(), false);
+    layer->Close(false);
+    layer.reset();
+}
+
+}  // namespace
+
+CLibraryWindow::CLibraryWindow()
+{
+    SetKind(kLibraryWindow);
+    SetLibraryPage(kProgramPage);
+}
+
+CLibraryWindow::~CLibraryWindow() = default;
+
+bool CLibraryWindow::CreateMdiWindow(const char* title, int x, int y, CHfcMenuBar* menuBar, CHfcMdiFrameWindow* frame)
+{
+    CWindowManager* manager = library_shell::WindowManager();
+    if (manager != nullptr)
+        SetDocumentId(manager->TakeWindowNumber());
+    m_pLibrary = std::make_unique<LibraryData>();
+    SetDocumentList(m_pLibrary.get());
+    const bool made = Create(title, x, y, kClientWidth, kClientHeight, kWindowFlags, menuBar, frame);
+    UpdateTitle();
+    SetTimerEnabled(true);
+    if (manager != nullptr && !m_bListening)
+        m_bListening = manager->AddListener(this);
+    SetWindowCreated(true);
+    return made;
+}
+
+bool CLibraryWindow::CreateRootLayer()
+{
+    if (!CBaseWindow::CreateRootLayer())
+        return false;
+    if (CLibraryWindowServices* services = library_shell::Services())
+        services->AddLibraryWindow(this);
+    return true;
+}
+
+void CLibraryWindow::DestroyLayers()
+{
+    SetTimerEnabled(false);
+    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && m_bListening)
+        manager->RemoveListener(this);
+    m_bListening = false;
+    if (CLibraryWindowServices* services = library_shell::Services())
+        services->RemoveLibraryWindow(this);
+    ForgetLastTransmittedProgram();
+    // Whatever still shows this data goes before the data does.
+    CloseProgramEditWindows(true);
+    if (m_bLayersBuilt) {
+        m_bContentReady = false;
+        if (m_pPageStrip != nullptr) {
+            RemoveLayer(m_pPageStrip.get(), false);
+            m_pPageStrip->Close(false);
+            m_pPageStrip.reset();
+        }
+        DiscardPageLayers();
+        m_bLayersBuilt = false;
+    }
+    SetDocumentList(nullptr);
+    m_pLibrary.reset();
+    CBaseWindow::DestroyLayers();
+}
+
+void CLibraryWindow::DiscardPageLayers()
+{
+    DiscardLayer(*this, m_pProgramList);
+    DiscardLayer(*this, m_pGlobalEdit);
+    DiscardLayer(*this, m_pGlobalPage);
+    DiscardLayer(*this, m_pCcMapPage);
+}
+
+void CLibraryWindow::ForgetLastTransmittedProgram()
+{
+    // Another library's program may be the one the device plays.
+    ClearLastTransmittedProgramOf(GetDocumentId());
+}
+
+void CLibraryWindow::RebuildLayers()
+{
+    if (m_bLayersBuilt || m_pLibrary == nullptr)
+        return;
+    const RECT pageArea{0, kPageTop, kClientWidth, kPageTop + kPageHeight};
+    m_pProgramList = MakePageLayer(*this, CBaseLayer::kProgramBankData, pageArea);
+    m_pGlobalEdit = MakePageLayer(*this, CBaseLayer::kGlobalData, pageArea);
+    m_bContentReady = m_pGlobalEdit != nullptr;
+    auto strip = std::make_unique<CPageSelectLayer>();
+    if (strip->Create(0, 0, kClientWidth, kStripHeight, this)) {
+        m_pPageStrip = std::move(strip);
+        m_pPageStrip->Show(false);
+    } else {
+        RemoveLayer(strip.get(), false);
+    }
+    m_bLayersBuilt = true;
+    RebuildGlobalPageLayers();
+    SetPage(GetCurrentPage(), true);
+    library_shell::ApplyMenuKind(CEditorShell::kLibraryProgramMenu);
+}
+
+void CLibraryWindow::RebuildGlobalPageLayers()
+{
+    if (GetDialogRefCount() > 0)
+        return;
+    DiscardLayer(*this, m_pGlobalPage);
+    DiscardLayer(*this, m_pCcMapPage);
+    const bool shown = GetCurrentPage() == kGlobalPage;
+    if (shown)
+        ClearKeyFocus();
+    m_pGlobalPage = MakePageLayer(*this, CBaseLayer::kGlobalData, kGlobalPageArea);
+    m_pCcMapPage = MakePageLayer(*this, CBaseLayer::kGlobalData, kCcMapPageArea);
+    if (shown) {
+        for (CBaseLayer* layer : {m_pGlobalPage.get(), m_pCcMapPage.get()}) {
+            if (layer == nullptr)
+                continue;
+            AddLayer(layer, false);
+            layer->Show(true);
+            layer->TakeFocus();
+        }
+    }
+    library_shell::ApplyMenuKind(CEditorShell::kLibraryGlobalMenu);
+    UpdateTitle();
+}
+
+std::array<CBaseLayer*, 3> CLibraryWindow::PageLayers(int page) const
+{
+    if (page == kProgramPage)
+        return {m_pProgramList.get(), nullptr, nullptr};
+    return {m_pGlobalEdit.get(), m_pGlobalPage.get(), m_pCcMapPage.get()};
+}
+
+void CLibraryWindow::SetPage(int page, bool force)
+{
+    if (!m_bLayersBuilt || page < kProgramPage || page > kGlobalPage || (page == GetCurrentPage() && !force))
+        return;
+    HidePage(GetCurrentPage());
+    ClearKeyFocus();
+    SetLibraryPage(page);
+    ShowPage(page);
+    UpdateTitle();
+}
+
+void CLibraryWindow::HidePage(int page)
+{
+    // The sub-pages go before the frame they lie on.
+    const auto layers = PageLayers(page);
+    for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
+        if (*layer == nullptr)
+            continue;
+        (*layer)->Hide(true);
+        RemoveLayer(*layer, false);
+    }
+}
+
+void CLibraryWindow::ShowPage(int page)
+{
+    bool first = true;
+    for (CBaseLayer* layer : PageLayers(page)) {
+        if (layer != nullptr) {
+            AddLayer(layer, false);
+            layer->Show(true);
+            layer->TakeFocus();
+        }
+        // The menu follows the page's first layer, before the sub-pages come.
+        if (first)
+            library_shell::ApplyMenuKind(page == kProgramPage ? CEditorShell::kLibraryProgramMenu
+                                                              : CEditorShell::kLibraryGlobalMenu);
+        first = false;
+    }
+}
+
+void CLibraryWindow::ClearKeyFocus()
+{
+    if (CHfcKey* key = CHfcKey::GetInstance())
+        key->ClearFocus();
+    ReleaseKeyFocus(nullptr);
+}
+
+void CLibraryWindow::UpdateTitle()
+{
+    if (m_pLibrary == nullptr)
+        return;
+    juce::String title = MakeDocumentTitle(*m_pLibrary);
+    if (m_pLibrary->IsModified())
+        title << " *";
+    title << " - " << (GetCurrentPage() == kGlobalPage ? "Global" : "Program");
+    SetTitle(title.toRawUTF8());
+}
+
+void CLibraryWindow::SetModified(bool modified)
+{
+    if (m_pLibrary == nullptr || modified == m_pLibrary->IsModified() || !m_bTrackModification)
+        return;
+    if (CLibraryWindowServices* services = library_shell::Services();
+        services != nullptr && !services->IsModificationAllowed())
+        return;
+    m_pLibrary->SetModified(modified);
+    UpdateTitle();
+}
+
+bool CLibraryWindow::IsModified()
+{
+    return m_pLibrary != nullptr && m_pLibrary->IsModified();
+}
+
+juce::String CLibraryWindow::GetFilePath() const
+{
+    return m_pLibrary != nullptr ? m_pLibrary->GetPath() : juce::String();
+}
+
+juce::String CLibraryWindow::GetDocumentTitle() const
+{
+    return m_pLibrary != nullptr ? MakeDocumentTitle(*m_pLibrary) : juce::String("Untitled");
+}
+
+bool CLibraryWindow::QuerySaveChanges()
+{
+    if (!IsModified())
+        return true;
+    switch (ConfirmSaveChanges(GetDocumentTitle().toStdString())) {
+    case kAnswerYes: return SaveAllData();
+    case kAnswerNo: return true;
+    default: return false;
+    }
+}
+
+bool CLibraryWindow::CanClose()
+{
+    if (IsLayerCapturing() || m_bClosing)
+        return false;
+    m_bClosing = true;
+    // An edit window that refuses to close keeps its library open too, so
+    // that no window is left showing data that is gone.
+    const bool agreed = QuerySaveChanges() && CloseProgramEditWindows(false);
+    m_bClosing = false;
+    if (!agreed)
+        return false;
+    m_bContentReady = false;
+    return CBaseWindow::CanClose();
+}
+
+bool CLibraryWindow::CloseProgramEditWindows(bool force)
+{
+    for (CBaseWindow*& slot : m_editWindows) {
+        CBaseWindow* window = slot;
+        if (window == nullptr)
+            continue;
+        window->CloseDependentWindows();
+        if (force)
+            window->Destroy();
+        else if (!window->CloseWindow(false))
+            return false;
+        slot = nullptr;
+    }
+    return true;
+}
+
+void CLibraryWindow::CloseDependentWindows()
+{
+    CloseProgramEditWindows(false);
+}
+
+void CLibraryWindow::ForgetDependentWindow(CBaseWindow* window)
+{
+    for (CBaseWindow*& slot : m_editWindows) {
+        if (slot == window)
+            slot = nullptr;
+    }
+}
+
+CBaseWindow* CLibraryWindow::GetProgramEditWindow(int program) const
+{
+    return program >= 0 && program < kProgramBankSize ? m_editWindows[static_cast<std::size_t>(program)] : nullptr;
+}
+
+void CLibraryWindow::SetProgramEditWindow(int program, CBaseWindow* window)
+{
+    if (program >= 0 && program < kProgramBankSize)
+        m_editWindows[static_cast<std::size_t>(program)] = window;
+}
+
+void CLibraryWindow::OnActivate()
+{
+    CBaseWindow::OnActivate();
+    if (m_pPageStrip != nullptr)
+        m_pPageStrip->TakeFocus();
+    if (!m_bLayersBuilt)
+        return;
+    for (CBaseLayer* layer : PageLayers(GetCurrentPage())) {
+        if (layer != nullptr)
+            layer->TakeFocus();
+    }
+    CHfcKey* key = CHfcKey::GetInstance();
+    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr && key != nullptr)
+        key->SetFocus(static_cast<CHfcKeyListener*>(m_pProgramList.get()), GetHandle());
+}
+
+void CLibraryWindow::OnDeactivate()
+{
+    if (m_pPageStrip != nullptr)
+        m_pPageStrip->OnWindowDeactivate();
+    if (m_bLayersBuilt) {
+        for (CBaseLayer* layer : PageLayers(GetCurrentPage())) {
+            if (layer != nullptr)
+                layer->OnWindowDeactivate();
+        }
+    }
+    CBaseWindow::OnDeactivate();
+}
+
+bool CLibraryWindow::IsLayerCapturing()
+{
+    if (CBaseWindow::IsLayerCapturing())
+        return true;
+    for (CBaseLayer* layer : {static_cast<CBaseLayer*>(m_pPageStrip.get()), m_pProgramList.get(),
+                              m_pGlobalEdit.get(), m_pGlobalPage.get(), m_pCcMapPage.get()}) {
+        if (layer != nullptr && layer->IsCapturingControl())
+            return true;
+    }
+    return false;
+}
+
+void CLibraryWindow::OnMMTimer(CMMTimer* /*timer*/)
+{
+    if (!m_bContentReady || !IsShown() || !m_bLayersBuilt)
+        return;
+    CSemaphoreHold hold(library_shell::TimerSemaphore());
+    if (m_pPageStrip != nullptr)
+        m_pPageStrip->OnTimerTick();
+    for (CBaseLayer* layer : PageLayers(GetCurrentPage())) {
+        if (layer != nullptr)
+            layer->OnTimerTick();
+    }
+}
+
+void CLibraryWindow::OnWindowManagerMessage(CWindowManager* /*manager*/, int event, LONG_PTR p1, LONG_PTR p2,
+                                            LONG_PTR /*p3*/, LONG_PTR /*p4*/, CWindowManagerListener* /*sender*/)
+{
+    switch (event) {
+    case kEventTitles: UpdateTitle(); break;
+    case kEventModified: SetModified(true); break;
+    case kEventSwitchBracket:
+        if (p1 == GetWindowNumber())
+            m_bTrackModification = p2 != 0;
+        break;
+    case kEventGlobalPageChanged:
+        if (p1 == GetWindowNumber())
+            RebuildGlobalPageLayers();
+        break;
+    default: break;
+    }
+}

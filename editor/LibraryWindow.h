@@ -1,0 +1,165 @@
+#pragma once
+// The window that holds one complete data set of the device: the bank of
+// 200 programs and the global data, loaded from or saved to one all-data
+// file. A strip of page tabs sits on top; below it the program page or the
+// global page with its two sub-pages. Every file, library and whole-device
+// action of the user lands here, and the program edit windows opened from
+// its list work on its data and close with it.
+#include "app/BaseWindow.h"
+#include "framework/services/PslMessageDispatchListener.h"
+#include "model/LibraryData.h"
+
+#include <juce_core/juce_core.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class CBaseLayer;
+class CFileManager;
+class CPageSelectLayer;
+class CProgramListPage;
+
+class CLibraryWindow : public CBaseWindow, public CPslMessageDispatchListener
+{
+public:
+    static constexpr int kClientWidth = 982;
+    static constexpr int kClientHeight = 667;
+    static constexpr int kStripHeight = 37;
+    static constexpr int kProgramPage = 0;
+    static constexpr int kGlobalPage = 1;
+    // Caption, system menu and minimise box.
+    static constexpr int kWindowFlags = 9;
+    static constexpr int kReceiveOnStartupMessage = 30;
+    static constexpr int kFactoryPresetCount = 6;
+
+    CLibraryWindow();
+    ~CLibraryWindow() override;
+
+    // Takes the next window number, makes the empty library data and the
+    // MDI child with its 982 x 667 client area at (x, y) of the frame.
+    bool CreateMdiWindow(const char* title, int x, int y, CHfcMenuBar* menuBar, CHfcMdiFrameWindow* frame);
+
+    // The file operations: each runs once on a fresh window and answers
+    // whether the window now holds the new data; on false the caller closes
+    // the window. Errors are reported before they return.
+    bool NewAllData();
+    bool OpenAllData();
+    bool OpenAllDataFile(const juce::String& path);
+    bool SaveAllData();
+    bool SaveAllDataAs();
+    bool LoadFactoryPreset(int index);
+    bool ImportQTPLibrary();
+    bool ImportQTLibrary();
+    bool ImportN6Library();
+
+    void SetPage(int page, bool force);
+    // Builds the strip and the page layers; once, after the data is there.
+    void RebuildLayers();
+    void RebuildGlobalPageLayers();
+    // The menu commands Receive All Data and Write All Data, with their questions.
+    void ReceiveAll();
+    void WriteAll();
+    // Asks whether to save a modified library; true when the caller may go on.
+    bool QuerySaveChanges();
+    juce::String GetFilePath() const;
+    juce::String GetDocumentTitle() const;
+    // Receives all data from the device once the message loop runs, when
+    // both ports are open, then calls onEnded whatever came of it.
+    void PostReceiveOnStartup(std::function<void()> onEnded);
+
+    bool CreateRootLayer() override;
+    void DestroyLayers() override;
+    void OnActivate() override;
+    void OnDeactivate() override;
+    bool CanClose() override;
+    void SetModified(bool modified) override;
+    bool IsModified() override;
+    void OnFileSave() override;
+    void OnFileSaveAs() override;
+    void OnSaveReport() override;
+    void OnEditCut() override;
+    void OnEditCopy() override;
+    void OnEditPaste() override;
+    void OnEditInitialize() override;
+    void OnReceiveCurrent() override;
+    void OnTransmitCurrent() override;
+    void OnReceiveAll() override;
+    void OnTransmitAll() override;
+    void OnReceiveProgram() override;
+    void OnTransmitProgram() override;
+    void OnReceiveFromCurrent() override;
+    void OnTransmitToCurrent() override;
+    void OnRevertToSaved() override;
+    void OnReceiveAllData() override;
+    void OnWriteAllData() override;
+    void CloseDependentWindows() override;
+    void ForgetDependentWindow(CBaseWindow* window) override;
+    void NotifyProgramChanged(int a, int b, int c) override;
+    void UpdateTitle() override;
+    bool IsLayerCapturing() override;
+    int GetClassNumber() override { return 5; }
+
+    void OnMMTimer(CMMTimer* timer) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
+                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnPslMessage(int id, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4) override;
+
+    // The program edit windows opened from the program list, one slot per
+    // program of the bank.
+    CBaseWindow* GetProgramEditWindow(int program) const;
+    void SetProgramEditWindow(int program, CBaseWindow* window);
+
+    int GetWindowNumber() const { return GetDocumentId(); }
+    int GetCurrentPage() const { return GetLibraryPage(); }
+    LibraryData* GetLibraryData() const { return m_pLibrary.get(); }
+    CPageSelectLayer* GetPageStrip() const { return m_pPageStrip.get(); }
+    CBaseLayer* GetProgramListLayer() const { return m_pProgramList.get(); }
+    CBaseLayer* GetGlobalEditLayer() const { return m_pGlobalEdit.get(); }
+    CBaseLayer* GetGlobalPageLayer() const { return m_pGlobalPage.get(); }
+    CBaseLayer* GetCcMapPageLayer() const { return m_pCcMapPage.get(); }
+    bool AreLayersBuilt() const { return m_bLayersBuilt; }
+    bool IsContentReady() const { return m_bContentReady; }
+    bool IsModificationTracked() const { return m_bTrackModification; }
+
+private:
+    // The page's layers in the order they are shown: page 1 the global edit
+    // layer, then its two sub-pages.
+    std::array<CBaseLayer*, 3> PageLayers(int page) const;
+    // The layer that takes the page's commands: the program list or the
+    // global edit layer.
+    CBaseLayer* ShownPageLayer() const;
+    // The program list's edit commands while page 0 shows.
+    CProgramListPage* ShownProgramList() const;
+    void HidePage(int page);
+    void ShowPage(int page);
+    void ClearKeyFocus();
+    // Another library window showing the file at path, when there is one.
+    CLibraryWindow* FindWindowShowing(const juce::String& path) const;
+    // Brings that window to the front.
+    static void Raise(CLibraryWindow& window);
+    // Event 0 from this window: every caption is set again.
+    void BroadcastTitles();
+    void BroadcastLibraryReplaced(int windowNumber);
+    // An import dialog of the file manager, then the log line.
+    bool Import(int (CFileManager::*dialog)(LibraryData& library), const char* logLine);
+    // Closes every program edit window; a window that refuses ends the walk
+    // with false.
+    bool CloseProgramEditWindows(bool force);
+    void DiscardPageLayers();
+    void ForgetLastTransmittedProgram();
+
+    std::unique_ptr<LibraryData> m_pLibrary;
+    std::unique_ptr<CPageSelectLayer> m_pPageStrip;
+    std::unique_ptr<CBaseLayer> m_pProgramList;
+    std::unique_ptr<CBaseLayer> m_pGlobalEdit;
+    std::unique_ptr<CBaseLayer> m_pGlobalPage;
+    std::unique_ptr<CBaseLayer> m_pCcMapPage;
+    std::array<CBaseWindow*, kProgramBankSize> m_editWindows{};
+    std::function<void()> m_onStartupReceiveEnded;
+    bool m_bLayersBuilt = false;
+    bool m_bClosing = false;
+    bool m_bTrackModification = true;
+    bool m_bContentReady = false;
+    bool m_bListening = false;
+};

@@ -1,0 +1,201 @@
+// The library window's menu commands: the edit and transfer commands go to
+// the layer of the page shown, the whole-device commands ask first.
+#include "app/BaseLayer.h"
+#include "app/LibraryWindowServices.h"
+#include "app/MessageBoxes.h"
+#include "editor/LibraryShell.h"
+#include "editor/LibraryWindow.h"
+#include "editor/ProgramListPage.h"
+#include "framework/services/EfSemaphore.h"
+#include "framework/services/PslMessageDispatchEngine.h"
+#include "framework/services/ServiceSlots.h"
+#include "model/LocalizedText.h"
+#include "model/MidiManager.h"
+
+namespace {
+
+constexpr int kEventLibraryReplaced = 18;
+constexpr int kProgressWaitMs = 50;
+// OK and Cancel with the warning icon.
+constexpr int kConfirmStyle = 0x80 | 3;
+
+bool Confirm(const char* titleKey, const char* textKey)
+{
+    return ShowAppMessageBox(kConfirmStyle, LocalizedText(titleKey), LocalizedText(textKey)) == kAnswerOk;
+}
+
+}  // namespace
+
+CBaseLayer* CLibraryWindow::ShownPageLayer() const
+{
+    return PageLayers(GetCurrentPage())[0];
+}
+
+CProgramListPage* CLibraryWindow::ShownProgramList() const
+{
+    return GetCurrentPage() == kProgramPage ? dynamic_cast<CProgramListPage*>(m_pProgramList.get()) : nullptr;
+}
+
+void CLibraryWindow::OnFileSave()
+{
+    SaveAllData();
+}
+
+void CLibraryWindow::OnFileSaveAs()
+{
+    SaveAllDataAs();
+}
+
+void CLibraryWindow::OnSaveReport()
+{
+    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
+        m_pProgramList->OnSaveReport();
+}
+
+void CLibraryWindow::OnEditCut()
+{
+    CProgramListPage* list = ShownProgramList();
+    if (list == nullptr)
+        return;
+    // Busy with a transfer or a load: the command is dropped.
+    if (CEfSemaphore* progress = library_shell::ProgressSemaphore()) {
+        if (progress->WaitWithTimeout(kProgressWaitMs) != 0)
+            return;
+        progress->Release();
+    }
+    list->Copy();
+    list->Initialize(0);
+}
+
+void CLibraryWindow::OnEditCopy()
+{
+    if (CProgramListPage* list = ShownProgramList())
+        list->Copy();
+}
+
+void CLibraryWindow::OnEditPaste()
+{
+    if (CProgramListPage* list = ShownProgramList())
+        list->Paste();
+}
+
+void CLibraryWindow::OnEditInitialize()
+{
+    if (CProgramListPage* list = ShownProgramList())
+        list->Initialize(1);
+}
+
+void CLibraryWindow::OnReceiveCurrent()
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->ReceiveFromCurrent();
+}
+
+void CLibraryWindow::OnTransmitCurrent()
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->TransmitToCurrent();
+}
+
+void CLibraryWindow::OnReceiveAll()
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->OnReceiveAll();
+}
+
+void CLibraryWindow::OnTransmitAll()
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->OnTransmitAll();
+}
+
+void CLibraryWindow::OnReceiveProgram()
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->OnReceiveProgram();
+}
+
+void CLibraryWindow::OnTransmitProgram()
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->OnTransmitProgram();
+}
+
+void CLibraryWindow::OnRevertToSaved()
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->OnRevertToSaved();
+}
+
+void CLibraryWindow::NotifyProgramChanged(int a, int b, int c)
+{
+    if (CBaseLayer* layer = ShownPageLayer())
+        layer->NotifyProgramChanged(a, b, c);
+}
+
+void CLibraryWindow::OnReceiveFromCurrent()
+{
+    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
+        m_pProgramList->ReceiveFromCurrent();
+}
+
+void CLibraryWindow::OnTransmitToCurrent()
+{
+    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
+        m_pProgramList->TransmitToCurrent();
+}
+
+void CLibraryWindow::OnReceiveAllData()
+{
+    ReceiveAll();
+}
+
+void CLibraryWindow::OnWriteAllData()
+{
+    WriteAll();
+}
+
+void CLibraryWindow::ReceiveAll()
+{
+    CMidiManager* midi = library_shell::MidiManager();
+    if (m_pLibrary == nullptr || !Confirm("TitleReceiveAll", "ConfirmReceiveAll") || midi == nullptr)
+        return;
+    if (!midi->ReceiveAll(*m_pLibrary, true))
+        return;
+    SetModified(true);
+    // This library's pages refresh, whichever window the command came from.
+    BroadcastLibraryReplaced(GetWindowNumber());
+}
+
+void CLibraryWindow::WriteAll()
+{
+    CMidiManager* midi = library_shell::MidiManager();
+    if (m_pLibrary != nullptr && Confirm("TitleWriteAll", "ConfirmWriteAll") && midi != nullptr)
+        midi->WriteAll(*m_pLibrary);
+}
+
+void CLibraryWindow::BroadcastLibraryReplaced(int windowNumber)
+{
+    SendMessageToAllChildWindow(kEventLibraryReplaced, windowNumber, -1);
+}
+
+void CLibraryWindow::PostReceiveOnStartup(std::function<void()> onEnded)
+{
+    m_onStartupReceiveEnded = std::move(onEnded);
+    CLibraryWindowServices* services = library_shell::Services();
+    CPslMessageDispatchEngine* engine = services != nullptr ? services->GetDispatchEngine() : nullptr;
+    if (engine == nullptr || !engine->Dispatch(this, kReceiveOnStartupMessage, 0, 0, 0, 0, true))
+        OnPslMessage(kReceiveOnStartupMessage, 0, 0, 0, 0);
+}
+
+void CLibraryWindow::OnPslMessage(int id, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR)
+{
+    if (id != kReceiveOnStartupMessage)
+        return;
+    PumpMessages();
+    CMidiManager* midi = library_shell::MidiManager();
+    if (m_pLibrary != nullptr && midi != nullptr && midi->IsReady() && midi->ReceiveAll(*m_pLibrary, false))
+        BroadcastLibraryReplaced(GetWindowNumber());
+    if (auto ended = std::move(m_onStartupReceiveEnded))
+        ended();
+}
