@@ -75,6 +75,11 @@ CPageSelectLayer::CPageSelectLayer() : m_messageThread(GetCurrentThreadId()) {}
 
 CPageSelectLayer::~CPageSelectLayer() = default;
 
+CHfcCtrlPageButton* CPageSelectLayer::GetTabs() const
+{
+    return m_pTabs.get();
+}
+
 CLibraryWindow* CPageSelectLayer::GetLibraryWindow() const
 {
     return dynamic_cast<CLibraryWindow*>(GetWindow());
@@ -127,6 +132,7 @@ bool CPageSelectLayer::OnCreate()
             continue;
         control->SetOwner(this);
         AddControl(control, false);
+        control->Show(false);
         control->SetValue(page, false);
     }
     m_bFullRepaint = true;

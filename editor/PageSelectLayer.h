@@ -11,6 +11,7 @@
 
 class CHfcBmp;
 class CHfcCtrlBitmapList;
+class CHfcCtrlPageButton;
 class CLibraryWindow;
 class CPageTabStrip;
 
@@ -69,7 +70,7 @@ public:
     int GetPressedTab() const { return m_iPressedTab; }
     bool IsDraggingPage() const { return m_bDragging; }
     CHfcCtrlBitmapList* GetTabState() const { return m_pTabState.get(); }
-    CPageTabStrip* GetTabs() const { return m_pTabs.get(); }
+    CHfcCtrlPageButton* GetTabs() const;
 
 private:
     CLibraryWindow* GetLibraryWindow() const;
