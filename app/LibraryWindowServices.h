@@ -1,9 +1,9 @@
 #pragma once
 // What a library window needs of the application beyond the editor shell:
-// the file manager, the two semaphores that guard its timer work and its
-// program data, the frame's list of library windows and whether edits may
-// mark a window modified. The application registers its implementation at
-// start-up; while nothing is registered the windows work without them.
+// the file manager, the dispatch engine, the two semaphores that guard its
+// timer work and its program data, and the frame's list of library windows.
+// The application registers its implementation at start-up; while nothing
+// is registered the windows work without them.
 #include <vector>
 
 class CBaseWindow;
@@ -22,9 +22,6 @@ public:
     // "TimerSemaphore" and "ProgressSemaphore".
     virtual CEfSemaphore* GetTimerSemaphore() = 0;
     virtual CEfSemaphore* GetProgressSemaphore() = 0;
-    // False only while the application steps to the previous or next
-    // program: the edits of that step mark nothing modified.
-    virtual bool IsModificationAllowed() = 0;
 
     // The frame's library windows in the order they were opened; each joins
     // when its layers are built and leaves when they go.

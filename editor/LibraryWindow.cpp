@@ -243,10 +243,9 @@ void CLibraryWindow::UpdateTitle()
 
 void CLibraryWindow::SetModified(bool modified)
 {
+    // Between the two brackets of a program step (event 20) the step's own
+    // edits mark nothing.
     if (m_pLibrary == nullptr || modified == m_pLibrary->IsModified() || !m_bTrackModification)
-        return;
-    if (CLibraryWindowServices* services = library_shell::Services();
-        services != nullptr && !services->IsModificationAllowed())
         return;
     m_pLibrary->SetModified(modified);
     UpdateTitle();

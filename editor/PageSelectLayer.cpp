@@ -182,6 +182,17 @@ void CPageSelectLayer::RequestPageSwitch(int page)
         manager->PostMessageTo(this, kPageSwitchEvent, page, -1, 0, 0, this);
 }
 
+void CPageSelectLayer::RefreshGlobalPage()
+{
+    CLibraryWindow* window = GetLibraryWindow();
+    if (window == nullptr || !window->IsWindowCreated() || window->GetCurrentPage() != CLibraryWindow::kGlobalPage)
+        return;
+    for (CBaseLayer* layer : {window->GetGlobalEditLayer(), window->GetGlobalPageLayer(), window->GetCcMapPageLayer()}) {
+        if (layer != nullptr)
+            layer->TakeFocus();
+    }
+}
+
 void CPageSelectLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR, LONG_PTR, LONG_PTR,
                                               CWindowManagerListener*)
 {

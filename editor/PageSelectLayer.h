@@ -45,6 +45,9 @@ public:
     // From any thread: off the message thread it goes through the window
     // manager.
     void RequestPageSwitch(int page);
+    // The global page's layers take the focus again while it shows; the
+    // global edit layers call it.
+    void RefreshGlobalPage();
     void RefreshView() override { m_bFullRepaint = true; }
     // Every 60 ms: the paint, the tab strip's time and the drag hover.
     void OnTimerTick() override;

@@ -24,7 +24,6 @@ public:
     CPslMessageDispatchEngine* GetDispatchEngine() override { return engine; }
     CEfSemaphore* GetTimerSemaphore() override { return &timerSemaphore; }
     CEfSemaphore* GetProgressSemaphore() override { return &progressSemaphore; }
-    bool IsModificationAllowed() override { return modificationAllowed; }
     void AddLibraryWindow(CBaseWindow* window) override { windows.push_back(window); }
     void RemoveLibraryWindow(CBaseWindow* window) override;
     std::vector<CBaseWindow*> GetLibraryWindows() override { return windows; }
@@ -33,7 +32,6 @@ public:
     CPslMessageDispatchEngine* engine = nullptr;
     CEfSemaphore timerSemaphore{1, "TimerSemaphore"};
     CEfSemaphore progressSemaphore{1, "ProgressSemaphore"};
-    bool modificationAllowed = true;
     std::vector<CBaseWindow*> windows;
 };
 

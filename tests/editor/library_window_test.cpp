@@ -82,14 +82,13 @@ TEST_F(LibraryWindowTest, CaptionFollowsTheDocumentTheMarkAndThePage)
     EXPECT_EQ(window.GetWindowTitle(), "a very long library file name... - Global");
 }
 
-TEST_F(LibraryWindowTest, SetModifiedIsGatedBySteppingAndTracking)
+TEST_F(LibraryWindowTest, SetModifiedIsGatedByTheProgramStepBrackets)
 {
     CLibraryWindow& window = NewWindow();
-    // While the application steps programs nothing is marked.
-    services.modificationAllowed = false;
     window.SetModified(true);
-    EXPECT_FALSE(window.IsModified());
-    services.modificationAllowed = true;
+    window.SetModified(true);
+    EXPECT_TRUE(window.IsModified());
+    window.SetModified(false);
 
     struct Case
     {
@@ -109,6 +108,14 @@ TEST_F(LibraryWindowTest, SetModifiedIsGatedBySteppingAndTracking)
         EXPECT_EQ(window.IsModified(), c.marks) << c.windowNumber << " " << c.p2;
         window.SetModified(false);
     }
+
+    // A step's own edits come between its brackets in the queue.
+    const LONG_PTR number = window.GetWindowNumber();
+    shell->windowManager.PostMessageToAll(20, number, 0, 0, 0, nullptr);
+    shell->windowManager.PostMessageToAll(14, 4, 0, number, 0, nullptr);
+    shell->windowManager.PostMessageToAll(20, number, 1, 3, 4, nullptr);
+    Pump();
+    EXPECT_FALSE(window.IsModified());
 
     // Event 14 from any layer marks it.
     shell->windowManager.PostMessageToAll(14, 3, 0, window.GetWindowNumber(), 0, nullptr);
