@@ -22,7 +22,7 @@ using platform::testing::GdiplusCall;
 constexpr int kLeft = kGraphLeft;
 constexpr int kTop = kGraphTop;
 
-// The sweep's points at or above the floor, each from the written-out
+// The sweep's points, each from the written-out
 // fifth-order denominator, with the single-precision constants.
 std::vector<CurvePoint> ExpectedPoints(double a, double b, double r, int width)
 {
@@ -39,11 +39,10 @@ std::vector<CurvePoint> ExpectedPoints(double a, double b, double r, int width)
                     (4 * a * a * a + 6 * a * a * b) * z(3) + (a * a * a * a + 4 * a * a * a * b) * z(4) -
                     a * a * a * a * b * z(5);
         const double level = 20 * std::log10(std::abs(g * (1.0 - b * z(1))) / std::abs(d));
-        if (level < -90)
-            continue;
         const double l = std::log10(f);
         points.push_back({static_cast<float>(30 * l - 28),
-                          static_cast<float>(double{20.4f} - static_cast<float>(double{0.816f} * level + 0.5))});
+                          static_cast<float>(double{20.4f} - static_cast<float>(double{0.816f} * level + 0.5)),
+                          level});
     }
     return points;
 }
