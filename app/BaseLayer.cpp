@@ -6,6 +6,7 @@
 #include "app/WindowEvents.h"
 #include "framework/services/ServiceSlots.h"
 #include "framework/ui/HfcControl.h"
+#include "framework/ui/HfcCtrlOldCharEditText.h"
 #include "framework/ui/HfcKey.h"
 #include "framework/ui/HfcMouse.h"
 #include "model/LibraryData.h"
@@ -195,9 +196,21 @@ void CBaseLayer::OnControlEditEnd(CHfcControl* control)
         if (binding != nullptr && binding->GetControlType() == CCustomControl::kEditText && control->HasFocus())
             return;
     }
+    TakeKeyFocus();
+}
+
+void CBaseLayer::TakeKeyFocus()
+{
     CHfcKey* key = CHfcKey::GetInstance();
     if (key != nullptr && GetOwner() != nullptr)
         key->SetFocus(static_cast<CHfcKeyListener*>(this), GetOwner()->GetHandle());
+}
+
+void CBaseLayer::EndTextEditing()
+{
+    for (CHfcLayerControl* control : GetControls())
+        if (auto* field = dynamic_cast<CHfcCtrlOldCharEditText*>(control); field != nullptr && field->IsEditing())
+            field->EndEdit();
 }
 
 void CBaseLayer::OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,

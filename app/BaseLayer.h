@@ -116,6 +116,10 @@ public:
     bool TransmitShownProgram();
     // Through the device's id of the address, when it has one.
     void SendParameterToDevice(const ParameterAddress& address, std::int32_t value);
+    // Every text field being edited leaves editing.
+    void EndTextEditing();
+    // The window's keys come to the layer.
+    void TakeKeyFocus();
 
     CBaseWindow* GetWindow() const { return m_pWindow; }
     int GetDocumentId() const { return m_iDocumentId; }

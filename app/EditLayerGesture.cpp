@@ -1,0 +1,146 @@
+#include "app/EditLayerBase.h"
+
+#include "app/FixedValueControl.h"
+#include "app/PopupMenu.h"
+#include "framework/ui/HfcControl.h"
+#include "framework/ui/HfcControlListener.h"
+#include "framework/ui/HfcMouse.h"
+#include "framework/ui/HfcWindow.h"
+#include "model/Program.h"
+#include "model/Q3917ProgramAccessor.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::int32_t kListControlKind = 3;
+constexpr int kValueTextSize = 256;
+// "Long Ribbon (Filter) Intensity" acts on both timbres at once.
+constexpr std::uint32_t kRibbonIntensityGroup = 2;
+constexpr std::uint32_t kRibbonIntensityIndex = 110;
+
+bool IsPressed(int report)
+{
+    return (report & kHfcValuePressed) != 0;
+}
+
+// Positions fit in 31 bits: without the press flag in bit 31 a position
+// is bit 30 sign-extended, so that the negative positions of value fields
+// stay what they are.
+int PositionOfReport(int report)
+{
+    return static_cast<int>(static_cast<std::uint32_t>(report) << 1) >> 1;
+}
+
+}  // namespace
+
+void CEditLayerBase::OnControlValueChanged(CHfcControl* control, int value)
+{
+    CCustomControl* binding = control != nullptr ? GetBoundControl(static_cast<int>(control->GetId())) : nullptr;
+    std::int32_t newValue = 0;
+    // A report of a control without a binding names no parameter.
+    if (binding == nullptr || !ValueOfReport(control, binding, value, newValue))
+        return;
+    ApplyParameterChange(control, GetControlParameter(binding), newValue, true);
+}
+
+bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding, int report,
+                                   std::int32_t& value)
+{
+    switch (control->GetEventCode()) {
+    case kEventCodeValue:
+        value = binding->PositionToValue(PositionOfReport(report));
+        return true;
+    case kEventCodeToggle:
+        if (!IsPressed(report))
+            return false;
+        value = 1 - control->GetValue();
+        return true;
+    case kEventCodeFixedValue: return IsPressed(report) && LedValueOf(control, value);
+    default: return false;
+    }
+}
+
+bool CEditLayerBase::ApplyParameterChange(CHfcControl* control, const ParameterAddress& address,
+                                          std::int32_t value, bool toBothTimbres)
+{
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    CProgram* program = GetProgramRecord();
+    if (accessor == nullptr || program == nullptr)
+        return false;
+    // The accessor stores without a range check: out of range is refused
+    // here, and a value the program has already changes nothing.
+    value = std::max(accessor->GetMinimum(program, address), std::min(value, accessor->GetMaximum(program, address)));
+    if (accessor->GetValue(program, address) == value)
+        return false;
+    accessor->SetValue(program, address, value);
+    ShowParameterMessage(control);
+    SetWindowModified();
+    PostDataChanged(false);
+    if (toBothTimbres && address.group == kRibbonIntensityGroup && address.index == kRibbonIntensityIndex) {
+        ParameterAddress each = address;
+        for (std::uint32_t timbre : {0u, 1u}) {
+            each.timbre = timbre;
+            SendParameterToDevice(each, value);
+        }
+    } else {
+        SendParameterToDevice(address, value);
+    }
+    return true;
+}
+
+bool CEditLayerBase::OnControlMouseDown(CHfcControl* control, int x, int y, int /*modifiers*/)
+{
+    if (control == nullptr)
+        return false;
+    if (m_iHoveredControl != -1) {
+        m_iDragSource = static_cast<int>(control->GetId());
+        m_iDragArmed = 1;
+        m_dragStart = {control->GetRect().left + x, control->GetRect().top + y};
+    }
+    if (control->GetEventCode() != kEventCodeValue)
+        return false;
+    CCustomControl* binding = GetBoundControl(static_cast<int>(control->GetId()));
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    if (binding == nullptr || accessor == nullptr || GetProgramRecord() == nullptr)
+        return false;
+    const ParameterAddress address = GetControlParameter(binding);
+    if (accessor->GetControlKind(GetProgramRecord(), address) != kListControlKind)
+        return false;
+    OpenListPopup(control, address);
+    TakeKeyFocus();
+    return true;
+}
+
+void CEditLayerBase::OpenListPopup(CHfcControl* control, const ParameterAddress& address)
+{
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    CProgram* program = GetProgramRecord();
+    CPopupMenu menu;
+    if (GetOwner() == nullptr || !menu.Create())
+        return;
+    // Only the values the parameter can take, from its minimum up.
+    const std::int32_t minimum = accessor->GetMinimum(program, address);
+    const std::int32_t maximum = accessor->GetMaximum(program, address);
+    for (std::int32_t value = minimum; value <= maximum; ++value) {
+        char text[kValueTextSize] = {};
+        accessor->ValueToText(program, address, value, text, sizeof text);
+        menu.AppendIndexedItem(text, value - minimum);
+    }
+    menu.CheckItem(accessor->GetValue(program, address) - minimum, true);
+    if (CHfcMouse* mouse = CHfcMouse::GetInstance())
+        mouse->ReleaseCapture();
+    const int chosen = menu.TrackPopup(GetOwner()->GetHandle(), GetRect().left + control->GetRect().left,
+                                       GetRect().top + control->GetRect().top);
+    if (chosen >= 0)
+        ApplyParameterChange(control, address, minimum + chosen, false);
+}
+
+bool CEditLayerBase::LedValueOf(CHfcControl* control, std::int32_t& value)
+{
+    const auto* led = dynamic_cast<const CFixedValueControl*>(control);
+    if (led == nullptr)
+        return false;
+    value = led->GetFixedValue();
+    return true;
+}
