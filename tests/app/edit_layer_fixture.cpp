@@ -2,8 +2,10 @@
 
 #include "app/WindowEvents.h"
 #include "control_fixture.h"
+#include "framework/ui/HfcDragData.h"
 #include "framework/ui/HfcKnobMode.h"
 #include "framework/ui/HfcMouse.h"
+#include "framework/ui/HfcOle.h"
 #include "model/Program.h"
 #include "model/Q3917ProgramAccessor.h"
 
@@ -56,9 +58,12 @@ bool CTestEditLayer::StartBlockDrag(CHfcControl* control, int x, int y)
     return CEditLayerBase::StartBlockDrag(control, x, y);
 }
 
-bool CTestEditLayer::PasteBlock(CHfcControl* control, CHfcDragData*, const CBlockData& block, int mode)
+bool CTestEditLayer::PasteBlock(CHfcControl* control, CHfcDragData* data, const CBlockData& block, int mode)
 {
     sourceDuringDrag = GetDragSource();
+    droppedItems.clear();
+    for (const SHfcDragItem& item : data->GetItems())
+        droppedItems.emplace_back(item.format, std::vector<std::uint8_t>(item.data, item.data + item.size));
     Log().push_back("layer:paste kind " + std::to_string(block.GetKind()) + " mode " + std::to_string(mode) +
                     " on " + std::to_string(control->GetId()));
     return acceptedKinds.count(block.GetKind()) != 0;
@@ -205,6 +210,8 @@ void CTypedControl::GetText(char* buffer, int size)
 void EditLayerTest::SetUp()
 {
     EditorBaseTest::SetUp();
+    // Drops reach the window only while drag and drop is up.
+    ASSERT_TRUE(HfcOleInitialize());
     SetUpLibrary();
     shell->Connect();
     HfcSetKnobMode(kHfcKnobModeVertical);
@@ -227,8 +234,12 @@ void EditLayerTest::TearDown()
     input::QueuePopupMenuAnswers({});
     input::TakeShownPopupMenus();
     HfcSetKnobMode(kHfcKnobModeVertical);
+    // The system window goes first, taking its drop target with it.
+    edit->Destroy();
+    Pump();
     edit.reset();
     EditorBaseTest::TearDown();
+    EXPECT_TRUE(HfcOleUninitialize());
 }
 
 namespace {

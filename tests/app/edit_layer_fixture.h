@@ -14,6 +14,7 @@
 #include "model/BlockData.h"
 
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,10 @@ public:
     // The program at the message step; -1 before one.
     std::int32_t valueAtMessage = -1;
     ParameterAddress watched{};
-    // Whether the drag source was still set while the drag ran.
+    // The drag source at the last paste.
     int sourceDuringDrag = -2;
+    // The format and bytes of each item of the last drop pasted from.
+    std::vector<std::pair<UINT, std::vector<std::uint8_t>>> droppedItems;
 };
 
 // A knob of the layouts: positions of 7 pixels per value step times twice
