@@ -12,9 +12,11 @@
 class CParameterChangeReceiver : public CPslMessageDispatchListener
 {
 public:
-    // Window-manager events broadcast after a change.
+    // Window-manager events broadcast after a change: the data, and for a
+    // name character the name (3, which the program list redraws its row
+    // for; 2 would tell the windows the whole program was replaced).
     static constexpr int kProgramDataChanged = 7;
-    static constexpr int kProgramNameChanged = 2;
+    static constexpr int kProgramNameChanged = 3;
 
     CParameterChangeReceiver(CPslMessageDispatchEngine* engine, CMidiManagerHost* host,
                              const CVpProgramAccessor* accessor, const CVpIdConverter* converter);

@@ -184,7 +184,7 @@ TEST_F(ParameterChangeReceiveTest, ChangeFromTheDeviceReachesTheTargetOnTheMessa
     ASSERT_TRUE(PumpUntilBroadcasts(2));
     EXPECT_EQ(accessor.GetValue(&program, address), 'Q');
     EXPECT_STREQ(program.GetProgramName(), "AbcQefgh") << "the name text follows the image";
-    EXPECT_EQ(host.broadcasts, (std::vector<std::vector<LONG_PTR>>{{7, 17, 99}, {2, 17, 0}}));
+    EXPECT_EQ(host.broadcasts, (std::vector<std::vector<LONG_PTR>>{{7, 17, 99}, {3, 17, 0}}));
     EXPECT_EQ(host.broadcastThreads, (std::vector<DWORD>{GetCurrentThreadId(), GetCurrentThreadId()}));
 }
 
