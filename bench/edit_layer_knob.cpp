@@ -100,6 +100,13 @@ public:
     int GetControlType() const override { return kKnob; }
 };
 
+// An edit window of one program, without a system window.
+class BenchEditWindow : public CBaseWindow
+{
+public:
+    int GetDataKind() override { return CBaseLayer::kProgramEditKind; }
+};
+
 class KnobRoad
 {
 public:
@@ -142,12 +149,14 @@ public:
     KnobRoad(const KnobRoad&) = delete;
     KnobRoad& operator=(const KnobRoad&) = delete;
 
+    // Whether the layer edits a program and the ports are open.
+    bool IsReady() const { return layer.GetProgramRecord() != nullptr && shell.midiManager.IsReady(); }
     // One position reported by the knob during a drag.
     void Report(int value) { layer.OnControlValueChanged(&knob, value * kKnobPixelsPerValue); }
 
     BenchShell shell;
     LibraryData library;
-    CBaseWindow window;
+    BenchEditWindow window;
     CEditLayerBase layer;
     CHfcBmp strip;
     BenchKnob knob{strip};
@@ -159,6 +168,8 @@ public:
 void BM_KnobEventToParameterChange(benchmark::State& state)
 {
     KnobRoad road;
+    if (!road.IsReady())
+        state.SkipWithError(road.layer.GetProgramRecord() == nullptr ? "no program" : "the ports are closed");
     int events = 0;
     for (auto _ : state) {
         road.Report(64 + (events & 1));
@@ -179,6 +190,8 @@ BENCHMARK(BM_KnobEventToParameterChange);
 void BM_KnobSweepOf127Values(benchmark::State& state)
 {
     KnobRoad road;
+    if (!road.IsReady())
+        state.SkipWithError("the road is not open");
     int direction = 1;
     for (auto _ : state) {
         for (int step = 1; step <= 127; ++step)
