@@ -2,6 +2,7 @@
 
 #include "app/BaseWindow.h"
 #include "app/EditorShell.h"
+#include "app/ValueSteps.h"
 #include "app/WindowEvents.h"
 #include "framework/ui/HfcControl.h"
 #include "model/Program.h"
@@ -9,7 +10,6 @@
 
 #include <platform/painting.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -20,15 +20,6 @@ CWindowManager* WindowManager()
 {
     CEditorShell* shell = GetEditorShell();
     return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
-
-// The drag ratio of a range: a step of the value per 127 / span pixels,
-// within 1 to 12.
-int RatioOfRange(int minimum, int maximum)
-{
-    if (maximum == minimum)
-        return 1;
-    return std::clamp(127 / (maximum - minimum), 1, 12);
 }
 
 }  // namespace
@@ -110,7 +101,7 @@ void CEditLayerBase::UpdateControl(int index)
     if (binding->GetMin() != minimum || binding->GetMax() != maximum) {
         binding->SetMin(minimum);
         binding->SetMax(maximum);
-        binding->SetRatio(RatioOfRange(minimum, maximum));
+        binding->SetRatio(value_steps::RatioForRange(minimum, maximum));
     }
     if (binding->IsEnabled() != enabled)
         binding->SetEnabled(enabled);

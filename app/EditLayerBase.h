@@ -18,14 +18,8 @@ class CHfcDragData;
 class CEditLayerBase : public CBaseLayer
 {
 public:
-    // What a control's event code tells the layer about its reports.
-    enum EventCode : std::uint32_t
-    {
-        kEventCodeValue = 0,       // a position, mapped by the binding
-        kEventCodeToggle = 1,      // a press flips 0 and 1
-        kEventCodeFixedValue = 2,  // a press writes the LED's own value
-        kEventCodeBlockHandle = 10, // a drop area that a program part is dragged from
-    };
+    // The event code of a drop area that a program part is dragged from.
+    static constexpr std::uint32_t kEventBlockHandle = 10;
     // How a dropped block came: copied or moved within this layer, or from
     // anywhere else.
     enum DropMode

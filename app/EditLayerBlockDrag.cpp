@@ -15,7 +15,7 @@ constexpr ARGB kDragImageColor = 0xFFFFFFFF;
 bool CEditLayerBase::StartBlockDrag(CHfcControl* control, int x, int y)
 {
     auto* handle = dynamic_cast<CHfcCtrlDragReceiver*>(control);
-    if (handle == nullptr || control->GetEventCode() != kEventCodeBlockHandle || GetDocumentList() == nullptr)
+    if (handle == nullptr || control->GetEventCode() != kEventBlockHandle || GetDocumentList() == nullptr)
         return false;
     // The handle's words: the block kind, the part index and an extra word.
     const auto kind = static_cast<std::uint32_t>(handle->GetWord4());

@@ -48,15 +48,15 @@ bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding
                                    std::int32_t& value)
 {
     switch (control->GetEventCode()) {
-    case kEventCodeValue:
+    case CCustomControl::kEventPosition:
         value = binding->PositionToValue(PositionOfReport(report));
         return true;
-    case kEventCodeToggle:
+    case CCustomControl::kEventToggle:
         if (!IsPressed(report))
             return false;
         value = 1 - control->GetValue();
         return true;
-    case kEventCodeFixedValue: return IsPressed(report) && LedValueOf(control, value);
+    case CCustomControl::kEventFixedValue: return IsPressed(report) && LedValueOf(control, value);
     default: return false;
     }
 }
@@ -98,7 +98,7 @@ bool CEditLayerBase::OnControlMouseDown(CHfcControl* control, int x, int y, int 
         m_iDragArmed = 1;
         m_dragStart = {control->GetRect().left + x, control->GetRect().top + y};
     }
-    if (control->GetEventCode() != kEventCodeValue)
+    if (control->GetEventCode() != CCustomControl::kEventPosition)
         return false;
     CCustomControl* binding = GetBoundControl(static_cast<int>(control->GetId()));
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();

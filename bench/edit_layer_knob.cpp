@@ -91,7 +91,7 @@ public:
     {
         const std::vector<HfcWord> words{0, 0, 20, 20, HfcBitmapWord(&strip), 0, 0,
                                          0, 1, 0,  0,  127 * kKnobPixelsPerValue, kKnobPixelsPerValue};
-        Create(words.data(), 0, CEditLayerBase::kEventCodeValue);
+        Create(words.data(), 0, CCustomControl::kEventPosition);
     }
     void SetValue(int value) override { CHfcCtrlKnob::SetValue(value * kKnobPixelsPerValue, true); }
     int GetValue() override { return CHfcCtrlKnob::GetValue() / kKnobPixelsPerValue; }

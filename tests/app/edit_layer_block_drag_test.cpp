@@ -64,7 +64,7 @@ protected:
         EditLayerTest::TearDown();
     }
     CTestDropArea* AddDropArea(const RECT& rect, std::uint32_t kind, std::uint32_t part,
-                               std::uint32_t eventCode = CEditLayerBase::kEventCodeBlockHandle)
+                               std::uint32_t eventCode = CEditLayerBase::kEventBlockHandle)
     {
         auto area = std::make_unique<CTestDropArea>();
         EXPECT_TRUE(area->Create(rect, kind, part, static_cast<std::uint32_t>(NextId()), eventCode));
@@ -124,7 +124,7 @@ TEST_F(EditLayerBlockDragTest, ADragStartsPastFivePixelsAndItsSourceLastsThrough
 
 TEST_F(EditLayerBlockDragTest, OnlyADropAreaOfItsOwnCodeStartsADragAndAReleaseDisarms)
 {
-    CTestDropArea* other = AddDropArea({40, 40, 140, 90}, kBlockTimbre, 0, CEditLayerBase::kEventCodeValue);
+    CTestDropArea* other = AddDropArea({40, 40, 140, 90}, kBlockTimbre, 0, CCustomControl::kEventPosition);
     CTestDropArea* timbre = AddDropArea({200, 40, 300, 90}, kBlockTimbre, 0);
     MoveTo(*other, 10, 10);
     Press(*other, 10, 10);

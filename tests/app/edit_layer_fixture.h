@@ -5,6 +5,7 @@
 // do, that write what the layer asks of them into the shared log.
 #include "editor_base_fixture.h"
 
+#include "app/ControlBinding.h"
 #include "app/EditLayerBase.h"
 #include "app/FixedValueControl.h"
 #include "framework/ui/HfcBmp.h"
@@ -54,7 +55,7 @@ class CTestKnob : public CHfcCtrlKnob, public CCustomControl
 {
 public:
     CTestKnob(CHfcBmp& strip, int x, int y, int minimum, int maximum, int ratio, std::uint32_t id,
-              std::uint32_t eventCode = CEditLayerBase::kEventCodeValue);
+              std::uint32_t eventCode = CCustomControl::kEventPosition);
 
     void SetValue(int value) override;
     int GetValue() override;
@@ -108,7 +109,7 @@ class CTestDropArea : public CHfcCtrlDragReceiver, public CCustomControl
 {
 public:
     bool Create(const RECT& rect, std::uint32_t kind, std::uint32_t part, std::uint32_t id,
-                std::uint32_t eventCode = CEditLayerBase::kEventCodeBlockHandle);
+                std::uint32_t eventCode = CEditLayerBase::kEventBlockHandle);
     int GetControlType() const override { return kDragReceiver; }
 };
 
@@ -155,11 +156,7 @@ protected:
     Control* Attach(std::unique_ptr<Control> control, const ParameterAddress& address)
     {
         Control* raw = control.get();
-        raw->SetParameter(ParameterReference{address, 0, 0});
-        layer->AddControl(raw, false);
-        layer->AddBoundControl(raw);
-        raw->CHfcControl::Show(false);
-        raw->SetOwner(layer);
+        EXPECT_TRUE(AttachBoundControl(*layer, *raw, ParameterReference{address, 0, 0}));
         layer->KeepControl(std::move(control));
         return raw;
     }

@@ -126,7 +126,7 @@ TEST_F(EditLayerGestureTest, TheRibbonIntensityGoesToBothTimbresWhicheverTimbreT
 TEST_F(EditLayerGestureTest, AToggleFlipsOnThePressAndTheReleaseChangesNothing)
 {
     auto made = std::make_unique<CTestSwitch>(switchStrip, 40, 40);
-    ASSERT_TRUE(made->Create(static_cast<std::uint32_t>(NextId()), CEditLayerBase::kEventCodeToggle));
+    ASSERT_TRUE(made->Create(static_cast<std::uint32_t>(NextId()), CCustomControl::kEventToggle));
     CTestSwitch* latch = Attach(std::move(made), kLatch);
     SetValue(kLatch, 0);
     layer->UpdateAllControls();
@@ -145,10 +145,10 @@ TEST_F(EditLayerGestureTest, AToggleFlipsOnThePressAndTheReleaseChangesNothing)
 TEST_F(EditLayerGestureTest, AnLedWritesItsValueOnThePressAndLightsWhileTheParameterHasIt)
 {
     auto three = std::make_unique<CTestLed>(switchStrip, 40, 40, 3);
-    ASSERT_TRUE(three->Create(static_cast<std::uint32_t>(NextId()), CEditLayerBase::kEventCodeFixedValue));
+    ASSERT_TRUE(three->Create(static_cast<std::uint32_t>(NextId()), CCustomControl::kEventFixedValue));
     CTestLed* led3 = Attach(std::move(three), kOscWave);
     auto four = std::make_unique<CTestLed>(switchStrip, 60, 40, 4);
-    ASSERT_TRUE(four->Create(static_cast<std::uint32_t>(NextId()), CEditLayerBase::kEventCodeFixedValue));
+    ASSERT_TRUE(four->Create(static_cast<std::uint32_t>(NextId()), CCustomControl::kEventFixedValue));
     CTestLed* led4 = Attach(std::move(four), kOscWave);
     SetValue(kOscWave, 0);
     layer->UpdateAllControls();
@@ -218,7 +218,7 @@ TEST_F(EditLayerGestureTest, OnlyAValueControlOfAListParameterOpensThePopup)
 {
     namespace input = platform::testing;
     CTestKnob* cutoff = AddKnob(kCutoff);
-    auto latch = std::make_unique<CTestKnob>(knobStrip, 80, 40, 0, 7, 1, NextId(), CEditLayerBase::kEventCodeToggle);
+    auto latch = std::make_unique<CTestKnob>(knobStrip, 80, 40, 0, 7, 1, NextId(), CCustomControl::kEventToggle);
     CTestKnob* toggleOnList = Attach(std::move(latch), kOscWave);
     input::QueuePopupMenuAnswers({1});
     Press(*cutoff, 3, 4);

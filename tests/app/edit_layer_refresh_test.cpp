@@ -171,7 +171,7 @@ TEST_F(EditLayerRefreshTest, TheMessageLineIsWokenOnceAndPostedOnlyWhenTheTextsC
 TEST_F(EditLayerRefreshTest, HoverBeginsOnceForAControlAndEndsOnTheBackground)
 {
     auto made = std::make_unique<CTestSwitch>(switchStrip, 40, 40);
-    ASSERT_TRUE(made->Create(static_cast<std::uint32_t>(NextId()), CEditLayerBase::kEventCodeToggle));
+    ASSERT_TRUE(made->Create(static_cast<std::uint32_t>(NextId()), CCustomControl::kEventToggle));
     CTestSwitch* latch = Attach(std::move(made), {8, 2, 0});
     MoveTo(*latch, 3, 3);
     MoveTo(*latch, 4, 4);
