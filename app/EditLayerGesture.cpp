@@ -1,7 +1,7 @@
 #include "app/EditLayerBase.h"
 
-#include "app/FixedValueControl.h"
 #include "app/PopupMenu.h"
+#include "app/controls/CustomSwitches.h"
 #include "framework/ui/HfcControl.h"
 #include "framework/ui/HfcControlListener.h"
 #include "framework/ui/HfcMouse.h"
@@ -138,9 +138,9 @@ void CEditLayerBase::OpenListPopup(CHfcControl* control, const ParameterAddress&
 
 bool CEditLayerBase::LedValueOf(CHfcControl* control, std::int32_t& value)
 {
-    const auto* led = dynamic_cast<const CFixedValueControl*>(control);
+    const auto* led = dynamic_cast<const CCustomLed*>(control);
     if (led == nullptr)
         return false;
-    value = led->GetFixedValue();
+    value = led->GetDescriptor().pressedValue;
     return true;
 }

@@ -7,7 +7,7 @@
 
 #include "app/ControlBinding.h"
 #include "app/EditLayerBase.h"
-#include "app/FixedValueControl.h"
+#include "app/controls/CustomSwitches.h"
 #include "framework/ui/HfcBmp.h"
 #include "framework/ui/HfcCtrlButtons.h"
 #include "framework/ui/HfcCtrlDragReceiver.h"
@@ -75,7 +75,7 @@ private:
     int m_iRatio;
 };
 
-// A two-state switch, or with a fixed value an LED of a lamp row.
+// A two-state switch.
 class CTestSwitch : public CHfcCtrlOldSwitch, public CCustomControl
 {
 public:
@@ -90,17 +90,6 @@ private:
     CHfcBmp& m_strip;
     int m_x;
     int m_y;
-};
-
-class CTestLed : public CTestSwitch, public CFixedValueControl
-{
-public:
-    CTestLed(CHfcBmp& strip, int x, int y, std::int32_t fixed) : CTestSwitch(strip, x, y), m_fixed(fixed) {}
-    std::int32_t GetFixedValue() const override { return m_fixed; }
-    int GetControlType() const override { return kLed; }
-
-private:
-    std::int32_t m_fixed;
 };
 
 // A drop area that a program part is dragged from: words 4 to 6 are the
