@@ -1,18 +1,26 @@
+#include "app/AppMain.h"
+
 #include <platform/display.h>
 
-#include <juce_events/juce_events.h>
-
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
-int main()
+int main(int argc, char** argv)
 {
     // Without a screen there is nothing to edit with: say so and stop.
     if (!platform::StartDisplay(platform::DisplayKind::Desktop)) {
         std::fprintf(stderr, "vq700z-editor: no display: %s\n", platform::DisplayFailure());
         return 1;
     }
-    juce::initialiseJuce_GUI();
-    juce::shutdownJuce_GUI();
+    int code = 0;
+    {
+        CAppMain app(std::vector<std::string>(argv + 1, argv + argc));
+        code = CHfcAppBase::Run(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
+        if (app.HasFailed())
+            code = EXIT_FAILURE;
+    }
     platform::StopDisplay();
-    return 0;
+    return code;
 }

@@ -125,3 +125,13 @@ bool ReadAllDataFile(LibraryData& library, CHfcFile& file)
     library.Swap(read);
     return true;
 }
+
+bool IsAllDataFile(const char* path)
+{
+    CHfcFile file;
+    if (!file.Open(path, CHfcFile::kRead | CHfcFile::kBinary))
+        return false;
+    char magic[FileHeader::kMagicLength];
+    return file.Read(magic, sizeof magic) == static_cast<int>(sizeof magic) &&
+           std::memcmp(magic, kMagic, sizeof magic) == 0;
+}

@@ -18,3 +18,8 @@ bool WriteAllDataFile(LibraryData& library, CHfcFile& file, SavedMark mark = Sav
 // DataSize. The library is replaced, not modified, only when the whole file
 // was read: a failure leaves it, its modified flag included, as it was.
 bool ReadAllDataFile(LibraryData& library, CHfcFile& file);
+
+// Whether the file at path opens and starts with the all-data magic: the
+// quiet test that files named on the command line or dropped on the main
+// window pass before they are loaded (and the loader reports errors).
+bool IsAllDataFile(const char* path);

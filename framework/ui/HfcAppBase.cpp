@@ -29,6 +29,12 @@ CHfcAppBase::CHfcAppBase()
         g_pApp = this;
 }
 
+CHfcAppBase::~CHfcAppBase()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
 CHfcAppBase* CHfcAppBase::GetApp()
 {
     return g_pApp;

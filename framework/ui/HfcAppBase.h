@@ -16,7 +16,8 @@ class CHfcAppBase
 public:
     // The first application object constructed becomes the application.
     CHfcAppBase();
-    virtual ~CHfcAppBase() = default;
+    // The next application object made becomes the application.
+    virtual ~CHfcAppBase();
     CHfcAppBase(const CHfcAppBase&) = delete;
     CHfcAppBase& operator=(const CHfcAppBase&) = delete;
 
