@@ -90,6 +90,7 @@ CTestToolWindow::CTestToolWindow(std::string name, CToolWindowOwner* owner) : na
 bool CTestToolWindow::CanClose()
 {
     owner->OnToolWindowClosed(this);
+    monitorLines.reset();
     return CBaseWindow::CanClose();
 }
 
@@ -97,11 +98,6 @@ void CTestToolWindow::OnMoved(int x, int y)
 {
     CBaseWindow::OnMoved(x, y);
     owner->OnToolWindowMoved(this, x, y);
-}
-
-void CTestToolWindow::SetLine(CMidiManagerHost::MonitorLine line, const std::string& text)
-{
-    lines[line] = text;
 }
 
 CTestToolWindow* CTestToolFactory::Make(const std::string& name, const ToolWindowSetup& setup, int width, int height)
@@ -124,7 +120,10 @@ MidiMonitorWindow CTestToolFactory::CreateMidiMonitorWindow(const ToolWindowSetu
 {
     monitorLock = &lineLock;
     CTestToolWindow* window = Make("MIDI Monitor", setup, 600, 178);
-    return {window, window};
+    if (window == nullptr)
+        return {};
+    window->monitorLines = std::make_unique<CTestMonitorLines>();
+    return {window, window->monitorLines.get()};
 }
 
 CBaseWindow* CTestToolFactory::CreateVersionWindow(const ToolWindowSetup& setup)

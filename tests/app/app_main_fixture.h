@@ -69,18 +69,26 @@ public:
     bool result = true;  // what the next windows' operations answer
 };
 
+// The monitor's lines, gone as soon as their window agrees to close, so a
+// line written after that is a use after free.
+class CTestMonitorLines : public CMidiMonitorLines
+{
+public:
+    void SetLine(CMidiManagerHost::MonitorLine line, const std::string& text) override { lines[line] = text; }
+    std::map<CMidiManagerHost::MonitorLine, std::string> lines;
+};
+
 // A tool window that only remembers what it is told.
-class CTestToolWindow : public CBaseWindow, public CMidiMonitorLines
+class CTestToolWindow : public CBaseWindow
 {
 public:
     CTestToolWindow(std::string name, CToolWindowOwner* owner);
     bool CanClose() override;
     void OnMoved(int x, int y) override;
-    void SetLine(CMidiManagerHost::MonitorLine line, const std::string& text) override;
 
     std::string name;
     CToolWindowOwner* owner;
-    std::map<CMidiManagerHost::MonitorLine, std::string> lines;
+    std::unique_ptr<CTestMonitorLines> monitorLines;
 };
 
 class CTestToolFactory : public CToolWindowFactory
