@@ -1,4 +1,5 @@
 #include "app/AppMain.h"
+#include "editor/EditorToolWindows.h"
 
 #include <platform/display.h>
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     }
     int code = 0;
     {
+        // The windows outlive the application's exit, which closes them.
+        CEditorToolWindows toolWindows;
         CAppMain app(std::vector<std::string>(argv + 1, argv + argc));
         code = CHfcAppBase::Run(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
         if (app.HasFailed())

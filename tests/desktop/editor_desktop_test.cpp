@@ -1,6 +1,7 @@
 // The editor program itself on a virtual X server: it comes up with its
-// main window, and ends through File > Exit and through the desktop's
-// close request, saving where its window was.
+// main window, opens the version window from the Help menu, and ends
+// through File > Exit and through the desktop's close request, saving
+// where its window was.
 #include "xvfb_fixture.h"
 
 #include <X11/Xatom.h>
@@ -184,6 +185,11 @@ TEST_F(EditorOnDesktop, FileExitEndsTheEditorAndKeepsTheWindowsPlace)
     // Let the first frame be painted before looking at it.
     std::this_thread::sleep_for(1s);
     EXPECT_TRUE(SaveScreenshot(x_, fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop.png"));
+
+    // Help > Version opens the version window inside the frame.
+    Keys(frame, {"alt+h", "v"});
+    std::this_thread::sleep_for(1s);
+    EXPECT_TRUE(SaveScreenshot(x_, fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop_version.png"));
 
     Keys(frame, {"alt+f", "x"});
     EXPECT_EQ(editor->Wait(30s), 0);
