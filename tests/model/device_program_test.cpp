@@ -145,6 +145,17 @@ TEST_F(DeviceProgramTest, ReceiveAllWriteAProgramAndTheGlobalAndSendAChange)
               (Bytes{0xF0, 0x7D, 0x30 | kChannel, 0x00, 0x01, 0x6E, 0x41, 0x10, 0x00, 0x05, 0x00, 0x7F, 0x7F, 0xF7}));
 }
 
+TEST_F(DeviceProgramTest, WriteAllLeavesTheLibraryInTheDevice)
+{
+    Connect({});
+    ASSERT_TRUE(manager->WriteAll(library));
+    EXPECT_EQ(host.boxes, std::vector<Box>{SuccessBox("WriteAll")});
+    const auto written = DeviceMemoryNow();
+    for (int n = 0; n < kProgramBankSize; ++n)
+        EXPECT_EQ(written->Program(n), ProgramImageOf(Bank()[n])) << n;
+    EXPECT_EQ(written->Global(), GlobalImage());
+}
+
 TEST_F(DeviceProgramTest, PacedOutputTakesItsTimeOnTheCable)
 {
     Connect({"--pace"});
@@ -168,6 +179,27 @@ TEST_F(DeviceProgramTest, AfterHangingUpItServesTheNextEditor)
     ASSERT_TRUE(manager->IsReady());
     EXPECT_TRUE(manager->ReceiveProgram(program, 5));
     EXPECT_EQ(ProgramImageOf(program), memory.Program(5));
+}
+
+TEST_F(DeviceProgramTest, OnceTheFaultIsOverTheSameSessionCarriesOn)
+{
+    Connect({"--control"});
+    EXPECT_EQ(device.Command("fault silent"), "ok");
+    EXPECT_FALSE(manager->ReceiveProgram(program, 5));
+    EXPECT_EQ(host.boxes, std::vector<Box>{ErrorBox("ReceiveProgram", "MidiErrorTimeout")});
+
+    EXPECT_EQ(device.Command("fault none"), "ok");
+    EXPECT_TRUE(manager->ReceiveProgram(program, 5));
+    EXPECT_EQ(ProgramImageOf(program), memory.Program(5));
+
+    // A fault that starts later: the inquiry is answered, the write refused.
+    EXPECT_EQ(device.Command("fault write-error after 1"), "ok");
+    EXPECT_FALSE(manager->WriteProgram(program, 9));
+    EXPECT_EQ(host.boxes.back(), ErrorBox("WriteProgram", "MidiErrorReceiveError"));
+    EXPECT_EQ(DeviceMemoryNow()->Program(9), memory.Program(9));
+
+    for (const char* wrong : {"fault sometimes", "fault silent after", "fault silent after 2 3", "pause"})
+        EXPECT_EQ(device.Command(wrong).rfind("error: ", 0), 0u) << wrong;
 }
 
 struct FaultCase

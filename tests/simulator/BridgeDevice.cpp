@@ -3,6 +3,7 @@
 #include "support/DeviceMemory.h"
 
 #include <filesystem>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -16,6 +17,8 @@ BridgePeer::Setup PeerSetup(const SimulatorOptions& options)
 
 BridgeDevice::BridgeDevice(const SimulatorOptions& options)
     : m_options(options),
+      m_fault(options.fault),
+      m_faultStartsAt(options.after),
       m_peer(PeerSetup(options), [this](const BridgePeer::Bytes& message) { OnHeard(message); }),
       m_core([this](const BridgePeer::Bytes& bytes) { Deliver(bytes); })
 {
@@ -51,17 +54,44 @@ void BridgeDevice::OnHeard(const BridgePeer::Bytes& message)
         std::fputc('\n', m_record);
         std::fflush(m_record);
     }
-    if (m_heard++ == m_options.after)
-        StartFault();
+    {
+        std::lock_guard planned(m_planned);
+        if (m_heard++ == m_faultStartsAt)
+            StartFault(m_fault);
+    }
     std::lock_guard storing(m_storing);
     if (m_core.Hear(message.data(), message.size()))
         SaveMemory();
 }
 
-void BridgeDevice::StartFault()
+std::string BridgeDevice::Command(const std::string& line)
+{
+    std::istringstream words(line);
+    std::string verb, name, after;
+    std::size_t count = 0;
+    words >> verb >> name >> after >> count;
+    const auto fault = ParseFaultName(name);
+    const bool counted = after.empty() || (after == "after" && words);
+    if (verb != "fault" || !fault || !counted || !(words >> std::ws).eof())
+        return "error: unknown command: " + line;
+    std::lock_guard planned(m_planned);
+    ClearFault();
+    m_fault = *fault;
+    m_faultStartsAt = m_heard + count;
+    return "ok";
+}
+
+void BridgeDevice::ClearFault()
+{
+    m_core.SetFault(DeviceSimulatorCore::Fault::None);
+    m_core.SetReplyDelay(std::chrono::milliseconds(0));
+    m_hangUpNext = false;
+}
+
+void BridgeDevice::StartFault(SimulatedFault fault)
 {
     using Fault = DeviceSimulatorCore::Fault;
-    switch (m_options.fault) {
+    switch (fault) {
     case SimulatedFault::None: break;
     case SimulatedFault::Silent: m_core.SetFault(Fault::Silent); break;
     case SimulatedFault::ShortDump: m_core.SetFault(Fault::ShortDump); break;

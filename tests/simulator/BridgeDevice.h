@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdio>
 #include <mutex>
+#include <string>
 
 class BridgeDevice
 {
@@ -24,15 +25,21 @@ public:
     void Stop() { m_peer.Stop(); }
     // True when there is no memory file or it was written.
     bool SaveMemory();
+    // One line of the control channel; the answer to print.
+    std::string Command(const std::string& line);
 
 private:
     void OnHeard(const BridgePeer::Bytes& message);
     void Deliver(const BridgePeer::Bytes& bytes);
-    void StartFault();
+    void StartFault(SimulatedFault fault);
+    void ClearFault();
 
     const SimulatorOptions m_options;
     std::FILE* m_record = nullptr;
-    std::size_t m_heard = 0;  // the peer's serving thread only
+    std::mutex m_planned;  // the three below
+    std::size_t m_heard = 0;
+    SimulatedFault m_fault;
+    std::size_t m_faultStartsAt;  // the count of messages heard when it starts
     std::atomic<bool> m_hangUpNext{false};
     // Held while a heard dump is stored and saved, so that the device's
     // reply never reaches the editor before the memory file holds the dump.

@@ -9,6 +9,7 @@ namespace {
 constexpr unsigned kCableBytesPerSecond = 3125;
 
 const std::map<std::string, SimulatedFault> kFaults = {
+    {"none", SimulatedFault::None},
     {"silent", SimulatedFault::Silent},           {"short-dump", SimulatedFault::ShortDump},
     {"write-error", SimulatedFault::WriteError},  {"data-error", SimulatedFault::DataError},
     {"wrong-family", SimulatedFault::WrongFamily}, {"late-reply", SimulatedFault::LateReply},
@@ -25,6 +26,14 @@ bool ReadNumber(const std::string& text, Number& number)
 
 }  // namespace
 
+std::optional<SimulatedFault> ParseFaultName(const std::string& name)
+{
+    const auto found = kFaults.find(name);
+    if (found == kFaults.end())
+        return std::nullopt;
+    return found->second;
+}
+
 const char* const kSimulatorUsage =
     "usage: vq700z-device-simulator --socket PATH [options]\n"
     "  --socket PATH        listen here for the editor (its VQ_MIDI_BRIDGE_SOCKET)\n"
@@ -40,6 +49,11 @@ const char* const kSimulatorUsage =
     "                       wrong-family, late-reply or hang-up\n"
     "  --after N            the fault starts after N messages heard (default 0)\n"
     "  --reply-delay MS     how late a late reply is (default 6000)\n"
+    "  --control            take commands on standard input, one a line, each\n"
+    "                       answered \"ok\" or \"error: ...\" on standard output:\n"
+    "                         fault KIND [after N]   replaces the fault; it starts\n"
+    "                                                after N more messages heard\n"
+    "                         fault none             the device behaves again\n"
     "Prints \"ready\" once it listens; SIGTERM or SIGINT end it.\n";
 
 std::optional<SimulatorOptions> ParseSimulatorOptions(const std::vector<std::string>& arguments, std::string& error)
@@ -49,6 +63,10 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(const std::vector<std::str
         const std::string& option = arguments[i];
         if (option == "--pace") {
             options.bytesPerSecond = kCableBytesPerSecond;
+            continue;
+        }
+        if (option == "--control") {
+            options.control = true;
             continue;
         }
         if (i + 1 == arguments.size()) {
@@ -78,10 +96,9 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(const std::vector<std::str
             ok = ReadNumber(value, delay);
             options.replyDelay = std::chrono::milliseconds(delay);
         } else if (option == "--fault") {
-            const auto found = kFaults.find(value);
-            ok = found != kFaults.end();
-            if (ok)
-                options.fault = found->second;
+            const auto fault = ParseFaultName(value);
+            ok = fault.has_value();
+            options.fault = fault.value_or(SimulatedFault::None);
         } else {
             error = option + ": unknown option";
             return std::nullopt;

@@ -32,7 +32,12 @@ struct SimulatorOptions
     SimulatedFault fault = SimulatedFault::None;
     std::size_t after = 0;
     std::chrono::milliseconds replyDelay{6000};
+    bool control = false;  // commands on standard input
 };
+
+// silent, short-dump, write-error, data-error, wrong-family, late-reply,
+// hang-up, or none.
+std::optional<SimulatedFault> ParseFaultName(const std::string& name);
 
 // The options, or nothing with the reason in error.
 std::optional<SimulatorOptions> ParseSimulatorOptions(const std::vector<std::string>& arguments, std::string& error);

@@ -1,12 +1,15 @@
 // A VQ-700Z played by another process: the peer of the editor's MIDI bridge
 // (VQ_MIDI_BACKEND=bridge), for driving the real editor end to end.
 #include "BridgeDevice.h"
+#include "ControlChannel.h"
 #include "SimulatorOptions.h"
 
 #include <pthread.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -33,6 +36,9 @@ int main(int argc, char** argv)
         BridgeDevice device(*options);
         std::printf("ready\n");
         std::fflush(stdout);
+        std::optional<ControlChannel> control;
+        if (options->control)
+            control.emplace(STDIN_FILENO, [&](const std::string& line) { return device.Command(line); });
         std::thread waiter([&] {
             int signal = 0;
             sigwait(&ending, &signal);

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,7 +18,7 @@ extern char** environ;
 
 namespace {
 
-constexpr int kStartTimeoutMs = 5000;
+constexpr int kAnswerTimeoutMs = 5000;
 
 }  // namespace
 
@@ -49,40 +50,67 @@ bool SimulatorProcess::Start(const std::vector<std::string>& arguments)
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    int pipeEnds[2];
-    if (pipe2(pipeEnds, O_CLOEXEC) != 0)
+    // A socket, not a pipe, to the program's input: a command sent after it
+    // died fails instead of raising SIGPIPE here.
+    int toChild[2];
+    int fromChild[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, toChild) != 0)
         return false;
+    if (pipe2(fromChild, O_CLOEXEC) != 0) {
+        close(toChild[0]);
+        close(toChild[1]);
+        return false;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fromChild[1], STDOUT_FILENO);
     const int spawned = posix_spawn(&m_pid, m_program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
-    m_output = pipeEnds[0];
+    close(toChild[0]);
+    close(fromChild[1]);
+    m_input = toChild[1];
+    m_output = fromChild[0];
     if (spawned != 0) {
         m_pid = -1;
         return false;
     }
+    return ReadLine() == "ready";
+}
 
-    std::string said;
-    while (said.find("ready\n") == std::string::npos) {
+std::string SimulatorProcess::ReadLine()
+{
+    std::size_t end;
+    while ((end = m_said.find('\n')) == std::string::npos) {
         pollfd waiting{m_output, POLLIN, 0};
         char buffer[64];
-        if (poll(&waiting, 1, kStartTimeoutMs) <= 0)
-            return false;
+        if (m_output < 0 || poll(&waiting, 1, kAnswerTimeoutMs) <= 0)
+            return {};
         const ssize_t got = read(m_output, buffer, sizeof buffer);
         if (got <= 0)
-            return false;
-        said.append(buffer, static_cast<std::size_t>(got));
+            return {};
+        m_said.append(buffer, static_cast<std::size_t>(got));
     }
-    return true;
+    std::string line = m_said.substr(0, end);
+    m_said.erase(0, end + 1);
+    return line;
+}
+
+std::string SimulatorProcess::Command(const std::string& line)
+{
+    const std::string sent = line + '\n';
+    if (m_input < 0 || send(m_input, sent.data(), sent.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(sent.size()))
+        return {};
+    return ReadLine();
 }
 
 bool SimulatorProcess::Stop()
 {
-    if (m_output >= 0)
-        close(m_output);
-    m_output = -1;
+    for (int* end : {&m_input, &m_output}) {
+        if (*end >= 0)
+            close(*end);
+        *end = -1;
+    }
     if (m_pid <= 0)
         return false;
     kill(m_pid, SIGTERM);

@@ -29,6 +29,9 @@ public:
     bool Start(const std::vector<std::string>& arguments);
     // Ends the program as SIGTERM does; true when it exited with 0.
     bool Stop();
+    // One line to a program started with --control; its answer, or empty
+    // when none came within 5 s.
+    std::string Command(const std::string& line);
 
     // Every message the program has heard so far, in order.
     std::vector<Bytes> Heard() const;
@@ -36,11 +39,17 @@ public:
     bool WaitForHeard(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
 
 private:
+    // The next line the program printed, without its line feed; empty when
+    // none came within 5 s.
+    std::string ReadLine();
+
     const std::string m_program;
     std::string m_folder;
     std::string m_socket;
     std::string m_memory;
     std::string m_record;
     pid_t m_pid = -1;
+    int m_input = -1;   // the program's standard input
     int m_output = -1;  // the program's standard output
+    std::string m_said;  // read from its output and not yet taken
 };
