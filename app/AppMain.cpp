@@ -184,6 +184,7 @@ void CAppMain::CreateShell()
     m_blockAccessor = std::make_unique<CBlockAccessor>();
     CBlockAccessor::SetInstance(m_blockAccessor.get());
     SetEditorShell(this);
+    SetLibraryWindowServices(this);
 }
 
 void CAppMain::ClampMainWindowRect()
@@ -229,6 +230,8 @@ bool CAppMain::Exit()
         CBaseWindow* monitor = m_midiMonitor.window;
         CloseToolWindow(monitor);
     }
+    if (GetLibraryWindowServices() == this)
+        SetLibraryWindowServices(nullptr);
     SetEditorShell(nullptr);
     m_windowManager.reset();
     m_logManager.reset();

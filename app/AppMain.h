@@ -6,6 +6,7 @@
 // of the MIDI manager and the owner of the main window and the tool windows.
 #include "app/AppSettings.h"
 #include "app/EditorShell.h"
+#include "app/LibraryWindowServices.h"
 #include "app/MdiFrameWindow.h"
 #include "app/ToolWindows.h"
 #include "app/TransferProgress.h"
@@ -34,6 +35,7 @@ class CQRVResource;
 class CAppMain : public CHfcApp,
                  public CPslMessageDispatchListener,
                  public CEditorShell,
+                 public CLibraryWindowServices,
                  public CMidiManagerHost,
                  public CMdiFrameOwner,
                  public CToolWindowOwner
@@ -96,6 +98,15 @@ public:
     void AddChildWindow(CBaseWindow* window) override;
     void RemoveChildWindow(CBaseWindow* window) override;
 
+    // CLibraryWindowServices: the library windows are the frame's list.
+    CFileManager* GetFileManager() override { return m_fileManager.get(); }
+    CPslMessageDispatchEngine* GetDispatchEngine() override { return m_engine.get(); }
+    CEfSemaphore* GetTimerSemaphore() override;
+    CEfSemaphore* GetProgressSemaphore() override;
+    void AddLibraryWindow(CBaseWindow* window) override;
+    void RemoveLibraryWindow(CBaseWindow* window) override;
+    std::vector<CBaseWindow*> GetLibraryWindows() override;
+
     // CMidiManagerHost
     void LogLine(const std::string& line) override;
     int ShowMessageBox(int style, const std::string& title, const std::string& text) override;
@@ -126,7 +137,6 @@ public:
     CMdiFrameWindow* GetFrame() const { return m_frame.get(); }
     CCustomMenu* GetCustomMenu() const { return m_customMenu.get(); }
     CHfcMenuBar* GetMainMenuBar() const { return m_mainMenuBar.get(); }
-    CPslMessageDispatchEngine* GetDispatchEngine() const { return m_engine.get(); }
     CBaseWindow* GetStatusLogWindow() const { return m_statusLogWindow; }
     CBaseWindow* GetMidiMonitorWindow() const { return m_midiMonitor.window; }
     CBaseWindow* GetVersionWindow() const { return m_versionWindow; }
@@ -162,6 +172,7 @@ private:
     ToolWindowSetup ToolSetup(int x, int y);
     void ShowAndActivate(CBaseWindow* window);
     void CloseToolWindow(CBaseWindow*& window);
+    CEfSemaphore* NamedSemaphore(SemaphoreIndex index) const;
     // A new library window running the operation; closed again when the
     // operation fails. True when it succeeded.
     bool RunInNewLibraryWindow(const std::function<bool(CLibraryWindowInterface&)>& operation);

@@ -144,6 +144,8 @@ public:
     bool IsShown() const { return m_bShown; }
     bool IsWindowCreated() const { return m_bCreated; }
     void SetWindowCreated(bool created) { m_bCreated = created; }
+    // Whether its system window was made and is gone again.
+    bool IsGone() const { return IsWindowCreated() && GetHandle() == nullptr; }
     const std::vector<CBaseWindow*>& GetDependentWindows() const { return m_dependentWindows; }
 
     CBaseLayer* GetMainLayer() const { return m_pMainLayer.get(); }

@@ -6,6 +6,7 @@
 // action of the user lands here, and the program edit windows opened from
 // its list work on its data and close with it.
 #include "app/BaseWindow.h"
+#include "app/LibraryWindows.h"
 #include "framework/services/PslMessageDispatchListener.h"
 #include "model/LibraryData.h"
 
@@ -14,13 +15,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 class CBaseLayer;
 class CFileManager;
 class CPageSelectLayer;
 class CProgramListPage;
 
-class CLibraryWindow : public CBaseWindow, public CPslMessageDispatchListener
+class CLibraryWindow : public CBaseWindow, public CLibraryWindowInterface, public CPslMessageDispatchListener
 {
 public:
     static constexpr int kClientWidth = 982;
@@ -43,15 +45,15 @@ public:
     // The file operations: each runs once on a fresh window and answers
     // whether the window now holds the new data; on false the caller closes
     // the window. Errors are reported before they return.
-    bool NewAllData();
-    bool OpenAllData();
-    bool OpenAllDataFile(const juce::String& path);
-    bool SaveAllData();
+    bool NewAllData() override;
+    bool OpenAllData() override;
+    bool OpenAllDataFile(const std::string& path) override;
+    bool SaveAllData() override;
     bool SaveAllDataAs();
-    bool LoadFactoryPreset(int index);
-    bool ImportQTPLibrary();
-    bool ImportQTLibrary();
-    bool ImportN6Library();
+    bool LoadFactoryPreset(int index) override;
+    bool ImportQTPLibrary() override;
+    bool ImportQTLibrary() override;
+    bool ImportN6Library() override;
 
     void SetPage(int page, bool force);
     // Builds the strip and the page layers; once, after the data is there.
@@ -64,9 +66,11 @@ public:
     bool QuerySaveChanges();
     juce::String GetFilePath() const;
     juce::String GetDocumentTitle() const;
+    CBaseWindow* GetWindow() override { return this; }
+    std::string GetDocumentName() override { return GetDocumentTitle().toStdString(); }
     // Receives all data from the device once the message loop runs, when
     // both ports are open, then calls onEnded whatever came of it.
-    void PostReceiveOnStartup(std::function<void()> onEnded);
+    void PostReceiveOnStartup(std::function<void()> onEnded) override;
 
     bool CreateRootLayer() override;
     void DestroyLayers() override;

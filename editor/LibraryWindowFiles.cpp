@@ -91,8 +91,9 @@ bool CLibraryWindow::OpenAllData()
     return true;
 }
 
-bool CLibraryWindow::OpenAllDataFile(const juce::String& path)
+bool CLibraryWindow::OpenAllDataFile(const std::string& pathText)
 {
+    const juce::String path(pathText);
     CFileManager* files = library_shell::FileManager();
     if (m_pLibrary == nullptr || files == nullptr)
         return false;

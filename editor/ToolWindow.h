@@ -92,9 +92,6 @@ public:
     // The owner forgets a window that the frame takes down unasked, too.
     void DestroyLayers() override;
 
-    // Whether its system window was made and is gone again.
-    bool IsGone() const { return IsWindowCreated() && GetHandle() == nullptr; }
-
 protected:
     virtual std::unique_ptr<CToolLayer> MakeLayer() = 0;
 

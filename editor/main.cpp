@@ -1,4 +1,5 @@
 #include "app/AppMain.h"
+#include "editor/EditorLibraryWindows.h"
 #include "editor/EditorToolWindows.h"
 
 #include <platform/display.h>
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     {
         // The windows outlive the application's exit, which closes them.
         CEditorToolWindows toolWindows;
+        CEditorLibraryWindows libraryWindows;
         CAppMain app(std::vector<std::string>(argv + 1, argv + argc));
         code = CHfcAppBase::Run(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
         if (app.HasFailed())
