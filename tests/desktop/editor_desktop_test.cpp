@@ -1,7 +1,7 @@
 // The editor program itself on a virtual X server: it comes up with its
-// main window, opens the version window from the Help menu, and ends
-// through File > Exit and through the desktop's close request, saving
-// where its window was.
+// main window and its first library window, opens the version window from
+// the Help menu, and ends through File > Exit and through the desktop's
+// close request, saving where its window was.
 #include "xvfb_fixture.h"
 
 #include <X11/Xatom.h>
@@ -182,8 +182,8 @@ TEST_F(EditorOnDesktop, FileExitEndsTheEditorAndKeepsTheWindowsPlace)
     ASSERT_TRUE(editor->Started());
     const Window frame = WaitForFrame();
     ASSERT_NE(frame, 0u) << "the main window did not come up";
-    // Let the first frame be painted before looking at it.
-    std::this_thread::sleep_for(1s);
+    // Let the first frame and the library window be painted before looking.
+    std::this_thread::sleep_for(2s);
     EXPECT_TRUE(SaveScreenshot(x_, fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop.png"));
 
     // Help > Version opens the version window inside the frame.
