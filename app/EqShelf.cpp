@@ -25,33 +25,13 @@ EqShelfCoefficients EqShelfCoefficientsFor(int band, double frequency, double ga
     const double k = (std::sin(w) - 1.0) / std::cos(w);
     const bool boost = gainDb > 0.0;
     const double g = std::pow(10.0, (boost ? -gainDb : gainDb) / 20.0);
-    double b0 = 0.0;
-    double b1 = 0.0;
-    double a1 = 0.0;
-    if (band == kEqLowShelf) {
-        const double x = 1.0 + k + g - g * k;
-        const double y = g * k + k + 1.0 - g;
-        if (boost) {
-            b0 = x / (2.0 * g);
-            b1 = y / (2.0 * g);
-            a1 = k;
-        } else {
-            b0 = 2.0 * g / x;
-            b1 = 2.0 * g * k / x;
-            a1 = y / x;
-        }
-    } else {
-        const double z = 1.0 + g + g * k - k;
-        const double wTerm = g * k + g + k - 1.0;
-        if (boost) {
-            b0 = z / (2.0 * g);
-            b1 = wTerm / (2.0 * g);
-            a1 = k;
-        } else {
-            b0 = 2.0 * g / z;
-            b1 = 2.0 * g * k / z;
-            a1 = wTerm / z;
-        }
-    }
+    // The two shelves differ only in these two sums; boost and cut then
+    // share their forms.
+    const bool low = band == kEqLowShelf;
+    const double p = low ? 1.0 + k + g - g * k : 1.0 + g + g * k - k;
+    const double q = low ? g * k + k + 1.0 - g : g * k + g + k - 1.0;
+    const double b0 = boost ? p / (2.0 * g) : 2.0 * g / p;
+    const double b1 = boost ? q / (2.0 * g) : 2.0 * g * k / p;
+    const double a1 = boost ? k : q / p;
     return {static_cast<float>(b0), static_cast<float>(b1), 0.0f, static_cast<float>(a1), 0.0f};
 }

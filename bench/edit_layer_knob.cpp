@@ -23,6 +23,8 @@
 #include <platform/testing.h>
 #include <platform/testing/midi.h>
 
+#include "quiet_midi_host.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -37,25 +39,6 @@ constexpr int kKnobPixelsPerValue = kStepPixels * kRatio;
 constexpr ParameterAddress kCutoff{2, 36, 0};
 // Pump the broadcasts this often, so that the queue stays short.
 constexpr int kEventsPerPump = 64;
-
-class QuietHost : public CMidiManagerHost
-{
-public:
-    void LogLine(const std::string&) override {}
-    int ShowMessageBox(int, const std::string&, const std::string&) override { return 1; }
-    void OpenProgressDialog(const std::string&, std::function<void()>) override {}
-    void SetProgressText(const std::string&) override {}
-    void SetProgress(std::int32_t, std::int32_t) override {}
-    void CloseProgressDialog() override {}
-    void PauseTimer() override {}
-    void ResumeTimer() override {}
-    PortSettings GetPortSettings() override { return {}; }
-    void WriteMidiMonitorLine(MonitorLine, const std::string&) override {}
-    bool IsReceivingParameterChanges() override { return false; }
-    bool GetParameterChangeTarget(ParameterChangeTarget&) override { return false; }
-    void SetParameterChangeTarget(const ParameterChangeTarget&) override {}
-    void Broadcast(int, LONG_PTR, LONG_PTR) override {}
-};
 
 class BenchShell : public CEditorShell
 {

@@ -7,6 +7,8 @@
 
 #include <platform/testing/midi.h>
 
+#include "quiet_midi_host.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -14,25 +16,6 @@
 namespace {
 
 constexpr UINT kMidiBytesPerSecond = 3125;
-
-class QuietHost : public CMidiManagerHost
-{
-public:
-    void LogLine(const std::string&) override {}
-    int ShowMessageBox(int, const std::string&, const std::string&) override { return 1; }
-    void OpenProgressDialog(const std::string&, std::function<void()>) override {}
-    void SetProgressText(const std::string&) override {}
-    void SetProgress(std::int32_t, std::int32_t) override {}
-    void CloseProgressDialog() override {}
-    void PauseTimer() override {}
-    void ResumeTimer() override {}
-    PortSettings GetPortSettings() override { return {}; }
-    void WriteMidiMonitorLine(MonitorLine, const std::string&) override {}
-    bool IsReceivingParameterChanges() override { return false; }
-    bool GetParameterChangeTarget(ParameterChangeTarget&) override { return false; }
-    void SetParameterChangeTarget(const ParameterChangeTarget&) override {}
-    void Broadcast(int, LONG_PTR, LONG_PTR) override {}
-};
 
 // Requests and replies of one Receive All, both directions.
 double BytesOnTheWire()
