@@ -1,4 +1,5 @@
 #include "app/AppMain.h"
+#include "editor/EditorEditWindows.h"
 #include "editor/EditorLibraryWindows.h"
 #include "editor/EditorToolWindows.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
         // The windows outlive the application's exit, which closes them.
         CEditorToolWindows toolWindows;
         CEditorLibraryWindows libraryWindows;
+        CEditorEditWindows editWindows;
         CAppMain app(std::vector<std::string>(argv + 1, argv + argc));
         code = CHfcAppBase::Run(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
         if (app.HasFailed())
