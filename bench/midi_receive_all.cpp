@@ -1,9 +1,11 @@
-// Receive All Data against the test device: on a link that hands bytes over
-// at once, and on one paced at MIDI's 31,250 baud, where the counters set the
-// time taken against the time the bytes need on the wire.
+// Receive All Data against the test device, in this process and as the
+// program behind the MIDI bridge: on a link that hands bytes over at once,
+// and on one paced at MIDI's 31,250 baud, where the counters set the time
+// taken against the time the bytes need on the wire.
 #include "model/MidiManager.h"
 #include "model/SysExProtocol.h"
 #include "support/DeviceSimulator.h"
+#include "support/SimulatorProcess.h"
 
 #include <platform/testing/midi.h>
 
@@ -12,6 +14,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,45 +33,72 @@ double BytesOnTheWire()
     return bytes;
 }
 
+// Runs Receive All on ports inPort/outPort of the current backend for as
+// many iterations as the state asks, then sets the counters against the
+// time the bytes take at 31,250 baud.
+void ReceiveAllOn(benchmark::State& state, UINT inPort, UINT outPort)
+{
+    QuietHost host;
+    CHfcMidi midi;
+    midi.Create("bench");
+    CMidiManager manager(&midi, &host);
+    manager.Create();
+    manager.OpenInPort(static_cast<int>(inPort));
+    manager.OpenOutPort(static_cast<int>(outPort));
+    LibraryData library;
+    library.AddItem(LibraryDataItem::kProgramBank);
+    library.AddItem(LibraryDataItem::kGlobal);
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        if (!manager.ReceiveAll(library)) {
+            state.SkipWithError("the transfer failed");
+            break;
+        }
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    midi.Destroy();
+    const double bytes = BytesOnTheWire();
+    const double wireSeconds = bytes / kMidiBytesPerSecond;
+    state.counters["wire_bytes"] = bytes;
+    state.counters["wire_seconds"] = wireSeconds;
+    if (state.iterations() > 0)
+        state.counters["time_over_wire"] = elapsed.count() / static_cast<double>(state.iterations()) / wireSeconds;
+}
+
+// The device in this process on the virtual ports, at the given byte rate
+// (0: at once).
 void BM_ReceiveAllData(benchmark::State& state)
 {
-    const auto bytesPerSecond = static_cast<UINT>(state.range(0));
     platform::testing::UseVirtualMidi();
-    platform::testing::SetVirtualMidiByteRate(bytesPerSecond);
+    platform::testing::SetVirtualMidiByteRate(static_cast<UINT>(state.range(0)));
     {
         DeviceSimulator device;
-        QuietHost host;
-        CHfcMidi midi;
-        midi.Create("bench");
-        CMidiManager manager(&midi, &host);
-        manager.Create();
-        manager.OpenInPort(static_cast<int>(device.InPort()));
-        manager.OpenOutPort(static_cast<int>(device.OutPort()));
-        LibraryData library;
-        library.AddItem(LibraryDataItem::kProgramBank);
-        library.AddItem(LibraryDataItem::kGlobal);
-        const auto start = std::chrono::steady_clock::now();
-        for (auto _ : state) {
-            if (!manager.ReceiveAll(library)) {
-                state.SkipWithError("the transfer failed");
-                break;
-            }
-        }
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        midi.Destroy();
-        // Both rows are set against the time the bytes take at 31,250 baud.
-        const double bytes = BytesOnTheWire();
-        const double wireSeconds = bytes / kMidiBytesPerSecond;
-        state.counters["wire_bytes"] = bytes;
-        state.counters["wire_seconds"] = wireSeconds;
-        if (state.iterations() > 0)
-            state.counters["time_over_wire"] = elapsed.count() / static_cast<double>(state.iterations()) / wireSeconds;
+        ReceiveAllOn(state, device.InPort(), device.OutPort());
     }
     platform::testing::SetVirtualMidiByteRate(0);
     platform::testing::UseVirtualMidi();
 }
 
+// The device simulator program behind the MIDI bridge, unpaced (0) or
+// paced at the cable's rate (1).
+void BM_ReceiveAllThroughBridge(benchmark::State& state)
+{
+    SimulatorProcess device(VQ_DEVICE_SIMULATOR);
+    std::vector<std::string> arguments;
+    if (state.range(0) != 0)
+        arguments.emplace_back("--pace");
+    if (!device.Start(arguments)) {
+        state.SkipWithError("the device simulator did not start");
+        return;
+    }
+    platform::testing::UseMidiBridge(device.SocketPath());
+    ReceiveAllOn(state, 0, 0);
+    platform::testing::UseVirtualMidi();
+}
+
 BENCHMARK(BM_ReceiveAllData)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReceiveAllData)->Arg(kMidiBytesPerSecond)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_ReceiveAllThroughBridge)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReceiveAllThroughBridge)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 }  // namespace
