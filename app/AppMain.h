@@ -91,6 +91,7 @@ public:
     CMidiManager* GetMidiManager() override { return m_midiManager.get(); }
     CMidiManagerHost* GetMidiManagerHost() override { return this; }
     const AppSettings& GetSettings() override { return m_settings; }
+    AppSettings& GetMutableSettings() override { return m_settings; }
     CEfSemaphore& GetDrawingSemaphore() override;
     CEfSemaphore& GetValueLayerSemaphore() override;
     void CheckShowValues(bool checked) override;

@@ -32,6 +32,9 @@ public:
     // buffer: the record that received parameter changes go into.
     virtual CMidiManagerHost* GetMidiManagerHost() = 0;
     virtual const AppSettings& GetSettings() = 0;
+    // For the preferences that windows change as they are used; written
+    // back at exit with the rest.
+    virtual AppSettings& GetMutableSettings() = 0;
 
     // "Semaphore": the drawing of the message line, the value display and
     // the logo. "ValueLayerSemaphore": the value display, taken first.

@@ -97,3 +97,9 @@ int ConfirmSaveChanges(const std::string& name)
     return ShowQuestionBox(LocalizedText("TitleSaveChanges"),
                            LocalizedText("ConfirmSaveChangesBefore") + name + LocalizedText("ConfirmSaveChangesAfter"));
 }
+
+bool ConfirmAction(const std::string& key)
+{
+    constexpr int kStyleConfirm = 0x83;
+    return ShowAppMessageBox(kStyleConfirm, LocalizedText("Title" + key), LocalizedText("Confirm" + key)) == kAnswerOk;
+}

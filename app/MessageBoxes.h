@@ -25,6 +25,10 @@ int ShowSimpleMessageBox(const char* caption, const char* text);
 // An OK box of a printf-style text cut to 1,023 characters.
 int ShowFormattedMessageBox(const char* caption, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// OK and Cancel with the warning icon: the localised texts of "Title" + key
+// over "Confirm" + key; true when OK was chosen.
+bool ConfirmAction(const std::string& key);
+
 // Asks whether to save the changed document of that name: Yes, No, or
 // kAnswerOther for Cancel.
 int ConfirmSaveChanges(const std::string& name);

@@ -48,6 +48,7 @@ public:
     CMidiManager* GetMidiManager() override { return &midiManager; }
     CMidiManagerHost* GetMidiManagerHost() override { return &host; }
     const AppSettings& GetSettings() override { return settings; }
+    AppSettings& GetMutableSettings() override { return settings; }
     CEfSemaphore& GetDrawingSemaphore() override { return drawing; }
     CEfSemaphore& GetValueLayerSemaphore() override { return valueLayer; }
     void CheckShowValues(bool) override {}

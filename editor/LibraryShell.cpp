@@ -2,6 +2,7 @@
 
 #include "app/EditorShell.h"
 #include "app/LibraryWindowServices.h"
+#include "framework/services/EfSemaphore.h"
 
 namespace library_shell {
 
@@ -35,6 +36,18 @@ CEfSemaphore* TimerSemaphore()
 CEfSemaphore* ProgressSemaphore()
 {
     return Services() != nullptr ? Services()->GetProgressSemaphore() : nullptr;
+}
+
+bool IsProgressBusy()
+{
+    constexpr DWORD kWaitMs = 50;
+    CEfSemaphore* progress = ProgressSemaphore();
+    if (progress == nullptr)
+        return false;
+    if (progress->WaitWithTimeout(kWaitMs) != CHfcSemaphore::kObtained)
+        return true;
+    progress->Release();
+    return false;
 }
 
 void ApplyMenuKind(int kind)

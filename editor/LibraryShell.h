@@ -15,6 +15,10 @@ CLibraryWindowServices* Services();
 CFileManager* FileManager();
 CEfSemaphore* TimerSemaphore();
 CEfSemaphore* ProgressSemaphore();
+// Whether a transfer, load or import holds the progress semaphore: it is
+// tried for 50 ms and given back at once. Input that comes meanwhile is
+// dropped.
+bool IsProgressBusy();
 // The editor's menus for that kind of window.
 void ApplyMenuKind(int kind);
 

@@ -11,6 +11,7 @@
 #include "editor/EmptyPageLayer.h"
 #include "editor/LibraryShell.h"
 #include "editor/PageSelectLayer.h"
+#include "editor/ProgramListLayer.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/ui/HfcKey.h"
 
@@ -31,11 +32,10 @@ enum Event
     kEventGlobalPageChanged = 25,
 };
 
-// A page layer bound to its data, created in the window and then taken off
-// it again: the page that is shown attaches its layers itself.
-std::unique_ptr<CBaseLayer> MakePageLayer(CHfcWindow& window, int dataKind, const RECT& area)
+// A page layer, created in the window and then taken off it again: the page
+// that is shown attaches its layers itself.
+std::unique_ptr<CBaseLayer> MakePageLayer(CHfcWindow& window, std::unique_ptr<CBaseLayer> layer, const RECT& area)
 {
-    auto layer = std::make_unique<CEmptyPageLayer>(dataKind);
     const bool made = layer->Create(area.left, area.top, area.right - area.left, area.bottom - area.top, &window);
     window.RemoveLayer(layer.get(), false);
     if (!made)
@@ -43,6 +43,12 @@ std::unique_ptr<CBaseLayer> MakePageLayer(CHfcWindow& window, int dataKind, cons
     if (CWindowManager* manager = library_shell::WindowManager())
         manager->AddListener(layer.get());
     return layer;
+}
+
+// A page whose contents are not built yet, bound to its kind of data.
+std::unique_ptr<CBaseLayer> MakeEmptyPage(CHfcWindow& window, int dataKind, const RECT& area)
+{
+    return MakePageLayer(window, std::make_unique<CEmptyPageLayer>(dataKind), area);
 }
 
 void DiscardLayer(CHfcWindow& window, std::unique_ptr<CBaseLayer>& layer)
@@ -136,8 +142,8 @@ void CLibraryWindow::RebuildLayers()
     if (m_bLayersBuilt || m_pLibrary == nullptr)
         return;
     const RECT pageArea{0, kPageTop, kClientWidth, kPageTop + kPageHeight};
-    m_pProgramList = MakePageLayer(*this, CBaseLayer::kProgramBankData, pageArea);
-    m_pGlobalEdit = MakePageLayer(*this, CBaseLayer::kGlobalData, pageArea);
+    m_pProgramList = MakePageLayer(*this, std::make_unique<CProgramListLayer>(), pageArea);
+    m_pGlobalEdit = MakeEmptyPage(*this, CBaseLayer::kGlobalData, pageArea);
     m_bContentReady = m_pGlobalEdit != nullptr;
     auto strip = std::make_unique<CPageSelectLayer>();
     if (strip->Create(0, 0, kClientWidth, kStripHeight, this)) {
@@ -161,8 +167,8 @@ void CLibraryWindow::RebuildGlobalPageLayers()
     const bool shown = GetCurrentPage() == kGlobalPage;
     if (shown)
         ClearKeyFocus();
-    m_pGlobalPage = MakePageLayer(*this, CBaseLayer::kGlobalData, kGlobalPageArea);
-    m_pCcMapPage = MakePageLayer(*this, CBaseLayer::kGlobalData, kCcMapPageArea);
+    m_pGlobalPage = MakeEmptyPage(*this, CBaseLayer::kGlobalData, kGlobalPageArea);
+    m_pCcMapPage = MakeEmptyPage(*this, CBaseLayer::kGlobalData, kCcMapPageArea);
     if (shown) {
         for (CBaseLayer* layer : {m_pGlobalPage.get(), m_pCcMapPage.get()}) {
             if (layer == nullptr)

@@ -6,23 +6,13 @@
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
 #include "editor/ProgramListPage.h"
-#include "framework/services/EfSemaphore.h"
 #include "framework/services/PslMessageDispatchEngine.h"
 #include "framework/services/ServiceSlots.h"
-#include "model/LocalizedText.h"
 #include "model/MidiManager.h"
 
 namespace {
 
 constexpr int kEventLibraryReplaced = 18;
-constexpr int kProgressWaitMs = 50;
-// OK and Cancel with the warning icon.
-constexpr int kConfirmStyle = 0x80 | 3;
-
-bool Confirm(const char* titleKey, const char* textKey)
-{
-    return ShowAppMessageBox(kConfirmStyle, LocalizedText(titleKey), LocalizedText(textKey)) == kAnswerOk;
-}
 
 }  // namespace
 
@@ -58,11 +48,8 @@ void CLibraryWindow::OnEditCut()
     if (list == nullptr)
         return;
     // Busy with a transfer or a load: the command is dropped.
-    if (CEfSemaphore* progress = library_shell::ProgressSemaphore()) {
-        if (progress->WaitWithTimeout(kProgressWaitMs) != 0)
-            return;
-        progress->Release();
-    }
+    if (library_shell::IsProgressBusy())
+        return;
     list->Copy();
     list->Initialize(0);
 }
@@ -158,7 +145,7 @@ void CLibraryWindow::OnWriteAllData()
 void CLibraryWindow::ReceiveAll()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary == nullptr || !Confirm("TitleReceiveAll", "ConfirmReceiveAll") || midi == nullptr)
+    if (m_pLibrary == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
         return;
     if (!midi->ReceiveAll(*m_pLibrary, true))
         return;
@@ -170,7 +157,7 @@ void CLibraryWindow::ReceiveAll()
 void CLibraryWindow::WriteAll()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary != nullptr && Confirm("TitleWriteAll", "ConfirmWriteAll") && midi != nullptr)
+    if (m_pLibrary != nullptr && ConfirmAction("WriteAll") && midi != nullptr)
         midi->WriteAll(*m_pLibrary);
 }
 

@@ -49,6 +49,12 @@ bool CHfcClipboard::GetData(UINT format, void* buffer, int size)
     }
 }
 
+int CHfcClipboard::GetDataSize(UINT format)
+{
+    HANDLE block = GetClipboardData(format);
+    return block != nullptr ? static_cast<int>(GlobalSize(block)) : -1;
+}
+
 bool CHfcClipboard::SetData(UINT format, const void* bytes, int size)
 {
     HGLOBAL block = nullptr;

@@ -17,6 +17,8 @@ public:
     // Copies size bytes of the clipboard's block into the buffer. A missing
     // block, or one smaller than size, is refused and the buffer left as it was.
     static bool GetData(UINT format, void* buffer, int size);
+    // The size of the clipboard's block of the format; -1 when it has none.
+    static int GetDataSize(UINT format);
     // Hands a copy of the bytes to the clipboard, which then owns it.
     static bool SetData(UINT format, const void* bytes, int size);
 };

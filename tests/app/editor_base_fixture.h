@@ -49,6 +49,7 @@ public:
     CMidiManager* GetMidiManager() override { return midiManager.get(); }
     CMidiManagerHost* GetMidiManagerHost() override { return &host; }
     const AppSettings& GetSettings() override { return settings; }
+    AppSettings& GetMutableSettings() override { return settings; }
     CEfSemaphore& GetDrawingSemaphore() override;
     CEfSemaphore& GetValueLayerSemaphore() override;
     void CheckShowValues(bool checked) override { showValuesChecks.push_back(checked); }

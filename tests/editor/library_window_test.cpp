@@ -242,17 +242,18 @@ TEST_F(LibraryWindowTest, ClosingOneLibraryKeepsAnotherLibrarysDeviceProgram)
 TEST_F(LibraryWindowTest, TheTickReachesTheLayersOnlyWhileShownAndReady)
 {
     CLibraryWindow& window = NewWindow();
-    // The strip paints under the drawing semaphore on every tick it gets.
+    // The strip and the program page paint under the drawing semaphore on
+    // every tick they get.
     shell->semaphoreOrder.clear();
     shell->Tick();
-    EXPECT_EQ(shell->semaphoreOrder, std::vector<std::string>{"Semaphore"});
+    EXPECT_EQ(shell->semaphoreOrder, (std::vector<std::string>{"Semaphore", "Semaphore"}));
     window.Hide();
     shell->Tick();
-    EXPECT_EQ(shell->semaphoreOrder.size(), 1u) << "hidden";
+    EXPECT_EQ(shell->semaphoreOrder.size(), 2u) << "hidden";
     window.Show();
     ASSERT_TRUE(window.CanClose());
     shell->Tick();
-    EXPECT_EQ(shell->semaphoreOrder.size(), 1u) << "closing";
+    EXPECT_EQ(shell->semaphoreOrder.size(), 2u) << "closing";
     // The timer work gave its semaphore back.
     EXPECT_EQ(services.timerSemaphore.WaitWithTimeout(0), 0);
     services.timerSemaphore.Release();
