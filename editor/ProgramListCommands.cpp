@@ -7,6 +7,7 @@
 #include "app/WindowEvents.h"
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
+#include "editor/ProgramClipboardRecord.h"
 #include "editor/ProgramListLayer.h"
 #include "framework/services/EfTrace.h"
 #include "framework/services/HfcClipboard.h"
@@ -16,7 +17,7 @@
 #include "model/VpException.h"
 
 #include <algorithm>
-#include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -48,14 +49,10 @@ void CProgramListLayer::Copy()
     ProgramBank* bank = GetBank();
     if (IsBusy() || bank == nullptr)
         return;
-    const int program = ReselectFirst();
-    std::uint8_t record[kClipboardRecordSize];
-    const auto number = static_cast<std::uint32_t>(program);
-    std::memcpy(record, &number, sizeof number);
-    std::memcpy(record + sizeof number, &(*bank)[static_cast<std::size_t>(program)].GetRegion(), sizeof(ProgramRegion));
+    const ProgramClipboardRecord record = MakeProgramClipboardRecord(*bank, ReselectFirst());
     if (!CHfcClipboard::Open(GetOwner() != nullptr ? GetOwner()->GetHandle() : nullptr))
         return;
-    CHfcClipboard::SetData(ClipboardFormat(), record, kClipboardRecordSize);
+    CHfcClipboard::SetData(ClipboardFormat(), &record, sizeof record);
     CHfcClipboard::Close();
 }
 
@@ -78,16 +75,17 @@ bool CProgramListLayer::PasteFromClipboard(int program)
     const UINT format = ClipboardFormat();
     if (!CHfcClipboard::Open(GetOwner() != nullptr ? GetOwner()->GetHandle() : nullptr))
         return false;
-    std::uint8_t record[kClipboardRecordSize];
+    std::uint8_t bytes[sizeof(ProgramClipboardRecord)];
     // A block of another size under the name is no program of ours.
-    const bool read = CHfcClipboard::IsFormatAvailable(format) &&
-                      CHfcClipboard::GetDataSize(format) == kClipboardRecordSize &&
-                      CHfcClipboard::GetData(format, record, kClipboardRecordSize);
+    const int size = CHfcClipboard::GetDataSize(format);
+    const bool read = size == static_cast<int>(sizeof bytes) && CHfcClipboard::GetData(format, bytes, size);
     CHfcClipboard::Close();
-    if (!read)
+    const std::optional<ProgramClipboardRecord> record =
+        read ? ReadProgramClipboardRecord(bytes, sizeof bytes) : std::nullopt;
+    if (!record)
         return false;
     ProgramRegion& region = (*GetBank())[static_cast<std::size_t>(program)].GetRegion();
-    std::memcpy(&region, record + sizeof(std::uint32_t), sizeof(ProgramRegion));
+    region = record->region;
     TerminateTexts(region);
     return true;
 }

@@ -60,8 +60,6 @@ public:
         kCategoryField = 6,
     };
     static constexpr const char* kClipboardFormat = "q47300DragProgram";
-    // A program's number and its region: the clipboard record.
-    static constexpr int kClipboardRecordSize = 4 + static_cast<int>(sizeof(ProgramRegion));
 
     CProgramListLayer();
     ~CProgramListLayer() override;
