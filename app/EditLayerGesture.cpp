@@ -1,6 +1,7 @@
 #include "app/EditLayerBase.h"
 
-#include "app/PopupMenu.h"
+#include "app/ValuePopup.h"
+#include "app/ValueSteps.h"
 #include "app/controls/CustomSwitches.h"
 #include "framework/ui/HfcControl.h"
 #include "framework/ui/HfcControlListener.h"
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr std::int32_t kListControlKind = 3;
-constexpr int kValueTextSize = 256;
 // "Long Ribbon (Filter) Intensity" acts on both timbres at once.
 constexpr std::uint32_t kRibbonIntensityGroup = 2;
 constexpr std::uint32_t kRibbonIntensityIndex = 110;
@@ -22,14 +22,6 @@ constexpr std::uint32_t kRibbonIntensityIndex = 110;
 bool IsPressed(int report)
 {
     return (report & kHfcValuePressed) != 0;
-}
-
-// Positions fit in 31 bits: without the press flag in bit 31 a position
-// is bit 30 sign-extended, so that the negative positions of value fields
-// stay what they are.
-int PositionOfReport(int report)
-{
-    return static_cast<int>(static_cast<std::uint32_t>(report) << 1) >> 1;
 }
 
 }  // namespace
@@ -49,7 +41,7 @@ bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding
 {
     switch (control->GetEventCode()) {
     case CCustomControl::kEventPosition:
-        value = binding->PositionToValue(PositionOfReport(report));
+        value = binding->PositionToValue(value_steps::PositionOfReport(report));
         return true;
     case CCustomControl::kEventToggle:
         if (!IsPressed(report))
@@ -114,26 +106,8 @@ bool CEditLayerBase::OnControlMouseDown(CHfcControl* control, int x, int y, int 
 
 void CEditLayerBase::OpenListPopup(CHfcControl* control, const ParameterAddress& address)
 {
-    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
-    CProgram* program = GetProgramRecord();
-    CPopupMenu menu;
-    if (GetOwner() == nullptr || !menu.Create())
-        return;
-    // Only the values the parameter can take, from its minimum up.
-    const std::int32_t minimum = accessor->GetMinimum(program, address);
-    const std::int32_t maximum = accessor->GetMaximum(program, address);
-    for (std::int32_t value = minimum; value <= maximum; ++value) {
-        char text[kValueTextSize] = {};
-        accessor->ValueToText(program, address, value, text, sizeof text);
-        menu.AppendIndexedItem(text, value - minimum);
-    }
-    menu.CheckItem(accessor->GetValue(program, address) - minimum, true);
-    if (CHfcMouse* mouse = CHfcMouse::GetInstance())
-        mouse->ReleaseCapture();
-    const int chosen = menu.TrackPopup(GetOwner()->GetHandle(), GetRect().left + control->GetRect().left,
-                                       GetRect().top + control->GetRect().top);
-    if (chosen >= 0)
-        ApplyParameterChange(control, address, minimum + chosen, false);
+    if (const auto chosen = ChooseParameterValue(*this, *control, GetProgramRecord(), address))
+        ApplyParameterChange(control, address, *chosen, false);
 }
 
 bool CEditLayerBase::LedValueOf(CHfcControl* control, std::int32_t& value)

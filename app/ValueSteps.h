@@ -15,4 +15,12 @@ int StepsToPixels(int steps, int ratio);
 // The inverse, each division truncating toward zero.
 int PixelsToSteps(int pixels, int ratio);
 
+// The position a control reported. Positions fit in 31 bits: without the
+// press flag in bit 31 a position is bit 30 sign-extended, so that the
+// negative positions of value fields stay what they are.
+inline int PositionOfReport(int report)
+{
+    return static_cast<int>(static_cast<unsigned>(report) << 1) >> 1;
+}
+
 }  // namespace value_steps

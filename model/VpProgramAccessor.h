@@ -50,9 +50,11 @@ public:
     virtual std::uint32_t GetParameterCount() const = 0;
     virtual std::uint32_t GetFlaggedParameterCount() const = 0;
 
+    // The master effects' types and their parameter slots.
+    const CVpFxParameterTable& GetFxParameterTable() const { return *m_pFxParameterTable; }
+
 protected:
     const CVpParameterTable& GetParameterTable() const { return *m_pParameterTable; }
-    const CVpFxParameterTable& GetFxParameterTable() const { return *m_pFxParameterTable; }
 
 private:
     // Declared in this order so the effect table goes first.

@@ -30,16 +30,6 @@ bool CCustomKnob::Create(const CustomKnobDescriptor* descriptor, std::uint32_t i
     return true;
 }
 
-void CCustomKnob::SetRatio(int ratio)
-{
-    const int value = GetValue();
-    m_iRatio = StoredRatio(ratio);
-    SetMin(m_iMinimum);
-    SetMax(m_iMaximum);
-    CHfcCtrlKnob::SetValue(ValueToPosition(value), true);
-    UpdateImage();
-}
-
 void CCustomKnob::SetEnabled(bool enabled)
 {
     const bool swap = ChangeEnabledState(*this, *this, enabled, m_descriptor.dimBitmap != nullptr);

@@ -27,18 +27,12 @@ struct CustomKnobDescriptor
 class CCustomKnob : public CSteppedControl<CHfcCtrlKnob>
 {
 public:
-    // The doubled ratio a layer's ratio is stored as; 0 counts as 1.
-    static int StoredRatio(int ratio) { return (ratio == 0 ? 1 : ratio) * 2; }
-
     CCustomKnob() : CSteppedControl(true) {}
 
     // The range 0 .. (maximum - minimum) x 7 x the stored ratio; the
     // background piece at the knob's own position.
     bool Create(const CustomKnobDescriptor* descriptor, std::uint32_t id, std::uint32_t eventCode);
 
-    // Keeps the value and the bounds; the ratio is doubled as Create
-    // doubles it.
-    void SetRatio(int ratio) override;
     void SetEnabled(bool enabled) override;
     int GetControlType() const override { return kKnob; }
     // Images shown in place of the enabled ones while the knob is dragged;

@@ -41,8 +41,20 @@ public:
         Framework::SetMaximum(ValueToPosition(maximum), true);
         Framework::SetDirty(true);
     }
+    // Keeps the value and the bounds; stored doubled, 0 counting as 1.
+    void SetRatio(int ratio) override
+    {
+        const int value = GetValue();
+        m_iRatio = StoredRatio(ratio);
+        SetMin(m_iMinimum);
+        SetMax(m_iMaximum);
+        Framework::SetValue(ValueToPosition(value), true);
+        OnValueChanged();
+    }
     bool IsEnabled() const override { return CCustomControl::IsEnabled(); }
     int GetRatio() const { return m_iRatio; }
+    // The doubled ratio a layer's ratio is stored as; 0 counts as 1.
+    static int StoredRatio(int ratio) { return (ratio == 0 ? 1 : ratio) * 2; }
 
 protected:
     explicit CSteppedControl(bool fromMinimum) : m_bFromMinimum(fromMinimum) {}

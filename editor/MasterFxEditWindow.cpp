@@ -1,0 +1,57 @@
+#include "editor/MasterFxEditWindow.h"
+
+#include "editor/LibraryShell.h"
+#include "editor/MasterFxEditLayer.h"
+#include "editor/SemaphoreTryHold.h"
+
+#include <memory>
+
+namespace {
+
+constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kMasterEffectWindow, "MFX Edit", CMasterFxEditWindow::kWidth,
+                                        CMasterFxEditWindow::kHeight, "] Master FX"};
+
+}  // namespace
+
+CMasterFxEditWindow::CMasterFxEditWindow() : CPartEditWindow(kSetup) {}
+
+CMasterFxEditWindow::~CMasterFxEditWindow() = default;
+
+bool CMasterFxEditWindow::CreateRootLayer()
+{
+    if (!CBaseWindow::CreateRootLayer())
+        return false;
+    auto* layer = static_cast<CMasterFxEditLayer*>(SetMainLayer(std::make_unique<CMasterFxEditLayer>()));
+    if (!layer->Create(0, 0, kWidth, kHeight, this))
+        return false;
+    layer->Show(false);
+    return true;
+}
+
+void CMasterFxEditWindow::OnMMTimer(CMMTimer* timer)
+{
+    if (m_bDestroying)
+        return;
+    CSemaphoreTryHold hold(library_shell::TimerSemaphore());
+    if (!hold.IsBusy())
+        CPartEditWindow::OnMMTimer(timer);
+}
+
+void CMasterFxEditWindow::DestroyLayers()
+{
+    StopListening();
+    SetTimerEnabled(false);
+    {
+        CSemaphoreTryHold hold(&m_destroySemaphore);
+        m_bDestroying = true;
+    }
+    {
+        CSemaphoreTryHold hold(library_shell::TimerSemaphore());
+        if (CBaseLayer* layer = GetMainLayer()) {
+            layer->Close(false);
+            RemoveLayer(layer, false);
+            SetMainLayer(nullptr);
+        }
+    }
+    CPartEditWindow::DestroyLayers();
+}

@@ -1,0 +1,42 @@
+#include "editor/VocoderEditWindow.h"
+
+#include "app/MessageWindowLayer.h"
+#include "app/ValueDisplayLayer.h"
+#include "editor/VocoderEditLayer.h"
+
+#include <memory>
+
+namespace {
+
+constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kVocoderWindow, "Vocoder Edit", CVocoderEditWindow::kWidth,
+                                        CVocoderEditWindow::kHeight, "] Vocoder"};
+
+// The tip follows the control it describes, as wide as its text.
+MessageLayerSetup TipSetup()
+{
+    MessageLayerSetup setup;
+    setup.followControl = true;
+    setup.autoWidth = true;
+    return setup;
+}
+
+}  // namespace
+
+CVocoderEditWindow::CVocoderEditWindow() : CPartEditWindow(kSetup) {}
+
+CVocoderEditWindow::~CVocoderEditWindow() = default;
+
+bool CVocoderEditWindow::CreateRootLayer()
+{
+    if (!CBaseWindow::CreateRootLayer())
+        return false;
+    CBaseLayer* layer = SetMainLayer(std::make_unique<CVocoderEditLayer>());
+    if (!layer->Create(0, 0, kWidth, kHeight, this))
+        return false;
+    layer->Show(false);
+    CValueDisplayLayer* values = SetValueDisplayLayer(0, std::make_unique<CValueDisplayLayer>());
+    if (!values->Attach(layer, this))
+        return false;
+    CreateMessageWindowLayer(TipSetup());
+    return true;
+}

@@ -1,0 +1,147 @@
+#include "part_edit_fixture.h"
+
+#include "framework/ui/HfcControl.h"
+#include "framework/ui/HfcKnobMode.h"
+#include "framework/ui/HfcMouse.h"
+#include "framework/ui/HfcOle.h"
+#include "model/Q3917IdConverter.h"
+#include "model/Q3917ProgramAccessor.h"
+
+#include <platform/testing.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace editor_test {
+
+namespace input = platform::testing;
+
+void PartEditTest::SetUp()
+{
+    EditorBaseTest::SetUp();
+    ASSERT_TRUE(HfcOleInitialize());
+    services.engine = &shell->engine;
+    SetLibraryWindowServices(&services);
+    SetUpLibrary();
+    shell->Connect();
+    HfcSetKnobMode(kHfcKnobModeVertical);
+    blocks = std::make_unique<CBlockAccessor>();
+    CBlockAccessor::SetInstance(blocks.get());
+    opener = std::make_unique<CRecordingOpener>();
+    opener->SetKind(CBaseWindow::kProgramEditWindow);
+    opener->SetOwnerWindow(libraryWindow.get());
+    ASSERT_TRUE(shell->windowManager.AddListener(&recorder));
+}
+
+void PartEditTest::TearDown()
+{
+    input::QueuePopupMenuAnswers({});
+    input::TakeShownPopupMenus();
+    input::DiscardDragScripts();
+    shell->windowManager.RemoveListener(&recorder);
+    for (auto& window : windows)
+        window->Destroy();
+    Pump();
+    windows.clear();
+    opener.reset();
+    CBlockAccessor::SetInstance(nullptr);
+    blocks.reset();
+    SetLibraryWindowServices(nullptr);
+    EditorBaseTest::TearDown();
+    EXPECT_TRUE(HfcOleUninitialize());
+}
+
+EditWindowContext PartEditTest::Context()
+{
+    EditWindowContext context;
+    context.documentId = libraryWindow->GetDocumentId();
+    context.owner = opener.get();
+    context.dataContainer = library.FindItem(LibraryDataItem::kProgramBank);
+    context.documentList = &library;
+    context.menuBar = &childBar;
+    context.frame = &frame;
+    return context;
+}
+
+void PartEditTest::CloseWindow(CBaseWindow* window)
+{
+    window->Destroy();
+    Pump();
+    windows.erase(std::remove_if(windows.begin(), windows.end(), [&](auto& held) { return held.get() == window; }),
+                  windows.end());
+}
+
+namespace {
+
+POINT ScreenPoint(CHfcControl& control, int x, int y)
+{
+    POINT point{x, y};
+    control.ControlToScreen(point);
+    return point;
+}
+
+}  // namespace
+
+void PartEditTest::Press(CHfcControl& control, int x, int y)
+{
+    input::AdvanceClock(1000);
+    const POINT at = ScreenPoint(control, x, y);
+    input::PressMouse(input::MouseButton::Left, at.x, at.y);
+    Pump();
+}
+
+void PartEditTest::MoveTo(CHfcControl& control, int x, int y)
+{
+    const POINT at = ScreenPoint(control, x, y);
+    input::MoveMouse(at.x, at.y);
+    Pump();
+}
+
+void PartEditTest::Release(CHfcControl& control, int x, int y)
+{
+    const POINT at = ScreenPoint(control, x, y);
+    input::ReleaseMouse(input::MouseButton::Left, at.x, at.y);
+    Pump();
+}
+
+std::int32_t PartEditTest::Value(const ParameterAddress& address, int program)
+{
+    return CQ3917ProgramAccessor::PeekInstance()->GetValue(&(*bank)[static_cast<std::size_t>(program)], address);
+}
+
+void PartEditTest::SetValue(const ParameterAddress& address, std::int32_t value, int program)
+{
+    CQ3917ProgramAccessor::PeekInstance()->SetValue(&(*bank)[static_cast<std::size_t>(program)], address, value);
+}
+
+std::vector<DeviceSimulator::Bytes> PartEditTest::ReceivedChanges(std::size_t count)
+{
+    shell->device->WaitForReceived(count);
+    shell->device->WaitForReceived(count + 1, std::chrono::milliseconds(100));
+    return shell->device->Received();
+}
+
+DeviceSimulator::Bytes PartEditTest::ChangeBytes(const ParameterAddress& address, std::int32_t value)
+{
+    DeviceParameterId id{};
+    EXPECT_TRUE(CQ3917IdConverter::PeekInstance()->ToDeviceId(address, id));
+    DeviceSimulator::Bytes bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41};
+    for (std::int32_t word : {static_cast<std::int32_t>(id.high), static_cast<std::int32_t>(id.low), value}) {
+        bytes.push_back(static_cast<std::uint8_t>(word & 0x7F));
+        bytes.push_back(static_cast<std::uint8_t>((word >> 7) & 0x7F));
+    }
+    bytes.push_back(0xF7);
+    return bytes;
+}
+
+std::vector<library_test::Post> PartEditTest::TakePosts(int event)
+{
+    Pump();
+    std::vector<library_test::Post> taken;
+    std::copy_if(recorder.posts.begin(), recorder.posts.end(), std::back_inserter(taken),
+                 [event](const library_test::Post& post) { return post.event == event; });
+    recorder.posts.clear();
+    return taken;
+}
+
+}  // namespace editor_test

@@ -1,0 +1,71 @@
+#pragma once
+// The master effect and vocoder windows over program 3 of a library, opened
+// as a program edit window opens them, with the test device on the MIDI
+// ports, the library services' "TimerSemaphore" and drag and drop up.
+#include "editor/EditWindowContext.h"
+#include "editor_base_fixture.h"
+#include "library_window_fixture.h"
+#include "model/BlockAccessor.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace editor_test {
+
+// The program edit window that opened the window under test.
+class CRecordingOpener : public CRecordingWindow
+{
+public:
+    CRecordingOpener() : CRecordingWindow("opener") {}
+    void ForgetDependentWindow(CBaseWindow* window) override { forgotten.push_back(window); }
+    std::vector<CBaseWindow*> forgotten;
+};
+
+class PartEditTest : public EditorBaseTest
+{
+protected:
+    static constexpr int kProgram = 3;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    EditWindowContext Context();
+    // Made, shown and activated through its own CreateMdiWindow.
+    template <class Window>
+    Window* OpenWindow(int program = kProgram)
+    {
+        auto window = std::make_unique<Window>();
+        Window* made = window.get();
+        EXPECT_TRUE(made->CreateMdiWindow(Context(), 40, 30, program));
+        made->Show();
+        made->Activate();
+        Pump();
+        windows.push_back(std::move(window));
+        return made;
+    }
+    // Closes the window as the frame does and forgets it.
+    void CloseWindow(CBaseWindow* window);
+
+    // Mouse input at a point of a control, through the window.
+    static void Press(CHfcControl& control, int x, int y);
+    static void MoveTo(CHfcControl& control, int x, int y);
+    static void Release(CHfcControl& control, int x, int y);
+
+    std::int32_t Value(const ParameterAddress& address, int program = kProgram);
+    void SetValue(const ParameterAddress& address, std::int32_t value, int program = kProgram);
+    // What the device received once count messages came, and a moment more.
+    std::vector<DeviceSimulator::Bytes> ReceivedChanges(std::size_t count);
+    // A 14-byte parameter change on channel 1 with the device's id of the address.
+    static DeviceSimulator::Bytes ChangeBytes(const ParameterAddress& address, std::int32_t value);
+    // The broadcasts of one event since the last call.
+    std::vector<library_test::Post> TakePosts(int event);
+
+    library_test::FakeLibraryServices services;
+    library_test::BroadcastRecorder recorder;
+    std::unique_ptr<CRecordingOpener> opener;
+    std::unique_ptr<CBlockAccessor> blocks;
+    std::vector<std::unique_ptr<CBaseWindow>> windows;
+};
+
+}  // namespace editor_test
