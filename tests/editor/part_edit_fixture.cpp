@@ -116,9 +116,21 @@ void PartEditTest::SetValue(const ParameterAddress& address, std::int32_t value,
 
 std::vector<DeviceSimulator::Bytes> PartEditTest::ReceivedChanges(std::size_t count)
 {
-    shell->device->WaitForReceived(count);
-    shell->device->WaitForReceived(count + 1, std::chrono::milliseconds(100));
-    return shell->device->Received();
+    constexpr std::size_t kChangeSize = 14;
+    constexpr std::uint8_t kChangeFunction = 0x41;
+    const auto changes = [this] {
+        std::vector<DeviceSimulator::Bytes> found;
+        for (const auto& bytes : shell->device->Received())
+            if (bytes.size() == kChangeSize && bytes[6] == kChangeFunction)
+                found.push_back(bytes);
+        return found;
+    };
+    // Time for one more to arrive, which would be one too many.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (changes().size() < count && std::chrono::steady_clock::now() < deadline)
+        shell->device->WaitForReceived(shell->device->Received().size() + 1, std::chrono::milliseconds(50));
+    shell->device->WaitForReceived(shell->device->Received().size() + 1, std::chrono::milliseconds(100));
+    return changes();
 }
 
 DeviceSimulator::Bytes PartEditTest::ChangeBytes(const ParameterAddress& address, std::int32_t value)

@@ -33,11 +33,11 @@ protected:
     EditWindowContext Context();
     // Made, shown and activated through its own CreateMdiWindow.
     template <class Window>
-    Window* OpenWindow(int program = kProgram)
+    Window* OpenWindow(int program = kProgram, int x = 40, int y = 30)
     {
         auto window = std::make_unique<Window>();
         Window* made = window.get();
-        EXPECT_TRUE(made->CreateMdiWindow(Context(), 40, 30, program));
+        EXPECT_TRUE(made->CreateMdiWindow(Context(), x, y, program));
         made->Show();
         made->Activate();
         Pump();
@@ -54,7 +54,8 @@ protected:
 
     std::int32_t Value(const ParameterAddress& address, int program = kProgram);
     void SetValue(const ParameterAddress& address, std::int32_t value, int program = kProgram);
-    // What the device received once count messages came, and a moment more.
+    // The parameter changes the device received once count of them came,
+    // and a moment more.
     std::vector<DeviceSimulator::Bytes> ReceivedChanges(std::size_t count);
     // A 14-byte parameter change on channel 1 with the device's id of the address.
     static DeviceSimulator::Bytes ChangeBytes(const ParameterAddress& address, std::int32_t value);
