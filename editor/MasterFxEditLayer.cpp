@@ -197,6 +197,17 @@ bool CMasterFxEditLayer::CreateControls()
     return GetBoundControlCount() == kControlCount;
 }
 
+template <class Control, class Descriptor>
+bool CMasterFxEditLayer::Make(const Descriptor& descriptor, int id, int row)
+{
+    auto control = std::make_unique<Control>();
+    if (!control->Create(&descriptor, static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(row)) ||
+        !AttachBoundControl(*this, *control, ParameterReference{GetMasterFxAddress(row), 0, 0}))
+        return false;
+    m_controls[static_cast<std::size_t>(id)] = std::move(control);
+    return true;
+}
+
 bool CMasterFxEditLayer::CreateField(int id, int row, int characters, int minimum, int maximum, int ratio)
 {
     const layout::Control& place = Layout().controls[static_cast<std::size_t>(id)];
@@ -210,12 +221,7 @@ bool CMasterFxEditLayer::CreateField(int id, int row, int characters, int minimu
     descriptor.maximum = maximum;
     descriptor.ratio = ratio;
     descriptor.dimFont = GetLcdFont(kLcdWhiteDim);
-    auto field = std::make_unique<CCustomEditText>();
-    if (!field->Create(&descriptor, static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(row)) ||
-        !AttachBoundControl(*this, *field, ParameterReference{GetMasterFxAddress(row), 0, 0}))
-        return false;
-    m_controls[static_cast<std::size_t>(id)] = std::move(field);
-    return true;
+    return Make<CCustomEditText>(descriptor, id, row);
 }
 
 bool CMasterFxEditLayer::CreateLabel(int id, int row)
@@ -228,12 +234,7 @@ bool CMasterFxEditLayer::CreateLabel(int id, int row)
     descriptor.font = GetLcdFont(kLcdWhite);
     descriptor.background = m_pBackground;
     descriptor.dimFont = GetLcdFont(kLcdWhiteDim);
-    auto label = std::make_unique<CCustomStaticText>();
-    if (!label->Create(&descriptor, static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(row)) ||
-        !AttachBoundControl(*this, *label, ParameterReference{GetMasterFxAddress(row), 0, 0}))
-        return false;
-    m_controls[static_cast<std::size_t>(id)] = std::move(label);
-    return true;
+    return Make<CCustomStaticText>(descriptor, id, row);
 }
 
 bool CMasterFxEditLayer::CreateDropArea(int id, int effect)

@@ -17,15 +17,9 @@ CMasterFxEditWindow::CMasterFxEditWindow() : CPartEditWindow(kSetup) {}
 
 CMasterFxEditWindow::~CMasterFxEditWindow() = default;
 
-bool CMasterFxEditWindow::CreateRootLayer()
+std::unique_ptr<CBaseLayer> CMasterFxEditWindow::MakeMainLayer()
 {
-    if (!CBaseWindow::CreateRootLayer())
-        return false;
-    auto* layer = static_cast<CMasterFxEditLayer*>(SetMainLayer(std::make_unique<CMasterFxEditLayer>()));
-    if (!layer->Create(0, 0, kWidth, kHeight, this))
-        return false;
-    layer->Show(false);
-    return true;
+    return std::make_unique<CMasterFxEditLayer>();
 }
 
 void CMasterFxEditWindow::OnMMTimer(CMMTimer* timer)

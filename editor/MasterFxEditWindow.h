@@ -14,13 +14,15 @@ public:
     CMasterFxEditWindow();
     ~CMasterFxEditWindow() override;
 
-    bool CreateRootLayer() override;
     // Skipped once the teardown began, and while a tick further up the
     // message thread holds the semaphore: waiting there would never end.
     void OnMMTimer(CMMTimer* timer) override;
     // The layer goes under "TimerSemaphore", or without it when the
     // window is taken down from inside a tick that holds it.
     void DestroyLayers() override;
+
+protected:
+    std::unique_ptr<CBaseLayer> MakeMainLayer() override;
 
 private:
     CEfSemaphore m_destroySemaphore{1, "MfxDestroySemaphore"};

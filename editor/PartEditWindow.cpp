@@ -45,6 +45,17 @@ bool CPartEditWindow::CreateMdiWindow(const EditWindowContext& context, int x, i
     return true;
 }
 
+bool CPartEditWindow::CreateRootLayer()
+{
+    if (!CBaseWindow::CreateRootLayer())
+        return false;
+    CBaseLayer* layer = SetMainLayer(MakeMainLayer());
+    if (!layer->Create(0, 0, m_setup.width, m_setup.height, this))
+        return false;
+    layer->Show(false);
+    return AddUpperLayers(*layer);
+}
+
 void CPartEditWindow::UpdateTitle()
 {
     CBaseLayer* layer = GetMainLayer();

@@ -6,6 +6,8 @@
 #include "app/BaseWindow.h"
 #include "editor/EditWindowContext.h"
 
+#include <memory>
+
 class CPartEditWindow : public CBaseWindow
 {
 public:
@@ -26,6 +28,8 @@ public:
     // of its closing.
     bool CreateMdiWindow(const EditWindowContext& context, int x, int y, int program);
 
+    // The window's main layer over the whole client area, shown.
+    bool CreateRootLayer() override;
     // "<document> [NNN:<name>" and the suffix; set only when it changes.
     void UpdateTitle() override;
     int GetDataKind() override { return 2; }
@@ -39,6 +43,9 @@ public:
     const Setup& GetSetup() const { return m_setup; }
 
 protected:
+    virtual std::unique_ptr<CBaseLayer> MakeMainLayer() = 0;
+    // The layers over the main layer, once it is built.
+    virtual bool AddUpperLayers(CBaseLayer& /*mainLayer*/) { return true; }
     // Event 12: the Show Values preference changed.
     virtual void OnShowValuesChanged() {}
     // The window hears no more broadcasts.

@@ -104,6 +104,14 @@ bool CVocoderEditLayer::Keep(std::unique_ptr<Control> control, const layout::Con
     return true;
 }
 
+template <class Control, class Descriptor>
+bool CVocoderEditLayer::Make(const Descriptor& descriptor, const layout::Control& place, std::uint32_t eventCode)
+{
+    auto control = std::make_unique<Control>();
+    return control->Create(&descriptor, static_cast<std::uint32_t>(place.id), eventCode) &&
+           Keep(std::move(control), place);
+}
+
 bool CVocoderEditLayer::CreateField(const layout::Control& place, std::int32_t minimum, std::int32_t maximum)
 {
     CustomEditTextDescriptor descriptor;
@@ -117,9 +125,7 @@ bool CVocoderEditLayer::CreateField(const layout::Control& place, std::int32_t m
     descriptor.selectedFont = GetLcdFont(kLcdWhiteSelected);
     descriptor.ratio = value_steps::RatioForRange(minimum, maximum);
     descriptor.dimFont = GetLcdFont(kLcdWhiteDim);
-    auto field = std::make_unique<CCustomEditText>();
-    return field->Create(&descriptor, static_cast<std::uint32_t>(place.id), CCustomControl::kEventPosition) &&
-           Keep(std::move(field), place);
+    return Make<CCustomEditText>(descriptor, place, CCustomControl::kEventPosition);
 }
 
 bool CVocoderEditLayer::CreateSwitch(const layout::Control& place)
@@ -130,9 +136,7 @@ bool CVocoderEditLayer::CreateSwitch(const layout::Control& place)
     descriptor.bitmap = GetBitmap(place.skin);
     descriptor.background = m_pBackground;
     descriptor.dimBitmap = GetBitmap("SwitchOnOffDim");
-    auto control = std::make_unique<CCustomSwitch>();
-    return control->Create(&descriptor, static_cast<std::uint32_t>(place.id), CCustomControl::kEventToggle) &&
-           Keep(std::move(control), place);
+    return Make<CCustomSwitch>(descriptor, place, CCustomControl::kEventToggle);
 }
 
 bool CVocoderEditLayer::CreateKnob(const layout::Control& place, std::int32_t minimum, std::int32_t maximum)
@@ -150,9 +154,7 @@ bool CVocoderEditLayer::CreateKnob(const layout::Control& place, std::int32_t mi
     descriptor.markedBitmap = GetBitmap("KnobSmall");
     descriptor.markedDimBitmap = GetBitmap("KnobSmallDim");
     descriptor.markedValue = 0;
-    auto knob = std::make_unique<CCustomKnob>();
-    return knob->Create(&descriptor, static_cast<std::uint32_t>(place.id), CCustomControl::kEventPosition) &&
-           Keep(std::move(knob), place);
+    return Make<CCustomKnob>(descriptor, place, CCustomControl::kEventPosition);
 }
 
 bool CVocoderEditLayer::CreateSlider(const layout::Control& place, std::int32_t minimum, std::int32_t maximum)
@@ -168,9 +170,7 @@ bool CVocoderEditLayer::CreateSlider(const layout::Control& place, std::int32_t 
     descriptor.minimum = minimum;
     descriptor.maximum = maximum;
     descriptor.dimBitmap = GetBitmap("VerticalSliderTopDim");
-    auto slider = std::make_unique<CCustomSlider>();
-    return slider->Create(&descriptor, static_cast<std::uint32_t>(place.id), CCustomControl::kEventPosition) &&
-           Keep(std::move(slider), place);
+    return Make<CCustomSlider>(descriptor, place, CCustomControl::kEventPosition);
 }
 
 bool CVocoderEditLayer::CreateLed(const layout::Control& place)
@@ -202,13 +202,9 @@ bool CVocoderEditLayer::CreateHoldBar(const layout::Control& place, std::int32_t
     descriptor.minimum = minimum;
     descriptor.maximum = maximum;
     descriptor.vertical = true;
-    auto bar = std::make_unique<CCustomValueBar>();
-    if (!bar->Create(&descriptor, static_cast<std::uint32_t>(place.id), CCustomControl::kEventPosition))
-        return false;
-    CCustomValueBar* shown = bar.get();
-    if (!Keep(std::move(bar), place))
+    if (!Make<CCustomValueBar>(descriptor, place, CCustomControl::kEventPosition))
         return false;
     // The device measures these; the window only shows them.
-    shown->SetReadOnly(true);
+    GetBoundControl(place.id)->SetReadOnly(true);
     return true;
 }

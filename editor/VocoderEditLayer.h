@@ -33,6 +33,9 @@ private:
     // Binds a created control to the place's parameter; the layer keeps it.
     template <class Control>
     bool Keep(std::unique_ptr<Control> control, const layout::Control& place);
+    // Creates a control of the place from its descriptor, then keeps it.
+    template <class Control, class Descriptor>
+    bool Make(const Descriptor& descriptor, const layout::Control& place, std::uint32_t eventCode);
 
     CHfcBmp* m_pBackground = nullptr;
 };

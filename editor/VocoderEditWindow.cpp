@@ -26,16 +26,15 @@ CVocoderEditWindow::CVocoderEditWindow() : CPartEditWindow(kSetup) {}
 
 CVocoderEditWindow::~CVocoderEditWindow() = default;
 
-bool CVocoderEditWindow::CreateRootLayer()
+std::unique_ptr<CBaseLayer> CVocoderEditWindow::MakeMainLayer()
 {
-    if (!CBaseWindow::CreateRootLayer())
-        return false;
-    CBaseLayer* layer = SetMainLayer(std::make_unique<CVocoderEditLayer>());
-    if (!layer->Create(0, 0, kWidth, kHeight, this))
-        return false;
-    layer->Show(false);
+    return std::make_unique<CVocoderEditLayer>();
+}
+
+bool CVocoderEditWindow::AddUpperLayers(CBaseLayer& mainLayer)
+{
     CValueDisplayLayer* values = SetValueDisplayLayer(0, std::make_unique<CValueDisplayLayer>());
-    if (!values->Attach(layer, this))
+    if (!values->Attach(&mainLayer, this))
         return false;
     CreateMessageWindowLayer(TipSetup());
     return true;

@@ -12,8 +12,9 @@ public:
     CVocoderEditWindow();
     ~CVocoderEditWindow() override;
 
-    bool CreateRootLayer() override;
-
 protected:
+    std::unique_ptr<CBaseLayer> MakeMainLayer() override;
+    // A value display over the main layer, and the message line.
+    bool AddUpperLayers(CBaseLayer& mainLayer) override;
     void OnShowValuesChanged() override { ApplyShowValues(); }
 };

@@ -242,39 +242,6 @@ void EditLayerTest::TearDown()
     EXPECT_TRUE(HfcOleUninitialize());
 }
 
-namespace {
-
-POINT ScreenPoint(CHfcControl& control, int x, int y)
-{
-    POINT point{x, y};
-    control.ControlToScreen(point);
-    return point;
-}
-
-}  // namespace
-
-void EditLayerTest::Press(CHfcControl& control, int x, int y)
-{
-    input::AdvanceClock(1000);
-    const POINT at = ScreenPoint(control, x, y);
-    input::PressMouse(input::MouseButton::Left, at.x, at.y);
-    Pump();
-}
-
-void EditLayerTest::MoveTo(CHfcControl& control, int x, int y)
-{
-    const POINT at = ScreenPoint(control, x, y);
-    input::MoveMouse(at.x, at.y);
-    Pump();
-}
-
-void EditLayerTest::Release(CHfcControl& control, int x, int y)
-{
-    const POINT at = ScreenPoint(control, x, y);
-    input::ReleaseMouse(input::MouseButton::Left, at.x, at.y);
-    Pump();
-}
-
 std::int32_t EditLayerTest::Value(const ParameterAddress& address)
 {
     return CQ3917ProgramAccessor::PeekInstance()->GetValue(&(*bank)[3], address);

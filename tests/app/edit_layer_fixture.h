@@ -151,11 +151,6 @@ protected:
     }
     int NextId() const { return layer->GetBoundControlCount(); }
 
-    // Mouse input at a point of a control, through the window.
-    void Press(CHfcControl& control, int x, int y);
-    void MoveTo(CHfcControl& control, int x, int y);
-    void Release(CHfcControl& control, int x, int y);
-
     std::int32_t Value(const ParameterAddress& address);
     void SetValue(const ParameterAddress& address, std::int32_t value);
     // What the device has received once count messages came, and a moment

@@ -298,6 +298,39 @@ void EditorBaseTest::Pump()
     platform::testing::PumpMessages();
 }
 
+namespace {
+
+POINT ScreenPoint(CHfcControl& control, int x, int y)
+{
+    POINT point{x, y};
+    control.ControlToScreen(point);
+    return point;
+}
+
+}  // namespace
+
+void EditorBaseTest::Press(CHfcControl& control, int x, int y)
+{
+    platform::testing::AdvanceClock(1000);
+    const POINT at = ScreenPoint(control, x, y);
+    platform::testing::PressMouse(platform::testing::MouseButton::Left, at.x, at.y);
+    Pump();
+}
+
+void EditorBaseTest::MoveTo(CHfcControl& control, int x, int y)
+{
+    const POINT at = ScreenPoint(control, x, y);
+    platform::testing::MoveMouse(at.x, at.y);
+    Pump();
+}
+
+void EditorBaseTest::Release(CHfcControl& control, int x, int y)
+{
+    const POINT at = ScreenPoint(control, x, y);
+    platform::testing::ReleaseMouse(platform::testing::MouseButton::Left, at.x, at.y);
+    Pump();
+}
+
 std::uint32_t EditorBaseTest::Pixel(CHfcWindowLayer& layer, int x, int y)
 {
     CHfcBmp* bitmap = layer.GetContext()->GetBitmap();

@@ -173,6 +173,10 @@ protected:
     bool Open(CRecordingWindow& window, int x, int y, int width, int height);
     // Everything the window manager and the engine have queued.
     static void Pump();
+    // Mouse input at a point of a control, through its window.
+    static void Press(CHfcControl& control, int x, int y);
+    static void MoveTo(CHfcControl& control, int x, int y);
+    static void Release(CHfcControl& control, int x, int y);
     // The pixel of a layer's bitmap as 0xAARRGGBB.
     static std::uint32_t Pixel(CHfcWindowLayer& layer, int x, int y);
     // A crop of the layer's bitmap, 4 times enlarged over grey, in the

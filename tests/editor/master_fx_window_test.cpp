@@ -2,13 +2,11 @@
 // what it hears, and its teardown from inside a tick.
 #include "part_edit_fixture.h"
 
-#include "app/SkinTable.h"
 #include "app/WindowEvents.h"
 #include "editor/MasterFxEditLayer.h"
 #include "editor/MasterFxEditWindow.h"
 #include "framework/ui/HfcMouse.h"
 #include "model/Program.h"
-#include "support/ReferencePng.h"
 
 #include <platform/testing.h>
 
@@ -139,16 +137,7 @@ TEST_F(MasterFxWindowTest, RendersInEachTheme)
 {
     SetValue(GetMasterFxAddress(0), 6);
     SetValue(GetMasterFxAddress(23), 11);
-    for (int theme = 0; theme < 3; ++theme) {
-        SetColourTheme(theme);
-        auto* window = OpenWindow<CMasterFxEditWindow>();
-        CHfcWindowLayer* layer = window->GetMainLayer();
-        EXPECT_TRUE(MatchesReferencePng("editor/reference", "master_fx_theme" + std::to_string(theme),
-                                        layer->GetWidth(), layer->GetHeight(),
-                                        [&](int x, int y) { return Pixel(*layer, x, y); }));
-        CloseWindow(window);
-    }
-    SetColourTheme(0);
+    ExpectRendersInEachTheme("master_fx", [this] { return OpenWindow<CMasterFxEditWindow>(); });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "framework/ui/HfcOle.h"
 #include "model/Q3917IdConverter.h"
 #include "model/Q3917ProgramAccessor.h"
+#include "support/ReferencePng.h"
 
 #include <platform/testing.h>
 
@@ -71,37 +72,13 @@ void PartEditTest::CloseWindow(CBaseWindow* window)
                   windows.end());
 }
 
-namespace {
-
-POINT ScreenPoint(CHfcControl& control, int x, int y)
+::testing::AssertionResult PartEditTest::MatchesMainLayer(CBaseWindow& window, const std::string& name)
 {
-    POINT point{x, y};
-    control.ControlToScreen(point);
-    return point;
-}
-
-}  // namespace
-
-void PartEditTest::Press(CHfcControl& control, int x, int y)
-{
-    input::AdvanceClock(1000);
-    const POINT at = ScreenPoint(control, x, y);
-    input::PressMouse(input::MouseButton::Left, at.x, at.y);
-    Pump();
-}
-
-void PartEditTest::MoveTo(CHfcControl& control, int x, int y)
-{
-    const POINT at = ScreenPoint(control, x, y);
-    input::MoveMouse(at.x, at.y);
-    Pump();
-}
-
-void PartEditTest::Release(CHfcControl& control, int x, int y)
-{
-    const POINT at = ScreenPoint(control, x, y);
-    input::ReleaseMouse(input::MouseButton::Left, at.x, at.y);
-    Pump();
+    CHfcWindowLayer* layer = window.GetMainLayer();
+    if (layer == nullptr)
+        return ::testing::AssertionFailure() << "no main layer";
+    return MatchesReferencePng("editor/reference", name, layer->GetWidth(), layer->GetHeight(),
+                               [&](int x, int y) { return Pixel(*layer, x, y); });
 }
 
 std::int32_t PartEditTest::Value(const ParameterAddress& address, int program)

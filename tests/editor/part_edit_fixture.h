@@ -2,6 +2,7 @@
 // The master effect and vocoder windows over program 3 of a library, opened
 // as a program edit window opens them, with the test device on the MIDI
 // ports, the library services' "TimerSemaphore" and drag and drop up.
+#include "app/SkinTable.h"
 #include "editor/EditWindowContext.h"
 #include "editor_base_fixture.h"
 #include "library_window_fixture.h"
@@ -47,11 +48,6 @@ protected:
     // Closes the window as the frame does and forgets it.
     void CloseWindow(CBaseWindow* window);
 
-    // Mouse input at a point of a control, through the window.
-    static void Press(CHfcControl& control, int x, int y);
-    static void MoveTo(CHfcControl& control, int x, int y);
-    static void Release(CHfcControl& control, int x, int y);
-
     std::int32_t Value(const ParameterAddress& address, int program = kProgram);
     void SetValue(const ParameterAddress& address, std::int32_t value, int program = kProgram);
     // The parameter changes the device received once count of them came,
@@ -59,6 +55,20 @@ protected:
     std::vector<DeviceSimulator::Bytes> ReceivedChanges(std::size_t count);
     // A 14-byte parameter change on channel 1 with the device's id of the address.
     static DeviceSimulator::Bytes ChangeBytes(const ParameterAddress& address, std::int32_t value);
+    // The main layer of a window of each colour theme, opened as make
+    // opens it, against tests/editor/reference/<name>_theme<n>.png.
+    template <class Make>
+    void ExpectRendersInEachTheme(const std::string& name, Make make)
+    {
+        for (int theme = 0; theme < 3; ++theme) {
+            SetColourTheme(theme);
+            CBaseWindow* window = make();
+            EXPECT_TRUE(MatchesMainLayer(*window, name + "_theme" + std::to_string(theme)));
+            CloseWindow(window);
+        }
+        SetColourTheme(0);
+    }
+    static ::testing::AssertionResult MatchesMainLayer(CBaseWindow& window, const std::string& name);
     // The broadcasts of one event since the last call.
     std::vector<library_test::Post> TakePosts(int event);
 

@@ -3,7 +3,6 @@
 // bars that only show, and the source fields' popups, checked on the wire.
 #include "part_edit_fixture.h"
 
-#include "app/SkinTable.h"
 #include "app/WindowEvents.h"
 #include "app/controls/CustomEditText.h"
 #include "app/controls/CustomKnob.h"
@@ -15,7 +14,6 @@
 #include "editor/VocoderEditWindow.h"
 #include "model/Program.h"
 #include "model/Q3917ProgramAccessor.h"
-#include "support/ReferencePng.h"
 
 #include <gmock/gmock.h>
 #include <platform/testing.h>
@@ -174,16 +172,7 @@ TEST_F(VocoderTest, TheEditorsFactoryOpensBothPartWindows)
 TEST_F(VocoderTest, RendersInEachTheme)
 {
     SetValue(Vocoder(14), 1);
-    for (int theme = 0; theme < 3; ++theme) {
-        SetColourTheme(theme);
-        Open();
-        CHfcWindowLayer* layer = window->GetMainLayer();
-        EXPECT_TRUE(MatchesReferencePng("editor/reference", "vocoder_theme" + std::to_string(theme),
-                                        layer->GetWidth(), layer->GetHeight(),
-                                        [&](int x, int y) { return Pixel(*layer, x, y); }));
-        CloseWindow(window);
-    }
-    SetColourTheme(0);
+    ExpectRendersInEachTheme("vocoder", [this] { return OpenWindow<CVocoderEditWindow>(); });
 }
 
 }  // namespace
