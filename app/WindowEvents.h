@@ -10,6 +10,6 @@ enum WindowEvent : int
     kEventValueDisplay = 13,       // p1 control id, -1 every control
     kEventDataModified = 14,       // p1 program, p3 document id
     kEventProgramSwitch = 19,      // p1 document id, p3 old program, p4 new program
-    kEventBlockPaste = 21,         // p1 document id, p2 program; the pasting layer transmits it
+    kEventPartDropped = 21,        // p1 document id, p2 program, p3 part, p4 extra word; sender the layer
     kEventMessageLine = 29,        // from the message line to itself
 };

@@ -4,16 +4,21 @@
 #include "editor/MasterFxEditWindow.h"
 #include "editor/VocoderEditWindow.h"
 
+#include <utility>
+
 namespace {
 
-// A window of one part of a program, made; none when it could not be.
-template <class Window>
-std::unique_ptr<CBaseWindow> MakePartWindow(const EditWindowContext& context, int x, int y, int program)
+// A window of type W made by its own CreateMdiWindow, or null (and nothing
+// left behind) when that fails.
+template <class W, class... Args>
+std::unique_ptr<CBaseWindow> Made(Args&&... args)
 {
-    auto window = std::make_unique<Window>();
-    if (!window->CreateMdiWindow(context, x, y, program))
-        return nullptr;
-    return window;
+    auto window = std::make_unique<W>();
+    if (window->CreateMdiWindow(std::forward<Args>(args)...))
+        return window;
+    if (window->GetHandle() != nullptr)
+        window->Destroy();
+    return nullptr;
 }
 
 }  // namespace
@@ -40,9 +45,9 @@ CBaseWindow* CEditorEditWindows::CreateEditWindow(Kind kind, const EditWindowCon
     std::erase_if(m_windows, [](const std::unique_ptr<CBaseWindow>& kept) { return kept->IsGone(); });
     std::unique_ptr<CBaseWindow> window;
     switch (kind) {
-    case kVocoder: window = MakePartWindow<CVocoderEditWindow>(context, x, y, program); break;
-    case kMasterEffect: window = MakePartWindow<CMasterFxEditWindow>(context, x, y, program); break;
-    // Each kind makes its window here once that window exists.
+    case kVocoder: window = Made<CVocoderEditWindow>(context, x, y, program); break;
+    case kMasterEffect: window = Made<CMasterFxEditWindow>(context, x, y, program); break;
+    // Each other kind makes its window here once that window exists.
     default:
         break;
     }

@@ -409,7 +409,7 @@ void CMasterFxEditLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG
             RebuildParameterControls();
         }
         break;
-    case kEventBlockPaste:
+    case kEventPartDropped:
         if (sender == this)
             TransmitShownProgram();
         break;

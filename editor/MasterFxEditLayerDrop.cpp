@@ -127,6 +127,6 @@ bool CMasterFxEditLayer::DropEffectBlock(CHfcControl* control, CHfcDragData* dat
         return false;
     SetWindowModified();
     PostDataChanged(true);
-    PostMessageToAll(kEventBlockPaste, GetDocumentId(), GetProgramIndex(), 0, 0);
+    PostMessageToAll(kEventPartDropped, GetDocumentId(), GetProgramIndex(), 0, 0);
     return true;
 }

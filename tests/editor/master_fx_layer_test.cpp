@@ -353,7 +353,7 @@ TEST_F(MasterFxDragTest, APanelMovedOntoTheOtherSwapsTheEffectsAndTransmitsThePr
     EXPECT_EQ(Effect(0), second);
     EXPECT_EQ(Effect(1), first);
     EXPECT_EQ(layer->GetPressedControl(), -1);
-    const auto pastes = TakePosts(kEventBlockPaste);
+    const auto pastes = TakePosts(kEventPartDropped);
     ASSERT_EQ(pastes.size(), 1u);
     EXPECT_EQ(pastes[0].p1, 5);
     EXPECT_EQ(pastes[0].p2, kProgram);
@@ -370,13 +370,13 @@ TEST_F(MasterFxDragTest, WithCtrlTheTargetBecomesACopyAndOntoItselfNothingIsMark
     DragPanel(*layer, 0, *layer, 1, true);
     EXPECT_EQ(Effect(0), first);
     EXPECT_EQ(Effect(1), first);
-    EXPECT_EQ(TakePosts(kEventBlockPaste).size(), 1u);
+    EXPECT_EQ(TakePosts(kEventPartDropped).size(), 1u);
 
     Log().clear();
     const auto received = shell->device->Received().size();
     DragPanel(*layer, 1, *layer, 1, false);
     EXPECT_EQ(Effect(1), first);
-    EXPECT_THAT(TakePosts(kEventBlockPaste), IsEmpty());
+    EXPECT_THAT(TakePosts(kEventPartDropped), IsEmpty());
     EXPECT_THAT(Log(), ::testing::Not(::testing::Contains("opener:SetModified 1")));
     EXPECT_EQ(shell->device->Received().size(), received);
 }
@@ -421,7 +421,7 @@ TEST_F(MasterFxDragTest, QueryAnswersThreeWhileThisLayerHasAPressAndRefusesOther
     CBlockData torn;
     torn.Append(effect.GetData(), 40);
     EXPECT_FALSE(layer->DropEffectBlock(panel, &data, torn, 3));
-    EXPECT_THAT(TakePosts(kEventBlockPaste), IsEmpty());
+    EXPECT_THAT(TakePosts(kEventPartDropped), IsEmpty());
     EXPECT_THAT(Log(), ::testing::Not(::testing::Contains("opener:SetModified 1")));
     data.End();
 }
