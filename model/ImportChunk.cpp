@@ -3,9 +3,13 @@
 std::int64_t MeasureFileLength(CHfcFile& file)
 {
     std::int32_t saved = 0;
+    if (!file.GetPosition(saved))
+        return 0;
     std::int32_t length = 0;
-    if (!file.GetPosition(saved) || !file.Seek(0, CHfcFile::kFromEnd) || !file.GetPosition(length))
-        length = 0;
+    if (!file.Seek(0, CHfcFile::kFromEnd) || !file.GetPosition(length)) {
+        // A resource file seeks no further than its last byte.
+        length = file.Seek(-1, CHfcFile::kFromEnd) && file.GetPosition(length) ? length + 1 : 0;
+    }
     file.Seek(saved, CHfcFile::kFromStart);
     return length;
 }

@@ -6,9 +6,15 @@
 #include "support/FileSizeLimit.h"
 #include "support/ImportFileLayouts.h"
 
+#include <platform/locale.h>
+#include <platform/resource_table.h>
+#include <platform/resources.h>
 #include <platform/testing.h>
 
+#include <algorithm>
+#include <deque>
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace library_test {
@@ -21,6 +27,50 @@ using platform::testing::TakeShownMessageBoxes;
 using platform::testing::TypeFileName;
 
 constexpr int kEventTitles = 0;
+
+// A factory preset that is missing or cut short while the object lives: an
+// entry in the user's language is found before the program's neutral one,
+// and it gets the program's bytes back at the end. Registered entries stay
+// for the process, hence one kept entry per preset.
+class PresetOverride
+{
+public:
+    PresetOverride(int preset, int keptBytes) : m_entry(EntryFor(preset))
+    {
+        m_entry.data = keptBytes < 0 ? nullptr : m_original.data;
+        m_entry.size = keptBytes < 0 ? 0 : std::min<DWORD>(static_cast<DWORD>(keptBytes), m_original.size);
+    }
+    ~PresetOverride() { m_entry = m_original; }
+    PresetOverride(const PresetOverride&) = delete;
+    PresetOverride& operator=(const PresetOverride&) = delete;
+
+private:
+    static platform::EmbeddedResource& EntryFor(int preset)
+    {
+        static std::deque<std::pair<std::string, platform::EmbeddedResource>> entries;
+        const std::string name =
+            preset == 0 ? "Preset_01.vq700z_all" : "Preset_0" + std::to_string(preset + 1) + ".srqtp_all";
+        for (auto& [kept, entry] : entries)
+            if (kept == name)
+                return entry;
+        HRSRC found = FindResourceA(nullptr, name.c_str(), "PRESET");
+        auto& [kept, entry] = entries.emplace_back(name, platform::EmbeddedResource{});
+        const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+        entry = {"PRESET", kept.c_str(), GetUserDefaultUILanguage(), bytes, SizeofResource(nullptr, found)};
+        platform::RegisterResourceTable(&entry, 1);
+        return entry;
+    }
+
+    platform::EmbeddedResource& m_entry;
+    const platform::EmbeddedResource m_original = m_entry;
+};
+
+std::string InitialProgramName()
+{
+    CProgram program;
+    program.Initialize();
+    return program.GetRegion().name;
+}
 
 class LibraryFilesTest : public LibraryWindowTest
 {
@@ -229,19 +279,74 @@ TEST_F(LibraryFilesTest, ImportsOpenUnmodifiedAndAFailedImportBuildsNothing)
     EXPECT_EQ(dialogs.back().title, "Import N6 library file");
 }
 
-TEST_F(LibraryFilesTest, FactoryPresetsOutOfRangeLoadNothingAndAMissingOneIsReported)
+TEST_F(LibraryFilesTest, EveryFactoryPresetLoadsUntitledAndUnmodified)
+{
+    std::set<std::string> firstNames;
+    for (int preset = 0; preset < CLibraryWindow::kFactoryPresetCount; ++preset) {
+        CLibraryWindow& window = MakeWindow();
+        ASSERT_TRUE(window.LoadFactoryPreset(preset)) << preset;
+        EXPECT_TRUE(TakeShownMessageBoxes().empty()) << preset;
+        EXPECT_FALSE(window.IsModified()) << preset;
+        EXPECT_TRUE(window.AreLayersBuilt()) << preset;
+        EXPECT_TRUE(window.GetFilePath().isEmpty()) << preset;
+        EXPECT_EQ(window.GetWindowTitle(), "Untitled - Program") << preset;
+        ExpectTitlesBroadcastFrom(window);
+
+        // The first preset fills the bank; the sibling model's hold 128
+        // programs, after which the bank keeps initial programs.
+        const LibraryData& library = *window.GetLibraryData();
+        const int named = preset == 0 ? kProgramBankSize : 128;
+        std::set<std::string> names;
+        for (int program = 0; program < named; ++program)
+            names.insert(ProgramName(library, program));
+        EXPECT_EQ(names.size(), static_cast<std::size_t>(named)) << preset << ": every program has a name of its own";
+        if (named < kProgramBankSize)
+            EXPECT_EQ(ProgramName(library, named).rfind(InitialProgramName(), 0), 0u) << preset << ": initial";
+        for (const CProgram& program : *library.GetProgramBank())
+            EXPECT_FALSE(program.IsModified()) << preset;
+        firstNames.insert(ProgramName(library, 0));
+    }
+    EXPECT_EQ(firstNames.size(), static_cast<std::size_t>(CLibraryWindow::kFactoryPresetCount))
+        << "each preset is a bank of its own";
+}
+
+TEST_F(LibraryFilesTest, FactoryPresetsOutOfRangeLoadNothingAndAMissingOrDamagedOneIsReported)
 {
     CLibraryWindow& window = MakeWindow();
     EXPECT_FALSE(window.LoadFactoryPreset(6));
     EXPECT_FALSE(window.LoadFactoryPreset(-1));
     EXPECT_TRUE(TakeShownMessageBoxes().empty());
-    // The tests' resources hold no preset data.
-    QueueMessageBoxAnswers({1});
-    EXPECT_FALSE(window.LoadFactoryPreset(0));
-    const auto box = TakeOneBox();
-    EXPECT_EQ(box.caption, "Open");
-    EXPECT_EQ(box.text, "The file couldn't open.");
-    EXPECT_FALSE(window.AreLayersBuilt());
+
+    struct Case
+    {
+        const char* what;
+        int preset;
+        // The preset's first bytes, or no bytes at all when negative.
+        int keptBytes;
+        const char* caption;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"missing", 0, -1, "Open", "The file couldn't open."},
+        {"cut short", 0, 4000, "Open", "Failed to read data."},
+        {"missing sibling", 3, -1, "Open", "The file couldn't open."},
+        {"sibling cut short", 3, 4000, "Import Sorrel QT+ library data", "Failed to read data."},
+    };
+    for (const Case& c : cases) {
+        PresetOverride damaged(c.preset, c.keptBytes);
+        CLibraryWindow& failed = MakeWindow();
+        log.lines.clear();
+        QueueMessageBoxAnswers({1});
+        EXPECT_FALSE(failed.LoadFactoryPreset(c.preset)) << c.what;
+        const auto box = TakeOneBox();
+        EXPECT_EQ(box.caption, c.caption) << c.what;
+        EXPECT_EQ(box.text, c.text) << c.what;
+        EXPECT_EQ(log.lines.size(), 1u) << c.what;
+        EXPECT_FALSE(failed.AreLayersBuilt()) << c.what;
+        EXPECT_TRUE(TakePosts(kEventTitles).empty()) << c.what;
+    }
+    // Whole again, the preset loads.
+    EXPECT_TRUE(MakeWindow().LoadFactoryPreset(0));
 }
 
 }  // namespace
