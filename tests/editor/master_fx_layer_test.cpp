@@ -310,6 +310,47 @@ TEST_F(MasterFxLayerTest, ANumericFieldIsDraggedNotPoppedUpAndItsValueIsSent)
     EXPECT_THAT(Log(), ::testing::Contains("opener:SetModified 1"));
 }
 
+TEST_F(MasterFxLayerTest, ASwitchParameterOpensItsValuesAndEveryListOrSwitchSlotStartsAtZero)
+{
+    // The popups list values from the minimum up; every list and switch
+    // slot of every type starts at 0, so its items are its values.
+    for (int type = 0; type < 18; ++type) {
+        SetValue(kType1, type);
+        for (int k = 0; k < 20; ++k) {
+            const ParameterAddress address = GetMasterFxAddress(3 + k);
+            const std::int32_t kind = Accessor().GetControlKind(Program(), address);
+            if (Accessor().IsSupported(Program(), address) && (kind == 3 || kind == 4))
+                EXPECT_EQ(Accessor().GetMinimum(Program(), address), 0) << type << " " << k;
+        }
+    }
+    SetValue(kType1, kDelay);
+    L* layer = Open();
+    int k = 0;
+    while (k < 20 && (Accessor().GetControlKind(Program(), GetMasterFxAddress(3 + k)) != 4 ||
+                      !layer->GetControl(L::FieldId(0, k))->IsVisible()))
+        ++k;
+    ASSERT_LT(k, 20) << "the delay has a tempo sync switch";
+    const ParameterAddress address = GetMasterFxAddress(3 + k);
+    const std::int32_t was = Value(address);
+    input::QueuePopupMenuAnswers({static_cast<UINT>(2 - was)});
+    Press(*layer->GetControl(L::FieldId(0, k)), 2, 2);
+    Release(*layer->GetControl(L::FieldId(0, k)), 2, 2);
+    const auto menus = input::TakeShownPopupMenus();
+    ASSERT_EQ(menus.size(), 1u);
+    ASSERT_EQ(menus[0].items.size(), 2u);
+    EXPECT_TRUE(menus[0].items[static_cast<std::size_t>(was)].checked);
+    char off[256] = {};
+    Accessor().ValueToText(Program(), address, 0, off, sizeof off);
+    EXPECT_EQ(menus[0].items[0].text, off);
+    EXPECT_EQ(Value(address), 1 - was);
+    EXPECT_THAT(ReceivedChanges(1), ElementsAre(ChangeBytes(address, 1 - was)));
+    // The rows that follow the switch come and go with it.
+    Pump();
+    const auto shown = Rows(*layer, 0);
+    for (const std::string& row : shown)
+        EXPECT_EQ(row.find("none"), std::string::npos) << row;
+}
+
 class MasterFxDragTest : public MasterFxLayerTest
 {
 protected:

@@ -172,6 +172,8 @@ TEST_F(VocoderTest, TheEditorsFactoryOpensBothPartWindows)
 TEST_F(VocoderTest, RendersInEachTheme)
 {
     SetValue(Vocoder(14), 1);
+    for (std::uint32_t n = 1; n <= 16; ++n)
+        SetValue(Vocoder(52 + n), static_cast<std::int32_t>(n * 2000));
     ExpectRendersInEachTheme("vocoder", [this] { return OpenWindow<CVocoderEditWindow>(); });
 }
 

@@ -54,7 +54,7 @@ const std::vector<BackgroundPlan>& Plans()
         {"BG_VocoderEdit",
          {{{84, 62, 292, 36}, "SOURCES"},
           {{10, 62, 60, 130}, "TIMBRE"},
-          {{84, 104, 100, 100}, "GATE / HPF"},
+          {{84, 104, 106, 100}, "GATE / HPF"},
           {{210, 104, 52, 100}, "FORMANT"},
           {{267, 104, 108, 100}, "FILTER"},
           {{400, 62, 56, 130}, "OUT"},
