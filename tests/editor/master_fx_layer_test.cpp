@@ -434,6 +434,25 @@ TEST_F(MasterFxDragTest, AnEffectFromAnotherProgramsWindowIsAlwaysCopied)
     EXPECT_EQ(Value(kType1, 8), kChorus);
 }
 
+TEST_F(MasterFxDragTest, APressOnAFieldInsideAPanelDragsTheFieldNotTheEffect)
+{
+    L* layer = Open();
+    int k = 0;
+    while (Accessor().GetControlKind(Program(), GetMasterFxAddress(3 + k)) != 1 ||
+           !layer->GetControl(L::FieldId(0, k))->IsVisible())
+        ++k;
+    CHfcControl& field = *layer->GetControl(L::FieldId(0, k));
+    const auto second = Effect(1);
+    MoveTo(field, 5, 4);
+    Press(field, 5, 4);
+    EXPECT_EQ(layer->GetPressedControl(), L::FieldId(0, k)) << "the press reached the field under the panel";
+    MoveTo(field, 5, -40);
+    Release(field, 5, -40);
+    EXPECT_THAT(TakePosts(kEventPartDropped), IsEmpty()) << "no effect was dragged";
+    EXPECT_EQ(Effect(1), second);
+    EXPECT_EQ(layer->GetPressedControl(), -1);
+}
+
 TEST_F(MasterFxDragTest, QueryAnswersThreeWhileThisLayerHasAPressAndRefusesOtherBlocks)
 {
     L* layer = Open();
