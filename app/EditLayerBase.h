@@ -102,6 +102,8 @@ public:
     const char* GetShownValue() const { return m_szShownValue; }
 
 protected:
+    // The text on a drop area's drag image; none by default.
+    virtual const char* DragLabel(CHfcControl* /*control*/) { return nullptr; }
     // Writes a value that differs from the program's, then the message,
     // the modified mark, event 7 and the parameter change, in that order.
     // False when nothing was written.

@@ -1,14 +1,18 @@
 #include "app/EditLayerBase.h"
 
 #include "app/BlockDropEffect.h"
+#include "framework/services/ServiceSlots.h"
 #include "framework/ui/HfcCtrlDragReceiver.h"
 #include "framework/ui/HfcDragData.h"
 #include "framework/ui/HfcOffscreenContext.h"
 #include "model/BlockAccessor.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr ARGB kDragImageColor = 0xFFFFFFFF;
+constexpr int kDragLabelInset = 5;
 
 }  // namespace
 
@@ -29,6 +33,10 @@ bool CEditLayerBase::StartBlockDrag(CHfcControl* control, int x, int y)
     if (CHfcOffscreenContext* image = drag.GetImage()) {
         image->SetFillColor(kDragImageColor);
         image->FillRectangle(0, 0, rect.right - rect.left, rect.bottom - rect.top);
+        const char* label = DragLabel(control);
+        if (CHfcBmp* font = GetBitmap("LcdChar"); label != nullptr && font != nullptr)
+            image->DrawBitmapText(kDragLabelInset, kDragLabelInset, label, static_cast<int>(std::strlen(label)),
+                                  font, 0, 0);
     }
     drag.AddItem(CBlockAccessor::GetBlockFormat(kind), block.GetData(), static_cast<std::uint32_t>(block.GetSize()),
                  -1);

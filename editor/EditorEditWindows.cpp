@@ -2,6 +2,7 @@
 
 #include "app/BaseWindow.h"
 #include "editor/MasterFxEditWindow.h"
+#include "editor/ProgramEditWindow.h"
 #include "editor/VocoderEditWindow.h"
 
 #include <utility>
@@ -45,6 +46,7 @@ CBaseWindow* CEditorEditWindows::CreateEditWindow(Kind kind, const EditWindowCon
     std::erase_if(m_windows, [](const std::unique_ptr<CBaseWindow>& kept) { return kept->IsGone(); });
     std::unique_ptr<CBaseWindow> window;
     switch (kind) {
+    case kProgramEdit: window = Made<CProgramEditWindow>(context, x, y, program); break;
     case kVocoder: window = Made<CVocoderEditWindow>(context, x, y, program); break;
     case kMasterEffect: window = Made<CMasterFxEditWindow>(context, x, y, program); break;
     // Each other kind makes its window here once that window exists.

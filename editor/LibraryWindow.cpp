@@ -325,6 +325,12 @@ void CLibraryWindow::ForgetDependentWindow(CBaseWindow* window)
         if (slot == window)
             slot = nullptr;
     }
+    // The part windows of a program edit window know this window as their
+    // owner; the edit window that opened one forgets it too.
+    for (CBaseWindow* edit : m_editWindows) {
+        if (edit != nullptr)
+            edit->ForgetDependentWindow(window);
+    }
 }
 
 CBaseWindow* CLibraryWindow::GetProgramEditWindow(int program) const

@@ -1,4 +1,7 @@
 #include "editor/layout/Layouts.h"
+#include "editor/layout/ProgramEditLayout.h"
+
+#include <iterator>
 
 namespace layout {
 namespace {
@@ -38,8 +41,8 @@ constexpr Control kControls[] = {
     {29, Kind::EditText, 426, 338, 66, 9, kFont, 0, {0, 50}, "Short Ribbon Setting", "SETTING"},
     {30, Kind::EditText, 426, 363, 96, 9, kFont, 0, {0, 52}, "Short Ribbon (Modulation) Assign", "MOD ASSIGN"},
     {31, Kind::EditText, 426, 388, 66, 9, kFont, 0, {0, 51}, "Short Ribbon (Modulation) Lock", "MOD LOCK"},
-    {32, Kind::EditText, 355, 439, 108, 9, kFont, 0, {6, 1}, "FX 1 Type", "MFX 1"},
-    {33, Kind::EditText, 355, 459, 108, 9, kFont, 0, {6, 25}, "FX 2 Type", "MFX 2"},
+    {32, Kind::EditText, 355, 439, 108, 9, kFont, 0, {6, 1}, "FX 1 Type", "TYPE"},
+    {33, Kind::EditText, 355, 459, 108, 9, kFont, 0, {6, 25}, "FX 2 Type", ""},
     {34, Kind::Switch, 15, 447, 33, 12, "SwitchOnOff", 0, {7, 1}, "Arpeggiator SW", "ON"},
     {35, Kind::Switch, 204, 447, 33, 12, "SwitchOnOff", 0, {5, 0}, "Vocoder SW", "ON"},
     {36, Kind::Switch, 15, 360, 33, 12, "SwitchOnOff", 0, {0, 48}, "Long Ribbon Scale SW", "SCALE"},
@@ -47,24 +50,24 @@ constexpr Control kControls[] = {
     {38, Kind::Led, 21, 78, 60, 11, "LedButtonLarge", 0, {0, 35}, "Voice Mode", "LAYER"},
     {39, Kind::Led, 21, 91, 60, 11, "LedButtonLarge", 0, {0, 35}, "Voice Mode", "SPLIT"},
     {40, Kind::Led, 21, 104, 60, 11, "LedButtonLarge", 0, {0, 35}, "Voice Mode", "MULTI"},
-    {41, Kind::ValueBar, 215, 188, 62, 11, "ValueBarMixer", 0, {2, 30, 0}, "OSC 1 Level", ""},
-    {42, Kind::ValueBar, 215, 202, 62, 11, "ValueBarMixer", 0, {2, 31, 0}, "OSC 2 Level", ""},
-    {43, Kind::ValueBar, 215, 216, 62, 11, "ValueBarMixer", 0, {2, 32, 0}, "Noise Level", ""},
-    {44, Kind::ValueBar, 508, 188, 62, 11, "ValueBarMixer", 0, {2, 30, 1}, "OSC 1 Level", ""},
-    {45, Kind::ValueBar, 508, 202, 62, 11, "ValueBarMixer", 0, {2, 31, 1}, "OSC 2 Level", ""},
-    {46, Kind::ValueBar, 508, 216, 62, 11, "ValueBarMixer", 0, {2, 32, 1}, "Noise Level", ""},
-    {47, Kind::EqGraph, 181, 251, 101, 46, nullptr, 0, {4, 0, 0}, "timbre 1 EQ", ""},
-    {48, Kind::EqGraph, 474, 251, 101, 46, nullptr, 0, {4, 0, 1}, "timbre 2 EQ", ""},
+    {41, Kind::ValueBar, 215, 188, 62, 11, "ValueBarMixer", 0, {2, 30, 0}, "OSC 1 Level", "OSC1"},
+    {42, Kind::ValueBar, 215, 202, 62, 11, "ValueBarMixer", 0, {2, 31, 0}, "OSC 2 Level", "OSC2"},
+    {43, Kind::ValueBar, 215, 216, 62, 11, "ValueBarMixer", 0, {2, 32, 0}, "Noise Level", "NOISE"},
+    {44, Kind::ValueBar, 508, 188, 62, 11, "ValueBarMixer", 0, {2, 30, 1}, "OSC 1 Level", "OSC1"},
+    {45, Kind::ValueBar, 508, 202, 62, 11, "ValueBarMixer", 0, {2, 31, 1}, "OSC 2 Level", "OSC2"},
+    {46, Kind::ValueBar, 508, 216, 62, 11, "ValueBarMixer", 0, {2, 32, 1}, "Noise Level", "NOISE"},
+    {47, Kind::EqGraph, 181, 251, 101, 46, nullptr, 0, {4, 0, 0}, "timbre 1 EQ", "EQ"},
+    {48, Kind::EqGraph, 474, 251, 101, 46, nullptr, 0, {4, 0, 1}, "timbre 2 EQ", "EQ"},
     // filter graphs own a 2-pixel margin round their 60x43 plot
-    {49, Kind::FilterGraph, 28, 252, 66, 49, nullptr, 0, {2, 36, 0}, "Filter 1 Cutoff", ""},
-    {50, Kind::FilterGraph, 321, 252, 66, 49, nullptr, 0, {2, 36, 1}, "Filter 1 Cutoff", ""},
-    {51, Kind::FilterGraph, 101, 252, 66, 49, nullptr, 0, {2, 36, 0}, "Filter 2 Cutoff", ""},
-    {52, Kind::FilterGraph, 394, 252, 66, 49, nullptr, 0, {2, 36, 1}, "Filter 2 Cutoff", ""},
+    {49, Kind::FilterGraph, 28, 252, 66, 49, nullptr, 0, {2, 36, 0}, "Filter 1 Cutoff", "FILTER 1"},
+    {50, Kind::FilterGraph, 321, 252, 66, 49, nullptr, 0, {2, 36, 1}, "Filter 1 Cutoff", "FILTER 1"},
+    {51, Kind::FilterGraph, 101, 252, 66, 49, nullptr, 0, {2, 36, 0}, "Filter 2 Cutoff", "FILTER 2"},
+    {52, Kind::FilterGraph, 394, 252, 66, 49, nullptr, 0, {2, 36, 1}, "Filter 2 Cutoff", "FILTER 2"},
     {53, Kind::StaticText, 61, 441, 108, 9, kFont, 0, {}, "arpeggiator type", ""},
     {54, Kind::StaticText, 61, 456, 108, 9, kFont, 0, {}, "arpeggiator latch and key sync", ""},
     {55, Kind::StaticText, 250, 439, 66, 9, kFont, 0, {}, "vocoder audio in source", ""},
     {56, Kind::StaticText, 250, 459, 66, 9, kFont, 0, {}, "vocoder line 2", ""},
-    {57, Kind::StaticText, 469, 439, 108, 9, kFont, 0, {}, "master effect 1 ribbon", ""},
+    {57, Kind::StaticText, 469, 439, 108, 9, kFont, 0, {}, "master effect 1 ribbon", "RIBBON"},
     {58, Kind::StaticText, 469, 459, 108, 9, kFont, 0, {}, "master effect 2 ribbon", ""},
     {59, Kind::DropArea, 7, 130, 88, 15, nullptr, 0, {}, "timbre 1", "TIMBRE 1"},
     {60, Kind::DropArea, 299, 130, 88, 15, nullptr, 0, {}, "timbre 2", "TIMBRE 2"},
@@ -74,7 +77,33 @@ constexpr Control kControls[] = {
     {64, Kind::DropArea, 7, 307, 90, 15, nullptr, 0, {}, "long ribbon", "LONG RIBBON"},
 };
 
+
+// Event codes: 257-263 open the part windows, 264 mixer bar, 265 program
+// name, 266 knob-display line; the others are the edit base's.
+constexpr ProgramEditWords kWords[] = {
+    {257, 0, 0}, {259, 0, 0}, {258, 0, 0}, {260, 0, 0}, {261, 0, 0}, {262, 0, 0}, {263, 0, 0},
+    {3, 0, 0}, {3, 0, 0}, {3, 0, 0}, {3, 0, 0}, {3, 0, 0}, {3, 0, 0}, {3, 0, 0}, {3, 0, 0}, {3, 0, 0},
+    {265, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0},
+    {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0},
+    {1, 0, 0}, {1, 0, 0}, {1, 0, 0},
+    // the voice mode each LED selects
+    {2, 0, 0}, {2, 1, 0}, {2, 2, 0}, {2, 3, 0},
+    {264, 0, 0}, {264, 0, 0}, {264, 0, 0}, {264, 0, 0}, {264, 0, 0}, {264, 0, 0},
+    {7, 0, 0}, {7, 0, 0}, {8, 0, 0}, {8, 0, 0}, {9, 0, 0}, {9, 0, 0},
+    // what each knob-display line shows: 0 arpeggiator type, 1 latch and
+    // key sync, 2 vocoder source, 3 nothing, 6 and 7 the effects' ribbons
+    {266, 0, 0}, {266, 1, 0}, {266, 2, 0}, {266, 3, 0}, {266, 6, 0}, {266, 7, 0},
+    // block kind and part of each drop area
+    {10, 3, 0}, {10, 3, 1}, {10, 7, 0}, {10, 6, 0}, {10, 5, 0}, {10, 9, 0},
+};
+static_assert(std::size(kWords) == std::size(kControls));
+
 }  // namespace
+
+std::span<const ProgramEditWords> ProgramEditControlWords()
+{
+    return kWords;
+}
 
 Window ProgramEditLayout()
 {

@@ -8,6 +8,7 @@
 #include "framework/ui/HfcOle.h"
 #include "model/Program.h"
 #include "model/Q3917ProgramAccessor.h"
+#include "support/ParameterChangeBytes.h"
 
 #include <platform/testing.h>
 
@@ -262,17 +263,7 @@ std::vector<DeviceSimulator::Bytes> EditLayerTest::ReceivedChanges(std::size_t c
 
 DeviceSimulator::Bytes EditLayerTest::ChangeBytes(std::uint32_t idHigh, std::uint32_t idLow, std::int32_t value)
 {
-    auto field = [](std::int32_t word) {
-        return std::vector<std::uint8_t>{static_cast<std::uint8_t>(word & 0x7F),
-                                         static_cast<std::uint8_t>((word >> 7) & 0x7F)};
-    };
-    DeviceSimulator::Bytes bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41};
-    for (std::int32_t word : {static_cast<std::int32_t>(idHigh), static_cast<std::int32_t>(idLow), value}) {
-        const auto two = field(word);
-        bytes.insert(bytes.end(), two.begin(), two.end());
-    }
-    bytes.push_back(0xF7);
-    return bytes;
+    return ParameterChangeBytes(idHigh, idLow, value);
 }
 
 std::vector<std::string> EditLayerTest::TakeEvents()

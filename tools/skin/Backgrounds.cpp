@@ -124,6 +124,8 @@ public:
             spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, 7});
         if (p.control.kind == Kind::Led)  // the caption belongs beside the lamp, inside the control
             spots.push_back({r.x + 12, r.y + (r.h - 7) / 2, tw, 7});
+        if (p.control.kind == Kind::ValueBar && r.w > r.h)  // stacked level bars read as a column of names
+            spots.push_back({r.x - pad - tw, r.y + (r.h - 7) / 2, tw, 7});
         spots.push_back({r.x, r.y - pad - 7, tw, 7});
         spots.push_back({r.x + (r.w - tw) / 2, r.y - pad - 7, tw, 7});
         spots.push_back({r.x - pad - tw, r.y + (r.h - 7) / 2, tw, 7});

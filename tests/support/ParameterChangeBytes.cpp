@@ -1,0 +1,12 @@
+#include "support/ParameterChangeBytes.h"
+
+std::vector<std::uint8_t> ParameterChangeBytes(std::uint32_t idHigh, std::uint32_t idLow, std::int32_t value)
+{
+    std::vector<std::uint8_t> bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41};
+    for (std::int32_t word : {static_cast<std::int32_t>(idHigh), static_cast<std::int32_t>(idLow), value}) {
+        bytes.push_back(static_cast<std::uint8_t>(word & 0x7F));
+        bytes.push_back(static_cast<std::uint8_t>((word >> 7) & 0x7F));
+    }
+    bytes.push_back(0xF7);
+    return bytes;
+}
