@@ -1,12 +1,8 @@
 #include "editor/ProgramEditLayer.h"
 
-#include "app/EditorShell.h"
-#include "app/SemaphoreHold.h"
-#include "app/SkinTable.h"
 #include "app/WindowEvents.h"
 #include "editor/ProgramEditWindow.h"
-#include "framework/services/EfSemaphore.h"
-#include "framework/services/ServiceSlots.h"
+#include "editor/SkinnedPage.h"
 #include "framework/ui/HfcBmp.h"
 #include "framework/ui/HfcCtrlOldCharEditText.h"
 #include "framework/ui/HfcOffscreenContext.h"
@@ -43,12 +39,6 @@ constexpr DoubleClickZone kZones[] = {
 bool Holds(const RECT& area, int x, int y)
 {
     return x >= area.left && x <= area.right && y >= area.top && y <= area.bottom;
-}
-
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
 }
 
 }  // namespace
@@ -110,16 +100,7 @@ void CProgramEditLayer::OnTimerTick()
 
 void CProgramEditLayer::PaintPage()
 {
-    CHfcOffscreenContext* context = GetContext();
-    if (context == nullptr)
-        return;
-    {
-        CSemaphoreHold drawing(DrawingSemaphore());
-        context->ClearRectangle(RECT{0, 0, GetWidth(), GetHeight()});
-        if (m_pBackground != nullptr)
-            context->DrawBitmap(0, 0, m_pBackground->GetWidth(), m_pBackground->GetHeight(), m_pBackground, 0, 0);
-        DrawLogo(context, GetWidth());
-    }
+    PaintSkinnedPage(*this, m_pBackground);
     m_bRepaint = false;
     RedrawAllControls(true);
     Update(false);

@@ -2,7 +2,6 @@
 #include "editor/ProgramEditLayer.h"
 
 #include "app/ControlBinding.h"
-#include "app/SkinTable.h"
 #include "app/ValueSteps.h"
 #include "app/controls/CustomBitmapList.h"
 #include "app/controls/CustomDragReceiver.h"
@@ -12,6 +11,7 @@
 #include "app/controls/CustomValueBar.h"
 #include "app/graphs/CustomEqGraph.h"
 #include "app/graphs/CustomVindelFilter.h"
+#include "editor/SkinnedPage.h"
 #include "editor/layout/Layouts.h"
 #include "editor/layout/ProgramEditLayout.h"
 #include "framework/services/ServiceSlots.h"
@@ -231,7 +231,7 @@ private:
 
 bool CProgramEditLayer::OnCreate()
 {
-    m_pBackground = GetBitmap(ThemedBitmapName(Layout().background, GetColourTheme()).c_str());
+    m_pBackground = ThemedBackground(Layout().background);
     CProgramEditPageBuilder builder(*this, m_pBackground);
     const auto words = layout::ProgramEditControlWords();
     for (std::size_t i = 0; i < Layout().controls.size(); ++i) {

@@ -2,6 +2,7 @@
 #include "editor/ProgramEditLayer.h"
 
 #include "app/graphs/QBCtrlFilterGraph.h"
+#include "editor/MasterFxKnobAssignTable.h"
 #include "framework/ui/HfcControl.h"
 #include "model/Program.h"
 #include "model/Q3917ProgramAccessor.h"
@@ -18,6 +19,11 @@ constexpr std::uint32_t kEqGroup = 4;
 constexpr std::uint32_t kVocoderGroup = 5;
 constexpr std::uint32_t kArpeggiatorGroup = 7;
 constexpr std::uint32_t kArpeggiatorSettingsGroup = 8;
+constexpr std::uint32_t kEffectGroup = 6;
+// Each master effect's type and ribbon assignment, effect 2's 24 rows on.
+constexpr std::uint32_t kEffectType = 1;
+constexpr std::uint32_t kEffectRibbon = 2;
+constexpr std::uint32_t kEffectStride = 24;
 // The EQ graph's four values: low frequency and gain, high frequency and
 // gain.
 constexpr std::uint32_t kEqFirstIndex = 48;
@@ -129,6 +135,15 @@ std::string CProgramEditLayer::KnobLineText(int kind) const
         return line;
     }
     case kLineVocoderSource: return valueText(kVocoderGroup, 6);
+    case kLineEffect1Ribbon:
+    case kLineEffect2Ribbon: {
+        const int effect = kind == kLineEffect1Ribbon ? 0 : 1;
+        const std::uint32_t first = kEffectStride * static_cast<std::uint32_t>(effect);
+        if (Value(kEffectGroup, first + kEffectType) == 0)
+            return {};
+        const CMasterFxKnobAssignTable assignments(GetProgramRecord(), effect);
+        return "[" + assignments.GetAssignText(Value(kEffectGroup, first + kEffectRibbon)) + "]";
+    }
     default: return {};
     }
 }

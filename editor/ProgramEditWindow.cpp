@@ -1,21 +1,15 @@
 #include "editor/ProgramEditWindow.h"
 
 #include "app/MessageWindowLayer.h"
-#include "app/WindowEvents.h"
 #include "editor/EditWindows.h"
-#include "editor/LibraryShell.h"
 #include "editor/ProgramEditLayer.h"
-#include "model/LibraryData.h"
-#include "model/Program.h"
-
-#include <cstdio>
 
 namespace {
 
-// Events that make every window check its title.
-constexpr int kEventTitlesLast = 2;
-constexpr int kSwitchWithinBank = 1;
 constexpr int kNoTimbre = -1;
+
+constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kProgramEditWindow, "", CProgramEditWindow::kClientWidth,
+                                        CProgramEditWindow::kClientHeight, "]"};
 
 struct DependentKind
 {
@@ -30,75 +24,40 @@ constexpr DependentKind kDependentKinds[CProgramEditWindow::kDependentCount] = {
     {CEditWindowFactory::kVocoder, kNoTimbre},
 };
 
-// The message line sits where the logo is, at the logo's size.
-constexpr MessageLayerSetup kMessageLine{CProgramEditWindow::kClientWidth - 175,
-                                         5,
-                                         CMessageWindowLayer::kDefaultWidth,
-                                         CMessageWindowLayer::kDefaultHeight,
-                                         false,
-                                         false,
-                                         CMessageWindowLayer::kDefaultDurationMs,
-                                         nullptr};
-
 }  // namespace
 
-CProgramEditWindow::CProgramEditWindow()
-{
-    SetKind(kProgramEditWindow);
-}
+CProgramEditWindow::CProgramEditWindow() : CPartEditWindow(kSetup) {}
 
-CProgramEditWindow::~CProgramEditWindow()
-{
-    StopListening();
-}
+CProgramEditWindow::~CProgramEditWindow() = default;
 
 bool CProgramEditWindow::CreateMdiWindow(const EditWindowContext& context, int x, int y, int program)
 {
     m_context = context;
     m_creationPosition = {x, y};
-    SetOwnerWindow(context.owner);
-    SetDocumentId(context.documentId);
-    SetDocumentList(context.documentList);
-    SetDataContainer(context.dataContainer);
-    SetProgramIndex(program);
-    if (!Create("", x, y, kClientWidth, kClientHeight, kStyle, context.menuBar, context.frame))
+    if (!CPartEditWindow::CreateMdiWindow(context, x, y, program))
         return false;
     SetTimerEnabled(true);
-    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && !m_bListening)
-        m_bListening = manager->AddListener(this);
-    SetWindowCreated(true);
     return true;
 }
 
-bool CProgramEditWindow::CreateRootLayer()
+std::unique_ptr<CBaseLayer> CProgramEditWindow::MakeMainLayer()
 {
-    if (!CBaseWindow::CreateRootLayer())
-        return false;
-    auto* page = static_cast<CProgramEditLayer*>(SetMainLayer(std::make_unique<CProgramEditLayer>()));
-    if (page->Create(0, 0, kClientWidth, kClientHeight, this))
-        page->Show(false);
-    CreateMessageWindowLayer(kMessageLine);
-    UpdateTitle();
+    return std::make_unique<CProgramEditLayer>();
+}
+
+bool CProgramEditWindow::AddUpperLayers(CBaseLayer& /*mainLayer*/)
+{
+    // The tip follows the control it describes, as wide as its text.
+    MessageLayerSetup tip;
+    tip.followControl = true;
+    tip.autoWidth = true;
+    CreateMessageWindowLayer(tip);
     return true;
 }
 
 CProgramEditLayer* CProgramEditWindow::GetPageLayer() const
 {
     return static_cast<CProgramEditLayer*>(GetMainLayer());
-}
-
-void CProgramEditWindow::UpdateTitle()
-{
-    CBaseLayer* layer = GetMainLayer();
-    CProgram* program = layer != nullptr ? layer->GetProgramRecord() : nullptr;
-    if (GetDocumentList() == nullptr || program == nullptr)
-        return;
-    char number[12] = {};
-    std::snprintf(number, sizeof number, "%03d", GetProgramIndex() + 1);
-    juce::String title = MakeDocumentTitle(*GetDocumentList());
-    title << " [" << number << ":" << program->GetProgramName() << "]";
-    if (GetWindowTitle() != title.toStdString())
-        SetTitle(title.toRawUTF8());
 }
 
 void CProgramEditWindow::OpenDependentWindow(Dependent which)
@@ -138,9 +97,7 @@ bool CProgramEditWindow::CanClose()
     if (IsLayerCapturing())
         return false;
     CloseDependentWindows();
-    if (GetOwnerWindow() != nullptr)
-        GetOwnerWindow()->ForgetDependentWindow(this);
-    return CBaseWindow::CanClose();
+    return CPartEditWindow::CanClose();
 }
 
 void CProgramEditWindow::ForgetDependentWindow(CBaseWindow* window)
@@ -149,40 +106,4 @@ void CProgramEditWindow::ForgetDependentWindow(CBaseWindow* window)
         if (slot == window)
             slot = nullptr;
     }
-}
-
-void CProgramEditWindow::DestroyLayers()
-{
-    StopListening();
-    CBaseWindow::DestroyLayers();
-}
-
-void CProgramEditWindow::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                                LONG_PTR p4, CWindowManagerListener*)
-{
-    if (event >= 0 && event <= kEventTitlesLast) {
-        UpdateTitle();
-        return;
-    }
-    switch (event) {
-    case kEventProgramDataChanged:
-        if (p1 == GetProgramIndex() && p3 == GetDocumentId())
-            UpdateTitle();
-        break;
-    case kEventShowValues: ApplyShowValues(); break;
-    case kEventProgramSwitch:
-        if (p1 == GetDocumentId() && p2 == kSwitchWithinBank && p3 == GetProgramIndex())
-            SetProgramIndex(static_cast<int>(p4));
-        break;
-    default: break;
-    }
-}
-
-void CProgramEditWindow::StopListening()
-{
-    if (!m_bListening)
-        return;
-    m_bListening = false;
-    if (CWindowManager* manager = library_shell::WindowManager())
-        manager->RemoveListener(this);
 }

@@ -5,20 +5,17 @@
 // vocoder and the master effects. It owns those windows: each opens once,
 // 30 pixels right of and below where this window was made, and they close
 // before it does.
-#include "app/BaseWindow.h"
-#include "editor/EditWindowContext.h"
+#include "editor/PartEditWindow.h"
 
 #include <array>
 
 class CProgramEditLayer;
 
-class CProgramEditWindow : public CBaseWindow
+class CProgramEditWindow : public CPartEditWindow
 {
 public:
     static constexpr int kClientWidth = 594;
     static constexpr int kClientHeight = 482;
-    // Caption and minimise box.
-    static constexpr int kStyle = kCaption | kCaptionMinimizeBox;
     static constexpr int kDependentOffset = 30;
 
     // The windows of the program's parts, in the order they close.
@@ -38,22 +35,15 @@ public:
     ~CProgramEditWindow() override;
 
     // Shows program (0-199) of the context's data as an MDI child at (x, y)
-    // of the context's frame, made but not yet shown.
+    // of the context's frame, made but not yet shown; its part windows get
+    // the same context.
     bool CreateMdiWindow(const EditWindowContext& context, int x, int y, int program);
 
-    // The page, and the message line when the tips preference is on.
-    bool CreateRootLayer() override;
-    // "<document> [NNN:<name>]"; set only when it changes.
-    void UpdateTitle() override;
-    int GetDataKind() override { return 2; }
     void CloseDependentWindows() override;
     // Refused while a control holds the mouse; otherwise the part windows
-    // close and the owner forgets this window.
+    // close first.
     bool CanClose() override;
     void ForgetDependentWindow(CBaseWindow* window) override;
-    void DestroyLayers() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
 
     // Opens the part's window through the editor's factory, or brings the
     // open one forward: shown and activated either way.
@@ -63,11 +53,14 @@ public:
     const EditWindowContext& GetContext() const { return m_context; }
     POINT GetCreationPosition() const { return m_creationPosition; }
 
-private:
-    void StopListening();
+protected:
+    std::unique_ptr<CBaseLayer> MakeMainLayer() override;
+    // The message line, when the tips preference is on.
+    bool AddUpperLayers(CBaseLayer& mainLayer) override;
+    void OnShowValuesChanged() override { ApplyShowValues(); }
 
+private:
     EditWindowContext m_context;
     POINT m_creationPosition{};
     std::array<CBaseWindow*, kDependentCount> m_dependents{};
-    bool m_bListening = false;
 };

@@ -5,6 +5,7 @@
 #include "app/WindowEvents.h"
 #include "app/graphs/CustomEqGraph.h"
 #include "app/graphs/QBCtrlFilterGraph.h"
+#include "editor/MasterFxKnobAssignTable.h"
 #include "model/Program.h"
 #include "model/Q3917ProgramAccessor.h"
 
@@ -152,6 +153,18 @@ TEST_F(ProgramEditRefreshTest, TheNameFieldAndTheKnobDisplayLinesShowTheProgram)
         Changed();
         EXPECT_EQ(Shown(Binding(54)), c.line);
     }
+
+    // The effects' lines name the ribbon's assignment while an effect is on.
+    EXPECT_EQ(Shown(Binding(57)), "");
+    SetValue(6, 1, 3);
+    SetValue(6, 2, 1);
+    SetValue(6, 25, 0);
+    SetValue(6, 26, 1);
+    Changed();
+    const CMasterFxKnobAssignTable effect1(&Program(), 0);
+    EXPECT_EQ(Shown(Binding(57)), "[" + effect1.GetAssignText(1) + "]");
+    EXPECT_NE(effect1.GetAssignText(1), "");
+    EXPECT_EQ(Shown(Binding(58)), "") << "effect 2 is off";
 
     SetProgramRecordName(Program(), "Bells");
     Changed();
