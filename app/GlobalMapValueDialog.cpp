@@ -1,26 +1,7 @@
 #include "app/GlobalMapValueDialog.h"
 
+#include "app/CcNumberChoices.h"
 #include "app/FieldText.h"
-
-#include <cstdio>
-
-namespace {
-
-constexpr int kLowControllers = 96;        // 0 to 95
-constexpr int kFirstHighController = 102;  // to 119
-
-// "Off", then controllers 0 to 95 and 102 to 119.
-std::string CcListEntryText(int index)
-{
-    if (index == 0)
-        return "Off";
-    const int controller = index <= kLowControllers ? index - 1 : kFirstHighController + index - 1 - kLowControllers;
-    char text[16];
-    std::snprintf(text, sizeof text, "CC# %02d", controller);
-    return text;
-}
-
-}  // namespace
 
 void CGlobalMapValueDialog::OnInitDialog(LPARAM parameter)
 {
@@ -29,7 +10,7 @@ void CGlobalMapValueDialog::OnInitDialog(LPARAM parameter)
     SetItemText(kIdLabel, FieldText(record.label));
     if (record.kind == MapValueRecord::kKindCcNumber) {
         for (int index = 0; index < kCcEntryCount; ++index)
-            AddComboBoxText(kIdList, CcListEntryText(index));
+            AddComboBoxText(kIdList, cc_choices::Text(index));
     }
     SetComboBoxSelection(kIdList, record.selection);
     SetItemFocus(kIdList);

@@ -1,5 +1,6 @@
 #pragma once
 // Picks the controller number of one entry of the CC number map.
+#include "app/CcNumberChoices.h"
 #include "app/ModalDialog.h"
 
 #include <cstdint>
@@ -20,7 +21,7 @@ class CGlobalMapValueDialog : public CModalDialog
 public:
     static constexpr int kIdList = 1023;
     static constexpr int kIdLabel = 1024;
-    static constexpr int kCcEntryCount = 115;
+    static constexpr int kCcEntryCount = cc_choices::kCount;
 
     int DoModal(HWND owner, MapValueRecord& record)
     {

@@ -1,8 +1,10 @@
 #include "editor/LibraryShell.h"
 
 #include "app/EditorShell.h"
+#include "app/FileManager.h"
 #include "app/LibraryWindowServices.h"
 #include "framework/services/EfSemaphore.h"
+#include "framework/services/EfTrace.h"
 
 namespace library_shell {
 
@@ -54,6 +56,19 @@ void ApplyMenuKind(int kind)
 {
     if (CEditorShell* shell = GetEditorShell())
         shell->ApplyMenuKind(kind);
+}
+
+int RunFileDialog(const std::function<int(CFileManager& files)>& dialog)
+{
+    CFileManager* files = FileManager();
+    if (files == nullptr)
+        return CFileManager::kCancelled;
+    try {
+        return dialog(*files);
+    } catch (const char* failure) {
+        EfTrace("CLibraryWindow - %s", failure);
+        return CFileManager::kFailed;
+    }
 }
 
 }  // namespace library_shell

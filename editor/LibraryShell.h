@@ -1,6 +1,8 @@
 #pragma once
 // The application's services as the library window reaches them; each is
 // null while the application has not registered it.
+#include <functional>
+
 class CEfSemaphore;
 class CFileManager;
 class CLibraryWindowServices;
@@ -21,5 +23,9 @@ CEfSemaphore* ProgressSemaphore();
 bool IsProgressBusy();
 // The editor's menus for that kind of window.
 void ApplyMenuKind(int kind);
+// Runs a dialog of the file manager and answers its state; without a file
+// manager it counts as cancelled, and a dialog that cannot be shown as
+// failed, its failure traced.
+int RunFileDialog(const std::function<int(CFileManager& files)>& dialog);
 
 }  // namespace library_shell

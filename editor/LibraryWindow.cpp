@@ -8,21 +8,22 @@
 #include "app/MessageBoxes.h"
 #include "app/SemaphoreHold.h"
 #include "app/WindowManager.h"
-#include "editor/EmptyPageLayer.h"
+#include "editor/CcMapPageLayer.h"
+#include "editor/GlobalEditLayer.h"
+#include "editor/GlobalPageLayer.h"
 #include "editor/LibraryShell.h"
 #include "editor/PageSelectLayer.h"
 #include "editor/ProgramListLayer.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/ui/HfcKey.h"
+#include "model/Global.h"
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kPageTop = CLibraryWindow::kStripHeight;
 constexpr int kPageHeight = CLibraryWindow::kClientHeight - CLibraryWindow::kStripHeight;
-
-// Where the two sub-pages of the global page lie in the window.
-constexpr RECT kGlobalPageArea{28, 170, 28 + 550, 170 + 490};
-constexpr RECT kCcMapPageArea{530, 170, 530 + 440, 170 + 470};
 
 enum Event
 {
@@ -32,9 +33,10 @@ enum Event
     kEventGlobalPageChanged = 25,
 };
 
-// A page layer, created in the window and then taken off it again: the page
-// that is shown attaches its layers itself.
-std::unique_ptr<CBaseLayer> MakePageLayer(CHfcWindow& window, std::unique_ptr<CBaseLayer> layer, const RECT& area)
+// A page layer bound to its data, created in the window and then taken off
+// it again: the page that is shown attaches its layers itself.
+template <class Layer>
+std::unique_ptr<Layer> MakePageLayer(CHfcWindow& window, std::unique_ptr<Layer> layer, const RECT& area)
 {
     const bool made = layer->Create(area.left, area.top, area.right - area.left, area.bottom - area.top, &window);
     window.RemoveLayer(layer.get(), false);
@@ -45,13 +47,8 @@ std::unique_ptr<CBaseLayer> MakePageLayer(CHfcWindow& window, std::unique_ptr<CB
     return layer;
 }
 
-// A page whose contents are not built yet, bound to its kind of data.
-std::unique_ptr<CBaseLayer> MakeEmptyPage(CHfcWindow& window, int dataKind, const RECT& area)
-{
-    return MakePageLayer(window, std::make_unique<CEmptyPageLayer>(dataKind), area);
-}
-
-void DiscardLayer(CHfcWindow& window, std::unique_ptr<CBaseLayer>& layer)
+template <class Layer>
+void DiscardLayer(CHfcWindow& window, std::unique_ptr<Layer>& layer)
 {
     if (layer == nullptr)
         return;
@@ -142,9 +139,9 @@ void CLibraryWindow::RebuildLayers()
     if (m_bLayersBuilt || m_pLibrary == nullptr)
         return;
     const RECT pageArea{0, kPageTop, kClientWidth, kPageTop + kPageHeight};
-    m_pProgramList = MakePageLayer(*this, std::make_unique<CProgramListLayer>(), pageArea);
-    m_pGlobalEdit = MakeEmptyPage(*this, CBaseLayer::kGlobalData, pageArea);
-    m_bContentReady = m_pGlobalEdit != nullptr;
+    m_pProgramList = MakePageLayer<CBaseLayer>(*this, std::make_unique<CProgramListLayer>(), pageArea);
+    m_pGlobalEdit = MakePageLayer(*this, std::make_unique<CGlobalEditLayer>(), pageArea);
+    KeepGlobalAsSaved();
     auto strip = std::make_unique<CPageSelectLayer>();
     if (strip->Create(0, 0, kClientWidth, kStripHeight, this)) {
         m_pPageStrip = std::move(strip);
@@ -167,8 +164,10 @@ void CLibraryWindow::RebuildGlobalPageLayers()
     const bool shown = GetCurrentPage() == kGlobalPage;
     if (shown)
         ClearKeyFocus();
-    m_pGlobalPage = MakeEmptyPage(*this, CBaseLayer::kGlobalData, kGlobalPageArea);
-    m_pCcMapPage = MakeEmptyPage(*this, CBaseLayer::kGlobalData, kCcMapPageArea);
+    m_pGlobalPage = MakePageLayer<CBaseLayer>(*this, std::make_unique<CGlobalEditGlobalPageLayer>(),
+                                              CGlobalEditGlobalPageLayer::kArea);
+    m_pCcMapPage = MakePageLayer<CBaseLayer>(*this, std::make_unique<CGlobalEditCcMapPageLayer>(),
+                                             CGlobalEditCcMapPageLayer::kArea);
     if (shown) {
         for (CBaseLayer* layer : {m_pGlobalPage.get(), m_pCcMapPage.get()}) {
             if (layer == nullptr)
@@ -180,6 +179,28 @@ void CLibraryWindow::RebuildGlobalPageLayers()
     }
     library_shell::ApplyMenuKind(CEditorShell::kLibraryGlobalMenu);
     UpdateTitle();
+}
+
+CBaseLayer* CLibraryWindow::GetGlobalEditLayer() const
+{
+    return m_pGlobalEdit.get();
+}
+
+void CLibraryWindow::KeepGlobalAsSaved()
+{
+    const CGlobal* global = m_pLibrary != nullptr ? m_pLibrary->GetGlobal() : nullptr;
+    if (global != nullptr)
+        m_savedGlobal = *global;
+}
+
+bool CLibraryWindow::RestoreSavedGlobal()
+{
+    CGlobal* global = m_pLibrary != nullptr ? m_pLibrary->GetGlobal() : nullptr;
+    if (global == nullptr || !m_savedGlobal.has_value() ||
+        std::equal(global->GetData(), global->GetData() + global->GetDataSize(), m_savedGlobal->GetData()))
+        return false;
+    global->Copy(&*m_savedGlobal);
+    return true;
 }
 
 std::array<CBaseLayer*, 3> CLibraryWindow::PageLayers(int page) const
@@ -378,7 +399,7 @@ bool CLibraryWindow::IsLayerCapturing()
     if (CBaseWindow::IsLayerCapturing())
         return true;
     for (CBaseLayer* layer : {static_cast<CBaseLayer*>(m_pPageStrip.get()), m_pProgramList.get(),
-                              m_pGlobalEdit.get(), m_pGlobalPage.get(), m_pCcMapPage.get()}) {
+                              GetGlobalEditLayer(), m_pGlobalPage.get(), m_pCcMapPage.get()}) {
         if (layer != nullptr && layer->IsCapturingControl())
             return true;
     }

@@ -8,6 +8,7 @@
 #include "app/BaseWindow.h"
 #include "app/LibraryWindows.h"
 #include "framework/services/PslMessageDispatchListener.h"
+#include "model/Global.h"
 #include "model/LibraryData.h"
 
 #include <juce_core/juce_core.h>
@@ -15,10 +16,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CBaseLayer;
 class CFileManager;
+class CGlobalEditLayer;
 class CPageSelectLayer;
 class CProgramListPage;
 
@@ -119,12 +122,19 @@ public:
     LibraryData* GetLibraryData() const { return m_pLibrary.get(); }
     CPageSelectLayer* GetPageStrip() const { return m_pPageStrip.get(); }
     CBaseLayer* GetProgramListLayer() const { return m_pProgramList.get(); }
-    CBaseLayer* GetGlobalEditLayer() const { return m_pGlobalEdit.get(); }
+    CBaseLayer* GetGlobalEditLayer() const;
     CBaseLayer* GetGlobalPageLayer() const { return m_pGlobalPage.get(); }
     CBaseLayer* GetCcMapPageLayer() const { return m_pCcMapPage.get(); }
     bool AreLayersBuilt() const { return m_bLayersBuilt; }
     bool IsContentReady() const { return m_bContentReady; }
     bool IsModificationTracked() const { return m_bTrackModification; }
+    // The global edit layer tells the window when its controls exist.
+    void SetContentReady(bool ready) { m_bContentReady = ready; }
+    // The global data as it was last loaded, saved or received, kept for
+    // Revert to Saved of the global page.
+    void KeepGlobalAsSaved();
+    // False when nothing was kept or the data is the kept data already.
+    bool RestoreSavedGlobal();
 
 private:
     // The page's layers in the order they are shown: page 1 the global edit
@@ -156,10 +166,11 @@ private:
     std::unique_ptr<LibraryData> m_pLibrary;
     std::unique_ptr<CPageSelectLayer> m_pPageStrip;
     std::unique_ptr<CBaseLayer> m_pProgramList;
-    std::unique_ptr<CBaseLayer> m_pGlobalEdit;
+    std::unique_ptr<CGlobalEditLayer> m_pGlobalEdit;
     std::unique_ptr<CBaseLayer> m_pGlobalPage;
     std::unique_ptr<CBaseLayer> m_pCcMapPage;
     std::array<CBaseWindow*, kProgramBankSize> m_editWindows{};
+    std::optional<CGlobal> m_savedGlobal;
     std::function<void()> m_onStartupReceiveEnded;
     bool m_bLayersBuilt = false;
     bool m_bClosing = false;

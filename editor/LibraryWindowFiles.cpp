@@ -6,7 +6,6 @@
 #include "app/LibraryWindowServices.h"
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
-#include "framework/services/EfTrace.h"
 #include "framework/services/HfcResourceFile.h"
 #include "framework/services/LogPrintf.h"
 #include "model/CustomFile.h"
@@ -16,6 +15,8 @@
 #include <filesystem>
 
 namespace {
+
+using library_shell::RunFileDialog;
 
 constexpr int kEventTitles = 0;
 constexpr const char* kOpenTitleKey = "TitleOpenAllData";
@@ -45,21 +46,6 @@ void ReportCannotOpen()
         files->ReportFileException(CVpFileException(CVpFileException::FileOpen), kOpenTitleKey);
 }
 
-// A dialog that cannot be shown counts as cancelled; its failure is traced.
-template <class Dialog>
-int RunDialog(Dialog dialog)
-{
-    CFileManager* files = library_shell::FileManager();
-    if (files == nullptr)
-        return CFileManager::kCancelled;
-    try {
-        return dialog(*files);
-    } catch (const char* failure) {
-        EfTrace("CLibraryWindow - %s", failure);
-        return CFileManager::kFailed;
-    }
-}
-
 }  // namespace
 
 bool CLibraryWindow::NewAllData()
@@ -77,7 +63,7 @@ bool CLibraryWindow::NewAllData()
 bool CLibraryWindow::OpenAllData()
 {
     if (m_pLibrary == nullptr ||
-        RunDialog([&](CFileManager& files) { return files.OpenAllData(*m_pLibrary); }) != CFileManager::kDone)
+        RunFileDialog([&](CFileManager& files) { return files.OpenAllData(*m_pLibrary); }) != CFileManager::kDone)
         return false;
     m_pLibrary->SetPath(library_shell::FileManager()->GetLastPath());
     if (CLibraryWindow* other = FindWindowShowing(m_pLibrary->GetPath())) {
@@ -130,6 +116,7 @@ bool CLibraryWindow::SaveAllData()
             files->ReportFileException(exception, kSaveTitleKey);
         return false;
     }
+    KeepGlobalAsSaved();
     SetModified(false);
     LogPrintf("Save to \"%s\" complete.", GetDocumentTitle().toRawUTF8());
     return true;
@@ -138,9 +125,10 @@ bool CLibraryWindow::SaveAllData()
 bool CLibraryWindow::SaveAllDataAs()
 {
     if (m_pLibrary == nullptr ||
-        RunDialog([&](CFileManager& files) { return files.SaveAllData(*m_pLibrary); }) != CFileManager::kDone)
+        RunFileDialog([&](CFileManager& files) { return files.SaveAllData(*m_pLibrary); }) != CFileManager::kDone)
         return false;
     m_pLibrary->SetPath(library_shell::FileManager()->GetLastPath());
+    KeepGlobalAsSaved();
     SetModified(false);
     UpdateTitle();
     BroadcastTitles();
@@ -189,7 +177,7 @@ bool CLibraryWindow::ImportN6Library()
 bool CLibraryWindow::Import(int (CFileManager::*dialog)(LibraryData& library), const char* logLine)
 {
     if (m_pLibrary == nullptr ||
-        RunDialog([&](CFileManager& files) { return (files.*dialog)(*m_pLibrary); }) != CFileManager::kDone)
+        RunFileDialog([&](CFileManager& files) { return (files.*dialog)(*m_pLibrary); }) != CFileManager::kDone)
         return false;
     SetModified(false);
     LogPrintf("%s", logLine);

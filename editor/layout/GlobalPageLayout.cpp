@@ -1,149 +1,54 @@
+#include "editor/layout/GlobalPageTable.h"
 #include "editor/layout/Layouts.h"
+
+#include <array>
 
 namespace layout {
 namespace {
 
-// Settings in three columns 251 apart, lines 13 apart; values 150 right of
-// their labels. Keys of the user scale sit on the keyboard picture at (0,130).
-constexpr const char* kBack = "LcdCharWhiteBack";
+using namespace global_page;
 
-constexpr Control kControls[] = {
-    {0, Kind::StaticText, 0, 0, 144, 9, "LcdCharStrong", 0, {}, "GLOBAL", ""},
-    {1, Kind::StaticText, 0, 13, 144, 9, "LcdCharWhite", 0, {}, "Master Tune", ""},
-    {2, Kind::EditText, 150, 13, 84, 9, kBack, 0, {0, 0}, "Master Tune", ""},
-    {3, Kind::StaticText, 0, 26, 144, 9, "LcdCharWhite", 0, {}, "Transpose", ""},
-    {4, Kind::EditText, 150, 26, 84, 9, kBack, 0, {0, 1}, "Transpose", ""},
-    {5, Kind::StaticText, 0, 39, 144, 9, "LcdCharWhite", 0, {}, "Velocity Curve", ""},
-    {6, Kind::EditText, 150, 39, 84, 9, kBack, 0, {0, 7}, "Velocity Curve", ""},
-    {7, Kind::StaticText, 0, 52, 144, 9, "LcdCharWhite", 0, {}, "Position", ""},
-    {8, Kind::EditText, 150, 52, 84, 9, kBack, 0, {0, 5}, "Position", ""},
-    {9, Kind::StaticText, 0, 65, 144, 9, "LcdCharWhite", 0, {}, "Battery Type", ""},
-    {10, Kind::EditText, 150, 65, 84, 9, kBack, 0, {0, 8}, "Battery Type", ""},
-    {11, Kind::StaticText, 0, 78, 144, 9, "LcdCharWhite", 0, {}, "Power Saving", ""},
-    {12, Kind::EditText, 150, 78, 84, 9, kBack, 0, {0, 3}, "Power Saving", ""},
-    {13, Kind::StaticText, 0, 91, 144, 9, "LcdCharWhite", 0, {}, "Auto Power Off", ""},
-    {14, Kind::EditText, 150, 91, 84, 9, kBack, 0, {0, 9}, "Auto Power Off", ""},
-    {15, Kind::StaticText, 251, 0, 144, 9, "LcdCharStrong", 0, {}, "MIDI", ""},
-    {16, Kind::StaticText, 251, 13, 144, 9, "LcdCharWhite", 0, {}, "Global MIDI Channel", ""},
-    {17, Kind::EditText, 401, 13, 84, 9, kBack, 0, {1, 0}, "Global MIDI Channel", ""},
-    {18, Kind::StaticText, 251, 26, 144, 9, "LcdCharWhite", 0, {}, "Local Control", ""},
-    {19, Kind::EditText, 401, 26, 84, 9, kBack, 0, {1, 1}, "Local Control", ""},
-    {20, Kind::StaticText, 251, 39, 144, 9, "LcdCharWhite", 0, {}, "MIDI Clock", ""},
-    {21, Kind::EditText, 401, 39, 84, 9, kBack, 0, {1, 3}, "MIDI Clock", ""},
-    {22, Kind::StaticText, 251, 52, 144, 9, "LcdCharWhite", 0, {}, "MIDI Control 1", ""},
-    {23, Kind::EditText, 401, 52, 84, 9, kBack, 0, {1, 4}, "MIDI Control 1", ""},
-    {24, Kind::StaticText, 251, 65, 144, 9, "LcdCharWhite", 0, {}, "MIDI Control 2", ""},
-    {25, Kind::EditText, 401, 65, 84, 9, kBack, 0, {1, 5}, "MIDI Control 2", ""},
-    {26, Kind::StaticText, 251, 78, 144, 9, "LcdCharWhite", 0, {}, "MIDI Control 3", ""},
-    {27, Kind::EditText, 401, 78, 84, 9, kBack, 0, {1, 6}, "MIDI Control 3", ""},
-    {28, Kind::StaticText, 251, 104, 144, 9, "LcdCharStrong", 0, {}, "MIDI FILTER", ""},
-    {29, Kind::StaticText, 251, 117, 144, 9, "LcdCharWhite", 0, {}, "Program Change", ""},
-    {30, Kind::EditText, 401, 117, 84, 9, kBack, 0, {2, 3}, "Program Change", ""},
-    {31, Kind::StaticText, 251, 130, 144, 9, "LcdCharWhite", 0, {}, "Control Change", ""},
-    {32, Kind::EditText, 401, 130, 84, 9, kBack, 0, {2, 2}, "Control Change", ""},
-    {33, Kind::StaticText, 251, 143, 144, 9, "LcdCharWhite", 0, {}, "Pitch Bend", ""},
-    {34, Kind::EditText, 401, 143, 84, 9, kBack, 0, {2, 1}, "Pitch Bend", ""},
-    {35, Kind::StaticText, 0, 117, 144, 9, "LcdCharStrong", 0, {}, "USER SCALE", ""},
-    {36, Kind::EditText, 9, 182, 18, 9, kBack, 0, {3, 0}, "user scale C", ""},
-    {37, Kind::EditText, 23, 153, 18, 9, kBack, 0, {3, 1}, "user scale C#", ""},
-    {38, Kind::EditText, 42, 182, 18, 9, kBack, 0, {3, 2}, "user scale D", ""},
-    {39, Kind::EditText, 62, 153, 18, 9, kBack, 0, {3, 3}, "user scale D#", ""},
-    {40, Kind::EditText, 75, 182, 18, 9, kBack, 0, {3, 4}, "user scale E", ""},
-    {41, Kind::EditText, 108, 182, 18, 9, kBack, 0, {3, 5}, "user scale F", ""},
-    {42, Kind::EditText, 118, 153, 18, 9, kBack, 0, {3, 6}, "user scale F#", ""},
-    {43, Kind::EditText, 143, 182, 18, 9, kBack, 0, {3, 7}, "user scale G", ""},
-    {44, Kind::EditText, 161, 153, 18, 9, kBack, 0, {3, 8}, "user scale G#", ""},
-    {45, Kind::EditText, 176, 182, 18, 9, kBack, 0, {3, 9}, "user scale A", ""},
-    {46, Kind::EditText, 202, 153, 18, 9, kBack, 0, {3, 10}, "user scale A#", ""},
-    {47, Kind::EditText, 209, 182, 18, 9, kBack, 0, {3, 11}, "user scale B", ""},
-    {48, Kind::StaticText, 251, 169, 144, 9, "LcdCharStrong", 0, {}, "LONG RIBBON", ""},
-    {49, Kind::StaticText, 251, 182, 144, 9, "LcdCharWhite", 0, {}, "Long Ribbon MIDI Ch.", ""},
-    {50, Kind::EditText, 401, 182, 84, 9, kBack, 0, {4, 0}, "Long Ribbon MIDI Ch.", ""},
-    {51, Kind::StaticText, 251, 195, 144, 9, "LcdCharWhite", 0, {}, "Long Ribbon Velocity", ""},
-    {52, Kind::EditText, 401, 195, 84, 9, kBack, 0, {4, 1}, "Long Ribbon Velocity", ""},
-    {53, Kind::StaticText, 0, 208, 144, 9, "LcdCharStrong", 0, {}, "FAVORITE PROGRAM", ""},
-    {54, Kind::StaticText, 0, 221, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"A\" Prog#", ""},
-    {55, Kind::EditText, 150, 221, 84, 9, kBack, 0, {6, 0}, "Bank#1 Fav\"A\" Prog#", ""},
-    {56, Kind::StaticText, 0, 234, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"B\" Prog#", ""},
-    {57, Kind::EditText, 150, 234, 84, 9, kBack, 0, {6, 1}, "Bank#1 Fav\"B\" Prog#", ""},
-    {58, Kind::StaticText, 0, 247, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"C\" Prog#", ""},
-    {59, Kind::EditText, 150, 247, 84, 9, kBack, 0, {6, 2}, "Bank#1 Fav\"C\" Prog#", ""},
-    {60, Kind::StaticText, 0, 260, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"D\" Prog#", ""},
-    {61, Kind::EditText, 150, 260, 84, 9, kBack, 0, {6, 3}, "Bank#1 Fav\"D\" Prog#", ""},
-    {62, Kind::StaticText, 0, 273, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"E\" Prog#", ""},
-    {63, Kind::EditText, 150, 273, 84, 9, kBack, 0, {6, 4}, "Bank#1 Fav\"E\" Prog#", ""},
-    {64, Kind::StaticText, 0, 286, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"F\" Prog#", ""},
-    {65, Kind::EditText, 150, 286, 84, 9, kBack, 0, {6, 5}, "Bank#1 Fav\"F\" Prog#", ""},
-    {66, Kind::StaticText, 0, 299, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"G\" Prog#", ""},
-    {67, Kind::EditText, 150, 299, 84, 9, kBack, 0, {6, 6}, "Bank#1 Fav\"G\" Prog#", ""},
-    {68, Kind::StaticText, 0, 312, 144, 9, "LcdCharWhite", 0, {}, "Bank#1 Fav\"H\" Prog#", ""},
-    {69, Kind::EditText, 150, 312, 84, 9, kBack, 0, {6, 7}, "Bank#1 Fav\"H\" Prog#", ""},
-    {70, Kind::StaticText, 0, 325, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"A\" Prog#", ""},
-    {71, Kind::EditText, 150, 325, 84, 9, kBack, 0, {6, 8}, "Bank#2 Fav\"A\" Prog#", ""},
-    {72, Kind::StaticText, 0, 338, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"B\" Prog#", ""},
-    {73, Kind::EditText, 150, 338, 84, 9, kBack, 0, {6, 9}, "Bank#2 Fav\"B\" Prog#", ""},
-    {74, Kind::StaticText, 0, 351, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"C\" Prog#", ""},
-    {75, Kind::EditText, 150, 351, 84, 9, kBack, 0, {6, 10}, "Bank#2 Fav\"C\" Prog#", ""},
-    {76, Kind::StaticText, 0, 364, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"D\" Prog#", ""},
-    {77, Kind::EditText, 150, 364, 84, 9, kBack, 0, {6, 11}, "Bank#2 Fav\"D\" Prog#", ""},
-    {78, Kind::StaticText, 0, 377, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"E\" Prog#", ""},
-    {79, Kind::EditText, 150, 377, 84, 9, kBack, 0, {6, 12}, "Bank#2 Fav\"E\" Prog#", ""},
-    {80, Kind::StaticText, 0, 390, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"F\" Prog#", ""},
-    {81, Kind::EditText, 150, 390, 84, 9, kBack, 0, {6, 13}, "Bank#2 Fav\"F\" Prog#", ""},
-    {82, Kind::StaticText, 0, 403, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"G\" Prog#", ""},
-    {83, Kind::EditText, 150, 403, 84, 9, kBack, 0, {6, 14}, "Bank#2 Fav\"G\" Prog#", ""},
-    {84, Kind::StaticText, 0, 416, 144, 9, "LcdCharWhite", 0, {}, "Bank#2 Fav\"H\" Prog#", ""},
-    {85, Kind::EditText, 150, 416, 84, 9, kBack, 0, {6, 15}, "Bank#2 Fav\"H\" Prog#", ""},
-    {86, Kind::StaticText, 0, 429, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"A\" Prog#", ""},
-    {87, Kind::EditText, 150, 429, 84, 9, kBack, 0, {6, 16}, "Bank#3 Fav\"A\" Prog#", ""},
-    {88, Kind::StaticText, 0, 442, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"B\" Prog#", ""},
-    {89, Kind::EditText, 150, 442, 84, 9, kBack, 0, {6, 17}, "Bank#3 Fav\"B\" Prog#", ""},
-    {90, Kind::StaticText, 0, 455, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"C\" Prog#", ""},
-    {91, Kind::EditText, 150, 455, 84, 9, kBack, 0, {6, 18}, "Bank#3 Fav\"C\" Prog#", ""},
-    {92, Kind::StaticText, 0, 468, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"D\" Prog#", ""},
-    {93, Kind::EditText, 150, 468, 84, 9, kBack, 0, {6, 19}, "Bank#3 Fav\"D\" Prog#", ""},
-    {94, Kind::StaticText, 251, 221, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"E\" Prog#", ""},
-    {95, Kind::EditText, 401, 221, 84, 9, kBack, 0, {6, 20}, "Bank#3 Fav\"E\" Prog#", ""},
-    {96, Kind::StaticText, 251, 234, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"F\" Prog#", ""},
-    {97, Kind::EditText, 401, 234, 84, 9, kBack, 0, {6, 21}, "Bank#3 Fav\"F\" Prog#", ""},
-    {98, Kind::StaticText, 251, 247, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"G\" Prog#", ""},
-    {99, Kind::EditText, 401, 247, 84, 9, kBack, 0, {6, 22}, "Bank#3 Fav\"G\" Prog#", ""},
-    {100, Kind::StaticText, 251, 260, 144, 9, "LcdCharWhite", 0, {}, "Bank#3 Fav\"H\" Prog#", ""},
-    {101, Kind::EditText, 401, 260, 84, 9, kBack, 0, {6, 23}, "Bank#3 Fav\"H\" Prog#", ""},
-    {102, Kind::StaticText, 251, 273, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"A\" Prog#", ""},
-    {103, Kind::EditText, 401, 273, 84, 9, kBack, 0, {6, 24}, "Bank#4 Fav\"A\" Prog#", ""},
-    {104, Kind::StaticText, 251, 286, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"B\" Prog#", ""},
-    {105, Kind::EditText, 401, 286, 84, 9, kBack, 0, {6, 25}, "Bank#4 Fav\"B\" Prog#", ""},
-    {106, Kind::StaticText, 251, 299, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"C\" Prog#", ""},
-    {107, Kind::EditText, 401, 299, 84, 9, kBack, 0, {6, 26}, "Bank#4 Fav\"C\" Prog#", ""},
-    {108, Kind::StaticText, 251, 312, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"D\" Prog#", ""},
-    {109, Kind::EditText, 401, 312, 84, 9, kBack, 0, {6, 27}, "Bank#4 Fav\"D\" Prog#", ""},
-    {110, Kind::StaticText, 251, 325, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"E\" Prog#", ""},
-    {111, Kind::EditText, 401, 325, 84, 9, kBack, 0, {6, 28}, "Bank#4 Fav\"E\" Prog#", ""},
-    {112, Kind::StaticText, 251, 338, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"F\" Prog#", ""},
-    {113, Kind::EditText, 401, 338, 84, 9, kBack, 0, {6, 29}, "Bank#4 Fav\"F\" Prog#", ""},
-    {114, Kind::StaticText, 251, 351, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"G\" Prog#", ""},
-    {115, Kind::EditText, 401, 351, 84, 9, kBack, 0, {6, 30}, "Bank#4 Fav\"G\" Prog#", ""},
-    {116, Kind::StaticText, 251, 364, 144, 9, "LcdCharWhite", 0, {}, "Bank#4 Fav\"H\" Prog#", ""},
-    {117, Kind::EditText, 401, 364, 84, 9, kBack, 0, {6, 31}, "Bank#4 Fav\"H\" Prog#", ""},
-    {118, Kind::StaticText, 251, 377, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"A\" Prog#", ""},
-    {119, Kind::EditText, 401, 377, 84, 9, kBack, 0, {6, 32}, "Bank#5 Fav\"A\" Prog#", ""},
-    {120, Kind::StaticText, 251, 390, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"B\" Prog#", ""},
-    {121, Kind::EditText, 401, 390, 84, 9, kBack, 0, {6, 33}, "Bank#5 Fav\"B\" Prog#", ""},
-    {122, Kind::StaticText, 251, 403, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"C\" Prog#", ""},
-    {123, Kind::EditText, 401, 403, 84, 9, kBack, 0, {6, 34}, "Bank#5 Fav\"C\" Prog#", ""},
-    {124, Kind::StaticText, 251, 416, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"D\" Prog#", ""},
-    {125, Kind::EditText, 401, 416, 84, 9, kBack, 0, {6, 35}, "Bank#5 Fav\"D\" Prog#", ""},
-    {126, Kind::StaticText, 251, 429, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"E\" Prog#", ""},
-    {127, Kind::EditText, 401, 429, 84, 9, kBack, 0, {6, 36}, "Bank#5 Fav\"E\" Prog#", ""},
-    {128, Kind::StaticText, 251, 442, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"F\" Prog#", ""},
-    {129, Kind::EditText, 401, 442, 84, 9, kBack, 0, {6, 37}, "Bank#5 Fav\"F\" Prog#", ""},
-    {130, Kind::StaticText, 251, 455, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"G\" Prog#", ""},
-    {131, Kind::EditText, 401, 455, 84, 9, kBack, 0, {6, 38}, "Bank#5 Fav\"G\" Prog#", ""},
-    {132, Kind::StaticText, 251, 468, 144, 9, "LcdCharWhite", 0, {}, "Bank#5 Fav\"H\" Prog#", ""},
-    {133, Kind::EditText, 401, 468, 84, 9, kBack, 0, {6, 39}, "Bank#5 Fav\"H\" Prog#", ""},
-    {134, Kind::StaticText, 502, 0, 144, 9, "LcdCharStrong", 0, {}, "CC# MAP", ""},
-};
+// A heading alone, a key's field alone, a line's label and field.
+constexpr int ControlsOf(const Row& row)
+{
+    return row.header || row.kind == kKey ? 1 : 2;
+}
+
+constexpr int CountControls()
+{
+    int count = 0;
+    for (const Row& row : kRows)
+        count += ControlsOf(row);
+    return count;
+}
+
+constexpr auto BuildControls()
+{
+    std::array<Control, CountControls()> controls{};
+    int id = 0;
+    for (const Row& row : kRows) {
+        const Place label = LabelPlace(row);
+        const int labelWidth = kLabelColumns * kCellWidth;
+        if (row.header) {
+            controls[id] = {id, Kind::StaticText, label.x, label.y, labelWidth, kCellHeight, "LcdCharStrong", 0, {},
+                            row.label, ""};
+            ++id;
+            continue;
+        }
+        if (row.kind == kLine) {
+            controls[id] = {id, Kind::StaticText, label.x, label.y, labelWidth, kCellHeight, "LcdCharWhite", 0, {},
+                            row.label, ""};
+            ++id;
+        }
+        const Place value = ValuePlace(row);
+        controls[id] = {id, Kind::EditText, value.x, value.y, ValueColumns(row) * kCellWidth, kCellHeight,
+                        "LcdCharWhiteBack", 0, {row.group, row.index}, row.label, ""};
+        ++id;
+    }
+    return controls;
+}
+
+constexpr auto kControls = BuildControls();
 
 }  // namespace
 

@@ -1,0 +1,290 @@
+#include "editor/CcMapPageLayer.h"
+
+#include "app/CcNumberChoices.h"
+#include "app/ControlBinding.h"
+#include "app/EditorShell.h"
+#include "app/GlobalMapValueDialog.h"
+#include "app/SemaphoreHold.h"
+#include "app/SkinTable.h"
+#include "app/controls/CustomList.h"
+#include "app/controls/CustomPageButton.h"
+#include "editor/layout/Layouts.h"
+#include "framework/services/EfSemaphore.h"
+#include "framework/services/ServiceSlots.h"
+#include "framework/ui/HfcBmp.h"
+#include "framework/ui/HfcCtrlListItem.h"
+#include "framework/ui/HfcKey.h"
+#include "framework/ui/HfcOffscreenContext.h"
+#include "framework/ui/HfcWindow.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kBackground = "BG_GlobalEditFav";
+constexpr const char* kDialogTitle = "CC# Map";
+constexpr int kCellWidth = 6;
+constexpr int kCellHeight = 9;
+constexpr int kTabWidth = 75;
+constexpr int kTabHeight = 16;
+constexpr int kTabGap = 5;
+constexpr ARGB kTabFrameColour = 0xFF606060;
+constexpr ARGB kTabFillColour = 0xFF9B9B9B;
+// Two columns of 32 lines, labels 6 in and 4 down in their cells, items
+// running down the columns.
+constexpr int kListColumns = 2;
+constexpr int kListLines = 32;
+constexpr int kLabelX = 6;
+constexpr int kLabelY = 4;
+constexpr ARGB kListSelectedColour = 0xFF9B9B9B;
+constexpr ARGB kListMarkedColour = 0xFFFFE0DA;
+constexpr ARGB kListFrameColour = 0x77FF5555;
+constexpr ARGB kSelectionColour = 0xFF4A4A55;
+// An item that has shown no value yet.
+constexpr HfcWord kNothingShown = -1;
+
+const layout::Control& Place(int id)
+{
+    static const layout::Window window = layout::CcMapLayout();
+    return window.controls[static_cast<std::size_t>(id)];
+}
+
+}  // namespace
+
+CGlobalEditCcMapPageLayer::CGlobalEditCcMapPageLayer() = default;
+
+CGlobalEditCcMapPageLayer::~CGlobalEditCcMapPageLayer()
+{
+    if (IsCreated())
+        Destroy();
+}
+
+std::string CGlobalEditCcMapPageLayer::LineText(const std::string& name, std::int32_t value)
+{
+    char text[64];
+    if (static_cast<unsigned>(value) <= kLastController)
+        std::snprintf(text, sizeof text, "%-24.24s : CC# %02d", name.c_str(), value);
+    else
+        std::snprintf(text, sizeof text, "%-24.24s : Off", name.c_str());
+    return text;
+}
+
+std::int32_t CGlobalEditCcMapPageLayer::GetLineValue(int line) const
+{
+    // As stored, so that a number the map cannot hold shows as Off.
+    return line >= 0 && line < kLineCount ? GetStoredGlobalValue(kMapGroup, line) : cc_choices::kOff;
+}
+
+bool CGlobalEditCcMapPageLayer::OnCreate()
+{
+    m_pBackground = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
+    CHfcBmp* font = GetBitmap("LcdCharWhite");
+    CHfcBmp* dimFont = GetBitmap("LcdCharWhiteDim");
+
+    const layout::Control& tabs = Place(kTabsId);
+    HfcWord tabWords[kHfcPageWords] = {};
+    tabWords[kHfcPageX] = tabs.x;
+    tabWords[kHfcPageY] = tabs.y;
+    tabWords[kHfcPageWidth] = tabs.w;
+    tabWords[kHfcPageHeight] = tabs.h;
+    // Each piece of the background comes from under the control.
+    tabWords[kHfcPageBackX] = kBackgroundX + tabs.x;
+    tabWords[kHfcPageBackY] = kBackgroundY + tabs.y;
+    tabWords[kHfcPageBack] = HfcBitmapWord(m_pBackground);
+    tabWords[kHfcPageFont] = HfcBitmapWord(font);
+    tabWords[kHfcPageSelectedFont] = HfcBitmapWord(font);
+    tabWords[kHfcPageDisabledFont] = HfcBitmapWord(dimFont);
+    tabWords[kHfcPageCellWidth] = kCellWidth;
+    tabWords[kHfcPageCellHeight] = kCellHeight;
+    tabWords[kHfcPageTabWidth] = kTabWidth;
+    tabWords[kHfcPageTabHeight] = kTabHeight;
+    tabWords[kHfcPageGap] = kTabGap;
+    tabWords[kHfcPageLabelX] = -1;
+    tabWords[kHfcPageLabelY] = -1;
+    tabWords[kHfcPageFrameColor] = kTabFrameColour;
+    tabWords[kHfcPageFillColor] = kTabFillColour;
+    tabWords[kHfcPageDragSwitch] = 1;
+    m_pTabs = std::make_unique<CCustomPageButton>();
+    if (!m_pTabs->Create(tabWords, kTabsId) || !AttachBoundControl(*this, *m_pTabs, ParameterReference{}))
+        return false;
+
+    const layout::Control& list = Place(kListId);
+    HfcWord listWords[kHfcListWords] = {};
+    listWords[kHfcListX] = list.x;
+    listWords[kHfcListY] = list.y;
+    listWords[kHfcListWidth] = list.w;
+    listWords[kHfcListHeight] = list.h;
+    listWords[kHfcListBackX] = kBackgroundX + list.x;
+    listWords[kHfcListBackY] = kBackgroundY + list.y;
+    listWords[kHfcListBack] = HfcBitmapWord(m_pBackground);
+    listWords[kHfcListFont] = HfcBitmapWord(font);
+    listWords[kHfcListDisabledFont] = HfcBitmapWord(dimFont);
+    listWords[kHfcListGlyphWidth] = kCellWidth;
+    listWords[kHfcListGlyphHeight] = kCellHeight;
+    listWords[kHfcListColumns] = kListColumns;
+    listWords[kHfcListRows] = kListLines;
+    listWords[kHfcListLabelX] = kLabelX;
+    listWords[kHfcListLabelY] = kLabelY;
+    listWords[kHfcListFlags] = kHfcListColumnOrder;
+    listWords[kHfcListSelectedColor] = kListSelectedColour;
+    listWords[kHfcListMarkedColor] = kListMarkedColour;
+    listWords[kHfcListFrameColor] = kListFrameColour;
+    m_pList = std::make_unique<CCustomList>();
+    if (!m_pList->Create(listWords, kListId, 0) ||
+        !AttachBoundControl(*this, *m_pList, ParameterReference{{kMapGroup, 0, 0}, 0, 0}))
+        return false;
+    m_pList->SetSelectionColor(kSelectionColour);
+
+    SetMarksEdits(false);
+    char label[16];
+    std::snprintf(label, sizeof label, "Page %d", 0);
+    m_pTabs->AddTab(label);
+    for (int line = 0; line < kLineCount; ++line) {
+        if (CHfcCtrlListItem* item = m_pList->AddItem())
+            item->SetUserWord(kNothingShown);
+    }
+    m_pList->NotifySelectedItems();
+    m_pList->SelectItem(0, 0);
+    m_iPage = 0;
+    FillLines();
+    m_pList->Redraw(true, false);
+    FocusList();
+    SetMarksEdits(true);
+
+    m_pTabs->Hide(false);
+    m_bBackgroundPending = true;
+    SetLayerCreated(true);
+    return true;
+}
+
+bool CGlobalEditCcMapPageLayer::OnDestroy()
+{
+    SetLayerCreated(false);
+    if (CHfcKey* key = CHfcKey::GetInstance(); key != nullptr && m_pList != nullptr && m_pList->HasFocus())
+        key->ClearFocus();
+    RemoveAllControls();
+    for (CHfcControl* control : {static_cast<CHfcControl*>(m_pTabs.get()), static_cast<CHfcControl*>(m_pList.get())}) {
+        if (control != nullptr)
+            control->Destroy();
+    }
+    m_pTabs.reset();
+    m_pList.reset();
+    return CGlobalBaseLayer::OnDestroy();
+}
+
+void CGlobalEditCcMapPageLayer::FillLines()
+{
+    if (m_pList == nullptr)
+        return;
+    for (int line = 0; line < kLineCount; ++line) {
+        CHfcCtrlListItem* item = m_pList->GetItem(line);
+        const std::int32_t value = GetLineValue(line);
+        if (item == nullptr || (item->GetUserWord() != kNothingShown && item->GetUserWord() == value))
+            continue;
+        item->SetText(LineText(GetGlobalName(kMapGroup, line), value).c_str());
+        item->SetUserWord(value);
+        item->SetDirty(true);
+    }
+    m_pList->SetTopLine(m_iPage * m_pList->GetVisibleLineCount());
+}
+
+void CGlobalEditCcMapPageLayer::FocusList()
+{
+    CHfcKey* key = CHfcKey::GetInstance();
+    if (key != nullptr && m_pList != nullptr && GetOwner() != nullptr)
+        key->SetFocus(m_pList.get(), GetOwner()->GetHandle());
+}
+
+void CGlobalEditCcMapPageLayer::TakeFocus()
+{
+    FocusList();
+}
+
+void CGlobalEditCcMapPageLayer::OnControlEditEnd(CHfcControl*)
+{
+    FocusList();
+}
+
+void CGlobalEditCcMapPageLayer::OnTimerTick()
+{
+    CEditorShell* shell = GetEditorShell();
+    CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
+    CHfcOffscreenContext* context = GetContext();
+    if (!m_bBackgroundPending || context == nullptr) {
+        RedrawAllControls(false);
+        return;
+    }
+    m_bBackgroundPending = false;
+    if (m_pBackground != nullptr)
+        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_pBackground, kBackgroundX, kBackgroundY);
+    Invalidate();
+    RedrawAllControls(true);
+    Update(true);
+}
+
+void CGlobalEditCcMapPageLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR, LONG_PTR, LONG_PTR,
+                                                       LONG_PTR, CWindowManagerListener*)
+{
+    if (event != kEventGlobalChanged && event != kEventLibraryReplaced)
+        return;
+    SetEditable(false);
+    FillLines();
+    if (m_pList != nullptr)
+        m_pList->Redraw(false, false);
+    SetEditable(true);
+}
+
+void CGlobalEditCcMapPageLayer::ShowPage(int page)
+{
+    m_iPage = page;
+    if (m_pTabs != nullptr)
+        m_pTabs->CHfcCtrlPageButton::SetValue(page, true);
+}
+
+void CGlobalEditCcMapPageLayer::OnControlValueChanged(CHfcControl* control, int value)
+{
+    if (control != m_pTabs.get() || m_pTabs == nullptr || value == m_iPage)
+        return;
+    ShowPage(value);
+    m_pList->SetTopLine(value * m_pList->GetVisibleLineCount());
+}
+
+bool CGlobalEditCcMapPageLayer::OnControlListItem(CHfcControl* control, int code, std::intptr_t a, std::intptr_t b)
+{
+    if (control != m_pList.get() || m_pList == nullptr)
+        return false;
+    switch (code) {
+    case kReportSelect: m_pList->SetItemSelected(static_cast<int>(b), a != 0); break;
+    case kReportSelectionDone:
+    case kReportRedraw: m_pList->Redraw(false, false); break;
+    case kReportActivate:
+        if (a != -1)
+            OpenValueDialog(static_cast<int>(a));
+        break;
+    case kReportScroll: {
+        m_pList->EnsureVisible(static_cast<int>(a), 1);
+        const int visible = m_pList->GetVisibleLineCount();
+        ShowPage(visible > 0 ? m_pList->GetTopLine() / visible : 0);
+        break;
+    }
+    default: return false;
+    }
+    return true;
+}
+
+void CGlobalEditCcMapPageLayer::OpenValueDialog(int line)
+{
+    if (line < 0 || line >= kLineCount || GetOwner() == nullptr)
+        return;
+    MapValueRecord record{};
+    record.kind = MapValueRecord::kKindCcNumber;
+    std::snprintf(record.title, sizeof record.title, "%s", kDialogTitle);
+    std::snprintf(record.label, sizeof record.label, "%s", GetGlobalName(kMapGroup, line).c_str());
+    record.selection = cc_choices::PositionOf(GetLineValue(line));
+    CGlobalMapValueDialog dialog;
+    if (dialog.DoModal(GetOwner()->GetHandle(), record) != 1)
+        return;
+    SetGlobalValue(kMapGroup, line, cc_choices::ValueAt(record.selection));
+    PostGlobalChanged();
+    SetWindowModified();
+}
