@@ -16,10 +16,12 @@ class CHfcBmp;
 class CGlobalEditCcMapPageLayer : public CGlobalBaseLayer
 {
 public:
-    static constexpr RECT kArea{530, 170, 530 + 440, 170 + 470};
+    // Where the page lies in the window: from its list down, so that the
+    // settings page's "CC# MAP" heading above the list stays in sight.
+    static constexpr RECT kArea{530, 182, 530 + 440, 182 + 458};
     // Where the layer's (0, 0) lies on the background.
     static constexpr int kBackgroundX = 530;
-    static constexpr int kBackgroundY = 133;
+    static constexpr int kBackgroundY = 145;
     static constexpr int kMapGroup = 5;
     static constexpr int kLineCount = 64;
     // The highest controller number; anything above it, unsigned, is Off.
