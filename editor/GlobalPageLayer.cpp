@@ -5,15 +5,15 @@
 #include "app/PopupMenu.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
+#include "app/ValuePopup.h"
+#include "app/ValueSteps.h"
 #include "app/controls/CustomEditText.h"
 #include "app/controls/CustomStaticText.h"
 #include "editor/layout/GlobalPageTable.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/services/ServiceSlots.h"
 #include "framework/ui/HfcBmp.h"
-#include "framework/ui/HfcMouse.h"
 #include "framework/ui/HfcOffscreenContext.h"
-#include "framework/ui/HfcWindow.h"
 
 #include <algorithm>
 
@@ -217,7 +217,7 @@ void CGlobalEditGlobalPageLayer::ApplyValue(CCustomEditText& field, std::int32_t
 void CGlobalEditGlobalPageLayer::OnControlValueChanged(CHfcControl* control, int value)
 {
     if (CCustomEditText* field = ValueField(control))
-        ApplyValue(*field, field->PositionToValue(value));
+        ApplyValue(*field, field->PositionToValue(value_steps::PositionOfReport(value)));
 }
 
 bool CGlobalEditGlobalPageLayer::OnControlMouseDown(CHfcControl* control, int, int, int)
@@ -247,11 +247,7 @@ void CGlobalEditGlobalPageLayer::OpenValuePopup(CCustomEditText& field)
         menu.AppendIndexedItem(GetGlobalValueText(row.group, row.index, value), value - minimum);
     const std::int32_t current = GetGlobalValue(row.group, row.index);
     menu.CheckItem(current - minimum, true);
-    if (CHfcMouse* mouse = CHfcMouse::GetInstance())
-        mouse->ReleaseCapture();
-    // Just below the field, so that the field stays readable.
-    const int chosen = menu.TrackPopup(GetOwner()->GetHandle(), GetRect().left + field.GetRect().left,
-                                       GetRect().top + field.GetRect().bottom);
+    const int chosen = TrackPopupAtControl(menu, *this, field);
     if (chosen >= 0 && minimum + chosen != current)
         ApplyValue(field, minimum + chosen);
 }
