@@ -7,7 +7,7 @@
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
 #include "app/controls/CustomList.h"
-#include "app/controls/CustomPageButton.h"
+#include "editor/GlobalTabStrip.h"
 #include "editor/layout/Layouts.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/services/ServiceSlots.h"
@@ -25,9 +25,6 @@ constexpr const char* kBackground = "BG_GlobalEditFav";
 constexpr const char* kDialogTitle = "CC# Map";
 constexpr int kCellWidth = 6;
 constexpr int kCellHeight = 9;
-constexpr int kTabWidth = 75;
-constexpr int kTabHeight = 16;
-constexpr int kTabGap = 5;
 constexpr ARGB kTabFrameColour = 0xFF606060;
 constexpr ARGB kTabFillColour = 0xFF9B9B9B;
 // Two columns of 32 lines, labels 6 in and 4 down in their cells, items
@@ -81,31 +78,11 @@ bool CGlobalEditCcMapPageLayer::OnCreate()
     CHfcBmp* font = GetBitmap("LcdCharWhite");
     CHfcBmp* dimFont = GetBitmap("LcdCharWhiteDim");
 
+    // Each piece of the background comes from under its control.
     const layout::Control& tabs = Place(kTabsId);
-    HfcWord tabWords[kHfcPageWords] = {};
-    tabWords[kHfcPageX] = tabs.x;
-    tabWords[kHfcPageY] = tabs.y;
-    tabWords[kHfcPageWidth] = tabs.w;
-    tabWords[kHfcPageHeight] = tabs.h;
-    // Each piece of the background comes from under the control.
-    tabWords[kHfcPageBackX] = kBackgroundX + tabs.x;
-    tabWords[kHfcPageBackY] = kBackgroundY + tabs.y;
-    tabWords[kHfcPageBack] = HfcBitmapWord(m_pBackground);
-    tabWords[kHfcPageFont] = HfcBitmapWord(font);
-    tabWords[kHfcPageSelectedFont] = HfcBitmapWord(font);
-    tabWords[kHfcPageDisabledFont] = HfcBitmapWord(dimFont);
-    tabWords[kHfcPageCellWidth] = kCellWidth;
-    tabWords[kHfcPageCellHeight] = kCellHeight;
-    tabWords[kHfcPageTabWidth] = kTabWidth;
-    tabWords[kHfcPageTabHeight] = kTabHeight;
-    tabWords[kHfcPageGap] = kTabGap;
-    tabWords[kHfcPageLabelX] = -1;
-    tabWords[kHfcPageLabelY] = -1;
-    tabWords[kHfcPageFrameColor] = kTabFrameColour;
-    tabWords[kHfcPageFillColor] = kTabFillColour;
-    tabWords[kHfcPageDragSwitch] = 1;
-    m_pTabs = std::make_unique<CCustomPageButton>();
-    if (!m_pTabs->Create(tabWords, kTabsId) || !AttachBoundControl(*this, *m_pTabs, ParameterReference{}))
+    m_pTabs = MakeGlobalTabStrip(tabs, {m_pBackground, kBackgroundX + tabs.x, kBackgroundY + tabs.y, font, font,
+                                        dimFont, kTabFrameColour, kTabFillColour, true});
+    if (m_pTabs == nullptr || !AttachBoundControl(*this, *m_pTabs, ParameterReference{}))
         return false;
 
     const layout::Control& list = Place(kListId);

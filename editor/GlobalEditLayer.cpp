@@ -7,8 +7,8 @@
 #include "app/MessageBoxes.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
-#include "app/controls/CustomPageButton.h"
 #include "app/controls/CustomSwitches.h"
+#include "editor/GlobalTabStrip.h"
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
 #include "editor/PageSelectLayer.h"
@@ -22,11 +22,6 @@
 namespace {
 
 constexpr const char* kBackground = "BG_GlobalEditFav";
-constexpr int kCellWidth = 6;
-constexpr int kCellHeight = 9;
-constexpr int kTabWidth = 75;
-constexpr int kTabHeight = 16;
-constexpr int kTabGap = 5;
 constexpr ARGB kTabFrameColour = 0xFFCCCCCC;
 constexpr ARGB kTabFillColour = 0xFFA0A0A0;
 
@@ -58,29 +53,9 @@ bool CGlobalEditLayer::OnCreate()
 {
     m_pBackground = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
     const layout::Control& tabs = Layout().controls[kTabsId];
-    HfcWord words[kHfcPageWords] = {};
-    words[kHfcPageX] = tabs.x;
-    words[kHfcPageY] = tabs.y;
-    words[kHfcPageWidth] = tabs.w;
-    words[kHfcPageHeight] = tabs.h;
-    words[kHfcPageBackX] = tabs.x;
-    words[kHfcPageBackY] = tabs.y;
-    words[kHfcPageBack] = HfcBitmapWord(m_pBackground);
-    words[kHfcPageFont] = HfcBitmapWord(GetBitmap("LcdCharWhite"));
-    words[kHfcPageSelectedFont] = HfcBitmapWord(GetBitmap("LcdChar"));
-    words[kHfcPageDisabledFont] = HfcBitmapWord(GetBitmap("LcdCharWhiteDim"));
-    words[kHfcPageCellWidth] = kCellWidth;
-    words[kHfcPageCellHeight] = kCellHeight;
-    words[kHfcPageTabWidth] = kTabWidth;
-    words[kHfcPageTabHeight] = kTabHeight;
-    words[kHfcPageGap] = kTabGap;
-    words[kHfcPageLabelX] = -1;
-    words[kHfcPageLabelY] = -1;
-    words[kHfcPageFrameColor] = kTabFrameColour;
-    words[kHfcPageFillColor] = kTabFillColour;
-    words[kHfcPageDragSwitch] = 0;
-    m_pTabs = std::make_unique<CCustomPageButton>();
-    if (!m_pTabs->Create(words, kTabsId) || !AttachBoundControl(*this, *m_pTabs, ParameterReference{}))
+    m_pTabs = MakeGlobalTabStrip(tabs, {m_pBackground, tabs.x, tabs.y, GetBitmap("LcdCharWhite"), GetBitmap("LcdChar"),
+                                        GetBitmap("LcdCharWhiteDim"), kTabFrameColour, kTabFillColour, false});
+    if (m_pTabs == nullptr || !AttachBoundControl(*this, *m_pTabs, ParameterReference{}))
         return false;
 
     for (int id = kLoadId; id < kControlCount; ++id) {

@@ -161,11 +161,7 @@ TEST_F(CcMapPageTest, TheDialogOpensAtTheLinesNumberAndOkWritesIt)
     EXPECT_EQ(Read(Global(window), 3), 119);
     EXPECT_EQ(Line(window, 3), "OSC 1 Mod                : CC# 119");
     EXPECT_TRUE(window.IsModified());
-    const auto changed = TakePosts(CGlobalBaseLayer::kEventGlobalChanged);
-    ASSERT_EQ(changed.size(), 1u);
-    EXPECT_EQ(changed[0].p1, window.GetWindowNumber());
-    EXPECT_EQ(changed[0].p2, -1);
-    EXPECT_EQ(changed[0].p3, -1);
+    ExpectGlobalChangedOnce(window);
 }
 
 TEST_F(CcMapPageTest, NumbersOutsideTheListOpenAtOffAndOkStoresEvenAnUnchangedChoice)

@@ -115,10 +115,10 @@ TEST_F(GlobalEditFrameTest, ReceiveAsksOnReleaseAndCancelLeavesEverything)
     CLibraryWindow& window = OpenGlobalPage();
     Connect();
     input::QueueMessageBoxAnswers({kIdCancel});
-    Press(Button(window, CGlobalEditLayer::kReceiveId));
+    Press(Button(window, CGlobalEditLayer::kReceiveId), 2, 2);
     EXPECT_TRUE(input::TakeShownMessageBoxes().empty()) << "nothing while the button is held";
     input::QueueMessageBoxAnswers({kIdCancel});
-    Release(Button(window, CGlobalEditLayer::kReceiveId));
+    Release(Button(window, CGlobalEditLayer::kReceiveId), 2, 2);
     const auto boxes = input::TakeShownMessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Receive Global Data");
@@ -144,11 +144,7 @@ TEST_F(GlobalEditFrameTest, ReceiveTakesTheDevicesGlobalDataAndRefreshesThisWind
     EXPECT_EQ(shell->device->Received(), (std::vector<Bytes>{kInquiry, GlobalRequest()}));
     EXPECT_EQ(Image(Global(window)), Image(device));
     EXPECT_TRUE(window.IsModified());
-    const auto changed = TakePosts(CGlobalEditLayer::kEventGlobalChanged);
-    ASSERT_EQ(changed.size(), 1u);
-    EXPECT_EQ(changed[0].p1, window.GetWindowNumber());
-    EXPECT_EQ(changed[0].p2, -1);
-    EXPECT_EQ(changed[0].p3, -1);
+    ExpectGlobalChangedOnce(window);
     EXPECT_EQ(MasterTuneText(window), "436.3 Hz");
     EXPECT_EQ(CcMap(window).GetList()->GetItem(2)->GetText(), "OSC 1 Wave               : CC# 111");
 }
@@ -229,9 +225,7 @@ TEST_F(GlobalEditFrameTest, SaveAndLoadGlobalDataFiles)
     EXPECT_EQ(dialogs.back().title, "Open Global Data File");
     EXPECT_EQ(Image(Global(window)), saved);
     EXPECT_TRUE(window.IsModified());
-    const auto changed = TakePosts(CGlobalEditLayer::kEventGlobalChanged);
-    ASSERT_EQ(changed.size(), 1u);
-    EXPECT_EQ(changed[0].p1, window.GetWindowNumber());
+    ExpectGlobalChangedOnce(window);
     EXPECT_EQ(MasterTuneText(window), "442.1 Hz");
 }
 
@@ -250,9 +244,7 @@ TEST_F(GlobalEditFrameTest, RevertRestoresTheGlobalDataOfTheLastLoadSaveOrReceiv
     window.OnRevertToSaved();
     EXPECT_EQ(Image(Global(window)), created);
     EXPECT_TRUE(window.IsModified());
-    const auto changed = TakePosts(CGlobalEditLayer::kEventGlobalChanged);
-    ASSERT_EQ(changed.size(), 1u);
-    EXPECT_EQ(changed[0].p1, window.GetWindowNumber());
+    ExpectGlobalChangedOnce(window);
     EXPECT_EQ(MasterTuneText(window), "440.0 Hz");
 
     // A save keeps what it saved.

@@ -52,45 +52,29 @@ CGlobal& GlobalPageTest::Global(CLibraryWindow& window)
     return *window.GetLibraryData()->GetGlobal();
 }
 
-namespace {
-
-POINT ScreenPoint(CHfcControl& control, int x, int y)
-{
-    POINT point{x, y};
-    control.ControlToScreen(point);
-    return point;
-}
-
-}  // namespace
-
-void GlobalPageTest::Press(CHfcControl& control, int x, int y)
-{
-    input::AdvanceClock(1000);
-    const POINT at = ScreenPoint(control, x, y);
-    input::PressMouse(input::MouseButton::Left, at.x, at.y);
-    Pump();
-}
-
-void GlobalPageTest::Release(CHfcControl& control, int x, int y)
-{
-    const POINT at = ScreenPoint(control, x, y);
-    input::ReleaseMouse(input::MouseButton::Left, at.x, at.y);
-    Pump();
-}
-
 void GlobalPageTest::Click(CHfcControl& control)
 {
-    Press(control);
-    Release(control);
+    Press(control, 2, 2);
+    Release(control, 2, 2);
 }
 
 void GlobalPageTest::DoubleClick(CHfcControl& control, int x, int y)
 {
     input::AdvanceClock(1000);
-    const POINT at = ScreenPoint(control, x, y);
+    POINT at{x, y};
+    control.ControlToScreen(at);
     input::Click(input::MouseButton::Left, at.x, at.y);
     input::Click(input::MouseButton::Left, at.x, at.y);
     Pump();
+}
+
+void GlobalPageTest::ExpectGlobalChangedOnce(CLibraryWindow& window)
+{
+    const auto changed = TakePosts(CGlobalBaseLayer::kEventGlobalChanged);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0].p1, window.GetWindowNumber());
+    EXPECT_EQ(changed[0].p2, -1);
+    EXPECT_EQ(changed[0].p3, -1);
 }
 
 std::uint32_t GlobalPageTest::ScreenPixel(CLibraryWindow& window, int x, int y)

@@ -28,11 +28,12 @@ protected:
     static CGlobalEditCcMapPageLayer& CcMap(CLibraryWindow& window);
     static CGlobal& Global(CLibraryWindow& window);
 
-    // A press and a release at a point of a control, through the window.
-    static void Press(CHfcControl& control, int x = 2, int y = 2);
-    static void Release(CHfcControl& control, int x = 2, int y = 2);
+    // A press and a release near a control's top-left corner.
     static void Click(CHfcControl& control);
     static void DoubleClick(CHfcControl& control, int x, int y);
+
+    // Exactly one event 17 since the last look, about this window's data.
+    void ExpectGlobalChangedOnce(CLibraryWindow& window);
 
     // The window's client area as composed on the screen.
     static std::uint32_t ScreenPixel(CLibraryWindow& window, int x, int y);

@@ -57,7 +57,8 @@ TEST_F(LibraryWindowTest, NewWindowHasTheStripOverTheProgramPage)
     EXPECT_EQ(RectOf(*window.GetProgramListLayer()), (RECT{0, 37, 982, 667}));
     EXPECT_EQ(RectOf(*window.GetGlobalEditLayer()), (RECT{0, 37, 982, 667}));
     EXPECT_EQ(RectOf(*window.GetGlobalPageLayer()), (RECT{28, 170, 578, 660}));
-    EXPECT_EQ(RectOf(*window.GetCcMapPageLayer()), (RECT{530, 170, 970, 640}));
+    // The CC map begins at its list, below the settings page's heading for it.
+    EXPECT_EQ(RectOf(*window.GetCcMapPageLayer()), (RECT{530, 182, 970, 640}));
     EXPECT_TRUE(IsAttached(window, window.GetPageStrip()));
     EXPECT_TRUE(IsAttached(window, window.GetProgramListLayer()));
     EXPECT_TRUE(window.GetProgramListLayer()->IsVisible());
