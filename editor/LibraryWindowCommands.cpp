@@ -149,6 +149,7 @@ void CLibraryWindow::ReceiveAll()
         return;
     if (!midi->ReceiveAll(*m_pLibrary, true))
         return;
+    KeepGlobalAsSaved();
     SetModified(true);
     // This library's pages refresh, whichever window the command came from.
     BroadcastLibraryReplaced(GetWindowNumber());
@@ -181,8 +182,10 @@ void CLibraryWindow::OnPslMessage(int id, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR
         return;
     PumpMessages();
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary != nullptr && midi != nullptr && midi->IsReady() && midi->ReceiveAll(*m_pLibrary, false))
+    if (m_pLibrary != nullptr && midi != nullptr && midi->IsReady() && midi->ReceiveAll(*m_pLibrary, false)) {
+        KeepGlobalAsSaved();
         BroadcastLibraryReplaced(GetWindowNumber());
+    }
     if (auto ended = std::move(m_onStartupReceiveEnded))
         ended();
 }
