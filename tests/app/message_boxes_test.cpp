@@ -95,11 +95,13 @@ TEST_F(MessageBoxesTest, TheSavePromptReadsBeforeNameAfter)
     EXPECT_EQ(shown[0].type & (MB_TYPEMASK | MB_ICONMASK), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
 }
 
-// The process's application object, kept for the rest of the run.
-CHfcApp& Application()
+// The process's application object: the first one made in this run, which
+// may belong to another test, else one kept for the rest of the run.
+CHfcAppBase& Application()
 {
     static CHfcApp app;
-    return app;
+    CHfcAppBase* current = CHfcAppBase::GetApp();
+    return current != nullptr ? *current : app;
 }
 
 TEST_F(MessageBoxesTest, BoxesAreOwnedByTheMainWindowOnceThereIsOne)
