@@ -60,9 +60,13 @@ TEST_F(HfcClipboardTest, BlocksGoInAndComeOutByFormat)
     ASSERT_TRUE(CHfcClipboard::GetData(program, out.data(), static_cast<int>(out.size())));
     EXPECT_EQ(out, bytes);
 
+    EXPECT_EQ(CHfcClipboard::GetDataSize(program), 16);
+    EXPECT_EQ(CHfcClipboard::GetDataSize(timbre), -1) << "none of that format";
+
     // A later block of the same format replaces the first.
     const std::array<std::uint8_t, 4> other = {9, 8, 7, 6};
     ASSERT_TRUE(CHfcClipboard::SetData(program, other.data(), static_cast<int>(other.size())));
+    EXPECT_EQ(CHfcClipboard::GetDataSize(program), 4);
     std::array<std::uint8_t, 4> second{};
     ASSERT_TRUE(CHfcClipboard::GetData(program, second.data(), static_cast<int>(second.size())));
     EXPECT_EQ(second, other);
