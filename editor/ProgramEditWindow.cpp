@@ -107,3 +107,11 @@ void CProgramEditWindow::ForgetDependentWindow(CBaseWindow* window)
             slot = nullptr;
     }
 }
+
+void CProgramEditWindow::DestroyLayers()
+{
+    CloseDependentWindows();
+    if (GetOwnerWindow() != nullptr)
+        GetOwnerWindow()->ForgetDependentWindow(this);
+    CPartEditWindow::DestroyLayers();
+}

@@ -44,6 +44,9 @@ public:
     // close first.
     bool CanClose() override;
     void ForgetDependentWindow(CBaseWindow* window) override;
+    // Taken down unasked (by its library window or the frame), it still
+    // closes its part windows and leaves its owner.
+    void DestroyLayers() override;
 
     // Opens the part's window through the editor's factory, or brings the
     // open one forward: shown and activated either way.

@@ -225,6 +225,26 @@ TEST_F(LibraryWindowTest, AnEditWindowThatClosesIsForgotten)
     EXPECT_EQ(window.GetProgramEditWindow(200), nullptr);
 }
 
+// A part window tells the library window, its owner, that it closes; the
+// program edit window that opened it must hear of it too.
+TEST_F(LibraryWindowTest, APartWindowThatClosesIsForgottenByItsProgramEditWindow)
+{
+    struct EditWindow : editor_test::CRecordingWindow
+    {
+        using CRecordingWindow::CRecordingWindow;
+        void ForgetDependentWindow(CBaseWindow* window) override { forgotten.push_back(window); }
+        std::vector<CBaseWindow*> forgotten;
+    };
+    CLibraryWindow& window = NewWindow();
+    EditWindow edit("edit");
+    editor_test::CRecordingWindow part("part");
+    window.SetProgramEditWindow(4, &edit);
+    window.ForgetDependentWindow(&part);
+    EXPECT_EQ(edit.forgotten, std::vector<CBaseWindow*>{&part});
+    EXPECT_EQ(window.GetProgramEditWindow(4), &edit);
+    window.SetProgramEditWindow(4, nullptr);
+}
+
 TEST_F(LibraryWindowTest, ClosingOneLibraryKeepsAnotherLibrarysDeviceProgram)
 {
     CLibraryWindow& first = NewWindow();

@@ -11,10 +11,12 @@
 #include "model/Q3917ProgramAccessor.h"
 
 #include <gmock/gmock.h>
+#include <platform/testing.h>
 
 namespace editor_test {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -191,6 +193,26 @@ TEST_F(ProgramEditDropTest, AnItemThatPastesNothingLeavesTheDropToALaterOne)
     Page().OnControlDrop(&Control(kArpeggiatorArea), &data, 5, 5, 0, &effect);
     EXPECT_EQ(Value(8, 1), 3) << "the second item was taken";
     EXPECT_THAT(Traces(), ElementsAre("modified", "7 3 -1 5 -1", "21 5 3 0 0"));
+}
+
+TEST_F(ProgramEditDropTest, DraggingTimbreOneOntoTimbreTwoWithTheMouseExchangesThem)
+{
+    SetValue(2, 36, 10, 0);
+    SetValue(2, 36, 90, 1);
+    CHfcControl& from = Control(kTimbre1Area);
+    POINT drop{20, 7};
+    Control(kTimbre2Area).ControlToScreen(drop);
+    platform::testing::QueueDragScript([drop] {
+        platform::testing::MoveMouse(drop.x, drop.y);
+        platform::testing::ReleaseMouse(platform::testing::MouseButton::Left, drop.x, drop.y);
+    });
+    MoveTo(from, 10, 7);
+    Press(from, 10, 7);
+    MoveTo(from, 20, 7);
+    Release(from, 20, 7);
+    EXPECT_EQ(Value(2, 36, 0), 90);
+    EXPECT_EQ(Value(2, 36, 1), 10);
+    EXPECT_THAT(TakeEvents(), Contains("21 5 3 0 0"));
 }
 
 TEST_F(ProgramEditDropTest, TimbreTwoGivesNoDragWhileTheVoiceModeLeavesItUnused)

@@ -136,6 +136,17 @@ TEST_F(ProgramEditTest, ClosingIsRefusedDuringADragAndOtherwiseClosesThePartsAnd
     EXPECT_EQ(owner->forgotten, &edit);
 }
 
+TEST_F(ProgramEditTest, AWindowTakenDownUnaskedStillClosesItsPartsAndLeavesItsOwner)
+{
+    CTitleCountingWindow& edit = OpenWindow();
+    edit.OpenDependentWindow(W::kArpeggiator);
+    Log().clear();
+    ASSERT_TRUE(edit.Destroy());
+    Pump();
+    EXPECT_THAT(Log(), ElementsAre("arpeggiator:close", "library:ForgetDependentWindow"));
+    EXPECT_EQ(owner->forgotten, &edit);
+}
+
 TEST_F(ProgramEditTest, ActivationSendsTheProgramToTheDeviceOnce)
 {
     Program().GetRegion().image[20] = 33;
