@@ -13,6 +13,7 @@
 #include "editor/GlobalPageLayer.h"
 #include "editor/LibraryShell.h"
 #include "editor/PageSelectLayer.h"
+#include "editor/ProgramListDrag.h"
 #include "editor/ProgramListLayer.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/ui/HfcKey.h"
@@ -139,7 +140,9 @@ void CLibraryWindow::RebuildLayers()
     if (m_bLayersBuilt || m_pLibrary == nullptr)
         return;
     const RECT pageArea{0, kPageTop, kClientWidth, kPageTop + kPageHeight};
-    m_pProgramList = MakePageLayer<CBaseLayer>(*this, std::make_unique<CProgramListLayer>(), pageArea);
+    auto programList = std::make_unique<CProgramListLayer>();
+    programList->SetDragHandler(std::make_unique<CProgramListDrag>(*programList));
+    m_pProgramList = MakePageLayer<CBaseLayer>(*this, std::move(programList), pageArea);
     m_pGlobalEdit = MakePageLayer(*this, std::make_unique<CGlobalEditLayer>(), pageArea);
     KeepGlobalAsSaved();
     auto strip = std::make_unique<CPageSelectLayer>();

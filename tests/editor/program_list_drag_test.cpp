@@ -399,6 +399,8 @@ TEST_F(ProgramListDragTest, ProgramsFromElsewhereAreTakenOnlyAtTheirSize)
     EXPECT_EQ(frame.GetActiveChild(), window);
     EXPECT_TRUE(window->IsModified());
     window->SetProgramEditWindow(22, nullptr);
+    edits[2]->Destroy();
+    Pump();
 }
 
 TEST_F(ProgramListDragTest, AnInsertPastTheLastRowIsRefused)
