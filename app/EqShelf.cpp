@@ -12,9 +12,24 @@ int EqShelfFrequency(int band, int index)
     return band == kEqLowShelf ? pick(kEqLowShelfFrequencies) : pick(kEqHighShelfFrequencies);
 }
 
+int EqShelfIndexAtOrBelow(int band, double frequency)
+{
+    auto find = [frequency](const auto& table) {
+        const auto above = std::upper_bound(table.begin(), table.end(), frequency,
+                                            [](double f, int step) { return f < step; });
+        return above == table.begin() ? 0 : static_cast<int>(above - table.begin()) - 1;
+    };
+    return band == kEqLowShelf ? find(kEqLowShelfFrequencies) : find(kEqHighShelfFrequencies);
+}
+
 double EqShelfGain(int gainValue)
 {
     return gainValue * kEqShelfDecibelsPerStep;
+}
+
+int EqShelfGainValue(double gainDb)
+{
+    return static_cast<int>(std::trunc(gainDb / kEqShelfDecibelsPerStep));
 }
 
 EqShelfCoefficients EqShelfCoefficientsFor(int band, double frequency, double gainDb)

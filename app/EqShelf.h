@@ -33,7 +33,12 @@ inline constexpr std::array<int, 26> kEqHighShelfFrequencies{
 // The band's frequency in Hz for a parameter value; a value past either
 // end of the table takes the nearest end.
 int EqShelfFrequency(int band, int index);
+// The highest parameter value whose frequency is at or below f Hz; 0 when
+// even the lowest step lies above it.
+int EqShelfIndexAtOrBelow(int band, double frequency);
 double EqShelfGain(int gainValue);
+// The parameter value of a gain in dB: half decibels, truncated toward zero.
+int EqShelfGainValue(double gainDb);
 // The shelf's gain is 10^(gain / 20) at 0 Hz for the low band and at
 // half the sample rate for the high band, and 1 at the other end.
 EqShelfCoefficients EqShelfCoefficientsFor(int band, double frequency, double gainDb);

@@ -1,8 +1,10 @@
 #include "editor/EditorEditWindows.h"
 
 #include "app/BaseWindow.h"
+#include "editor/ArpEditWindow.h"
 #include "editor/MasterFxEditWindow.h"
 #include "editor/ProgramEditWindow.h"
+#include "editor/TimbreEqEditWindow.h"
 #include "editor/VocoderEditWindow.h"
 
 #include <utility>
@@ -41,12 +43,14 @@ CEditorEditWindows::~CEditorEditWindows()
 }
 
 CBaseWindow* CEditorEditWindows::CreateEditWindow(Kind kind, const EditWindowContext& context, int x, int y,
-                                                  int program, int /*timbre*/)
+                                                  int program, int timbre)
 {
     std::erase_if(m_windows, [](const std::unique_ptr<CBaseWindow>& kept) { return kept->IsGone(); });
     std::unique_ptr<CBaseWindow> window;
     switch (kind) {
     case kProgramEdit: window = Made<CProgramEditWindow>(context, x, y, program); break;
+    case kTimbreEq: window = Made<CTimbreEqEditWindow>(context, x, y, program, timbre); break;
+    case kArpeggiator: window = Made<CArpEditWindow>(context, x, y, program); break;
     case kVocoder: window = Made<CVocoderEditWindow>(context, x, y, program); break;
     case kMasterEffect: window = Made<CMasterFxEditWindow>(context, x, y, program); break;
     // Each other kind makes its window here once that window exists.

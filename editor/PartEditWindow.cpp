@@ -39,6 +39,7 @@ bool CPartEditWindow::CreateMdiWindow(const EditWindowContext& context, int x, i
     if (GetHandle() == nullptr)
         return false;
     UpdateTitle();
+    SetTimerEnabled(true);
     if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && !m_bListening)
         m_bListening = manager->AddListener(this);
     SetWindowCreated(true);
@@ -65,7 +66,7 @@ void CPartEditWindow::UpdateTitle()
     char number[16] = {};
     std::snprintf(number, sizeof number, "%03d", GetProgramIndex() + 1);
     juce::String title = MakeDocumentTitle(*GetDocumentList());
-    title << " [" << number << ":" << program->GetProgramName() << m_setup.titleSuffix;
+    title << " [" << number << ":" << program->GetProgramName() << TitleSuffix().c_str();
     if (GetWindowTitle() != title.toStdString())
         SetTitle(title.toRawUTF8());
 }

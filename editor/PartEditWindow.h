@@ -7,6 +7,7 @@
 #include "editor/EditWindowContext.h"
 
 #include <memory>
+#include <string>
 
 class CPartEditWindow : public CBaseWindow
 {
@@ -48,6 +49,8 @@ protected:
     virtual bool AddUpperLayers(CBaseLayer& /*mainLayer*/) { return true; }
     // Event 12: the Show Values preference changed.
     virtual void OnShowValuesChanged() {}
+    // What the title ends with after the program's name.
+    virtual std::string TitleSuffix() const { return m_setup.titleSuffix; }
     // The window hears no more broadcasts.
     void StopListening();
 

@@ -1,9 +1,9 @@
 #pragma once
 // The window in which the vocoder of one program is edited: its layer, a
 // value display over it, and the message line when tips are on.
-#include "editor/PartEditWindow.h"
+#include "editor/ValuedPartEditWindow.h"
 
-class CVocoderEditWindow : public CPartEditWindow
+class CVocoderEditWindow : public CValuedPartEditWindow
 {
 public:
     static constexpr int kWidth = 690;
@@ -14,7 +14,4 @@ public:
 
 protected:
     std::unique_ptr<CBaseLayer> MakeMainLayer() override;
-    // A value display over the main layer, and the message line.
-    bool AddUpperLayers(CBaseLayer& mainLayer) override;
-    void OnShowValuesChanged() override { ApplyShowValues(); }
 };

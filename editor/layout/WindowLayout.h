@@ -30,12 +30,15 @@ enum class Kind {
 };
 
 // A program or global parameter by table group and row, and the timbre for
-// the timbre groups; group -1 binds none.
+// the timbre groups; group -1 binds none. A control that shows its value in
+// a box while pressed says so and where the box goes.
 struct Parameter
 {
     int group = -1;
     int index = -1;
     int timbre = 0;
+    int showValue = 0;
+    int valuePlacement = 0;
 };
 
 struct Control
@@ -48,6 +51,9 @@ struct Control
     Parameter parameter;
     const char* name;     // the parameter's table name, or the control's role
     const char* caption;  // printed on the background beside it; "" for none
+    int eventCode = 0;    // what the control's reports mean to its layer
+    int lampGroup = 0;    // an LED's set of lamps on its page
+    int lampValue = 0;    // what an LED writes when pressed
 };
 
 struct Window

@@ -47,6 +47,32 @@ TEST(EqShelfTest, TheFrequencyTablesRunFromEndToEndWithTheirJumps)
     EXPECT_EQ(EqShelfGain(1), 0.5);
 }
 
+TEST(EqShelfTest, AFrequencySnapsDownToItsBandsStepAndAGainToHalfDecibelsTowardZero)
+{
+    struct Case
+    {
+        int band;
+        double frequency;
+        int index;
+    };
+    const Case cases[] = {
+        {kEqLowShelf, 330.0, 24},      {kEqLowShelf, 399.99, 24},   {kEqLowShelf, 400.0, 25},
+        {kEqLowShelf, 20.0, 0},        {kEqLowShelf, 10.0, 0},      {kEqLowShelf, 0.0001, 0},
+        {kEqLowShelf, 20000.0, 33},    {kEqHighShelf, 3999.0, 10},  {kEqHighShelf, 19999.0, 24},
+        {kEqHighShelf, 20000.0, 25},   {kEqHighShelf, 999.0, 0},    {kEqHighShelf, 1119.9, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(EqShelfIndexAtOrBelow(c.band, c.frequency), c.index) << c.band << " " << c.frequency;
+    struct Gain
+    {
+        double db;
+        int value;
+    };
+    const Gain gains[] = {{-15.0, -30}, {15.0, 30}, {7.75, 15}, {-7.75, -15}, {0.49, 0}, {-0.49, 0}, {0.5, 1}};
+    for (const Gain& g : gains)
+        EXPECT_EQ(EqShelfGainValue(g.db), g.value) << g.db;
+}
+
 TEST(EqShelfTest, EachShelfHasItsGainAtOneEndAndUnityAtTheOther)
 {
     for (int band : {kEqLowShelf, kEqHighShelf}) {

@@ -1,5 +1,5 @@
 #pragma once
-// The master effect and vocoder windows over program 3 of a library, opened
+// The part edit windows over program 3 of a library, opened
 // as a program edit window opens them, with the test device on the MIDI
 // ports, the library services' "TimerSemaphore" and drag and drop up.
 #include "app/SkinTable.h"
@@ -32,13 +32,14 @@ protected:
     void TearDown() override;
 
     EditWindowContext Context();
-    // Made, shown and activated through its own CreateMdiWindow.
-    template <class Window>
-    Window* OpenWindow(int program = kProgram, int x = 40, int y = 30)
+    // Made, shown and activated through its own CreateMdiWindow, which
+    // takes the extra arguments after the program.
+    template <class Window, class... Extra>
+    Window* OpenWindow(int program = kProgram, int x = 40, int y = 30, Extra... extra)
     {
         auto window = std::make_unique<Window>();
         Window* made = window.get();
-        EXPECT_TRUE(made->CreateMdiWindow(Context(), x, y, program));
+        EXPECT_TRUE(made->CreateMdiWindow(Context(), x, y, program, extra...));
         made->Show();
         made->Activate();
         Pump();

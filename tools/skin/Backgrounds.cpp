@@ -93,14 +93,14 @@ void Plate(const Canvas& canvas, const Rect& r, const char* title, const Theme& 
 }
 
 // Tries beside the control (knobs below, lamps to the right, others above,
-// left, right, below) and takes the first spot that keeps a pixel clear of
+// left, right, below; left before above where the plan says so) and takes the first spot that keeps a pixel clear of
 // every control, panel frame and caption already placed.
 class CaptionPlacer
 {
 public:
     CaptionPlacer(const Canvas& canvas, const std::vector<Placed>& controls, const std::vector<Rect>& blocked,
-                  const std::vector<Rect>& lcd)
-        : canvas_(canvas), lcd_(lcd)
+                  const std::vector<Rect>& lcd, bool leftFirst)
+        : canvas_(canvas), lcd_(lcd), leftFirst_(leftFirst)
     {
         for (const Placed& p : controls) {
             const bool invisible = p.control.kind == Kind::DropArea || p.control.kind == Kind::PageButton;
@@ -124,11 +124,14 @@ public:
             spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, 7});
         if (p.control.kind == Kind::Led)  // the caption belongs beside the lamp, inside the control
             spots.push_back({r.x + 12, r.y + (r.h - 7) / 2, tw, 7});
-        if (p.control.kind == Kind::ValueBar && r.w > r.h)  // stacked level bars read as a column of names
-            spots.push_back({r.x - pad - tw, r.y + (r.h - 7) / 2, tw, 7});
+        const Rect left{r.x - pad - tw, r.y + (r.h - 7) / 2, tw, 7};
+        // Stacked level bars read as a column of names; so does a column of
+        // fields where the plan says so.
+        if ((p.control.kind == Kind::ValueBar && r.w > r.h) || leftFirst_)
+            spots.push_back(left);
         spots.push_back({r.x, r.y - pad - 7, tw, 7});
         spots.push_back({r.x + (r.w - tw) / 2, r.y - pad - 7, tw, 7});
-        spots.push_back({r.x - pad - tw, r.y + (r.h - 7) / 2, tw, 7});
+        spots.push_back(left);
         spots.push_back({r.x + r.w + pad, r.y + (r.h - 7) / 2, tw, 7});
         spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, 7});
         for (const Rect& spot : spots) {
@@ -158,6 +161,7 @@ private:
 
     const Canvas& canvas_;
     const std::vector<Rect>& lcd_;
+    const bool leftFirst_;
     std::vector<Rect> taken_;
     std::vector<std::string> unplaced_;
 };
@@ -219,7 +223,8 @@ std::vector<std::string> DrawBackground(const Canvas& canvas, const char* baseNa
     }
 
     // Captions keep off uniform panels.
-    CaptionPlacer captions(canvas, controls, plan.uniformPanels ? plan.lcdPanels : std::vector<Rect>{}, panels);
+    CaptionPlacer captions(canvas, controls, plan.uniformPanels ? plan.lcdPanels : std::vector<Rect>{}, panels,
+                           plan.captionsLeftFirst);
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Placed& p = controls[i];
         if (*p.control.caption && p.control.kind != Kind::DropArea)

@@ -1,0 +1,131 @@
+#include "editor/LayoutControls.h"
+
+#include "app/ControlBinding.h"
+#include "app/EditLayerBase.h"
+#include "app/ValueSteps.h"
+#include "app/controls/CustomBitmapList.h"
+#include "app/controls/CustomEditText.h"
+#include "app/controls/CustomKnob.h"
+#include "app/controls/CustomSwitches.h"
+#include "framework/services/ServiceSlots.h"
+#include "model/Program.h"
+#include "model/Q3917ProgramAccessor.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kLcdCellWidth = 6;
+
+CHfcBmp* DimSkin(const char* name)
+{
+    return GetBitmap((std::string(name) + "Dim").c_str());
+}
+
+struct Range
+{
+    int minimum = 0;
+    int maximum = 0;
+    int ratio = 1;
+};
+
+// The parameter's range in the layer's program, with the timbre the
+// binding will carry.
+Range RangeOf(const CEditLayerBase& layer, const layout::Control& row)
+{
+    ParameterAddress address = ReferenceOf(row).address;
+    if (layer.GetTimbreOverride() != -1)
+        address.timbre = static_cast<std::uint32_t>(layer.GetTimbreOverride());
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    if (accessor == nullptr || layer.GetProgramRecord() == nullptr)
+        return {};
+    Range range;
+    range.minimum = accessor->GetMinimum(layer.GetProgramRecord(), address);
+    range.maximum = accessor->GetMaximum(layer.GetProgramRecord(), address);
+    range.ratio = value_steps::RatioForRange(range.minimum, range.maximum);
+    return range;
+}
+
+template <class Control>
+CHfcControl* Keep(CEditLayerBase& layer, std::unique_ptr<Control> control, bool made, const layout::Control& row)
+{
+    if (!made || !AttachBoundControl(layer, *control, ReferenceOf(row)))
+        return nullptr;
+    CHfcControl* kept = control.get();
+    layer.KeepControl(std::move(control));
+    return kept;
+}
+
+}  // namespace
+
+ParameterReference ReferenceOf(const layout::Control& row)
+{
+    const layout::Parameter& p = row.parameter;
+    if (p.group < 0)
+        return {};
+    return {{static_cast<std::uint32_t>(p.group), static_cast<std::uint32_t>(p.index),
+             static_cast<std::uint32_t>(p.timbre)},
+            static_cast<std::uint8_t>(p.showValue),
+            p.valuePlacement};
+}
+
+CHfcControl* AddLayoutControl(CEditLayerBase& layer, const layout::Control& row, CHfcBmp* background)
+{
+    const auto id = static_cast<std::uint32_t>(layer.GetBoundControlCount());
+    const auto eventCode = static_cast<std::uint32_t>(row.eventCode);
+    switch (row.kind) {
+    case layout::Kind::BitmapList: {
+        CustomBitmapListDescriptor descriptor{row.x, row.y, GetBitmap(row.skin), background, row.frames, GetBitmap(row.skin)};
+        auto strip = std::make_unique<CCustomBitmapList>();
+        const bool made = strip->Create(&descriptor, id, eventCode);
+        return Keep(layer, std::move(strip), made, row);
+    }
+    case layout::Kind::EditText: {
+        const Range range = RangeOf(layer, row);
+        CustomEditTextDescriptor descriptor{row.x,
+                                            row.y,
+                                            layer.GetLcdFont(CBaseLayer::kLcdWhite),
+                                            background,
+                                            row.w / kLcdCellWidth,
+                                            range.minimum,
+                                            range.maximum,
+                                            layer.GetLcdFont(CBaseLayer::kLcdWhiteSelected),
+                                            range.ratio,
+                                            layer.GetLcdFont(CBaseLayer::kLcdWhiteDim)};
+        auto field = std::make_unique<CCustomEditText>();
+        const bool made = field->Create(&descriptor, id, eventCode);
+        return Keep(layer, std::move(field), made, row);
+    }
+    case layout::Kind::Switch: {
+        CustomSwitchDescriptor descriptor{row.x, row.y, GetBitmap(row.skin), background, DimSkin(row.skin)};
+        auto toggle = std::make_unique<CCustomSwitch>();
+        const bool made = toggle->Create(&descriptor, id, eventCode);
+        return Keep(layer, std::move(toggle), made, row);
+    }
+    case layout::Kind::Knob: {
+        const Range range = RangeOf(layer, row);
+        CHfcBmp* strip = GetBitmap(row.skin);
+        CHfcBmp* dim = DimSkin(row.skin);
+        CustomKnobDescriptor descriptor{row.x,         row.y,       strip, background, row.frames, range.minimum,
+                                        range.maximum, range.ratio, dim,   strip,      dim,        0};
+        auto knob = std::make_unique<CCustomKnob>();
+        const bool made = knob->Create(&descriptor, id, eventCode);
+        return Keep(layer, std::move(knob), made, row);
+    }
+    case layout::Kind::Led: {
+        CustomLedDescriptor descriptor{row.x,         row.y,         row.w, 0, GetBitmap(row.skin), background,
+                                       row.lampGroup, row.lampValue, 0,     0, DimSkin(row.skin)};
+        auto led = std::make_unique<CCustomLed>();
+        const bool made = led->Create(&descriptor, id);
+        return Keep(layer, std::move(led), made, row);
+    }
+    case layout::Kind::Button: {
+        CustomSwitchDescriptor descriptor{row.x, row.y, GetBitmap(row.skin), background, DimSkin(row.skin)};
+        auto button = std::make_unique<CCustomButton>();
+        const bool made = button->Create(&descriptor, id, eventCode);
+        return Keep(layer, std::move(button), made, row);
+    }
+    default: return nullptr;
+    }
+}
