@@ -1,6 +1,7 @@
 #include "app_main_fixture.h"
 
 #include "framework/services/EfSemaphore.h"
+#include "support/RegistryDwords.h"
 
 #include <platform/messaging.h>
 #include <platform/testing.h>
@@ -8,17 +9,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace app_test {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-constexpr const char* kSettingsFolder = "Software/Vesk/VQ-700Z Sound Editor";
-
-}  // namespace
 
 std::vector<std::string>& Log()
 {
@@ -178,8 +172,8 @@ void AppMainTest::Preset(const std::string& name, long value)
 
 bool AppMainTest::Start(std::vector<std::string> arguments)
 {
-    fs::create_directories(registry / kSettingsFolder);
-    std::ofstream values(registry / kSettingsFolder / "values");
+    fs::create_directories(registry / kEditorSettingsFolder);
+    std::ofstream values(registry / kEditorSettingsFolder / "values");
     for (const auto& [name, value] : preset)
         values << "dword \"" << name << "\" = " << static_cast<std::uint32_t>(value) << "\n";
     values.close();
@@ -202,17 +196,7 @@ void AppMainTest::CloseAndExit()
 
 std::map<std::string, long> AppMainTest::SavedDwords()
 {
-    std::map<std::string, long> dwords;
-    std::ifstream values(registry / kSettingsFolder / "values");
-    std::string line;
-    while (std::getline(values, line)) {
-        std::istringstream in(line);
-        std::string type, quoted, equals;
-        long value = 0;
-        if (in >> type >> quoted >> equals >> value && type == "dword" && quoted.size() > 2)
-            dwords[quoted.substr(1, quoted.size() - 2)] = static_cast<long>(static_cast<int>(value));
-    }
-    return dwords;
+    return ReadSettingsDwords(registry);
 }
 
 void AppMainTest::Pump()

@@ -5,6 +5,7 @@
 #include <platform/display.h>
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -58,7 +59,8 @@ ScopedVariable::~ScopedVariable()
         unsetenv(name_.c_str());
 }
 
-ChildProcess::ChildProcess(std::vector<std::string> args, std::vector<std::string> extraEnvironment, bool captureOutput)
+ChildProcess::ChildProcess(std::vector<std::string> args, std::vector<std::string> extraEnvironment, bool captureOutput,
+                           const std::string& errorFile)
 {
     std::vector<char*> argv;
     for (auto& arg : args) argv.push_back(arg.data());
@@ -76,7 +78,11 @@ ChildProcess::ChildProcess(std::vector<std::string> args, std::vector<std::strin
         posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     }
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", 0, 0);
+    if (errorFile.empty())
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", 0, 0);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
     if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
     if (pipeFds[1] >= 0) close(pipeFds[1]);
@@ -121,14 +127,16 @@ int ChildProcess::Wait(std::chrono::milliseconds timeout)
     return -1;
 }
 
-std::unique_ptr<XvfbServer> XvfbServer::Start()
+std::unique_ptr<XvfbServer> XvfbServer::Start(const char* screen)
 {
     std::string xvfb = FindProgram("Xvfb");
     if (xvfb.empty()) return nullptr;
     // The server picks a free display number itself and says which once it
-    // is ready: tests running side by side never share one.
+    // is ready: tests running side by side never share one. Without a reset
+    // when its last client leaves, a program started just then still finds
+    // the display.
     auto process = std::make_unique<ChildProcess>(
-        std::vector<std::string>{xvfb, "-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"},
+        std::vector<std::string>{xvfb, "-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"},
         std::vector<std::string>{}, true);
     EXPECT_TRUE(process->Started());
     std::string number = process->ReadLine(20s);

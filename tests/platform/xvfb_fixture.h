@@ -35,7 +35,9 @@ private:
 // A child process that is killed when the test lets go of it.
 class ChildProcess {
 public:
-    ChildProcess(std::vector<std::string> args, std::vector<std::string> extraEnvironment, bool captureOutput);
+    // Standard error goes to errorFile when one is named, else nowhere.
+    ChildProcess(std::vector<std::string> args, std::vector<std::string> extraEnvironment, bool captureOutput,
+                 const std::string& errorFile = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -51,11 +53,11 @@ private:
     bool exited_ = false;
 };
 
-// Xvfb on a display number of its own, 800 x 600.
+// Xvfb on a display number of its own, 800 x 600 unless told.
 class XvfbServer {
 public:
     // Null when Xvfb is not installed; a failed start is a test failure.
-    static std::unique_ptr<XvfbServer> Start();
+    static std::unique_ptr<XvfbServer> Start(const char* screen = "800x600x24");
     const std::string& Display() const { return display_; }
 
 private:

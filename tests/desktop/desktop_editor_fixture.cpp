@@ -1,0 +1,218 @@
+#include "desktop_editor_fixture.h"
+
+#include <platform/resources.h>
+
+#include <X11/Xutil.h>
+
+#include <png.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+namespace desktop_test {
+
+using namespace std::chrono_literals;
+using xvfb_test::ChildProcess;
+
+namespace {
+
+// Screen and skin may differ by rounding in the drawing.
+constexpr int kTolerance = 6;
+
+bool Near(const std::uint8_t* a, const std::uint8_t* b)
+{
+    for (int c = 0; c < 3; ++c)
+        if (std::abs(a[c] - b[c]) > kTolerance)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+fs::path MakeRegistry(const std::string& name, int x, int y, int width, int height,
+                      const std::map<std::string, long>& more)
+{
+    const fs::path root = fs::temp_directory_path() / (name + "_" + std::to_string(getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / kEditorSettingsFolder);
+    std::ofstream values(root / kEditorSettingsFolder / "values");
+    std::map<std::string, long> dwords = {{"MainWindowX", x},          {"MainWindowY", y},
+                                          {"MainWindowWidth", width},  {"MainWindowHeight", height},
+                                          {"MidiDeviceAutoScan", 0},   {"ReceiveOnStartup", 0}};
+    for (const auto& [key, value] : more)
+        dwords[key] = value;
+    for (const auto& [key, value] : dwords)
+        values << "dword \"" << key << "\" = " << value << "\n";
+    return root;
+}
+
+RgbImage CaptureScreen(Display* x)
+{
+    const Window root = DefaultRootWindow(x);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(x, root, &attributes);
+    XImage* image = XGetImage(x, root, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return {};
+    RgbImage screen{attributes.width, attributes.height, {}};
+    screen.rgb.reserve(static_cast<size_t>(screen.width) * static_cast<size_t>(screen.height) * 3);
+    for (int row = 0; row < screen.height; ++row)
+        for (int column = 0; column < screen.width; ++column) {
+            const unsigned long pixel = XGetPixel(image, column, row);
+            screen.rgb.push_back(static_cast<std::uint8_t>((pixel >> 16) & 0xFF));
+            screen.rgb.push_back(static_cast<std::uint8_t>((pixel >> 8) & 0xFF));
+            screen.rgb.push_back(static_cast<std::uint8_t>(pixel & 0xFF));
+        }
+    XDestroyImage(image);
+    return screen;
+}
+
+bool SavePng(const RgbImage& image, const fs::path& path)
+{
+    if (image.rgb.empty())
+        return false;
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    png.width = static_cast<png_uint_32>(image.width);
+    png.height = static_cast<png_uint_32>(image.height);
+    png.format = PNG_FORMAT_RGB;
+    return png_image_write_to_file(&png, path.c_str(), 0, image.rgb.data(), 0, nullptr) != 0;
+}
+
+RgbImage LoadSkinBitmap(const char* name)
+{
+    HRSRC found = FindResourceA(nullptr, name, "PNG");
+    if (found == nullptr)
+        return {};
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, LockResource(LoadResource(nullptr, found)),
+                                          SizeofResource(nullptr, found)))
+        return {};
+    png.format = PNG_FORMAT_RGB;
+    RgbImage image{static_cast<int>(png.width), static_cast<int>(png.height), {}};
+    image.rgb.resize(PNG_IMAGE_SIZE(png));
+    if (!png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr))
+        return {};
+    return image;
+}
+
+bool ShowsAt(const RgbImage& screen, const RgbImage& picture, Point place, int from, int to)
+{
+    if (place.x < 0 || place.y < 0 || place.x + to > screen.width || place.y + picture.height > screen.height)
+        return false;
+    for (int row = 0; row < picture.height; ++row)
+        for (int column = from; column < to; ++column)
+            if (!Near(screen.At(place.x + column, place.y + row), picture.At(column, row)))
+                return false;
+    return true;
+}
+
+std::optional<Point> FindOnScreen(const RgbImage& screen, const RgbImage& picture, int from, int to)
+{
+    if (picture.rgb.empty())
+        return std::nullopt;
+    for (int y = 0; y + picture.height <= screen.height; ++y)
+        for (int x = 0; x + to <= screen.width; ++x)
+            if (ShowsAt(screen, picture, {x, y}, from, to))
+                return Point{x, y};
+    return std::nullopt;
+}
+
+void EditorOnDesktop::SetUp()
+{
+    xdotool_ = xvfb_test::FindProgram("xdotool");
+    if (xdotool_.empty())
+        GTEST_SKIP() << "xdotool is not installed";
+    server_ = xvfb_test::XvfbServer::Start(screen_);
+    if (!server_)
+        GTEST_SKIP() << "Xvfb is not installed";
+    x_ = XOpenDisplay(server_->Display().c_str());
+    ASSERT_NE(x_, nullptr);
+}
+
+void EditorOnDesktop::TearDown()
+{
+    if (x_ != nullptr)
+        XCloseDisplay(x_);
+    if (!registry_.empty())
+        fs::remove_all(registry_);
+}
+
+std::string EditorOnDesktop::Tool(std::vector<std::string> args)
+{
+    args.insert(args.begin(), xdotool_);
+    ChildProcess process(std::move(args), {"DISPLAY=" + server_->Display()}, true);
+    std::string line = process.Started() ? process.ReadLine(5s) : "";
+    process.Wait(5s);
+    return line;
+}
+
+std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& registry, const fs::path& errorLog)
+{
+    registry_ = registry;
+    std::vector<std::string> environment = {"DISPLAY=" + server_->Display(), "SDL_VIDEODRIVER=x11",
+                                            "VQ_DISPLAY=desktop", "VQ_REGISTRY_DIR=" + registry.string()};
+    // A sanitizer's report ends the program with a code of its own, not
+    // with the editor's failure code.
+    const char* sanitizer = std::getenv("ASAN_OPTIONS");
+    environment.push_back(std::string("ASAN_OPTIONS=") + (sanitizer != nullptr ? sanitizer : "") + ":exitcode=23");
+    return std::make_unique<ChildProcess>(std::vector<std::string>{VQ_EDITOR_PROGRAM}, std::move(environment), false,
+                                          errorLog.string());
+}
+
+Window EditorOnDesktop::WaitForFrame()
+{
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const std::string found = Tool({"search", "--onlyvisible", "--name", std::string("^") + kTitle + "$"});
+        if (!found.empty())
+            return static_cast<Window>(std::stoul(found));
+        std::this_thread::sleep_for(100ms);
+    }
+    return 0;
+}
+
+Point EditorOnDesktop::WindowOrigin(Window window)
+{
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(x_, window, DefaultRootWindow(x_), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
+void EditorOnDesktop::Keys(Window frame, const std::vector<std::string>& keys)
+{
+    Tool({"windowfocus", "--sync", std::to_string(frame)});
+    for (const std::string& key : keys) {
+        Tool({"key", key});
+        std::this_thread::sleep_for(300ms);
+    }
+}
+
+void EditorOnDesktop::Click(Point at, int clicks)
+{
+    Tool({"mousemove", "--sync", std::to_string(at.x), std::to_string(at.y)});
+    Tool({"click", "--repeat", std::to_string(clicks), "--delay", "80", "1"});
+    std::this_thread::sleep_for(300ms);
+}
+
+void EditorOnDesktop::RequestClose(Window frame)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = frame;
+    event.xclient.message_type = XInternAtom(x_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x_, frame, False, NoEventMask, &event);
+    XFlush(x_);
+}
+
+}  // namespace desktop_test

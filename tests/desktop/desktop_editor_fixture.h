@@ -1,0 +1,86 @@
+#pragma once
+// The editor program on a virtual X server, driven from outside as a user
+// and a window manager would: its settings written fresh, keys and mouse
+// clicks through xdotool, and the screen read back as pixels.
+#include "support/RegistryDwords.h"
+#include "xvfb_fixture.h"
+
+#include <X11/Xlib.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace desktop_test {
+
+namespace fs = std::filesystem;
+
+inline constexpr const char* kTitle = "VQ-700Z Sound Editor";
+
+// A fresh registry holding the main window's placement, with the device
+// left alone (no port scan and no receive at start), and any other words.
+fs::path MakeRegistry(const std::string& name, int x, int y, int width, int height,
+                      const std::map<std::string, long>& more = {});
+
+struct Point
+{
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// Pixels as 8-bit RGB, row by row.
+struct RgbImage
+{
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+
+    const std::uint8_t* At(int x, int y) const { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
+};
+
+RgbImage CaptureScreen(Display* x);
+bool SavePng(const RgbImage& image, const fs::path& path);
+// One of the program's own PNG resources (a skin bitmap), alpha dropped;
+// empty when there is none.
+RgbImage LoadSkinBitmap(const char* name);
+// Where the picture's columns [from, to) show on the screen, all rows
+// matching within a small tolerance per channel.
+std::optional<Point> FindOnScreen(const RgbImage& screen, const RgbImage& picture, int from, int to);
+// Whether the picture's columns [from, to) show at that place.
+bool ShowsAt(const RgbImage& screen, const RgbImage& picture, Point place, int from, int to);
+
+class EditorOnDesktop : public ::testing::Test
+{
+protected:
+    explicit EditorOnDesktop(const char* screen = "800x600x24") : screen_(screen) {}
+    void SetUp() override;
+    void TearDown() override;
+
+    // Standard error goes to errorLog when one is named.
+    std::unique_ptr<xvfb_test::ChildProcess> StartEditor(const fs::path& registry, const fs::path& errorLog = {});
+    // The X window of the editor's frame, once it is up.
+    Window WaitForFrame();
+    // Where the window's inside is on the screen.
+    Point WindowOrigin(Window window);
+    void Keys(Window frame, const std::vector<std::string>& keys);
+    void Click(Point at, int clicks = 1);
+    // What a window manager sends when the user closes the window.
+    void RequestClose(Window frame);
+    std::string Tool(std::vector<std::string> args);
+
+    const char* screen_;
+    std::string xdotool_;
+    std::unique_ptr<xvfb_test::XvfbServer> server_;
+    Display* x_ = nullptr;
+    fs::path registry_;
+};
+
+}  // namespace desktop_test

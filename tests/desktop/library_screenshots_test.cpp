@@ -1,0 +1,107 @@
+// The library window as the user first sees it, in each colour theme: the
+// editor is started with the theme in its settings, the window's page
+// strip is found on the screen by its own skin bitmap, a screenshot is
+// kept in the build folder, and the editor ends through File > Exit.
+#include "desktop_editor_fixture.h"
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace desktop_test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kThemes = 3;
+constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
+// The strip's columns that neither the tabs nor the logo cover.
+constexpr int kFreeFrom = 176;
+constexpr int kFreeTo = 806;
+constexpr int kStripHeight = 37;
+
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class LibraryWindowScreenshots : public EditorOnDesktop
+{
+protected:
+    LibraryWindowScreenshots() : EditorOnDesktop("1280x1024x24") {}
+
+    // Where the picture shows once it has been painted; none after 30 s.
+    std::optional<Point> WaitFor(const RgbImage& picture, int from, int to)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (auto found = FindOnScreen(CaptureScreen(x_), picture, from, to))
+                return found;
+            std::this_thread::sleep_for(200ms);
+        }
+        return std::nullopt;
+    }
+
+    static fs::path Folder()
+    {
+        const fs::path folder = fs::path(VQ_TEST_OUTPUT_DIR) / "screenshots";
+        fs::create_directories(folder);
+        return folder;
+    }
+};
+
+TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
+{
+    RgbImage strips[kThemes];
+    for (int theme = 0; theme < kThemes; ++theme) {
+        strips[theme] = LoadSkinBitmap(kStripBitmaps[theme]);
+        ASSERT_FALSE(strips[theme].rgb.empty()) << kStripBitmaps[theme];
+    }
+    std::optional<Point> firstPlace;
+    std::vector<std::vector<std::uint8_t>> pageColours;
+    for (int theme = 0; theme < kThemes; ++theme) {
+        SCOPED_TRACE("theme " + std::to_string(theme));
+        const std::string name = "library_theme" + std::to_string(theme);
+        const fs::path log = Folder() / (name + ".log");
+        auto editor = StartEditor(MakeRegistry(name, 0, 0, 1100, 800, {{"BackgroundColour", theme}}), log);
+        ASSERT_TRUE(editor->Started());
+        const Window frame = WaitForFrame();
+        ASSERT_NE(frame, 0u) << "the main window did not come up";
+        const std::optional<Point> strip = WaitFor(strips[theme], kFreeFrom, kFreeTo);
+        const RgbImage screen = CaptureScreen(x_);
+        EXPECT_TRUE(SavePng(screen, Folder() / (name + ".png")));
+        ASSERT_TRUE(strip.has_value()) << "the library window's page strip was not painted";
+
+        // The theme's own strip, not another's.
+        for (int other = 0; other < kThemes; ++other)
+            if (other != theme)
+                EXPECT_FALSE(ShowsAt(screen, strips[other], *strip, kFreeFrom, kFreeTo)) << "theme " << other;
+        // At the top left of the frame's inside, under the menu bar and the
+        // window's caption, and there in every theme.
+        const Point origin = WindowOrigin(frame);
+        EXPECT_GE(strip->x, origin.x);
+        EXPECT_LE(strip->x, origin.x + 8);
+        EXPECT_GE(strip->y, origin.y + 20);
+        EXPECT_LE(strip->y, origin.y + 60);
+        if (firstPlace)
+            EXPECT_EQ(*strip, *firstPlace);
+        else
+            firstPlace = strip;
+        const std::uint8_t* page = screen.At(strip->x + 10, strip->y + kStripHeight + 20);
+        pageColours.emplace_back(page, page + 3);
+
+        Keys(frame, {"alt+f", "x"});
+        EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    }
+    // Each theme paints the program page's background in a colour of its own.
+    ASSERT_EQ(pageColours.size(), 3u);
+    EXPECT_NE(pageColours[0], pageColours[1]);
+    EXPECT_NE(pageColours[1], pageColours[2]);
+    EXPECT_NE(pageColours[0], pageColours[2]);
+}
+
+}  // namespace
+}  // namespace desktop_test
