@@ -1,5 +1,7 @@
 #include "sdl_video.h"
 
+#include "x11_errors.h"
+
 #include <SDL.h>
 
 #include <strings.h>
@@ -48,6 +50,8 @@ bool StartSdlVideo(std::string& failure)
                   Variable("WAYLAND_DISPLAY") + ")";
         return false;
     }
+    if (driver && strcasecmp(driver, "x11") == 0)
+        LetLateWakeupsPass();
     return true;
 }
 
