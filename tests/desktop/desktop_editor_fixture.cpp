@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace desktop_test {
@@ -47,6 +48,14 @@ fs::path MakeRegistry(const std::string& name, int x, int y, int width, int heig
     for (const auto& [key, value] : dwords)
         values << "dword \"" << key << "\" = " << value << "\n";
     return root;
+}
+
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 RgbImage CaptureScreen(Display* x)
@@ -193,6 +202,16 @@ void EditorOnDesktop::Keys(Window frame, const std::vector<std::string>& keys)
         Tool({"key", key});
         std::this_thread::sleep_for(300ms);
     }
+}
+
+void EditorOnDesktop::ChooseMenuItem(Window frame, const std::string& menuKey, const std::string& itemKey)
+{
+    const RgbImage before = CaptureScreen(x_);
+    Keys(frame, {menuKey});
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (CaptureScreen(x_).rgb == before.rgb && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(100ms);
+    Keys(frame, {itemKey});
 }
 
 void EditorOnDesktop::Click(Point at, int clicks)

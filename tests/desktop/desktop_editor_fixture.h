@@ -29,6 +29,9 @@ inline constexpr const char* kTitle = "VQ-700Z Sound Editor";
 fs::path MakeRegistry(const std::string& name, int x, int y, int width, int height,
                       const std::map<std::string, long>& more = {});
 
+// A file's whole text, as what the editor wrote on its standard error.
+std::string ReadText(const fs::path& path);
+
 struct Point
 {
     int x = 0;
@@ -71,6 +74,9 @@ protected:
     // Where the window's inside is on the screen.
     Point WindowOrigin(Window window);
     void Keys(Window frame, const std::vector<std::string>& keys);
+    // Opens a menu with its key and, once it shows, picks the item by its
+    // letter: a slow editor would otherwise get the letter first.
+    void ChooseMenuItem(Window frame, const std::string& menuKey, const std::string& itemKey);
     void Click(Point at, int clicks = 1);
     // What a window manager sends when the user closes the window.
     void RequestClose(Window frame);

@@ -16,7 +16,8 @@ using namespace std::chrono_literals;
 
 TEST_F(EditorOnDesktop, FileExitEndsTheEditorAndKeepsTheWindowsPlace)
 {
-    auto editor = StartEditor(MakeRegistry("editor_exit", 40, 30, 640, 420));
+    const fs::path log = fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop.log";
+    auto editor = StartEditor(MakeRegistry("editor_exit", 40, 30, 640, 420), log);
     ASSERT_TRUE(editor->Started());
     const Window frame = WaitForFrame();
     ASSERT_NE(frame, 0u) << "the main window did not come up";
@@ -25,12 +26,12 @@ TEST_F(EditorOnDesktop, FileExitEndsTheEditorAndKeepsTheWindowsPlace)
     EXPECT_TRUE(SavePng(CaptureScreen(x_), fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop.png"));
 
     // Help > Version opens the version window inside the frame.
-    Keys(frame, {"alt+h", "v"});
+    ChooseMenuItem(frame, "alt+h", "v");
     std::this_thread::sleep_for(1s);
     EXPECT_TRUE(SavePng(CaptureScreen(x_), fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop_version.png"));
 
-    Keys(frame, {"alt+f", "x"});
-    EXPECT_EQ(editor->Wait(30s), 0);
+    ChooseMenuItem(frame, "alt+f", "x");
+    EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
     const auto saved = ReadSettingsDwords(registry_);
     EXPECT_EQ(saved.at("MainWindowX"), 40);
     EXPECT_EQ(saved.at("MainWindowY"), 30);

@@ -1,11 +1,13 @@
 // The library window as the user first sees it, in each colour theme: the
 // editor is started with the theme in its settings, the window's page
-// strip is found on the screen by its own skin bitmap, a screenshot is
-// kept in the build folder, and the editor ends through File > Exit.
+// strip is found on the screen by its own skin bitmap, a program's edit
+// window is opened by a double click on its row and the global page by its
+// tab, screenshots are kept in the build folder, and the editor ends
+// through File > Exit.
 #include "desktop_editor_fixture.h"
+#include "editor/ProgramListGeometry.h"
+#include "editor/layout/Layouts.h"
 
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace desktop_test {
@@ -19,19 +21,37 @@ constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectB
 constexpr int kFreeFrom = 176;
 constexpr int kFreeTo = 806;
 constexpr int kStripHeight = 37;
+// The page tabs are 69 pixels wide, 8 apart, from the tab area's left end.
+constexpr int kTabPitch = 77;
+constexpr int kTabHalf = 34;
 
-std::string ReadText(const fs::path& path)
+bool SamePixel(const RgbImage& a, Point inA, const RgbImage& b, Point inB)
 {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return std::equal(a.At(inA.x, inA.y), a.At(inA.x, inA.y) + 3, b.At(inB.x, inB.y));
 }
 
 class LibraryWindowScreenshots : public EditorOnDesktop
 {
 protected:
     LibraryWindowScreenshots() : EditorOnDesktop("1280x1024x24") {}
+
+    // The screen once it has changed from before and then held still for
+    // a moment; as it is after 30 s otherwise.
+    RgbImage WaitForChange(const RgbImage& before)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        RgbImage now = CaptureScreen(x_);
+        while (now.rgb == before.rgb && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(200ms);
+            now = CaptureScreen(x_);
+        }
+        for (RgbImage last; last.rgb != now.rgb && std::chrono::steady_clock::now() < deadline;) {
+            last = std::move(now);
+            std::this_thread::sleep_for(500ms);
+            now = CaptureScreen(x_);
+        }
+        return now;
+    }
 
     // Where the picture shows once it has been painted; none after 30 s.
     std::optional<Point> WaitFor(const RgbImage& picture, int from, int to)
@@ -93,7 +113,27 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         const std::uint8_t* page = screen.At(strip->x + 10, strip->y + kStripHeight + 20);
         pageColours.emplace_back(page, page + 3);
 
-        Keys(frame, {"alt+f", "x"});
+        // A double click on the second program's row opens its edit window.
+        const Point row = {strip->x + program_list::kListX + 40,
+                           strip->y + kStripHeight + program_list::kListY + program_list::kRowHeight * 3 / 2};
+        Click(row, 2);
+        const RgbImage edit = WaitForChange(screen);
+        EXPECT_TRUE(SavePng(edit, Folder() / ("program_edit_theme" + std::to_string(theme) + ".png")));
+        EXPECT_NE(edit.rgb, screen.rgb) << "no edit window opened";
+        Keys(frame, {"ctrl+w"});
+        const RgbImage closed = WaitForChange(edit);
+
+        // The global tab makes the global page current: the two tabs swap looks.
+        const layout::Control& tabs = layout::PageSelectLayout().controls[1];
+        const Point programFace = {strip->x + tabs.x + 4, strip->y + tabs.y + 4};
+        const Point globalFace = {programFace.x + kTabPitch, programFace.y};
+        Click({programFace.x + kTabPitch + kTabHalf, strip->y + tabs.y + tabs.h / 2});
+        const RgbImage global = WaitForChange(closed);
+        EXPECT_TRUE(SavePng(global, Folder() / ("global_theme" + std::to_string(theme) + ".png")));
+        EXPECT_TRUE(SamePixel(global, programFace, closed, globalFace)) << "the program tab does not look aside";
+        EXPECT_TRUE(SamePixel(global, globalFace, closed, programFace)) << "the global tab does not look current";
+
+        ChooseMenuItem(frame, "alt+f", "x");
         EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
     }
     // Each theme paints the program page's background in a colour of its own.
