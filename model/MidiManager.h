@@ -127,7 +127,8 @@ private:
 
     void LogSuccess(bool success, const std::string& key, const std::string& detail);
     void LogBatchResult(const std::string& key, bool success);
-    void ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog);
+    // Shows the failure (and logs it when asked); answers the text shown.
+    std::string ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog);
 
     bool OpenPort(bool out, int index);
     bool OpenPortBySavedName(bool out, const std::string& name);

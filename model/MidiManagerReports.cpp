@@ -26,12 +26,14 @@ void CMidiManager::LogBatchResult(const std::string& key, bool success)
                            LocalizedText((success ? "Success" : "Failed") + key));
 }
 
-void CMidiManager::ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog)
+std::string CMidiManager::ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog)
 {
     const std::string messageKey = error.GetMessage() != nullptr ? error.GetMessage() : "MidiErrorInternalError";
-    m_host->ShowMessageBox(kStyleWarning, LocalizedText("Title" + key), LocalizedText(messageKey));
+    std::string message = LocalizedText(messageKey);
+    m_host->ShowMessageBox(kStyleWarning, LocalizedText("Title" + key), message);
     if (withLog)
         m_host->LogLine(LocalizedText("TitleLog" + key) + " : " + LocalizedText(messageKey + "Log"));
+    return message;
 }
 
 void CMidiManager::OpenProgressDialog(const std::string& key, std::int32_t total)

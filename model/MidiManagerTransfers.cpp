@@ -64,7 +64,7 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
 {
     if (!m_created) {
         if (report)
-            ReportMidiException(CVpMidiException(CVpMidiException::DeviceNotSpecified), key, true);
+            m_errorText = ReportMidiException(CVpMidiException(CVpMidiException::DeviceNotSpecified), key, true);
         return false;
     }
     if (m_exclusiveSemaphore->WaitWithTimeout(kBusyWaitMs) != CHfcSemaphore::kObtained)
@@ -72,7 +72,7 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
     Frame frame(*this);
     if (!IsReady()) {
         if (report)
-            ReportMidiException(CVpMidiException(CVpMidiException::DeviceNotSpecified), key, true);
+            m_errorText = ReportMidiException(CVpMidiException(CVpMidiException::DeviceNotSpecified), key, true);
         return false;
     }
     m_continue = true;
@@ -88,7 +88,8 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
     }
     catch (const CVpMidiException& error) {
         CloseProgressDialog();
-        ReportMidiException(error, key, true);
+        // Kept as the last failure's text too, for callers that report it again.
+        m_errorText = ReportMidiException(error, key, true);
         return false;
     }
 }

@@ -246,6 +246,7 @@ TEST_F(MidiTransferTest, FailurePartWayKeepsWhatArrived)
     EXPECT_FALSE(manager->ReceiveAllPrograms(library));
     ExpectBankFromDevice(*this, 10);
     EXPECT_EQ(host.boxes, std::vector<Box>{ErrorBox("ReceiveAllPrograms", "MidiErrorTimeout")});
+    EXPECT_EQ(manager->GetErrorText(), host.boxes[0].text) << "the failure's text is kept for the caller";
     ExpectIdle();
 }
 
