@@ -1,7 +1,14 @@
 // The editor's start-up on the headless display: from the application
 // object to its main window's first painted frame, and the memory the
-// process holds once it is up.
+// process holds once it is up, and once every window of its first library
+// is open.
 #include "app/AppMain.h"
+#include "editor/EditorEditWindows.h"
+#include "editor/EditorLibraryWindows.h"
+#include "editor/EditorToolWindows.h"
+#include "editor/LibraryWindow.h"
+#include "editor/ProgramEditWindow.h"
+#include "editor/ProgramListLayer.h"
 
 #include <platform/display.h>
 #include <platform/messaging.h>
@@ -90,5 +97,54 @@ void BM_ResidentMemoryAfterStartUp(benchmark::State& state)
     state.counters["resident_MB"] = static_cast<double>(resident) / 1024.0;
 }
 BENCHMARK(BM_ResidentMemoryAfterStartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Opens the first program's edit window from the library's list, then every
+// window of its parts; false when one of them did not open.
+bool OpenEveryWindow(CAppMain& app)
+{
+    const auto libraries = app.GetLibraryWindows();
+    auto* library = libraries.empty() ? nullptr : dynamic_cast<CLibraryWindow*>(libraries.front());
+    auto* list = library ? dynamic_cast<CProgramListLayer*>(library->GetProgramListLayer()) : nullptr;
+    if (list == nullptr)
+        return false;
+    list->OpenEditWindow(0);
+    auto* edit = dynamic_cast<CProgramEditWindow*>(library->GetProgramEditWindow(0));
+    if (edit == nullptr)
+        return false;
+    for (int part = 0; part < CProgramEditWindow::kDependentCount; ++part) {
+        const auto which = static_cast<CProgramEditWindow::Dependent>(part);
+        edit->OpenDependentWindow(which);
+        if (edit->GetDependentWindow(which) == nullptr)
+            return false;
+    }
+    platform::testing::PumpMessages();
+    return true;
+}
+
+void BM_ResidentMemoryWithEveryWindowOpen(benchmark::State& state)
+{
+    UseQuietRegistry();
+    long resident = 0;
+    for (auto _ : state) {
+        CEditorToolWindows toolWindows;
+        CEditorLibraryWindows libraryWindows;
+        CEditorEditWindows editWindows;
+        CAppMain app;
+        if (!app.Init()) {
+            state.SkipWithError("start-up failed");
+            return;
+        }
+        platform::testing::PumpMessages();
+        if (!OpenEveryWindow(app)) {
+            ShutDown(app);
+            state.SkipWithError("a window did not open");
+            return;
+        }
+        resident = ResidentKilobytes();
+        ShutDown(app);
+    }
+    state.counters["resident_MB"] = static_cast<double>(resident) / 1024.0;
+}
+BENCHMARK(BM_ResidentMemoryWithEveryWindowOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
