@@ -109,12 +109,13 @@ protected:
     // False when nothing was written.
     bool ApplyParameterChange(CHfcControl* control, const ParameterAddress& address, std::int32_t value,
                               bool toBothTimbres);
+    // The popup of a list parameter's values at the control's corner; the
+    // chosen one is applied.
+    void OpenListPopup(CHfcControl* control, const ParameterAddress& address);
 
 private:
     // The value a report asks for; false when the report asks for none.
     bool ValueOfReport(CHfcControl* control, CCustomControl* binding, int report, std::int32_t& value);
-    // The popup of a list parameter's values; the chosen one is applied.
-    void OpenListPopup(CHfcControl* control, const ParameterAddress& address);
     // The value an LED stands for; false for a control that is no LED.
     static bool LedValueOf(CHfcControl* control, std::int32_t& value);
     void Disarm();

@@ -4,7 +4,9 @@
 
 enum WindowEvent : int
 {
+    kEventTitlesChanged = 0,       // every window sets its title again
     kEventProgramReceived = 1,     // p1 program
+    kEventProgramReplaced = 2,     // p1 program, p3 document id
     kEventProgramDataChanged = 7,  // p1 program, p2 -1 or 32768, p3 document id
     kEventShowValues = 12,         // p1 1 shown, 0 hidden
     kEventValueDisplay = 13,       // p1 control id, -1 every control

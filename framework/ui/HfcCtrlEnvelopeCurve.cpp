@@ -14,7 +14,6 @@ namespace {
 
 constexpr HfcWord kDefaultWords[kHfcEnvelopeWords] = {
     0, 0, 250, 100, 0, 0, 0, 0, 5, 0, 127, 0xFF000000, 0xFFFF0000, 0xFF000000, 0xFF000000, 0xFF000000};
-constexpr std::uint32_t kEnvelopeEventCode = 4;
 // The handle's hit box reaches this far beyond its square on every side.
 constexpr int kHitSlack = 3;
 
@@ -78,7 +77,7 @@ bool CHfcCtrlEnvelopeCurve::Create(const HfcWord* descriptor, std::uint32_t id)
     m_points.assign(static_cast<std::size_t>(points), SHfcEnvelopePoint{0, 0, 0, kStraightType});
     m_screen.assign(static_cast<std::size_t>(points), POINT{0, 0});
     m_iDragged = kNoPoint;
-    FinishCreate({x, y, x + width, y + height}, id, kEnvelopeEventCode);
+    FinishCreate({x, y, x + width, y + height}, id, kEventCode);
     SetDirty(true);
     return true;
 }

@@ -47,6 +47,7 @@ public:
     static constexpr int kStraightType = 3;
     // The dragged index while no drag is under way.
     static constexpr int kNoPoint = -2;
+    static constexpr std::uint32_t kEventCode = 4;
 
     CHfcCtrlEnvelopeCurve();
 
