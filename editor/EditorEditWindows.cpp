@@ -5,6 +5,7 @@
 #include "editor/MasterFxEditWindow.h"
 #include "editor/ProgramEditWindow.h"
 #include "editor/TimbreEqEditWindow.h"
+#include "editor/TimbreEditWindow.h"
 #include "editor/VocoderEditWindow.h"
 
 #include <utility>
@@ -51,6 +52,7 @@ CBaseWindow* CEditorEditWindows::CreateEditWindow(Kind kind, const EditWindowCon
     case kProgramEdit: window = Made<CProgramEditWindow>(context, x, y, program); break;
     case kTimbreEq: window = Made<CTimbreEqEditWindow>(context, x, y, program, timbre); break;
     case kArpeggiator: window = Made<CArpEditWindow>(context, x, y, program); break;
+    case kTimbreSynth: window = Made<CTimbreEditWindow>(context, x, y, program, timbre); break;
     case kVocoder: window = Made<CVocoderEditWindow>(context, x, y, program); break;
     case kMasterEffect: window = Made<CMasterFxEditWindow>(context, x, y, program); break;
     // Each other kind makes its window here once that window exists.

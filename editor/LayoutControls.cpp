@@ -76,7 +76,9 @@ CHfcControl* AddLayoutControl(CEditLayerBase& layer, const layout::Control& row,
     const auto eventCode = static_cast<std::uint32_t>(row.eventCode);
     switch (row.kind) {
     case layout::Kind::BitmapList: {
-        CustomBitmapListDescriptor descriptor{row.x, row.y, GetBitmap(row.skin), background, row.frames, GetBitmap(row.skin)};
+        // A strip is its own dim strip: it looks the same while disabled.
+        CHfcBmp* picture = GetBitmap(row.skin);
+        CustomBitmapListDescriptor descriptor{row.x, row.y, picture, background, row.frames, picture};
         auto strip = std::make_unique<CCustomBitmapList>();
         const bool made = strip->Create(&descriptor, id, eventCode);
         return Keep(layer, std::move(strip), made, row);

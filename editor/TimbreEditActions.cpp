@@ -18,13 +18,6 @@ namespace {
 
 namespace codes = layout::synth_edit;
 
-constexpr std::uint32_t kSynthGroup = 2;
-constexpr std::uint32_t kOsc1Wave = 19;
-constexpr std::uint32_t kOsc1PcmWave = 24;
-constexpr std::uint32_t kOsc2Wave = 26;
-constexpr std::uint32_t kOsc2Mod = 27;
-constexpr std::uint32_t kFilterRouting = 33;
-constexpr int kOsc2LampSet = 1;
 constexpr int kShift = 1;
 // The strips that show a wave or the routing as a picture.
 constexpr int kPictureStrip = 3;

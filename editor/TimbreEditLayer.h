@@ -33,6 +33,18 @@ public:
     {
         std::uint32_t wave, bpmSync, frequency, syncNote;
     };
+    // Rows of group 2 the page reads beyond its controls' own.
+    static constexpr std::uint32_t kSynthGroup = 2;
+    static constexpr std::uint32_t kOsc1Wave = 19;
+    static constexpr std::uint32_t kOsc1Mod = 21;
+    static constexpr std::uint32_t kOsc1PcmWave = 24;
+    static constexpr std::uint32_t kOsc2Wave = 26;
+    static constexpr std::uint32_t kOsc2Mod = 27;
+    static constexpr std::uint32_t kFilterRouting = 33;
+    // The LED sets: OSC 1's lamps write their value, OSC 2's flip a bit each.
+    static constexpr int kOsc1LampSet = 0;
+    static constexpr int kOsc2LampSet = 1;
+
     static constexpr EnvelopeRows kFilterEg{55, 56, 57, 58};
     static constexpr EnvelopeRows kAmpEg{63, 64, 65, 66};
     static constexpr EnvelopeRows kAssignableEg{71, 72, 73, 74};
@@ -41,10 +53,6 @@ public:
 
     CTimbreEditLayer();
     ~CTimbreEditLayer() override;
-
-    // The page over the whole client area of the window, bound to its
-    // program and timbre.
-    bool Build(CBaseWindow& window);
 
     bool OnCreate() override;
     void UpdateControl(int index) override;

@@ -1,7 +1,6 @@
 // The synth page's controls, made from its layout rows.
 #include "editor/TimbreEditLayer.h"
 
-#include "app/BaseWindow.h"
 #include "app/ControlBinding.h"
 #include "app/SkinTable.h"
 #include "app/controls/CustomGraphs.h"
@@ -44,12 +43,6 @@ CTimbreEditLayer::~CTimbreEditLayer()
 {
     if (IsCreated())
         Destroy();
-}
-
-bool CTimbreEditLayer::Build(CBaseWindow& window)
-{
-    SetTimbreOverride(window.GetSecondIndex());
-    return Create(0, 0, kWidth, kHeight, &window);
 }
 
 bool CTimbreEditLayer::OnCreate()

@@ -14,22 +14,10 @@ namespace {
 
 namespace codes = layout::synth_edit;
 
-constexpr std::uint32_t kSynthGroup = 2;
-constexpr std::uint32_t kOsc1Wave = 19;
-constexpr std::uint32_t kOsc1Mod = 21;
-constexpr std::uint32_t kOsc1PcmWave = 24;
-constexpr std::uint32_t kOsc2Mod = 27;
-constexpr std::uint32_t kAmpEgAttack = 63;
-constexpr std::uint32_t kAssignableEgAttack = 71;
-constexpr std::uint32_t kLfo2Frequency = 88;
-
 // OSC 1 waves up to Sine take a modulation; the labels of Cross, Unison
 // and VPM follow the eight waves' labels in the strips.
 constexpr std::int32_t kLastModulatedWave = 3;
 constexpr int kFirstModulationLabel = 7;
-
-constexpr int kOsc1LampSet = 0;
-constexpr int kOsc2LampSet = 1;
 
 constexpr std::int32_t kLfoSaw = 0;
 constexpr std::int32_t kLfoSquare = 1;
@@ -76,16 +64,16 @@ ParameterAddress CTimbreEditLayer::Address(std::uint32_t group, std::uint32_t in
 
 const CTimbreEditLayer::EnvelopeRows& CTimbreEditLayer::EnvelopeOf(const ParameterAddress& address)
 {
-    if (address.index == kAmpEgAttack)
+    if (address.index == kAmpEg.attack)
         return kAmpEg;
-    if (address.index == kAssignableEgAttack)
+    if (address.index == kAssignableEg.attack)
         return kAssignableEg;
     return kFilterEg;
 }
 
 const CTimbreEditLayer::LfoRows& CTimbreEditLayer::LfoOf(const ParameterAddress& address)
 {
-    return address.index == kLfo2Frequency ? kLfo2 : kLfo1;
+    return address.index == kLfo2.frequency ? kLfo2 : kLfo1;
 }
 
 void CTimbreEditLayer::UpdateControl(int index)

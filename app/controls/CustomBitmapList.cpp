@@ -45,3 +45,14 @@ bool CCustomBitmapList::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int modi
 {
     return OwnerTakesMouseDown(x, y, modifiers);
 }
+
+bool CCustomBitmapList::OnHfcMouseLButtonDblClk(CHfcMouse*, int x, int y, int modifiers)
+{
+    return OwnerTakesMouseDown(x, y, modifiers);
+}
+
+bool CCustomBitmapList::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
+{
+    OwnerTakesMouseMove(x, y, modifiers);
+    return true;
+}

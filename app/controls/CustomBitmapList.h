@@ -33,6 +33,11 @@ public:
     int GetControlType() const override { return kBitmapList; }
     void Draw(CHfcDrawContext* context) override;
 
-    // The owner's answer, whatever the state.
+    // The owner's answer, whatever the state; a second press in quick
+    // succession is a press like the first.
     bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int modifiers) override;
+    bool OnHfcMouseLButtonDblClk(CHfcMouse* mouse, int x, int y, int modifiers) override;
+    // The owner hears the pointer pass, so that the strip's parameter shows
+    // in the message line as every control's does.
+    bool OnHfcMouseMove(CHfcMouse* mouse, int x, int y, int modifiers) override;
 };
