@@ -161,7 +161,9 @@ std::string EditorOnDesktop::Tool(std::vector<std::string> args)
     return line;
 }
 
-std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& registry, const fs::path& errorLog)
+std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& registry, const fs::path& errorLog,
+                                                           const std::vector<std::string>& more,
+                                                           const std::vector<std::string>& arguments)
 {
     registry_ = registry;
     std::vector<std::string> environment = {"DISPLAY=" + server_->Display(), "SDL_VIDEODRIVER=x11",
@@ -170,8 +172,10 @@ std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& regis
     // with the editor's failure code.
     const char* sanitizer = std::getenv("ASAN_OPTIONS");
     environment.push_back(std::string("ASAN_OPTIONS=") + (sanitizer != nullptr ? sanitizer : "") + ":exitcode=23");
-    return std::make_unique<ChildProcess>(std::vector<std::string>{VQ_EDITOR_PROGRAM}, std::move(environment), false,
-                                          errorLog.string());
+    environment.insert(environment.end(), more.begin(), more.end());
+    std::vector<std::string> command{VQ_EDITOR_PROGRAM};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return std::make_unique<ChildProcess>(std::move(command), std::move(environment), false, errorLog.string());
 }
 
 Window EditorOnDesktop::WaitForFrame()

@@ -67,8 +67,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Standard error goes to errorLog when one is named.
-    std::unique_ptr<xvfb_test::ChildProcess> StartEditor(const fs::path& registry, const fs::path& errorLog = {});
+    // Standard error goes to errorLog when one is named; more variables
+    // and command-line arguments go to the program as given.
+    std::unique_ptr<xvfb_test::ChildProcess> StartEditor(const fs::path& registry, const fs::path& errorLog = {},
+                                                         const std::vector<std::string>& environment = {},
+                                                         const std::vector<std::string>& arguments = {});
     // The X window of the editor's frame, once it is up.
     Window WaitForFrame();
     // Where the window's inside is on the screen.

@@ -1,0 +1,272 @@
+// The editor as its users run it: the real program on a virtual X server,
+// talking over the MIDI bridge to the device simulator program, driven with
+// keys and mouse clicks. What it shows is kept as screenshots, what reached
+// the device is read back from the simulator's record, and what reached the
+// disk is read back from the file.
+// The device's headers come before X11's, whose macros clash with their names.
+#include "support/DeviceMemory.h"
+#include "support/SimulatorProcess.h"
+
+#include "desktop_editor_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include <unistd.h>
+
+namespace desktop_test {
+namespace {
+
+using namespace std::chrono_literals;
+using Bytes = SimulatorProcess::Bytes;
+
+const Bytes kSearchRequest{0xF0, 0x7D, 0x50, 0x00, 0x01, 0xF7};
+const Bytes kInquiry{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7};
+
+// What the device hears from a scan and a Receive All Data on channel 1:
+// the port search, the inquiry, each program's dump request and the
+// global dump request.
+std::vector<Bytes> ReceiveAllRequests()
+{
+    std::vector<Bytes> heard{kSearchRequest, kInquiry};
+    for (int n = 0; n < DeviceSimulatorCore::kProgramCount; ++n)
+        heard.push_back({0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x1C, static_cast<std::uint8_t>(n & 0x7F),
+                         static_cast<std::uint8_t>(n >> 7), 0xF7});
+    heard.push_back({0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x0E, 0xF7});
+    return heard;
+}
+
+Bytes ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+bool Holds(const Bytes& file, const DeviceSimulatorCore::ProgramImage& image)
+{
+    return std::search(file.begin(), file.end(), image.begin(), image.end()) != file.end();
+}
+
+class DeviceMemoryImage : public DeviceSimulatorCore
+{
+public:
+    DeviceMemoryImage() : DeviceSimulatorCore([](const Bytes&) {}) {}
+};
+
+class EditorJourney : public EditorOnDesktop
+{
+protected:
+    EditorJourney() : EditorOnDesktop("1024x768x24") {}
+
+    void SetUp() override
+    {
+        EditorOnDesktop::SetUp();
+        if (IsSkipped())
+            return;
+        folder_ = fs::temp_directory_path() / ("editor_journey_" + std::to_string(getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        FillFreshDeviceMemory(memory_);
+    }
+
+    void TearDown() override
+    {
+        editor_.reset();
+        fs::remove_all(folder_);
+        EditorOnDesktop::TearDown();
+    }
+
+    void StartDevice(const std::vector<std::string>& arguments)
+    {
+        ASSERT_TRUE(SaveDeviceMemory(device_.MemoryPath(), memory_));
+        ASSERT_TRUE(device_.Start(arguments));
+    }
+
+    // The editor on the device, its ports found by a scan, and its frame up.
+    void StartOnDevice(const std::string& name, const std::vector<std::string>& arguments = {})
+    {
+        editor_ = StartEditor(MakeRegistry(name, 0, 0, 1000, 740, {{"MidiDeviceAutoScan", 1}}),
+                              fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log"),
+                              {"VQ_MIDI_BACKEND=bridge", "VQ_MIDI_BRIDGE_SOCKET=" + device_.SocketPath()}, arguments);
+        ASSERT_TRUE(editor_->Started());
+        frame_ = WaitForFrame();
+        ASSERT_NE(frame_, 0u) << "the main window did not come up";
+        ASSERT_TRUE(device_.WaitForHeard(1, 30s)) << "the editor did not look for the device";
+        EXPECT_EQ(device_.Heard().front(), kSearchRequest);
+        // A port outside the maker's driver is warned of; the user reads it and goes on.
+        if (const Window warning = WaitForWindow("^Open MIDI Port$", 3s))
+            Answer(warning, "Return");
+    }
+
+    // A visible top-level window whose title matches, other than `other`.
+    Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = 30s, Window other = 0)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        do {
+            const std::string found = Tool({"search", "--onlyvisible", "--name", title});
+            if (!found.empty() && static_cast<Window>(std::stoul(found)) != other)
+                return static_cast<Window>(std::stoul(found));
+            std::this_thread::sleep_for(100ms);
+        } while (std::chrono::steady_clock::now() < deadline);
+        return 0;
+    }
+
+    bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = 30s)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < deadline) {
+            XWindowAttributes attributes{};
+            XSync(x_, False);
+            const auto handler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+            const Status known = XGetWindowAttributes(x_, window, &attributes);
+            XSync(x_, False);
+            XSetErrorHandler(handler);
+            if (known == 0 || attributes.map_state != IsViewable)
+                return true;
+            std::this_thread::sleep_for(100ms);
+        }
+        return false;
+    }
+
+    // A box answered with a key, as the user presses it while the box has
+    // the keyboard.
+    void Answer(Window box, const std::string& key)
+    {
+        Tool({"key", key});
+        EXPECT_TRUE(WaitUntilGone(box)) << "the box stayed after " << key;
+    }
+
+    // The save question's No: the second button, reached with Tab.
+    void AnswerNo(Window question)
+    {
+        Tool({"key", "Tab"});
+        Answer(question, "Return");
+    }
+
+    void Shot(const std::string& name)
+    {
+        EXPECT_TRUE(SavePng(CaptureScreen(x_), fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".png")));
+    }
+
+    // The window is up; give it a moment to be painted before looking.
+    void ShotOf(Window window, const std::string& name)
+    {
+        ASSERT_NE(window, 0u) << name << " is not shown";
+        std::this_thread::sleep_for(500ms);
+        Shot(name);
+    }
+
+    // Transfer > Receive All Data, confirmed; its progress and its last word
+    // are kept as screenshots and the last word is answered.
+    void ReceiveAllData(const std::string& shot)
+    {
+        const std::string title = "^Receive All Data$";
+        Keys(frame_, {"alt+t", "Return"});
+        const Window confirm = WaitForWindow(title);
+        ASSERT_NE(confirm, 0u) << "no question before receiving";
+        Answer(confirm, "Return");
+        const Window progress = WaitForWindow(title);
+        ShotOf(progress, shot + "_progress");
+        ASSERT_TRUE(WaitUntilGone(progress, 60s)) << "the transfer did not end";
+        const Window done = WaitForWindow(title);
+        ShotOf(done, shot + "_done");
+        Answer(done, "Return");
+    }
+
+    // The file dialog: the name typed into its name field and confirmed.
+    void ChooseFile(const std::string& title, const fs::path& path)
+    {
+        const Window dialog = WaitForWindow(title);
+        ASSERT_NE(dialog, 0u) << "no " << title << " dialog";
+        Tool({"type", "--delay", "20", path.string()});
+        Answer(dialog, "Return");
+    }
+
+    bool WaitForFile(const fs::path& path)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (!fs::exists(path) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(100ms);
+        return fs::exists(path);
+    }
+
+    DeviceMemoryImage memory_;
+    SimulatorProcess device_{VQ_DEVICE_SIMULATOR};
+    fs::path folder_;
+    std::unique_ptr<xvfb_test::ChildProcess> editor_;
+    Window frame_ = 0;
+};
+
+TEST_F(EditorJourney, ReceiveAllSaveAsReopenAndCloseWithTheSaveQuestion)
+{
+    // Slow enough to see the progress, quick enough for a test.
+    StartDevice({"--byte-rate", "25000"});
+    StartOnDevice("journey_receive");
+    ReceiveAllData("journey_receive_all");
+    EXPECT_EQ(device_.Heard(), ReceiveAllRequests());
+
+    const fs::path saved = folder_ / "received.vq7";
+    Keys(frame_, {"ctrl+shift+s"});
+    ChooseFile("^Save$", saved);
+    ASSERT_TRUE(WaitForFile(saved)) << "nothing saved";
+    const Bytes file = ReadFile(saved);
+    for (int n = 0; n < DeviceSimulatorCore::kProgramCount; ++n)
+        EXPECT_TRUE(Holds(file, memory_.Program(n))) << "program " << n << " as the device sent it";
+    Shot("journey_saved");
+
+    // Received again, the library is changed: closing asks first.
+    ReceiveAllData("journey_receive_again");
+    RequestClose(frame_);
+    Window question = WaitForWindow("^Confirm$");
+    ASSERT_NE(question, 0u) << "closing a changed library did not ask";
+    Shot("journey_save_question");
+    Answer(question, "Escape");
+    EXPECT_EQ(editor_->Wait(1s), -1) << "Cancel kept the editor running";
+    RequestClose(frame_);
+    question = WaitForWindow("^Confirm$");
+    ASSERT_NE(question, 0u);
+    AnswerNo(question);
+    EXPECT_EQ(editor_->Wait(30s), 0);
+    EXPECT_EQ(ReadFile(saved), file) << "No left the file as it was";
+
+    // Opened from the command line, the file is the library: saved again
+    // under another name it is the same file.
+    const fs::path again = folder_ / "again.vq7";
+    StartOnDevice("journey_reopen", {saved.string()});
+    Shot("journey_reopened");
+    Keys(frame_, {"ctrl+shift+s"});
+    ChooseFile("^Save$", again);
+    ASSERT_TRUE(WaitForFile(again));
+    EXPECT_EQ(ReadFile(again), file);
+    Keys(frame_, {"alt+f", "x"});
+    EXPECT_EQ(editor_->Wait(30s), 0) << "an unchanged library closes without a question";
+}
+
+TEST_F(EditorJourney, ADeviceFallingSilentMidTransferIsReportedAndTheNextReceiveWorks)
+{
+    StartDevice({"--control"});
+    StartOnDevice("journey_silent");
+    ASSERT_EQ(device_.Command("fault silent after 50"), "ok");
+    ReceiveAllData("journey_silent_device");
+    EXPECT_EQ(device_.Heard().size(), 52u) << "the transfer stopped at the first unanswered request";
+
+    ASSERT_EQ(device_.Command("fault none"), "ok");
+    ReceiveAllData("journey_device_back");
+    std::vector<Bytes> heard = device_.Heard();
+    const std::vector<Bytes> expected = ReceiveAllRequests();
+    ASSERT_GE(heard.size(), expected.size() - 1);
+    heard.erase(heard.begin(), heard.end() - static_cast<long>(expected.size() - 1));
+    EXPECT_EQ(heard, std::vector<Bytes>(expected.begin() + 1, expected.end())) << "the second try asked for everything";
+    Keys(frame_, {"alt+f", "x"});
+    const Window question = WaitForWindow("^Confirm$");
+    ASSERT_NE(question, 0u);
+    AnswerNo(question);
+    EXPECT_EQ(editor_->Wait(30s), 0);
+}
+
+}  // namespace
+}  // namespace desktop_test
