@@ -165,7 +165,7 @@ protected:
     void ReceiveAllData(const std::string& shot)
     {
         const std::string title = "^Receive All Data$";
-        Keys(frame_, {"alt+t", "Return"});
+        ChooseMenuItem(frame_, "alt+t", "Return");
         const Window confirm = WaitForWindow(title);
         ASSERT_NE(confirm, 0u) << "no question before receiving";
         Answer(confirm, "Return");
@@ -242,7 +242,7 @@ TEST_F(EditorJourney, ReceiveAllSaveAsReopenAndCloseWithTheSaveQuestion)
     ChooseFile("^Save$", again);
     ASSERT_TRUE(WaitForFile(again));
     EXPECT_EQ(ReadFile(again), file);
-    Keys(frame_, {"alt+f", "x"});
+    ChooseMenuItem(frame_, "alt+f", "x");
     EXPECT_EQ(editor_->Wait(30s), 0) << "an unchanged library closes without a question";
 }
 
@@ -261,7 +261,7 @@ TEST_F(EditorJourney, ADeviceFallingSilentMidTransferIsReportedAndTheNextReceive
     ASSERT_GE(heard.size(), expected.size() - 1);
     heard.erase(heard.begin(), heard.end() - static_cast<long>(expected.size() - 1));
     EXPECT_EQ(heard, std::vector<Bytes>(expected.begin() + 1, expected.end())) << "the second try asked for everything";
-    Keys(frame_, {"alt+f", "x"});
+    ChooseMenuItem(frame_, "alt+f", "x");
     const Window question = WaitForWindow("^Confirm$");
     ASSERT_NE(question, 0u);
     AnswerNo(question);
