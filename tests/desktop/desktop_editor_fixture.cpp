@@ -161,6 +161,35 @@ std::string EditorOnDesktop::Tool(std::vector<std::string> args)
     return line;
 }
 
+Window EditorOnDesktop::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout, Window other)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        const std::string found = Tool({"search", "--onlyvisible", "--name", title});
+        if (!found.empty() && static_cast<Window>(std::stoul(found)) != other)
+            return static_cast<Window>(std::stoul(found));
+        std::this_thread::sleep_for(100ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return 0;
+}
+
+bool EditorOnDesktop::WaitUntilGone(Window window, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        XWindowAttributes attributes{};
+        XSync(x_, False);
+        const auto handler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+        const Status known = XGetWindowAttributes(x_, window, &attributes);
+        XSync(x_, False);
+        XSetErrorHandler(handler);
+        if (known == 0 || attributes.map_state != IsViewable)
+            return true;
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
 std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& registry, const fs::path& errorLog,
                                                            const std::vector<std::string>& more,
                                                            const std::vector<std::string>& arguments)

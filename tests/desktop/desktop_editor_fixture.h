@@ -84,6 +84,11 @@ protected:
     // What a window manager sends when the user closes the window.
     void RequestClose(Window frame);
     std::string Tool(std::vector<std::string> args);
+    // A visible top-level window whose title matches, other than `other`;
+    // 0 when none came in time.
+    Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = std::chrono::seconds(30),
+                         Window other = 0);
+    bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
     const char* screen_;
     std::string xdotool_;

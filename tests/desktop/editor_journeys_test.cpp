@@ -102,36 +102,6 @@ protected:
             Answer(warning, "Return");
     }
 
-    // A visible top-level window whose title matches, other than `other`.
-    Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = 30s, Window other = 0)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        do {
-            const std::string found = Tool({"search", "--onlyvisible", "--name", title});
-            if (!found.empty() && static_cast<Window>(std::stoul(found)) != other)
-                return static_cast<Window>(std::stoul(found));
-            std::this_thread::sleep_for(100ms);
-        } while (std::chrono::steady_clock::now() < deadline);
-        return 0;
-    }
-
-    bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = 30s)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < deadline) {
-            XWindowAttributes attributes{};
-            XSync(x_, False);
-            const auto handler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-            const Status known = XGetWindowAttributes(x_, window, &attributes);
-            XSync(x_, False);
-            XSetErrorHandler(handler);
-            if (known == 0 || attributes.map_state != IsViewable)
-                return true;
-            std::this_thread::sleep_for(100ms);
-        }
-        return false;
-    }
-
     // A box answered with a key, as the user presses it while the box has
     // the keyboard.
     void Answer(Window box, const std::string& key)

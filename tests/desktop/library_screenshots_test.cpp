@@ -2,8 +2,8 @@
 // editor is started with the theme in its settings, the window's page
 // strip is found on the screen by its own skin bitmap, a program's edit
 // window is opened by a double click on its row and the global page by its
-// tab, screenshots are kept in the build folder, and the editor ends
-// through File > Exit.
+// tab, its buttons open the windows of the program's parts, screenshots
+// are kept in the build folder, and the editor ends through File > Exit.
 #include "desktop_editor_fixture.h"
 #include "editor/ProgramListGeometry.h"
 #include "editor/layout/Layouts.h"
@@ -24,6 +24,14 @@ constexpr int kStripHeight = 37;
 // The page tabs are 69 pixels wide, 8 apart, from the tab area's left end.
 constexpr int kTabPitch = 77;
 constexpr int kTabHalf = 34;
+
+// The program edit page's buttons that open the part windows, and the
+// switch that turns the program's vocoder on.
+constexpr int kVocoderButton = 5;
+constexpr int kVocoderSwitch = 35;
+constexpr std::pair<int, const char*> kPartButtons[] = {
+    {0, "timbre_synth"}, {1, "timbre_eq"}, {4, "arpeggiator"}, {6, "master_effect"}, {kVocoderButton, "vocoder"},
+};
 
 bool SamePixel(const RgbImage& a, Point inA, const RgbImage& b, Point inB)
 {
@@ -63,6 +71,15 @@ protected:
             std::this_thread::sleep_for(200ms);
         }
         return std::nullopt;
+    }
+
+    // A click on the middle of the program edit page's control, whose page
+    // starts at origin; answers the screen as it was before.
+    const RgbImage& ClickControl(Point origin, int control, const RgbImage& before)
+    {
+        const layout::Control& button = layout::ProgramEditLayout().controls[static_cast<std::size_t>(control)];
+        Click({origin.x + button.x + button.w / 2, origin.y + button.y + button.h / 2});
+        return before;
     }
 
     static fs::path Folder()
@@ -120,8 +137,22 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         const RgbImage edit = WaitForChange(screen);
         EXPECT_TRUE(SavePng(edit, Folder() / ("program_edit_theme" + std::to_string(theme) + ".png")));
         EXPECT_NE(edit.rgb, screen.rgb) << "no edit window opened";
+
+        // The edit window opens where the library window is, so its page
+        // starts where the strip does. Its buttons open the part windows;
+        // the vocoder's only once the program's vocoder is switched on.
+        RgbImage shown = edit;
+        for (const auto& [control, part] : kPartButtons) {
+            if (control == kVocoderButton)
+                shown = WaitForChange(ClickControl(*strip, kVocoderSwitch, shown));
+            const RgbImage opened = WaitForChange(ClickControl(*strip, control, shown));
+            EXPECT_TRUE(SavePng(opened, Folder() / (std::string(part) + "_theme" + std::to_string(theme) + ".png")));
+            EXPECT_NE(opened.rgb, shown.rgb) << "the " << part << " window did not open";
+            Keys(frame, {"ctrl+w"});
+            shown = WaitForChange(opened);
+        }
         Keys(frame, {"ctrl+w"});
-        const RgbImage closed = WaitForChange(edit);
+        const RgbImage closed = WaitForChange(shown);
 
         // The global tab makes the global page current: the two tabs swap looks.
         const layout::Control& tabs = layout::PageSelectLayout().controls[1];
@@ -133,7 +164,13 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         EXPECT_TRUE(SamePixel(global, programFace, closed, globalFace)) << "the program tab does not look aside";
         EXPECT_TRUE(SamePixel(global, globalFace, closed, programFace)) << "the global tab does not look current";
 
+        // The vocoder switch changed the library: its save question is
+        // answered No (the second button).
         ChooseMenuItem(frame, "alt+f", "x");
+        const Window question = WaitForWindow("^Confirm$");
+        EXPECT_NE(question, 0u) << "no save question";
+        Tool({"key", "Tab"});
+        Tool({"key", "Return"});
         EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
     }
     // Each theme paints the program page's background in a colour of its own.
