@@ -132,12 +132,18 @@ protected:
 
     // Transfer > Receive All Data, confirmed; its progress and its last word
     // are kept as screenshots and the last word is answered.
-    void ReceiveAllData(const std::string& shot)
+    void ReceiveAllData(const std::string& shot) { RunTransfer("Return", "^Receive All Data$", shot); }
+    void WriteAllData(const std::string& shot) { RunTransfer("Down", "^Write All Data$", shot); }
+
+    // A whole-device transfer from the Transfer menu's item reached with
+    // the key: its question answered, its progress and its last box shot.
+    void RunTransfer(const std::string& itemKey, const std::string& title, const std::string& shot)
     {
-        const std::string title = "^Receive All Data$";
-        ChooseMenuItem(frame_, "alt+t", "Return");
+        ChooseMenuItem(frame_, "alt+t", itemKey);
+        if (itemKey != "Return")
+            Keys(frame_, {"Return"});
         const Window confirm = WaitForWindow(title);
-        ASSERT_NE(confirm, 0u) << "no question before receiving";
+        ASSERT_NE(confirm, 0u) << "no question before the transfer";
         Answer(confirm, "Return");
         const Window progress = WaitForWindow(title);
         ShotOf(progress, shot + "_progress");
@@ -145,6 +151,25 @@ protected:
         const Window done = WaitForWindow(title);
         ShotOf(done, shot + "_done");
         Answer(done, "Return");
+    }
+
+    // Saved under a new name, the library holds the device's programs
+    // that arrived before the failure (the first `arrived`) and its own
+    // for the rest, program 199 among them; an unchanged library then ends
+    // without a question.
+    void ExpectTheLibraryKeptAndEnd(const std::string& name, int arrived)
+    {
+        const fs::path saved = folder_ / (name + ".vq7");
+        Keys(frame_, {"ctrl+shift+s"});
+        ChooseFile("^Save$", saved);
+        ASSERT_TRUE(WaitForFile(saved)) << "the library could not be saved after the failure";
+        const Bytes file = ReadFile(saved);
+        for (int n = 0; n < arrived; ++n)
+            EXPECT_TRUE(Holds(file, memory_.Program(n))) << "program " << n << " arrived and is kept";
+        EXPECT_FALSE(Holds(file, memory_.Program(DeviceSimulatorCore::kProgramCount - 1)))
+            << "a program that never arrived is the library's own";
+        RequestClose(frame_);
+        EXPECT_EQ(editor_->Wait(30s), 0);
     }
 
     // The file dialog: the name typed into its name field and confirmed.
@@ -236,6 +261,30 @@ TEST_F(EditorJourney, ADeviceFallingSilentMidTransferIsReportedAndTheNextReceive
     ASSERT_NE(question, 0u);
     AnswerNo(question);
     EXPECT_EQ(editor_->Wait(30s), 0);
+}
+
+TEST_F(EditorJourney, ADeviceHangingUpMidTransferIsReportedAndNothingIsLost)
+{
+    StartDevice({"--fault", "hang-up", "--after", "50"});
+    StartOnDevice("journey_hang_up");
+    ReceiveAllData("journey_hang_up");
+    EXPECT_EQ(editor_->Wait(1s), -1) << "the editor kept running";
+    // After the search, the inquiry and 48 program requests the device hangs
+    // up: the programs before that arrived, the first 40 of them surely.
+    ExpectTheLibraryKeptAndEnd("journey_hang_up", 40);
+}
+
+TEST_F(EditorJourney, AWriteAnsweredWithAnErrorIsReportedAndNothingIsLost)
+{
+    StartDevice({"--fault", "write-error"});
+    StartOnDevice("journey_write_error");
+    WriteAllData("journey_write_error");
+    EXPECT_EQ(editor_->Wait(1s), -1) << "the editor kept running";
+    DeviceMemoryImage now;
+    ASSERT_TRUE(LoadDeviceMemory(device_.MemoryPath(), now));
+    for (int n = 0; n < DeviceSimulatorCore::kProgramCount; ++n)
+        EXPECT_EQ(now.Program(n), memory_.Program(n)) << "the device kept program " << n;
+    ExpectTheLibraryKeptAndEnd("journey_write_error", 0);
 }
 
 }  // namespace
