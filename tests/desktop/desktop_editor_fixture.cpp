@@ -190,6 +190,17 @@ bool EditorOnDesktop::WaitUntilGone(Window window, std::chrono::milliseconds tim
     return false;
 }
 
+std::optional<Point> EditorOnDesktop::WaitForPicture(const RgbImage& picture, int from, int to)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (auto found = FindOnScreen(CaptureScreen(x_), picture, from, to))
+            return found;
+        std::this_thread::sleep_for(200ms);
+    }
+    return std::nullopt;
+}
+
 std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& registry, const fs::path& errorLog,
                                                            const std::vector<std::string>& more,
                                                            const std::vector<std::string>& arguments)

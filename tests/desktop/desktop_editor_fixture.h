@@ -23,6 +23,11 @@ namespace desktop_test {
 namespace fs = std::filesystem;
 
 inline constexpr const char* kTitle = "VQ-700Z Sound Editor";
+// The library window's page strip, at the top left of its inside: its
+// height, and its columns that neither the tabs nor the logo cover.
+inline constexpr int kStripHeight = 37;
+inline constexpr int kStripFreeFrom = 176;
+inline constexpr int kStripFreeTo = 806;
 
 // A fresh registry holding the main window's placement, with the device
 // left alone (no port scan and no receive at start), and any other words.
@@ -89,6 +94,9 @@ protected:
     Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = std::chrono::seconds(30),
                          Window other = 0);
     bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = std::chrono::seconds(30));
+    // Where the picture's columns [from, to) show once they have been
+    // painted; none after 30 s.
+    std::optional<Point> WaitForPicture(const RgbImage& picture, int from, int to);
 
     const char* screen_;
     std::string xdotool_;

@@ -8,6 +8,7 @@
 #include "support/SimulatorProcess.h"
 
 #include "desktop_editor_fixture.h"
+#include "editor/ProgramListGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +182,30 @@ protected:
         Answer(dialog, "Return");
     }
 
+    // The middle of program n's row on the list's first page, for a
+    // library window whose page strip is at strip.
+    static Point Row(Point strip, int n)
+    {
+        return {strip.x + program_list::kListX + 40,
+                strip.y + kStripHeight + program_list::kListY + program_list::kRowHeight * n +
+                    program_list::kRowHeight / 2};
+    }
+
+    // A press on one row, moved in steps past the drag threshold to
+    // another, and let go there.
+    void Drag(Point from, Point to)
+    {
+        Tool({"mousemove", "--sync", std::to_string(from.x), std::to_string(from.y)});
+        Tool({"mousedown", "1"});
+        for (int step = 1; step <= 4; ++step) {
+            const int y = from.y + (to.y - from.y) * step / 4;
+            Tool({"mousemove", "--sync", std::to_string(to.x), std::to_string(y)});
+            std::this_thread::sleep_for(150ms);
+        }
+        Tool({"mouseup", "1"});
+        std::this_thread::sleep_for(500ms);
+    }
+
     bool WaitForFile(const fs::path& path)
     {
         const auto deadline = std::chrono::steady_clock::now() + 30s;
@@ -239,6 +264,50 @@ TEST_F(EditorJourney, ReceiveAllSaveAsReopenAndCloseWithTheSaveQuestion)
     EXPECT_EQ(ReadFile(again), file);
     RequestClose(frame_);
     EXPECT_EQ(editor_->Wait(30s), 0) << "an unchanged library closes without a question";
+}
+
+std::size_t Count(const Bytes& file, const DeviceSimulatorCore::ProgramImage& image)
+{
+    std::size_t count = 0;
+    for (auto at = file.begin(); (at = std::search(at, file.end(), image.begin(), image.end())) != file.end(); ++at)
+        ++count;
+    return count;
+}
+
+TEST_F(EditorJourney, AProgramCopiedPastedAndDraggedInTheListIsSavedAsTheListShowsIt)
+{
+    StartDevice({});
+    StartOnDevice("journey_list");
+    ReceiveAllData("journey_list_receive");
+    const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap("BG_PageSelect"), kStripFreeFrom, kStripFreeTo);
+    ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
+
+    // Program 1 copied over program 3, then program 5 dragged onto row 9.
+    Click(Row(*strip, 0));
+    Keys(frame_, {"ctrl+c"});
+    Click(Row(*strip, 2));
+    Keys(frame_, {"ctrl+v"});
+    Drag(Row(*strip, 4), Row(*strip, 8));
+    Shot("journey_list_edited");
+
+    const fs::path saved = folder_ / "edited.vq7";
+    Keys(frame_, {"ctrl+shift+s"});
+    ChooseFile("^Save$", saved);
+    ASSERT_TRUE(WaitForFile(saved)) << "nothing saved";
+    const Bytes file = ReadFile(saved);
+    EXPECT_EQ(Count(file, memory_.Program(0)), 2u) << "program 1 and its pasted copy";
+    EXPECT_EQ(Count(file, memory_.Program(2)), 0u) << "program 3 was pasted over";
+    for (int n = 3; n < DeviceSimulatorCore::kProgramCount; ++n)
+        EXPECT_EQ(Count(file, memory_.Program(n)), 1u) << "program " << n + 1 << " moved, not lost or doubled";
+    // Program 5 now stands on row 9, after program 9.
+    const auto offsetOf = [&](int n) {
+        const auto& image = memory_.Program(n);
+        return std::search(file.begin(), file.end(), image.begin(), image.end()) - file.begin();
+    };
+    EXPECT_GT(offsetOf(4), offsetOf(8)) << "the dragged program moved down the bank";
+    EXPECT_LT(offsetOf(4), offsetOf(9));
+    RequestClose(frame_);
+    EXPECT_EQ(editor_->Wait(30s), 0);
 }
 
 TEST_F(EditorJourney, ADeviceFallingSilentMidTransferIsReportedAndTheNextReceiveWorks)

@@ -17,10 +17,6 @@ using namespace std::chrono_literals;
 
 constexpr int kThemes = 3;
 constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
-// The strip's columns that neither the tabs nor the logo cover.
-constexpr int kFreeFrom = 176;
-constexpr int kFreeTo = 806;
-constexpr int kStripHeight = 37;
 // The page tabs are 69 pixels wide, 8 apart, from the tab area's left end.
 constexpr int kTabPitch = 77;
 constexpr int kTabHalf = 34;
@@ -61,18 +57,6 @@ protected:
         return now;
     }
 
-    // Where the picture shows once it has been painted; none after 30 s.
-    std::optional<Point> WaitFor(const RgbImage& picture, int from, int to)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (auto found = FindOnScreen(CaptureScreen(x_), picture, from, to))
-                return found;
-            std::this_thread::sleep_for(200ms);
-        }
-        return std::nullopt;
-    }
-
     // A click on the middle of the program edit page's control, whose page
     // starts at origin; answers the screen as it was before.
     const RgbImage& ClickControl(Point origin, int control, const RgbImage& before)
@@ -107,7 +91,7 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         ASSERT_TRUE(editor->Started());
         const Window frame = WaitForFrame();
         ASSERT_NE(frame, 0u) << "the main window did not come up";
-        const std::optional<Point> strip = WaitFor(strips[theme], kFreeFrom, kFreeTo);
+        const std::optional<Point> strip = WaitForPicture(strips[theme], kStripFreeFrom, kStripFreeTo);
         const RgbImage screen = CaptureScreen(x_);
         EXPECT_TRUE(SavePng(screen, Folder() / (name + ".png")));
         ASSERT_TRUE(strip.has_value()) << "the library window's page strip was not painted";
@@ -115,7 +99,7 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         // The theme's own strip, not another's.
         for (int other = 0; other < kThemes; ++other)
             if (other != theme)
-                EXPECT_FALSE(ShowsAt(screen, strips[other], *strip, kFreeFrom, kFreeTo)) << "theme " << other;
+                EXPECT_FALSE(ShowsAt(screen, strips[other], *strip, kStripFreeFrom, kStripFreeTo)) << "theme " << other;
         // At the top left of the frame's inside, under the menu bar and the
         // window's caption, and there in every theme.
         const Point origin = WindowOrigin(frame);
