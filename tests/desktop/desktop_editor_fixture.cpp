@@ -201,6 +201,28 @@ std::optional<Point> EditorOnDesktop::WaitForPicture(const RgbImage& picture, in
     return std::nullopt;
 }
 
+RgbImage EditorOnDesktop::WaitForChange(const RgbImage& before)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    RgbImage now = CaptureScreen(x_);
+    while (now.rgb == before.rgb && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(200ms);
+        now = CaptureScreen(x_);
+    }
+    for (RgbImage last; last.rgb != now.rgb && std::chrono::steady_clock::now() < deadline;) {
+        last = std::move(now);
+        std::this_thread::sleep_for(500ms);
+        now = CaptureScreen(x_);
+    }
+    return now;
+}
+
+const RgbImage& EditorOnDesktop::ClickControl(Point origin, const layout::Control& control, const RgbImage& before)
+{
+    Click({origin.x + control.x + control.w / 2, origin.y + control.y + control.h / 2});
+    return before;
+}
+
 std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& registry, const fs::path& errorLog,
                                                            const std::vector<std::string>& more,
                                                            const std::vector<std::string>& arguments)

@@ -4,6 +4,7 @@
 // clicks through xdotool, and the screen read back as pixels.
 #include "support/RegistryDwords.h"
 #include "xvfb_fixture.h"
+#include "editor/layout/WindowLayout.h"
 
 #include <X11/Xlib.h>
 
@@ -97,6 +98,12 @@ protected:
     // Where the picture's columns [from, to) show once they have been
     // painted; none after 30 s.
     std::optional<Point> WaitForPicture(const RgbImage& picture, int from, int to);
+    // The screen once it has changed from before and then held still for
+    // a moment; as it is after 30 s otherwise.
+    RgbImage WaitForChange(const RgbImage& before);
+    // A click on the middle of a layout's control, on a page that starts
+    // at origin; answers the screen as it was before.
+    const RgbImage& ClickControl(Point origin, const layout::Control& control, const RgbImage& before);
 
     const char* screen_;
     std::string xdotool_;

@@ -9,6 +9,8 @@
 
 #include "desktop_editor_fixture.h"
 #include "editor/ProgramListGeometry.h"
+#include "editor/layout/Layouts.h"
+#include "model/Q3917IdConverter.h"
 
 #include <gtest/gtest.h>
 
@@ -307,6 +309,72 @@ TEST_F(EditorJourney, AProgramCopiedPastedAndDraggedInTheListIsSavedAsTheListSho
     EXPECT_GT(offsetOf(4), offsetOf(8)) << "the dragged program moved down the bank";
     EXPECT_LT(offsetOf(4), offsetOf(9));
     RequestClose(frame_);
+    EXPECT_EQ(editor_->Wait(30s), 0);
+}
+
+// A parameter change as the device hears it: 14 bytes with the parameter's
+// device id and the value, each in two 7-bit halves.
+Bytes ParameterChange(const ParameterAddress& address, std::int32_t value)
+{
+    const CQ3917IdConverter converter;
+    DeviceParameterId id{};
+    EXPECT_TRUE(converter.ToDeviceId(address, id));
+    Bytes bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41};
+    for (std::int32_t word : {static_cast<std::int32_t>(id.high), static_cast<std::int32_t>(id.low), value}) {
+        bytes.push_back(static_cast<std::uint8_t>(word & 0x7F));
+        bytes.push_back(static_cast<std::uint8_t>((word >> 7) & 0x7F));
+    }
+    bytes.push_back(0xF7);
+    return bytes;
+}
+
+TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDevice)
+{
+    StartDevice({});
+    StartOnDevice("journey_knob");
+    const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap("BG_PageSelect"), kStripFreeFrom, kStripFreeTo);
+    ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
+
+    // The program's edit window opens where the library window is, and
+    // its timbre 1 synth window 30 pixels right of and below that.
+    RgbImage screen = CaptureScreen(x_);
+    Click(Row(*strip, 0), 2);
+    screen = WaitForChange(screen);
+    screen = WaitForChange(ClickControl(*strip, layout::ProgramEditLayout().controls[0], screen));
+    Shot("journey_knob_synth_window");
+    const std::size_t before = device_.Heard().size();
+
+    // Filter 1's cutoff knob, fully open in a new program, dragged down.
+    const layout::Control* cutoff = nullptr;
+    for (const layout::Control& control : layout::SynthEditLayout().controls)
+        if (std::string(control.name) == "Filter 1 Cutoff")
+            cutoff = &control;
+    ASSERT_NE(cutoff, nullptr);
+    const Point synth = {strip->x + 30, strip->y + 30};
+    const Point knob = {synth.x + cutoff->x + cutoff->w / 2, synth.y + cutoff->y + cutoff->h / 2};
+    Drag(knob, {knob.x, knob.y + 120});
+    Shot("journey_knob_turned");
+
+    // Each move on the way is one parameter change of timbre 1's filter 1
+    // cutoff, the values falling.
+    ASSERT_TRUE(device_.WaitForHeard(before + 2, 10s)) << "the turn sent nothing";
+    std::this_thread::sleep_for(500ms);
+    const std::vector<Bytes> heard = device_.Heard();
+    const ParameterAddress address{static_cast<std::uint32_t>(cutoff->parameter.group),
+                                   static_cast<std::uint32_t>(cutoff->parameter.index), 0};
+    std::int32_t last = -1;
+    for (std::size_t n = before; n < heard.size(); ++n) {
+        ASSERT_EQ(heard[n].size(), 14u) << "message " << n;
+        const std::int32_t value = heard[n][11] | (heard[n][12] << 7);
+        EXPECT_EQ(heard[n], ParameterChange(address, value)) << "message " << n;
+        if (last >= 0)
+            EXPECT_LT(value, last) << "message " << n;
+        last = value;
+    }
+    ChooseMenuItem(frame_, "alt+f", "x");
+    const Window question = WaitForWindow("^Confirm$");
+    ASSERT_NE(question, 0u) << "the turned knob changed the library";
+    AnswerNo(question);
     EXPECT_EQ(editor_->Wait(30s), 0);
 }
 

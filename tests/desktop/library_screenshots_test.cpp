@@ -29,6 +29,11 @@ constexpr std::pair<int, const char*> kPartButtons[] = {
     {0, "timbre_synth"}, {1, "timbre_eq"}, {4, "arpeggiator"}, {6, "master_effect"}, {kVocoderButton, "vocoder"},
 };
 
+const layout::Control& EditPageControl(int id)
+{
+    return layout::ProgramEditLayout().controls[static_cast<std::size_t>(id)];
+}
+
 bool SamePixel(const RgbImage& a, Point inA, const RgbImage& b, Point inB)
 {
     return std::equal(a.At(inA.x, inA.y), a.At(inA.x, inA.y) + 3, b.At(inB.x, inB.y));
@@ -38,33 +43,6 @@ class LibraryWindowScreenshots : public EditorOnDesktop
 {
 protected:
     LibraryWindowScreenshots() : EditorOnDesktop("1280x1024x24") {}
-
-    // The screen once it has changed from before and then held still for
-    // a moment; as it is after 30 s otherwise.
-    RgbImage WaitForChange(const RgbImage& before)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
-        RgbImage now = CaptureScreen(x_);
-        while (now.rgb == before.rgb && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(200ms);
-            now = CaptureScreen(x_);
-        }
-        for (RgbImage last; last.rgb != now.rgb && std::chrono::steady_clock::now() < deadline;) {
-            last = std::move(now);
-            std::this_thread::sleep_for(500ms);
-            now = CaptureScreen(x_);
-        }
-        return now;
-    }
-
-    // A click on the middle of the program edit page's control, whose page
-    // starts at origin; answers the screen as it was before.
-    const RgbImage& ClickControl(Point origin, int control, const RgbImage& before)
-    {
-        const layout::Control& button = layout::ProgramEditLayout().controls[static_cast<std::size_t>(control)];
-        Click({origin.x + button.x + button.w / 2, origin.y + button.y + button.h / 2});
-        return before;
-    }
 
     static fs::path Folder()
     {
@@ -128,8 +106,8 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         RgbImage shown = edit;
         for (const auto& [control, part] : kPartButtons) {
             if (control == kVocoderButton)
-                shown = WaitForChange(ClickControl(*strip, kVocoderSwitch, shown));
-            const RgbImage opened = WaitForChange(ClickControl(*strip, control, shown));
+                shown = WaitForChange(ClickControl(*strip, EditPageControl(kVocoderSwitch), shown));
+            const RgbImage opened = WaitForChange(ClickControl(*strip, EditPageControl(control), shown));
             EXPECT_TRUE(SavePng(opened, Folder() / (std::string(part) + "_theme" + std::to_string(theme) + ".png")));
             EXPECT_NE(opened.rgb, shown.rgb) << "the " << part << " window did not open";
             Keys(frame, {"ctrl+w"});
