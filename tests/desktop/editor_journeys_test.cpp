@@ -5,6 +5,7 @@
 // disk is read back from the file.
 // The device's headers come before X11's, whose macros clash with their names.
 #include "support/DeviceMemory.h"
+#include "support/ImportFileLayouts.h"
 #include "support/SimulatorProcess.h"
 
 #include "desktop_editor_fixture.h"
@@ -162,11 +163,7 @@ protected:
     // without a question.
     void ExpectTheLibraryKeptAndEnd(const std::string& name, int arrived)
     {
-        const fs::path saved = folder_ / (name + ".vq7");
-        Keys(frame_, {"ctrl+shift+s"});
-        ChooseFile("^Save$", saved);
-        ASSERT_TRUE(WaitForFile(saved)) << "the library could not be saved after the failure";
-        const Bytes file = ReadFile(saved);
+        const Bytes file = SaveAs(name + ".vq7");
         for (int n = 0; n < arrived; ++n)
             EXPECT_TRUE(Holds(file, memory_.Program(n))) << "program " << n << " arrived and is kept";
         EXPECT_FALSE(Holds(file, memory_.Program(DeviceSimulatorCore::kProgramCount - 1)))
@@ -206,6 +203,17 @@ protected:
         }
         Tool({"mouseup", "1"});
         std::this_thread::sleep_for(500ms);
+    }
+
+    // The library saved under a new name in the test's folder through
+    // Save As and its dialog; the file's bytes, empty when none came.
+    Bytes SaveAs(const std::string& name)
+    {
+        const fs::path path = folder_ / name;
+        Keys(frame_, {"ctrl+shift+s"});
+        ChooseFile("^Save$", path);
+        EXPECT_TRUE(WaitForFile(path)) << "nothing saved as " << name;
+        return ReadFile(path);
     }
 
     bool WaitForFile(const fs::path& path)
@@ -292,11 +300,7 @@ TEST_F(EditorJourney, AProgramCopiedPastedAndDraggedInTheListIsSavedAsTheListSho
     Drag(Row(*strip, 4), Row(*strip, 8));
     Shot("journey_list_edited");
 
-    const fs::path saved = folder_ / "edited.vq7";
-    Keys(frame_, {"ctrl+shift+s"});
-    ChooseFile("^Save$", saved);
-    ASSERT_TRUE(WaitForFile(saved)) << "nothing saved";
-    const Bytes file = ReadFile(saved);
+    const Bytes file = SaveAs("edited.vq7");
     EXPECT_EQ(Count(file, memory_.Program(0)), 2u) << "program 1 and its pasted copy";
     EXPECT_EQ(Count(file, memory_.Program(2)), 0u) << "program 3 was pasted over";
     for (int n = 3; n < DeviceSimulatorCore::kProgramCount; ++n)
@@ -376,6 +380,32 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDevice)
     ASSERT_NE(question, 0u) << "the turned knob changed the library";
     AnswerNo(question);
     EXPECT_EQ(editor_->Wait(30s), 0);
+}
+
+TEST_F(EditorJourney, ASiblingModelsLibraryIsImportedIntoANewWindow)
+{
+    const fs::path imported = folder_ / "sibling.srqtp_all";
+    const FileBytes library = SiblingAllData("3918", {SiblingProgramChunk("3918", SiblingPrograms(7), 128)}, 1);
+    std::ofstream(imported, std::ios::binary).write(reinterpret_cast<const char*>(library.data()),
+                                                   static_cast<std::streamsize>(library.size()));
+    StartDevice({});
+    StartOnDevice("journey_import");
+
+    // File > Import Sorrel QT+ Library Data, the seventh item, and the
+    // file named in its dialog.
+    ChooseMenuItem(frame_, "alt+f", "Down");
+    Keys(frame_, {"Down", "Down", "Down", "Down", "Down", "Return"});
+    ChooseFile("^Import Sorrel QT\\+ library data$", imported);
+    const Window failure = WaitForWindow("^Import Sorrel QT\\+ Library$", 2s);
+    EXPECT_EQ(failure, 0u) << "the import failed";
+    Shot("journey_imported");
+
+    // The new window holds the imported programs: saved, the file has them.
+    const Bytes file = SaveAs("imported.vq7");
+    for (const char* name : {"SIB 000", "SIB 127"})
+        EXPECT_NE(std::search(file.begin(), file.end(), name, name + 7), file.end()) << name;
+    RequestClose(frame_);
+    EXPECT_EQ(editor_->Wait(30s), 0) << "the imported library and the first one close unchanged";
 }
 
 TEST_F(EditorJourney, ADeviceFallingSilentMidTransferIsReportedAndTheNextReceiveWorks)
