@@ -6,12 +6,12 @@
 // The device's headers come before X11's, whose macros clash with their names.
 #include "support/DeviceMemory.h"
 #include "support/ImportFileLayouts.h"
+#include "support/ParameterChangeBytes.h"
 #include "support/SimulatorProcess.h"
 
 #include "desktop_editor_fixture.h"
 #include "editor/ProgramListGeometry.h"
 #include "editor/layout/Layouts.h"
-#include "model/Q3917IdConverter.h"
 
 #include <gtest/gtest.h>
 
@@ -316,22 +316,6 @@ TEST_F(EditorJourney, AProgramCopiedPastedAndDraggedInTheListIsSavedAsTheListSho
     EXPECT_EQ(editor_->Wait(30s), 0);
 }
 
-// A parameter change as the device hears it: 14 bytes with the parameter's
-// device id and the value, each in two 7-bit halves.
-Bytes ParameterChange(const ParameterAddress& address, std::int32_t value)
-{
-    const CQ3917IdConverter converter;
-    DeviceParameterId id{};
-    EXPECT_TRUE(converter.ToDeviceId(address, id));
-    Bytes bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41};
-    for (std::int32_t word : {static_cast<std::int32_t>(id.high), static_cast<std::int32_t>(id.low), value}) {
-        bytes.push_back(static_cast<std::uint8_t>(word & 0x7F));
-        bytes.push_back(static_cast<std::uint8_t>((word >> 7) & 0x7F));
-    }
-    bytes.push_back(0xF7);
-    return bytes;
-}
-
 TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDevice)
 {
     StartDevice({});
@@ -370,7 +354,7 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDevice)
     for (std::size_t n = before; n < heard.size(); ++n) {
         ASSERT_EQ(heard[n].size(), 14u) << "message " << n;
         const std::int32_t value = heard[n][11] | (heard[n][12] << 7);
-        EXPECT_EQ(heard[n], ParameterChange(address, value)) << "message " << n;
+        EXPECT_EQ(heard[n], ParameterChangeBytes(address, value)) << "message " << n;
         if (last >= 0)
             EXPECT_LT(value, last) << "message " << n;
         last = value;

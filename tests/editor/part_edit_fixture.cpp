@@ -6,6 +6,7 @@
 #include "framework/ui/HfcOle.h"
 #include "model/Q3917IdConverter.h"
 #include "model/Q3917ProgramAccessor.h"
+#include "support/ParameterChangeBytes.h"
 #include "support/ReferencePng.h"
 
 #include <platform/testing.h>
@@ -112,15 +113,7 @@ std::vector<DeviceSimulator::Bytes> PartEditTest::ReceivedChanges(std::size_t co
 
 DeviceSimulator::Bytes PartEditTest::ChangeBytes(const ParameterAddress& address, std::int32_t value)
 {
-    DeviceParameterId id{};
-    EXPECT_TRUE(CQ3917IdConverter::PeekInstance()->ToDeviceId(address, id));
-    DeviceSimulator::Bytes bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41};
-    for (std::int32_t word : {static_cast<std::int32_t>(id.high), static_cast<std::int32_t>(id.low), value}) {
-        bytes.push_back(static_cast<std::uint8_t>(word & 0x7F));
-        bytes.push_back(static_cast<std::uint8_t>((word >> 7) & 0x7F));
-    }
-    bytes.push_back(0xF7);
-    return bytes;
+    return ParameterChangeBytes(address, value);
 }
 
 std::vector<library_test::Post> PartEditTest::TakePosts(int event)

@@ -1,5 +1,7 @@
 #include "support/ParameterChangeBytes.h"
 
+#include "model/Q3917IdConverter.h"
+
 std::vector<std::uint8_t> ParameterChangeBytes(std::uint32_t idHigh, std::uint32_t idLow, std::int32_t value)
 {
     std::vector<std::uint8_t> bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41};
@@ -9,4 +11,13 @@ std::vector<std::uint8_t> ParameterChangeBytes(std::uint32_t idHigh, std::uint32
     }
     bytes.push_back(0xF7);
     return bytes;
+}
+
+std::vector<std::uint8_t> ParameterChangeBytes(const ParameterAddress& address, std::int32_t value)
+{
+    const CQ3917IdConverter converter;
+    DeviceParameterId id{};
+    if (!converter.ToDeviceId(address, id))
+        return {};
+    return ParameterChangeBytes(id.high, id.low, value);
 }
