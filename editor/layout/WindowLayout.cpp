@@ -14,7 +14,6 @@ bool DrawsOnLcd(Kind kind)
     case Kind::BitmapList:
     case Kind::ValueBar:
     case Kind::List:
-    case Kind::TabStrip:
     case Kind::EqGraph:
     case Kind::FilterGraph:
     case Kind::EnvelopeGraph:

@@ -66,7 +66,8 @@ struct Window
 };
 
 // Kinds that draw light LCD text or an LCD strip, so need a dark panel
-// under them in every colour theme.
+// under them in every colour theme. The global page's tab strips are not
+// among them: they hold no tabs and show only the background beneath.
 bool DrawsOnLcd(Kind kind);
 
 std::span<const Window> Windows();

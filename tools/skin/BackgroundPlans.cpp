@@ -13,7 +13,7 @@ const std::vector<BackgroundPlan>& Plans()
          {{580, 22, "FAVORITE", 1}, {23, 40, "SELECTED PROGRAM", 1}}},
         {"BG_GlobalEditFav",
          {},
-         {{27, 114, 400, 20}, {24, 129, 950, 498}},
+         {{24, 129, 950, 498}},
          {{24, 64, "GLOBAL DATA", 2}},
          true},
         {"BG_ProgramEdit",

@@ -1,12 +1,14 @@
 #include "Backgrounds.h"
 
 #include "BackgroundPlans.h"
+#include "Controls.h"
 #include "Displays.h"
 #include "PixelFont.h"
 #include "editor/layout/WindowLayout.h"
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace skin {
@@ -183,6 +185,10 @@ void Decorate(const Canvas& canvas, const Placed& p, const Theme& theme)
         break;
     case Kind::AnalogLed:
         canvas.FillRect(r.x - 2, r.y - 2, r.w + 4, r.h + 4, theme.chromeDark);
+        break;
+    case Kind::Button:  // seen through the clear face of the shared strip
+        if (std::string_view(p.control.skin) == kSharedButtonStrip)
+            DrawButtonKey(canvas, r.x, r.y, r.w, r.h, p.control.caption, ButtonIcon::None, false);
         break;
     case Kind::DropArea:
         if (*p.control.caption)

@@ -100,49 +100,75 @@ void DrawKnobStrip(const Canvas& canvas, int size)
     }
 }
 
+void DrawButtonKey(const Canvas& canvas, int x, int y, int w, int h, const std::string& label, ButtonIcon icon,
+                   bool pressed)
+{
+    cairo_t* cr = canvas.Cr();
+    Key(canvas, x, y, w, h, pressed);
+    const int shift = pressed ? 1 : 0;
+    const Argb ink = pressed ? kAmber : kCap;
+    const double mid = y + h / 2.0 + shift;
+    switch (icon) {
+    case ButtonIcon::ArrowLeft:
+    case ButtonIcon::ArrowRight: {
+        const double dir = icon == ButtonIcon::ArrowLeft ? -1 : 1;
+        const double cx = x + w / 2.0 + shift;
+        cairo_move_to(cr, cx + 3 * dir, mid);
+        cairo_line_to(cr, cx - 2 * dir, mid - 3.5);
+        cairo_line_to(cr, cx - 2 * dir, mid + 3.5);
+        cairo_close_path(cr);
+        canvas.SetColour(ink);
+        cairo_fill(cr);
+        break;
+    }
+    case ButtonIcon::Menu: {
+        const double tip = x + w - 9 + shift;
+        cairo_move_to(cr, tip - 3, mid - 1.5);
+        cairo_line_to(cr, tip + 3, mid - 1.5);
+        cairo_line_to(cr, tip, mid + 2);
+        cairo_close_path(cr);
+        canvas.SetColour(ink);
+        cairo_fill(cr);
+        break;
+    }
+    case ButtonIcon::None:
+        break;
+    }
+    if (!label.empty()) {
+        const int textWidth = TextWidth(label.c_str(), 5);
+        const int room = icon == ButtonIcon::Menu ? w - 12 : w;
+        canvas.Text(x + (room - textWidth) / 2 + shift, y + (h - 7) / 2 + shift, label, ink, 5);
+    }
+}
+
 void DrawButtonStrip(const Canvas& canvas, const std::string& label, ButtonIcon icon)
 {
+    const int h = canvas.Height() / 2;
+    for (int frame = 0; frame < 2; ++frame)
+        DrawButtonKey(canvas, 0, frame * h, canvas.Width(), h, label, icon, frame == 1);
+}
+
+void DrawSharedButtonStrip(const Canvas& canvas, bool disabled)
+{
+    constexpr int kRim = 2;
     const int w = canvas.Width();
     const int h = canvas.Height() / 2;
+    DrawButtonStrip(canvas, "");
+    if (disabled)
+        Dim(canvas);
     cairo_t* cr = canvas.Cr();
     for (int frame = 0; frame < 2; ++frame) {
-        const bool pressed = frame == 1;
-        const int top = frame * h;
-        Key(canvas, 0, top, w, h, pressed);
-        const int shift = pressed ? 1 : 0;
-        const Argb ink = pressed ? kAmber : kCap;
-        const double mid = top + h / 2.0 + shift;
-        switch (icon) {
-        case ButtonIcon::ArrowLeft:
-        case ButtonIcon::ArrowRight: {
-            const double dir = icon == ButtonIcon::ArrowLeft ? -1 : 1;
-            const double cx = w / 2.0 + shift;
-            cairo_move_to(cr, cx + 3 * dir, mid);
-            cairo_line_to(cr, cx - 2 * dir, mid - 3.5);
-            cairo_line_to(cr, cx - 2 * dir, mid + 3.5);
-            cairo_close_path(cr);
-            canvas.SetColour(ink);
-            cairo_fill(cr);
-            break;
-        }
-        case ButtonIcon::Menu: {
-            const double x = w - 9 + shift;
-            cairo_move_to(cr, x - 3, mid - 1.5);
-            cairo_line_to(cr, x + 3, mid - 1.5);
-            cairo_line_to(cr, x, mid + 2);
-            cairo_close_path(cr);
-            canvas.SetColour(ink);
-            cairo_fill(cr);
-            break;
-        }
-        case ButtonIcon::None:
-            break;
-        }
-        if (!label.empty()) {
-            const int textWidth = TextWidth(label.c_str(), 5);
-            const int room = icon == ButtonIcon::Menu ? w - 12 : w;
-            canvas.Text((room - textWidth) / 2 + shift, top + (h - 7) / 2 + shift, label, ink, 5);
-        }
+        const int top = frame * h + kRim;
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        cairo_rectangle(cr, kRim, top, w - 2 * kRim, h - 2 * kRim);
+        cairo_fill(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+        // Pressed, the face beneath sinks into shadow; disabled, it greys
+        // like the rim.
+        if (frame == 1)
+            canvas.FillRect(kRim, top, w - 2 * kRim, h - 2 * kRim, 0x70000000);
+        if (disabled)
+            canvas.FillRect(kRim, top, w - 2 * kRim, h - 2 * kRim, 0xB03A3A3A);
     }
 }
 

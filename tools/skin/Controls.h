@@ -14,8 +14,17 @@ constexpr int kKnobFrames = 101;
 void DrawKnobStrip(const Canvas& canvas, int size);
 
 enum class ButtonIcon { None, ArrowLeft, ArrowRight, Menu };
+// One key of a button strip at (x, y), released or pressed.
+void DrawButtonKey(const Canvas& canvas, int x, int y, int w, int h, const std::string& label, ButtonIcon icon,
+                   bool pressed);
 // Two frames: released, pressed.
 void DrawButtonStrip(const Canvas& canvas, const std::string& label, ButtonIcon icon = ButtonIcon::None);
+
+// The strip several buttons of different roles share. Each one's released
+// key and label are printed on the background, and the strip's keys have a
+// clear face through which that label shows.
+constexpr const char* kSharedButtonStrip = "ButtonFunction";
+void DrawSharedButtonStrip(const Canvas& canvas, bool disabled);
 
 // Four frames: off, off pressed, on, on pressed.
 void DrawSwitchStrip(const Canvas& canvas);

@@ -105,7 +105,10 @@ std::vector<SkinEntry> SkinEntries()
     AddWithDim(entries, "SwitchOnOff", 33, 48, 4, DrawSwitchStrip);
     AddWithDim(entries, "ButtonCategoryHold", 48, 24, 2, Button("HOLD"), false);
     AddWithDim(entries, "ButtonEdit", 33, 24, 2, Button("EDIT"));
-    AddWithDim(entries, "ButtonFunction", 48, 24, 2, Button(""));
+    for (bool disabled : {false, true}) {
+        entries.push_back({std::string(kSharedButtonStrip) + (disabled ? "Dim" : ""), 48, 24, 2,
+                           [disabled](const Canvas& c) { DrawSharedButtonStrip(c, disabled); }});
+    }
     AddWithDim(entries, "ButtonRandomize", 52, 24, 2, Button("RANDOM"));
     AddWithDim(entries, "TriggerButtonSmall", 19, 76, 4, DrawTriggerStrip);
     AddWithDim(entries, "VerticalSliderTop", 22, 12, 1, DrawSliderThumb);
