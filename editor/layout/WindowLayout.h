@@ -50,7 +50,8 @@ struct Control
     int frames;           // frames of a bitmap list or analog LED, else 0
     Parameter parameter;
     const char* name;     // the parameter's table name, or the control's role
-    const char* caption;  // printed on the background beside it; "" for none
+    const char* caption;  // printed on the background beside it (a button's and a
+                          // drop area's on its face); "" for none
     int eventCode = 0;    // what the control's reports mean to its layer
     int lampGroup = 0;    // an LED's set of lamps on its page
     int lampValue = 0;    // what an LED writes when pressed

@@ -33,9 +33,6 @@ struct BackgroundPlan
     std::vector<Rect> lcdPanels;
     std::vector<FreeText> texts;
     bool uniformPanels = false;  // nothing may be drawn inside the panels
-    // Captions try the left of their controls before above, so that a
-    // column of fields too close for captions between them reads alike.
-    bool captionsLeftFirst = false;
 };
 
 // The plan of a theme-0 background name; an empty plan when it has none.

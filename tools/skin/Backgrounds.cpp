@@ -7,8 +7,10 @@
 #include "editor/layout/WindowLayout.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace skin {
@@ -63,6 +65,12 @@ void Chrome(const Canvas& canvas, const Theme& theme)
     canvas.FillRect(w - 1, 0, 1, h, theme.chromeDark);
 }
 
+// The strip of the frame's top edge cleared for the section's title.
+Rect TitleBox(const Section& section)
+{
+    return {section.area.x + 4, section.area.y - 4, TextWidth(section.title) + 6, 9};
+}
+
 void SectionFrame(const Canvas& canvas, const Section& section, const Theme& theme)
 {
     const Rect& r = section.area;
@@ -71,8 +79,8 @@ void SectionFrame(const Canvas& canvas, const Section& section, const Theme& the
     canvas.FillRect(r.x + 1, r.y + r.h - 1, r.w - 1, 1, theme.chromeLight);
     canvas.FillRect(r.x + r.w - 1, r.y + 1, 1, r.h - 1, theme.chromeLight);
     if (*section.title) {
-        const int tw = TextWidth(section.title);
-        canvas.FillRect(r.x + 4, r.y - 4, tw + 6, 9, Mix(theme.chrome, theme.chromeDark, 0.18));
+        const Rect box = TitleBox(section);
+        canvas.FillRect(box.x, box.y, box.w, box.h, Mix(theme.chrome, theme.chromeDark, 0.18));
         canvas.Text(r.x + 7, r.y - 3, section.title, theme.title);
     }
 }
@@ -94,15 +102,58 @@ void Plate(const Canvas& canvas, const Rect& r, const char* title, const Theme& 
     canvas.Text(r.x + 4, r.y + (r.h - 7) / 2, title, theme.title);
 }
 
+constexpr int kCaptionHeight = 7;
+
+// Space a caption keeps around a control: LCD kinds sit in a panel that
+// reaches past their rectangle.
+int Pad(Kind kind)
+{
+    return layout::DrawsOnLcd(kind) ? 3 : 0;
+}
+
+bool HasOwnFirstSpot(Kind kind)
+{
+    return kind == Kind::Knob || kind == Kind::Led;
+}
+
+// Alike controls (one kind, left edge and width) stacked in a column read as
+// a column only when their captions share a side. Where two of them stand
+// too close for a caption between them, the whole column puts its captions
+// at the left.
+std::vector<bool> CaptionsLeftFirst(const std::vector<Placed>& controls)
+{
+    std::map<std::tuple<Kind, int, int>, std::vector<const Placed*>> columns;
+    for (const Placed& p : controls) {
+        if (*p.control.caption && !HasOwnFirstSpot(p.control.kind))
+            columns[{p.control.kind, p.rect.x, p.rect.w}].push_back(&p);
+    }
+    std::vector<bool> leftFirst(controls.size(), false);
+    for (auto& [key, column] : columns) {
+        std::sort(column.begin(), column.end(), [](const Placed* a, const Placed* b) { return a->rect.y < b->rect.y; });
+        const int pad = Pad(std::get<Kind>(key));
+        const int room = pad + kCaptionHeight + 1 + (pad + 2);  // clear of the upper one, caption, gap to the lower
+        bool tight = false;
+        for (std::size_t i = 1; i < column.size(); ++i)
+            tight = tight || column[i]->rect.y - (column[i - 1]->rect.y + column[i - 1]->rect.h) < room;
+        if (!tight)
+            continue;
+        for (const Placed* p : column)
+            leftFirst[static_cast<std::size_t>(p - controls.data())] = true;
+    }
+    return leftFirst;
+}
+
 // Tries beside the control (knobs below, lamps to the right, others above,
-// left, right, below; left before above where the plan says so) and takes the first spot that keeps a pixel clear of
-// every control, panel frame and caption already placed.
+// left, right, below; left first in a column of tight fields) and takes the
+// first spot that keeps a pixel clear of every control, panel frame,
+// section frame and title and caption already placed, and that stays inside
+// the section of its control.
 class CaptionPlacer
 {
 public:
     CaptionPlacer(const Canvas& canvas, const std::vector<Placed>& controls, const std::vector<Rect>& blocked,
-                  const std::vector<Rect>& lcd, bool leftFirst)
-        : canvas_(canvas), lcd_(lcd), leftFirst_(leftFirst)
+                  const std::vector<Rect>& lcd, const std::vector<Section>& sections)
+        : canvas_(canvas), lcd_(lcd), sections_(sections), leftFirst_(CaptionsLeftFirst(controls))
     {
         for (const Placed& p : controls) {
             const bool invisible = p.control.kind == Kind::DropArea || p.control.kind == Kind::PageButton;
@@ -110,6 +161,14 @@ public:
         }
         for (const Rect& r : blocked)
             taken_.push_back(Grow(r, 1));
+        for (const Section& section : sections) {
+            const Rect& r = section.area;
+            for (const Rect& edge : {Rect{r.x, r.y, r.w, 1}, Rect{r.x, r.y + r.h - 1, r.w, 1}, Rect{r.x, r.y, 1, r.h},
+                                     Rect{r.x + r.w - 1, r.y, 1, r.h}})
+                taken_.push_back(edge);
+            if (*section.title)
+                taken_.push_back(TitleBox(section));
+        }
     }
 
     // own: the index of the control in the list given to the constructor.
@@ -121,36 +180,56 @@ public:
         const Rect& r = p.rect;
         const int tw = TextWidth(text.c_str());
         const int pad = Pad(p.control.kind) + 2;
+        const int middle = r.y + (r.h - kCaptionHeight) / 2;
+        const Rect aboveLeft{r.x, r.y - pad - kCaptionHeight, tw, kCaptionHeight};
+        const Rect aboveCentred{r.x + (r.w - tw) / 2, r.y - pad - kCaptionHeight, tw, kCaptionHeight};
+        const Rect left{r.x - pad - tw, middle, tw, kCaptionHeight};
+        const Rect right{r.x + r.w + pad, middle, tw, kCaptionHeight};
+        const Rect below{r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, kCaptionHeight};
         std::vector<Rect> spots;
         if (p.control.kind == Kind::Knob)
-            spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, 7});
+            spots.push_back(below);
         if (p.control.kind == Kind::Led)  // the caption belongs beside the lamp, inside the control
-            spots.push_back({r.x + 12, r.y + (r.h - 7) / 2, tw, 7});
-        const Rect left{r.x - pad - tw, r.y + (r.h - 7) / 2, tw, 7};
-        // Stacked level bars read as a column of names; so does a column of
-        // fields where the plan says so.
-        if ((p.control.kind == Kind::ValueBar && r.w > r.h) || leftFirst_)
+            spots.push_back({r.x + 12, middle, tw, kCaptionHeight});
+        if (leftFirst_[own])
             spots.push_back(left);
-        spots.push_back({r.x, r.y - pad - 7, tw, 7});
-        spots.push_back({r.x + (r.w - tw) / 2, r.y - pad - 7, tw, 7});
-        spots.push_back(left);
-        spots.push_back({r.x + r.w + pad, r.y + (r.h - 7) / 2, tw, 7});
-        spots.push_back({r.x + (r.w - tw) / 2, r.y + r.h + pad, tw, 7});
+        // A square pad or an upright fader is marked over its middle.
+        if (r.h >= r.w)
+            spots.push_back(aboveCentred);
+        spots.insert(spots.end(), {aboveLeft, aboveCentred, left, right, below});
+        const Section* home = SectionOf(r);
         for (const Rect& spot : spots) {
             if (!Inside(spot, canvas_.Width(), canvas_.Height()) || Collides(Grow(spot, 1), own))
+                continue;
+            if (home && !Within(spot, home->area))
                 continue;
             const bool onLcd = std::any_of(lcd_.begin(), lcd_.end(), [&](const Rect& r) { return Overlaps(spot, r); });
             canvas_.Text(spot.x, spot.y, text, onLcd ? kLcdCaption : chromeColour);
             taken_.push_back(spot);
+            drawn_.placed.push_back({p.control, r, spot});
             return;
         }
-        unplaced_.push_back(text);
+        drawn_.unplaced.push_back(text);
     }
 
-    const std::vector<std::string>& Unplaced() const { return unplaced_; }
+    const DrawnCaptions& Drawn() const { return drawn_; }
 
 private:
-    static int Pad(Kind kind) { return layout::DrawsOnLcd(kind) ? 3 : 0; }
+    static bool Within(const Rect& inner, const Rect& outer)
+    {
+        return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+               inner.y + inner.h <= outer.y + outer.h;
+    }
+
+    // The section whose frame holds the control, if any.
+    const Section* SectionOf(const Rect& r) const
+    {
+        for (const Section& section : sections_) {
+            if (Within(r, section.area))
+                return &section;
+        }
+        return nullptr;
+    }
 
     bool Collides(const Rect& spot, std::size_t own) const
     {
@@ -163,9 +242,10 @@ private:
 
     const Canvas& canvas_;
     const std::vector<Rect>& lcd_;
-    const bool leftFirst_;
+    const std::vector<Section>& sections_;
+    const std::vector<bool> leftFirst_;
     std::vector<Rect> taken_;
-    std::vector<std::string> unplaced_;
+    DrawnCaptions drawn_;
 };
 
 void Decorate(const Canvas& canvas, const Placed& p, const Theme& theme)
@@ -201,7 +281,7 @@ void Decorate(const Canvas& canvas, const Placed& p, const Theme& theme)
 
 }  // namespace
 
-std::vector<std::string> DrawBackground(const Canvas& canvas, const char* baseName, const Theme& theme)
+DrawnCaptions DrawBackground(const Canvas& canvas, const char* baseName, const Theme& theme)
 {
     const BackgroundPlan& plan = PlanOf(baseName);
     const std::vector<Placed> controls = ControlsOn(baseName);
@@ -228,15 +308,16 @@ std::vector<std::string> DrawBackground(const Canvas& canvas, const char* baseNa
         canvas.Paint(logo, 86, 150);
     }
 
-    // Captions keep off uniform panels.
+    // Captions keep off uniform panels. A button's and a drop plate's caption
+    // is the name on its face, so it is not printed a second time beside it.
     CaptionPlacer captions(canvas, controls, plan.uniformPanels ? plan.lcdPanels : std::vector<Rect>{}, panels,
-                           plan.captionsLeftFirst);
+                           plan.sections);
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Placed& p = controls[i];
-        if (*p.control.caption && p.control.kind != Kind::DropArea)
+        if (*p.control.caption && p.control.kind != Kind::DropArea && p.control.kind != Kind::Button)
             captions.Place(p, i, theme.label);
     }
-    return captions.Unplaced();
+    return captions.Drawn();
 }
 
 }  // namespace skin

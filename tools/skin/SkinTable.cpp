@@ -58,7 +58,7 @@ std::function<void(const Canvas&)> Button(const std::string& label, ButtonIcon i
 std::function<void(const Canvas&)> Background(const std::string& base, const std::string& name, int theme)
 {
     return [base, name, theme](const Canvas& c) {
-        for (const std::string& caption : DrawBackground(c, base.c_str(), ThemeAt(theme)))
+        for (const std::string& caption : DrawBackground(c, base.c_str(), ThemeAt(theme)).unplaced)
             std::cerr << name << ": no room for the caption \"" << caption << "\"\n";
     };
 }
