@@ -5,6 +5,7 @@
 // disk is read back from the file.
 // The device's headers come before X11's, whose macros clash with their names.
 #include "support/DeviceMemory.h"
+#include "support/EditorFileLayouts.h"
 #include "support/ImportFileLayouts.h"
 #include "support/ParameterChangeBytes.h"
 #include "support/SimulatorProcess.h"
@@ -12,6 +13,9 @@
 #include "desktop_editor_fixture.h"
 #include "editor/ProgramListGeometry.h"
 #include "editor/layout/Layouts.h"
+#include "model/Q3917ProgramAccessor.h"
+#include "model/Q3917ProgramData.h"
+#include "xdnd_source.h"
 
 #include <gtest/gtest.h>
 
@@ -50,9 +54,24 @@ Bytes ReadFile(const fs::path& path)
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
+void WriteFile(const fs::path& path, const Bytes& bytes)
+{
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
 bool Holds(const Bytes& file, const DeviceSimulatorCore::ProgramImage& image)
 {
     return std::search(file.begin(), file.end(), image.begin(), image.end()) != file.end();
+}
+
+// Whether the two screens differ inside the rectangle from one corner to the other.
+bool Differs(const RgbImage& a, const RgbImage& b, Point from, Point to)
+{
+    for (int y = from.y; y <= to.y; ++y)
+        if (!std::equal(a.At(from.x, y), a.At(to.x, y) + 3, b.At(from.x, y)))
+            return true;
+    return false;
 }
 
 class DeviceMemoryImage : public DeviceSimulatorCore
@@ -236,8 +255,18 @@ TEST_F(EditorJourney, ReceiveAllSaveAsReopenAndCloseWithTheSaveQuestion)
     // Slow enough to see the progress, quick enough for a test.
     StartDevice({"--byte-rate", "25000"});
     StartOnDevice("journey_receive");
+    const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap("BG_PageSelect"), kStripFreeFrom, kStripFreeTo);
+    ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
+    const RgbImage before = CaptureScreen(x_);
     ReceiveAllData("journey_receive_all");
     EXPECT_EQ(device_.Heard(), ReceiveAllRequests());
+    // Once the last word is answered, the list shows the device's programs
+    // and the window's caption, just above the page strip, its change.
+    const RgbImage after = WaitForChange(before);
+    Shot("journey_received");
+    EXPECT_TRUE(Differs(before, after, {strip->x, strip->y - 20}, {strip->x + 300, strip->y - 4}))
+        << "the title is not marked";
+    EXPECT_TRUE(Differs(before, after, Row(*strip, 0), Row(*strip, 39))) << "the list shows what it showed";
 
     const fs::path saved = folder_ / "received.vq7";
     Keys(frame_, {"ctrl+shift+s"});
@@ -274,6 +303,57 @@ TEST_F(EditorJourney, ReceiveAllSaveAsReopenAndCloseWithTheSaveQuestion)
     EXPECT_EQ(ReadFile(again), file);
     RequestClose(frame_);
     EXPECT_EQ(editor_->Wait(30s), 0) << "an unchanged library closes without a question";
+}
+
+// A library file as the editor writes one: the device's programs in the
+// given order, its global data and the window's default view.
+Bytes LibraryFile(const DeviceSimulatorCore& device, bool reversed)
+{
+    std::vector<ProgramRecordLayout> programs;
+    for (int n = 0; n < DeviceSimulatorCore::kProgramCount; ++n) {
+        const auto image = device.Program(reversed ? DeviceSimulatorCore::kProgramCount - 1 - n : n);
+        programs.push_back({.image = FileBytes(image.begin(), image.end())});
+    }
+    const auto global = device.Global();
+    const std::int32_t view[4] = {0, 0, 1, 127};
+    return AllDataBytes({ProgramSetBytes(programs, DeviceSimulatorCore::kProgramCount),
+                         GlobalFileBytes(FileBytes(global.begin(), global.end()), 0, 0), LibraryPropertiesBytes(view)},
+                        3);
+}
+
+TEST_F(EditorJourney, ALibraryIsOpenedThroughTheOpenDialogAndByADesktopDrop)
+{
+    const fs::path opened = folder_ / "opened.vq7";
+    const fs::path dropped = folder_ / "dropped.vq7";
+    const Bytes inOrder = LibraryFile(memory_, false);
+    const Bytes reversed = LibraryFile(memory_, true);
+    WriteFile(opened, inOrder);
+    WriteFile(dropped, reversed);
+    StartDevice({});
+    StartOnDevice("journey_open");
+
+    // File > Open and the file named in its dialog: a new window holds the
+    // file's library, which saved again is the same file.
+    Keys(frame_, {"ctrl+o"});
+    ChooseFile("^Open$", opened);
+    const Window failure = WaitForWindow("^Open$", 2s);
+    EXPECT_EQ(failure, 0u) << "opening failed";
+    Shot("journey_opened");
+    EXPECT_EQ(SaveAs("opened_again.vq7"), inOrder);
+
+    // The other file dropped from the desktop onto the library window.
+    ASSERT_TRUE(TakesDrops(x_, frame_)) << "the main window takes no drops";
+    const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap("BG_PageSelect"), kStripFreeFrom, kStripFreeTo);
+    ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
+    const Point over = Row(*strip, 3);
+    Tool({"mousemove", "--sync", std::to_string(over.x), std::to_string(over.y)});
+    const RgbImage before = CaptureScreen(x_);
+    ASSERT_TRUE(DropFiles(x_, frame_, over.x, over.y, {dropped})) << "the drop was not taken";
+    WaitForChange(before);
+    Shot("journey_dropped");
+    EXPECT_EQ(SaveAs("dropped_again.vq7"), reversed);
+    RequestClose(frame_);
+    EXPECT_EQ(editor_->Wait(30s), 0) << "libraries saved as they are close without a question";
 }
 
 std::size_t Count(const Bytes& file, const DeviceSimulatorCore::ProgramImage& image)
@@ -316,10 +396,11 @@ TEST_F(EditorJourney, AProgramCopiedPastedAndDraggedInTheListIsSavedAsTheListSho
     EXPECT_EQ(editor_->Wait(30s), 0);
 }
 
-TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDevice)
+TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLibrary)
 {
     StartDevice({});
     StartOnDevice("journey_knob");
+    ReceiveAllData("journey_knob_receive");
     const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap("BG_PageSelect"), kStripFreeFrom, kStripFreeTo);
     ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
 
@@ -359,10 +440,18 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDevice)
             EXPECT_LT(value, last) << "message " << n;
         last = value;
     }
-    ChooseMenuItem(frame_, "alt+f", "x");
-    const Window question = WaitForWindow("^Confirm$");
-    ASSERT_NE(question, 0u) << "the turned knob changed the library";
-    AnswerNo(question);
+
+    // The library's program 1 holds the value the device got last, and
+    // nothing else of it changed.
+    CQ3917ProgramData expected;
+    std::copy_n(memory_.Program(0).begin(), CQ3917ProgramData::kImageSize, expected.GetData());
+    const CQ3917ProgramAccessor accessor;
+    ASSERT_NE(accessor.GetValue(&expected, address), last) << "the turn changed nothing";
+    accessor.SetValue(&expected, address, last);
+    DeviceSimulatorCore::ProgramImage image;
+    std::copy_n(expected.GetData(), image.size(), image.begin());
+    EXPECT_TRUE(Holds(SaveAs("turned.vq7"), image)) << "the library's program is not the device's";
+    RequestClose(frame_);
     EXPECT_EQ(editor_->Wait(30s), 0);
 }
 
@@ -370,8 +459,7 @@ TEST_F(EditorJourney, ASiblingModelsLibraryIsImportedIntoANewWindow)
 {
     const fs::path imported = folder_ / "sibling.srqtp_all";
     const FileBytes library = SiblingAllData("3918", {SiblingProgramChunk("3918", SiblingPrograms(7), 128)}, 1);
-    std::ofstream(imported, std::ios::binary).write(reinterpret_cast<const char*>(library.data()),
-                                                   static_cast<std::streamsize>(library.size()));
+    WriteFile(imported, library);
     StartDevice({});
     StartOnDevice("journey_import");
 
