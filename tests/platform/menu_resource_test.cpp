@@ -2,8 +2,12 @@
 #include "platform/src/menus/menu_text_format.h"
 
 #include <platform/menus.h>
+#include <platform/testing/locale.h>
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
 
 namespace menu_test {
 namespace {
@@ -89,6 +93,57 @@ TEST(LoadMenu, BuildsTheMainMenuBarWithTheWindowMenuFifth)
     DestroyMenu(empty);
 
     EXPECT_EQ(LoadMenuA(nullptr, "NoSuchMenu"), nullptr);
+}
+
+// What a menu lets the user do, apart from its words: each entry's id,
+// the letter after '&' and the shortcut after the tab, submenus in
+// brackets; its words go to `words`.
+std::string ShapeOf(HMENU menu, std::u16string* words)
+{
+    std::string shape;
+    for (int n = 0; n < GetMenuItemCount(menu); ++n) {
+        char16_t text[128]{};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
+        info.dwTypeData = reinterpret_cast<LPWSTR>(text);
+        info.cch = 128;
+        EXPECT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(n), TRUE, &info));
+        const std::u16string all(text);
+        const std::size_t amp = all.find(u'&');
+        const std::size_t tab = all.find(u'\t');
+        shape += std::to_string(info.wID);
+        if (amp != std::u16string::npos)
+            shape += std::string(" &") + static_cast<char>(std::toupper(static_cast<char>(all[amp + 1])));
+        if (tab != std::u16string::npos)
+            shape += " " + std::string(all.begin() + static_cast<long>(tab) + 1, all.end());
+        *words += all.substr(0, tab);
+        if (info.hSubMenu != nullptr)
+            shape += " [" + ShapeOf(info.hSubMenu, words) + "]";
+        shape += "; ";
+    }
+    return shape;
+}
+
+TEST(LoadMenu, TheJapaneseMenuBarsOfferWhatTheEnglishOnesDoInTheirOwnWords)
+{
+    for (const char* name : {"MainMenuBar", "EmptyMenuBar"}) {
+        SCOPED_TRACE(name);
+        std::string shapes[2];
+        std::u16string words[2];
+        const char* locales[2] = {"en_US.UTF-8", "ja_JP.UTF-8"};
+        for (int language = 0; language < 2; ++language) {
+            platform::testing::SetUserLocale(locales[language]);
+            HMENU bar = LoadMenuA(nullptr, name);
+            ASSERT_NE(bar, nullptr);
+            shapes[language] = ShapeOf(bar, &words[language]);
+            DestroyMenu(bar);
+        }
+        platform::testing::SetUserLocale(nullptr);
+        EXPECT_EQ(shapes[0], shapes[1]);
+        EXPECT_NE(words[0], words[1]);
+        EXPECT_NE(words[1].find(u"\u30D5\u30A1\u30A4\u30EB"), std::u16string::npos) << "no File menu in Japanese";
+    }
 }
 
 }  // namespace
