@@ -37,6 +37,8 @@ struct Step
 // A receive with no port chosen asks first, then says what is missing.
 const std::vector<Step> kSteps = {
     {"version", {"alt+h", "v"}, {"ctrl+w"}, true},
+    {"midi_monitor", {"alt+w", "m"}, {"ctrl+w"}, true},
+    {"log_window", {"alt+w", "l"}, {"ctrl+w"}, true},
     {"preferences", {"alt+o", "p"}, {"Escape"}},
     {"program_info", {"Down", "i"}, {"Escape"}},
     {"edit_window", {"Return"}, {"ctrl+w"}, true},

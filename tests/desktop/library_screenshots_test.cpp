@@ -1,9 +1,10 @@
-// The library window as the user first sees it, in each colour theme: the
-// editor is started with the theme in its settings, the window's page
-// strip is found on the screen by its own skin bitmap, a program's edit
-// window is opened by a double click on its row and the global page by its
-// tab, its buttons open the windows of the program's parts, screenshots
-// are kept in the build folder, and the editor ends through File > Exit.
+// The library window as the user first sees it, in each colour theme and
+// in English and Japanese: the editor is started with the theme in its
+// settings and the language in its locale, the window's page strip is
+// found on the screen by its own skin bitmap, a program's edit window is
+// opened by a double click on its row and the global page by its tab, its
+// buttons open the windows of the program's parts, screenshots are kept in
+// the build folder, and the editor ends through File > Exit.
 #include "desktop_editor_fixture.h"
 #include "editor/ProgramListGeometry.h"
 #include "editor/layout/Layouts.h"
@@ -16,6 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int kThemes = 3;
+constexpr std::pair<const char*, const char*> kLanguages[] = {{"en", "en_US.UTF-8"}, {"ja", "ja_JP.UTF-8"}};
 constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
 // The page tabs are 69 pixels wide, 8 apart, from the tab area's left end.
 constexpr int kTabPitch = 77;
@@ -50,26 +52,18 @@ protected:
         fs::create_directories(folder);
         return folder;
     }
-};
 
-TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
-{
-    RgbImage strips[kThemes];
-    for (int theme = 0; theme < kThemes; ++theme) {
-        strips[theme] = LoadSkinBitmap(kStripBitmaps[theme]);
-        ASSERT_FALSE(strips[theme].rgb.empty()) << kStripBitmaps[theme];
-    }
-    std::optional<Point> firstPlace;
-    std::vector<std::vector<std::uint8_t>> pageColours;
-    for (int theme = 0; theme < kThemes; ++theme) {
-        SCOPED_TRACE("theme " + std::to_string(theme));
-        const std::string name = "library_theme" + std::to_string(theme);
+    // One editor run in the theme: its library window, a program's edit
+    // window, the part windows and the global page, each kept as a picture.
+    void ShowEveryWindow(int theme, const std::string& suffix)
+    {
+        const std::string name = "library" + suffix;
         const fs::path log = Folder() / (name + ".log");
         auto editor = StartEditor(MakeRegistry(name, 0, 0, 1100, 800, {{"BackgroundColour", theme}}), log);
         ASSERT_TRUE(editor->Started());
         const Window frame = WaitForFrame();
         ASSERT_NE(frame, 0u) << "the main window did not come up";
-        const std::optional<Point> strip = WaitForPicture(strips[theme], kStripFreeFrom, kStripFreeTo);
+        const std::optional<Point> strip = WaitForPicture(strips_[theme], kStripFreeFrom, kStripFreeTo);
         const RgbImage screen = CaptureScreen(x_);
         EXPECT_TRUE(SavePng(screen, Folder() / (name + ".png")));
         ASSERT_TRUE(strip.has_value()) << "the library window's page strip was not painted";
@@ -77,7 +71,8 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         // The theme's own strip, not another's.
         for (int other = 0; other < kThemes; ++other)
             if (other != theme)
-                EXPECT_FALSE(ShowsAt(screen, strips[other], *strip, kStripFreeFrom, kStripFreeTo)) << "theme " << other;
+                EXPECT_FALSE(ShowsAt(screen, strips_[other], *strip, kStripFreeFrom, kStripFreeTo))
+                    << "theme " << other;
         // At the top left of the frame's inside, under the menu bar and the
         // window's caption, and there in every theme.
         const Point origin = WindowOrigin(frame);
@@ -85,19 +80,19 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         EXPECT_LE(strip->x, origin.x + 8);
         EXPECT_GE(strip->y, origin.y + 20);
         EXPECT_LE(strip->y, origin.y + 60);
-        if (firstPlace)
-            EXPECT_EQ(*strip, *firstPlace);
+        if (firstPlace_)
+            EXPECT_EQ(*strip, *firstPlace_);
         else
-            firstPlace = strip;
+            firstPlace_ = strip;
         const std::uint8_t* page = screen.At(strip->x + 10, strip->y + kStripHeight + 20);
-        pageColours.emplace_back(page, page + 3);
+        pageColours_.emplace_back(page, page + 3);
 
         // A double click on the second program's row opens its edit window.
         const Point row = {strip->x + program_list::kListX + 40,
                            strip->y + kStripHeight + program_list::kListY + program_list::kRowHeight * 3 / 2};
         Click(row, 2);
         const RgbImage edit = WaitForChange(screen);
-        EXPECT_TRUE(SavePng(edit, Folder() / ("program_edit_theme" + std::to_string(theme) + ".png")));
+        EXPECT_TRUE(SavePng(edit, Folder() / ("program_edit" + suffix + ".png")));
         EXPECT_NE(edit.rgb, screen.rgb) << "no edit window opened";
 
         // The edit window opens where the library window is, so its page
@@ -108,7 +103,7 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
             if (control == kVocoderButton)
                 shown = WaitForChange(ClickControl(*strip, EditPageControl(kVocoderSwitch), shown));
             const RgbImage opened = WaitForChange(ClickControl(*strip, EditPageControl(control), shown));
-            EXPECT_TRUE(SavePng(opened, Folder() / (std::string(part) + "_theme" + std::to_string(theme) + ".png")));
+            EXPECT_TRUE(SavePng(opened, Folder() / (std::string(part) + suffix + ".png")));
             EXPECT_NE(opened.rgb, shown.rgb) << "the " << part << " window did not open";
             Keys(frame, {"ctrl+w"});
             shown = WaitForChange(opened);
@@ -122,7 +117,7 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         const Point globalFace = {programFace.x + kTabPitch, programFace.y};
         Click({programFace.x + kTabPitch + kTabHalf, strip->y + tabs.y + tabs.h / 2});
         const RgbImage global = WaitForChange(closed);
-        EXPECT_TRUE(SavePng(global, Folder() / ("global_theme" + std::to_string(theme) + ".png")));
+        EXPECT_TRUE(SavePng(global, Folder() / ("global" + suffix + ".png")));
         EXPECT_TRUE(SamePixel(global, programFace, closed, globalFace)) << "the program tab does not look aside";
         EXPECT_TRUE(SamePixel(global, globalFace, closed, programFace)) << "the global tab does not look current";
 
@@ -135,11 +130,34 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourTheme)
         Tool({"key", "Return"});
         EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
     }
-    // Each theme paints the program page's background in a colour of its own.
-    ASSERT_EQ(pageColours.size(), 3u);
-    EXPECT_NE(pageColours[0], pageColours[1]);
-    EXPECT_NE(pageColours[1], pageColours[2]);
-    EXPECT_NE(pageColours[0], pageColours[2]);
+
+    RgbImage strips_[kThemes];
+    std::optional<Point> firstPlace_;
+    std::vector<std::vector<std::uint8_t>> pageColours_;
+};
+
+TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourThemeAndLanguage)
+{
+    for (int theme = 0; theme < kThemes; ++theme) {
+        strips_[theme] = LoadSkinBitmap(kStripBitmaps[theme]);
+        ASSERT_FALSE(strips_[theme].rgb.empty()) << kStripBitmaps[theme];
+    }
+    for (const auto& [language, locale] : kLanguages) {
+        const xvfb_test::ScopedVariable localeVariable("LC_ALL", locale);
+        pageColours_.clear();
+        for (int theme = 0; theme < kThemes; ++theme) {
+            const std::string suffix = std::string("_") + language + "_theme" + std::to_string(theme);
+            SCOPED_TRACE(suffix);
+            ShowEveryWindow(theme, suffix);
+            if (HasFatalFailure())
+                return;
+        }
+        // Each theme paints the program page's background in a colour of its own.
+        ASSERT_EQ(pageColours_.size(), 3u);
+        EXPECT_NE(pageColours_[0], pageColours_[1]);
+        EXPECT_NE(pageColours_[1], pageColours_[2]);
+        EXPECT_NE(pageColours_[0], pageColours_[2]);
+    }
 }
 
 }  // namespace
