@@ -9,6 +9,7 @@
 #include "sdl_video.h"
 #include "sdl_windows.h"
 #include "text.h"
+#include "x11_titles.h"
 
 #include <platform/display.h>
 #include <platform/input.h>
@@ -89,6 +90,7 @@ public:
         SDL_Window* window = SDL_CreateWindow(title.c_str(), rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 1),
                                               std::max<LONG>(rect.bottom - rect.top, 1), flags);
         if (!window) return;
+        SetLegacyWindowName(window, title.c_str());
         windows_[handle] = {window, frame};
         handles_[SDL_GetWindowID(window)] = handle;
     }
@@ -148,7 +150,10 @@ public:
 
     void SetTitle(HWND handle, const std::string& title) override
     {
-        if (SDL_Window* window = WindowOf(handle)) SDL_SetWindowTitle(window, title.c_str());
+        if (SDL_Window* window = WindowOf(handle)) {
+            SDL_SetWindowTitle(window, title.c_str());
+            SetLegacyWindowName(window, title.c_str());
+        }
     }
 
     void SetIcon(HWND handle, const IconImage& icon) override
