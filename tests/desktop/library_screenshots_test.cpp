@@ -17,7 +17,14 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int kThemes = 3;
-constexpr std::pair<const char*, const char*> kLanguages[] = {{"en", "en_US.UTF-8"}, {"ja", "ja_JP.UTF-8"}};
+// Each language with the title of its save question.
+struct Language
+{
+    const char* name;
+    const char* locale;
+    const char* question;
+};
+constexpr Language kLanguages[] = {{"en", "en_US.UTF-8", "^Confirm$"}, {"ja", "ja_JP.UTF-8", "^確認$"}};
 constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
 // The page tabs are 69 pixels wide, 8 apart, from the tab area's left end.
 constexpr int kTabPitch = 77;
@@ -55,7 +62,7 @@ protected:
 
     // One editor run in the theme: its library window, a program's edit
     // window, the part windows and the global page, each kept as a picture.
-    void ShowEveryWindow(int theme, const std::string& suffix)
+    void ShowEveryWindow(int theme, const std::string& suffix, const Language& language)
     {
         const std::string name = "library" + suffix;
         const fs::path log = Folder() / (name + ".log");
@@ -124,7 +131,7 @@ protected:
         // The vocoder switch changed the library: its save question is
         // answered No (the second button).
         ChooseMenuItem(frame, "alt+f", "x");
-        const Window question = WaitForWindow("^Confirm$");
+        const Window question = WaitForWindow(language.question);
         EXPECT_NE(question, 0u) << "no save question";
         Tool({"key", "Tab"});
         Tool({"key", "Return"});
@@ -142,13 +149,13 @@ TEST_F(LibraryWindowScreenshots, TheFirstLibraryWindowInEachColourThemeAndLangua
         strips_[theme] = LoadSkinBitmap(kStripBitmaps[theme]);
         ASSERT_FALSE(strips_[theme].rgb.empty()) << kStripBitmaps[theme];
     }
-    for (const auto& [language, locale] : kLanguages) {
-        const xvfb_test::ScopedVariable localeVariable("LC_ALL", locale);
+    for (const Language& language : kLanguages) {
+        const xvfb_test::ScopedVariable locale("LC_ALL", language.locale);
         pageColours_.clear();
         for (int theme = 0; theme < kThemes; ++theme) {
-            const std::string suffix = std::string("_") + language + "_theme" + std::to_string(theme);
+            const std::string suffix = std::string("_") + language.name + "_theme" + std::to_string(theme);
             SCOPED_TRACE(suffix);
-            ShowEveryWindow(theme, suffix);
+            ShowEveryWindow(theme, suffix, language);
             if (HasFatalFailure())
                 return;
         }
