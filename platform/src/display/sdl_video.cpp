@@ -39,6 +39,9 @@ bool StartSdlVideo(std::string& failure)
     // Window surfaces are plain memory blitted by the desktop: no GL driver
     // to load for them.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Before SDL's X11 driver starts: it keeps the handler it finds and puts
+    // it back when it stops, while its connections still hold late errors.
+    LetLateWakeupsPass();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         failure = SDL_GetError();
         return false;
@@ -50,8 +53,6 @@ bool StartSdlVideo(std::string& failure)
                   Variable("WAYLAND_DISPLAY") + ")";
         return false;
     }
-    if (driver && strcasecmp(driver, "x11") == 0)
-        LetLateWakeupsPass();
     return true;
 }
 

@@ -20,8 +20,8 @@ int PassLateWakeups(Display* display, XErrorEvent* error)
 
 void LetLateWakeupsPass()
 {
-    // SDL puts its own handler back when video stops, and a new start
-    // installs it again: ours goes in front each time.
+    // SDL's handler goes in front of ours and hands on to it; once video
+    // stops, ours is back, so a new start finds it in place.
     const XErrorHandler current = XSetErrorHandler(PassLateWakeups);
     if (current != PassLateWakeups)
         g_previous = current;
