@@ -312,7 +312,9 @@ Bytes LibraryFile(const DeviceSimulatorCore& device, bool reversed)
     std::vector<ProgramRecordLayout> programs;
     for (int n = 0; n < DeviceSimulatorCore::kProgramCount; ++n) {
         const auto image = device.Program(reversed ? DeviceSimulatorCore::kProgramCount - 1 - n : n);
-        programs.push_back({.image = FileBytes(image.begin(), image.end())});
+        ProgramRecordLayout record;
+        record.image.assign(image.begin(), image.end());
+        programs.push_back(record);
     }
     const auto global = device.Global();
     const std::int32_t view[4] = {0, 0, 1, 127};
@@ -436,8 +438,9 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLib
         ASSERT_EQ(heard[n].size(), 14u) << "message " << n;
         const std::int32_t value = heard[n][11] | (heard[n][12] << 7);
         EXPECT_EQ(heard[n], ParameterChangeBytes(address, value)) << "message " << n;
-        if (last >= 0)
+        if (last >= 0) {
             EXPECT_LT(value, last) << "message " << n;
+        }
         last = value;
     }
 

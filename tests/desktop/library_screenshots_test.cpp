@@ -3,8 +3,9 @@
 // settings and the language in its locale, the window's page strip is
 // found on the screen by its own skin bitmap, a program's edit window is
 // opened by a double click on its row and the global page by its tab, its
-// buttons open the windows of the program's parts, screenshots are kept in
-// the build folder, and the editor ends through File > Exit.
+// buttons open the windows of the program's parts and the CC map's lines
+// their value question, screenshots are kept in the build folder, and the
+// editor ends through File > Exit.
 #include "desktop_editor_fixture.h"
 #include "editor/ProgramListGeometry.h"
 #include "editor/layout/Layouts.h"
@@ -127,6 +128,19 @@ protected:
         EXPECT_TRUE(SavePng(global, Folder() / ("global" + suffix + ".png")));
         EXPECT_TRUE(SamePixel(global, programFace, closed, globalFace)) << "the program tab does not look aside";
         EXPECT_TRUE(SamePixel(global, globalFace, closed, programFace)) << "the global tab does not look current";
+
+        // A double click on the CC map's first line asks for its number;
+        // the question is left with Escape.
+        const layout::Window ccMap = layout::CcMapLayout();
+        Click({strip->x + ccMap.originX + 80, strip->y + kStripHeight + ccMap.originY + 7}, 2);
+        const Window ask = WaitForWindow("^CC# Map$", 10s);
+        EXPECT_NE(ask, 0u) << "no CC number question";
+        if (ask != 0) {
+            std::this_thread::sleep_for(500ms);
+            EXPECT_TRUE(SavePng(CaptureScreen(x_), Folder() / ("cc_map_value" + suffix + ".png")));
+            Keys(ask, {"Escape"});
+            EXPECT_TRUE(WaitUntilGone(ask));
+        }
 
         // The vocoder switch changed the library: its save question is
         // answered No (the second button).
