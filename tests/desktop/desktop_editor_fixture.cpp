@@ -1,6 +1,7 @@
 #include "desktop_editor_fixture.h"
 
 #include <platform/resources.h>
+#include <platform/testing/locale.h>
 
 #include <X11/Xutil.h>
 
@@ -90,6 +91,34 @@ bool SavePng(const RgbImage& image, const fs::path& path)
     png.height = static_cast<png_uint_32>(image.height);
     png.format = PNG_FORMAT_RGB;
     return png_image_write_to_file(&png, path.c_str(), 0, image.rgb.data(), 0, nullptr) != 0;
+}
+
+std::string InterfaceText(const char* locale, const char* key)
+{
+    platform::testing::SetUserLocale(locale);
+    HRSRC found = FindResourceA(nullptr, "LocalizableStrings", "xml");
+    const std::string table =
+        found == nullptr ? std::string()
+                         : std::string(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                                       SizeofResource(nullptr, found));
+    platform::testing::SetUserLocale(nullptr);
+    const std::string opening = "<" + std::string(key) + " Text=\"";
+    const std::size_t start = table.find(opening);
+    if (start == std::string::npos)
+        return {};
+    const std::size_t from = start + opening.size();
+    return table.substr(from, table.find('"', from) - from);
+}
+
+std::string ExactTitle(const std::string& text)
+{
+    std::string pattern = "^";
+    for (const char c : text) {
+        if (std::string_view(".[]{}()\\*+?^$|").find(c) != std::string_view::npos)
+            pattern += '\\';
+        pattern += c;
+    }
+    return pattern + "$";
 }
 
 RgbImage LoadSkinBitmap(const char* name)

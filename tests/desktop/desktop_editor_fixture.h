@@ -60,6 +60,11 @@ bool SavePng(const RgbImage& image, const fs::path& path);
 // One of the program's own PNG resources (a skin bitmap), alpha dropped;
 // empty when there is none.
 RgbImage LoadSkinBitmap(const char* name);
+// The user-interface text of the key in the language of the POSIX locale,
+// as the editor's string table holds it; empty when there is none.
+std::string InterfaceText(const char* locale, const char* key);
+// A window-title pattern that matches exactly that text.
+std::string ExactTitle(const std::string& text);
 // Where the picture's columns [from, to) show on the screen, all rows
 // matching within a small tolerance per channel.
 std::optional<Point> FindOnScreen(const RgbImage& screen, const RgbImage& picture, int from, int to);

@@ -109,19 +109,24 @@ protected:
         ASSERT_TRUE(device_.Start(arguments));
     }
 
-    // The editor on the device, its ports found by a scan, and its frame up.
-    void StartOnDevice(const std::string& name, const std::vector<std::string>& arguments = {})
+    // The editor on the device in the locale's language, its ports found
+    // by a scan, and its frame up.
+    void StartOnDevice(const std::string& name, const std::vector<std::string>& arguments = {}, int theme = 0,
+                       const char* locale = "en_US.UTF-8")
     {
-        editor_ = StartEditor(MakeRegistry(name, 0, 0, 1000, 740, {{"MidiDeviceAutoScan", 1}}),
-                              fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log"),
-                              {"VQ_MIDI_BACKEND=bridge", "VQ_MIDI_BRIDGE_SOCKET=" + device_.SocketPath()}, arguments);
+        const std::size_t heard = device_.Heard().size();
+        editor_ = StartEditor(
+            MakeRegistry(name, 0, 0, 1000, 740, {{"MidiDeviceAutoScan", 1}, {"BackgroundColour", theme}}),
+            fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log"),
+            {"VQ_MIDI_BACKEND=bridge", "VQ_MIDI_BRIDGE_SOCKET=" + device_.SocketPath(), std::string("LC_ALL=") + locale},
+            arguments);
         ASSERT_TRUE(editor_->Started());
         frame_ = WaitForFrame();
         ASSERT_NE(frame_, 0u) << "the main window did not come up";
-        ASSERT_TRUE(device_.WaitForHeard(1, 30s)) << "the editor did not look for the device";
-        EXPECT_EQ(device_.Heard().front(), kSearchRequest);
+        ASSERT_TRUE(device_.WaitForHeard(heard + 1, 30s)) << "the editor did not look for the device";
+        EXPECT_EQ(device_.Heard()[heard], kSearchRequest);
         // A port outside the maker's driver is warned of; the user reads it and goes on.
-        if (const Window warning = WaitForWindow("^Open MIDI Port$", 3s))
+        if (const Window warning = WaitForWindow(ExactTitle(InterfaceText(locale, "TitlePortOpen")), 3s))
             Answer(warning, "Return");
     }
 
@@ -356,6 +361,42 @@ TEST_F(EditorJourney, ALibraryIsOpenedThroughTheOpenDialogAndByADesktopDrop)
     EXPECT_EQ(SaveAs("dropped_again.vq7"), reversed);
     RequestClose(frame_);
     EXPECT_EQ(editor_->Wait(30s), 0) << "libraries saved as they are close without a question";
+}
+
+// The progress of a receive as each colour theme and language shows it,
+// kept in the gallery; the user stops the receive there.
+TEST_F(EditorJourney, AReceiveShowsItsProgressInEachThemeAndLanguage)
+{
+    const fs::path gallery = fs::path(VQ_TEST_OUTPUT_DIR) / "gallery";
+    fs::create_directories(gallery);
+    StartDevice({"--byte-rate", "3125"});
+    for (const char* locale : {"en_US.UTF-8", "ja_JP.UTF-8"}) {
+        const std::string title = ExactTitle(InterfaceText(locale, "TitleReceiveAll"));
+        for (int theme = 0; theme < 3; ++theme) {
+            const std::string suffix =
+                "_" + std::string(locale).substr(0, 2) + "_theme" + std::to_string(theme);
+            SCOPED_TRACE(suffix);
+            StartOnDevice("journey_progress" + suffix, {}, theme, locale);
+            ChooseMenuItem(frame_, "alt+t", "Return");
+            const Window confirm = WaitForWindow(title);
+            ASSERT_NE(confirm, 0u) << "no question before the receive";
+            Answer(confirm, "Return");
+            const Window progress = WaitForWindow(title);
+            ASSERT_NE(progress, 0u) << "no progress shown";
+            std::this_thread::sleep_for(1s);
+            EXPECT_TRUE(SavePng(CaptureScreen(x_), gallery / ("receive_progress" + suffix + ".png")));
+            // Its one button, Cancel, has the keyboard.
+            Keys(progress, {"space"});
+            EXPECT_TRUE(WaitUntilGone(progress)) << "the receive went on";
+            if (const Window stopped = WaitForWindow(title, 5s)) {
+                std::this_thread::sleep_for(500ms);
+                EXPECT_TRUE(SavePng(CaptureScreen(x_), gallery / ("receive_stopped" + suffix + ".png")));
+                Answer(stopped, "Return");
+            }
+            EXPECT_EQ(editor_->Wait(1s), -1) << "the editor kept running";
+            editor_.reset();
+        }
+    }
 }
 
 std::size_t Count(const Bytes& file, const DeviceSimulatorCore::ProgramImage& image)

@@ -77,10 +77,12 @@ protected:
         ASSERT_TRUE(strip.has_value()) << "the library window's page strip was not painted";
 
         // The theme's own strip, not another's.
-        for (int other = 0; other < kThemes; ++other)
-            if (other != theme)
+        for (int other = 0; other < kThemes; ++other) {
+            if (other != theme) {
                 EXPECT_FALSE(ShowsAt(screen, strips_[other], *strip, kStripFreeFrom, kStripFreeTo))
                     << "theme " << other;
+            }
+        }
         // At the top left of the frame's inside, under the menu bar and the
         // window's caption, and there in every theme.
         const Point origin = WindowOrigin(frame);
