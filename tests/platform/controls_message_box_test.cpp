@@ -4,6 +4,7 @@
 
 #include <platform/dialogs.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace display_test {
@@ -133,6 +134,63 @@ TEST_F(MessageBoxLook, EachIconIsDrawnLeftOfTheText)
         platform::testing::TypeKey(VK_RETURN);
     });
     for (const Case& c : cases) EXPECT_EQ(count(plain, c.colour), 0) << c.icon;
+}
+
+// Centred on the owner as far as the work area allows, and wholly inside
+// it: owners half off each edge and past the corners, an owner larger than
+// the area and none at all.
+TEST_F(MessageBoxLook, TheBoxIsCentredOnItsOwnerWhollyInsideTheWorkArea)
+{
+    RECT saved{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0);
+    const RECT area{0, 30, 1024, 740};  // a panel above
+    platform::testing::SetWorkArea(area);
+    enum Side { Centred, Low, High };  // on the owner, at the area's left or top, at its right or bottom
+    struct Case {
+        const char* name;
+        RECT owner;
+        Side across, down;
+    };
+    const Case cases[] = {
+        {"middle", {312, 235, 712, 535}, Centred, Centred},
+        {"half off the left", {-350, 300, 50, 500}, Low, Centred},
+        {"half off the right", {970, 300, 1370, 500}, High, Centred},
+        {"under the panel", {400, -150, 700, 60}, Centred, Low},
+        {"half off the bottom", {400, 700, 700, 900}, Centred, High},
+        {"past the top left", {-500, -400, 20, 40}, Low, Low},
+        {"past the bottom right", {1000, 720, 1500, 1100}, High, High},
+        {"larger than the area", {-100, -100, 1200, 900}, Centred, Centred},
+        {"near the right, fitting", {600, 300, 1000, 500}, Centred, Centred},
+    };
+    for (const Case& c : cases) {
+        HWND owner = MakeTop(c.owner);
+        RECT box{};
+        Show(owner, MB_YESNOCANCEL | MB_ICONQUESTION, [&](HWND shown) {
+            GetWindowRect(shown, &box);
+            platform::testing::TypeKey(VK_ESCAPE);
+        });
+        DestroyWindow(owner);
+        const auto check = [&](Side side, LONG boxLow, LONG boxHigh, LONG ownerLow, LONG ownerHigh, LONG areaLow,
+                               LONG areaHigh) {
+            EXPECT_GE(boxLow, areaLow) << c.name;
+            EXPECT_LE(boxHigh, areaHigh) << c.name;
+            switch (side) {
+            case Centred: EXPECT_LE(std::abs((boxLow + boxHigh) - (ownerLow + ownerHigh)), 1) << c.name; break;
+            case Low: EXPECT_EQ(boxLow, areaLow) << c.name; break;
+            case High: EXPECT_EQ(boxHigh, areaHigh) << c.name; break;
+            }
+        };
+        check(c.across, box.left, box.right, c.owner.left, c.owner.right, area.left, area.right);
+        check(c.down, box.top, box.bottom, c.owner.top, c.owner.bottom, area.top, area.bottom);
+    }
+    RECT box{};
+    Show(nullptr, MB_OK, [&](HWND shown) {
+        GetWindowRect(shown, &box);
+        platform::testing::TypeKey(VK_RETURN);
+    });
+    EXPECT_LE(std::abs((box.left + box.right) - (area.left + area.right)), 1) << "no owner: the area's middle";
+    EXPECT_LE(std::abs((box.top + box.bottom) - (area.top + area.bottom)), 1);
+    platform::testing::SetWorkArea(saved);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <platform/display.h>
 #include <platform/painting.h>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -84,16 +85,26 @@ HWND Make(bool unicode, const std::string& className, const std::string& text, D
                            style, x, y, width, height, parent, menuOrId, nullptr, nullptr);
 }
 
+// One side's start: centred on [from, to), then moved inside [low, high),
+// the low edge winning when the dialog is the larger.
+int Centred(int from, int to, int size, int low, int high)
+{
+    return std::max(low, std::min((from + to - size) / 2, high - size));
+}
+
 // The outer rectangle of a dialog of this client size, centred on the owner
-// or else on the work area.
+// or else on the work area, and then wholly inside the work area.
 RECT Placement(HWND owner, int clientWidth, int clientHeight, DWORD style)
 {
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
-    RECT around{};
-    if (!owner || !GetWindowRect(owner, &around)) SystemParametersInfoA(SPI_GETWORKAREA, 0, &around, 0);
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT around = area;
+    if (owner) GetWindowRect(owner, &around);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    const int x = (around.left + around.right - width) / 2, y = (around.top + around.bottom - height) / 2;
+    const int x = Centred(around.left, around.right, width, area.left, area.right);
+    const int y = Centred(around.top, around.bottom, height, area.top, area.bottom);
     return {x, y, x + width, y + height};
 }
 
