@@ -68,9 +68,13 @@ protected:
         platform::testing::TakeShownMessageBoxes();
         DisplayTest::TearDown();
     }
+    // A second run in one test takes over the first run's timer, which would
+    // otherwise tick on after this fixture is gone.
     void Drive(std::vector<std::function<void(HWND)>> actions)
     {
+        if (timer_) KillTimer(nullptr, timer_);
         driver_.actions = std::move(actions);
+        driver_.next = 0;
         timer_ = SetTimer(nullptr, 0, 1, Tick);
     }
 
