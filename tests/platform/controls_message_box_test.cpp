@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <map>
 
 namespace display_test {
 namespace {
@@ -191,6 +192,45 @@ TEST_F(MessageBoxLook, TheBoxIsCentredOnItsOwnerWhollyInsideTheWorkArea)
     EXPECT_LE(std::abs((box.left + box.right) - (area.left + area.right)), 1) << "no owner: the area's middle";
     EXPECT_LE(std::abs((box.top + box.bottom) - (area.top + area.bottom)), 1);
     platform::testing::SetWorkArea(saved);
+}
+
+// The lowest row of a button's face (inside its bevel and frame) with a
+// run of at least two dark pixels: the dotted focus box has none.
+int LowestInkRow(HWND button)
+{
+    RECT client{};
+    GetClientRect(button, &client);
+    const auto dark = [button](int x, int y) {
+        const COLORREF c = PixelAt(button, x, y);
+        return (c & 0xFF) < 96 && ((c >> 8) & 0xFF) < 96 && ((c >> 16) & 0xFF) < 96;
+    };
+    for (int y = client.bottom - 4; y >= 3; --y)
+        for (int x = 3; x + 1 < client.right - 3; ++x)
+            if (dark(x, y) && dark(x + 1, y)) return y;
+    return -1;
+}
+
+TEST_F(MessageBoxLook, YesAndNoShowTheirLettersUnderlined)
+{
+    std::map<int, int> lowest;
+    std::map<int, std::string> texts;
+    Show(nullptr, MB_YESNOCANCEL, [&](HWND box) {
+        for (int id : {IDYES, IDNO, IDCANCEL}) {
+            lowest[id] = LowestInkRow(GetDlgItem(box, id));
+            char text[32]{};
+            GetWindowTextA(GetDlgItem(box, id), text, sizeof text);
+            texts[id] = text;
+        }
+
+        platform::testing::TypeKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(texts[IDYES], "&Yes");
+    EXPECT_EQ(texts[IDNO], "&No");
+    EXPECT_EQ(texts[IDCANCEL], "Cancel");
+    // No letter goes below the baseline; the underline does.
+    EXPECT_GT(lowest[IDYES], lowest[IDCANCEL]);
+    EXPECT_GT(lowest[IDNO], lowest[IDCANCEL]);
+    EXPECT_GT(lowest[IDCANCEL], 0);
 }
 
 }  // namespace

@@ -39,6 +39,35 @@ TEST_F(MessageBox, EachButtonSetAnswersByKeys)
     }
 }
 
+// As on the desktop: Yes and No take their letters, alone or with Alt and
+// in either case; OK and Cancel have none, Enter and Escape being theirs.
+TEST_F(MessageBox, YesAndNoAnswerToTheirLetters)
+{
+    struct Case {
+        UINT type;
+        UINT key;
+        std::vector<UINT> modifiers;
+        int result;
+    };
+    const Case cases[] = {
+        {MB_YESNO, 'N', {}, IDNO},
+        {MB_YESNO | MB_ICONQUESTION, 'Y', {VK_SHIFT}, IDYES},
+        {MB_YESNOCANCEL, 'N', {VK_MENU}, IDNO},
+        {MB_YESNOCANCEL | MB_ICONWARNING, 'Y', {VK_MENU}, IDYES},
+        {MB_YESNOCANCEL, 'C', {}, IDYES},  // nothing, then Enter
+        {MB_OKCANCEL, 'C', {VK_MENU}, IDOK},
+    };
+    // The keys left over once a letter answers go to the owner, as on the desktop.
+    HWND owner = MakeTop({100, 100, 400, 300});
+    for (const Case& c : cases) {
+        TypeKey(c.key, c.modifiers);
+        TypeKey(VK_RETURN);  // presses the first button unless the letter answered
+        EXPECT_EQ(MessageBoxA(owner, "Save the changes?", "Confirm", c.type), c.result)
+            << c.type << " " << char(c.key);
+        Pump();
+    }
+}
+
 TEST_F(MessageBox, TheOwnerIsDisabledWhileItRunsAndTheWideFormWorks)
 {
     HWND owner = MakeTop({100, 100, 400, 300});

@@ -33,6 +33,9 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND dialog, UINT message, WPARAM wParam, LPA
 #define BM_SETCHECK 0x00F1
 #define BST_UNCHECKED 0x0000
 #define BST_CHECKED 0x0001
+// Pressed as by a click: a check box turns over and the parent hears
+// BN_CLICKED.
+#define BM_CLICK 0x00F5
 
 // STATIC styles: where the text lies across the label, and whether "&"
 // marks a mnemonic (shown without the "&") or is shown as it is.
@@ -80,8 +83,11 @@ LRESULT SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam, LP
 
 // Handles a message for the dialog or one of its controls: Tab and
 // Shift+Tab move the focus between tab stops, Enter presses the focused push
-// button or else the default one, Escape sends IDCANCEL. TRUE when the
-// message was for the dialog (it has then been dispatched).
+// button or else the default one, Escape sends IDCANCEL. A letter marked
+// with "&" in a button's or label's text, typed with Alt or, when the
+// focused control takes no characters, alone, presses that button or moves
+// the focus to the tab stop after that label. TRUE when the message was for
+// the dialog (it has then been dispatched).
 BOOL IsDialogMessageA(HWND dialog, LPMSG msg);
 BOOL IsDialogMessageW(HWND dialog, LPMSG msg);
 

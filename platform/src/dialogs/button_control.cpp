@@ -137,6 +137,9 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         if (!IsPush(type) && !groupBox)
             SetState(button, (StateOf(button) & ~kCheckMask) | (wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED));
         return 0;
+    case BM_CLICK:
+        if (!groupBox) Click(button);
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:

@@ -2,7 +2,7 @@
 #include "basic_controls.h"
 #include "control_paint.h"
 
-#include "platform/src/menus/menu_bar_layout.h"
+#include "platform/src/menus/mnemonic.h"
 
 #include <platform/painting.h>
 
@@ -14,7 +14,8 @@ constexpr int kCheckGap = 4;
 
 COLORREF TextColor(const ButtonLook& look) { return GetSysColor(look.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT); }
 
-void PaintPush(cairo_t* cr, RECT box, const std::string& text, const ButtonLook& look)
+// The text is shown without its marks; `underline` is its mnemonic's byte offset.
+void PaintPush(cairo_t* cr, RECT box, const std::string& text, std::size_t underline, const ButtonLook& look)
 {
     if (look.marked) {
         OutlineBox(cr, box, GetSysColor(COLOR_WINDOWFRAME));
@@ -27,11 +28,12 @@ void PaintPush(cairo_t* cr, RECT box, const std::string& text, const ButtonLook&
     }
     const int shift = look.pushed ? 1 : 0;
     DrawLine(cr, text, {box.left + 2 + shift, box.top + 2 + shift, box.right - 2 + shift, box.bottom - 2 + shift},
-             Align::Centre, TextColor(look));
+             Align::Centre, TextColor(look), underline);
     if (look.focused) DrawFocusBox(cr, {box.left + 3, box.top + 3, box.right - 3, box.bottom - 3});
 }
 
-void PaintCheckBox(cairo_t* cr, const RECT& client, const std::string& text, const ButtonLook& look)
+void PaintCheckBox(cairo_t* cr, const RECT& client, const std::string& text, std::size_t underline,
+                   const ButtonLook& look)
 {
     const int top = (client.top + client.bottom - kCheckSize) / 2;
     const RECT box{client.left, top, client.left + kCheckSize, top + kCheckSize};
@@ -50,7 +52,8 @@ void PaintCheckBox(cairo_t* cr, const RECT& client, const std::string& text, con
     const int textLeft = box.right + kCheckGap;
     const int textWidth = std::min<int>(TextWidth(text), client.right - textLeft - 2);
     const RECT label{textLeft, client.top, textLeft + textWidth + 2, client.bottom};
-    DrawLine(cr, text, {label.left + 1, label.top, label.right, label.bottom}, Align::Left, TextColor(look));
+    DrawLine(cr, text, {label.left + 1, label.top, label.right, label.bottom}, Align::Left, TextColor(look),
+             underline);
     if (look.focused) {
         const int lineTop = (client.top + client.bottom - LineHeight()) / 2;
         DrawFocusBox(cr, {label.left - 1, lineTop - 1, label.right + 1, lineTop + LineHeight() + 1});
@@ -77,13 +80,15 @@ void PaintGroupBox(cairo_t* cr, const RECT& client, const std::string& text, con
 void PaintButton(HWND button, const ButtonLook& look)
 {
     const DWORD type = DWORD(GetWindowLongPtrA(button, GWL_STYLE)) & BS_TYPEMASK;
-    const std::string text = menus::ShownTitle(WindowTextOf(button));
+    const std::string marked = WindowTextOf(button);
+    const std::string text = menus::ShownTitle(marked);
+    const std::size_t underline = menus::MnemonicOf(marked).at;
     PaintWindow(button, [&](cairo_t* cr, const RECT& client) {
         FillBox(cr, client, GetSysColor(COLOR_BTNFACE));
         switch (type) {
-        case BS_AUTOCHECKBOX: PaintCheckBox(cr, client, text, look); break;
+        case BS_AUTOCHECKBOX: PaintCheckBox(cr, client, text, underline, look); break;
         case BS_GROUPBOX: PaintGroupBox(cr, client, text, look); break;
-        default: PaintPush(cr, client, text, look); break;
+        default: PaintPush(cr, client, text, underline, look); break;
         }
     });
 }

@@ -92,24 +92,56 @@ double LineLeft(const std::string& text, const RECT& box, Align align)
 
 }  // namespace
 
-void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& box, Align align, COLORREF color)
+Underline UnderlineIn(const std::vector<std::string>& lines, const std::string& text, std::size_t at)
+{
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t start = text.find(lines[i], from);
+        if (start == std::string::npos) break;
+        from = start + lines[i].size();
+        if (at >= start && at < from) return {int(i), at - start};
+    }
+    return {};
+}
+
+namespace {
+
+// A one-pixel line under the character at the byte offset of a line drawn from x.
+void UnderlineCharacter(cairo_t* cr, const std::string& line, std::size_t at, double x, double baseline)
+{
+    std::size_t end = at + 1;
+    while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) ++end;
+    const std::vector<int> xs = gdi::CaretOffsets(kControlFont, line, {at, end});
+    cairo_rectangle(cr, x + xs[0], baseline + 1, xs[1] - xs[0], 1);
+    cairo_fill(cr);
+}
+
+}  // namespace
+
+void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& box, Align align, COLORREF color,
+               Underline underline)
 {
     cairo_save(cr);
     cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
     cairo_clip(cr);
     SetColor(cr, color);
     double baseline = box.top + gdi::MetricsOf(kControlFont).ascent;
-    for (const std::string& line : lines) {
-        gdi::ShowText(cr, kControlFont, LineLeft(line, box, align), baseline, line);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const double left = LineLeft(lines[i], box, align);
+        gdi::ShowText(cr, kControlFont, left, baseline, lines[i]);
+        if (int(i) == underline.line && underline.at < lines[i].size())
+            UnderlineCharacter(cr, lines[i], underline.at, left, baseline);
         baseline += LineHeight();
     }
     cairo_restore(cr);
 }
 
-void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color)
+void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color,
+              std::size_t underline)
 {
     const int top = box.top + ((box.bottom - box.top) - LineHeight()) / 2;
-    DrawLines(cr, {text}, {box.left, top, box.right, box.bottom}, align, color);
+    DrawLines(cr, {text}, {box.left, top, box.right, box.bottom}, align, color,
+              underline == std::string::npos ? Underline{} : Underline{0, underline});
 }
 
 }  // namespace platform::dialogs

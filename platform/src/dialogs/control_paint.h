@@ -39,11 +39,22 @@ int LineHeight();
 // The text cut at its line breaks and wrapped between words to the width.
 std::vector<std::string> WrapLines(const std::string& utf8, int width);
 
+// A character to underline: its line and its byte offset in that line.
+struct Underline {
+    int line = -1;  // none
+    std::size_t at = 0;
+};
+// Where the byte at `at` of `text` falls once the text is cut to `lines`
+// (which drops spaces and breaks between lines).
+Underline UnderlineIn(const std::vector<std::string>& lines, const std::string& text, std::size_t at);
+
 enum class Align { Left, Centre, Right };
 // Lines of the dialog font from the top of the box, each placed across the
 // box as asked.
-void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& box, Align align, COLORREF color);
-// One line centred down the box.
-void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color);
+void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& box, Align align, COLORREF color,
+               Underline underline = {});
+// One line centred down the box; `underline` is a byte offset in it.
+void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color,
+              std::size_t underline = std::string::npos);
 
 }  // namespace platform::dialogs

@@ -1,11 +1,15 @@
 // Making dialogs from template resources, the modal loop, the dialog
 // manager's keys and the item functions.
+#include "control_paint.h"
 #include "dialog_scripts.h"
 #include "dialog_state.h"
+#include "platform/src/menus/mnemonic.h"
 
 #include <platform/display.h>
 #include <platform/resources.h>
 
+#include <algorithm>
+#include <cctype>
 #include <optional>
 #include <utility>
 
@@ -82,11 +86,51 @@ bool HandleKey(HWND dialog, DialogState& state, const MSG& msg)
     return false;
 }
 
+// A shown, enabled button or label whose text marks the key; a label only
+// when it shows "&" as a mark.
+bool MarksKey(HWND control, int key)
+{
+    const DWORD style = DWORD(GetWindowLongPtrA(control, GWL_STYLE));
+    if (!IsWindow(control) || !(style & WS_VISIBLE) || !IsWindowEnabled(control)) return false;
+    const LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    if (!(code & (DLGC_BUTTON | DLGC_STATIC)) || ((code & DLGC_STATIC) && (style & SS_NOPREFIX))) return false;
+    return menus::MnemonicOf(WindowTextOf(control)).key == key;
+}
+
+// A character with Alt, or alone when the focused control takes no
+// characters, picks the control whose text marks it: a label hands the
+// focus to the tab stop after it, a button is pressed. When several share
+// the letter, each press only moves the focus on to the next of them.
+bool HandleMnemonic(DialogState& state, const MSG& msg)
+{
+    if (msg.message == WM_CHAR &&
+        (SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+         (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
+        return false;
+    if (msg.wParam > 0x7F) return false;
+    const int key = std::tolower(int(msg.wParam));
+    std::vector<HWND> marked;
+    for (HWND control : state.controls)
+        if (MarksKey(control, key)) marked.push_back(control);
+    if (marked.empty()) return false;
+    auto after = std::find(marked.begin(), marked.end(), GetFocus());
+    HWND picked = after == marked.end() || after + 1 == marked.end() ? marked.front() : *(after + 1);
+    const LRESULT code = SendMessageA(picked, WM_GETDLGCODE, 0, 0);
+    if (code & DLGC_STATIC) {
+        if (HWND next = NextTabStop(state, picked, false)) FocusItem(next);
+    } else {
+        FocusItem(picked);
+        if (marked.size() == 1) SendMessageA(picked, BM_CLICK, 0, 0);
+    }
+    return true;
+}
+
 BOOL IsDialogMessageFor(HWND dialog, LPMSG msg)
 {
     DialogState* state = FindDialog(dialog);
     if (!state || !msg || !(msg->hwnd == dialog || IsChild(dialog, msg->hwnd))) return FALSE;
     if (msg->message == WM_KEYDOWN && HandleKey(dialog, *state, *msg)) return TRUE;
+    if ((msg->message == WM_CHAR || msg->message == WM_SYSCHAR) && HandleMnemonic(*state, *msg)) return TRUE;
     TranslateMessage(msg);
     DispatchMessageW(msg);
     return TRUE;

@@ -193,5 +193,7 @@ int Scale(int units, int numerator, int denominator)
 
 int DialogUnitsToPixelsX(int units) { return Scale(units, 3, 2); }
 int DialogUnitsToPixelsY(int units) { return Scale(units, 13, 8); }
+int PixelsToDialogUnitsX(int pixels) { return (pixels * 2 + 2) / 3; }
+int PixelsToDialogUnitsY(int pixels) { return (pixels * 8 + 12) / 13; }
 
 }  // namespace platform::dialogs

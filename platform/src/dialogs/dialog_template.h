@@ -35,5 +35,8 @@ ParsedDialog ParseDialogText(std::string_view text);
 // Pixels per dialog unit: 3/2 across and 13/8 down.
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
+// The fewest dialog units that hold the pixels.
+int PixelsToDialogUnitsX(int pixels);
+int PixelsToDialogUnitsY(int pixels);
 
 }  // namespace platform::dialogs

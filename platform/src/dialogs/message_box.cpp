@@ -13,6 +13,7 @@
 namespace platform::dialogs {
 namespace {
 
+// Yes and No have mnemonics; OK and Cancel have Enter and Escape.
 struct Button {
     int id;
     const char* text;
@@ -23,8 +24,8 @@ std::vector<Button> ButtonsOf(UINT type)
     switch (type & MB_TYPEMASK) {
     case MB_OK: return {{IDOK, "OK"}};
     case MB_OKCANCEL: return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
-    case MB_YESNO: return {{IDYES, "Yes"}, {IDNO, "No"}};
-    case MB_YESNOCANCEL: return {{IDYES, "Yes"}, {IDNO, "No"}, {IDCANCEL, "Cancel"}};
+    case MB_YESNO: return {{IDYES, "&Yes"}, {IDNO, "&No"}};
+    case MB_YESNOCANCEL: return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
     }
     return {};
 }
@@ -69,10 +70,6 @@ INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
     return TRUE;
 }
 
-// Pixels to dialog units, rounded up so that what was measured fits.
-int UnitsAcross(int pixels) { return (pixels * 2 + 2) / 3; }
-int UnitsDown(int pixels) { return (pixels * 8 + 12) / 13; }
-
 // The icon at the top left, the text beside it (centred on a taller icon),
 // the buttons centred in a row below.
 DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, UINT type,
@@ -81,10 +78,11 @@ DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, 
     const std::vector<std::string> lines = WrapLines(text, kWrapWidth);
     int widest = 0;
     for (const std::string& line : lines) widest = std::max(widest, TextWidth(line));
-    const int textWidth = UnitsAcross(widest) + 2;
-    const int textHeight = UnitsDown(int(lines.size()) * LineHeight()) + 1;
+    const int textWidth = PixelsToDialogUnitsX(widest) + 2;
+    const int textHeight = PixelsToDialogUnitsY(int(lines.size()) * LineHeight()) + 1;
     const bool icon = HasMessageIcon(type);
-    const int iconWidth = icon ? UnitsAcross(kMessageIconSize) : 0, iconHeight = icon ? UnitsDown(kMessageIconSize) : 0;
+    const int iconWidth = icon ? PixelsToDialogUnitsX(kMessageIconSize) : 0;
+    const int iconHeight = icon ? PixelsToDialogUnitsY(kMessageIconSize) : 0;
     const int textLeft = kMargin + (icon ? iconWidth + 7 : 0);
     const int contentHeight = std::max(textHeight, iconHeight);
     const int buttonRow = int(buttons.size()) * (kButtonWidth + kButtonGap) - kButtonGap;

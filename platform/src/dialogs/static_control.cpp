@@ -2,7 +2,7 @@
 #include "basic_controls.h"
 #include "control_paint.h"
 
-#include "platform/src/menus/menu_bar_layout.h"
+#include "platform/src/menus/mnemonic.h"
 
 #include <platform/painting.h>
 
@@ -22,11 +22,16 @@ void Paint(HWND label)
 {
     const DWORD style = DWORD(GetWindowLongPtrA(label, GWL_STYLE));
     std::string text = WindowTextOf(label);
-    if (!(style & SS_NOPREFIX)) text = menus::ShownTitle(text);
+    menus::Mnemonic mnemonic;
+    if (!(style & SS_NOPREFIX)) {
+        mnemonic = menus::MnemonicOf(text);
+        text = menus::ShownTitle(text);
+    }
     const COLORREF color = GetSysColor(IsWindowEnabled(label) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
     PaintWindow(label, [&](cairo_t* cr, const RECT& client) {
         FillBox(cr, client, GetSysColor(COLOR_BTNFACE));
-        DrawLines(cr, WrapLines(text, client.right - client.left), client, AlignOf(style), color);
+        const std::vector<std::string> lines = WrapLines(text, client.right - client.left);
+        DrawLines(cr, lines, client, AlignOf(style), color, UnderlineIn(lines, text, mnemonic.at));
     });
 }
 

@@ -2,6 +2,7 @@
 #include "menu_bar.h"
 #include "menu_bar_layout.h"
 #include "menu_font.h"
+#include "mnemonic.h"
 
 #include "platform/src/display/display_state.h"
 #include "platform/src/display/surface_cairo.h"

@@ -1,6 +1,7 @@
 #include "menu_bar_layout.h"
 
 #include "menu_font.h"
+#include "mnemonic.h"
 
 namespace platform::menus {
 namespace {
@@ -13,16 +14,6 @@ struct Hot {
 thread_local Hot hot;
 
 }  // namespace
-
-std::string ShownTitle(const std::string& text)
-{
-    std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        shown.push_back(text[i]);
-    }
-    return shown;
-}
 
 std::vector<RECT> TitleSlots(const Menu& bar, LONG height)
 {

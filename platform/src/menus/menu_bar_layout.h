@@ -9,8 +9,6 @@ namespace platform::menus {
 
 inline constexpr int kTitlePadding = 6;  // each side of a title's text
 
-// A title as shown: without its "&" marks.
-std::string ShownTitle(const std::string& text);
 // One slot per item, left to right from the strip's left edge, in the
 // strip's own coordinates.
 std::vector<RECT> TitleSlots(const Menu& bar, LONG height);

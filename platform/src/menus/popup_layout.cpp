@@ -1,5 +1,7 @@
 #include "popup_layout.h"
 
+#include "mnemonic.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -103,15 +105,8 @@ int ItemWithMnemonic(const Menu& menu, char16_t character)
 {
     if (character > 0x7F) return -1;
     const int wanted = std::tolower(int(character));
-    for (std::size_t i = 0; i < menu.items.size(); ++i) {
-        const std::string& text = menu.items[i].text;
-        for (std::size_t at = text.find('&'); at != std::string::npos && at + 1 < text.size();
-             at = text.find('&', at + 2)) {
-            if (text[at + 1] == '&') continue;
-            if (std::tolower(static_cast<unsigned char>(text[at + 1])) == wanted) return int(i);
-            break;
-        }
-    }
+    for (std::size_t i = 0; i < menu.items.size(); ++i)
+        if (MnemonicOf(menu.items[i].text).key == wanted) return int(i);
     return -1;
 }
 
