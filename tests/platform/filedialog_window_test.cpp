@@ -3,6 +3,9 @@
 #include "display_fixture.h"
 #include "filedialog_scratch.h"
 
+#include "platform/src/dialogs/combo_list_view.h"
+#include "platform/src/gdi/text_layout.h"
+
 #include <platform/commdlg.h>
 #include <platform/dialogs.h>
 
@@ -16,6 +19,8 @@ using platform::testing::MouseButton;
 using platform::testing::TypeKey;
 
 constexpr int kListId = 1120;
+constexpr int kNameId = 1152;
+constexpr int kTypesId = 1136;
 constexpr int kRowHeight = 18;
 
 // Runs the actions one by one while the dialog is up, one per timer tick,
@@ -186,7 +191,7 @@ TEST_F(FileDialogWindow, TheHookHearsOfTheFolderTheSelectionAndTheFilter)
                for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) TypeKey(key);  // "..", "sub", into it
            },
            [](HWND dialog) {
-               SetFocus(GetDlgItem(dialog, 1136));  // the filters
+               SetFocus(GetDlgItem(dialog, kTypesId));  // the filters
                TypeKey(VK_DOWN);
            }});
     EXPECT_FALSE(GetOpenFileNameW(&dialog_)) << "cancelled after the last step";
@@ -228,6 +233,67 @@ TEST_F(FileDialogWindow, TheListScrollsToKeepTheSelectedRowInView)
     ASSERT_TRUE(GetOpenFileNameW(&dialog_));
     EXPECT_EQ(std::u16string(file_), (many / "f139.txt").u16string());
     EXPECT_TRUE(lastRowHighlighted);
+}
+
+// Alt with a label's letter moves to the control after the label and with
+// a button's letter presses it; letters alone go into the name field.
+TEST_F(FileDialogWindow, TheLabelsAndTheButtonTakeTheirLettersWithAlt)
+{
+    dialog_.Flags = OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
+    int focusAfterType = 0, focusAfterName = 0;
+    Drive({[](HWND) { TypeKey('T', {VK_MENU}); },  // Files of type
+           [&](HWND) {
+               focusAfterType = GetDlgCtrlID(GetFocus());
+               TypeKey('N', {VK_MENU});  // File name
+           },
+           [&](HWND) {
+               focusAfterName = GetDlgCtrlID(GetFocus());
+               for (UINT key : {'S', 'U', 'B'}) TypeKey(key);  // "sub", although Save is "&Save"
+               TypeKey('S', {VK_MENU});                        // Save: into the folder, back to the name
+           },
+           [](HWND) {
+               platform::testing::TypeText("new.txt");
+               TypeKey(VK_RETURN);
+           }});
+    ASSERT_TRUE(GetSaveFileNameW(&dialog_));
+    EXPECT_EQ(std::u16string(file_), (tree_ / "sub/new.txt").u16string());
+    EXPECT_EQ(focusAfterType, kTypesId);
+    EXPECT_EQ(focusAfterName, kNameId);
+}
+
+// The caption is the program's title, or the one for opening or saving;
+// the filters box is wide enough for the longest filter, in either script.
+TEST_F(FileDialogWindow, TheCaptionIsTheGivenTitleAndTheFiltersShowWhole)
+{
+    const char longest[] = "VQ-700Z ライブラリー・データ・ファイル (*.vq700z_all)";
+    dialog_.lpstrFilter = u"Library Data Files (*.vq700z_all)\0*.vq700z_all\0"
+                          u"VQ-700Z ライブラリー・データ・ファイル (*.vq700z_all)\0*.vq700z_all\0";
+    struct Case {
+        const char16_t* title;
+        bool save;
+        std::u16string caption;
+    };
+    const Case cases[] = {
+        {u"Import library data", false, u"Import library data"},
+        {u"Save", true, u"Save"},
+        {nullptr, false, u"Open"},
+        {u"", true, u"Save As"},
+    };
+    for (const Case& c : cases) {
+        dialog_.lpstrTitle = c.title;
+        std::u16string caption(64, u'\0');
+        RECT types{};
+        Drive({[&](HWND dialog) {
+            caption.resize(GetWindowTextW(dialog, caption.data(), int(caption.size())));
+            GetClientRect(GetDlgItem(dialog, kTypesId), &types);
+            TypeKey(VK_ESCAPE);
+        }});
+        if (c.save) GetSaveFileNameW(&dialog_);
+        else GetOpenFileNameW(&dialog_);
+        EXPECT_EQ(caption, c.caption);
+        EXPECT_GE(types.right - platform::dialogs::kComboArrowWidth - 6,
+                  platform::gdi::TextWidth(platform::gdi::kUiFont, longest));
+    }
 }
 
 TEST_F(FileDialogWindow, EscapeCancelsWithErrorZero)

@@ -4,6 +4,7 @@
 #include "dialog_hook.h"
 #include "file_list.h"
 
+#include "platform/src/dialogs/combo_list_view.h"
 #include "platform/src/dialogs/control_paint.h"
 #include "platform/src/dialogs/dialog_state.h"
 #include "platform/src/display/text.h"
@@ -12,6 +13,7 @@
 #include <platform/display.h>
 #include <platform/edit.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace platform::filedialog {
@@ -35,24 +37,37 @@ struct Session {
 
 Session& SessionOf(HWND dialog) { return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
 
+// Dialog units across the name field and the filters: room for the widest
+// filter with the box's arrow, never less than the usual width.
+int FieldWidth(const DialogRequest& request)
+{
+    int widest = 0;
+    for (const FileFilter& filter : request.filters) widest = std::max(widest, dialogs::TextWidth(filter.description));
+    return std::max(148, dialogs::PixelsToDialogUnitsX(widest + dialogs::kComboArrowWidth + 12));
+}
+
 dialogs::DialogTemplate Layout(const DialogRequest& request)
 {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+    const int fieldRight = 64 + FieldWidth(request), buttonLeft = fieldRight + 8, right = buttonLeft + 53;
     dialogs::DialogTemplate layout;
     layout.title = request.title;
-    layout.width = 280;
+    layout.width = right + 7;
     layout.height = 172;
     auto add = [&](const char* className, int id, RECT rect, std::string text, DWORD style) {
         layout.controls.push_back({className, id, rect, std::move(text), kChild | style});
     };
-    add("STATIC", kFolderLabel, {7, 6, 273, 16}, request.folder.string(), SS_NOPREFIX);  // paths may hold "&"
-    add(kFileListClass, kList, {7, 18, 273, 126}, "", WS_TABSTOP);
-    add("STATIC", -1, {7, 134, 62, 144}, "File name:", 0);
-    add("EDIT", kName, {64, 132, 212, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
-    add("STATIC", -1, {7, 152, 62, 162}, "Files of type:", 0);
-    add("COMBOBOX", kTypes, {64, 150, 212, 230}, "", WS_TABSTOP | CBS_DROPDOWNLIST);
-    add("BUTTON", IDOK, {220, 131, 273, 145}, request.save ? "Save" : "Open", WS_TABSTOP | BS_DEFPUSHBUTTON);
-    add("BUTTON", IDCANCEL, {220, 149, 273, 163}, "Cancel", WS_TABSTOP | BS_PUSHBUTTON);
+    // Labelled like the fields below, so that the path does not read as the caption.
+    add("STATIC", -1, {7, 6, 62, 16}, request.save ? "Save &in:" : "Look &in:", 0);
+    add("STATIC", kFolderLabel, {64, 6, right, 16}, request.folder.string(), SS_NOPREFIX);  // paths may hold "&"
+    add(kFileListClass, kList, {7, 18, right, 126}, "", WS_TABSTOP);
+    add("STATIC", -1, {7, 134, 62, 144}, "File &name:", 0);
+    add("EDIT", kName, {64, 132, fieldRight, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
+    add("STATIC", -1, {7, 152, 62, 162}, "Files of &type:", 0);
+    add("COMBOBOX", kTypes, {64, 150, fieldRight, 230}, "", WS_TABSTOP | CBS_DROPDOWNLIST);
+    add("BUTTON", IDOK, {buttonLeft, 131, right, 145}, request.save ? "&Save" : "&Open",
+        WS_TABSTOP | BS_DEFPUSHBUTTON);
+    add("BUTTON", IDCANCEL, {buttonLeft, 149, right, 163}, "Cancel", WS_TABSTOP | BS_PUSHBUTTON);
     return layout;
 }
 
@@ -84,6 +99,7 @@ void Submit(HWND dialog, Session& session, const std::string& text)
     if (decision.kind == Decision::Kind::Navigate) {
         SetNameText(session, "");
         Open(dialog, session, decision.path);
+        SetFocus(session.name);  // for the next name, however the folder was confirmed
         return;
     }
     if (auto path = Settle(decision, dialog, session.choice.Request().title)) {
