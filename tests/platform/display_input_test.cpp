@@ -354,6 +354,61 @@ TEST_F(DisplayInputTest, KeyStateFollowsRetrievedMessagesWhileAsyncStateFollowsI
     EXPECT_EQ(down[0].wParam, static_cast<WPARAM>(MK_LBUTTON | MK_SHIFT)) << "keys as they were at the click";
 }
 
+// A musician answers a box with Alt+letter and lets go of Alt once the box is gone:
+// the next box must still take Return as a plain key.
+TEST_F(DisplayInputTest, KeysReleasedWhileNoWindowOfOursTakesThemAreReleasedInTheKeyState)
+{
+    struct Case {
+        const char* what;
+        void (*away)(HWND);
+    };
+    for (const Case& c : {Case{"its window was destroyed", [](HWND w) { DestroyWindow(w); }},
+                          Case{"its window was hidden", [](HWND w) { ShowWindow(w, SW_HIDE); }},
+                          Case{"another program had the keyboard", [](HWND) { input::SwitchToOtherProgram(); }}}) {
+        SCOPED_TRACE(c.what);
+        HWND box = MakeTop({0, 0, 100, 100});
+        input::PressKey(VK_LMENU);
+        Pump();
+        ASSERT_LT(GetKeyState(VK_MENU), 0);
+        c.away(box);
+        Pump();
+        ASSERT_EQ(GetFocus(), nullptr);
+        input::ReleaseKey(VK_LMENU);
+        Pump();
+        EXPECT_GE(GetKeyState(VK_MENU), 0);
+        EXPECT_GE(GetAsyncKeyState(VK_MENU), 0);
+
+        HWND next = MakeTop({0, 0, 100, 100});
+        Log().clear();
+        input::TypeKey(VK_RETURN);
+        Pump();
+        auto downs = LoggedOf(WM_KEYDOWN);
+        ASSERT_EQ(downs.size(), 1u);
+        EXPECT_EQ(downs[0].window, next);
+        EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(VK_RETURN));
+        EXPECT_TRUE(LoggedOf(WM_SYSKEYDOWN).empty());
+        DestroyWindow(next);
+        if (IsWindow(box)) DestroyWindow(box);
+        Pump();
+    }
+}
+
+TEST_F(DisplayInputTest, KeysAndButtonsThatNoWindowTakesStillCountAsHeld)
+{
+    DestroyWindow(MakeTop({0, 0, 100, 100}));
+    input::PressKey(VK_LCONTROL);
+    Pump();
+    EXPECT_LT(GetKeyState(VK_CONTROL), 0) << "pressed after the last window went";
+    MakeTop({0, 0, 100, 100});
+    input::ReleaseKey(VK_LCONTROL);
+    input::PressMouse(MouseButton::Left, 50, 50);
+    input::ReleaseMouse(MouseButton::Left, 500, 500);
+    Pump();
+    EXPECT_GE(GetKeyState(VK_CONTROL), 0);
+    EXPECT_GE(GetKeyState(VK_LBUTTON), 0) << "released outside every window";
+    EXPECT_EQ(LoggedOf(WM_LBUTTONDOWN).size(), 1u);
+}
+
 TEST_F(DisplayInputTest, StandardCursorsLoadAndTheClassCursorComesBackOnSetCursor)
 {
     HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);

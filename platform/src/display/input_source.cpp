@@ -176,15 +176,27 @@ void ActivateForPress(HWND window)
     }
 }
 
+UINT ButtonKey(int button)
+{
+    static constexpr UINT kButtonKeys[] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
+    return kButtonKeys[button];
+}
+
+// The key state follows every key and button taken from the queue, also
+// those no window receives: a release must not leave the key held.
+void NoteRetrieved(const RawInput& input)
+{
+    if (input.kind == RawInput::Kind::Key) NoteRetrievedKey(input.key, input.down);
+    if (input.kind == RawInput::Kind::Button) NoteRetrievedKey(ButtonKey(input.button), input.down);
+}
+
 // What happens once the message is really taken.
 void Commit(const Queued& queued, const Routed& routed)
 {
     const RawInput& input = queued.input;
+    NoteRetrieved(input);
     switch (input.kind) {
-    case RawInput::Kind::Key: NoteRetrievedKey(input.key, input.down); break;
     case RawInput::Kind::Button: {
-        static constexpr UINT kButtonKeys[] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
-        NoteRetrievedKey(kButtonKeys[input.button], input.down);
         if (!input.down) break;
         bool doubled = routed.message == WM_LBUTTONDBLCLK || routed.message == WM_RBUTTONDBLCLK ||
                        routed.message == WM_MBUTTONDBLCLK || routed.message == WM_NCLBUTTONDBLCLK ||
@@ -230,7 +242,7 @@ public:
             if (receiver && receiver->threadId != filter.threadId) return false;
             Routed routed = receiver ? Route(queued, receiver->handle) : Routed{};
             if (!routed.window) {
-                PopIf(queued.serial);  // nobody to receive it
+                if (PopIf(queued.serial)) NoteRetrieved(queued.input);  // nobody to receive it
                 continue;
             }
             if (queued.input.kind == RawInput::Kind::Drop) {
@@ -256,11 +268,7 @@ void QueueInput(RawInput input)
         input.repeat = input.down && IsAsyncKeyDown(input.key);
         NoteAsyncKey(input.key, input.down);
         break;
-    case RawInput::Kind::Button: {
-        static constexpr UINT kButtonKeys[] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
-        NoteAsyncKey(kButtonKeys[input.button], input.down);
-        break;
-    }
+    case RawInput::Kind::Button: NoteAsyncKey(ButtonKey(input.button), input.down); break;
     default: break;
     }
     std::vector<DWORD> threads;

@@ -1,4 +1,5 @@
 // The test hooks of the display.
+#include "activation.h"
 #include "geometry.h"
 #include "headless_backend.h"
 #include "input_source.h"
@@ -93,6 +94,8 @@ void DropFiles(const std::vector<std::string>& paths, int x, int y)
     input.screen = {x, y};
     Queue(input);
 }
+
+void SwitchToOtherProgram() { platform::detail::DeactivateForDesktop(); }
 
 void PumpMessages()
 {

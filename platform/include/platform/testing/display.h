@@ -25,6 +25,8 @@ void TypeKey(UINT virtualKey, std::vector<UINT> modifiers = {});
 // Characters that come without keys, as from an input method.
 void TypeText(const char* utf8);
 void DropFiles(const std::vector<std::string>& paths, int x, int y);
+// The desktop gives the keyboard to another program: no window of ours is active.
+void SwitchToOtherProgram();
 
 // Translates and dispatches every message the calling thread has now,
 // input and paint included, and presents what was painted.
