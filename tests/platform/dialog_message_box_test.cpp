@@ -3,6 +3,9 @@
 #include "display_fixture.h"
 
 #include <platform/dialogs.h>
+#include <platform/testing/locale.h>
+
+#include <string>
 
 namespace display_test {
 namespace {
@@ -66,6 +69,45 @@ TEST_F(MessageBox, YesAndNoAnswerToTheirLetters)
             << c.type << " " << char(c.key);
         Pump();
     }
+}
+
+// In Japanese the buttons read as the system's own there and Yes and No
+// keep their letters.
+TEST_F(MessageBox, JapaneseButtonsKeepTheirLetters)
+{
+    struct Case {
+        UINT type;
+        UINT key;
+        std::vector<UINT> modifiers;
+        int result;
+        std::vector<std::string> texts;  // of OK, Cancel, Yes, No as present
+    };
+    const Case cases[] = {
+        {MB_OKCANCEL, VK_ESCAPE, {}, IDCANCEL, {"OK", "キャンセル"}},
+        {MB_YESNOCANCEL | MB_ICONQUESTION, 'N', {}, IDNO, {"キャンセル", "はい(&Y)", "いいえ(&N)"}},
+        {MB_YESNO, 'Y', {VK_SHIFT}, IDYES, {"はい(&Y)", "いいえ(&N)"}},
+    };
+    platform::testing::SetUserLocale("ja_JP.UTF-8");
+    static const Case* current;
+    static std::vector<std::string> texts;
+    for (const Case& c : cases) {
+        current = &c;
+        texts.clear();
+        SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            KillTimer(nullptr, timer);
+            HWND box = GetActiveWindow();
+            for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+                char text[64] = {};
+                if (GetDlgItem(box, id)) texts.push_back((GetDlgItemTextA(box, id, text, sizeof text), text));
+            }
+            TypeKey(current->key, current->modifiers);
+            TypeKey(VK_RETURN);  // presses the first button unless the key answered
+        });
+        EXPECT_EQ(MessageBoxA(nullptr, "変更を保存しますか?", "確認", c.type), c.result) << c.type;
+        EXPECT_EQ(texts, c.texts) << c.type;
+        Pump();
+    }
+    platform::testing::SetUserLocale(nullptr);
 }
 
 TEST_F(MessageBox, TheOwnerIsDisabledWhileItRunsAndTheWideFormWorks)

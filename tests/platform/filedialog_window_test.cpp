@@ -5,11 +5,17 @@
 
 #include "platform/src/dialogs/combo_list_view.h"
 #include "platform/src/gdi/text_layout.h"
+#include "platform/src/menus/mnemonic.h"
 
 #include <platform/commdlg.h>
 #include <platform/dialogs.h>
+#include <platform/testing/locale.h>
+
+#include <gmock/gmock.h>
 
 #include <functional>
+#include <string>
+#include <utility>
 
 namespace display_test {
 namespace {
@@ -294,6 +300,58 @@ TEST_F(FileDialogWindow, TheCaptionIsTheGivenTitleAndTheFiltersShowWhole)
         EXPECT_GE(types.right - platform::dialogs::kComboArrowWidth - 6,
                   platform::gdi::TextWidth(platform::gdi::kUiFont, longest));
     }
+}
+
+// In Japanese the captions, labels and buttons are the system's own there,
+// each control wide enough for its text, and the letters still work.
+TEST_F(FileDialogWindow, JapaneseTextsFitAndKeepTheirLetters)
+{
+    platform::testing::SetUserLocale("ja_JP.UTF-8");
+    struct Case {
+        bool save;
+        std::string caption;
+        std::vector<std::string> texts;  // of the labels and buttons
+    };
+    const Case cases[] = {
+        {false, "開く", {"ファイルの場所(&I):", "ファイル名(&N):", "ファイルの種類(&T):", "開く(&O)", "キャンセル"}},
+        {true, "名前を付けて保存", {"保存する場所(&I):", "ファイル名(&N):", "ファイルの種類(&T):", "保存(&S)", "キャンセル"}},
+    };
+    for (const Case& c : cases) {
+        static std::vector<std::pair<std::string, int>> shown;  // text and room for it
+        shown.clear();
+        std::string caption(64, '\0');
+        int focusAfterType = 0;
+        Drive({[&](HWND dialog) {
+                   caption.resize(GetWindowTextA(dialog, caption.data(), int(caption.size())));
+                   EnumChildWindows(dialog, [](HWND child, LPARAM parent) {
+                       const int id = GetDlgCtrlID(child);
+                       if (GetParent(child) != HWND(parent)) return TRUE;
+                       if (id == 1091 || id == kListId || id == kNameId || id == kTypesId) return TRUE;  // not the path or fields
+                       char text[64] = {};
+                       GetWindowTextA(child, text, sizeof text);
+                       RECT client{};
+                       GetClientRect(child, &client);
+                       shown.emplace_back(text, client.right);
+                       return TRUE;
+                   }, LPARAM(dialog));
+                   TypeKey('T', {VK_MENU});
+               },
+               [&](HWND) {
+                   focusAfterType = GetDlgCtrlID(GetFocus());
+                   TypeKey(VK_ESCAPE);
+               }});
+        if (c.save) GetSaveFileNameW(&dialog_);
+        else GetOpenFileNameW(&dialog_);
+        EXPECT_EQ(caption, c.caption);
+        EXPECT_EQ(focusAfterType, kTypesId) << c.caption;
+        std::vector<std::string> texts;
+        for (const auto& [text, room] : shown) {
+            texts.push_back(text);
+            EXPECT_GE(room, platform::gdi::TextWidth(platform::gdi::kUiFont, platform::menus::ShownTitle(text))) << text;
+        }
+        EXPECT_THAT(texts, ::testing::UnorderedElementsAreArray(c.texts));
+    }
+    platform::testing::SetUserLocale(nullptr);
 }
 
 TEST_F(FileDialogWindow, EscapeCancelsWithErrorZero)

@@ -2,6 +2,8 @@
 #include "control_paint.h"
 #include "dialog_state.h"
 #include "message_box_icon.h"
+#include "standard_texts.h"
+#include "platform/src/menus/mnemonic.h"
 #include "../scripted_queue.h"
 #include "../utf16.h"
 
@@ -21,11 +23,15 @@ struct Button {
 
 std::vector<Button> ButtonsOf(UINT type)
 {
+    const Button ok{IDOK, StandardTextOf(StandardText::Ok)};
+    const Button cancel{IDCANCEL, StandardTextOf(StandardText::Cancel)};
+    const Button yes{IDYES, StandardTextOf(StandardText::Yes)};
+    const Button no{IDNO, StandardTextOf(StandardText::No)};
     switch (type & MB_TYPEMASK) {
-    case MB_OK: return {{IDOK, "OK"}};
-    case MB_OKCANCEL: return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
-    case MB_YESNO: return {{IDYES, "&Yes"}, {IDNO, "&No"}};
-    case MB_YESNOCANCEL: return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
+    case MB_OK: return {ok};
+    case MB_OKCANCEL: return {ok, cancel};
+    case MB_YESNO: return {yes, no};
+    case MB_YESNOCANCEL: return {yes, no, cancel};
     }
     return {};
 }
@@ -48,6 +54,14 @@ int CancelAnswer(UINT type)
 constexpr int kMargin = 10;      // dialog units around the contents
 constexpr int kWrapWidth = 360;  // pixels of text before a line wraps
 constexpr int kButtonWidth = 50, kButtonHeight = 14, kButtonGap = 5;
+
+// One width for all the buttons: the usual, or wider for a longer text.
+int ButtonWidth(const std::vector<Button>& buttons)
+{
+    int widest = 0;
+    for (const Button& button : buttons) widest = std::max(widest, TextWidth(menus::ShownTitle(button.text)));
+    return std::max(kButtonWidth, PixelsToDialogUnitsX(widest) + 12);
+}
 
 INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -85,7 +99,8 @@ DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, 
     const int iconHeight = icon ? PixelsToDialogUnitsY(kMessageIconSize) : 0;
     const int textLeft = kMargin + (icon ? iconWidth + 7 : 0);
     const int contentHeight = std::max(textHeight, iconHeight);
-    const int buttonRow = int(buttons.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
+    const int buttonWidth = ButtonWidth(buttons);
+    const int buttonRow = int(buttons.size()) * (buttonWidth + kButtonGap) - kButtonGap;
 
     DialogTemplate box;
     box.title = caption;
@@ -96,10 +111,10 @@ DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, 
                             WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX});
     const int top = box.height - 8 - kButtonHeight;
     int x = (box.width - buttonRow) / 2;
-    for (size_t i = 0; i < buttons.size(); ++i, x += kButtonWidth + kButtonGap) {
+    for (size_t i = 0; i < buttons.size(); ++i, x += buttonWidth + kButtonGap) {
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         box.controls.push_back(
-            {"BUTTON", buttons[i].id, {x, top, x + kButtonWidth, top + kButtonHeight}, buttons[i].text, style});
+            {"BUTTON", buttons[i].id, {x, top, x + buttonWidth, top + kButtonHeight}, buttons[i].text, style});
     }
     return box;
 }

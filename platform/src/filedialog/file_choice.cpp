@@ -1,5 +1,6 @@
 #include "file_choice.h"
 
+#include "platform/src/dialogs/standard_texts.h"
 #include "platform/src/utf16.h"
 
 namespace platform::filedialog {
@@ -60,7 +61,8 @@ DialogRequest ReadRequest(const OPENFILENAMEW& dialog, bool save)
     request.save = save;
     request.owner = dialog.hwndOwner;
     request.flags = dialog.Flags;
-    request.title = dialog.lpstrTitle && *dialog.lpstrTitle ? Narrow(dialog.lpstrTitle) : save ? "Save As" : "Open";
+    request.title = dialog.lpstrTitle && *dialog.lpstrTitle ? Narrow(dialog.lpstrTitle)
+                    : dialogs::StandardTextOf(save ? dialogs::StandardText::SaveAsTitle : dialogs::StandardText::OpenTitle);
     request.filters = ParseFilters(dialog.lpstrFilter);
     const DWORD index = dialog.nFilterIndex;
     request.filterIndex = index >= 1 && index <= request.filters.size() ? int(index) - 1 : 0;

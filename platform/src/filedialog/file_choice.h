@@ -16,7 +16,7 @@ struct DialogRequest {
     bool save = false;
     HWND owner = nullptr;
     DWORD flags = 0;
-    std::string title;  // as shown: the given one or "Open"/"Save As"
+    std::string title;  // as shown: the given one or the standard Open/Save As title
     std::vector<FileFilter> filters;
     int filterIndex = 0;  // 0-based
     std::filesystem::path folder;

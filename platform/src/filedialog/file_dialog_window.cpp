@@ -7,13 +7,16 @@
 #include "platform/src/dialogs/combo_list_view.h"
 #include "platform/src/dialogs/control_paint.h"
 #include "platform/src/dialogs/dialog_state.h"
+#include "platform/src/dialogs/standard_texts.h"
 #include "platform/src/display/text.h"
+#include "platform/src/menus/mnemonic.h"
 
 #include <platform/combobox.h>
 #include <platform/display.h>
 #include <platform/edit.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 
 namespace platform::filedialog {
@@ -46,10 +49,27 @@ int FieldWidth(const DialogRequest& request)
     return std::max(148, dialogs::PixelsToDialogUnitsX(widest + dialogs::kComboArrowWidth + 12));
 }
 
+// Dialog units across the widest of these texts as shown, never less than `least`.
+int WidthOf(std::initializer_list<const char*> texts, int least)
+{
+    int widest = 0;
+    for (const char* text : texts) widest = std::max(widest, dialogs::TextWidth(menus::ShownTitle(text)));
+    return std::max(least, dialogs::PixelsToDialogUnitsX(widest));
+}
+
 dialogs::DialogTemplate Layout(const DialogRequest& request)
 {
+    using dialogs::StandardText, dialogs::StandardTextOf;
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-    const int fieldRight = 64 + FieldWidth(request), buttonLeft = fieldRight + 8, right = buttonLeft + 53;
+    const char* folderLabel = StandardTextOf(request.save ? StandardText::SaveIn : StandardText::LookIn);
+    const char* nameLabel = StandardTextOf(StandardText::FileName);
+    const char* typeLabel = StandardTextOf(StandardText::FilesOfType);
+    const char* okText = StandardTextOf(request.save ? StandardText::SaveButton : StandardText::OpenButton);
+    const char* cancelText = StandardTextOf(StandardText::Cancel);
+    // Labels, fields and buttons as wide as their texts in the user's language need.
+    const int labelRight = 7 + WidthOf({folderLabel, nameLabel, typeLabel}, 55), fieldLeft = labelRight + 2;
+    const int fieldRight = fieldLeft + FieldWidth(request), buttonLeft = fieldRight + 8;
+    const int right = buttonLeft + WidthOf({okText, cancelText}, 41) + 12;
     dialogs::DialogTemplate layout;
     layout.title = request.title;
     layout.width = right + 7;
@@ -58,16 +78,15 @@ dialogs::DialogTemplate Layout(const DialogRequest& request)
         layout.controls.push_back({className, id, rect, std::move(text), kChild | style});
     };
     // Labelled like the fields below, so that the path does not read as the caption.
-    add("STATIC", -1, {7, 6, 62, 16}, request.save ? "Save &in:" : "Look &in:", 0);
-    add("STATIC", kFolderLabel, {64, 6, right, 16}, request.folder.string(), SS_NOPREFIX);  // paths may hold "&"
+    add("STATIC", -1, {7, 6, labelRight, 16}, folderLabel, 0);
+    add("STATIC", kFolderLabel, {fieldLeft, 6, right, 16}, request.folder.string(), SS_NOPREFIX);  // paths may hold "&"
     add(kFileListClass, kList, {7, 18, right, 126}, "", WS_TABSTOP);
-    add("STATIC", -1, {7, 134, 62, 144}, "File &name:", 0);
-    add("EDIT", kName, {64, 132, fieldRight, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
-    add("STATIC", -1, {7, 152, 62, 162}, "Files of &type:", 0);
-    add("COMBOBOX", kTypes, {64, 150, fieldRight, 230}, "", WS_TABSTOP | CBS_DROPDOWNLIST);
-    add("BUTTON", IDOK, {buttonLeft, 131, right, 145}, request.save ? "&Save" : "&Open",
-        WS_TABSTOP | BS_DEFPUSHBUTTON);
-    add("BUTTON", IDCANCEL, {buttonLeft, 149, right, 163}, "Cancel", WS_TABSTOP | BS_PUSHBUTTON);
+    add("STATIC", -1, {7, 134, labelRight, 144}, nameLabel, 0);
+    add("EDIT", kName, {fieldLeft, 132, fieldRight, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
+    add("STATIC", -1, {7, 152, labelRight, 162}, typeLabel, 0);
+    add("COMBOBOX", kTypes, {fieldLeft, 150, fieldRight, 230}, "", WS_TABSTOP | CBS_DROPDOWNLIST);
+    add("BUTTON", IDOK, {buttonLeft, 131, right, 145}, okText, WS_TABSTOP | BS_DEFPUSHBUTTON);
+    add("BUTTON", IDCANCEL, {buttonLeft, 149, right, 163}, cancelText, WS_TABSTOP | BS_PUSHBUTTON);
     return layout;
 }
 
