@@ -1,5 +1,8 @@
 #include "control_paint.h"
 
+#include "dialog_template.h"
+#include "platform/src/menus/mnemonic.h"
+
 #include "platform/src/utf16.h"
 
 #include <platform/painting.h>
@@ -72,6 +75,8 @@ std::string WindowTextOf(HWND window)
 }
 
 int TextWidth(const std::string& utf8) { return gdi::TextWidth(kControlFont, utf8); }
+
+int ShownTextUnits(const char* utf8) { return PixelsToDialogUnitsX(TextWidth(menus::ShownTitle(utf8))); }
 
 int LineHeight()
 {

@@ -34,6 +34,8 @@ std::string WindowTextOf(HWND window);
 inline constexpr const gdi::Font& kControlFont = gdi::kUiFont;
 
 int TextWidth(const std::string& utf8);
+// Dialog units across a control's text as shown, its "&" marks dropped.
+int ShownTextUnits(const char* utf8);
 // The height of one line of the dialog font.
 int LineHeight();
 // The text cut at its line breaks and wrapped between words to the width.

@@ -3,7 +3,6 @@
 #include "dialog_state.h"
 #include "message_box_icon.h"
 #include "standard_texts.h"
-#include "platform/src/menus/mnemonic.h"
 #include "../scripted_queue.h"
 #include "../utf16.h"
 
@@ -59,8 +58,8 @@ constexpr int kButtonWidth = 50, kButtonHeight = 14, kButtonGap = 5;
 int ButtonWidth(const std::vector<Button>& buttons)
 {
     int widest = 0;
-    for (const Button& button : buttons) widest = std::max(widest, TextWidth(menus::ShownTitle(button.text)));
-    return std::max(kButtonWidth, PixelsToDialogUnitsX(widest) + 12);
+    for (const Button& button : buttons) widest = std::max(widest, ShownTextUnits(button.text));
+    return std::max(kButtonWidth, widest + 12);
 }
 
 INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -9,7 +9,6 @@
 #include "platform/src/dialogs/dialog_state.h"
 #include "platform/src/dialogs/standard_texts.h"
 #include "platform/src/display/text.h"
-#include "platform/src/menus/mnemonic.h"
 
 #include <platform/combobox.h>
 #include <platform/display.h>
@@ -52,9 +51,9 @@ int FieldWidth(const DialogRequest& request)
 // Dialog units across the widest of these texts as shown, never less than `least`.
 int WidthOf(std::initializer_list<const char*> texts, int least)
 {
-    int widest = 0;
-    for (const char* text : texts) widest = std::max(widest, dialogs::TextWidth(menus::ShownTitle(text)));
-    return std::max(least, dialogs::PixelsToDialogUnitsX(widest));
+    int widest = least;
+    for (const char* text : texts) widest = std::max(widest, dialogs::ShownTextUnits(text));
+    return widest;
 }
 
 dialogs::DialogTemplate Layout(const DialogRequest& request)
