@@ -34,7 +34,6 @@ using platform::testing::TakeShownMessageBoxes;
 
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
-constexpr int kCtrl = 2;
 
 std::optional<ProgramClipboardRecord> ClipboardRecord()
 {
@@ -198,15 +197,8 @@ TEST_F(ProgramListTest, ReceivingSelectedProgramsStopsAtTheFirstFailureAndKeepsW
         image[7] = ' ';
         shell->device->SetProgram(program, image);
     }
-    Click(3);
-    Click(5, kCtrl);
-    Click(7, kCtrl);
     // The second program's transfer meets a refusing device.
-    int reports = 0;
-    shell->host.onProgress = [&](std::int32_t) {
-        if (++reports == 3)
-            shell->device->SetFault(DeviceSimulator::Fault::DataErrorReply);
-    };
+    SelectThreeFailingDuringTheSecond(DeviceSimulator::Fault::DataErrorReply);
     QueueMessageBoxAnswers({kIdOk});
     EXPECT_FALSE(list->ReceiveSelectedProgram());
     EXPECT_EQ(Name(3), "DEVICE3 ");
@@ -245,14 +237,7 @@ TEST_F(ProgramListTest, WritingSelectedProgramsStopsAtTheFirstFailure)
     shell->Connect();
     for (int program : {3, 5, 7})
         SetProgramRecordName(Program(program), ("LOCAL" + std::to_string(program)).c_str());
-    Click(3);
-    Click(5, kCtrl);
-    Click(7, kCtrl);
-    int reports = 0;
-    shell->host.onProgress = [&](std::int32_t) {
-        if (++reports == 3)
-            shell->device->SetFault(DeviceSimulator::Fault::WriteErrorReply);
-    };
+    SelectThreeFailingDuringTheSecond(DeviceSimulator::Fault::WriteErrorReply);
     QueueMessageBoxAnswers({kIdOk});
     EXPECT_FALSE(list->WriteSelectedProgram());
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(shell->device->Program(3).data()), 6), "LOCAL3");

@@ -22,7 +22,6 @@ namespace input = platform::testing;
 using input::MouseButton;
 
 constexpr int kShift = 1;
-constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 
 class ProgramListDragTest : public ProgramListTest

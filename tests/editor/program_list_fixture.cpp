@@ -87,6 +87,17 @@ std::string ProgramListTest::FieldText(CHfcCtrlCharStaticText* field) const
     return std::string(field->GetText(), strnlen(field->GetText(), columns));
 }
 
+void ProgramListTest::SelectThreeFailingDuringTheSecond(DeviceSimulator::Fault fault)
+{
+    Click(3);
+    Click(5, kCtrl);
+    Click(7, kCtrl);
+    shell->host.onProgress = [this, fault, reports = 0](std::int32_t) mutable {
+        if (++reports == 3)
+            shell->device->SetFault(fault);
+    };
+}
+
 void ProgramListTest::ClearRedrawMarks()
 {
     for (int program = 0; program < kProgramBankSize; ++program)

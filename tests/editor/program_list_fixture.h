@@ -10,6 +10,9 @@
 
 namespace program_list_test {
 
+// The Ctrl bit of a press's modifier word.
+inline constexpr int kCtrl = 2;
+
 class ProgramListTest : public library_test::LibraryWindowTest
 {
 protected:
@@ -30,6 +33,9 @@ protected:
     std::string FieldText(CHfcCtrlCharStaticText* field) const;
     // Every program whose flags lack the redraw mark, drawn or not.
     void ClearRedrawMarks();
+    // Programs 3, 5 and 7 selected, and the device turning to the fault at
+    // the transfer's third progress report: during the second program.
+    void SelectThreeFailingDuringTheSecond(DeviceSimulator::Fault fault);
 
     CLibraryWindow* window = nullptr;
     CProgramListLayer* list = nullptr;

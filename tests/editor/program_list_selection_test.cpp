@@ -26,7 +26,6 @@ using ::testing::IsEmpty;
 using editor_test::CRecordingWindow;
 
 constexpr int kShift = 1;
-constexpr int kCtrl = 2;
 
 const CQ3917ProgramAccessor& Accessor()
 {
