@@ -70,7 +70,7 @@ const std::vector<BackgroundPlan>& Plans()
          {{22, 61, 584, 214}, {22, 283, 584, 214}},
          {{20, 14, "MASTER EFFECT", 2}, {5, 64, "1", 2}, {5, 286, "2", 2}}},
         {"BG_StatusLog", {}, {{15, 61, 560, 97}}, {{19, 44, "LOG", 2}}},
-        {"BG_MidiMonitor", {}, {{19, 84, 572, 17}, {19, 129, 572, 17}}, {{19, 44, "MIDI MONITOR", 2}}},
+        {"BG_MidiMonitor", {}, {{19, 86, 572, 15}, {19, 131, 572, 15}}, {{19, 44, "MIDI MONITOR", 2}}},
         {"BG_VersionInfo", {}, {{26, 224, 98, 17}}, {{30, 40, "VQ-700Z", 4}, {30, 84, "Sound Editor", 2}}},
     };
     return kPlans;
