@@ -210,6 +210,44 @@ TEST_F(MenuBar, ASubmenuOfADropDownReachesItsCommands)
     }
 }
 
+// With a drop-down open, Left and Right go to the bar's previous and next
+// menu; Right on a submenu's opener opens it first, Left in a submenu
+// closes it first. A title without a menu is only highlighted.
+TEST_F(MenuBar, LeftAndRightInAnOpenMenuMoveAlongTheBar)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::vector<UINT>> keys;  // each a key and the modifiers held with it
+        std::vector<UINT> expected;
+    };
+    const Case cases[] = {
+        {"Right opens Edit with its first item", {{'F', VK_MENU}, {VK_RIGHT}, {VK_RETURN}}, {kUndo}},
+        {"Left goes back to File", {{'E', VK_MENU}, {VK_LEFT}, {VK_DOWN}, {VK_RETURN}}, {kOpen}},
+        {"Right onto a plain title only highlights it", {{'E', VK_MENU}, {VK_RIGHT}, {VK_RETURN}}, {kAbout}},
+        {"Left wraps to the greyed title, Left again", {{'F', VK_MENU}, {VK_LEFT}, {VK_LEFT}, {VK_RETURN}}, {kAbout}},
+        {"Right opens the submenu, Right again moves on",
+         {{'F', VK_MENU}, {VK_UP}, {VK_RIGHT}, {VK_RIGHT}, {VK_RETURN}},
+         {kUndo}},
+        {"Left closes the submenu, Left again moves back",
+         {{'F', VK_MENU}, {VK_UP}, {VK_RIGHT}, {VK_LEFT}, {VK_LEFT}, {VK_LEFT}, {VK_RETURN}},
+         {kAbout}},
+        {"Escape in the next menu leaves the bar", {{'F', VK_MENU}, {VK_RIGHT}, {VK_ESCAPE}, {VK_RETURN}}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& key : c.keys)
+            TypeKey(key[0], std::vector<UINT>(key.begin() + 1, key.end()));
+        Pump();
+        EXPECT_EQ(Commands(), c.expected);
+    }
+    Log().clear();
+    ClickTitle(0);  // a menu opened by the mouse moves along the bar too
+    TypeKey(VK_RIGHT);
+    TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(Commands(), std::vector<UINT>{kUndo});
+}
+
 TEST_F(MenuBar, AltHeldWithAnotherKeyDoesNotEnterTheBar)
 {
     TypeKey('Z', {VK_MENU});  // no title has Z

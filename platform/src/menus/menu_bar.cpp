@@ -45,20 +45,26 @@ bool IsGrey(const MenuItem& item)
     return item.state & (MF_GRAYED | MF_DISABLED);
 }
 
-// Opens the title's menu below it, or picks a title without one.
-void Open(const Bar& bar, int title, bool fromKeyboard)
+bool HasDropDown(const MenuItem& item)
+{
+    return item.submenu && !IsGrey(item) && !(item.type & MFT_SEPARATOR);
+}
+
+// Opens the title's menu below it, or picks a title without one. Answers
+// the step along the bar that Left or Right in the menu asked for, else 0.
+int Open(const Bar& bar, int title, bool fromKeyboard)
 {
     const MenuItem item = bar.menu->items[title];
-    if (IsGrey(item) || (item.type & MFT_SEPARATOR)) return;
+    if (IsGrey(item) || (item.type & MFT_SEPARATOR)) return 0;
     HWND frame = bar.frame->handle;
-    UINT picked = item.id;
+    DropDownEnd end{item.id, 0};
     if (item.submenu) {
         Highlight(bar, title);
         const RECT at = MenuBarTitlesOnScreen(frame)[title];
-        picked = UINT(TrackPopup(item.submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, at.left, at.bottom, frame,
-                                 fromKeyboard));
+        end = TrackDropDown(item.submenu, at.left, at.bottom, frame, fromKeyboard);
     }
-    if (picked) PostMessageA(frame, WM_COMMAND, picked, 0);
+    if (end.picked) PostMessageA(frame, WM_COMMAND, end.picked, 0);
+    return end.along;
 }
 
 int Step(const Menu& menu, int from, int step)
@@ -71,14 +77,29 @@ int Step(const Menu& menu, int from, int step)
     return from;
 }
 
-// Keyboard mode: a title is highlighted until a menu opens or the user leaves.
+bool BarGone(const Bar& bar)
+{
+    return !IsWindow(bar.frame->handle) || !FindMenu(bar.frame->menuOrId);
+}
+
+// Keyboard mode: a title is highlighted until the user leaves or picks.
+// An open menu's Left and Right move to the neighbouring title, opening
+// its menu at once when it has one.
 void KeyboardMode(const Bar& bar, int title, bool openNow)
 {
     HWND frame = bar.frame->handle;
     Highlight(bar, title);
     MSG msg;
     bool done = false;
-    while (!done && !openNow) {
+    while (!done) {
+        if (openNow) {
+            const int along = Open(bar, title, true);
+            if (!along || BarGone(bar)) break;
+            title = Step(*bar.menu, title, along);
+            openNow = HasDropDown(bar.menu->items[title]);
+            Highlight(bar, title);
+            continue;
+        }
         if (!GetMessageA(&msg, nullptr, 0, 0)) {
             PostQuitMessage(int(msg.wParam));
             break;
@@ -107,9 +128,8 @@ void KeyboardMode(const Bar& bar, int title, bool openNow)
         } else if (!isKey) {
             DispatchMessageA(&msg);
         }
-        if (!IsWindow(frame) || !FindMenu(bar.frame->menuOrId)) return;
+        if (BarGone(bar)) return;
     }
-    if (openNow && !done) Open(bar, title, true);
     if (IsWindow(frame)) Highlight(bar, -1);
 }
 
@@ -137,7 +157,11 @@ void MenuBarClick(HWND handle, POINT screen)
     const std::vector<RECT> titles = MenuBarTitlesOnScreen(handle);
     for (std::size_t i = 0; i < titles.size(); ++i) {
         if (!detail::Contains(titles[i], screen)) continue;
-        Open(bar, int(i), false);
+        const int along = Open(bar, int(i), false);
+        if (along && !BarGone(bar)) {
+            const int next = Step(*bar.menu, int(i), along);
+            KeyboardMode(bar, next, HasDropDown(bar.menu->items[next]));
+        }
         if (IsWindow(handle)) Highlight(bar, -1);
         return;
     }

@@ -22,8 +22,10 @@ struct Tracking {
     std::vector<std::unique_ptr<PopupLevel>> levels;  // the tracked menu first, then each open submenu
     POINT opened{0, 0};  // the pointer when the menu came up
     bool armed = false;  // the mouse may pick
+    bool alongBar = false;  // a drop-down of the menu bar
     bool done = false;
     UINT picked = 0;
+    int along = 0;  // the step along the bar asked for on leaving
 
     PopupLevel& Deepest() { return *levels.back(); }
 };
@@ -134,6 +136,19 @@ void Choose(Tracking& t, std::size_t index, int item, bool fromKeyboard)
     t.done = true;
 }
 
+// Left and Right move between a menu's columns; in a drop-down of the bar,
+// with no column that way, they go on to the bar's neighbouring menu.
+void Across(Tracking& t, PopupLevel& level, int step)
+{
+    const int next = ItemInNextColumn(*level.menu, level.layout, level.selected, step);
+    if (t.alongBar && (level.selected < 0 || next == level.selected)) {
+        t.along = step;
+        t.done = true;
+        return;
+    }
+    Select(level, next);
+}
+
 void OnKey(Tracking& t, WPARAM key)
 {
     const std::size_t deepest = t.levels.size() - 1;
@@ -152,11 +167,11 @@ void OnKey(Tracking& t, WPARAM key)
     case VK_END: Select(level, NextItem(menu, -1, -1)); break;
     case VK_RIGHT:
         if (onSubmenu) OpenSubmenu(t, deepest, true);
-        else Select(level, ItemInNextColumn(menu, level.layout, level.selected, 1));
+        else Across(t, level, 1);
         break;
     case VK_LEFT:
         if (deepest > 0) CloseAbove(t, deepest - 1);
-        else Select(level, ItemInNextColumn(menu, level.layout, level.selected, -1));
+        else Across(t, level, -1);
         break;
     default: break;
     }
@@ -246,20 +261,17 @@ BOOL Finish(UINT picked, UINT flags, HWND owner)
     return picked != 0;
 }
 
-}  // namespace
-
-BOOL TrackPopup(HMENU handle, UINT flags, int x, int y, HWND owner, bool selectFirst)
+// The modal loop until a pick or a cancel; t holds the outcome.
+void Track(Tracking& t, HMENU handle, UINT flags, int x, int y, bool selectFirst)
 {
     auto menu = FindMenu(handle);
-    if (!menu || menu->items.empty()) return FALSE;
-    Tracking t;
-    t.owner = owner;
+    if (!menu || menu->items.empty()) return;
     t.opened = detail::RetrievedPointerPosition();
     t.levels.push_back(LayOutLevel(menu));
     PopupLevel& top = *t.levels.front();
     if (selectFirst) top.selected = NextItem(*menu, -1, 1);
-    top.window = OpenPopupWindow(top, Placement(flags, x, y, top.layout.width, top.layout.WindowHeight()), owner);
-    if (!top.window) return FALSE;
+    top.window = OpenPopupWindow(top, Placement(flags, x, y, top.layout.width, top.layout.WindowHeight()), t.owner);
+    if (!top.window) return;
     HWND popup = top.window;
     HWND previousCapture = GetCapture();
     SetCapture(popup);
@@ -271,13 +283,31 @@ BOOL TrackPopup(HMENU handle, UINT flags, int x, int y, HWND owner, bool selectF
             break;
         }
         Handle(t, msg);
-        if (!FindMenu(handle)) t.picked = 0, t.done = true;  // destroyed under us: a cancel
+        if (!FindMenu(handle)) t.picked = 0, t.along = 0, t.done = true;  // destroyed under us: a cancel
     }
     CloseAbove(t, 0);
     if (GetCapture() == popup) ReleaseCapture();
     if (previousCapture && IsWindow(previousCapture)) SetCapture(previousCapture);
     DestroyWindow(popup);
+}
+
+}  // namespace
+
+BOOL TrackPopup(HMENU handle, UINT flags, int x, int y, HWND owner, bool selectFirst)
+{
+    Tracking t;
+    t.owner = owner;
+    Track(t, handle, flags, x, y, selectFirst);
     return Finish(t.picked, flags, owner);
+}
+
+DropDownEnd TrackDropDown(HMENU handle, int x, int y, HWND owner, bool selectFirst)
+{
+    Tracking t;
+    t.owner = owner;
+    t.alongBar = true;
+    Track(t, handle, TPM_LEFTALIGN | TPM_TOPALIGN, x, y, selectFirst);
+    return {t.picked, t.along};
 }
 
 }  // namespace platform::menus
