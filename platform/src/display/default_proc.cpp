@@ -128,7 +128,7 @@ LRESULT NonClientPress(HWND handle, LRESULT hit, POINT at)
 {
     switch (hit) {
     case HTCLOSE: return CallWindow(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-    case HTMINBUTTON: return CallWindow(handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    case HTMINBUTTON: return CallWindow(handle, WM_SYSCOMMAND, IsIconic(handle) ? SC_RESTORE : SC_MINIMIZE, 0);
     case HTMAXBUTTON: return CallWindow(handle, WM_SYSCOMMAND, IsZoomed(handle) ? SC_RESTORE : SC_MAXIMIZE, 0);
     case HTCAPTION:
         if (!IsZoomed(handle)) RunSizeMoveLoop(handle, hit, at);

@@ -1,5 +1,6 @@
 #include "frame.h"
 
+#include "caption_buttons.h"
 #include "caption_text.h"
 #include "geometry.h"
 #include "paint_state.h"
@@ -7,6 +8,8 @@
 #include "../menus/menu_bar.h"
 
 #include <platform/painting.h>
+
+#include <utility>
 
 namespace platform::detail {
 namespace {
@@ -113,12 +116,15 @@ void DrawFrame(Window& window)
         DrawScrollBar(*surface, clip, Offset(bar, origin.x, origin.y), vertical, bars[vertical ? 1 : 0]);
     }
     fill(layout.corner, COLOR_BTNFACE);
-    for (const RECT& button : {layout.close, layout.maximize, layout.minimize}) {
-        if (IsEmpty(button)) continue;
-        fill(button, COLOR_BTNFACE);
-        LONG inset = (button.right - button.left) / 3;
-        fill({button.left + inset, button.top + inset, button.right - inset, button.bottom - inset}, COLOR_BTNTEXT);
-    }
+    // The button that would undo the window's minimised or maximised state restores it.
+    const bool iconic = StateOf(window).minimized;
+    const bool zoomed = StateOf(window).maximized && !iconic;
+    const std::pair<RECT, CaptionGlyph> buttons[] = {
+        {layout.close, CaptionGlyph::Close},
+        {layout.maximize, zoomed ? CaptionGlyph::Restore : CaptionGlyph::Maximize},
+        {layout.minimize, iconic ? CaptionGlyph::Restore : CaptionGlyph::Minimize}};
+    for (const auto& [button, glyph] : buttons)
+        if (!IsEmpty(button)) DrawCaptionButton(*surface, clip, Offset(button, origin.x, origin.y), glyph);
 }
 
 }  // namespace platform::detail
