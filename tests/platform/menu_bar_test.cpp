@@ -49,6 +49,14 @@ HMENU MakeBar()
     return bar;
 }
 
+// Keys typed one after another, each with the modifiers held around it,
+// and the commands they pick.
+struct KeyCase {
+    const char* what;
+    std::vector<std::vector<UINT>> keys;
+    std::vector<UINT> expected;
+};
+
 class MenuBar : public DisplayTest {
 protected:
     void SetUp() override
@@ -69,6 +77,17 @@ protected:
         }
         Log().clear();
         return ids;
+    }
+    template <std::size_t N>
+    void TypeEach(const KeyCase (&cases)[N])
+    {
+        for (const KeyCase& c : cases) {
+            SCOPED_TRACE(c.what);
+            for (const auto& key : c.keys)
+                TypeKey(key[0], std::vector<UINT>(key.begin() + 1, key.end()));
+            Pump();
+            EXPECT_EQ(Commands(), c.expected);
+        }
     }
     RECT Title(int index) { return MenuBarTitlesOnScreen(frame).at(std::size_t(index)); }
     void ClickTitle(int index)
@@ -144,12 +163,7 @@ TEST_F(MenuBar, GreyItemsAndTitlesPostNothing)
 
 TEST_F(MenuBar, KeyboardOpensAndPicks)
 {
-    struct Case {
-        const char* what;
-        std::vector<std::vector<UINT>> keys;  // each a key and the modifiers held with it
-        std::vector<UINT> expected;
-    };
-    const Case cases[] = {
+    const KeyCase cases[] = {
         {"Alt+F then Enter", {{'F', VK_MENU}, {VK_RETURN}}, {kNew}},
         {"Alt+F, Down, Enter", {{'F', VK_MENU}, {VK_DOWN}, {VK_RETURN}}, {kOpen}},
         {"Alt+E then a letter", {{'E', VK_MENU}, {'U'}}, {kUndo}},
@@ -162,13 +176,7 @@ TEST_F(MenuBar, KeyboardOpensAndPicks)
         {"Alt then Escape", {{VK_MENU}, {VK_ESCAPE}}, {}},
         {"Alt then Alt", {{VK_MENU}, {VK_MENU}}, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        for (const auto& key : c.keys)
-            TypeKey(key[0], std::vector<UINT>(key.begin() + 1, key.end()));
-        Pump();
-        EXPECT_EQ(Commands(), c.expected);
-    }
+    TypeEach(cases);
 }
 
 // A drop-down's submenu reaches its commands by mouse and by keys.
@@ -215,12 +223,7 @@ TEST_F(MenuBar, ASubmenuOfADropDownReachesItsCommands)
 // closes it first. A title without a menu is only highlighted.
 TEST_F(MenuBar, LeftAndRightInAnOpenMenuMoveAlongTheBar)
 {
-    struct Case {
-        const char* what;
-        std::vector<std::vector<UINT>> keys;  // each a key and the modifiers held with it
-        std::vector<UINT> expected;
-    };
-    const Case cases[] = {
+    const KeyCase cases[] = {
         {"Right opens Edit with its first item", {{'F', VK_MENU}, {VK_RIGHT}, {VK_RETURN}}, {kUndo}},
         {"Left goes back to File", {{'E', VK_MENU}, {VK_LEFT}, {VK_DOWN}, {VK_RETURN}}, {kOpen}},
         {"Right onto a plain title only highlights it", {{'E', VK_MENU}, {VK_RIGHT}, {VK_RETURN}}, {kAbout}},
@@ -233,13 +236,7 @@ TEST_F(MenuBar, LeftAndRightInAnOpenMenuMoveAlongTheBar)
          {kAbout}},
         {"Escape in the next menu leaves the bar", {{'F', VK_MENU}, {VK_RIGHT}, {VK_ESCAPE}, {VK_RETURN}}, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        for (const auto& key : c.keys)
-            TypeKey(key[0], std::vector<UINT>(key.begin() + 1, key.end()));
-        Pump();
-        EXPECT_EQ(Commands(), c.expected);
-    }
+    TypeEach(cases);
     Log().clear();
     ClickTitle(0);  // a menu opened by the mouse moves along the bar too
     TypeKey(VK_RIGHT);
