@@ -27,7 +27,7 @@ constexpr Control kControls[] = {
     {15, Kind::BitmapList, 396, 219, 56, 11, "BitmapListOsc2Mod", 4, {2, 27, 1}, "OSC 2 Mod", ""},
     {16, Kind::EditText, 20, 14, 56, 11, "LcdCharLargeWhite", 0, {0, 0}, "program name", ""},
     {17, Kind::EditText, 184, 10, 30, 9, kFont, 0, {7, 0}, "BPM", "BPM"},
-    {18, Kind::EditText, 201, 22, 24, 9, kFont, 0, {0, 43}, "Octave", "OCTAVE"},
+    {18, Kind::EditText, 184, 22, 24, 9, kFont, 0, {0, 43}, "Octave", "OCTAVE"},
     {19, Kind::EditText, 489, 73, 84, 9, kFont, 0, {0, 15}, "Scale", "SCALE"},
     {20, Kind::EditText, 489, 101, 84, 9, kFont, 0, {0, 14}, "Scale Key", "SCALE KEY"},
     {21, Kind::EditText, 368, 73, 84, 9, kFont, 0, {0, 42}, "Split Key", "SPLIT KEY"},

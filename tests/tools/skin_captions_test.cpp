@@ -101,8 +101,9 @@ TEST(SkinCaptions, AColumnOfAlikeControlsKeepsItsCaptionsOnOneSide)
     }
 }
 
-// A caption stays inside the section of its control, a pixel clear of the
-// frame, and off the title printed in the frame's top edge.
+// A caption stays inside the section of its control with three pixels of
+// chrome between it and the frame, so it never sits on the frame's edge,
+// and off the title printed in the frame's top edge.
 TEST(SkinCaptions, CaptionsKeepInsideTheirSectionClearOfFrameAndTitle)
 {
     for (const Drawn& d : AllBackgrounds()) {
@@ -115,10 +116,11 @@ TEST(SkinCaptions, CaptionsKeepInsideTheirSectionClearOfFrameAndTitle)
                     << d.name << ": \"" << p.control.caption << "\" over the title " << section.title;
                 if (!Contains(a, p.controlRect))
                     continue;
-                const Rect inner{a.x + 2, a.y + 2, a.w - 4, a.h - 4};
+                const Rect inner{a.x + 4, a.y + 4, a.w - 8, a.h - 8};
                 EXPECT_TRUE(Contains(inner, p.captionRect))
                     << d.name << ": \"" << p.control.caption << "\" at " << p.captionRect.x << "," << p.captionRect.y
-                    << " touches or leaves its section " << section.title << " at " << a.x << "," << a.y;
+                    << " is within three pixels of or leaves its section " << section.title << " at " << a.x << ","
+                    << a.y;
             }
         }
     }

@@ -103,6 +103,9 @@ void Plate(const Canvas& canvas, const Rect& r, const char* title, const Theme& 
 }
 
 constexpr int kCaptionHeight = 7;
+// Clear chrome between a caption and the frame of its section, so that the
+// caption never reads as sitting on the frame's edge.
+constexpr int kFrameClearance = 3;
 
 // Space a caption keeps around a control: LCD kinds sit in a panel that
 // reaches past their rectangle.
@@ -147,7 +150,7 @@ std::vector<bool> CaptionsLeftFirst(const std::vector<Placed>& controls)
 // left, right, below; left first in a column of tight fields) and takes the
 // first spot that keeps a pixel clear of every control, panel frame,
 // section frame and title and caption already placed, and that stays inside
-// the section of its control.
+// the section of its control, kFrameClearance clear of its frame.
 class CaptionPlacer
 {
 public:
@@ -201,7 +204,7 @@ public:
         for (const Rect& spot : spots) {
             if (!Inside(spot, canvas_.Width(), canvas_.Height()) || Collides(Grow(spot, 1), own))
                 continue;
-            if (home && !Within(spot, home->area))
+            if (home && !Within(Grow(spot, kFrameClearance + 1), home->area))
                 continue;
             const bool onLcd = std::any_of(lcd_.begin(), lcd_.end(), [&](const Rect& r) { return Overlaps(spot, r); });
             canvas_.Text(spot.x, spot.y, text, onLcd ? kLcdCaption : chromeColour);
