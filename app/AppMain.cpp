@@ -12,6 +12,7 @@
 #include "framework/services/EfSemaphore.h"
 #include "framework/services/HfcClipboard.h"
 #include "framework/services/HfcMidi.h"
+#include "framework/services/LogPrintf.h"
 #include "framework/services/PslMessageDispatchEngine.h"
 #include "framework/services/QRVResource.h"
 #include "framework/services/ServiceSlots.h"
@@ -25,14 +26,17 @@
 #include "model/MidiManager.h"
 
 #include <platform/display.h>
+#include <platform/file_names.h>
 #include <platform/gdiplus.h>
 #include <platform/messaging.h>
 
 #include <juce_events/juce_events.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 namespace {
 
@@ -328,11 +332,22 @@ bool CAppMain::OpenCommandLineFile()
 {
     bool opened = false;
     for (const std::string& argument : m_arguments) {
-        // Options start with "-". A "/" starts an absolute path here, and
-        // one that names no all-data file is skipped like any other.
+        // Options start with "-". A "/" starts an absolute path here. Any
+        // name the file system holds opens; one that names no all-data file
+        // is skipped, and the user is told why on standard error and in the
+        // status log.
         if (argument.empty() || argument[0] == '-')
             continue;
-        if (OpenLibraryFile(argument)) {
+        const std::string path = platform::FileNameText(argument);
+        if (const std::string problem = AllDataFileProblem(path.c_str()); !problem.empty()) {
+            // The log's lines are short: there the name without its folder.
+            const std::string shown = platform::ReadableFileName(path);
+            const std::string name = std::filesystem::path(shown).filename();
+            std::fprintf(stderr, "vq700z-editor: \"%s\" was not opened: %s\n", shown.c_str(), problem.c_str());
+            LogPrintf("\"%s\" was not opened: %s", (name.empty() ? shown : name).c_str(), problem.c_str());
+            continue;
+        }
+        if (OpenLibraryFile(path)) {
             SetFirstLibraryWindowReady();
             opened = true;
         }

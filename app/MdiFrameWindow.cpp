@@ -15,12 +15,7 @@
 
 #include <algorithm>
 #include <new>
-
-namespace {
-
-constexpr int kMaxDropPath = 260;
-
-}  // namespace
+#include <vector>
 
 bool CMdiFrameWindow::Create(const char* title, int x, int y, int width, int height, int /*flags*/,
                              CHfcMenuBar* menuBar)
@@ -184,10 +179,11 @@ void CMdiFrameWindow::OnDropFiles(HDROP drop)
 {
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFFu, nullptr, 0);
     for (UINT i = 0; i < count && m_owner.IsFirstLibraryWindowReady(); ++i) {
-        WCHAR path[kMaxDropPath + 1]{};
-        if (DragQueryFileW(drop, i, path, kMaxDropPath + 1) == 0)
+        // As long as the system allows, not cut to a fixed size.
+        std::vector<WCHAR> path(DragQueryFileW(drop, i, nullptr, 0) + 1u, 0);
+        if (DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())) == 0)
             continue;
-        m_owner.OpenLibraryFile(juce::String(juce::CharPointer_UTF16(reinterpret_cast<const juce::CharPointer_UTF16::CharType*>(path))).toStdString());
+        m_owner.OpenLibraryFile(juce::String(juce::CharPointer_UTF16(reinterpret_cast<const juce::CharPointer_UTF16::CharType*>(path.data()))).toStdString());
     }
     DragFinish(drop);
 }

@@ -12,6 +12,8 @@
 #include "model/FileSave.h"
 #include "model/VpException.h"
 
+#include <platform/file_names.h>
+
 #include <filesystem>
 
 namespace {
@@ -33,10 +35,10 @@ bool IsSameFile(const juce::String& a, const juce::String& b)
     if (a.isEmpty() || b.isEmpty())
         return false;
     std::error_code error;
-    const auto first = std::filesystem::weakly_canonical(a.toStdString(), error);
+    const auto first = std::filesystem::weakly_canonical(platform::SystemFileName(a.toStdString()), error);
     if (error)
         return a == b;
-    const auto second = std::filesystem::weakly_canonical(b.toStdString(), error);
+    const auto second = std::filesystem::weakly_canonical(platform::SystemFileName(b.toStdString()), error);
     return error ? a == b : first == second;
 }
 

@@ -6,6 +6,11 @@
 #include "model/LibraryPropertiesChunk.h"
 #include "model/VpException.h"
 
+#include <platform/file_names.h>
+
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -128,10 +133,27 @@ bool ReadAllDataFile(LibraryData& library, CHfcFile& file)
 
 bool IsAllDataFile(const char* path)
 {
+    return AllDataFileProblem(path).empty();
+}
+
+std::string AllDataFileProblem(const char* path)
+{
+    if (path == nullptr)
+        return std::strerror(ENOENT);
+    // The system's own words for what keeps the file from being read.
+    struct stat info;
+    if (::stat(platform::SystemFileName(path).c_str(), &info) != 0)
+        return std::strerror(errno);
+    if (S_ISDIR(info.st_mode))
+        return std::strerror(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return "Not a regular file";
     CHfcFile file;
+    errno = 0;
     if (!file.Open(path, CHfcFile::kRead | CHfcFile::kBinary))
-        return false;
+        return std::strerror(errno != 0 ? errno : EIO);
     char magic[FileHeader::kMagicLength];
-    return file.Read(magic, sizeof magic) == static_cast<int>(sizeof magic) &&
-           std::memcmp(magic, kMagic, sizeof magic) == 0;
+    if (file.Read(magic, sizeof magic) != static_cast<int>(sizeof magic) || std::memcmp(magic, kMagic, sizeof magic) != 0)
+        return "Not a VQ-700Z library file";
+    return {};
 }

@@ -5,6 +5,8 @@
 #include "model/LibraryData.h"
 #include "model/ProgramFile.h"
 
+#include <string>
+
 // 32, plus 105,632 with a bank, 224 with a global, and 160.
 std::int32_t GetAllDataFileSize(const LibraryData& library);
 
@@ -23,3 +25,8 @@ bool ReadAllDataFile(LibraryData& library, CHfcFile& file);
 // quiet test that files named on the command line or dropped on the main
 // window pass before they are loaded (and the loader reports errors).
 bool IsAllDataFile(const char* path);
+
+// Why the file at path is no all-data file to open, in a few words for the
+// user ("No such file or directory", "Is a directory", "Permission denied",
+// "Not a VQ-700Z library file"); empty when it is one.
+std::string AllDataFileProblem(const char* path);

@@ -1,10 +1,14 @@
 #pragma once
-// Saving and loading the editor's files by path. A save writes a temporary
-// file beside the target and renames it over the target only when every
-// write, the flush and the close succeeded, so a failed save leaves the old
-// file as it was. A path that is a symbolic link saves into the file the
-// link points at, in that file's folder; the link stays. Failures throw CVpFileException: FileOpen when the file
-// cannot be opened or created, WriteData when it cannot be completed.
+// Saving and loading the editor's files by path (file-name text,
+// platform/file_names.h). A save writes the new file beside the target and
+// renames it over the target only when every write, the flush and the close
+// succeeded, so a failed save leaves the old file as it was; where the file
+// system allows, the new file has no name until it is complete, so a save
+// killed half way leaves nothing behind. The target keeps its permissions.
+// A path that is a symbolic link saves into the file the link points at, in
+// that file's folder; the link stays. Failures throw CVpFileException:
+// FileOpen when the file cannot be opened or created, WriteData when it
+// cannot be completed.
 #include "framework/services/HfcFile.h"
 #include "model/LibraryData.h"
 

@@ -1,5 +1,7 @@
 #include "framework/services/HfcFile.h"
 
+#include <platform/file_names.h>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,7 +47,7 @@ bool CHfcFile::Open(const char* path, int flags)
     // Without blocking, so that a pipe without a writer is refused like
     // every other thing that is not a regular file (a folder opens for
     // reading on this system and would fail only at the first read).
-    const int descriptor = ::open(path, mode.system | O_NONBLOCK, 0666);
+    const int descriptor = ::open(platform::SystemFileName(path).c_str(), mode.system | O_NONBLOCK, 0666);
     if (descriptor < 0)
         return false;
     struct stat info;
@@ -110,7 +112,7 @@ bool CHfcFile::IsOpen() const
 bool CHfcFile::GetFileSize(const char* path, std::uint64_t& size)
 {
     struct stat info;
-    if (path == nullptr || ::stat(path, &info) != 0 || S_ISDIR(info.st_mode))
+    if (path == nullptr || ::stat(platform::SystemFileName(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode))
         return false;
     size = static_cast<std::uint64_t>(info.st_size);
     return true;

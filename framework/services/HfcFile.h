@@ -24,8 +24,9 @@ public:
     CHfcFile& operator=(const CHfcFile&) = delete;
     virtual ~CHfcFile();
 
-    // Update mode ("r+") never creates the file; write mode creates or
-    // truncates it. Flags without read or write fail, and so does anything
+    // Paths are file-name text (platform/file_names.h), so any name the
+    // system holds opens. Update mode ("r+") never creates the file; write
+    // mode creates or truncates it. Flags without read or write fail, and so does anything
     // that is not a regular file: a folder, a device, a pipe.
     virtual bool Open(const char* path, int flags);
     // False when nothing is open or the close failed; the file is forgotten

@@ -4,6 +4,7 @@
 #include "app_main_fixture.h"
 
 #include "app/CustomMenu.h"
+#include "app/LogManager.h"
 #include "framework/ui/HfcKnobMode.h"
 #include "framework/ui/HfcMenu.h"
 #include "model/AllDataFile.h"
@@ -72,6 +73,36 @@ TEST_F(AppMainTest, CommandLineFilesNeedTheAllDataMagicAndOptionsAreSkipped)
                                                "library2:Show"}))
         << "two files open two windows and no Untitled window follows";
     EXPECT_TRUE(app->IsFirstLibraryWindowReady());
+}
+
+TEST_F(AppMainTest, ACommandLineFileThatCannotBeOpenedIsNamedWithTheReasonAndAnyNameOpens)
+{
+    const fs::path folder = registry / "files";
+    fs::create_directories(folder);
+    const std::string odd = (folder / "\xFF\xFE.all").string();
+    std::ofstream(odd, std::ios::binary) << "47300AlD";
+    std::ofstream(folder / "other.all", std::ios::binary) << "3918AllD";
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(Start({(folder / "missing.all").string(), folder.string(), (folder / "other.all").string(), odd}));
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Log(), (std::vector<std::string>{"library1:made", "library1:OpenAllDataFile \xEF\x9F\xBF\xEF\x9F\xBE.all",
+                                               "library1:Show"}))
+        << "a name that is not UTF-8 opens";
+
+    const std::string shown = folder.string();
+    EXPECT_NE(errors.find("\"" + shown + "/missing.all\" was not opened: No such file or directory\n"), std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("\"" + shown + "\" was not opened: Is a directory\n"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("\"" + shown + "/other.all\" was not opened: Not a VQ-700Z library file\n"), std::string::npos)
+        << errors;
+    const auto* log = dynamic_cast<CLogManager*>(GetStatusLog());
+    ASSERT_NE(log, nullptr);
+    std::string lines;
+    for (const std::string& line : log->GetNewestLines(CLogManager::kLineCount))
+        lines += line + "\n";
+    EXPECT_NE(lines.find("\"missing.all\" was not opened: No such file or directory"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("\"files\" was not opened: Is a directory"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("\"other.all\" was not opened: Not a VQ-700Z library file"), std::string::npos) << lines;
 }
 
 TEST_F(AppMainTest, OnlyOptionsOnTheCommandLineLeadToTheUntitledWindow)

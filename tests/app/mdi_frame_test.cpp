@@ -123,6 +123,28 @@ TEST_F(MdiFrameTest, DroppedFilesOpenOnlyOnceTheFirstLibraryWindowIsReadyAndOnly
     EXPECT_EQ(Log(), (std::vector<std::string>{"library2:made", "library2:OpenAllDataFile good.all", "library2:Show"}));
 }
 
+TEST_F(MdiFrameTest, DroppedFilesOpenWhateverTheirNameAndHoweverLongTheirPath)
+{
+    ASSERT_TRUE(Start());
+    fs::path deep = registry / "drops";
+    while (deep.string().size() <= 300)
+        deep /= "a-folder-on-a-long-way-down";
+    fs::create_directories(deep);
+    std::ofstream(deep / "long.all", std::ios::binary) << "47300AlD";
+    std::ofstream(registry / "drops" / "\xFF\xFE.all", std::ios::binary) << "47300AlD";
+    RECT frame{};
+    GetWindowRect(Frame(), &frame);
+    Log().clear();
+    platform::testing::DropFiles({(deep / "long.all").string(), (registry / "drops" / "\xFF\xFE.all").string()},
+                                 frame.left + 100, frame.top + 100);
+    Pump();
+    Pump();
+    EXPECT_EQ(Log(), (std::vector<std::string>{"library2:made", "library2:OpenAllDataFile long.all", "library2:Show",
+                                               "library3:made",
+                                               "library3:OpenAllDataFile \xEF\x9F\xBF\xEF\x9F\xBE.all",
+                                               "library3:Show"}));
+}
+
 TEST_F(MdiFrameTest, ActivatingTheFrameSetsTheActiveWindowsMenuAgain)
 {
     ASSERT_TRUE(Start());

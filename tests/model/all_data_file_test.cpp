@@ -8,9 +8,16 @@
 #include "services/ScratchFile.h"
 #include "support/EditorFileLayouts.h"
 
+#include <platform/file_names.h>
+
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -307,6 +314,41 @@ TEST_F(AllDataFileTest, SizesThatDoNotAddUpAreRefused)
     LibraryData read;
     ASSERT_EQ(ReadLibrary(read, behind(105632 + 224 + 160, 3)), -1);
     EXPECT_EQ(WriteLibrary(read), written);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AllDataFileProblem, SaysWhyAFileIsNoLibraryToOpen)
+{
+    ScratchFolder folder;
+    const FileBytes magic = {'4', '7', '3', '0', '0', 'A', 'l', 'D'};
+    struct Case {
+        const char* what;
+        std::string path;
+        std::string problem;
+    };
+    const std::vector<Case> cases = {
+        {"a library", folder.WriteFile("good", magic), ""},
+        {"a library named by bytes that are not UTF-8",
+         platform::FileNameText(folder.WriteFile("\xFF\xFE.vq700z_all", magic)), ""},
+        {"missing", folder.File("missing"), "No such file or directory"},
+        {"a folder", folder.path().string(), "Is a directory"},
+        {"too short", folder.WriteFile("short", FileBytes(magic.begin(), magic.end() - 1)),
+         "Not a VQ-700Z library file"},
+        {"another magic", folder.WriteFile("other", {'3', '9', '1', '8', 'A', 'l', 'l', 'D'}),
+         "Not a VQ-700Z library file"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AllDataFileProblem(c.path.c_str()), c.problem) << c.what;
+        EXPECT_EQ(IsAllDataFile(c.path.c_str()), c.problem.empty()) << c.what;
+    }
+
+    const std::string locked = folder.WriteFile("locked", magic);
+    ::chmod(locked.c_str(), 0);
+    if (::access(locked.c_str(), R_OK) != 0)  // not when the tests run as root
+        EXPECT_EQ(AllDataFileProblem(locked.c_str()), "Permission denied");
 }
 
 }  // namespace

@@ -7,7 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <platform/file_names.h>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
 
 #include <filesystem>
 #include <fstream>
@@ -92,6 +99,47 @@ TEST_F(FileSaveTest, AFailedWriteLeavesTheOldFileAndTheMarks)
               CVpFileException::WriteData);
     EXPECT_EQ(ScratchFolder::ReadFile(m_path), before);
     EXPECT_EQ(FilesIn(m_folder), 1u);
+}
+
+TEST_F(FileSaveTest, ASaveKilledHalfWayLeavesTheOldFileAndNothingElse)
+{
+    ASSERT_EQ(Code([&] { SaveAllDataFile(m_library, m_path.c_str()); }), -1);
+    ::chmod(m_path.c_str(), 0640);
+    const auto before = ScratchFolder::ReadFile(m_path);
+    std::fflush(nullptr);
+    const pid_t saver = ::fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) {
+        SaveFileReplacing(m_path.c_str(), [](CHfcFile& file) {
+            file.Write("partial", 7);
+            ::kill(::getpid(), SIGKILL);
+        });
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(saver, &status, 0), saver);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(ScratchFolder::ReadFile(m_path), before);
+    EXPECT_EQ(FilesIn(m_folder), 1u) << "no temporary file is left";
+
+    // A save that ends keeps the file's permissions.
+    ASSERT_EQ(Code([&] { SaveGlobalFile(*m_library.GetGlobal(), m_path.c_str()); }), -1);
+    struct stat info;
+    ASSERT_EQ(::stat(m_path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(FilesIn(m_folder), 1u);
+}
+
+TEST_F(FileSaveTest, AnyNameTheSystemHoldsIsSavedAndLoadedByItsText)
+{
+    const std::string name = m_folder.File("\xFF\xFE.vq700z_all");
+    const std::string text = platform::FileNameText(name);
+    ASSERT_EQ(Code([&] { SaveAllDataFile(m_library, text.c_str()); }), -1);
+    EXPECT_EQ(ScratchFolder::ReadFile(name).size(), 106048u) << "saved under the system's own name";
+    EXPECT_EQ(FilesIn(m_folder), 1u);
+    LibraryData loaded;
+    ASSERT_EQ(Code([&] { LoadAllDataFile(loaded, text.c_str()); }), -1);
+    EXPECT_EQ(platform::SystemFileName(loaded.GetPath().toStdString()), name) << "the path kept names the file";
 }
 
 TEST_F(FileSaveTest, FilesThatCannotBeOpenedAreReported)

@@ -3,6 +3,8 @@
 // reading of the drop block.
 #include "dragdrop_fixture.h"
 
+#include <platform/file_names.h>
+
 #include <cstring>
 
 namespace dragdrop_test {
@@ -62,6 +64,31 @@ TEST_F(FileDropTest, TwoFilesArriveAsOneDropFilesMessageAtTheNearestAcceptingWin
 
     DragFinish(drop);
     EXPECT_EQ(GlobalSize(drop), 0u) << "finished drops are freed";
+}
+
+TEST_F(FileDropTest, AnyNameTheSystemHoldsAndPathsOfAnyLengthArriveWhole)
+{
+    HWND top = MakeTop({100, 100, 400, 400});
+    DragAcceptFiles(top, TRUE);
+    std::string deep = "/tmp";
+    while (deep.size() <= 600) deep += "/folder-of-a-long-path";
+    const std::vector<std::string> files = {"/tmp/\xFF\xFE.lib", deep + "/bank.lib"};
+    const POINT at = OnScreen(top, 10, 20);
+    input::DropFiles(files, at.x, at.y);
+    Pump();
+    auto drops = LoggedOf(WM_DROPFILES);
+    ASSERT_EQ(drops.size(), 1u);
+    HDROP drop = reinterpret_cast<HDROP>(drops[0].wParam);
+    ASSERT_EQ(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0), 2u);
+    const std::u16string name = WideName(drop, 0);
+    EXPECT_EQ(name, u"/tmp/\uF7FF\uF7FE.lib") << "each byte that is no character stands for itself";
+    std::string narrow(DragQueryFileA(drop, 0, nullptr, 0), '\0');
+    DragQueryFileA(drop, 0, narrow.data(), UINT(narrow.size() + 1));
+    EXPECT_EQ(platform::SystemFileName(narrow), files[0]) << "the name comes back as the system holds it";
+    const std::u16string whole = WideName(drop, 1);
+    EXPECT_EQ(whole.size(), files[1].size());
+    EXPECT_EQ(std::string(whole.begin(), whole.end()), files[1]);
+    DragFinish(drop);
 }
 
 TEST_F(FileDropTest, ARegisteredTargetGetsTheFilesAsOneDataObject)

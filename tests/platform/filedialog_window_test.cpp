@@ -110,6 +110,24 @@ TEST_F(FileDialogWindow, DoubleClicksAndBackspaceMoveThroughFoldersAndPickAFileW
     EXPECT_TRUE(IsWindowEnabled(owner_));
 }
 
+TEST_F(FileDialogWindow, ANameThatIsNotUtf8IsPickedFromTheListAndKeptForTheNextDialog)
+{
+    std::ofstream(tree_ / "\xFF\xFE.txt").put('x');
+    const std::u16string picked = folder_ + u"/\uF7FF\uF7FE.txt";
+    dialog_.Flags = OFN_FILEMUSTEXIST;
+    Drive({[](HWND dialog) { DoubleClickRow(dialog, 3); }});  // "..", "sub", "a.txt", then the name
+    ASSERT_TRUE(GetOpenFileNameW(&dialog_));
+    EXPECT_EQ(std::u16string(file_), picked);
+
+    // Save As starts from that path and takes it again, after the question.
+    dialog_.Flags = OFN_OVERWRITEPROMPT;
+    platform::testing::QueueMessageBoxAnswers({IDYES});
+    Drive({[](HWND) { TypeKey(VK_RETURN); }});
+    ASSERT_TRUE(GetSaveFileNameW(&dialog_));
+    EXPECT_EQ(std::u16string(file_), picked);
+    EXPECT_EQ(platform::testing::TakeShownMessageBoxes().size(), 1u) << "the file is there, so the user is asked";
+}
+
 TEST_F(FileDialogWindow, KeysInTheListAndTheOverwriteQuestion)
 {
     dialog_.Flags = OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;

@@ -2,6 +2,8 @@
 
 #include "framework/services/HfcFile.h"
 
+#include <platform/file_names.h>
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -149,6 +151,26 @@ TEST_F(HfcFileTest, FileSize)
     EXPECT_FALSE(CHfcFile::GetFileSize(folder.path().c_str(), size));
     EXPECT_FALSE(CHfcFile::GetFileSize(folder.File("missing").c_str(), size));
     EXPECT_EQ(size, 99u);
+}
+
+TEST_F(HfcFileTest, AnyNameTheSystemHoldsOpensByItsText)
+{
+    const std::string name = folder.WriteFile("\xFF\xFE.lib", Bytes(3, 7));
+    const std::string text = platform::FileNameText(name);
+    CHfcFile file;
+    ASSERT_TRUE(file.Open(text.c_str(), CHfcFile::kRead | CHfcFile::kBinary));
+    unsigned char read[4]{};
+    EXPECT_EQ(file.Read(read, 4), 3);
+    std::uint64_t size = 0;
+    EXPECT_TRUE(CHfcFile::GetFileSize(text.c_str(), size));
+    EXPECT_EQ(size, 3u);
+
+    // Written by its text, the file gets the system's name.
+    const std::string written = folder.File("\xC0new");
+    ASSERT_TRUE(file.Open(platform::FileNameText(written).c_str(), CHfcFile::kWrite | CHfcFile::kBinary));
+    EXPECT_EQ(file.Write("ab", 2), 2);
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(ScratchFolder::ReadFile(written), (Bytes{'a', 'b'}));
 }
 
 }  // namespace

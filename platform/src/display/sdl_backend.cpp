@@ -12,6 +12,7 @@
 #include "x11_titles.h"
 
 #include <platform/display.h>
+#include <platform/file_names.h>
 #include <platform/input.h>
 #include <platform/kernel.h>
 
@@ -151,8 +152,9 @@ public:
     void SetTitle(HWND handle, const std::string& title) override
     {
         if (SDL_Window* window = WindowOf(handle)) {
-            SDL_SetWindowTitle(window, title.c_str());
-            SetLegacyWindowName(window, title.c_str());
+            const std::string shown = ReadableFileName(title);
+            SDL_SetWindowTitle(window, shown.c_str());
+            SetLegacyWindowName(window, shown.c_str());
         }
     }
 

@@ -6,6 +6,7 @@
 #include "platform/src/global_memory.h"
 #include "platform/src/utf16.h"
 
+#include <platform/file_names.h>
 #include <platform/window.h>
 
 #include <cstring>
@@ -102,7 +103,7 @@ HDROP MakeFileDrop(const std::vector<std::string>& paths, POINT point, bool nonC
     std::vector<std::u16string> wide;
     std::size_t units = 1;  // the closing NUL
     for (const auto& path : paths) {
-        wide.push_back(platform::detail::Utf8ToUtf16(path.c_str()));
+        wide.push_back(platform::detail::Utf8ToUtf16(platform::FileNameText(path).c_str()));
         units += wide.back().size() + 1;
     }
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kHeaderSize + units * 2);

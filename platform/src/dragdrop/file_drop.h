@@ -8,7 +8,7 @@
 
 namespace platform::dragdrop {
 
-// Paths in UTF-8; the point in the receiver's client coordinates. NULL
+// Paths as the system names them (any bytes); the point in the receiver's client coordinates. NULL
 // when no memory is left.
 HDROP MakeFileDrop(const std::vector<std::string>& paths, POINT point, bool nonClient);
 

@@ -5,6 +5,7 @@
 
 #include "platform/src/display/text.h"
 
+#include <platform/file_names.h>
 #include <platform/window.h>
 
 #include <algorithm>
@@ -27,14 +28,14 @@ void CopyCut(const std::u16string& text, LPWSTR buffer, DWORD size)
 // needed in the first unit of the file buffer.
 DWORD WriteChoice(OPENFILENAMEW& dialog, const std::filesystem::path& path, const FileChoice& choice)
 {
-    const std::u16string wide = detail::Utf8ToUtf16(path.c_str());
+    const std::u16string wide = detail::Utf8ToUtf16(FileNameText(path.native()).c_str());
     if (!dialog.lpstrFile || wide.size() + 1 > dialog.nMaxFile) {
         if (dialog.lpstrFile && dialog.nMaxFile > 0)
             dialog.lpstrFile[0] = WCHAR(std::min<std::size_t>(wide.size() + 1, 0xFFFF));
         return FNERR_BUFFERTOOSMALL;
     }
     CopyCut(wide, dialog.lpstrFile, dialog.nMaxFile);
-    CopyCut(detail::Utf8ToUtf16(path.filename().c_str()), dialog.lpstrFileTitle, dialog.nMaxFileTitle);
+    CopyCut(detail::Utf8ToUtf16(FileNameText(path.filename().native()).c_str()), dialog.lpstrFileTitle, dialog.nMaxFileTitle);
     if (!choice.Request().filters.empty()) dialog.nFilterIndex = DWORD(choice.FilterIndex() + 1);
     return 0;
 }

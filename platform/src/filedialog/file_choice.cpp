@@ -3,6 +3,8 @@
 #include "platform/src/dialogs/standard_texts.h"
 #include "platform/src/utf16.h"
 
+#include <platform/file_names.h>
+
 namespace platform::filedialog {
 namespace fs = std::filesystem;
 namespace {
@@ -66,9 +68,9 @@ DialogRequest ReadRequest(const OPENFILENAMEW& dialog, bool save)
     request.filters = ParseFilters(dialog.lpstrFilter);
     const DWORD index = dialog.nFilterIndex;
     request.filterIndex = index >= 1 && index <= request.filters.size() ? int(index) - 1 : 0;
-    const fs::path named = BufferText(dialog.lpstrFile, dialog.nMaxFile);
-    request.folder = StartFolder(Narrow(dialog.lpstrInitialDir), named);
-    request.name = named.filename().string();
+    const fs::path named = SystemFileName(BufferText(dialog.lpstrFile, dialog.nMaxFile));
+    request.folder = StartFolder(SystemFileName(Narrow(dialog.lpstrInitialDir)), named);
+    request.name = FileNameText(named.filename().native());
     request.defaultExtension = Narrow(dialog.lpstrDefExt);
     return request;
 }
@@ -101,16 +103,16 @@ Decision FileChoice::Decide(const std::string& typed) const
 {
     const std::string text = Trimmed(typed);
     if (text.empty()) return {};
-    fs::path path = (folder_ / text).lexically_normal();
+    fs::path path = (folder_ / SystemFileName(text)).lexically_normal();
     if (IsFolder(path)) return {Decision::Kind::Navigate, Clean(path), {}};
     if (path.filename().empty())
         return {Decision::Kind::Refuse, path, text + "\nThe folder does not exist.\nCheck the path and try again."};
     if (!request_.defaultExtension.empty() && path.filename().string().find('.') == std::string::npos)
         path += "." + request_.defaultExtension;
-    const std::string name = path.filename().string();
+    const std::string name = FileNameText(path.filename().native());
     if ((request_.flags & OFN_PATHMUSTEXIST) && !IsFolder(path.parent_path()))
         return {Decision::Kind::Refuse, path,
-                path.parent_path().string() + "\nThe folder does not exist.\nCheck the path and try again."};
+                FileNameText(path.parent_path().native()) + "\nThe folder does not exist.\nCheck the path and try again."};
     if ((request_.flags & OFN_FILEMUSTEXIST) && !Exists(path))
         return {Decision::Kind::Refuse, path, name + "\nThe file was not found.\nCheck the file name and try again."};
     if (request_.save && (request_.flags & OFN_OVERWRITEPROMPT) && Exists(path))

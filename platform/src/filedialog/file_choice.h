@@ -20,7 +20,7 @@ struct DialogRequest {
     std::vector<FileFilter> filters;
     int filterIndex = 0;  // 0-based
     std::filesystem::path folder;
-    std::string name;  // the name to start with
+    std::string name;  // the name to start with, as text (platform/file_names.h)
     std::string defaultExtension;
 };
 
@@ -56,7 +56,8 @@ public:
     // is not a folder.
     bool Enter(const std::filesystem::path& folder);
     std::vector<FolderEntry> Listing() const;
-    // A relative name is taken in the current folder.
+    // A relative name is taken in the current folder; a name is text
+    // (platform/file_names.h), the paths answered are the system's.
     Decision Decide(const std::string& typed) const;
 
 private:

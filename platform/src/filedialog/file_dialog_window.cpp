@@ -13,6 +13,7 @@
 #include <platform/combobox.h>
 #include <platform/display.h>
 #include <platform/edit.h>
+#include <platform/file_names.h>
 
 #include <algorithm>
 #include <initializer_list>
@@ -78,7 +79,7 @@ dialogs::DialogTemplate Layout(const DialogRequest& request)
     };
     // Labelled like the fields below, so that the path does not read as the caption.
     add("STATIC", -1, {7, 6, labelRight, 16}, folderLabel, 0);
-    add("STATIC", kFolderLabel, {fieldLeft, 6, right, 16}, request.folder.string(), SS_NOPREFIX);  // paths may hold "&"
+    add("STATIC", kFolderLabel, {fieldLeft, 6, right, 16}, FileNameText(request.folder.native()), SS_NOPREFIX);  // paths may hold "&"
     add(kFileListClass, kList, {7, 18, right, 126}, "", WS_TABSTOP);
     add("STATIC", -1, {7, 134, labelRight, 144}, nameLabel, 0);
     add("EDIT", kName, {fieldLeft, 132, fieldRight, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
@@ -97,7 +98,7 @@ void SetNameText(Session& session, const std::string& text)
 void ShowFolder(HWND dialog, Session& session)
 {
     const std::filesystem::path& folder = session.choice.Folder();
-    SetDlgItemTextW(dialog, kFolderLabel, detail::Utf8ToUtf16(folder.c_str()).c_str());
+    SetDlgItemTextW(dialog, kFolderLabel, detail::Utf8ToUtf16(FileNameText(folder.native()).c_str()).c_str());
     std::vector<FolderEntry> entries;
     if (folder != folder.root_path()) entries.push_back({"..", true});
     for (FolderEntry& entry : session.choice.Listing()) entries.push_back(std::move(entry));
@@ -130,7 +131,7 @@ void Submit(HWND dialog, Session& session, const std::string& text)
 void Confirm(HWND dialog, Session& session)
 {
     const FolderEntry* picked = SelectedFileListEntry(session.list);
-    if (GetFocus() == session.list && picked && picked->folder) Open(dialog, session, picked->name);
+    if (GetFocus() == session.list && picked && picked->folder) Open(dialog, session, SystemFileName(picked->name));
     else Submit(dialog, session, dialogs::WindowTextOf(session.name));
 }
 
@@ -142,7 +143,7 @@ void OnList(HWND dialog, Session& session, WORD code)
     if (!picked) return;
     if (code == kListSelectionChanged && !picked->folder) SetNameText(session, picked->name);
     if (code == kListDoubleClicked) {
-        if (picked->folder) Open(dialog, session, picked->name);
+        if (picked->folder) Open(dialog, session, SystemFileName(picked->name));
         else Submit(dialog, session, picked->name);
     }
 }

@@ -1,5 +1,7 @@
 #include "folder_listing.h"
 
+#include <platform/file_names.h>
+
 #include <algorithm>
 #include <cctype>
 
@@ -20,7 +22,7 @@ std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder, const F
     std::vector<FolderEntry> entries;
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = FileNameText(it->path().filename().native());
         if (name.empty() || name[0] == '.') continue;
         std::error_code statError;
         if (it->is_directory(statError)) entries.push_back({name, true});

@@ -9,7 +9,7 @@
 namespace platform::filedialog {
 
 struct FolderEntry {
-    std::string name;  // UTF-8, without the folder
+    std::string name;  // its text (platform/file_names.h), without the folder
     bool folder = false;
     bool operator==(const FolderEntry&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "text_layout.h"
 
+#include <platform/file_names.h>
+
 #include <pango/pangocairo.h>
 
 #include <memory>
@@ -27,7 +29,9 @@ FontDescription DescriptionOf(const Font& font)
     return description;
 }
 
-// A layout of the text in the font.
+// A layout of the text in the font. Bytes of a file name that stand for
+// themselves show as the replacement character, which is as long, so
+// offsets into the text stay right.
 Layout LayoutIn(PangoContext* context, const Font& font, std::string_view utf8)
 {
     Layout layout(pango_layout_new(context));
@@ -37,7 +41,8 @@ Layout LayoutIn(PangoContext* context, const Font& font, std::string_view utf8)
     pango_attr_list_insert(attributes, pango_attr_font_features_new("kern 0, liga 0, clig 0"));
     pango_layout_set_attributes(layout.get(), attributes);
     pango_attr_list_unref(attributes);
-    pango_layout_set_text(layout.get(), utf8.data(), int(utf8.size()));
+    const std::string shown = ReadableFileName(utf8);
+    pango_layout_set_text(layout.get(), shown.data(), int(shown.size()));
     return layout;
 }
 
