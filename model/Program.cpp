@@ -52,11 +52,11 @@ void SetProgramRecordName(CProgram& program, const char* text)
 {
     char kept[kLongestName + 1] = {};
     if (text != nullptr)
-        std::strncpy(kept, text, kLongestName);
+        CopyPaddedString(kept, text, kLongestName, '\0');
     ProgramRegion& region = program.GetRegion();
     CopyPaddedString(reinterpret_cast<char*>(region.image), kept, ProgramRegion::kNameLength);
     std::memset(region.name, 0, sizeof region.name);
-    std::strncpy(region.name, kept, ProgramRegion::kNameLength);
+    CopyPaddedString(region.name, kept, ProgramRegion::kNameLength, '\0');
 }
 
 bool RevertProgramRecord(CProgram& program)

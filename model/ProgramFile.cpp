@@ -48,7 +48,7 @@ struct ReadRecord
 void WriteText(CHfcOutputStream& stream, const char* text, int size)
 {
     char field[kCommentSize] = {};
-    std::strncpy(field, text, static_cast<std::size_t>(size));
+    CopyPaddedString(field, text, size, '\0');
     WriteChecked(stream, field, size);
 }
 

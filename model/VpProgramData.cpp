@@ -1,5 +1,7 @@
 #include "model/VpProgramData.h"
 
+#include "framework/services/FixedStrings.h"
+
 #include <cstring>
 
 namespace {
@@ -15,7 +17,7 @@ void CopyText(char* destination, const char* source, int length)
 {
     std::memset(destination, 0, static_cast<std::size_t>(length) + 1);
     if (source != nullptr)
-        std::strncpy(destination, source, static_cast<std::size_t>(length));
+        CopyPaddedString(destination, source, length, '\0');
 }
 
 }  // namespace

@@ -17,11 +17,11 @@ void CopyTrimmedString(char* destination, const char* source, int size)
     destination[size] = '\0';
 }
 
-void CopyPaddedString(char* destination, const char* source, int size)
+void CopyPaddedString(char* destination, const char* source, int size, char pad)
 {
     int i = 0;
     for (; i < size && source[i] != '\0'; ++i)
         destination[i] = source[i];
     for (; i < size; ++i)
-        destination[i] = ' ';
+        destination[i] = pad;
 }

@@ -54,39 +54,53 @@ protected:
     CHfcMenuBar bar;
 };
 
-TEST_F(CustomMenuTest, EachKindSetsItsTexts)
+// The six items a kind renames, as the bar shows them after SetEditMenuTexts.
+struct KindTexts
 {
-    struct Case
-    {
-        int kind;
-        const char* receiveAll;
-        const char* transmitAll;
-        const char* receiveCurrent;
-        const char* transmitCurrent;
-        const char* previous;
-        const char* next;
+    std::string receiveAll, transmitAll, receiveCurrent, transmitCurrent, previous, next;
+    bool operator==(const KindTexts&) const = default;
+};
+
+TEST_F(CustomMenuTest, EachKindNamesWhatItsWindowHoldsInEitherLanguage)
+{
+    const auto textsOf = [this](CCustomMenu& menu, int kind) {
+        menu.SetEditMenuTexts(kind);
+        EXPECT_EQ(menu.GetKind(), kind);
+        return KindTexts{Text(kCommandReceiveAll),     Text(kCommandTransmitAll), Text(kCommandReceiveCurrent),
+                         Text(kCommandTransmitCurrent), Text(kCommandPrevProgram), Text(kCommandNextProgram)};
     };
-    const Case cases[] = {
-        {1, "Receive All Programs", "Write All Programs", "Receive Current Program", "Transmit to Current Program",
-         "Previous Item\tCtrl+1", "Next Item\tCtrl+2"},
-        {2, "Receive All Data", "Write All Data", "Receive Current Program", "Transmit to Current Program",
-         "Previous Program\tCtrl+1", "Next Program\tCtrl+2"},
-        {12, "Receive Global Data", "Write Global Data", "Receive Current Program", "Transmit to Current Program",
-         "Previous Item\tCtrl+1", "Next Item\tCtrl+2"},
-        {13, "Receive All Data", "Write All Data", "Receive Current Program", "Transmit to Current Program",
-         "Previous Item\tCtrl+1", "Next Item\tCtrl+2"},
-    };
-    CCustomMenu menu(bar.GetMenu());
-    EXPECT_EQ(menu.GetKind(), 15);
-    for (const Case& c : cases) {
-        menu.SetEditMenuTexts(c.kind);
-        EXPECT_EQ(menu.GetKind(), c.kind);
-        EXPECT_EQ(Text(kCommandReceiveAll), c.receiveAll) << c.kind;
-        EXPECT_EQ(Text(kCommandTransmitAll), c.transmitAll) << c.kind;
-        EXPECT_EQ(Text(kCommandReceiveCurrent), c.receiveCurrent) << c.kind;
-        EXPECT_EQ(Text(kCommandTransmitCurrent), c.transmitCurrent) << c.kind;
-        EXPECT_EQ(Text(kCommandPrevProgram), c.previous) << c.kind;
-        EXPECT_EQ(Text(kCommandNextProgram), c.next) << c.kind;
+    // The program list, a program's edit window, the global page, and kinds without texts of their own.
+    const int kinds[] = {1, 2, 12, 13, 15, 99};
+    std::map<int, KindTexts> english;
+    for (const char* locale : {"en_US.UTF-8", "ja_JP.UTF-8"}) {
+        platform::testing::SetUserLocale(locale);
+        strings = std::make_unique<CQRVResource>();
+        CCustomMenu menu(bar.GetMenu());
+        std::map<int, KindTexts> shown;
+        for (int kind : kinds) {
+            const KindTexts t = textsOf(menu, kind);
+            for (const std::string* text : {&t.receiveAll, &t.transmitAll, &t.receiveCurrent, &t.transmitCurrent})
+                EXPECT_FALSE(text->empty()) << locale << " kind " << kind;
+            // The window items keep their shortcuts whatever the kind.
+            EXPECT_TRUE(t.previous.ends_with("\tCtrl+1") && t.previous.size() > 7) << locale << " " << t.previous;
+            EXPECT_TRUE(t.next.ends_with("\tCtrl+2") && t.next.size() > 7) << locale << " " << t.next;
+            shown[kind] = t;
+        }
+        // The list transfers all programs and the global page the global data; every other
+        // window all data. Only a program's edit window steps through programs.
+        EXPECT_NE(shown[1].receiveAll, shown[99].receiveAll) << locale;
+        EXPECT_NE(shown[12].receiveAll, shown[99].receiveAll) << locale;
+        EXPECT_NE(shown[1].receiveAll, shown[12].receiveAll) << locale;
+        EXPECT_NE(shown[2].previous, shown[99].previous) << locale;
+        for (int kind : {13, 15})
+            EXPECT_EQ(shown[kind], shown[99]) << locale << " kind " << kind;
+        for (int kind : {1, 2, 12})
+            EXPECT_EQ(shown[kind].receiveCurrent, shown[99].receiveCurrent) << locale << " kind " << kind;
+        if (english.empty())
+            english = shown;
+        else
+            for (int kind : kinds)
+                EXPECT_NE(shown[kind].receiveAll, english[kind].receiveAll) << "Japanese texts, kind " << kind;
     }
 }
 

@@ -41,7 +41,12 @@ SharedIcons& Shared()
 
 std::string KeyOf(LPCSTR name)
 {
-    return IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name);
+    if (!IS_INTRESOURCE(name))
+        return name;
+    // Appended rather than "#" + text: GCC 12 warns falsely (-Wrestrict) on that form.
+    std::string key = "#";
+    key += std::to_string(reinterpret_cast<ULONG_PTR>(name));
+    return key;
 }
 
 struct Bytes {

@@ -1,0 +1,60 @@
+# Installs the build into an empty prefix and checks that a desktop finds
+# the editor there: the program, a menu entry that starts it for library
+# files, its icon in each size, and the type of those files.
+#   cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P check_install.cmake
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+function(expect_file path)
+  if(NOT EXISTS ${PREFIX}/${path})
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endfunction()
+
+expect_file(bin/vq700z-editor)
+file(GET_RUNTIME_DEPENDENCIES EXECUTABLES ${PREFIX}/bin/vq700z-editor UNRESOLVED_DEPENDENCIES_VAR missing)
+if(missing)
+  message(FATAL_ERROR "the installed editor needs libraries that are not found: ${missing}")
+endif()
+
+set(entry ${PREFIX}/share/applications/vq700z-editor.desktop)
+expect_file(share/applications/vq700z-editor.desktop)
+file(READ ${entry} text)
+foreach(key [[Type=Application]] "Exec=\"${PREFIX}/bin/vq700z-editor\" %F" [[Icon=vq700z-editor]]
+            [[MimeType=application/x-vq700z-library;]])
+  string(FIND "\n${text}" "\n${key}\n" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "${entry} lacks the line ${key}")
+  endif()
+endforeach()
+
+foreach(size 48 128 256)
+  set(icon share/icons/hicolor/${size}x${size}/apps/vq700z-editor.png)
+  expect_file(${icon})
+  # A PNG's width and height stand in its header at bytes 16 and 20.
+  file(READ ${PREFIX}/${icon} header LIMIT 24 HEX)
+  string(SUBSTRING "${header}" 0 16 signature)
+  string(SUBSTRING "${header}" 32 16 dimensions)
+  math(EXPR hex_size "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REPLACE "0x" "" hex_size "${hex_size}")
+  string(LENGTH "${hex_size}" digits)
+  math(EXPR pad "8 - ${digits}")
+  string(REPEAT "0" ${pad} zeros)
+  if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT dimensions STREQUAL "${zeros}${hex_size}${zeros}${hex_size}")
+    message(FATAL_ERROR "${icon} is not a ${size}x${size} PNG (${header})")
+  endif()
+endforeach()
+
+set(type ${PREFIX}/share/mime/packages/vq700z-editor.xml)
+expect_file(share/mime/packages/vq700z-editor.xml)
+file(READ ${type} xml)
+foreach(part [[type="application/x-vq700z-library"]] [[pattern="*.vq700z_all"]] [[value="47300AlD"]])
+  string(FIND "${xml}" "${part}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "${type} lacks ${part}")
+  endif()
+endforeach()
+message(STATUS "installed into ${PREFIX}")
