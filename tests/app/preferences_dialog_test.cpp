@@ -236,6 +236,7 @@ TEST_F(PreferencesTest, ChoicesSetByHandOutsideTheListsShowClampedAndOkAloneChan
         settings.knobMode = c.knobMode;
         settings.backgroundColour = c.theme;
         knobModes.clear();
+        QueueMessageBoxAnswers({IDOK});  // a notice, should one come, is answered and recorded
         const int result = Run([&](HWND dialog) {
             EXPECT_EQ(ComboSelection(dialog, Dialog::kIdKnobMode), c.shownKnobMode);
             EXPECT_EQ(ComboSelection(dialog, Dialog::kIdBackgroundColour), c.shownTheme);
