@@ -23,7 +23,7 @@ struct OpenKey {
     fs::path folder;
 };
 
-constexpr REGSAM kSetValue = 0x0002;
+constexpr REGSAM kSetValue = 0x0002;  // the access right that writing needs
 
 struct KeyTable {
     std::mutex mutex;  // also orders every read and rewrite of the value files
@@ -71,7 +71,7 @@ bool Resolve(KeyTable& table, HKEY key, fs::path& folder)
     return true;
 }
 
-// Tells the user on standard error what keeps the settings from being used,
+// Tells the user on standard error what went wrong with the settings files,
 // once a process for each thing.
 void Report(KeyTable& table, const std::string& what, const std::string& text)
 {
