@@ -41,6 +41,10 @@
 namespace {
 
 constexpr const char* kMainWindowTitle = "VQ-700Z Sound Editor";
+// The smallest client area that still shows the whole menu bar and the
+// caption of a library window.
+constexpr int kMinimumClientWidth = 300;
+constexpr int kMinimumClientHeight = 200;
 constexpr const char* kMidiPortObjectName = "SR2RuvivIvovaz";
 
 constexpr const char* kSemaphoreNames[] = {
@@ -80,7 +84,7 @@ CAppMain::~CAppMain() = default;
 
 bool CAppMain::Init()
 {
-    const bool baseResult = CHfcAppBase::Init();
+    const bool baseResult = InitFramework();
     juce::initialiseJuce_GUI();
     GdiplusStartupInput input{1, nullptr, FALSE, FALSE};
     GdiplusStartup(&g_gdiplusToken, &input, nullptr);
@@ -89,23 +93,18 @@ bool CAppMain::Init()
     CreateDefaultDocuments();
     if (!StartUp()) {
         ShowSimpleMessageBox("Error", "Failed to application initialize.");
-        m_failed = true;
-        Exit();
-        return false;
+        return AbandonStartUp();
     }
     if (!baseResult)
-        return false;
-    ClampMainWindowRect();
+        return AbandonStartUp();
     m_frame = std::make_unique<CMdiFrameWindow>(*this);
     m_frame->SetCommandTarget(this);
+    ClampMainWindowRect();
     const AppSettings& s = m_settings;
+    // Without a main window there is nothing to run a loop for.
     if (!m_frame->Create(kMainWindowTitle, s.mainWindowX, s.mainWindowY, s.mainWindowWidth, s.mainWindowHeight,
-                         0x8000011, m_emptyMenuBar.get())) {
-        // Without a main window there is nothing to run a loop for.
-        m_failed = true;
-        Exit();
-        return false;
-    }
+                         0x8000011, m_emptyMenuBar.get()))
+        return AbandonStartUp();
     m_customMenu->SetRefreshWindow(m_frame->GetMdiClient());
     SetMainWindow(m_frame.get());
     m_frame->Show();
@@ -115,6 +114,18 @@ bool CAppMain::Init()
     if (!OpenCommandLineFile())
         m_engine->Dispatch(this, kOpenFirstLibraryWindow, 0, 0, 0, 0, true);
     return true;
+}
+
+bool CAppMain::InitFramework()
+{
+    return CHfcAppBase::Init();
+}
+
+bool CAppMain::AbandonStartUp()
+{
+    m_failed = true;
+    Exit();
+    return false;
 }
 
 bool CAppMain::StartUp()
@@ -195,22 +206,23 @@ void CAppMain::ClampMainWindowRect()
 {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int workWidth = work.right - work.left;
-    const int workHeight = work.bottom - work.top;
-    int& x = m_settings.mainWindowX;
-    int& y = m_settings.mainWindowY;
-    int& width = m_settings.mainWindowWidth;
-    int& height = m_settings.mainWindowHeight;
-    if (x + width > workWidth)
-        x = workWidth - width;
-    if (y + height > workHeight)
-        y = workHeight - height;
-    x = std::max(x, 0);
-    y = std::max(y, 0);
-    if (x + width > workWidth)
-        width = workWidth - x;
-    if (y + height > workHeight)
-        height = workHeight - y;
+    // The saved size is the client's; the frame adds its menu bar and edges.
+    RECT frame{};
+    const bool hasMenu = m_emptyMenuBar != nullptr && m_emptyMenuBar->GetMenu() != nullptr;
+    AdjustWindowRectEx(&frame, m_frame->GetWindowStyle(), hasMenu ? TRUE : FALSE, m_frame->GetWindowExStyle());
+    // Size first, then place: a usable frame whose every edge is on the work
+    // area, unless the work area is smaller than the smallest usable frame.
+    const auto fit = [](int& position, int& size, LONG from, LONG to, LONG edges, int minimum) {
+        const long long room = static_cast<long long>(to) - from - edges;
+        const long long fitted = std::clamp<long long>(size, minimum, std::max<long long>(room, minimum));
+        const long long last = std::max<long long>(from, to - edges - fitted);
+        position = static_cast<int>(std::clamp<long long>(position, from, last));
+        size = static_cast<int>(fitted);
+    };
+    fit(m_settings.mainWindowX, m_settings.mainWindowWidth, work.left, work.right, frame.right - frame.left,
+        kMinimumClientWidth);
+    fit(m_settings.mainWindowY, m_settings.mainWindowHeight, work.top, work.bottom, frame.bottom - frame.top,
+        kMinimumClientHeight);
 }
 
 bool CAppMain::Exit()

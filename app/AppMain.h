@@ -144,6 +144,8 @@ public:
     bool IsFirstLibraryWindowBegun() const { return m_libraryWindowBegun; }
 
 protected:
+    // The framework's own initialisation; false when it failed.
+    virtual bool InitFramework();
     // Each step of start-up that a test may make fail; a failure throws the
     // text that the start-up box shows.
     virtual void LoadSettingsStep();
@@ -165,6 +167,9 @@ private:
     };
 
     void CreateShell();
+    // Marks the failure and shuts down what start-up made; answers false.
+    bool AbandonStartUp();
+    // Keeps the saved frame on the work area at a usable size.
     void ClampMainWindowRect();
     void OpenToolWindowsAtStart();
     // Where a tool window opens: the saved place kept inside the client

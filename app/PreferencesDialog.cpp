@@ -45,7 +45,8 @@ void CPreferencesDialog::OnInitDialog(LPARAM /*parameter*/)
     ResetComboBox(kIdKnobMode);
     for (const char* mode : kKnobModes)
         AddComboBoxText(kIdKnobMode, mode);
-    SetComboBoxSelection(kIdKnobMode, m_settings.knobMode);
+    // A value set by hand outside the choices shows as the one in effect.
+    SetComboBoxSelection(kIdKnobMode, std::clamp(m_settings.knobMode, 0, kLastChoice));
 
     SetChecked(kIdAutoScan, m_settings.midiDeviceAutoScan);
     SetChecked(kIdReceiveOnStartup, m_settings.receiveOnStartup);
@@ -53,8 +54,8 @@ void CPreferencesDialog::OnInitDialog(LPARAM /*parameter*/)
     ResetComboBox(kIdBackgroundColour);
     for (const char* theme : kThemes)
         AddComboBoxText(kIdBackgroundColour, theme);
-    SetComboBoxSelection(kIdBackgroundColour, m_settings.backgroundColour);
-    m_openingTheme = m_settings.backgroundColour;
+    m_openingTheme = std::clamp(m_settings.backgroundColour, 0, kLastChoice);
+    SetComboBoxSelection(kIdBackgroundColour, m_openingTheme);
 
     EnablePortLists();
     SetItemFocus(kIdMidiIn);

@@ -4,6 +4,8 @@
 #include "framework/ui/HfcBmp.h"
 #include "framework/ui/HfcDrawContext.h"
 
+#include <algorithm>
+
 namespace {
 
 // A bitmap's index is its place here: layers and controls ask by index.
@@ -38,6 +40,7 @@ constexpr char kSkinTable[CResourceManager::kBitmapCount][CResourceManager::kNam
 constexpr std::string_view kFavourite = "Fav";
 constexpr int kLogoMargin = 5;
 
+constexpr int kWhiteTheme = 2;  // the last of the three
 int g_colourTheme = 0;
 
 }  // namespace
@@ -56,7 +59,7 @@ int GetColourTheme()
 
 void SetColourTheme(int theme)
 {
-    g_colourTheme = theme;
+    g_colourTheme = std::clamp(theme, 0, kWhiteTheme);
 }
 
 std::string ThemedBitmapName(std::string_view base, int theme)

@@ -17,7 +17,8 @@ public:
     const char* GetBitmapTable(int& count, int& stride) override;
 };
 
-// 0 (no suffix), 1 ("Black") or 2 ("White"); set once at start-up.
+// 0 (no suffix), 1 ("Black") or 2 ("White"); set once at start-up,
+// clamped to these three as the preferences show it.
 int GetColourTheme();
 void SetColourTheme(int theme);
 

@@ -2,11 +2,17 @@
 
 #include <platform/registry.h>
 
+#include <errno.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
+#include <string>
 #include <unordered_map>
 
 namespace fs = std::filesystem;
@@ -17,9 +23,12 @@ struct OpenKey {
     fs::path folder;
 };
 
+constexpr REGSAM kSetValue = 0x0002;  // the access right that writing needs
+
 struct KeyTable {
     std::mutex mutex;  // also orders every read and rewrite of the value files
     std::unordered_map<HKEY, std::unique_ptr<OpenKey>> keys;
+    std::set<std::string> reported;
 };
 
 KeyTable& Keys()
@@ -62,6 +71,42 @@ bool Resolve(KeyTable& table, HKEY key, fs::path& folder)
     return true;
 }
 
+// Tells the user on standard error what went wrong with the settings files,
+// once a process for each thing.
+void Report(KeyTable& table, const std::string& what, const std::string& text)
+{
+    if (table.reported.insert(what + '\n' + text).second)
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text.c_str());
+}
+
+LONG ErrorCodeOf(int error, LONG otherwise)
+{
+    return error == EACCES || error == EPERM || error == EROFS ? ERROR_ACCESS_DENIED : otherwise;
+}
+
+// Whether the existing key in the folder can be used as asked: its values
+// readable (lines that do not read are reported and skipped) and, for
+// writing, the folder writable. Reports why not.
+LONG CheckKeyFolder(KeyTable& table, const fs::path& folder, REGSAM access)
+{
+    const fs::path file = folder / "values";
+    std::vector<platform::detail::SkippedLine> skipped;
+    if (!platform::detail::ReadRegistryFile(file, &skipped)) {
+        int error = errno;
+        Report(table, file.string(), "cannot read the settings in " + file.string() + ": " + std::strerror(error));
+        return ErrorCodeOf(error, ERROR_CANTREAD);
+    }
+    for (const auto& line : skipped)
+        Report(table, file.string() + '\n' + line.text,
+               "skipped line " + std::to_string(line.number) + " of " + file.string() + ", which cannot be read");
+    if ((access & kSetValue) && ::access(folder.c_str(), W_OK | X_OK) != 0) {
+        int error = errno;
+        Report(table, folder.string(), "cannot write the settings in " + folder.string() + ": " + std::strerror(error));
+        return ErrorCodeOf(error, ERROR_CANTWRITE);
+    }
+    return ERROR_SUCCESS;
+}
+
 // A sub-key path of backslash-separated names; names that would leave the
 // hive's folder are refused.
 bool AppendSubKey(fs::path& folder, LPCSTR subKey)
@@ -80,7 +125,7 @@ bool AppendSubKey(fs::path& folder, LPCSTR subKey)
     return true;
 }
 
-LONG OpenOrCreate(HKEY key, LPCSTR subKey, PHKEY result, bool create, LPDWORD disposition)
+LONG OpenOrCreate(HKEY key, LPCSTR subKey, REGSAM access, PHKEY result, bool create, LPDWORD disposition)
 {
     if (!result) return ERROR_INVALID_PARAMETER;
     auto& table = Keys();
@@ -88,10 +133,14 @@ LONG OpenOrCreate(HKEY key, LPCSTR subKey, PHKEY result, bool create, LPDWORD di
     fs::path folder;
     if (!Resolve(table, key, folder)) return ERROR_INVALID_HANDLE;
     if (!AppendSubKey(folder, subKey)) return ERROR_INVALID_PARAMETER;
-    std::error_code error;
-    bool exists = fs::is_directory(folder, error);
+    std::error_code error, ignored;
+    bool exists = fs::is_directory(folder, ignored);
     if (!exists && !create) return ERROR_FILE_NOT_FOUND;
-    if (!exists && !fs::create_directories(folder, error) && !fs::is_directory(folder, error)) return ERROR_CANTWRITE;
+    if (!exists && !fs::create_directories(folder, error) && !fs::is_directory(folder, ignored)) {
+        Report(table, folder.string(), "cannot make the settings folder " + folder.string() + ": " + error.message());
+        return ErrorCodeOf(error.value(), ERROR_CANTWRITE);
+    }
+    if (LONG refused = CheckKeyFolder(table, folder, access); refused != ERROR_SUCCESS) return refused;
     if (disposition) *disposition = exists ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
     auto opened = std::make_unique<OpenKey>(OpenKey{folder});
     *result = reinterpret_cast<HKEY>(opened.get());
@@ -104,15 +153,15 @@ LONG OpenOrCreate(HKEY key, LPCSTR subKey, PHKEY result, bool create, LPDWORD di
 using platform::detail::ReadRegistryFile;
 using platform::detail::RegistryValue;
 
-LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM, PHKEY result)
+LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result)
 {
-    return OpenOrCreate(key, subKey, result, false, nullptr);
+    return OpenOrCreate(key, subKey, access, result, false, nullptr);
 }
 
-LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY result,
-                     LPDWORD disposition)
+LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access, LPSECURITY_ATTRIBUTES,
+                     PHKEY result, LPDWORD disposition)
 {
-    return OpenOrCreate(key, subKey, result, true, disposition);
+    return OpenOrCreate(key, subKey, access, result, true, disposition);
 }
 
 LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD dataSize)
@@ -123,8 +172,9 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBYTE 
     auto file = ValuesFileOf(table, key);
     if (!file) return ERROR_INVALID_HANDLE;
     auto values = ReadRegistryFile(*file);
-    auto found = values.find(valueName ? valueName : "");
-    if (found == values.end()) return ERROR_FILE_NOT_FOUND;
+    if (!values) return ErrorCodeOf(errno, ERROR_CANTREAD);
+    auto found = values->find(valueName ? valueName : "");
+    if (found == values->end()) return ERROR_FILE_NOT_FOUND;
     const RegistryValue& value = found->second;
     if (type) *type = value.type;
     auto size = static_cast<DWORD>(value.bytes.size());
@@ -144,9 +194,11 @@ LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* d
     std::lock_guard lock(table.mutex);
     auto file = ValuesFileOf(table, key);
     if (!file) return ERROR_INVALID_HANDLE;
+    // Values that cannot be read now would be lost by writing over them.
     auto values = ReadRegistryFile(*file);
-    values[valueName ? valueName : ""] = RegistryValue{type, std::vector<BYTE>(data, data + dataSize)};
-    return platform::detail::WriteRegistryFile(*file, values) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+    if (!values) return ErrorCodeOf(errno, ERROR_CANTREAD);
+    (*values)[valueName ? valueName : ""] = RegistryValue{type, std::vector<BYTE>(data, data + dataSize)};
+    return platform::detail::WriteRegistryFile(*file, *values) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 LONG RegCloseKey(HKEY key)

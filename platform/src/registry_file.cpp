@@ -2,13 +2,13 @@
 
 #include <platform/registry.h>
 
+#include <errno.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace platform::detail {
@@ -193,25 +193,44 @@ std::string FormatRegistryValues(const RegistryValues& values)
     return out;
 }
 
-std::optional<RegistryValues> ParseRegistryValues(const std::string& text)
+RegistryValues ParseRegistryValues(const std::string& text, std::vector<SkippedLine>* skippedLines)
 {
     RegistryValues values;
     std::istringstream lines(text);
     std::string line;
-    while (std::getline(lines, line)) {
+    for (int number = 1; std::getline(lines, line); ++number) {
+        // A file edited by hand may carry blanks or a carriage return at line ends.
+        line.erase(line.find_last_not_of(" \t\r") + 1);
         if (line.empty() || line[0] == '#') continue;
-        if (!ParseLine(line, values)) return std::nullopt;
+        if (!ParseLine(line, values) && skippedLines) skippedLines->push_back({number, line});
     }
     return values;
 }
 
-RegistryValues ReadRegistryFile(const std::filesystem::path& file)
+std::optional<RegistryValues> ReadRegistryFile(const std::filesystem::path& file,
+                                               std::vector<SkippedLine>* skippedLines)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseRegistryValues(text.str()).value_or(RegistryValues{});
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return RegistryValues{};
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (n > 0)
+            text.append(buffer, static_cast<size_t>(n));
+        else if (errno != EINTR)
+            break;
+    }
+    int readError = errno;
+    ::close(fd);
+    if (n < 0) {
+        errno = readError;
+        return std::nullopt;
+    }
+    return ParseRegistryValues(text, skippedLines);
 }
 
 bool WriteRegistryFile(const std::filesystem::path& file, const RegistryValues& values)

@@ -3,7 +3,8 @@
 //   dword "Name" = 123
 //   sz "Name" = "text"            (the stored bytes end in one zero)
 //   hex(3) "Name" = 01 02 ff      (any other type or shape)
-// Names and texts escape quotes, backslashes and control bytes.
+// Names and texts escape quotes, backslashes and control bytes. Lines may
+// end in blanks; a line that does not read is skipped, the others kept.
 #include <platform/types.h>
 
 #include <filesystem>
@@ -25,12 +26,20 @@ struct CaseInsensitiveLess {
 };
 using RegistryValues = std::map<std::string, RegistryValue, CaseInsensitiveLess>;
 
-std::string FormatRegistryValues(const RegistryValues& values);
-// Nothing when any line is damaged.
-std::optional<RegistryValues> ParseRegistryValues(const std::string& text);
+struct SkippedLine {
+    int number = 0;  // from 1
+    std::string text;
+};
 
-// A missing or damaged file reads as no values.
-RegistryValues ReadRegistryFile(const std::filesystem::path& file);
+std::string FormatRegistryValues(const RegistryValues& values);
+// The values of every line that reads; the damaged lines go to
+// skippedLines when given.
+RegistryValues ParseRegistryValues(const std::string& text, std::vector<SkippedLine>* skippedLines = nullptr);
+
+// A missing file reads as no values. Nothing, with errno telling why, when
+// the file is there but cannot be read: writing over it would lose it.
+std::optional<RegistryValues> ReadRegistryFile(const std::filesystem::path& file,
+                                               std::vector<SkippedLine>* skippedLines = nullptr);
 // Writes a temporary file beside it, then renames it over the file.
 bool WriteRegistryFile(const std::filesystem::path& file, const RegistryValues& values);
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 
 namespace {
@@ -169,6 +170,36 @@ TEST_F(AppSettingsTest, AnyNonZeroFlagReadsAsTrueAndIsWrittenBackAsOne)
     EXPECT_EQ(settings.backgroundColour, 9);
     ASSERT_TRUE(SaveSettings(settings));
     EXPECT_EQ(StoredDword("ShowValueLayer"), 1u);
+}
+
+TEST_F(AppSettingsTest, ADamagedLineCostsOnlyItsOwnValueAndTheRestIsWrittenBackAsHeld)
+{
+    const std::filesystem::path values = folder.path() / "Software/Vesk/VQ-700Z Sound Editor/values";
+    std::filesystem::create_directories(values.parent_path());
+    std::ofstream(values) << "dword \"BackgroundColour\" = 2\n"
+                             "dword \"KnobMode\" = one\n"
+                             "dword \"MainWindowX\" = 40\n"
+                             "sz \"MidiInDevice\" = \"Keys In\"\n"
+                             "dword \"SomeoneElsesValue\" = 5\n";
+    testing::internal::CaptureStderr();
+    AppSettings settings;
+    ASSERT_TRUE(LoadSettings(settings));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("line 2 of " + values.string()), std::string::npos) << said;
+    EXPECT_EQ(settings.backgroundColour, 2);
+    EXPECT_EQ(settings.mainWindowX, 40);
+    EXPECT_EQ(settings.midiInDevice, "Keys In");
+    EXPECT_EQ(settings.knobMode, 2) << "the damaged value reads as its default";
+
+    settings.knobMode = 1;
+    ASSERT_TRUE(SaveSettings(settings));
+    EXPECT_EQ(StoredDword("BackgroundColour"), 2u);
+    EXPECT_EQ(StoredDword("MainWindowX"), 40u);
+    EXPECT_EQ(StoredDword("KnobMode"), 1u);
+    EXPECT_EQ(StoredDword("SomeoneElsesValue"), 5u) << "a value the editor does not know is kept";
+    AppSettings again;
+    ASSERT_TRUE(LoadSettings(again));
+    EXPECT_EQ(again, settings);
 }
 
 TEST_F(AppSettingsTest, AKeyThatCannotBeOpenedFailsAndChangesNothing)

@@ -5,6 +5,7 @@
 
 #include "app/CustomMenu.h"
 #include "app/LogManager.h"
+#include "app/SkinTable.h"
 #include "framework/ui/HfcKnobMode.h"
 #include "framework/ui/HfcMenu.h"
 #include "model/AllDataFile.h"
@@ -131,12 +132,16 @@ TEST_F(AppMainTest, TheSavedMainWindowIsKeptInsideTheWorkArea)
         RECT saved;  // x, y, width, height
         RECT expected;
     };
+    // The client sizes; the frame adds 4 across and 24 down (its edge and menu bar).
     const Case cases[] = {
         {{100, 100, 800, 600}, {100, 100, 800, 600}},
-        {{900, 100, 800, 600}, {480, 100, 800, 600}},     // moved left
-        {{100, 100, 1500, 600}, {0, 100, 1280, 600}},     // wider: x 0, narrowed
+        {{900, 100, 800, 600}, {476, 100, 800, 600}},     // moved left
+        {{100, 100, 1500, 600}, {0, 100, 1276, 600}},     // wider: x 0, narrowed
         {{-50, -20, 400, 300}, {0, 0, 400, 300}},         // never above or left
-        {{100, 700, 800, 900}, {100, 0, 800, 800}},       // taller
+        {{100, 700, 800, 900}, {100, 0, 800, 776}},       // taller
+        {{100, 100, -1, 0}, {100, 100, 300, 200}},        // no size: the smallest usable one
+        {{-30000, 99999, 640, 480}, {0, 296, 640, 480}},  // far off: back on the work area
+        {{INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX}, {0, 0, 1276, 776}},
     };
     for (const Case& c : cases) {
         Preset("MainWindowX", c.saved.left);
@@ -151,10 +156,35 @@ TEST_F(AppMainTest, TheSavedMainWindowIsKeptInsideTheWorkArea)
         RECT client{};
         GetClientRect(app->GetFrame()->GetHandle(), &client);
         EXPECT_EQ(client.right, c.expected.right) << "the client area has the saved size";
+        RECT outer{};
+        GetWindowRect(app->GetFrame()->GetHandle(), &outer);
+        EXPECT_TRUE(outer.left >= 0 && outer.top >= 0 && outer.right <= 1280 && outer.bottom <= 800)
+            << "the frame lies on the work area: " << outer.left << "," << outer.top << " " << outer.right << ","
+            << outer.bottom;
         CloseAndExit();
         libraries.windows.clear();
         app.reset();
     }
+}
+
+TEST_F(AppMainTest, AWorkAreaOffTheScreensCornerKeepsTheFrameOnIt)
+{
+    platform::testing::SetWorkArea({200, 40, 1000, 640});
+    Preset("MainWindowX", 0);
+    Preset("MainWindowY", 0);
+    Preset("MainWindowWidth", 2000);
+    Preset("MainWindowHeight", 300);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(app->GetFrame()->GetPlacement(), (CMdiFrameWindow::Placement{200, 40, 796, 300}));
+}
+
+TEST_F(AppMainTest, AKnobModeOrThemeSetByHandOutsideTheChoicesIsTakenAsTheNearestChoice)
+{
+    Preset("KnobMode", 9);
+    Preset("BackgroundColour", 7);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(HfcGetKnobMode(), 2);
+    EXPECT_EQ(GetColourTheme(), 2) << "the theme the preferences show";
 }
 
 TEST_F(AppMainTest, ToolWindowsOpenAtTheirSavedPlaceKeptInsideTheClientArea)
@@ -271,6 +301,30 @@ TEST_F(AppMainTest, ASettingsStoreThatCannotBeReadShowsBothFailuresAndStartsNoth
     EXPECT_EQ(GetEditorShell(), nullptr);
     fs::remove(registry);
     EXPECT_FALSE(fs::exists(registry / "Software")) << "nothing was written over the store";
+}
+
+// An application whose framework does not initialise.
+class CAppWithoutFramework : public CAppMain
+{
+protected:
+    bool InitFramework() override
+    {
+        CAppMain::InitFramework();
+        return false;
+    }
+};
+
+TEST_F(AppMainTest, AFrameworkThatDoesNotInitialiseEndsStartUpAsAFailureAfterAnOrderlyShutDown)
+{
+    app = std::make_unique<CAppWithoutFramework>();
+    EXPECT_FALSE(app->Init());
+    exited = true;
+    EXPECT_TRUE(app->HasFailed()) << "the process ends with a failure code";
+    EXPECT_EQ(app->GetFrame(), nullptr);
+    EXPECT_EQ(GetEditorShell(), nullptr) << "the shell was shut down";
+    EXPECT_EQ(SavedDwords().count("PreferencesVersion"), 1u) << "the settings were written as at every exit";
+    Pump();
+    EXPECT_TRUE(libraries.windows.empty());
 }
 
 // An application whose menu bars do not load.

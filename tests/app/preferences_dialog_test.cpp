@@ -223,6 +223,33 @@ TEST_F(PreferencesTest, ANewThemeIsAnnouncedOnceAndChoicesAreClamped)
     EXPECT_EQ(shown[0].type & (MB_TYPEMASK | MB_ICONMASK), MB_OK | MB_ICONEXCLAMATION);
 }
 
+TEST_F(PreferencesTest, ChoicesSetByHandOutsideTheListsShowClampedAndOkAloneChangesNothingTheUserSees)
+{
+    struct Case
+    {
+        int knobMode, theme;
+        int shownKnobMode, shownTheme;
+    };
+    const Case cases[] = {{9, 7, 2, 2}, {-1, -5, 0, 0}, {3, 0x7FFFFFFF, 2, 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.knobMode) + " " + std::to_string(c.theme));
+        settings.knobMode = c.knobMode;
+        settings.backgroundColour = c.theme;
+        knobModes.clear();
+        QueueMessageBoxAnswers({IDOK});  // a notice, should one come, is answered and recorded
+        const int result = Run([&](HWND dialog) {
+            EXPECT_EQ(ComboSelection(dialog, Dialog::kIdKnobMode), c.shownKnobMode);
+            EXPECT_EQ(ComboSelection(dialog, Dialog::kIdBackgroundColour), c.shownTheme);
+            Command(dialog, Dialog::kIdOk);
+        });
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(settings.knobMode, c.shownKnobMode);
+        EXPECT_EQ(knobModes, std::vector<int>{c.shownKnobMode});
+        EXPECT_EQ(settings.backgroundColour, c.shownTheme);
+        EXPECT_TRUE(TakeShownMessageBoxes().empty()) << "the theme in effect was kept: no restart notice";
+    }
+}
+
 TEST_F(PreferencesTest, OkReopensThePortsThroughTheMidiManagerAndCancelDoesNot)
 {
     DeviceSimulator device;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -140,32 +143,120 @@ TEST_F(RegistryTest, ABufferTooSmallGetsTheSizeAndStaysUntouched)
     RegCloseKey(key);
 }
 
-TEST_F(RegistryTest, ADamagedFileReadsAsNoValuesAndIsReplacedOnTheNextWrite)
+TEST_F(RegistryTest, ADamagedLineIsSkippedAndSaidOnceWhileEveryGoodValueIsKept)
 {
     const std::string damaged[] = {
-        "dword \"A\" = x\n",
-        "dword \"A\" = 4294967296\n",
-        "sz \"A\" = \"unterminated\n",
-        "sz \"A\" = \"bad escape \\q\"\n",
-        "hex(3) \"A\" = 0\n",
-        "dword \"A\" = 1 trailing\n",
+        "dword \"A\" = x",
+        "dword \"A\" = 4294967296",
+        "dword \"A\" = -1",
+        "sz \"A\" = \"unterminated",
+        "sz \"A\" = \"bad escape \\q\"",
+        "hex(3) \"A\" = 0",
+        "dword \"A\" = 1 trailing",
         std::string("\0\xff\x13garbage", 10),
-        "dword \"Good\" = 1\nwhat is this\n",
+        "what is this",
     };
     HKEY key = Create();
     RegCloseKey(key);
-    for (const std::string& text : damaged) {
-        SCOPED_TRACE(text);
-        std::ofstream(ValuesFile(), std::ios::binary | std::ios::trunc) << text;
+    for (const std::string& line : damaged) {
+        SCOPED_TRACE(line);
+        // Good lines around the damaged one, one of them a value this program does not know.
+        std::ofstream(ValuesFile(), std::ios::binary | std::ios::trunc)
+            << "dword \"Good\" = 1\n" << line << "\nsz \"Someone else's\" = \"kept\"\n";
+        testing::internal::CaptureStderr();
         key = Create();
+        HKEY again = Create();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("line 2 of " + ValuesFile().string()), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "said once: " << said;
+        RegCloseKey(again);
+
         DWORD size = 0;
         EXPECT_EQ(RegQueryValueExA(key, "A", nullptr, nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
-        EXPECT_EQ(RegQueryValueExA(key, "Good", nullptr, nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(Query(key, "Good"), std::vector<BYTE>({1, 0, 0, 0}));
         DWORD one = 1;
         ASSERT_EQ(RegSetValueExA(key, "B", 0, REG_DWORD, reinterpret_cast<BYTE*>(&one), 4), ERROR_SUCCESS);
-        EXPECT_EQ(Query(key, "B"), std::vector<BYTE>({1, 0, 0, 0}));
         RegCloseKey(key);
+        std::ifstream file(ValuesFile());
+        std::stringstream text;
+        text << file.rdbuf();
+        EXPECT_EQ(text.str(), "dword \"B\" = 1\ndword \"Good\" = 1\nsz \"Someone else's\" = \"kept\"\n")
+            << "the write keeps every good value and drops the damaged line";
     }
+}
+
+TEST_F(RegistryTest, BlanksAndCarriageReturnsAtLineEndsAreNotDamage)
+{
+    HKEY key = Create();
+    RegCloseKey(key);
+    std::ofstream(ValuesFile(), std::ios::binary) << "dword \"A\" = 7\r\nsz \"B\" = \"x \" \t\n  \r\n";
+    testing::internal::CaptureStderr();
+    key = Create();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(Query(key, "A"), std::vector<BYTE>({7, 0, 0, 0}));
+    EXPECT_EQ(Query(key, "B"), std::vector<BYTE>({'x', ' ', 0}));
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, AKeyWhoseValuesCannotBeReadDoesNotOpenAndIsNeverWrittenOver)
+{
+    HKEY open = Create();
+    fs::create_directory(ValuesFile());  // in the place of the values file
+    testing::internal::CaptureStderr();
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kAppKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot read the settings in " + ValuesFile().string() + ": Is a directory"),
+              std::string::npos)
+        << said;
+
+    // A key opened before: reads and writes are refused, nothing replaced.
+    DWORD one = 1, size = 4;
+    EXPECT_NE(RegQueryValueExA(open, "A", nullptr, nullptr, reinterpret_cast<BYTE*>(&one), &size), ERROR_SUCCESS);
+    EXPECT_NE(RegSetValueExA(open, "A", 0, REG_DWORD, reinterpret_cast<BYTE*>(&one), 4), ERROR_SUCCESS);
+    EXPECT_TRUE(fs::is_directory(ValuesFile()));
+    RegCloseKey(open);
+}
+
+// In a process of its own, as a user without the power to write anywhere:
+// 0 when the key opens for reading and is refused for writing.
+int ReadAndWriteAsAnOrdinaryUser()
+{
+    constexpr uid_t kNobody = 65534;
+    if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0))
+        return 2;
+    HKEY reader = nullptr;
+    DWORD value = 0, size = sizeof value;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAppKey, 0, KEY_READ, &reader) != ERROR_SUCCESS ||
+        RegQueryValueExA(reader, "Good", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        value != 1)
+        return 3;
+    HKEY writer = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAppKey, 0, KEY_ALL_ACCESS, &writer) != ERROR_ACCESS_DENIED ||
+        RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &writer, nullptr) !=
+            ERROR_ACCESS_DENIED)
+        return 4;
+    return 0;
+}
+
+TEST_F(RegistryTest, AKeyFolderThatCannotBeWrittenOpensForReadingOnly)
+{
+    HKEY key = Create();
+    DWORD one = 1;
+    ASSERT_EQ(RegSetValueExA(key, "Good", 0, REG_DWORD, reinterpret_cast<BYTE*>(&one), 4), ERROR_SUCCESS);
+    RegCloseKey(key);
+    using fs::perms;
+    const perms readable = perms::owner_read | perms::owner_exec | perms::group_read | perms::group_exec |
+                           perms::others_read | perms::others_exec;
+    fs::permissions(folder_, readable | perms::owner_write);
+    fs::permissions(ValuesFile().parent_path(), readable);
+    fs::permissions(ValuesFile(), perms::owner_read | perms::group_read | perms::others_read);
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(std::_Exit(ReadAndWriteAsAnOrdinaryUser()), ::testing::ExitedWithCode(0),
+                "cannot write the settings in .*VQ-700Z Sound Editor: Permission denied");
+    fs::permissions(ValuesFile().parent_path(), perms::owner_all);
 }
 
 TEST_F(RegistryTest, KeysOpenOnlyWhenTheyExistAndStayInsideTheHive)

@@ -3,8 +3,11 @@
 // human-readable text file ("values") in it, under $VQ_REGISTRY_DIR when set,
 // else $XDG_CONFIG_HOME/vq700z-editor/registry (~/.config when unset).
 // Every change rewrites the file through a temporary file and a rename; a
-// damaged file reads as a key without values. Key names are case-sensitive
-// folder names; value names match in any case.
+// line of the file that does not read is skipped, the others kept. A key
+// opens only when its values can be read and, for writing, its folder
+// written; what stands in the way is said on standard error with the path,
+// as is each skipped line. Key names are case-sensitive folder names; value
+// names match in any case.
 #include <platform/kernel.h>
 
 VQ_DECLARE_HANDLE(HKEY);
@@ -27,6 +30,7 @@ typedef DWORD REGSAM;
 #define REG_DWORD 4u
 #define REG_QWORD 11u
 
+#define ERROR_CANTREAD 1012L
 #define ERROR_CANTWRITE 1013L
 
 // Each returns ERROR_SUCCESS or an error code.
