@@ -1,6 +1,7 @@
 // The library window's menu commands: the edit and transfer commands go to
 // the layer of the page shown, the whole-device commands ask first.
 #include "app/BaseLayer.h"
+#include "app/WindowEvents.h"
 #include "app/LibraryWindowServices.h"
 #include "app/MessageBoxes.h"
 #include "editor/LibraryShell.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr int kEventLibraryReplaced = 18;
 
 }  // namespace
 
