@@ -2,8 +2,8 @@
 // The status log: the last 50 time-stamped lines the editor reported. It is
 // the target of LogPrintf from construction to destruction, and tells the
 // windows of each new line with window-manager event 15.
-#include "app/WindowManager.h"
 #include "app/WindowEvents.h"
+#include "app/WindowManager.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/services/LocalTime.h"
 #include "framework/services/LogPrintf.h"

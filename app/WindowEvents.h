@@ -36,10 +36,7 @@ struct ProgramEventParams
     LONG_PTR documentId;
 
     static ProgramEventParams Of(LONG_PTR p1, LONG_PTR /*p2*/, LONG_PTR p3, LONG_PTR /*p4*/) { return {p1, p3}; }
-    bool Concerns(int programIndex, int document) const
-    {
-        return program == programIndex && documentId == document;
-    }
+    bool Concerns(int programIndex, int document) const { return program == programIndex && documentId == document; }
 };
 
 // A program switch (19): the windows of the old program move to the new one.

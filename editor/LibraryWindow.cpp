@@ -27,7 +27,6 @@ namespace {
 constexpr int kPageTop = CLibraryWindow::kStripHeight;
 constexpr int kPageHeight = CLibraryWindow::kClientHeight - CLibraryWindow::kStripHeight;
 
-
 // A page layer bound to its data, created in the window and then taken off
 // it again: the page that is shown attaches its layers itself.
 template <class Layer>

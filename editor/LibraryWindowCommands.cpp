@@ -1,9 +1,9 @@
 // The library window's menu commands: the edit and transfer commands go to
 // the layer of the page shown, the whole-device commands ask first.
 #include "app/BaseLayer.h"
-#include "app/WindowEvents.h"
 #include "app/LibraryWindowServices.h"
 #include "app/MessageBoxes.h"
+#include "app/WindowEvents.h"
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
 #include "editor/ProgramListPage.h"
@@ -11,10 +11,7 @@
 #include "framework/services/ServiceSlots.h"
 #include "model/MidiManager.h"
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 CBaseLayer* CLibraryWindow::ShownPageLayer() const
 {

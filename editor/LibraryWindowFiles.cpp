@@ -3,8 +3,8 @@
 // windows. A file that another library window shows already brings that
 // window forward instead.
 #include "app/FileManager.h"
-#include "app/WindowEvents.h"
 #include "app/LibraryWindowServices.h"
+#include "app/WindowEvents.h"
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
 #include "framework/services/HfcResourceFile.h"

@@ -22,7 +22,6 @@
 
 namespace {
 
-
 UINT ClipboardFormat()
 {
     return CHfcClipboard::RegisterFormat(CProgramListLayer::kClipboardFormat);

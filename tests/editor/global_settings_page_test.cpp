@@ -220,8 +220,7 @@ TEST_F(GlobalSettingsPageTest, OnlyBroadcastsAboutThisWindowRefreshItsFields)
         Pump();
         EXPECT_EQ(Text(Field(first, kTranspose)), "+0") << event;
     }
-    shell->windowManager.PostMessageToAll(kEventGlobalChanged, first.GetWindowNumber(), -1, -1, 0,
-                                          nullptr);
+    shell->windowManager.PostMessageToAll(kEventGlobalChanged, first.GetWindowNumber(), -1, -1, 0, nullptr);
     Pump();
     EXPECT_EQ(Text(Field(first, kTranspose)), "+9");
 }
