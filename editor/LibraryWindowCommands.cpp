@@ -11,8 +11,6 @@
 #include "framework/services/ServiceSlots.h"
 #include "model/MidiManager.h"
 
-namespace {}  // namespace
-
 CBaseLayer* CLibraryWindow::ShownPageLayer() const
 {
     return PageLayers(GetCurrentPage())[0];
