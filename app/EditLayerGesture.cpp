@@ -2,6 +2,7 @@
 
 #include "app/ValuePopup.h"
 #include "app/ValueSteps.h"
+#include "app/WindowEvents.h"
 #include "app/controls/CustomSwitches.h"
 #include "framework/ui/HfcControl.h"
 #include "framework/ui/HfcControlListener.h"
@@ -102,6 +103,14 @@ bool CEditLayerBase::OnControlMouseDown(CHfcControl* control, int x, int y, int 
     OpenListPopup(control, address);
     TakeKeyFocus();
     return true;
+}
+
+void CEditLayerBase::OnControlEditEnd(CHfcControl* control)
+{
+    CBaseLayer::OnControlEditEnd(control);
+    if (control != nullptr)
+        PostMessageToAll(kEventValueDisplay, static_cast<LONG_PTR>(control->GetId()), -1, GetDocumentId(),
+                         GetProgramIndex());
 }
 
 void CEditLayerBase::OpenListPopup(CHfcControl* control, const ParameterAddress& address)

@@ -63,7 +63,8 @@ TEST_F(EditLayerGestureTest, AKnobDragWritesThenShowsMarksPostsAndSendsTheFourte
                 ElementsAre("layer:message", "layer:hover begin 0", "layer:message", "edit:SetModified 1",
                             "layer:event 7, sent before it: nothing", "layer:update all"));
     EXPECT_EQ(shell->host.sent.empty(), false);
-    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1"));
+    // The release tells the value display that control 0's edit ended.
+    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1", "13 0 -1 5 3"));
     EXPECT_THAT(ReceivedChanges(1), ElementsAre(ChangeBytes(0x11, 0x32, 67)));
     // The knob shows the value when the layer's own event 7 comes back.
     EXPECT_EQ(knob->CHfcCtrlKnob::GetValue(), 67 * kStep);
@@ -138,7 +139,7 @@ TEST_F(EditLayerGestureTest, AToggleFlipsOnThePressAndTheReleaseChangesNothing)
     Press(*latch, 5, 5);
     Release(*latch, 5, 5);
     EXPECT_EQ(Value(kLatch), 0);
-    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1", "7 3 -1 5 -1"));
+    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1", "13 0 -1 5 3", "7 3 -1 5 -1", "13 0 -1 5 3"));
     EXPECT_THAT(ReceivedChanges(2), ElementsAre(ChangeBytes(0x61, 0x06, 1), ChangeBytes(0x61, 0x06, 0)));
 }
 
