@@ -202,7 +202,12 @@ private:
             d.dimFont = m_layer.GetLcdFont(CBaseLayer::kLcdWhiteDim);
             d.characters = row.w / kLcdCellWidth;
         }
-        return Keep(std::make_unique<CCustomEditText>(), reference, [&](auto& c) { return c.Create(&d, id, code); });
+        return Keep(std::make_unique<CCustomEditText>(), reference, [&](auto& c) {
+            const bool made = c.Create(&d, id, code);
+            // Every name the device holds has eight characters to type.
+            c.SetFillsColumns(code == CProgramEditLayer::kEventProgramName);
+            return made;
+        });
     }
 
     template <class Graph>
