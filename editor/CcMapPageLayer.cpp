@@ -153,6 +153,7 @@ void CGlobalEditCcMapPageLayer::FillLines()
 {
     if (m_pList == nullptr)
         return;
+    bool changed = false;
     for (int line = 0; line < kLineCount; ++line) {
         CHfcCtrlListItem* item = m_pList->GetItem(line);
         const std::int32_t value = GetLineValue(line);
@@ -161,7 +162,11 @@ void CGlobalEditCcMapPageLayer::FillLines()
         item->SetText(LineText(GetGlobalName(kMapGroup, line), value).c_str());
         item->SetUserWord(value);
         item->SetDirty(true);
+        changed = true;
     }
+    // The list paints its changed lines only when it is itself marked.
+    if (changed)
+        m_pList->SetDirty(true);
     m_pList->SetTopLine(m_iPage * m_pList->GetVisibleLineCount());
 }
 
