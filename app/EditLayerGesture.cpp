@@ -115,7 +115,10 @@ void CEditLayerBase::OnControlEditEnd(CHfcControl* control)
 
 void CEditLayerBase::OpenListPopup(CHfcControl* control, const ParameterAddress& address)
 {
-    if (const auto chosen = ChooseParameterValue(*this, *control, GetProgramRecord(), address))
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    if (accessor == nullptr)
+        return;
+    if (const auto chosen = ChooseParameterValue(*this, *control, *accessor, GetProgramRecord(), address))
         ApplyParameterChange(control, address, *chosen, false);
 }
 
