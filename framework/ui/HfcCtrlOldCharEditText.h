@@ -112,7 +112,6 @@ public:
     // Typing stops one character short of the columns, unless the field
     // must take texts that fill them (a name the device keeps whole).
     void SetFillsColumns(bool fills) { m_bFillsColumns = fills; }
-    bool FillsColumns() const { return m_bFillsColumns; }
 
     bool IsEditing() const { return m_bEditing; }
     const std::string& GetEditText() const { return m_editText; }
