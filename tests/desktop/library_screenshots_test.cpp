@@ -40,7 +40,8 @@ constexpr int kVocoderSwitch = 35;
 // A part window opens this far right of and below the program's window.
 constexpr int kPartWindowOffset = 30;
 constexpr std::pair<int, const char*> kPartButtons[] = {
-    {kSynthButton, "timbre_synth"}, {1, "timbre_eq"}, {4, "arpeggiator"}, {6, "master_effect"}, {kVocoderButton, "vocoder"},
+    {kSynthButton, "timbre_synth"}, {1, "timbre_eq"}, {4, "arpeggiator"}, {6, "master_effect"},
+    {kVocoderButton, "vocoder"},
 };
 
 const layout::Control& EditPageControl(int id)
@@ -80,8 +81,8 @@ protected:
     {
         const std::string name = "library" + suffix;
         const fs::path log = Folder() / (name + ".log");
-        auto editor = StartEditor(
-            MakeRegistry(name, 0, 0, 1100, 800, {{"BackgroundColour", theme}, {"ShowValueLayer", 1}}), log);
+        auto editor =
+            StartEditor(MakeRegistry(name, 0, 0, 1100, 800, {{"BackgroundColour", theme}, {"ShowValueLayer", 1}}), log);
         ASSERT_TRUE(editor->Started());
         const Window frame = WaitForFrame();
         ASSERT_NE(frame, 0u) << "the main window did not come up";
