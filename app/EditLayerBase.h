@@ -83,6 +83,9 @@ public:
     // Arms a block drag; a list parameter's press opens its popup.
     bool OnControlMouseDown(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnControlMouseUp(CHfcControl* control, int x, int y, int modifiers) override;
+    // The keys come back to the layer, and the value display erases the
+    // released control's box.
+    void OnControlEditEnd(CHfcControl* control) override;
     bool OnControlMouseMove(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
                             int* effect) override;

@@ -2,6 +2,7 @@
 
 #include "app/ValuePopup.h"
 #include "app/ValueSteps.h"
+#include "app/WindowEvents.h"
 #include "app/controls/CustomSwitches.h"
 #include "framework/ui/HfcControl.h"
 #include "framework/ui/HfcControlListener.h"
@@ -103,9 +104,20 @@ bool CEditLayerBase::OnControlMouseDown(CHfcControl* control, int x, int y, int 
     return true;
 }
 
+void CEditLayerBase::OnControlEditEnd(CHfcControl* control)
+{
+    CBaseLayer::OnControlEditEnd(control);
+    if (control != nullptr)
+        PostMessageToAll(kEventValueDisplay, static_cast<LONG_PTR>(control->GetId()), -1, GetDocumentId(),
+                         GetProgramIndex());
+}
+
 void CEditLayerBase::OpenListPopup(CHfcControl* control, const ParameterAddress& address)
 {
-    if (const auto chosen = ChooseParameterValue(*this, *control, GetProgramRecord(), address))
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    if (accessor == nullptr)
+        return;
+    if (const auto chosen = ChooseParameterValue(*this, *control, *accessor, GetProgramRecord(), address))
         ApplyParameterChange(control, address, *chosen, false);
 }
 

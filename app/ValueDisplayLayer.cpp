@@ -106,10 +106,15 @@ void CValueDisplayLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG
             Redraw();
         break;
     case kEventValueDisplay:
-        if (p1 == -1)
+        if (p1 == -1) {
             MarkAllDirty();
-        else
-            MarkDirty(static_cast<int>(p1));
+            break;
+        }
+        MarkDirty(static_cast<int>(p1));
+        // Its own layer's control was let go: the box goes at once rather
+        // than with the next change of the program.
+        if (sender == static_cast<CWindowManagerListener*>(m_editLayer))
+            Redraw();
         break;
     case kEventProgramSwitch:
         if (p1 == GetDocumentId() && p3 == GetProgramIndex()) {

@@ -5,7 +5,7 @@
 #include "framework/ui/HfcMouse.h"
 #include "framework/ui/HfcWindow.h"
 #include "framework/ui/HfcWindowLayer.h"
-#include "model/Q3917ProgramAccessor.h"
+#include "model/VpProgramAccessor.h"
 
 namespace {
 
@@ -24,21 +24,22 @@ int TrackPopupAtControl(CPopupMenu& menu, CHfcWindowLayer& layer, CHfcControl& c
 }
 
 std::optional<std::int32_t> ChooseParameterValue(CHfcWindowLayer& layer, CHfcControl& control,
-                                                 const CVpProgramData* program, const ParameterAddress& address)
+                                                 const CVpProgramAccessor& accessor, const CVpProgramData* program,
+                                                 const ParameterAddress& address)
 {
-    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
     CPopupMenu menu;
-    if (accessor == nullptr || program == nullptr || !menu.Create())
+    if (program == nullptr || !menu.Create())
         return std::nullopt;
     // Only the values the parameter can take, from its minimum up.
-    const std::int32_t minimum = accessor->GetMinimum(program, address);
-    const std::int32_t maximum = accessor->GetMaximum(program, address);
+    const std::int32_t minimum = accessor.GetMinimum(program, address);
+    const std::int32_t maximum = accessor.GetMaximum(program, address);
     for (std::int32_t value = minimum; value <= maximum; ++value) {
         char text[kValueTextSize] = {};
-        accessor->ValueToText(program, address, value, text, sizeof text);
+        accessor.ValueToText(program, address, value, text, sizeof text);
         menu.AppendIndexedItem(text, value - minimum);
     }
-    menu.CheckItem(accessor->GetValue(program, address) - minimum, true);
+    if (const std::int32_t current = accessor.GetValue(program, address); current >= minimum && current <= maximum)
+        menu.CheckItem(current - minimum, true);
     const int chosen = TrackPopupAtControl(menu, layer, control);
     if (chosen < 0)
         return std::nullopt;

@@ -9,13 +9,15 @@
 class CHfcControl;
 class CHfcWindowLayer;
 class CPopupMenu;
+class CVpProgramAccessor;
 class CVpProgramData;
 
 // Releases the mouse capture, shows the menu at the control of the layer
 // and answers the chosen item index, or -1 when nothing was chosen.
 int TrackPopupAtControl(CPopupMenu& menu, CHfcWindowLayer& layer, CHfcControl& control);
 
-// Every value the parameter can take, minimum to maximum, by its value
-// text, the current one checked; the chosen value, or none.
+// Every value the parameter can take, minimum to maximum, by the
+// accessor's value text, the current one checked; the chosen value, or none.
 std::optional<std::int32_t> ChooseParameterValue(CHfcWindowLayer& layer, CHfcControl& control,
-                                                 const CVpProgramData* program, const ParameterAddress& address);
+                                                 const CVpProgramAccessor& accessor, const CVpProgramData* program,
+                                                 const ParameterAddress& address);

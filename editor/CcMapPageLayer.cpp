@@ -153,6 +153,7 @@ void CGlobalEditCcMapPageLayer::FillLines()
 {
     if (m_list == nullptr)
         return;
+    bool changed = false;
     for (int line = 0; line < kLineCount; ++line) {
         CHfcCtrlListItem* item = m_list->GetItem(line);
         const std::int32_t value = GetLineValue(line);
@@ -161,7 +162,11 @@ void CGlobalEditCcMapPageLayer::FillLines()
         item->SetText(LineText(GetGlobalName(kMapGroup, line), value).c_str());
         item->SetUserWord(value);
         item->SetDirty(true);
+        changed = true;
     }
+    // The list paints its changed lines only when it is itself marked.
+    if (changed)
+        m_list->SetDirty(true);
     m_list->SetTopLine(m_page * m_list->GetVisibleLineCount());
 }
 

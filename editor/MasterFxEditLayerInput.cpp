@@ -113,7 +113,10 @@ bool CMasterFxEditLayer::OnControlMouseDown(CHfcControl* control, int x, int y, 
 
 void CMasterFxEditLayer::OpenValuePopup(CHfcControl& control, const ParameterAddress& address)
 {
-    if (const auto chosen = ChooseParameterValue(*this, control, GetProgramRecord(), address))
+    const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
+    if (accessor == nullptr)
+        return;
+    if (const auto chosen = ChooseParameterValue(*this, control, *accessor, GetProgramRecord(), address))
         ApplyValue(address, *chosen);
 }
 

@@ -31,8 +31,10 @@ constexpr int kEqBands = 2;
 constexpr int kGraphLeadMargin = 2;
 constexpr int kGraphMargins = 6;
 constexpr int kFilterGraphMaximum = 256;
+// A light curve over a fill kept dark enough that the curve reads as a line
+// even where the response is flat, on the dark display of every theme.
 constexpr ARGB kFilterLineColour = 0xFFFFFFFF;
-constexpr ARGB kFilterFillColour = 0xFF555555;
+constexpr ARGB kFilterFillColour = 0xFF33373E;
 // The track of a mixer bar, so that a level of 0 still shows where it is.
 constexpr ARGB kMixerTrackColour = 0xFF3A3D44;
 
@@ -202,7 +204,12 @@ private:
             d.dimFont = m_layer.GetLcdFont(CBaseLayer::kLcdWhiteDim);
             d.characters = row.w / kLcdCellWidth;
         }
-        return Keep(std::make_unique<CCustomEditText>(), reference, [&](auto& c) { return c.Create(&d, id, code); });
+        return Keep(std::make_unique<CCustomEditText>(), reference, [&](auto& c) {
+            const bool made = c.Create(&d, id, code);
+            // Every name the device holds has eight characters to type.
+            c.SetFillsColumns(code == CProgramEditLayer::kEventProgramName);
+            return made;
+        });
     }
 
     template <class Graph>

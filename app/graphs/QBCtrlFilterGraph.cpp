@@ -186,6 +186,7 @@ void CQBCtrlFilterGraph::DrawResponse(CHfcDrawContext* context, int row, int res
         }
         plotter.Add(x, y, level);
     }
+    plotter.DrawCurve();
 }
 
 void CQBCtrlFilterGraph::CPlotter::Add(float x, float y, double level)
@@ -206,14 +207,22 @@ void CQBCtrlFilterGraph::CPlotter::Add(float x, float y, double level)
             m_pContext->SetPenColor(m_graph.AtOpacity(d.fillColor));
             m_pContext->MoveTo(left + x, top + y);
             m_pContext->LineTo(left + x, top + static_cast<float>(d.height + 1));
-            m_pContext->SetPenWidth(0.5f);
-            m_pContext->SetPenColor(m_graph.AtOpacity(d.lineColor));
-            m_pContext->MoveTo(left + m_previousX, top + m_previousY);
-            m_pContext->LineTo(left + x, top + y);
+            m_curve.push_back({left + m_previousX, top + m_previousY, left + x, top + y});
         }
     }
     m_previousX = x;
     m_previousY = y;
+}
+
+void CQBCtrlFilterGraph::CPlotter::DrawCurve()
+{
+    m_pContext->SetPenWidth(0.5f);
+    m_pContext->SetPenColor(m_graph.AtOpacity(m_graph.m_descriptor.lineColor));
+    for (const Segment& segment : m_curve) {
+        m_pContext->MoveTo(segment.fromX, segment.fromY);
+        m_pContext->LineTo(segment.toX, segment.toY);
+    }
+    m_curve.clear();
 }
 
 void CQBCtrlFilterGraph::DrawActiveBand(CHfcDrawContext* context)

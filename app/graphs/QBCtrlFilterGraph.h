@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 struct QBFilterGraphDescriptor
 {
@@ -105,15 +106,26 @@ protected:
     {
     public:
         CPlotter(CQBCtrlFilterGraph& graph, CHfcDrawContext* context) : m_graph(graph), m_pContext(context) {}
+        // Draws the point's fill line and keeps its curve line.
         void Add(float x, float y, double level);
+        // The kept curve over the finished fill: drawn point by point, each
+        // fill line would cover half the curve line before it, and a flat
+        // curve would hardly show.
+        void DrawCurve();
 
     private:
+        struct Segment
+        {
+            float fromX, fromY, toX, toY;
+        };
+
         CQBCtrlFilterGraph& m_graph;
         CHfcDrawContext* m_pContext;
         int m_iCount = 0;
         bool m_gap = false;
         float m_previousX = 0.0f;
         float m_previousY = 0.0f;
+        std::vector<Segment> m_curve;
     };
 
     QBFilterGraphDescriptor m_descriptor;

@@ -45,6 +45,7 @@ void CQBCtrlVindelFilterGraph::Sweep(CHfcDrawContext* context, const std::functi
         const SweepPoint p = point(i, kLowest * std::pow(kSpan, i / last));
         plotter.Add(p.x, p.y, p.level);
     }
+    plotter.DrawCurve();
 }
 
 double CQBCtrlVindelFilterGraph::SmallGraphX(double f) const

@@ -68,8 +68,29 @@ void CHfcCtrlFader::UpdateThumbOffset()
         m_iThumbOffset = 0;
         return;
     }
-    const int share = (travel + 1) * (GetValue() - GetMinimum()) / span;
+    // A value outside a range just changed still leaves the thumb on its track.
+    const int share = std::clamp((travel + 1) * (GetValue() - GetMinimum()) / span, 0, travel);
     m_iThumbOffset = m_bVertical ? travel - share : share;
+}
+
+void CHfcCtrlFader::FollowRange(bool redraw)
+{
+    const int before = m_iThumbOffset;
+    UpdateThumbOffset();
+    if (redraw && m_iThumbOffset != before)
+        SetDirty(true);
+}
+
+void CHfcCtrlFader::SetMinimum(int value, bool redraw)
+{
+    CHfcControl::SetMinimum(value, redraw);
+    FollowRange(redraw);
+}
+
+void CHfcCtrlFader::SetMaximum(int value, bool redraw)
+{
+    CHfcControl::SetMaximum(value, redraw);
+    FollowRange(redraw);
 }
 
 int CHfcCtrlFader::JumpValue(int along) const

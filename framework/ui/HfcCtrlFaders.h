@@ -44,6 +44,9 @@ public:
     void Destroy() override;
     void Draw(CHfcDrawContext* context) override;
     void SetValue(int value, bool redraw) override;
+    // The thumb moves to the value's place in the new range.
+    void SetMinimum(int value, bool redraw) override;
+    void SetMaximum(int value, bool redraw) override;
 
     // Another thumb of the same size.
     void SetThumbBitmap(CHfcBmp* bitmap, bool redraw);
@@ -65,6 +68,8 @@ private:
     // How far the thumb can move: the track less the thumb's length.
     int Travel() const;
     void UpdateThumbOffset();
+    // After a range change; dirty when the thumb moved and redraw is asked.
+    void FollowRange(bool redraw);
     // The value that puts the thumb's middle under the pointer.
     int JumpValue(int along) const;
 

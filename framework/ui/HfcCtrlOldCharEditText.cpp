@@ -137,6 +137,7 @@ void CHfcCtrlOldCharEditText::Destroy()
     m_editText = {};
     m_descriptor = HfcEditTextDescriptor{};
     m_iMaximumLength = kEditBytes;
+    m_bFillsColumns = false;
     CHfcControl::Destroy();
 }
 
@@ -397,7 +398,9 @@ void CHfcCtrlOldCharEditText::Insert(char character)
 {
     if (HasSelection())
         DeleteSelection();
-    if (TextLength() >= m_iMaximumLength - 1)
+    // The buffer keeps a byte for the terminator.
+    const int longest = std::min(m_bFillsColumns ? m_iMaximumLength : m_iMaximumLength - 1, kEditBytes - 1);
+    if (TextLength() >= longest)
         return;
     m_editText.insert(static_cast<std::size_t>(m_iCursorColumn), 1, character);
     PlaceCursor(m_iCursorColumn + 1);

@@ -109,6 +109,9 @@ public:
     bool Win32CreateEditText();
     // Clamped to the edit text; a start beyond the end selects nothing.
     void SetSelection(int start, int end);
+    // Typing stops one character short of the columns, unless the field
+    // must take texts that fill them (a name the device keeps whole).
+    void SetFillsColumns(bool fills) { m_bFillsColumns = fills; }
 
     bool IsEditing() const { return m_bEditing; }
     const std::string& GetEditText() const { return m_editText; }
@@ -154,6 +157,7 @@ private:
     bool m_bEditing = false;
     std::string m_editText;
     int m_iMaximumLength = kEditBytes;
+    bool m_bFillsColumns = false;
     int m_iCursorColumn = 0;
     int m_iCursorRow = 0;
     int m_iBlinkTime = 0;

@@ -4,6 +4,7 @@
 // offer their values in a popup.
 #include "edit_layer_fixture.h"
 
+#include "app/ValuePopup.h"
 #include "framework/ui/HfcControlListener.h"
 #include "framework/ui/HfcKey.h"
 #include "framework/ui/HfcMouse.h"
@@ -12,6 +13,8 @@
 
 #include <gmock/gmock.h>
 #include <platform/testing.h>
+
+#include <optional>
 
 namespace editor_test {
 namespace {
@@ -62,7 +65,8 @@ TEST_F(EditLayerGestureTest, AKnobDragWritesThenShowsMarksPostsAndSendsTheFourte
     EXPECT_THAT(LayerSteps(), ElementsAre("layer:message", "layer:hover begin 0", "layer:message", "edit:SetModified 1",
                                           "layer:event 7, sent before it: nothing", "layer:update all"));
     EXPECT_EQ(shell->host.sent.empty(), false);
-    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1"));
+    // The release tells the value display that control 0's edit ended.
+    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1", "13 0 -1 5 3"));
     EXPECT_THAT(ReceivedChanges(1), ElementsAre(ChangeBytes(0x11, 0x32, 67)));
     // The knob shows the value when the layer's own event 7 comes back.
     EXPECT_EQ(knob->CHfcCtrlKnob::GetValue(), 67 * kStep);
@@ -137,7 +141,7 @@ TEST_F(EditLayerGestureTest, AToggleFlipsOnThePressAndTheReleaseChangesNothing)
     Press(*latch, 5, 5);
     Release(*latch, 5, 5);
     EXPECT_EQ(Value(kLatch), 0);
-    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1", "7 3 -1 5 -1"));
+    EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1", "13 0 -1 5 3", "7 3 -1 5 -1", "13 0 -1 5 3"));
     EXPECT_THAT(ReceivedChanges(2), ElementsAre(ChangeBytes(0x61, 0x06, 1), ChangeBytes(0x61, 0x06, 0)));
 }
 
@@ -216,6 +220,57 @@ TEST_F(EditLayerGestureTest, AListParameterOffersItsValuesAndWritesOnlyAChangedC
     EXPECT_EQ(input::TakeShownPopupMenus().size(), 2u);
     EXPECT_THAT(TakeEvents(), IsEmpty());
     EXPECT_THAT(ReceivedChanges(1), ElementsAre(ChangeBytes(0x11, 0x17, 5)));
+}
+
+// The accessor with the oscillator wave's list narrowed to 2..5: a list
+// parameter whose values start above 0.
+class CNarrowedWaveAccessor : public CQ3917ProgramAccessor
+{
+public:
+    std::int32_t GetMinimum(const CVpProgramData* program, const ParameterAddress& address) const override
+    {
+        return address == kOscWave ? 2 : CQ3917ProgramAccessor::GetMinimum(program, address);
+    }
+    std::int32_t GetMaximum(const CVpProgramData* program, const ParameterAddress& address) const override
+    {
+        return address == kOscWave ? 5 : CQ3917ProgramAccessor::GetMaximum(program, address);
+    }
+};
+
+TEST_F(EditLayerGestureTest, TheValuePopupOfAListStartingAboveZeroOffersItsValuesFromTheMinimum)
+{
+    namespace input = platform::testing;
+    CTestKnob* wave = AddKnob(kOscWave, 0, 7);
+    const CNarrowedWaveAccessor narrowed;
+    const struct
+    {
+        int current;
+        UINT answer;  // the item's command, 0 for none
+        std::optional<std::int32_t> chosen;
+        int checked;  // the item checked, -1 for none
+    } cases[] = {
+        {3, 3, 4, 1},
+        {5, 1, 2, 3},
+        {2, 4, 5, 0},
+        {0, 2, 3, -1},  // a stored value below the list checks nothing
+        {4, 0, std::nullopt, 2},
+    };
+    for (const auto& c : cases) {
+        SetValue(kOscWave, c.current);
+        input::QueuePopupMenuAnswers({c.answer});
+        const auto chosen = ChooseParameterValue(*layer, *wave, narrowed, &(*bank)[3], kOscWave);
+        EXPECT_EQ(chosen, c.chosen) << c.current << " " << c.answer;
+        const auto shown = input::TakeShownPopupMenus();
+        ASSERT_EQ(shown.size(), 1u);
+        ASSERT_EQ(shown[0].items.size(), 4u) << "the values 2 to 5";
+        for (std::size_t item = 0; item < 4; ++item) {
+            char text[256] = {};
+            narrowed.ValueToText(&(*bank)[3], kOscWave, static_cast<std::int32_t>(item) + 2, text, sizeof text);
+            EXPECT_EQ(shown[0].items[item].text, text);
+            EXPECT_EQ(shown[0].items[item].id, item + 1);
+            EXPECT_EQ(shown[0].items[item].checked, static_cast<int>(item) == c.checked) << c.current;
+        }
+    }
 }
 
 TEST_F(EditLayerGestureTest, OnlyAValueControlOfAListParameterOpensThePopup)

@@ -4,8 +4,9 @@
 // found on the screen by its own skin bitmap, a program's edit window is
 // opened by a double click on its row and the global page by its tab, its
 // buttons open the windows of the program's parts and the CC map's lines
-// their value question, screenshots are kept in the build folder, and the
-// editor ends through File > Exit.
+// their value question, the synth window's knobs their value boxes while
+// held (Show Values is on), screenshots are kept in the build folder, and
+// the editor ends through File > Exit.
 #include "desktop_editor_fixture.h"
 #include "editor/ProgramListGeometry.h"
 #include "editor/layout/Layouts.h"
@@ -33,10 +34,14 @@ constexpr int kTabHalf = 34;
 
 // The program edit page's buttons that open the part windows, and the
 // switch that turns the program's vocoder on.
+constexpr int kSynthButton = 0;
 constexpr int kVocoderButton = 5;
 constexpr int kVocoderSwitch = 35;
+// A part window opens this far right of and below the program's window.
+constexpr int kPartWindowOffset = 30;
 constexpr std::pair<int, const char*> kPartButtons[] = {
-    {0, "timbre_synth"}, {1, "timbre_eq"}, {4, "arpeggiator"}, {6, "master_effect"}, {kVocoderButton, "vocoder"},
+    {kSynthButton, "timbre_synth"}, {1, "timbre_eq"}, {4, "arpeggiator"}, {6, "master_effect"},
+    {kVocoderButton, "vocoder"},
 };
 
 const layout::Control& EditPageControl(int id)
@@ -47,6 +52,15 @@ const layout::Control& EditPageControl(int id)
 bool SamePixel(const RgbImage& a, Point inA, const RgbImage& b, Point inB)
 {
     return std::equal(a.At(inA.x, inA.y), a.At(inA.x, inA.y) + 3, b.At(inB.x, inB.y));
+}
+
+const layout::Control& SynthControl(const std::string& name)
+{
+    static const layout::Window synth = layout::SynthEditLayout();
+    for (const layout::Control& control : synth.controls)
+        if (name == control.name)
+            return control;
+    return synth.controls.front();
 }
 
 class LibraryWindowScreenshots : public EditorOnDesktop
@@ -67,7 +81,8 @@ protected:
     {
         const std::string name = "library" + suffix;
         const fs::path log = Folder() / (name + ".log");
-        auto editor = StartEditor(MakeRegistry(name, 0, 0, 1100, 800, {{"BackgroundColour", theme}}), log);
+        auto editor =
+            StartEditor(MakeRegistry(name, 0, 0, 1100, 800, {{"BackgroundColour", theme}, {"ShowValueLayer", 1}}), log);
         ASSERT_TRUE(editor->Started());
         const Window frame = WaitForFrame();
         ASSERT_NE(frame, 0u) << "the main window did not come up";
@@ -115,6 +130,8 @@ protected:
             const RgbImage opened = WaitForChange(ClickControl(*strip, EditPageControl(control), shown));
             EXPECT_TRUE(SavePng(opened, Folder() / (std::string(part) + suffix + ".png")));
             EXPECT_NE(opened.rgb, shown.rgb) << "the " << part << " window did not open";
+            if (control == kSynthButton)
+                ShowValueBoxes({strip->x + kPartWindowOffset, strip->y + kPartWindowOffset}, opened, suffix);
             Keys(frame, {"ctrl+w"});
             shown = WaitForChange(opened);
         }
@@ -152,6 +169,52 @@ protected:
         Tool({"key", "Tab"});
         Tool({"key", "Return"});
         EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    }
+
+    // Show Values is on: a held knob shows its value beside it, and the box
+    // goes once the knob is let go, so two knobs turned one after the other
+    // never show two boxes.
+    void ShowValueBoxes(Point synth, const RgbImage& opened, const std::string& suffix)
+    {
+        const layout::Control& cutoff = SynthControl("Filter 1 Cutoff");
+        const layout::Control& resonance = SynthControl("Filter 1 Resonance");
+        // Open in a new program: the cutoff turned down, the resonance up.
+        TurnKnob(synth, cutoff, 10);
+        Tool({"mouseup", "1"});
+        std::this_thread::sleep_for(500ms);
+        TurnKnob(synth, resonance, -10);
+        const RgbImage held = CaptureScreen(x_);
+        EXPECT_TRUE(SavePng(held, Folder() / ("timbre_synth_values" + suffix + ".png")));
+        Tool({"mouseup", "1"});
+        std::this_thread::sleep_for(500ms);
+        // The cutoff's box sat right of the knob on its bottom edge; the
+        // resonance's box shows while its knob is held.
+        auto sameBox = [&](const RgbImage& screen, const layout::Control& knob) {
+            const int left = synth.x + knob.x + knob.w;
+            const int bottom = synth.y + knob.y + knob.h;
+            for (int y = bottom - 11; y < bottom; ++y)
+                for (int x = left; x < left + 21; ++x)
+                    if (!SamePixel(screen, {x, y}, opened, {x, y}))
+                        return false;
+            return true;
+        };
+        EXPECT_TRUE(sameBox(held, cutoff)) << "the released cutoff knob's box stayed";
+        EXPECT_FALSE(sameBox(held, resonance)) << "the held resonance knob shows no box";
+        EXPECT_TRUE(sameBox(CaptureScreen(x_), resonance)) << "the released resonance knob's box stayed";
+    }
+
+    // Pressed in its middle and moved four times by step pixels (down when
+    // positive), still held.
+    void TurnKnob(Point synth, const layout::Control& knob, int step)
+    {
+        const Point at = {synth.x + knob.x + knob.w / 2, synth.y + knob.y + knob.h / 2};
+        Tool({"mousemove", "--sync", std::to_string(at.x), std::to_string(at.y)});
+        Tool({"mousedown", "1"});
+        for (int n = 1; n <= 4; ++n) {
+            Tool({"mousemove", "--sync", std::to_string(at.x), std::to_string(at.y + step * n)});
+            std::this_thread::sleep_for(150ms);
+        }
+        std::this_thread::sleep_for(300ms);
     }
 
     RgbImage strips_[kThemes];

@@ -168,6 +168,45 @@ TEST_F(CcMapPageTest, TheDialogOpensAtTheLinesNumberAndOkWritesIt)
     ExpectGlobalChangedOnce(window);
 }
 
+TEST_F(CcMapPageTest, TheLineShowsTheChosenNumberAsSoonAsTheDialogCloses)
+{
+    CLibraryWindow& window = OpenGlobalPage();
+    Store(Global(window), 3, 102);
+    Refresh(window);
+    CHfcControl& list = *CcMap(window).GetList();
+    constexpr int kLineHeight = 14;
+    constexpr int kLineY = 3 * kLineHeight;
+    Press(list, 20, kLineY + 6);
+    Release(list, 20, kLineY + 6);
+    Tick();
+    // Line 3, selected, as the screen shows it.
+    const POINT origin{CcMap(window).GetRect().left + list.GetRect().left,
+                       CcMap(window).GetRect().top + list.GetRect().top + kLineY};
+    auto shownLine = [&] {
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < kLineHeight; ++y)
+            for (int x = 0; x < list.GetRect().right - list.GetRect().left; ++x)
+                pixels.push_back(ScreenPixel(window, origin.x + x, origin.y + y));
+        return pixels;
+    };
+    const auto showing102 = shownLine();
+    // The page goes on ticking while the dialog is open.
+    auto choose = [&](int position) {
+        input::QueueDialogScript([this, position](HWND dialog) {
+            shell->Tick();
+            SendDlgItemMessageA(dialog, CGlobalMapValueDialog::kIdList, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(CGlobalMapValueDialog::kIdOk, BN_CLICKED), 0);
+        });
+        DoubleClick(list, 20, kLineY + 6);
+        Tick();
+    };
+    choose(114);
+    EXPECT_EQ(Line(window, 3), "OSC 1 Mod                : CC# 119");
+    EXPECT_NE(shownLine(), showing102) << "CC# 119 shows at once";
+    choose(97);
+    EXPECT_EQ(shownLine(), showing102) << "and CC# 102 again after the next choice";
+}
+
 TEST_F(CcMapPageTest, NumbersOutsideTheListOpenAtOffAndOkStoresEvenAnUnchangedChoice)
 {
     const struct

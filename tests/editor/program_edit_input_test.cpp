@@ -9,6 +9,7 @@
 #include "support/ParameterChangeBytes.h"
 
 #include <gmock/gmock.h>
+#include <platform/testing.h>
 
 #include <cstring>
 
@@ -18,6 +19,7 @@ namespace {
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+namespace input = platform::testing;
 
 constexpr int kNameField = 16;
 
@@ -127,6 +129,93 @@ TEST_F(ProgramEditTest, ATypedNameIsStoredPaddedToEightAndSentCharacterByCharact
     EXPECT_EQ(
         std::vector<std::vector<std::uint8_t>>(received.begin() + static_cast<std::ptrdiff_t>(before), received.end()),
         expected);
+}
+
+// One thing the user does in the name field: type some text, or press a key
+// (with Shift held when asked).
+struct NameStep
+{
+    const char* text;
+    UINT key;
+    bool shift;
+};
+
+NameStep Typed(const char* text)
+{
+    return {text, 0, false};
+}
+
+NameStep Key(UINT key, bool shift = false)
+{
+    return {nullptr, key, shift};
+}
+
+TEST_F(ProgramEditTest, EveryEightCharacterNameCanBeTypedAndCorrectedInTheNameField)
+{
+    const struct
+    {
+        const char* stored;
+        std::vector<NameStep> steps;
+        const char* entered;
+    } cases[] = {
+        // A double click selects the whole name: typing replaces it.
+        {"Lead", {Typed("Brass Pd")}, "Brass Pd"},
+        {"Lead", {Typed("Brass Pd!")}, "Brass Pd"},
+        // The last character overtyped.
+        {"Brass Pd", {Key(VK_DOWN), Key(VK_LEFT, true), Typed("D")}, "Brass PD"},
+        // The first one.
+        {"Brass Pd", {Key(VK_UP), Key(VK_RIGHT, true), Typed("G")}, "Grass Pd"},
+        // Rubbed out at the end and typed again.
+        {"Brass Pd", {Key(VK_DOWN), Key(VK_BACK), Typed("X")}, "Brass PX"},
+        // A full name takes nothing more.
+        {"Brass Pd", {Key(VK_DOWN), Typed("Z")}, "Brass Pd"},
+    };
+    OpenWindow();
+    const CQ3917IdConverter* converter = CQ3917IdConverter::PeekInstance();
+    auto& field = dynamic_cast<CHfcCtrlOldCharEditText&>(Control(kNameField));
+    for (const auto& c : cases) {
+        SetProgramRecordName(Program(), c.stored);
+        Page().UpdateAllControls();
+        const std::size_t before = shell->device->Received().size();
+        input::AdvanceClock(1000);
+        POINT at{4, 4};
+        field.ControlToScreen(at);
+        input::Click(input::MouseButton::Left, at.x, at.y);
+        input::Click(input::MouseButton::Left, at.x, at.y);
+        Pump();
+        ASSERT_TRUE(field.IsEditing()) << c.stored;
+        for (const NameStep& step : c.steps) {
+            if (step.text != nullptr) {
+                input::TypeText(step.text);
+            } else {
+                // The field reads Shift as the keyboard holds it.
+                if (step.shift)
+                    input::PressKey(VK_SHIFT);
+                Pump();
+                input::TypeKey(step.key);
+                Pump();
+                if (step.shift)
+                    input::ReleaseKey(VK_SHIFT);
+            }
+            Pump();
+        }
+        input::TypeKey(VK_RETURN);
+        Pump();
+        EXPECT_FALSE(field.IsEditing()) << c.entered;
+
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(Program().GetRegion().image), 8), c.entered);
+        std::vector<std::vector<std::uint8_t>> expected;
+        for (std::uint32_t i = 0; i < 8; ++i) {
+            DeviceParameterId id{};
+            ASSERT_TRUE(converter->ToDeviceId(ParameterAddress{0, i, 0}, id));
+            expected.push_back(ParameterChangeBytes(id.high, id.low, static_cast<unsigned char>(c.entered[i])));
+        }
+        const auto received = Received(before + 8);
+        EXPECT_EQ(std::vector<std::vector<std::uint8_t>>(received.begin() + static_cast<std::ptrdiff_t>(before),
+                                                         received.end()),
+                  expected)
+            << c.entered;
+    }
 }
 
 TEST_F(ProgramEditTest, ANameWithACharacterOutside32To127IsRefusedAndTheOldNameComesBack)

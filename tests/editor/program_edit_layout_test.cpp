@@ -13,8 +13,16 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace editor_test {
 namespace {
+
+int Luma(std::uint32_t pixel)
+{
+    return static_cast<int>(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF)) / 3;
+}
 
 int TypeOf(layout::Kind kind)
 {
@@ -113,6 +121,59 @@ TEST_F(ProgramEditTest, ThePageInEveryTheme)
         window->Destroy();
         Pump();
         window.reset();
+    }
+    SetColourTheme(0);
+}
+
+TEST_F(ProgramEditTest, TheFilterGraphsDrawEachCurveAsALightLineOverADarkerFillInEveryTheme)
+{
+    SetValue(0, 35, 1);  // layered: both timbres' graphs are in use
+    const struct
+    {
+        int cutoff, resonance;
+    } shapes[] = {{127, 0}, {70, 90}};  // open filters draw a flat line
+    for (int theme = 0; theme < 3; ++theme) {
+        SetColourTheme(theme);
+        for (const auto& shape : shapes) {
+            for (std::uint32_t timbre : {0u, 1u}) {
+                SetValue(2, 36, shape.cutoff, timbre);
+                SetValue(2, 37, shape.resonance, timbre);
+                SetValue(2, 42, shape.cutoff, timbre);
+                SetValue(2, 43, shape.resonance, timbre);
+            }
+            OpenWindow();
+            shell->Tick();
+            Pump();
+            for (int id = 49; id <= 52; ++id) {
+                const RECT area = Control(id).GetRect();
+                const int ground = Luma(Pixel(Page(), area.left + 1, area.top + 1));
+                // Down each column: the first lit pixel is the curve, a few
+                // below it the fill.
+                std::vector<int> lineOverFill;
+                std::vector<int> fillOverGround;
+                for (int x = area.left + 6; x < area.right - 6; ++x) {
+                    for (int y = area.top + 2; y < area.bottom - 6; ++y) {
+                        if (Luma(Pixel(Page(), x, y)) - ground < 12)
+                            continue;
+                        const int line = std::max(Luma(Pixel(Page(), x, y)), Luma(Pixel(Page(), x, y + 1)));
+                        const int fill = Luma(Pixel(Page(), x, y + 4));
+                        lineOverFill.push_back(line - fill);
+                        fillOverGround.push_back(fill - ground);
+                        break;
+                    }
+                }
+                const std::string what = "theme " + std::to_string(theme) + ", graph " + std::to_string(id) +
+                                         ", cutoff " + std::to_string(shape.cutoff);
+                ASSERT_GT(lineOverFill.size(), 30u) << what;
+                std::sort(lineOverFill.begin(), lineOverFill.end());
+                std::sort(fillOverGround.begin(), fillOverGround.end());
+                EXPECT_GE(lineOverFill[lineOverFill.size() / 2], 60) << what << ": the curve stands out";
+                EXPECT_GE(fillOverGround[fillOverGround.size() / 2], 12) << what << ": the fill shows under it";
+            }
+            window->Destroy();
+            Pump();
+            window.reset();
+        }
     }
     SetColourTheme(0);
 }

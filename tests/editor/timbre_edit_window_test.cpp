@@ -171,6 +171,35 @@ TEST_F(TimbreEditTest, ShowValuesShowsAndHidesTheValueDisplay)
     EXPECT_FALSE(display->IsVisible());
 }
 
+TEST_F(TimbreEditTest, AValueBoxGoesWhenItsKnobIsLetGoSoBoxesNeverPileUp)
+{
+    shell->settings.showValueLayer = true;
+    Open(0);
+    CValueDisplayLayer* display = window->GetValueDisplayLayer(0);
+    ASSERT_NE(display, nullptr);
+    ASSERT_TRUE(display->IsVisible());
+    auto shownBoxes = [&] {
+        std::vector<int> shown;
+        for (std::size_t i = 0; i < display->GetRecords().size(); ++i)
+            if (display->GetRecords()[i].box != RECT{})
+                shown.push_back(static_cast<int>(i));
+        return shown;
+    };
+    // Cutoff, then resonance: each held knob shows its own box alone.
+    for (int id : {60, 61}) {
+        Set(2, static_cast<std::uint32_t>(36 + id - 60), 64);
+        CHfcControl& knob = Control(id);
+        Press(knob, 17, 17);
+        MoveTo(knob, 17, 12);
+        ASSERT_THAT(shownBoxes(), ::testing::ElementsAre(id));
+        const RECT box = display->GetRecords()[static_cast<std::size_t>(id)].box;
+        EXPECT_NE(Pixel(*display, box.left + 1, box.top + 1), 0u);
+        Release(knob, 17, 12);
+        EXPECT_THAT(shownBoxes(), ::testing::IsEmpty()) << id;
+        EXPECT_EQ(Pixel(*display, box.left + 1, box.top + 1), 0u) << "erased from the picture";
+    }
+}
+
 TEST_F(TimbreEditTest, ClosingIsRefusedWhileAKnobIsHeldAndOtherwiseTheOwnerForgetsTheWindow)
 {
     ForgettingOwner owner;

@@ -343,6 +343,32 @@ TEST_F(EditText, InsertionStopsOneShortOfTheColumns)
     EXPECT_EQ(Selection(), "2-2 at 2");
 }
 
+TEST_F(EditText, AFieldThatFillsItsColumnsTakesTextUpToThemAndOvertypesInAFullOne)
+{
+    Make(field, 5, "");
+    field.SetFillsColumns(true);
+    BeginEditing(field);
+    Type("abcdef");
+    EXPECT_EQ(field.GetEditText(), "abcde");
+    Key('Z');
+    EXPECT_EQ(field.GetEditText(), "abcde") << "a full field takes nothing";
+    Key(28, kHfcModifierShift);
+    Key('Z');
+    EXPECT_EQ(field.GetEditText(), "abcdZ") << "the selected character is overtyped";
+    Key(8);
+    Key('y');
+    EXPECT_EQ(field.GetEditText(), "abcdy");
+
+    // Wider than the buffer, it still keeps a byte for the terminator.
+    Make(other, 1500, "", 200);
+    other.SetFillsColumns(true);
+    BeginEditing(other);
+    other.SetData(std::string(1500, 'r').c_str(), true);
+    other.OnHfcKeyInput(CHfcKey::GetInstance(), 31, 0);
+    other.OnHfcKeyInput(CHfcKey::GetInstance(), 's', 0);
+    EXPECT_EQ(other.GetEditText(), std::string(1023, 'r'));
+}
+
 TEST_F(EditText, ArrowsMoveTheCaretAndShiftSelects)
 {
     struct Case

@@ -55,6 +55,50 @@ TEST_F(Faders, TheThumbOffsetPutsTheMinimumAtTheBottomOfAVerticalFader)
     EXPECT_EQ(Pixel(14, 14) >> 24, 0u) << "no background: cleared";
 }
 
+TEST_F(Faders, TheThumbFollowsARangeChange)
+{
+    CHfcCtrlVerticalFader vertical;
+    CHfcCtrlHorizontalFader horizontal;
+    ASSERT_TRUE(vertical.Create(Words(true).data(), 1, 0));
+    ASSERT_TRUE(horizontal.Create(Words(false).data(), 2, 0));
+    Place(vertical);
+    struct Case
+    {
+        int minimum, maximum, vertical, horizontal;
+    };
+    // Value 24 throughout; the range is given minimum first, as an edit
+    // layer gives it.
+    const Case cases[] = {
+        {0, 96, 51, 17},    // a wider range: lower down
+        {24, 48, 68, 0},    // the value is the new minimum
+        {-48, 48, 17, 51},  // a range below zero
+        {0, 20, 0, 68},     // a value above the new maximum stays on the track
+        {0, 48, 35, 33},    // back where it started
+    };
+    vertical.SetValue(24, true);
+    horizontal.SetValue(24, true);
+    for (const Case& c : cases) {
+        Render(vertical);
+        for (CHfcCtrlFader* fader :
+             {static_cast<CHfcCtrlFader*>(&vertical), static_cast<CHfcCtrlFader*>(&horizontal)}) {
+            fader->SetMinimum(c.minimum, true);
+            fader->SetMaximum(c.maximum, true);
+        }
+        EXPECT_EQ(vertical.GetThumbOffset(), c.vertical) << c.minimum << ".." << c.maximum;
+        EXPECT_EQ(horizontal.GetThumbOffset(), c.horizontal) << c.minimum << ".." << c.maximum;
+        EXPECT_TRUE(vertical.IsDirty()) << c.minimum << ".." << c.maximum;
+        Render(vertical);
+        EXPECT_EQ(FrameOf(Pixel(14, 16 + c.vertical)), 0) << "drawn at track y 5 + its offset";
+    }
+
+    // A press on the thumb where it now is picks it up without a jump.
+    Events().clear();
+    Press(vertical, 8, 5 + 35 + 5);
+    Release(vertical, 8, 5 + 35 + 5);
+    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 8,45", "owner:edit begin", "owner:value 24",
+                                                  "owner:edit end"}));
+}
+
 TEST_F(Faders, ADragReportsTheEndPastItAndMovesAgainOnlyOnceBackInRange)
 {
     CHfcCtrlVerticalFader fader;
