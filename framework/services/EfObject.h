@@ -19,6 +19,6 @@ public:
     const char* GetName() const { return m_name; }
 
 private:
-    std::int32_t m_valid = 1;  // set by every constructor, never cleared
+    [[maybe_unused]] std::int32_t m_valid = 1;  // set by every constructor, never cleared
     char m_name[kNameCapacity] = {};
 };
