@@ -150,6 +150,8 @@ private:
     std::atomic<ReplyKind> m_expectedReply{ReplyKind::None};
     std::atomic<std::int32_t> m_replyPhase{0};
     std::atomic<std::int32_t> m_result{0};
+    // With a failed result: the failure's exception code.
+    std::atomic<std::int32_t> m_failure{0};
     mutable std::mutex m_replyMutex;  // the buffers and device fields
     CProgram m_programBuffer;
     CGlobal m_globalBuffer;

@@ -50,7 +50,7 @@ TEST(DataExceptions, MidiErrorKeysAndCodesOutsideTheTable)
         {3, "MidiErrorOpenDeviceFailed"}, {4, "MidiErrorOpenMidiInFailed"}, {5, "MidiErrorOpenMidiOutFailed"},
         {6, "MidiErrorDeviceInquiry"}, {7, "MidiErrorTimeout"}, {8, "MidiErrorMessageBroken"},
         {9, "MidiErrorSendMessageFailed"}, {10, "MidiErrorReceiveError"}, {11, "MidiErrorInternalError"},
-        {12, nullptr}, {-1, nullptr}, {INT_MAX, nullptr},
+        {12, "MidiErrorDumpRefused"}, {13, nullptr}, {-1, nullptr}, {INT_MAX, nullptr},
     });
     EXPECT_STREQ(CVpMidiException(CVpMidiException::Timeout).GetMessage(), "MidiErrorTimeout");
 }
