@@ -111,7 +111,8 @@ bool CMidiManager::ReceiveProgram(CProgram& program, std::int32_t number)
                 CopyProgramImage(program, m_programBuffer);
             }
             CopyNameFromImage(program);
-            program.ResetOscControlMemory();
+            // A received program keeps the oscillator memory its record had;
+            // only one made the device's current program is rebuilt.
             AdvanceProgress();
         },
         [&] { LogSuccess(true, key, program.GetRegion().name); });
@@ -161,7 +162,6 @@ bool CMidiManager::RequestAllProgramDumps(ProgramBank& bank)
             CopyProgramRegion(m_programBuffer, record);
         }
         CopyNameFromImage(record);
-        record.ResetOscControlMemory();
         m_receivedPrograms.set(static_cast<std::size_t>(number));
         AdvanceProgress();
         PumpMessages();

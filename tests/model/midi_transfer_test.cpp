@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -300,6 +301,42 @@ TEST_F(MidiTransferTest, ProgressTextsFollowTheSteps)
     EXPECT_EQ(host.progressTexts,
               (std::vector<std::string>{Text("ProgressDeviceInquiry"), Text("ProgressReceiveGlobal")}));
     EXPECT_FALSE(Text("ProgressDeviceInquiry").empty());
+}
+
+// The oscillator memory a record holds is the editor's own: a program that
+// arrives from the device leaves it alone, and only a program that becomes
+// the device's current one has it rebuilt from its image.
+TEST_F(MidiTransferTest, OnlyTheCurrentProgramWriteRebuildsTheOscillatorMemory)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<bool(MidiTransferTest&)> run;
+        std::function<CProgram&(MidiTransferTest&)> record;
+        bool rebuilt;
+    };
+    const Case cases[] = {
+        {"ReceiveProgram", [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
+         [](MidiTransferTest& t) -> CProgram& { return t.program; }, false},
+        {"ReceiveCurrentProgram", [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, -1); },
+         [](MidiTransferTest& t) -> CProgram& { return t.program; }, false},
+        {"ReceiveAllPrograms", [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
+         [](MidiTransferTest& t) -> CProgram& { return t.Bank()[17]; }, false},
+        {"TransmitCurrentProgram", [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, -1); },
+         [](MidiTransferTest& t) -> CProgram& { return t.program; }, true},
+    };
+    Connect();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Q3917OscControlMemory marked{};
+        marked.modulation = 77;
+        for (auto& slots : marked.controls)
+            std::fill(std::begin(slots), std::end(slots), 99);
+        Q3917OscControlMemory& memory = c.record(*this).GetOscControlMemory();
+        memory = marked;
+        ASSERT_TRUE(c.run(*this));
+        EXPECT_EQ(std::memcmp(&memory, &marked, sizeof marked) != 0, c.rebuilt);
+    }
 }
 
 TEST_F(MidiTransferTest, FragmentedRepliesWithClocksStillArrive)
