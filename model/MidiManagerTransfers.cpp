@@ -81,6 +81,9 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
     try {
         if (!DeviceInquiry())
             throw CVpMidiException(CVpMidiException::DeviceInquiry);
+        // The connection check is done: the dialog says what runs now.
+        SetProgressText(key);
+        PumpMessages();
         steps();
         CloseProgressDialog();
         onFinished();
@@ -100,8 +103,6 @@ bool CMidiManager::ReceiveProgram(CProgram& program, std::int32_t number)
     return RunTransfer(
         key, 1, true,
         [&] {
-            SetProgressText(key);
-            PumpMessages();
             const auto request = number == kCurrentProgram
                                      ? BuildSysExMessage(CurrentProgramDumpRequest, m_globalChannel)
                                      : BuildSysExMessage(ProgramDumpRequest, m_globalChannel, number);
@@ -130,8 +131,6 @@ bool CMidiManager::WriteProgram(CProgram& program, std::int32_t number, bool rep
     return RunTransfer(
         key, 1, report,
         [&] {
-            SetProgressText(key);
-            PumpMessages();
             const std::span<const std::uint8_t> image(program.GetData(), CQ3917ProgramData::kImageSize);
             const auto dump = number == kCurrentProgram
                                   ? BuildSysExMessage(CurrentProgramDump, m_globalChannel, 0, image)

@@ -7,6 +7,7 @@
 #include "transfer_documents.h"
 
 #include <gtest/gtest.h>
+#include <platform/testing/locale.h>
 
 #include <algorithm>
 #include <cstring>
@@ -293,14 +294,56 @@ TEST_F(MidiTransferTest, ReceiveCurrentProgramSetsTheTargetFirst)
     EXPECT_EQ(ProgramImageOf(program), device->CurrentProgram());
 }
 
+// Once the connection is checked, the dialog says what the transfer does,
+// in the user's language; the global step of the all-data transfers says so.
 TEST_F(MidiTransferTest, ProgressTextsFollowTheSteps)
 {
+    struct Case
+    {
+        const char* key;
+        std::function<bool(MidiTransferTest&)> run;
+        std::vector<const char*> steps;
+    };
+    const Case cases[] = {
+        {"ReceiveAll", [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); },
+         {"DeviceInquiry", "ReceiveAll", "ReceiveGlobal"}},
+        {"WriteAll", [](MidiTransferTest& t) { return t.manager->WriteAll(t.library); },
+         {"DeviceInquiry", "WriteAll", "WriteGlobal"}},
+        {"ReceiveAllPrograms", [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
+         {"DeviceInquiry", "ReceiveAllPrograms"}},
+        {"WriteAllPrograms", [](MidiTransferTest& t) { return t.manager->WriteAllPrograms(t.library); },
+         {"DeviceInquiry", "WriteAllPrograms"}},
+        {"ReceiveGlobal", [](MidiTransferTest& t) { return t.manager->ReceiveGlobal(t.library); },
+         {"DeviceInquiry", "ReceiveGlobal"}},
+        {"ReceiveCurrentProgram", [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, -1); },
+         {"DeviceInquiry", "ReceiveCurrentProgram"}},
+        {"WriteProgram", [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 4); },
+         {"DeviceInquiry", "WriteProgram"}},
+    };
     Connect();
-    EXPECT_TRUE(manager->ReceiveAll(library));
-    EXPECT_EQ(host.progressTitle, Text("TitleReceiveAll"));
-    EXPECT_EQ(host.progressTexts,
-              (std::vector<std::string>{Text("ProgressDeviceInquiry"), Text("ProgressReceiveGlobal")}));
-    EXPECT_FALSE(Text("ProgressDeviceInquiry").empty());
+    std::vector<std::string> receiveAllTexts;
+    for (const char* locale : {"en_US.UTF-8", "ja_JP.UTF-8"}) {
+        platform::testing::SetUserLocale(locale);
+        const CQRVResource languageStrings;
+        platform::testing::SetUserLocale(nullptr);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + c.key);
+            host.progressTexts.clear();
+            ASSERT_TRUE(c.run(*this));
+            EXPECT_EQ(host.progressTitle, Text(std::string("Title") + c.key));
+            std::vector<std::string> expected;
+            for (const char* step : c.steps)
+                expected.push_back(Text(std::string("Progress") + step));
+            // A text set again unchanged is nothing the user sees.
+            std::vector<std::string> shown = host.progressTexts;
+            shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
+            EXPECT_EQ(shown, expected);
+            for (const std::string& text : expected)
+                EXPECT_FALSE(text.empty());
+        }
+        receiveAllTexts.push_back(Text("ProgressReceiveAll"));
+    }
+    EXPECT_NE(receiveAllTexts[0], receiveAllTexts[1]) << "each language has its own words";
 }
 
 // The oscillator memory a record holds is the editor's own: a program that
