@@ -147,12 +147,21 @@ void CLibraryWindow::ReceiveAll()
     CMidiManager* midi = library_shell::MidiManager();
     if (m_pLibrary == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
         return;
-    if (!midi->ReceiveAll(*m_pLibrary, true))
+    if (!ReceiveAllInto(*midi, true))
         return;
-    KeepGlobalAsSaved();
     SetModified(true);
     // This library's pages refresh, whichever window the command came from.
     BroadcastLibraryReplaced(GetWindowNumber());
+}
+
+bool CLibraryWindow::ReceiveAllInto(CMidiManager& midi, bool report)
+{
+    if (midi.ReceiveAll(*m_pLibrary, report)) {
+        KeepGlobalAsSaved();
+        return true;
+    }
+    // The programs that came before a failure are in the bank already.
+    return midi.GetReceivedPrograms().any();
 }
 
 void CLibraryWindow::WriteAll()
@@ -182,10 +191,9 @@ void CLibraryWindow::OnPslMessage(int id, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR
         return;
     PumpMessages();
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary != nullptr && midi != nullptr && midi->IsReady() && midi->ReceiveAll(*m_pLibrary, false)) {
-        KeepGlobalAsSaved();
+    // Not marked: what the device holds at start-up is no change of the user's.
+    if (m_pLibrary != nullptr && midi != nullptr && midi->IsReady() && ReceiveAllInto(*midi, false))
         BroadcastLibraryReplaced(GetWindowNumber());
-    }
     if (auto ended = std::move(m_onStartupReceiveEnded))
         ended();
 }

@@ -70,6 +70,7 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
     if (m_exclusiveSemaphore->WaitWithTimeout(kBusyWaitMs) != CHfcSemaphore::kObtained)
         return false;
     Frame frame(*this);
+    m_receivedPrograms.reset();
     if (!IsReady()) {
         if (report)
             m_errorText = ReportMidiException(CVpMidiException(CVpMidiException::DeviceNotSpecified), key, true);
@@ -87,12 +88,14 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
         steps();
         CloseProgressDialog();
         onFinished();
+        LogProgramsReceived(key, m_continue);
         return true;
     }
     catch (const CVpMidiException& error) {
         CloseProgressDialog();
         // Kept as the last failure's text too, for callers that report it again.
         m_errorText = ReportMidiException(error, key, true);
+        LogProgramsReceived(key, false);
         return false;
     }
 }
@@ -151,7 +154,6 @@ bool CMidiManager::WriteProgram(CProgram& program, std::int32_t number, bool rep
 
 bool CMidiManager::RequestAllProgramDumps(ProgramBank& bank)
 {
-    m_receivedPrograms.reset();
     for (std::int32_t number = 0; number < kProgramBankSize && m_continue; ++number) {
         Exchange(ReplyKind::ProgramDumpReply, kPhaseDump,
                  BuildSysExMessage(ProgramDumpRequest, m_globalChannel, number));

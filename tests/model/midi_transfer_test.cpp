@@ -236,7 +236,9 @@ TEST_F(MidiTransferTest, CancelAfterProgram37)
     EXPECT_TRUE(manager->ReceiveAll(library)) << "a cancelled transfer still ran to its end";
     ExpectBankFromDevice(*this, 38);
     EXPECT_EQ(device->Received().size(), 39u) << "the inquiry and 38 requests; no global request";
-    EXPECT_EQ(host.log, std::vector<std::string>{BatchLog("ReceiveAll", false)});
+    EXPECT_EQ(host.log, (std::vector<std::string>{BatchLog("ReceiveAll", false),
+                                                  Text("TitleLogReceiveAll") + " : " +
+                                                      Text("ProgramsReceivedLog") + " : 38"}));
     EXPECT_EQ(host.boxes, std::vector<Box>{BatchBox("ReceiveAll", false)});
     ExpectIdle();
 }
@@ -251,6 +253,10 @@ TEST_F(MidiTransferTest, FailurePartWayKeepsWhatArrived)
     };
     EXPECT_FALSE(manager->ReceiveAllPrograms(library));
     ExpectBankFromDevice(*this, 10);
+    EXPECT_EQ(host.log, (std::vector<std::string>{ErrorLog("ReceiveAllPrograms", "MidiErrorTimeout"),
+                                                  Text("TitleLogReceiveAllPrograms") + " : " +
+                                                      Text("ProgramsReceivedLog") + " : 10"}))
+        << "the log says how many programs changed";
     EXPECT_EQ(host.boxes, std::vector<Box>{ErrorBox("ReceiveAllPrograms", "MidiErrorTimeout")});
     EXPECT_EQ(manager->GetErrorText(), host.boxes[0].text) << "the failure's text is kept for the caller";
     ExpectIdle();
