@@ -8,6 +8,7 @@
 #include "editor/ProgramListPage.h"
 #include "framework/services/PslMessageDispatchEngine.h"
 #include "framework/services/ServiceSlots.h"
+#include "framework/ui/HfcMdiFrameWindow.h"
 #include "model/MidiManager.h"
 
 namespace {
@@ -147,11 +148,12 @@ void CLibraryWindow::ReceiveAll()
     CMidiManager* midi = library_shell::MidiManager();
     if (m_pLibrary == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
         return;
+    // The window the command came from: this one or an edit window of it.
+    const int audience = ActiveWindowNumber().value_or(GetWindowNumber());
     if (!ReceiveAllInto(*midi, true))
         return;
     SetModified(true);
-    // This library's pages refresh, whichever window the command came from.
-    BroadcastLibraryReplaced(GetWindowNumber());
+    BroadcastLibraryReplaced(audience);
 }
 
 bool CLibraryWindow::ReceiveAllInto(CMidiManager& midi, bool report)
@@ -162,6 +164,15 @@ bool CLibraryWindow::ReceiveAllInto(CMidiManager& midi, bool report)
     }
     // The programs that came before a failure are in the bank already.
     return midi.GetReceivedPrograms().any();
+}
+
+std::optional<int> CLibraryWindow::ActiveWindowNumber() const
+{
+    CHfcMdiFrameWindow* frame = GetFrame();
+    const auto* active = frame != nullptr ? dynamic_cast<const CBaseWindow*>(frame->GetActiveChild()) : nullptr;
+    if (active == nullptr)
+        return std::nullopt;
+    return active->GetDocumentId();
 }
 
 void CLibraryWindow::WriteAll()

@@ -326,10 +326,12 @@ TEST_F(LibraryWindowTest, ReceiveAllAsksAndOnSuccessMarksAndNamesThisLibrary)
     EXPECT_TRUE(TakePosts(18).empty());
     TakeShownMessageBoxes();
 
-    // Issued from an edit window of this library, the broadcast still names the library.
+    // Issued from an edit window of this library, the broadcast names the
+    // active window's document: the library.
     shell->Connect();
     CRecordingWindow edit("edit");
     edit.SetOwnerWindow(&window);
+    edit.SetDocumentId(window.GetWindowNumber());
     ASSERT_TRUE(Open(edit, 30, 30, 200, 100));
     QueueMessageBoxAnswers({kIdOk, kIdOk});
     edit.OnReceiveAllData();
@@ -339,6 +341,24 @@ TEST_F(LibraryWindowTest, ReceiveAllAsksAndOnSuccessMarksAndNamesThisLibrary)
     EXPECT_EQ(replaced[0].p1, window.GetWindowNumber());
     EXPECT_EQ(replaced[0].p2, -1);
     edit.Destroy();
+}
+
+// The other windows hear of the received data under the number of the
+// window that was active when the command was given.
+TEST_F(LibraryWindowTest, ReceiveAllNamesTheWindowActiveWhenItStarted)
+{
+    CLibraryWindow& window = NewWindow();
+    CLibraryWindow& other = NewWindow();
+    shell->Connect();
+    ASSERT_TRUE(other.Activate());
+    Pump();
+    QueueMessageBoxAnswers({kIdOk, kIdOk});
+    window.ReceiveAll();
+    const auto replaced = TakePosts(18);
+    ASSERT_EQ(replaced.size(), 1u);
+    EXPECT_EQ(replaced[0].p1, other.GetWindowNumber());
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_FALSE(other.IsModified());
 }
 
 // A receive that ends early has still changed the programs before it: the
