@@ -5,6 +5,12 @@
 // offers list parameters in a popup of all their values, shows the hovered
 // parameter in the message line, refreshes its controls from the program,
 // drags program parts out of its drop areas and feeds the EQ graphs.
+// Its members are defined by concern in:
+//   EditLayerBase.cpp       creating, keeping and refreshing the controls; timer and messages
+//   EditLayerGesture.cpp    reported values written into the program, and list popups
+//   EditLayerHover.cpp      the hovered parameter's message and the start of a part drag
+//   EditLayerBlockDrag.cpp  program parts dragged out of and dropped onto drop areas
+//   EditLayerEq.cpp         feeding an EQ graph
 #include "app/BaseLayer.h"
 
 #include <cstdint>
@@ -55,8 +61,7 @@ public:
     virtual bool StartBlockDrag(CHfcControl* control, int x, int y);
     // kDropCanCopy and kDropCanMove bits; the base takes no drop.
     virtual int QueryBlockDrop(CHfcControl* /*control*/, CHfcDragData* /*data*/) { return 0; }
-    virtual bool PasteBlock(CHfcControl* /*control*/, CHfcDragData* /*data*/, const CBlockData& /*block*/,
-                            int /*mode*/)
+    virtual bool PasteBlock(CHfcControl* /*control*/, CHfcDragData* /*data*/, const CBlockData& /*block*/, int /*mode*/)
     {
         return false;
     }
@@ -67,8 +72,8 @@ public:
     bool OnDestroy() override;
     void OnTimerTick() override;
     void OnWindowDeactivate() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     // The pointer is over no control.
     bool OnHfcMouseMove(CHfcMouse* mouse, int x, int y, int modifiers) override;
@@ -81,8 +86,7 @@ public:
     bool OnControlMouseMove(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
                             int* effect) override;
-    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
-                           int* effect) override;
+    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
     bool OnControlDrop(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
 
     // Hands the EQ graph of the control id its two bands: frequencies and
@@ -94,12 +98,12 @@ public:
     // The framework control of a control id, or none.
     CHfcControl* GetControl(int index) const;
 
-    int GetDragSource() const { return m_iDragSource; }
-    bool IsDragArmed() const { return m_iDragArmed != 0; }
+    int GetDragSource() const { return m_dragSource; }
+    bool IsDragArmed() const { return m_dragArmed != 0; }
     POINT GetDragStart() const { return m_dragStart; }
-    int GetHoveredControl() const { return m_iHoveredControl; }
-    const char* GetShownName() const { return m_szShownName; }
-    const char* GetShownValue() const { return m_szShownValue; }
+    int GetHoveredControl() const { return m_hoveredControl; }
+    const char* GetShownName() const { return m_shownName; }
+    const char* GetShownValue() const { return m_shownValue; }
 
 protected:
     // The text on a drop area's drag image; none by default.
@@ -122,12 +126,12 @@ private:
     // The effect of a drag over a control, written into *effect.
     bool OfferDrop(CHfcControl* control, CHfcDragData* data, int modifiers, int* effect);
 
-    int m_iDragSource = -1;
-    int m_iDragArmed = 0;
+    int m_dragSource = -1;
+    int m_dragArmed = 0;
     POINT m_dragStart{};
-    int m_iHoveredControl = -1;
-    char m_szShownName[kShownTextLength + 1] = {};
-    char m_szShownValue[kShownTextLength + 1] = {};
-    bool m_bRegistered = false;
+    int m_hoveredControl = -1;
+    char m_shownName[kShownTextLength + 1] = {};
+    char m_shownValue[kShownTextLength + 1] = {};
+    bool m_registered = false;
     std::vector<std::unique_ptr<CHfcControl>> m_ownedControls;
 };

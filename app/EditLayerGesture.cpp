@@ -36,8 +36,7 @@ void CEditLayerBase::OnControlValueChanged(CHfcControl* control, int value)
     ApplyParameterChange(control, GetControlParameter(binding), newValue, true);
 }
 
-bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding, int report,
-                                   std::int32_t& value)
+bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding, int report, std::int32_t& value)
 {
     switch (control->GetEventCode()) {
     case CCustomControl::kEventPosition:
@@ -53,8 +52,8 @@ bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding
     }
 }
 
-bool CEditLayerBase::ApplyParameterChange(CHfcControl* control, const ParameterAddress& address,
-                                          std::int32_t value, bool toBothTimbres)
+bool CEditLayerBase::ApplyParameterChange(CHfcControl* control, const ParameterAddress& address, std::int32_t value,
+                                          bool toBothTimbres)
 {
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
     CProgram* program = GetProgramRecord();
@@ -85,9 +84,9 @@ bool CEditLayerBase::OnControlMouseDown(CHfcControl* control, int x, int y, int 
 {
     if (control == nullptr)
         return false;
-    if (m_iHoveredControl != -1) {
-        m_iDragSource = static_cast<int>(control->GetId());
-        m_iDragArmed = 1;
+    if (m_hoveredControl != -1) {
+        m_dragSource = static_cast<int>(control->GetId());
+        m_dragArmed = 1;
         m_dragStart = {control->GetRect().left + x, control->GetRect().top + y};
     }
     if (control->GetEventCode() != CCustomControl::kEventPosition)

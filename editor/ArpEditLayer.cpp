@@ -41,10 +41,10 @@ CArpEditLayer::~CArpEditLayer()
 
 bool CArpEditLayer::OnCreate()
 {
-    m_pBackground = ThemedBackground(Page().background);
-    PaintSkinnedPage(*this, m_pBackground);
+    m_background = ThemedBackground(Page().background);
+    PaintSkinnedPage(*this, m_background);
     for (const layout::Control& row : Page().controls)
-        AddLayoutControl(*this, row, m_pBackground);
+        AddLayoutControl(*this, row, m_background);
     UpdateAllControls();
     return CEditLayerBase::OnCreate();
 }
@@ -76,8 +76,7 @@ void CArpEditLayer::RotateSteps(Rotation rotation)
     const std::int32_t saved = accessor->GetValue(program, StepAddress(first));
     for (int n = 0; n < kSteps; ++n) {
         const int step = first + n * toward;
-        const std::int32_t value =
-            n + 1 < kSteps ? accessor->GetValue(program, StepAddress(step + toward)) : saved;
+        const std::int32_t value = n + 1 < kSteps ? accessor->GetValue(program, StepAddress(step + toward)) : saved;
         accessor->SetValue(program, StepAddress(step), value);
         SendParameterToDevice(StepAddress(step), value);
     }

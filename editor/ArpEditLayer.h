@@ -16,7 +16,6 @@ public:
     CArpEditLayer() = default;
     ~CArpEditLayer() override;
 
-
     bool OnCreate() override;
     // The arrows name no parameter.
     bool WantsParameterMessage(CHfcControl* control) override;
@@ -32,5 +31,5 @@ public:
     // written and sent in the order they are written, changed or not.
     void RotateSteps(Rotation rotation);
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
 };

@@ -24,7 +24,7 @@ CBaseLayer* CLibraryWindow::ShownPageLayer() const
 
 CProgramListPage* CLibraryWindow::ShownProgramList() const
 {
-    return GetCurrentPage() == kProgramPage ? dynamic_cast<CProgramListPage*>(m_pProgramList.get()) : nullptr;
+    return GetCurrentPage() == kProgramPage ? dynamic_cast<CProgramListPage*>(m_programList.get()) : nullptr;
 }
 
 void CLibraryWindow::OnFileSave()
@@ -39,8 +39,8 @@ void CLibraryWindow::OnFileSaveAs()
 
 void CLibraryWindow::OnSaveReport()
 {
-    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
-        m_pProgramList->OnSaveReport();
+    if (GetCurrentPage() == kProgramPage && m_programList != nullptr)
+        m_programList->OnSaveReport();
 }
 
 void CLibraryWindow::OnEditCut()
@@ -123,14 +123,14 @@ void CLibraryWindow::NotifyProgramChanged(int a, int b, int c)
 
 void CLibraryWindow::OnReceiveFromCurrent()
 {
-    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
-        m_pProgramList->ReceiveFromCurrent();
+    if (GetCurrentPage() == kProgramPage && m_programList != nullptr)
+        m_programList->ReceiveFromCurrent();
 }
 
 void CLibraryWindow::OnTransmitToCurrent()
 {
-    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
-        m_pProgramList->TransmitToCurrent();
+    if (GetCurrentPage() == kProgramPage && m_programList != nullptr)
+        m_programList->TransmitToCurrent();
 }
 
 void CLibraryWindow::OnReceiveAllData()
@@ -146,7 +146,7 @@ void CLibraryWindow::OnWriteAllData()
 void CLibraryWindow::ReceiveAll()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
+    if (m_library == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
         return;
     // The window the command came from: this one or an edit window of it.
     const int audience = ActiveWindowNumber().value_or(GetWindowNumber());
@@ -158,7 +158,7 @@ void CLibraryWindow::ReceiveAll()
 
 bool CLibraryWindow::ReceiveAllInto(CMidiManager& midi, bool report)
 {
-    if (midi.ReceiveAll(*m_pLibrary, report)) {
+    if (midi.ReceiveAll(*m_library, report)) {
         KeepGlobalAsSaved();
         return true;
     }
@@ -178,8 +178,8 @@ std::optional<int> CLibraryWindow::ActiveWindowNumber() const
 void CLibraryWindow::WriteAll()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary != nullptr && ConfirmAction("WriteAll") && midi != nullptr)
-        midi->WriteAll(*m_pLibrary);
+    if (m_library != nullptr && ConfirmAction("WriteAll") && midi != nullptr)
+        midi->WriteAll(*m_library);
 }
 
 void CLibraryWindow::BroadcastLibraryReplaced(int windowNumber)
@@ -203,7 +203,7 @@ void CLibraryWindow::OnPslMessage(int id, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR
     PumpMessages();
     CMidiManager* midi = library_shell::MidiManager();
     // Not marked: what the device holds at start-up is no change of the user's.
-    if (m_pLibrary != nullptr && midi != nullptr && midi->IsReady() && ReceiveAllInto(*midi, false))
+    if (m_library != nullptr && midi != nullptr && midi->IsReady() && ReceiveAllInto(*midi, false))
         BroadcastLibraryReplaced(GetWindowNumber());
     if (auto ended = std::move(m_onStartupReceiveEnded))
         ended();

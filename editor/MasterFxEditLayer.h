@@ -5,6 +5,10 @@
 // onto the other panel moves (swaps) or, with Ctrl, copies its effect; onto
 // another program's window it copies. Every change goes into the program
 // at once and to the device.
+// Its members are defined by concern in:
+//   MasterFxEditLayer.cpp       the panels' controls and their rows for the effect type
+//   MasterFxEditLayerInput.cpp  presses, drags and reported values of the fields
+//   MasterFxEditLayerDrop.cpp   whole effects dragged out of and dropped onto the panels
 #include "app/BaseLayer.h"
 #include "editor/MasterFxAddresses.h"
 
@@ -22,11 +26,11 @@ class CMasterFxEditLayer : public CBaseLayer
 {
 public:
     // Control ids, in creation order.
-    static constexpr int kTypeField = 0;    // + effect
-    static constexpr int kDropArea = 2;     // + effect
-    static constexpr int kFirstLabel = 4;   // + 20 x effect + parameter
-    static constexpr int kFirstField = 44;  // + 20 x effect + parameter
-    static constexpr int kFirstRibbon = 84; // + 4 x effect + 2 x (0 assignment, 1 polarity); its label follows
+    static constexpr int kTypeField = 0;     // + effect
+    static constexpr int kDropArea = 2;      // + effect
+    static constexpr int kFirstLabel = 4;    // + 20 x effect + parameter
+    static constexpr int kFirstField = 44;   // + 20 x effect + parameter
+    static constexpr int kFirstRibbon = 84;  // + 4 x effect + 2 x (0 assignment, 1 polarity); its label follows
     static constexpr int kControlCount = 92;
 
     // Parameter k of a panel: its label at (39 + 275 (k div 10), top + 13
@@ -55,8 +59,8 @@ public:
     bool Create(int x, int y, int width, int height, CHfcWindow* window) override;
     bool OnCreate() override;
     bool OnDestroy() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     // A panel is laid out again only when its type's text changed; then
     // every row shows what the program holds.
@@ -73,8 +77,7 @@ public:
 
     bool OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
                             int* effect) override;
-    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
-                           int* effect) override;
+    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
     bool OnControlDrop(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
 
     // A panel's effect out of the window; (x, y) is the press in the
@@ -89,8 +92,8 @@ public:
     CHfcControl* GetControl(int id) const;
     CCustomEditText* GetField(int id) const;
     CCustomStaticText* GetLabel(int id) const;
-    int GetPressedControl() const { return m_iPressControl; }
-    int GetHoveredControl() const { return m_iHoveredControl; }
+    int GetPressedControl() const { return m_pressControl; }
+    int GetHoveredControl() const { return m_hoveredControl; }
 
 private:
     bool CreateControls();
@@ -121,11 +124,11 @@ private:
     void ForgetPress();
     int EffectOfDropArea(const CHfcControl* control) const;
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
     std::array<std::unique_ptr<CHfcControl>, kControlCount> m_controls;
-    int m_iPressControl = -1;
-    bool m_bPressed = false;
+    int m_pressControl = -1;
+    bool m_pressed = false;
     POINT m_pressPoint{};  // layer coordinates
-    int m_iHoveredControl = -1;
-    bool m_bRegistered = false;
+    int m_hoveredControl = -1;
+    bool m_registered = false;
 };

@@ -13,7 +13,8 @@ constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kMasterEffectWindow, "MFX E
 
 }  // namespace
 
-CMasterFxEditWindow::CMasterFxEditWindow() : CPartEditWindow(kSetup) {}
+CMasterFxEditWindow::CMasterFxEditWindow() : CPartEditWindow(kSetup)
+{}
 
 CMasterFxEditWindow::~CMasterFxEditWindow() = default;
 
@@ -24,7 +25,7 @@ std::unique_ptr<CBaseLayer> CMasterFxEditWindow::MakeMainLayer()
 
 void CMasterFxEditWindow::OnMMTimer(CMMTimer* timer)
 {
-    if (m_bDestroying)
+    if (m_destroying)
         return;
     CSemaphoreTryHold hold(library_shell::TimerSemaphore());
     if (!hold.IsBusy())
@@ -37,7 +38,7 @@ void CMasterFxEditWindow::DestroyLayers()
     SetTimerEnabled(false);
     {
         CSemaphoreTryHold hold(&m_destroySemaphore);
-        m_bDestroying = true;
+        m_destroying = true;
     }
     {
         CSemaphoreTryHold hold(library_shell::TimerSemaphore());

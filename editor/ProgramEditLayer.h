@@ -3,6 +3,11 @@
 // program's common settings, the ribbons, the arpeggiator, the vocoder and
 // the master effects. Its buttons and double-clicks open the windows of the
 // program's parts; its drop areas take and give whole parts of programs.
+// Its members are defined by concern in:
+//   ProgramEditLayer.cpp     painting, the timer, and presses and events of the controls
+//   ProgramEditPage.cpp      the controls, made from the page's layout
+//   ProgramEditRefresh.cpp   how the controls and graphs follow the program
+//   ProgramEditPartDrop.cpp  whole parts of programs dragged out and dropped
 #include "app/EditLayerBase.h"
 
 #include <array>
@@ -56,7 +61,7 @@ public:
     bool OnDestroy() override;
     // The page when it needs painting, then the edit base's tick.
     void OnTimerTick() override;
-    void RefreshView() override { m_bRepaint = true; }
+    void RefreshView() override { m_repaint = true; }
 
     bool WantsParameterMessage(CHfcControl* control) override;
     void UpdateControl(int index) override;
@@ -70,8 +75,8 @@ public:
     bool OnControlMouseDown(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int modifiers) override;
     bool OnHfcMouseLButtonDblClk(CHfcMouse* mouse, int x, int y, int modifiers) override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     // The values the EQ graph of a timbre was last drawn from.
     const std::array<int, 4>& GetEqCache(int timbre) const { return m_eqCache.at(static_cast<std::size_t>(timbre)); }
@@ -101,9 +106,9 @@ private:
     // Whether the block went into the program.
     bool PastePart(CHfcControl& area, const CBlockData& block, int mode);
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
     std::vector<std::unique_ptr<CHfcOffscreenContext>> m_backgroundPieces;
-    bool m_bRepaint = true;
-    std::array<std::array<int, 4>, 2> m_eqCache{{{kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn},
-                                                 {kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}}};
+    bool m_repaint = true;
+    std::array<std::array<int, 4>, 2> m_eqCache{
+        {{kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}, {kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}}};
 };

@@ -10,12 +10,10 @@ class CSemaphoreTryHold
 public:
     // Holds nothing for null.
     explicit CSemaphoreTryHold(CHfcSemaphore* semaphore)
-        : m_semaphore(semaphore != nullptr && semaphore->WaitWithTimeout(0) == CHfcSemaphore::kObtained
-                          ? semaphore
-                          : nullptr),
-          m_bBusy(semaphore != nullptr && m_semaphore == nullptr)
-    {
-    }
+        : m_semaphore(semaphore != nullptr && semaphore->WaitWithTimeout(0) == CHfcSemaphore::kObtained ? semaphore
+                                                                                                        : nullptr),
+          m_busy(semaphore != nullptr && m_semaphore == nullptr)
+    {}
     ~CSemaphoreTryHold()
     {
         if (m_semaphore != nullptr)
@@ -25,9 +23,9 @@ public:
     CSemaphoreTryHold& operator=(const CSemaphoreTryHold&) = delete;
 
     // Whether someone else held it.
-    bool IsBusy() const { return m_bBusy; }
+    bool IsBusy() const { return m_busy; }
 
 private:
     CHfcSemaphore* m_semaphore;
-    bool m_bBusy;
+    bool m_busy;
 };

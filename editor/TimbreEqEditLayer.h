@@ -26,7 +26,6 @@ public:
     CTimbreEqEditLayer() = default;
     ~CTimbreEqEditLayer() override;
 
-
     bool OnCreate() override;
     // The graph from the four values when any changed, and its selected
     // band when that changed; every other control as the base does.
@@ -36,15 +35,15 @@ public:
     bool WantsParameterMessage(CHfcControl* control) override;
     void OnControlEvent(CHfcControl* control, std::intptr_t word) override;
 
-    int GetSelectedBand() const { return m_iSelectedBand; }
+    int GetSelectedBand() const { return m_selectedBand; }
 
 private:
     void RefreshGraph(CCustomEqGraph& graph);
     void ApplyBandDrag(const CustomEqGraphReport& report);
     ParameterAddress Address(std::uint32_t index) const;
 
-    CHfcBmp* m_pBackground = nullptr;
-    int m_iSelectedBand = 0;
-    int m_iShownBand = kNothingShown;
+    CHfcBmp* m_background = nullptr;
+    int m_selectedBand = 0;
+    int m_shownBand = kNothingShown;
     std::array<std::int32_t, 4> m_graphValues{kNothingShown, kNothingShown, kNothingShown, kNothingShown};
 };

@@ -1,6 +1,12 @@
 #pragma once
 // The program accessor of the device: parameter storage in the image, the
 // oscillator 1 and master effect dependencies, enabling and value texts.
+// Its members are defined by concern in:
+//   Q3917ProgramAccessor.cpp    storage in the image, ranges, names and kinds
+//   Q3917OscControls.cpp        the oscillator 1 controls that change with wave and modulation
+//   Q3917MasterEffects.cpp      master effect types and their parameters
+//   Q3917ParameterEnabling.cpp  whether a parameter or an effect slot takes effect
+//   Q3917ValueText.cpp          value texts of the device's own formats
 #include "model/VpProgramAccessor.h"
 #include "model/VpProgramAccessorSingleton.h"
 
@@ -18,8 +24,8 @@ public:
     void SetValue(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const override;
     std::int32_t GetRawValue(const CVpProgramData* program, const ParameterAddress& address) const override;
     void SetRawValue(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const override;
-    void ValueToText(const CVpProgramData* program, const ParameterAddress& address, std::int32_t value,
-                     char* buffer, int size) const override;
+    void ValueToText(const CVpProgramData* program, const ParameterAddress& address, std::int32_t value, char* buffer,
+                     int size) const override;
     std::int32_t GetMinimum(const CVpProgramData* program, const ParameterAddress& address) const override;
     std::int32_t GetMaximum(const CVpProgramData* program, const ParameterAddress& address) const override;
     std::int32_t GetBias(const CVpProgramData* program, const ParameterAddress& address) const override;
@@ -66,8 +72,7 @@ private:
     // Master effects (group 6).
     const FxTypeRecord* GetFxTypeRecord(const CVpProgramData* program, const ParameterAddress& address) const;
     std::int32_t GetFxType(const CVpProgramData* program, const ParameterAddress& address) const;
-    std::int32_t FxSlotValue(const CVpProgramData* program, const ParameterAddress& address,
-                             std::int32_t slot) const;
+    std::int32_t FxSlotValue(const CVpProgramData* program, const ParameterAddress& address, std::int32_t slot) const;
     void SetFxType(CVpProgramData* program, const ParameterAddress& address, std::int32_t type) const;
     void SetFxParameter(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const;
     bool IsFxEnabled(const CVpProgramData* program, const ParameterAddress& address) const;

@@ -55,7 +55,7 @@ public:
         SendMessageFailed = 9,
         ReceiveError = 10,  // the device refused a write
         InternalError = 11,
-        DumpRefused = 12,   // the device refused to send a dump
+        DumpRefused = 12,  // the device refused to send a dump
     };
 
     explicit CVpMidiException(std::int32_t code) : CVpException(code) {}

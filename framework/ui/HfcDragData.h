@@ -3,6 +3,9 @@
 // shown under the pointer. A source begins a payload, draws the picture,
 // adds items and drags it; a drop target fills one from the data it is
 // given and hands it to its listener.
+// Its members are defined by concern in:
+//   HfcDragData.cpp      building a payload and reading a dropped one
+//   HfcDragDataDrag.cpp  dragging a payload and the drop's answer
 #include <platform/ole.h>
 
 #include <cstdint>
@@ -52,8 +55,7 @@ public:
     const std::vector<SHfcDragItem>& GetItems() const { return m_items; }
 
 private:
-    void AddNamedItem(std::uint32_t format, const BYTE* data, std::uint32_t size, std::int32_t index,
-                      const char* name);
+    void AddNamedItem(std::uint32_t format, const BYTE* data, std::uint32_t size, std::int32_t index, const char* name);
     void ReadDroppedFiles(HGLOBAL drop);
     void ReleaseReadMedia();
 

@@ -65,8 +65,8 @@ bool CTestEditLayer::PasteBlock(CHfcControl* control, CHfcDragData* data, const 
     droppedItems.clear();
     for (const SHfcDragItem& item : data->GetItems())
         droppedItems.emplace_back(item.format, std::vector<std::uint8_t>(item.data, item.data + item.size));
-    Log().push_back("layer:paste kind " + std::to_string(block.GetKind()) + " mode " + std::to_string(mode) +
-                    " on " + std::to_string(control->GetId()));
+    Log().push_back("layer:paste kind " + std::to_string(block.GetKind()) + " mode " + std::to_string(mode) + " on " +
+                    std::to_string(control->GetId()));
     return acceptedKinds.count(block.GetKind()) != 0;
 }
 
@@ -78,10 +78,21 @@ void CTestEditLayer::UpdateAllControls()
 
 CTestKnob::CTestKnob(CHfcBmp& strip, int x, int y, int minimum, int maximum, int ratio, std::uint32_t id,
                      std::uint32_t eventCode)
-    : m_iMin(minimum), m_iMax(maximum), m_iRatio(ratio * 2)
+    : m_iMin(minimum), m_iMax(maximum), m_ratio(ratio * 2)
 {
-    const std::vector<HfcWord> words{x, y, kKnobSize, kKnobSize, HfcBitmapWord(&strip), 0, 0, 0, 1, 0,
-                                     0, (maximum - minimum) * kStepPixels * m_iRatio, kStepPixels * m_iRatio};
+    const std::vector<HfcWord> words{x,
+                                     y,
+                                     kKnobSize,
+                                     kKnobSize,
+                                     HfcBitmapWord(&strip),
+                                     0,
+                                     0,
+                                     0,
+                                     1,
+                                     0,
+                                     0,
+                                     (maximum - minimum) * kStepPixels * m_ratio,
+                                     kStepPixels * m_ratio};
     EXPECT_TRUE(Create(words.data(), id, eventCode));
 }
 
@@ -98,12 +109,12 @@ int CTestKnob::GetValue()
 
 int CTestKnob::ValueToPosition(int value)
 {
-    return (value - m_iMin) * kStepPixels * m_iRatio;
+    return (value - m_iMin) * kStepPixels * m_ratio;
 }
 
 int CTestKnob::PositionToValue(int position)
 {
-    return m_iMin + position / kStepPixels / m_iRatio;
+    return m_iMin + position / kStepPixels / m_ratio;
 }
 
 void CTestKnob::SetMin(int minimum)
@@ -123,7 +134,7 @@ void CTestKnob::SetMax(int maximum)
 void CTestKnob::SetRatio(int ratio)
 {
     Log().push_back("knob:SetRatio " + std::to_string(ratio));
-    m_iRatio = ratio * 2;
+    m_ratio = ratio * 2;
 }
 
 void CTestKnob::SetEnabled(bool enabled)
@@ -147,12 +158,12 @@ void CTestSwitch::SetValue(int value)
 bool CTestDropArea::Create(const RECT& rect, std::uint32_t kind, std::uint32_t part, std::uint32_t id,
                            std::uint32_t eventCode)
 {
-    const std::vector<HfcWord> words{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kind, part,
-                                     0};
+    const std::vector<HfcWord> words{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kind,
+                                     part,      0};
     return CHfcCtrlDragReceiver::Create(words.data(), id, eventCode);
 }
 
-CTypedControl::CTypedControl(int type, const RECT& rect, std::uint32_t id, std::uint32_t eventCode) : m_iType(type)
+CTypedControl::CTypedControl(int type, const RECT& rect, std::uint32_t id, std::uint32_t eventCode) : m_type(type)
 {
     FinishCreate(rect, id, eventCode);
 }
@@ -281,7 +292,7 @@ int EditLayerTest::TakeMessageLineEvents()
 }
 
 void EditLayerTest::EventRecorder::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2,
-                                                         LONG_PTR p3, LONG_PTR p4, CWindowManagerListener*)
+                                                          LONG_PTR p3, LONG_PTR p4, CWindowManagerListener*)
 {
     if (event == kEventMessageLine) {
         ++messageLineWakes;
