@@ -21,8 +21,6 @@ namespace {
 
 constexpr int kHandled = 0;
 constexpr int kRefused = 1;
-constexpr int kEventProgramSelected = 2;
-constexpr int kEventProgramStep = 20;
 constexpr int kProgramDataKind = 2;
 constexpr int kLastProgram = kProgramBankSize - 1;
 
@@ -178,18 +176,18 @@ void CAppMain::SelectAdjacentProgram(int step)
         return;
     const LONG_PTR document = window->GetDocumentId();
     const int old = window->GetProgramIndex();
-    m_windowManager->PostMessageToAll(kEventProgramStep, document, 0, 0, 0, nullptr);
+    m_windowManager->PostMessageToAll(kEventSwitchBracket, document, 0, 0, 0, nullptr);
     int target = old + step;
     if (window->GetDataKind() == kProgramDataKind) {
         target = std::clamp(target, 0, kLastProgram);
         if (target != old) {
             m_windowManager->PostMessageToAll(kEventProgramSwitch, document, 1, old, target, nullptr);
             m_windowManager->PostMessageToAll(kEventProgramDataChanged, target, -1, document, target, nullptr);
-            m_windowManager->PostMessageToAll(kEventProgramSelected, target, -1, document, target, nullptr);
+            m_windowManager->PostMessageToAll(kEventProgramReplaced, target, -1, document, target, nullptr);
             TransmitWindowProgram(window, target);
         }
     }
-    m_windowManager->PostMessageToAll(kEventProgramStep, document, 1, old, target, nullptr);
+    m_windowManager->PostMessageToAll(kEventSwitchBracket, document, 1, old, target, nullptr);
 }
 
 void CAppMain::TransmitWindowProgram(CBaseWindow* window, int program)

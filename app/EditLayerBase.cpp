@@ -157,14 +157,14 @@ void CEditLayerBase::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR
     switch (event) {
     case kEventProgramDataChanged:
     case kEventDataModified:
-        if (p1 == GetProgramIndex() && p3 == GetDocumentId()) {
+        if (ProgramEventParams::Of(p1, p2, p3, p4).Concerns(GetProgramIndex(), GetDocumentId())) {
             UpdateAllControls();
             if (GetOwner() != nullptr)
                 UpdateWindow(GetOwner()->GetHandle());
         }
         break;
     case kEventProgramSwitch:
-        if (p1 == GetDocumentId() && p2 == 1 && p3 == GetProgramIndex()) {
+        if (ProgramSwitchParams::Of(p1, p2, p3, p4).Leaves(GetProgramIndex(), GetDocumentId())) {
             SelectProgram(static_cast<int>(p4));
             UpdateAllControls();
         }

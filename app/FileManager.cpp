@@ -105,7 +105,7 @@ juce::String ImportReplacing(LibraryData& target, Import import)
 {
     LibraryData fresh;
     fresh.SetModified(target.IsModified());
-    const juce::String messageKey = import(fresh);
+    juce::String messageKey = import(fresh);
     if (messageKey.isEmpty())
         target.Swap(fresh);
     return messageKey;

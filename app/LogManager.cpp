@@ -57,7 +57,7 @@ bool CLogManager::AddLine(const char* text)
     }
     // Queued: the log window repaints after this has returned.
     if (m_windowManager != nullptr)
-        m_windowManager->PostMessageToAll(kLineAddedEvent, 0, 0, 0, 0, this);
+        m_windowManager->PostMessageToAll(kEventLogLineAdded, 0, 0, 0, 0, this);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The status log: the last 50 time-stamped lines the editor reported. It is
 // the target of LogPrintf from construction to destruction, and tells the
 // windows of each new line with window-manager event 15.
+#include "app/WindowEvents.h"
 #include "app/WindowManager.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/services/LocalTime.h"
@@ -15,7 +16,6 @@ class CLogManager : public CWindowManagerListener, public CStatusLogTarget
 public:
     static constexpr int kLineCount = 50;
     static constexpr int kLineSize = 128;  // time stamp and text, terminated
-    static constexpr int kLineAddedEvent = 15;
 
     using TimeOfDay = void (*)(int& hour, int& minute, int& second);
 

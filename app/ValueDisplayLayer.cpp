@@ -94,7 +94,7 @@ void CValueDisplayLayer::MarkDirty(int index)
         m_records[static_cast<std::size_t>(index)].dirty = true;
 }
 
-void CValueDisplayLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR, LONG_PTR p3,
+void CValueDisplayLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
                                                 LONG_PTR p4, CWindowManagerListener* sender)
 {
     if (sender == static_cast<CWindowManagerListener*>(this))
@@ -102,7 +102,7 @@ void CValueDisplayLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG
     switch (event) {
     case kEventProgramDataChanged:
     case kEventDataModified:
-        if (p1 == GetProgramIndex() && p3 == GetDocumentId())
+        if (ProgramEventParams::Of(p1, p2, p3, p4).Concerns(GetProgramIndex(), GetDocumentId()))
             Redraw();
         break;
     case kEventValueDisplay:

@@ -4,6 +4,7 @@
 // through the global accessor. Without global data every value reads 0,
 // writes are dropped and texts are empty.
 #include "app/BaseLayer.h"
+#include "app/WindowEvents.h"
 
 #include <cstdint>
 #include <string>
@@ -14,9 +15,6 @@ class CQ3917GlobalAccessor;
 class CGlobalBaseLayer : public CBaseLayer
 {
 public:
-    // The window-manager event that tells the windows the global data changed.
-    static constexpr int kEventGlobalChanged = 17;
-    static constexpr int kEventLibraryReplaced = 18;
     // The longest value text taken from the accessor.
     static constexpr int kTextLimit = 256;
 

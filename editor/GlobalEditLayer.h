@@ -4,6 +4,7 @@
 // write, load and save the window's global data. The menu's Receive All,
 // Transmit All and Revert to Saved Data reach it while the page shows.
 #include "app/BaseLayer.h"
+#include "app/WindowEvents.h"
 
 #include <memory>
 
@@ -25,8 +26,6 @@ public:
         kWriteId = 4,
         kControlCount = 5,
     };
-    static constexpr int kEventGlobalChanged = 17;
-    static constexpr int kEventGlobalPageChanged = 25;
 
     CGlobalEditLayer();
     ~CGlobalEditLayer() override;

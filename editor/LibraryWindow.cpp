@@ -1,4 +1,5 @@
 #include "editor/LibraryWindow.h"
+#include "app/WindowEvents.h"
 
 #include "app/BaseLayer.h"
 #include "app/DialogRefCount.h"
@@ -25,14 +26,6 @@ namespace {
 
 constexpr int kPageTop = CLibraryWindow::kStripHeight;
 constexpr int kPageHeight = CLibraryWindow::kClientHeight - CLibraryWindow::kStripHeight;
-
-enum Event
-{
-    kEventTitles = 0,
-    kEventModified = 14,
-    kEventSwitchBracket = 20,
-    kEventGlobalPageChanged = 25,
-};
 
 // A page layer bound to its data, created in the window and then taken off
 // it again: the page that is shown attaches its layers itself.
@@ -426,8 +419,8 @@ void CLibraryWindow::OnWindowManagerMessage(CWindowManager* /*manager*/, int eve
                                             LONG_PTR /*p3*/, LONG_PTR /*p4*/, CWindowManagerListener* /*sender*/)
 {
     switch (event) {
-    case kEventTitles: UpdateTitle(); break;
-    case kEventModified: SetModified(true); break;
+    case kEventTitlesChanged: UpdateTitle(); break;
+    case kEventDataModified: SetModified(true); break;
     case kEventSwitchBracket:
         if (p1 == GetWindowNumber())
             m_trackModification = p2 != 0;

@@ -3,6 +3,7 @@
 #include "app/BaseLayer.h"
 #include "app/LibraryWindowServices.h"
 #include "app/MessageBoxes.h"
+#include "app/WindowEvents.h"
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
 #include "editor/ProgramListPage.h"
@@ -10,12 +11,6 @@
 #include "framework/services/ServiceSlots.h"
 #include "framework/ui/HfcMdiFrameWindow.h"
 #include "model/MidiManager.h"
-
-namespace {
-
-constexpr int kEventLibraryReplaced = 18;
-
-}  // namespace
 
 CBaseLayer* CLibraryWindow::ShownPageLayer() const
 {

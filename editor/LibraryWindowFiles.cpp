@@ -4,6 +4,7 @@
 // window forward instead.
 #include "app/FileManager.h"
 #include "app/LibraryWindowServices.h"
+#include "app/WindowEvents.h"
 #include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
 #include "framework/services/HfcResourceFile.h"
@@ -20,7 +21,6 @@ namespace {
 
 using library_shell::RunFileDialog;
 
-constexpr int kEventTitles = 0;
 constexpr const char* kOpenTitleKey = "TitleOpenAllData";
 constexpr const char* kSaveTitleKey = "TitleSaveAllData";
 constexpr const char* kPresetType = "PRESET";
@@ -209,5 +209,5 @@ void CLibraryWindow::Raise(CLibraryWindow& window)
 
 void CLibraryWindow::BroadcastTitles()
 {
-    SendMessageToAllChildWindow(kEventTitles, 0, 0);
+    SendMessageToAllChildWindow(kEventTitlesChanged, 0, 0);
 }

@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kValueTextSize = 256;
 constexpr int kCellWidth = CCustomStaticText::kCellWidth;
-constexpr int kSwitchWithinBank = 1;
 // The drop areas stand for no row.
 constexpr int kNoRow = master_fx::kRows;
 constexpr int kAssignment = 0;
@@ -397,14 +396,14 @@ void CMasterFxEditLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG
     switch (event) {
     case kEventProgramDataChanged:
     case kEventDataModified:
-        if (p1 == GetProgramIndex() && p3 == GetDocumentId()) {
+        if (ProgramEventParams::Of(p1, p2, p3, p4).Concerns(GetProgramIndex(), GetDocumentId())) {
             RebuildParameterControls();
             if (GetOwner() != nullptr)
                 UpdateWindow(GetOwner()->GetHandle());
         }
         break;
     case kEventProgramSwitch:
-        if (p1 == GetDocumentId() && p2 == kSwitchWithinBank && p3 == GetProgramIndex()) {
+        if (ProgramSwitchParams::Of(p1, p2, p3, p4).Leaves(GetProgramIndex(), GetDocumentId())) {
             SelectProgram(static_cast<int>(p4));
             RebuildParameterControls();
         }

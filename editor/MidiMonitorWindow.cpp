@@ -55,7 +55,7 @@ bool CMidiMonitorLayer::Build(CHfcWindow* window)
 
 void CMidiMonitorLayer::OnTick()
 {
-    bool changed[std::size(m_shown)] = {};
+    bool changed[kShownLines] = {};
     {
         CSemaphoreHold lock(&m_lock);
         for (std::size_t i = 0; i < std::size(m_shown); ++i) {

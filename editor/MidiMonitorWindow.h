@@ -52,7 +52,8 @@ private:
 
     const CMidiMonitorLineStore& m_lines;
     CEfSemaphore& m_lock;
-    Shown m_shown[2] = {{CMidiManagerHost::MonitorLine::Received}, {CMidiManagerHost::MonitorLine::Sent}};
+    static constexpr std::size_t kShownLines = 2;
+    Shown m_shown[kShownLines] = {{CMidiManagerHost::MonitorLine::Received}, {CMidiManagerHost::MonitorLine::Sent}};
 };
 
 class CMidiMonitorWindow : public CToolWindow

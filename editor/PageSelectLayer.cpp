@@ -1,4 +1,5 @@
 #include "editor/PageSelectLayer.h"
+#include "app/WindowEvents.h"
 
 #include "app/DialogRefCount.h"
 #include "app/EditorShell.h"
@@ -40,7 +41,6 @@ constexpr int kTabStateY = 0;
 constexpr int kTabsWidth = 249;
 constexpr int kTabsHeight = 30;
 constexpr int kTickMs = 60;
-constexpr int kEventLibraryReplaced = 18;
 constexpr int kDropNone = 0;
 constexpr int kDropCopy = 2;
 constexpr ARGB kDragImageColour = 0xFFFFFFFF;
@@ -182,7 +182,7 @@ void CPageSelectLayer::RequestPageSwitch(int page)
         return;
     }
     if (CWindowManager* manager = library_shell::WindowManager())
-        manager->PostMessageTo(this, kPageSwitchEvent, page, -1, 0, 0, this);
+        manager->PostMessageTo(this, kEventPageTab, page, -1, 0, 0, this);
 }
 
 void CPageSelectLayer::RefreshGlobalPage()
@@ -200,7 +200,7 @@ void CPageSelectLayer::RefreshGlobalPage()
 void CPageSelectLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR, LONG_PTR, LONG_PTR,
                                               CWindowManagerListener*)
 {
-    if (event == kPageSwitchEvent)
+    if (event == kEventPageTab)
         SwitchPage(static_cast<int>(p1));
 }
 

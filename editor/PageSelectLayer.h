@@ -4,6 +4,7 @@
 // carries its whole page (all programs, or the global data) to another
 // library window; a page dropped on a tab replaces this window's.
 #include "app/BaseLayer.h"
+#include "app/WindowEvents.h"
 
 #include <platform/types.h>
 
@@ -27,7 +28,6 @@ public:
     static constexpr int kTabWidth = 69;
     static constexpr int kTabHeight = 29;
     static constexpr int kTabGap = 8;
-    static constexpr int kPageSwitchEvent = 24;
     static constexpr int kDragThreshold = 3;
     // How long a drag rests over the window before it comes to the front.
     static constexpr int kHoverActivateMs = 300;

@@ -8,14 +8,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// Events that make every window check its title.
-constexpr int kEventTitlesLast = 2;
-constexpr int kSwitchWithinBank = 1;
-
-}  // namespace
-
 CPartEditWindow::CPartEditWindow(const Setup& setup) : m_setup(setup)
 {
     SetKind(setup.kind);
@@ -83,18 +75,17 @@ bool CPartEditWindow::CanClose()
 void CPartEditWindow::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
                                              LONG_PTR p4, CWindowManagerListener*)
 {
-    if (event >= 0 && event <= kEventTitlesLast) {
-        UpdateTitle();
-        return;
-    }
     switch (event) {
+    case kEventTitlesChanged:
+    case kEventProgramReceived:
+    case kEventProgramReplaced: UpdateTitle(); break;
     case kEventProgramDataChanged:
         if (p1 == GetProgramIndex() && p3 == GetDocumentId())
             UpdateTitle();
         break;
     case kEventShowValues: OnShowValuesChanged(); break;
     case kEventProgramSwitch:
-        if (p1 == GetDocumentId() && p2 == kSwitchWithinBank && p3 == GetProgramIndex())
+        if (ProgramSwitchParams::Of(p1, p2, p3, p4).Leaves(GetProgramIndex(), GetDocumentId()))
             SetProgramIndex(static_cast<int>(p4));
         break;
     default: break;

@@ -142,7 +142,11 @@ std::string CProgramEditLayer::KnobLineText(int kind) const
         if (Value(kEffectGroup, first + kEffectType) == 0)
             return {};
         const CMasterFxKnobAssignTable assignments(GetProgramRecord(), effect);
-        return "[" + assignments.GetAssignText(Value(kEffectGroup, first + kEffectRibbon)) + "]";
+        // Appended rather than "[" + text + "]", which GCC 12 wrongly warns of as an overlapping copy.
+        std::string text = "[";
+        text += assignments.GetAssignText(Value(kEffectGroup, first + kEffectRibbon));
+        text += "]";
+        return text;
     }
     default: return {};
     }

@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kEventProgramRedraw = 2;
-
 UINT ClipboardFormat()
 {
     return CHfcClipboard::RegisterFormat(CProgramListLayer::kClipboardFormat);
@@ -244,7 +242,7 @@ void CProgramListLayer::RestoreProgram()
         CloseEditWindow(program);
         MarkModified();
         PostMessageToAll(kEventProgramDataChanged, program, -1, GetDocumentId(), 0);
-        PostMessageToAll(kEventProgramRedraw, program, -1, GetDocumentId(), 0);
+        PostMessageToAll(kEventProgramReplaced, program, -1, GetDocumentId(), 0);
     }
     RefreshSelection();
     if (reverted.size() == 1 && IsAutoDumpOn())

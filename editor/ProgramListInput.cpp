@@ -153,7 +153,7 @@ bool CProgramListLayer::OnHfcKeyInput(CHfcKey* /*key*/, int code, int /*flags*/)
 void CProgramListLayer::MoveSelection(int code)
 {
     const int current = std::max(FirstSelected(), 0);
-    int target = current;
+    int target = -1;
     if (m_highlightMode == kHighlightOff) {
         switch (code) {
         case VK_UP: target = std::max(current - 1, 0); break;
@@ -165,7 +165,6 @@ void CProgramListLayer::MoveSelection(int code)
         if (code != VK_UP && code != VK_DOWN)
             return;
         const int step = code == VK_UP ? -1 : 1;
-        target = -1;
         for (int program = current + step; program >= 0 && program < kProgramCount; program += step) {
             if ((GetProgramFlags(program) & kHighlighted) != 0) {
                 target = program;

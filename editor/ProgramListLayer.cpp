@@ -25,12 +25,6 @@ namespace {
 
 constexpr int kTickMs = 60;
 constexpr int kCurrentProgram = -1;
-constexpr int kEventProgramRedraw = 2;
-constexpr int kEventNameChanged = 3;
-constexpr int kEventLibraryLoaded = 16;
-constexpr int kEventLibraryReplaced = 18;
-constexpr int kEventBlockPasted = 21;
-constexpr int kEventRedrawList = 26;
 
 const layout::Window& Page()
 {
@@ -465,7 +459,7 @@ void CProgramListLayer::OnWindowManagerMessage(CWindowManager* /*manager*/, int 
         if (p3 != GetDocumentId() || sender == this)
             break;
         [[fallthrough]];
-    case kEventProgramRedraw:
+    case kEventProgramReplaced:
     case kEventNameChanged:
         if (IsProgram(p1)) {
             m_programFlags[static_cast<std::size_t>(p1)] |= kNeedsRedraw;
@@ -478,7 +472,7 @@ void CProgramListLayer::OnWindowManagerMessage(CWindowManager* /*manager*/, int 
             DrawRow(static_cast<int>(p1), false);
         }
         break;
-    case kEventLibraryLoaded:
+    case kEventListRefill:
     case kEventLibraryReplaced:
         if (p1 != GetDocumentId())
             break;
@@ -498,11 +492,11 @@ void CProgramListLayer::OnWindowManagerMessage(CWindowManager* /*manager*/, int 
             window->SetProgramEditWindow(static_cast<int>(p3), nullptr);
         }
         break;
-    case kEventBlockPasted:
+    case kEventPartDropped:
         if (sender == this)
             SendSelectedProgramToDevice(static_cast<int>(p3));
         break;
-    case kEventRedrawList:
+    case kEventListRefresh:
         for (std::uint32_t& flags : m_programFlags)
             flags |= kNeedsRedraw;
         DrawRows();

@@ -50,7 +50,7 @@ bool CStatusLogLayer::Build(CHfcWindow* window)
 void CStatusLogLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                              CWindowManagerListener*)
 {
-    if (event == CLogManager::kLineAddedEvent)
+    if (event == kEventLogLineAdded)
         Refresh();
 }
 

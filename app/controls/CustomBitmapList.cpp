@@ -21,7 +21,8 @@ void CCustomBitmapList::SetEnabled(bool enabled)
 {
     if (enabled == IsEnabled())
         return;
-    CCustomControl::SetEnabled(enabled);
+    // Unlike other strip controls the list stays shown while disabled, drawn faint.
+    CCustomControl::SetEnabled(enabled);  // NOLINT(bugprone-parent-virtual-call)
     if (m_dimStrip != nullptr)
         ShowStrip(enabled ? m_strip : m_dimStrip);
     SetDirty(true);

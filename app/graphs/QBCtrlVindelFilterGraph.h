@@ -22,7 +22,7 @@ public:
     // Both handle values run 0-254 unless the descriptor says otherwise.
     static constexpr int kModelMaximum = 254;
 
-    CQBCtrlVindelFilterGraph() { ResetParameters(); }
+    CQBCtrlVindelFilterGraph() { CQBCtrlVindelFilterGraph::ResetParameters(); }
 
     void ResetParameters() override;
     // The model graphs take the cutoff value as it is.

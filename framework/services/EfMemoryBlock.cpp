@@ -4,22 +4,22 @@
 
 CEfMemoryBlock::CEfMemoryBlock(const char* tag)
 {
-    SetTag(tag);
+    CEfMemoryBlock::SetTag(tag);
 }
 
 CEfMemoryBlock::CEfMemoryBlock(const char* tag, std::int32_t size, bool zeroFill) : CHfcMemoryBlock(size, zeroFill)
 {
-    SetTag(tag);
+    CEfMemoryBlock::SetTag(tag);
 }
 
 CEfMemoryBlock::CEfMemoryBlock(const char* tag, const CHfcMemoryBlock& other) : CHfcMemoryBlock(other)
 {
-    SetTag(tag);
+    CEfMemoryBlock::SetTag(tag);
 }
 
 CEfMemoryBlock::CEfMemoryBlock(const char* tag, const void* bytes, std::int32_t size) : CHfcMemoryBlock(bytes, size)
 {
-    SetTag(tag);
+    CEfMemoryBlock::SetTag(tag);
 }
 
 CEfMemoryBlock& CEfMemoryBlock::operator=(const CEfMemoryBlock& other)

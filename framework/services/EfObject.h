@@ -10,7 +10,8 @@ public:
     CEfObject();
     // A copy is a new object: it starts unnamed, and assignment keeps the name.
     CEfObject(const CEfObject&);
-    CEfObject& operator=(const CEfObject&) { return *this; }
+    // Nothing is copied, so assigning an object to itself is harmless.
+    CEfObject& operator=(const CEfObject&) { return *this; }  // NOLINT(bugprone-unhandled-self-assignment)
     virtual ~CEfObject() = default;
 
     // Formats the name; anything past 31 characters is cut.

@@ -70,10 +70,10 @@ void CHfcMemoryBlock::Reserve(std::int32_t size, bool zeroFill)
 
 void CHfcMemoryBlock::Append(const void* bytes, std::int32_t count)
 {
-    if (count <= 0)
+    if (bytes == nullptr || count <= 0)
         return;
     const std::int32_t oldSize = m_size;
     Resize(oldSize + count, false);
-    if (m_size == oldSize + count)
+    if (m_data != nullptr && m_size == oldSize + count)
         std::memcpy(m_data + oldSize, bytes, static_cast<std::size_t>(count));
 }

@@ -72,7 +72,7 @@ CHfcMidi::CHfcMidi() = default;
 
 CHfcMidi::~CHfcMidi()
 {
-    Destroy();
+    CHfcMidi::Destroy();
 }
 
 bool CHfcMidi::Create(const char* /*name*/)
@@ -413,7 +413,7 @@ bool CHfcMidi::Out(int length, const BYTE* data)
             throw "Faild to midiOutLongMsg()";
         }
         m_sendsOut.Add();
-        send.release();  // until the MIDI thread gets the header back
+        (void)send.release();  // until the MIDI thread gets the header back
         return true;
     } catch (const char* text) {
         EfTrace("CHfcMidi::Out() - %s", text);

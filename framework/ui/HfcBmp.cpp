@@ -51,7 +51,7 @@ struct FileCloser
 
 CHfcBmp::~CHfcBmp()
 {
-    Release();
+    CHfcBmp::Release();
 }
 
 bool CHfcBmp::Create(int width, int height)

@@ -36,7 +36,7 @@ void CHfcControl::ResetParameters()
 void CHfcControl::Destroy()
 {
     if (m_bCreated && m_pLayer != nullptr)
-        ReleaseKeyFocus();
+        CHfcControl::ReleaseKeyFocus();
     if (CHfcKey* key = CHfcKey::GetInstance(); key != nullptr && key->GetFocus() == this)
         key->ClearFocus();
     if (CHfcMouse* mouse = CHfcMouse::GetInstance(); mouse != nullptr && HoldsCapture())

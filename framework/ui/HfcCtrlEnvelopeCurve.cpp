@@ -200,6 +200,8 @@ bool CHfcCtrlEnvelopeCurve::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifie
     if (!HoldsCapture() || m_iDragged < 0 || m_iDragged >= GetPointCount())
         return false;
     const Scale scale = ScaleOf(m_words, GetPointCount());
+    if (scale.step < 1 || scale.height < 1)
+        return false;
     const int d = m_iDragged;
     const std::int64_t time = d >= 1 ? std::int64_t{x - m_screen[d - 1].x} * scale.maximum / scale.step : 0;
     const std::int64_t level = scale.maximum - std::int64_t{scale.maximum} * (y - scale.handle / 2) / scale.height;

@@ -184,8 +184,11 @@ void CHfcCtrlKnob::DragCircular(int x, int y)
 
 void CHfcCtrlKnob::DragRelative(int x, int y)
 {
-    const float cx = static_cast<float>((m_rcControl.right - m_rcControl.left) / 2);
-    const float cy = static_cast<float>((m_rcControl.bottom - m_rcControl.top) / 2);
+    // The centre on whole pixels.
+    const int halfWidth = (m_rcControl.right - m_rcControl.left) / 2;
+    const int halfHeight = (m_rcControl.bottom - m_rcControl.top) / 2;
+    const float cx = static_cast<float>(halfWidth);
+    const float cy = static_cast<float>(halfHeight);
     const float x1 = static_cast<float>(m_dragPoint.x);
     const float y1 = static_cast<float>(m_dragPoint.y);
     const float x2 = static_cast<float>(x);

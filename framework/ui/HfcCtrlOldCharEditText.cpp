@@ -409,13 +409,14 @@ void CHfcCtrlOldCharEditText::MoveCursor(int code, int modifiers)
     const int length = TextLength();
     const int old = m_iCursorColumn;
     if (!HasSelection()) {
-        int moved = old;
-        switch (code) {
-        case kLeft: moved = std::max(0, old - 1); break;
-        case kRight: moved = std::min(length, old + 1); break;
-        case kUp: moved = 0; break;
-        default: moved = length; break;
-        }
+        const int moved = [&] {
+            switch (code) {
+            case kLeft: return std::max(0, old - 1);
+            case kRight: return std::min(length, old + 1);
+            case kUp: return 0;
+            default: return length;
+            }
+        }();
         PlaceCursor(moved);
         if (shift)
             SetSelection(std::min(old, moved), std::max(old, moved));

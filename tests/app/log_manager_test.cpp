@@ -110,7 +110,7 @@ public:
     void OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR, LONG_PTR,
                                 CWindowManagerListener* sender) override
     {
-        if (event != CLogManager::kLineAddedEvent)
+        if (event != kEventLogLineAdded)
             return;
         parameters.push_back({p1, p2});
         senders.push_back(sender);

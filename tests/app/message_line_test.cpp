@@ -146,7 +146,7 @@ TEST_F(MessageLineTest, OnlyItsOwnBroadcastWhileWokenShowsTheBox)
     line->Wake();
     line->OnWindowManagerMessage(&shell->windowManager, kEventMessageLine, 0, 0, 0, 0, &other);
     EXPECT_FALSE(line->IsDrawn()) << "another layer's event 29";
-    line->OnWindowManagerMessage(&shell->windowManager, 13, 0, 0, 0, 0, line.get());
+    line->OnWindowManagerMessage(&shell->windowManager, kEventValueDisplay, 0, 0, 0, 0, line.get());
     EXPECT_FALSE(line->IsDrawn()) << "another event";
     Pump();
     EXPECT_TRUE(line->IsDrawn());

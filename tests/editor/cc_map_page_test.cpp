@@ -2,6 +2,7 @@
 // columns, what a stored number outside the dialog's list shows, and the
 // value dialog that writes, broadcasts and marks on OK.
 #include "app/GlobalMapValueDialog.h"
+#include "app/WindowEvents.h"
 #include "app/controls/CustomList.h"
 #include "app/controls/CustomPageButton.h"
 #include "framework/ui/HfcCtrlListItem.h"
@@ -68,7 +69,7 @@ protected:
     }
     void Refresh(CLibraryWindow& window)
     {
-        shell->windowManager.PostMessageToAll(17, window.GetWindowNumber(), -1, -1, 0, nullptr);
+        shell->windowManager.PostMessageToAll(kEventGlobalChanged, window.GetWindowNumber(), -1, -1, 0, nullptr);
         TakePosts(17);
     }
 };
@@ -185,7 +186,7 @@ TEST_F(CcMapPageTest, NumbersOutsideTheListOpenAtOffAndOkStoresEvenAnUnchangedCh
         EXPECT_EQ(seen->selection, c.selection) << int(c.stored);
         EXPECT_EQ(Read(Global(window), 7), c.selection == 0 ? -1 : c.stored) << int(c.stored);
         EXPECT_TRUE(window.IsModified()) << int(c.stored);
-        EXPECT_EQ(TakePosts(CGlobalBaseLayer::kEventGlobalChanged).size(), 1u) << int(c.stored);
+        EXPECT_EQ(TakePosts(kEventGlobalChanged).size(), 1u) << int(c.stored);
     }
 }
 
@@ -199,7 +200,7 @@ TEST_F(CcMapPageTest, CancelChangesNothing)
     ASSERT_TRUE(seen.has_value());
     EXPECT_EQ(Read(Global(window), 9), 40);
     EXPECT_FALSE(window.IsModified());
-    EXPECT_TRUE(TakePosts(CGlobalBaseLayer::kEventGlobalChanged).empty());
+    EXPECT_TRUE(TakePosts(kEventGlobalChanged).empty());
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ TEST_F(GlobalEditFrameTest, ReceiveAsksOnReleaseAndCancelLeavesEverything)
     EXPECT_EQ(boxes[0].text, "Are you sure to receive global data?");
     EXPECT_TRUE(shell->device->Received().empty());
     EXPECT_FALSE(window.IsModified());
-    EXPECT_TRUE(TakePosts(CGlobalEditLayer::kEventGlobalChanged).empty());
+    EXPECT_TRUE(TakePosts(kEventGlobalChanged).empty());
 }
 
 TEST_F(GlobalEditFrameTest, ReceiveTakesTheDevicesGlobalDataAndRefreshesThisWindowsPages)
@@ -165,7 +165,7 @@ TEST_F(GlobalEditFrameTest, WriteSendsTheImageAndNeverMarksTheWindow)
     EXPECT_EQ(boxes[0].caption, "Write Global Data");
     EXPECT_EQ(boxes[0].text, "Are you sure to write global data to the VQ-700Z?");
     EXPECT_FALSE(window.IsModified());
-    EXPECT_TRUE(TakePosts(CGlobalEditLayer::kEventGlobalChanged).empty());
+    EXPECT_TRUE(TakePosts(kEventGlobalChanged).empty());
 
     // The menu's Transmit All on this page writes the global data too.
     input::QueueMessageBoxAnswers({kIdOk});
@@ -211,7 +211,7 @@ TEST_F(GlobalEditFrameTest, SaveAndLoadGlobalDataFiles)
     EXPECT_TRUE(dialogs[0].save);
     EXPECT_EQ(dialogs[0].title, "Save Global Data File");
     EXPECT_FALSE(window.IsModified()) << "saving a global file leaves the library's mark alone";
-    EXPECT_TRUE(TakePosts(CGlobalEditLayer::kEventGlobalChanged).empty());
+    EXPECT_TRUE(TakePosts(kEventGlobalChanged).empty());
 
     Write(Global(window), kMasterTune, -80);
     input::QueueFileDialogSteps({input::CancelFileDialog()});

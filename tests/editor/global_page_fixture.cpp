@@ -70,7 +70,7 @@ void GlobalPageTest::DoubleClick(CHfcControl& control, int x, int y)
 
 void GlobalPageTest::ExpectGlobalChangedOnce(CLibraryWindow& window)
 {
-    const auto changed = TakePosts(CGlobalBaseLayer::kEventGlobalChanged);
+    const auto changed = TakePosts(kEventGlobalChanged);
     ASSERT_EQ(changed.size(), 1u);
     EXPECT_EQ(changed[0].p1, window.GetWindowNumber());
     EXPECT_EQ(changed[0].p2, -1);

@@ -1,6 +1,7 @@
 // The global page as the user sees it, in each colour theme: the settings
 // sheet with its keyboard, the CC map beside it and the frame's buttons.
 #include "app/SkinTable.h"
+#include "app/WindowEvents.h"
 #include "editor/PageSelectLayer.h"
 #include "global_page_fixture.h"
 #include "model/Q3917GlobalAccessor.h"
@@ -29,7 +30,7 @@ TEST_F(GlobalPageLookTest, LooksRightInEveryTheme)
         accessor.SetValue(&global, ParameterAddress{5, 63, 0}, 119);
         window.Show();
         window.GetPageStrip()->SwitchPage(CLibraryWindow::kGlobalPage);
-        shell->windowManager.PostMessageToAll(17, window.GetWindowNumber(), -1, -1, 0, nullptr);
+        shell->windowManager.PostMessageToAll(kEventGlobalChanged, window.GetWindowNumber(), -1, -1, 0, nullptr);
         Pump();
         Tick();
         window.UpdateRect(RECT{0, 0, CLibraryWindow::kClientWidth, CLibraryWindow::kClientHeight}, true);

@@ -2,6 +2,7 @@
 // the table's places, the drag ratio of its fields, what a press on a
 // field does (a drag, or a popup of the parameter's values), and which
 // broadcasts bring the fields up to date.
+#include "app/WindowEvents.h"
 #include "app/controls/CustomEditText.h"
 #include "app/controls/CustomStaticText.h"
 #include "editor/layout/GlobalPageTable.h"
@@ -141,7 +142,7 @@ TEST_F(GlobalSettingsPageTest, FieldsShowTheDataWithDisabledSettingsDimmed)
     Write(Global(window), kTranspose, -7);
     Write(Global(window), kFavourite, 41);
     Write(Global(window), ParameterAddress{3, 1, 0}, -63);
-    shell->windowManager.PostMessageToAll(18, window.GetWindowNumber(), -1, 0, 0, nullptr);
+    shell->windowManager.PostMessageToAll(kEventLibraryReplaced, window.GetWindowNumber(), -1, 0, 0, nullptr);
     Pump();
     EXPECT_EQ(Text(Field(window, kTranspose)), "-7");
     EXPECT_EQ(Field(window, kTranspose).GetValue(), -7);
@@ -168,7 +169,7 @@ TEST_F(GlobalSettingsPageTest, AListOrSwitchFieldOffersItsValuesInAPopup)
         EXPECT_EQ(menus[0].items[i].checked, i == 17) << i;
     Release(Field(window, kFavourite), 2, 2);
     EXPECT_FALSE(window.IsModified());
-    EXPECT_TRUE(TakePosts(CGlobalBaseLayer::kEventGlobalChanged).empty());
+    EXPECT_TRUE(TakePosts(kEventGlobalChanged).empty());
 
     // Another value is written, marks the window and tells the windows.
     // Away from the first press, which a second would otherwise double.
@@ -206,7 +207,7 @@ TEST_F(GlobalSettingsPageTest, ANumberFieldIsDraggedWithoutAMenu)
     EXPECT_EQ(Read(Global(window), kTranspose), 2);
     EXPECT_EQ(Text(transpose), "+2");
     EXPECT_TRUE(window.IsModified());
-    EXPECT_FALSE(TakePosts(CGlobalBaseLayer::kEventGlobalChanged).empty());
+    EXPECT_FALSE(TakePosts(kEventGlobalChanged).empty());
 }
 
 TEST_F(GlobalSettingsPageTest, OnlyBroadcastsAboutThisWindowRefreshItsFields)
@@ -214,13 +215,12 @@ TEST_F(GlobalSettingsPageTest, OnlyBroadcastsAboutThisWindowRefreshItsFields)
     CLibraryWindow& first = OpenGlobalPage();
     CLibraryWindow& second = OpenGlobalPage();
     Write(Global(first), kTranspose, 9);
-    for (int event : {CGlobalBaseLayer::kEventGlobalChanged, CGlobalBaseLayer::kEventLibraryReplaced}) {
+    for (int event : {kEventGlobalChanged, kEventLibraryReplaced}) {
         shell->windowManager.PostMessageToAll(event, second.GetWindowNumber(), -1, -1, 0, nullptr);
         Pump();
         EXPECT_EQ(Text(Field(first, kTranspose)), "+0") << event;
     }
-    shell->windowManager.PostMessageToAll(CGlobalBaseLayer::kEventGlobalChanged, first.GetWindowNumber(), -1, -1, 0,
-                                          nullptr);
+    shell->windowManager.PostMessageToAll(kEventGlobalChanged, first.GetWindowNumber(), -1, -1, 0, nullptr);
     Pump();
     EXPECT_EQ(Text(Field(first, kTranspose)), "+9");
 }

@@ -3,6 +3,7 @@
 // receive and the whole-device commands.
 #include "app/DialogRefCount.h"
 #include "app/LastTransmittedProgram.h"
+#include "app/WindowEvents.h"
 #include "editor/PageSelectLayer.h"
 #include "framework/ui/HfcMouse.h"
 #include "library_window_fixture.h"
@@ -103,7 +104,7 @@ TEST_F(LibraryWindowTest, SetModifiedIsGatedByTheProgramStepBrackets)
         {window.GetWindowNumber(), 1, true},       // after the switch
     };
     for (const Case& c : cases) {
-        shell->windowManager.PostMessageToAll(20, c.windowNumber, c.p2, 0, 0, nullptr);
+        shell->windowManager.PostMessageToAll(kEventSwitchBracket, c.windowNumber, c.p2, 0, 0, nullptr);
         Pump();
         window.SetModified(true);
         EXPECT_EQ(window.IsModified(), c.marks) << c.windowNumber << " " << c.p2;
@@ -112,14 +113,14 @@ TEST_F(LibraryWindowTest, SetModifiedIsGatedByTheProgramStepBrackets)
 
     // A step's own edits come between its brackets in the queue.
     const LONG_PTR number = window.GetWindowNumber();
-    shell->windowManager.PostMessageToAll(20, number, 0, 0, 0, nullptr);
-    shell->windowManager.PostMessageToAll(14, 4, 0, number, 0, nullptr);
-    shell->windowManager.PostMessageToAll(20, number, 1, 3, 4, nullptr);
+    shell->windowManager.PostMessageToAll(kEventSwitchBracket, number, 0, 0, 0, nullptr);
+    shell->windowManager.PostMessageToAll(kEventDataModified, 4, 0, number, 0, nullptr);
+    shell->windowManager.PostMessageToAll(kEventSwitchBracket, number, 1, 3, 4, nullptr);
     Pump();
     EXPECT_FALSE(window.IsModified());
 
     // Event 14 from any layer marks it.
-    shell->windowManager.PostMessageToAll(14, 3, 0, window.GetWindowNumber(), 0, nullptr);
+    shell->windowManager.PostMessageToAll(kEventDataModified, 3, 0, window.GetWindowNumber(), 0, nullptr);
     Pump();
     EXPECT_TRUE(window.IsModified());
     EXPECT_EQ(window.GetWindowTitle(), "Untitled * - Program");
@@ -441,17 +442,17 @@ TEST_F(LibraryWindowTest, GlobalPageChangeRebuildsOnlyThisWindowsSubPages)
     CLibraryWindow& window = NewWindow();
     window.SetPage(CLibraryWindow::kGlobalPage, false);
     CBaseLayer* before = window.GetGlobalPageLayer();
-    shell->windowManager.PostMessageToAll(25, window.GetWindowNumber() + 1, 1, 0, 0, nullptr);
+    shell->windowManager.PostMessageToAll(kEventGlobalPageChanged, window.GetWindowNumber() + 1, 1, 0, 0, nullptr);
     Pump();
     EXPECT_EQ(window.GetGlobalPageLayer(), before);
 
     RaiseDialogRefCount();
-    shell->windowManager.PostMessageToAll(25, window.GetWindowNumber(), 1, 0, 0, nullptr);
+    shell->windowManager.PostMessageToAll(kEventGlobalPageChanged, window.GetWindowNumber(), 1, 0, 0, nullptr);
     Pump();
     EXPECT_EQ(window.GetGlobalPageLayer(), before) << "nothing while a dialog is open";
     LowerDialogRefCount();
 
-    shell->windowManager.PostMessageToAll(25, window.GetWindowNumber(), 1, 0, 0, nullptr);
+    shell->windowManager.PostMessageToAll(kEventGlobalPageChanged, window.GetWindowNumber(), 1, 0, 0, nullptr);
     Pump();
     EXPECT_NE(window.GetGlobalPageLayer(), before);
     EXPECT_TRUE(IsAttached(window, window.GetGlobalPageLayer()));

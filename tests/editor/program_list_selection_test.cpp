@@ -295,7 +295,7 @@ TEST_F(ProgramListTest, BroadcastsMarkRowsOnlyWhenTheyConcernThisPage)
     }
     // A shown row is drawn at once and loses its mark.
     ClearRedrawMarks();
-    list->OnWindowManagerMessage(nullptr, 2, 6, -1, 0, 0, &recorder);
+    list->OnWindowManagerMessage(nullptr, kEventProgramReplaced, 6, -1, 0, 0, &recorder);
     EXPECT_EQ(list->GetProgramFlags(6) & CProgramListLayer::kNeedsRedraw, 0u);
 }
 
@@ -318,9 +318,9 @@ TEST_F(ProgramListTest, ReplacedDataClosesEditWindowsAndSwitchesMoveThem)
     list->OnWindowManagerMessage(nullptr, kEventProgramSwitch, id + 1, 1, 7, 8, &recorder);
     EXPECT_EQ(window->GetProgramEditWindow(7), &six) << "another library's switch";
 
-    list->OnWindowManagerMessage(nullptr, 18, id + 1, -1, 0, 0, &recorder);
+    list->OnWindowManagerMessage(nullptr, kEventLibraryReplaced, id + 1, -1, 0, 0, &recorder);
     EXPECT_EQ(window->GetProgramEditWindow(7), &six);
-    list->OnWindowManagerMessage(nullptr, 18, id, -1, 0, 0, &recorder);
+    list->OnWindowManagerMessage(nullptr, kEventLibraryReplaced, id, -1, 0, 0, &recorder);
     EXPECT_EQ(window->GetProgramEditWindow(7), nullptr);
     EXPECT_EQ(six.GetHandle(), nullptr);
 }
