@@ -26,6 +26,7 @@
 class CBaseLayer;
 class CFileManager;
 class CGlobalEditLayer;
+class CMidiManager;
 class CPageSelectLayer;
 class CProgramListPage;
 
@@ -159,6 +160,11 @@ private:
     // Event 0 from this window: every caption is set again.
     void BroadcastTitles();
     void BroadcastLibraryReplaced(int windowNumber);
+    // Receives all data into the library; true when the library changed,
+    // also when the receive failed after some programs.
+    bool ReceiveAllInto(CMidiManager& midi, bool report);
+    // The document number of the frame's active child, when there is one.
+    std::optional<int> ActiveWindowNumber() const;
     // An import dialog of the file manager, then the log line.
     bool Import(int (CFileManager::*dialog)(LibraryData& library), const char* logLine);
     // Closes every program edit window; a window that refuses ends the walk

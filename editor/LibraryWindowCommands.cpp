@@ -9,6 +9,7 @@
 #include "editor/ProgramListPage.h"
 #include "framework/services/PslMessageDispatchEngine.h"
 #include "framework/services/ServiceSlots.h"
+#include "framework/ui/HfcMdiFrameWindow.h"
 #include "model/MidiManager.h"
 
 CBaseLayer* CLibraryWindow::ShownPageLayer() const
@@ -142,12 +143,31 @@ void CLibraryWindow::ReceiveAll()
     CMidiManager* midi = library_shell::MidiManager();
     if (m_library == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
         return;
-    if (!midi->ReceiveAll(*m_library, true))
+    // The window the command came from: this one or an edit window of it.
+    const int audience = ActiveWindowNumber().value_or(GetWindowNumber());
+    if (!ReceiveAllInto(*midi, true))
         return;
-    KeepGlobalAsSaved();
     SetModified(true);
-    // This library's pages refresh, whichever window the command came from.
-    BroadcastLibraryReplaced(GetWindowNumber());
+    BroadcastLibraryReplaced(audience);
+}
+
+bool CLibraryWindow::ReceiveAllInto(CMidiManager& midi, bool report)
+{
+    if (midi.ReceiveAll(*m_library, report)) {
+        KeepGlobalAsSaved();
+        return true;
+    }
+    // The programs that came before a failure are in the bank already.
+    return midi.GetReceivedPrograms().any();
+}
+
+std::optional<int> CLibraryWindow::ActiveWindowNumber() const
+{
+    CHfcMdiFrameWindow* frame = GetFrame();
+    const auto* active = frame != nullptr ? dynamic_cast<const CBaseWindow*>(frame->GetActiveChild()) : nullptr;
+    if (active == nullptr)
+        return std::nullopt;
+    return active->GetDocumentId();
 }
 
 void CLibraryWindow::WriteAll()
@@ -177,10 +197,9 @@ void CLibraryWindow::OnPslMessage(int id, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR
         return;
     PumpMessages();
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_library != nullptr && midi != nullptr && midi->IsReady() && midi->ReceiveAll(*m_library, false)) {
-        KeepGlobalAsSaved();
+    // Not marked: what the device holds at start-up is no change of the user's.
+    if (m_library != nullptr && midi != nullptr && midi->IsReady() && ReceiveAllInto(*midi, false))
         BroadcastLibraryReplaced(GetWindowNumber());
-    }
     if (auto ended = std::move(m_onStartupReceiveEnded))
         ended();
 }

@@ -84,7 +84,7 @@ public:
 
     // The progress dialog's Cancel: bank loops stop before the next program.
     void CancelTransfer() { m_continue = false; }
-    // Bank records the last bank receive filled, also when it stopped early.
+    // Bank records the last transfer filled, also when it stopped early.
     const std::bitset<kProgramBankSize>& GetReceivedPrograms() const { return m_receivedPrograms; }
 
     // How long a request waits for its reply; tests shorten it.
@@ -133,6 +133,8 @@ private:
 
     void LogSuccess(bool success, const std::string& key, const std::string& detail);
     void LogBatchResult(const std::string& key, bool success);
+    // A bank receive that stopped early says how many programs it changed.
+    void LogProgramsReceived(const std::string& key, bool complete);
     // Shows the failure (and logs it when asked); answers the text shown.
     std::string ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog);
 
@@ -156,6 +158,8 @@ private:
     std::atomic<ReplyKind> m_expectedReply{ReplyKind::None};
     std::atomic<std::int32_t> m_replyPhase{0};
     std::atomic<std::int32_t> m_result{0};
+    // With a failed result: the failure's exception code.
+    std::atomic<std::int32_t> m_failure{0};
     mutable std::mutex m_replyMutex;  // the buffers and device fields
     CProgram m_programBuffer;
     CGlobal m_globalBuffer;

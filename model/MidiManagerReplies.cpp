@@ -30,6 +30,15 @@ std::int32_t RequiredPhase(ReplyKind kind)
     }
 }
 
+// A receive that fails says so in its own words, not in those of a write.
+std::int32_t FailureOf(ReplyKind kind, ReplyVerdict verdict)
+{
+    if (verdict == ReplyVerdict::Broken)
+        return CVpMidiException::MessageBroken;
+    const bool dump = kind == ReplyKind::ProgramDumpReply || kind == ReplyKind::GlobalDumpReply;
+    return dump ? CVpMidiException::DumpRefused : CVpMidiException::ReceiveError;
+}
+
 }  // namespace
 
 CMidiManager::DeviceFields CMidiManager::GetDeviceFields() const
@@ -85,6 +94,8 @@ void CMidiManager::HandleReply(const std::uint8_t* bytes, std::int32_t length)
         m_globalBuffer.Initialize();
         std::memcpy(m_globalBuffer.GetData(), image.data(), imageSize);
     }
+    if (verdict != ReplyVerdict::Success)
+        m_failure = FailureOf(kind, verdict);
     m_result = verdict == ReplyVerdict::Success ? kResultSuccess : kResultFailure;
     m_replyPhase = 0;
     m_expectedReply = ReplyKind::None;
@@ -114,7 +125,7 @@ void CMidiManager::Exchange(ReplyKind kind, std::int32_t phase, const std::vecto
     if (!WaitWhilePumping(*m_replySemaphore, m_replyTimeoutMs, [this] { return m_result != kResultNone; }))
         throw CVpMidiException(CVpMidiException::Timeout);
     if (m_result == kResultFailure)
-        throw CVpMidiException(CVpMidiException::ReceiveError);
+        throw CVpMidiException(m_failure);
 }
 
 bool CMidiManager::DeviceInquiry()

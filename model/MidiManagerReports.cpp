@@ -26,6 +26,14 @@ void CMidiManager::LogBatchResult(const std::string& key, bool success)
                            LocalizedText((success ? "Success" : "Failed") + key));
 }
 
+void CMidiManager::LogProgramsReceived(const std::string& key, bool complete)
+{
+    if (complete || m_receivedPrograms.none())
+        return;
+    m_host->LogLine(LocalizedText("TitleLog" + key) + " : " + LocalizedText("ProgramsReceivedLog") + " : " +
+                    std::to_string(m_receivedPrograms.count()));
+}
+
 std::string CMidiManager::ReportMidiException(const CVpMidiException& error, const std::string& key, bool withLog)
 {
     const std::string messageKey = error.GetMessage() != nullptr ? error.GetMessage() : "MidiErrorInternalError";

@@ -70,6 +70,7 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
     if (m_exclusiveSemaphore->WaitWithTimeout(kBusyWaitMs) != CHfcSemaphore::kObtained)
         return false;
     Frame frame(*this);
+    m_receivedPrograms.reset();
     if (!IsReady()) {
         if (report)
             m_errorText = ReportMidiException(CVpMidiException(CVpMidiException::DeviceNotSpecified), key, true);
@@ -81,14 +82,19 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
     try {
         if (!DeviceInquiry())
             throw CVpMidiException(CVpMidiException::DeviceInquiry);
+        // The connection check is done: the dialog says what runs now.
+        SetProgressText(key);
+        PumpMessages();
         steps();
         CloseProgressDialog();
         onFinished();
+        LogProgramsReceived(key, m_continue);
         return true;
     } catch (const CVpMidiException& error) {
         CloseProgressDialog();
         // Kept as the last failure's text too, for callers that report it again.
         m_errorText = ReportMidiException(error, key, true);
+        LogProgramsReceived(key, false);
         return false;
     }
 }
@@ -99,8 +105,6 @@ bool CMidiManager::ReceiveProgram(CProgram& program, std::int32_t number)
     return RunTransfer(
         key, 1, true,
         [&] {
-            SetProgressText(key);
-            PumpMessages();
             const auto request = number == kCurrentProgram
                                      ? BuildSysExMessage(CurrentProgramDumpRequest, m_globalChannel)
                                      : BuildSysExMessage(ProgramDumpRequest, m_globalChannel, number);
@@ -110,7 +114,8 @@ bool CMidiManager::ReceiveProgram(CProgram& program, std::int32_t number)
                 CopyProgramImage(program, m_programBuffer);
             }
             CopyNameFromImage(program);
-            program.ResetOscControlMemory();
+            // A received program keeps the oscillator memory its record had;
+            // only one made the device's current program is rebuilt.
             AdvanceProgress();
         },
         [&] { LogSuccess(true, key, program.GetRegion().name); });
@@ -128,8 +133,6 @@ bool CMidiManager::WriteProgram(CProgram& program, std::int32_t number, bool rep
     return RunTransfer(
         key, 1, report,
         [&] {
-            SetProgressText(key);
-            PumpMessages();
             const std::span<const std::uint8_t> image(program.GetData(), CQ3917ProgramData::kImageSize);
             const auto dump = number == kCurrentProgram
                                   ? BuildSysExMessage(CurrentProgramDump, m_globalChannel, 0, image)
@@ -150,7 +153,6 @@ bool CMidiManager::WriteProgram(CProgram& program, std::int32_t number, bool rep
 
 bool CMidiManager::RequestAllProgramDumps(ProgramBank& bank)
 {
-    m_receivedPrograms.reset();
     for (std::int32_t number = 0; number < kProgramBankSize && m_continue; ++number) {
         Exchange(ReplyKind::ProgramDumpReply, kPhaseDump,
                  BuildSysExMessage(ProgramDumpRequest, m_globalChannel, number));
@@ -160,7 +162,6 @@ bool CMidiManager::RequestAllProgramDumps(ProgramBank& bank)
             CopyProgramRegion(m_programBuffer, record);
         }
         CopyNameFromImage(record);
-        record.ResetOscControlMemory();
         m_receivedPrograms.set(static_cast<std::size_t>(number));
         AdvanceProgress();
         PumpMessages();

@@ -13,7 +13,7 @@ bool IsRefusal(const std::uint8_t* message, std::int32_t length)
 
 ReplyVerdict FromAcceptance(DumpAcceptance acceptance)
 {
-    return acceptance == DumpAcceptance::Accepted ? ReplyVerdict::Success : ReplyVerdict::Failure;
+    return acceptance == DumpAcceptance::Accepted ? ReplyVerdict::Success : ReplyVerdict::Broken;
 }
 
 ReplyVerdict ClassifyDump(std::span<const SysExTemplateIndex> kinds, const std::uint8_t* message, std::int32_t length,
@@ -24,7 +24,7 @@ ReplyVerdict ClassifyDump(std::span<const SysExTemplateIndex> kinds, const std::
         if (acceptance != DumpAcceptance::NotMatched)
             return FromAcceptance(acceptance);
     }
-    return IsRefusal(message, length) ? ReplyVerdict::Failure : ReplyVerdict::Ignored;
+    return IsRefusal(message, length) ? ReplyVerdict::Refused : ReplyVerdict::Ignored;
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ ReplyVerdict ClassifyReply(ReplyKind awaited, const std::uint8_t* message, std::
     case ReplyKind::GlobalWriteReply:
         if (MatchSysExTemplate(WriteCompletedReply, message, length))
             return ReplyVerdict::Success;
-        return IsRefusal(message, length) ? ReplyVerdict::Failure : ReplyVerdict::Ignored;
+        return IsRefusal(message, length) ? ReplyVerdict::Refused : ReplyVerdict::Ignored;
     case ReplyKind::ProgramDumpReply: {
         static constexpr SysExTemplateIndex kProgramDumps[] = {ProgramDump, CurrentProgramDump};
         return ClassifyDump(kProgramDumps, message, length, image);

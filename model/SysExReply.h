@@ -20,7 +20,8 @@ enum class ReplyVerdict
 {
     Ignored,
     Success,
-    Failure,
+    Refused,  // the device answered with its write or data error reply
+    Broken,   // a dump of the awaited kind that ends before its image does
 };
 
 enum class DumpAcceptance
@@ -31,7 +32,8 @@ enum class DumpAcceptance
 };
 
 // A dump of the template's kind is accepted only when it holds the whole
-// packed image before its F7; the image is then unpacked into image.
+// packed image before its F7; the image is then unpacked into image. Bytes
+// after the image are left unread: the device may send a longer dump.
 DumpAcceptance AcceptDump(SysExTemplateIndex index, const std::uint8_t* message, std::int32_t length,
                           std::span<std::uint8_t> image);
 

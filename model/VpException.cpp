@@ -16,6 +16,7 @@ constexpr const char* kMidiErrorKeys[] = {
     "MidiErrorOpenDeviceFailed",  "MidiErrorOpenMidiInFailed", "MidiErrorOpenMidiOutFailed",
     "MidiErrorDeviceInquiry",     "MidiErrorTimeout",          "MidiErrorMessageBroken",
     "MidiErrorSendMessageFailed", "MidiErrorReceiveError",     "MidiErrorInternalError",
+    "MidiErrorDumpRefused",
 };
 
 template <std::size_t N>

@@ -53,8 +53,9 @@ public:
         Timeout = 7,
         MessageBroken = 8,
         SendMessageFailed = 9,
-        ReceiveError = 10,
+        ReceiveError = 10,  // the device refused a write
         InternalError = 11,
+        DumpRefused = 12,  // the device refused to send a dump
     };
 
     explicit CVpMidiException(std::int32_t code) : CVpException(code) {}

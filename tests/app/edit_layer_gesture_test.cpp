@@ -119,9 +119,14 @@ TEST_F(EditLayerGestureTest, TheRibbonIntensityGoesToBothTimbresWhicheverTimbreT
     CTestKnob* ribbon = AddKnob(kRibbonIntensity, -63, 63);
     SetValue(kRibbonIntensity, 0);
     layer->OnControlValueChanged(ribbon, 70 * kStep);  // 7
+    // The library holds what was sent, for the timbre not shown too: saving
+    // or sending the program again keeps the device's value there.
+    EXPECT_EQ(Value({2, 110, 0}), 7);
+    EXPECT_EQ(Value({2, 110, 1}), 7);
     layer->SetTimbreOverride(1);
-    layer->OnControlValueChanged(ribbon, 73 * kStep);  // 10, written into timbre 1
+    layer->OnControlValueChanged(ribbon, 73 * kStep);  // 10, shown in timbre 1
     EXPECT_EQ(Value({2, 110, 1}), 10);
+    EXPECT_EQ(Value({2, 110, 0}), 10);
     EXPECT_THAT(ReceivedChanges(4), ElementsAre(ChangeBytes(0x12, 0x16, 7), ChangeBytes(0x22, 0x16, 7),
                                                 ChangeBytes(0x12, 0x16, 10), ChangeBytes(0x22, 0x16, 10)));
 }

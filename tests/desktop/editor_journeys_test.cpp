@@ -556,6 +556,41 @@ TEST_F(EditorJourney, ADeviceHangingUpMidTransferIsReportedAndNothingIsLost)
     ExpectTheLibraryKeptAndEnd("journey_hang_up", 40);
 }
 
+// A receive cut short still changed the library opened from a file: the
+// caption carries the mark, the list shows the programs that arrived and
+// keeps the rest, and leaving asks to save.
+TEST_F(EditorJourney, AReceiveCutShortShowsAndMarksWhatArrivedInAnOpenedLibrary)
+{
+    // The file holds the device's programs back to front, so every row that
+    // a received program replaces looks different.
+    const fs::path reversed = folder_ / "reversed.vq7";
+    WriteFile(reversed, LibraryFile(memory_, true));
+    // The search, the inquiry and 18 programs are answered before the hang-up.
+    StartDevice({"--fault", "hang-up", "--after", "20"});
+    StartOnDevice("journey_cut_short", {reversed.string()});
+    const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap("BG_PageSelect"), kStripFreeFrom, kStripFreeTo);
+    ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
+    const RgbImage before = CaptureScreen(x_);
+    ReceiveAllData("journey_cut_short");
+    const RgbImage after = WaitForChange(before);
+    Shot("journey_cut_short_shown");
+    EXPECT_TRUE(Differs(before, after, {strip->x, strip->y - 20}, {strip->x + 300, strip->y - 4}))
+        << "the title is not marked";
+    // Rows of the list's first column, across the number and the name.
+    const auto rows = [&](int first, int last) {
+        return Differs(before, after, {Row(*strip, first).x - 38, Row(*strip, first).y - 4},
+                       {Row(*strip, last).x + 60, Row(*strip, last).y + 4});
+    };
+    EXPECT_TRUE(rows(0, 12)) << "the programs that arrived are not shown";
+    EXPECT_FALSE(rows(25, 39)) << "programs that never came changed";
+
+    ChooseMenuItem(frame_, "alt+f", "x");
+    const Window question = WaitForWindow("^Confirm$");
+    ASSERT_NE(question, 0u) << "leaving did not ask: the received programs would be lost";
+    AnswerNo(question);
+    EXPECT_EQ(editor_->Wait(30s), 0);
+}
+
 TEST_F(EditorJourney, AWriteAnsweredWithAnErrorIsReportedAndNothingIsLost)
 {
     StartDevice({"--fault", "write-error"});

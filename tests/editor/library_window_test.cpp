@@ -327,10 +327,12 @@ TEST_F(LibraryWindowTest, ReceiveAllAsksAndOnSuccessMarksAndNamesThisLibrary)
     EXPECT_TRUE(TakePosts(18).empty());
     TakeShownMessageBoxes();
 
-    // Issued from an edit window of this library, the broadcast still names the library.
+    // Issued from an edit window of this library, the broadcast names the
+    // active window's document: the library.
     shell->Connect();
     CRecordingWindow edit("edit");
     edit.SetOwnerWindow(&window);
+    edit.SetDocumentId(window.GetWindowNumber());
     ASSERT_TRUE(Open(edit, 30, 30, 200, 100));
     QueueMessageBoxAnswers({kIdOk, kIdOk});
     edit.OnReceiveAllData();
@@ -340,6 +342,82 @@ TEST_F(LibraryWindowTest, ReceiveAllAsksAndOnSuccessMarksAndNamesThisLibrary)
     EXPECT_EQ(replaced[0].p1, window.GetWindowNumber());
     EXPECT_EQ(replaced[0].p2, -1);
     edit.Destroy();
+}
+
+// The other windows hear of the received data under the number of the
+// window that was active when the command was given.
+TEST_F(LibraryWindowTest, ReceiveAllNamesTheWindowActiveWhenItStarted)
+{
+    CLibraryWindow& window = NewWindow();
+    CLibraryWindow& other = NewWindow();
+    shell->Connect();
+    ASSERT_TRUE(other.Activate());
+    Pump();
+    QueueMessageBoxAnswers({kIdOk, kIdOk});
+    window.ReceiveAll();
+    const auto replaced = TakePosts(18);
+    ASSERT_EQ(replaced.size(), 1u);
+    EXPECT_EQ(replaced[0].p1, other.GetWindowNumber());
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_FALSE(other.IsModified());
+}
+
+// A receive that ends early has still changed the programs before it: the
+// library's windows hear of it and the menu command marks the library, the
+// start-up receive does not; the log says how many programs came.
+TEST_F(LibraryWindowTest, AReceiveThatFailsPartWayShowsAndMarksWhatArrived)
+{
+    struct Case
+    {
+        const char* name;
+        void (*run)(CLibraryWindow& window);
+        bool marks;
+    };
+    const Case cases[] = {
+        {"Receive All Data", [](CLibraryWindow& window) { window.ReceiveAll(); }, true},
+        {"start-up receive",
+         [](CLibraryWindow& window) {
+             window.PostReceiveOnStartup([] {});
+             Pump();
+         },
+         false},
+    };
+    shell->Connect();
+    shell->midiManager->SetReplyTimeout(300);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CLibraryWindow& window = NewWindow();
+        shell->device->SetFault(DeviceSimulator::Fault::None);
+        shell->host.log.clear();
+        shell->host.onProgress = [this](std::int32_t position) {
+            if (position == 28)
+                shell->device->SetFault(DeviceSimulator::Fault::Silent);
+        };
+        DeviceSimulator::ProgramImage image = shell->device->Program(27);
+        std::copy_n("DEVICE27", 8, image.begin());
+        shell->device->SetProgram(27, image);
+        QueueMessageBoxAnswers({kIdOk, kIdOk});
+        c.run(window);
+        TakeShownMessageBoxes();
+
+        EXPECT_EQ(ProgramName(*window.GetLibraryData(), 27), "DEVICE27");
+        EXPECT_EQ(window.IsModified(), c.marks);
+        const auto replaced = TakePosts(18);
+        ASSERT_EQ(replaced.size(), 1u) << "the list and the edit windows refresh";
+        EXPECT_EQ(replaced[0].p1, window.GetWindowNumber());
+        ASSERT_FALSE(shell->host.log.empty());
+        EXPECT_EQ(shell->host.log.back(), "Receive All Data : Programs received : 28");
+    }
+    shell->host.onProgress = nullptr;
+
+    // A device that answers nothing changes nothing, and nothing is told.
+    CLibraryWindow& untouched = NewWindow();
+    shell->device->SetFault(DeviceSimulator::Fault::Silent);
+    QueueMessageBoxAnswers({kIdOk, kIdOk});
+    untouched.ReceiveAll();
+    TakeShownMessageBoxes();
+    EXPECT_FALSE(untouched.IsModified());
+    EXPECT_TRUE(TakePosts(18).empty());
 }
 
 TEST_F(LibraryWindowTest, WriteAllAsksFirstAndChangesNothing)

@@ -65,7 +65,8 @@ TEST(DataExceptions, MidiErrorKeysAndCodesOutsideTheTable)
         {9, "MidiErrorSendMessageFailed"},
         {10, "MidiErrorReceiveError"},
         {11, "MidiErrorInternalError"},
-        {12, nullptr},
+        {12, "MidiErrorDumpRefused"},
+        {13, nullptr},
         {-1, nullptr},
         {INT_MAX, nullptr},
     });

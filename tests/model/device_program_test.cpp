@@ -220,7 +220,7 @@ const FaultCase kFaults[] = {
     {"ShortDump",
      {"--fault", "short-dump"},
      [](DeviceProgramTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
-     [] { return ErrorBox("ReceiveProgram", "MidiErrorReceiveError"); },
+     [] { return ErrorBox("ReceiveProgram", "MidiErrorMessageBroken"); },
      [](DeviceProgramTest& t) { EXPECT_STREQ(t.program.GetRegion().name, "Mine"); }},
     {"WriteError",
      {"--fault", "write-error", "--after", "2"},

@@ -147,9 +147,9 @@ TEST_F(DeviceSimulatorTest, RefusalsAndShortDumpsReadAsFailures)
         ReplyVerdict verdict;
     };
     const Case cases[] = {
-        {DeviceSimulator::Fault::ShortDump, ReplyVerdict::Failure},
-        {DeviceSimulator::Fault::WriteErrorReply, ReplyVerdict::Failure},
-        {DeviceSimulator::Fault::DataErrorReply, ReplyVerdict::Failure},
+        {DeviceSimulator::Fault::ShortDump, ReplyVerdict::Broken},
+        {DeviceSimulator::Fault::WriteErrorReply, ReplyVerdict::Refused},
+        {DeviceSimulator::Fault::DataErrorReply, ReplyVerdict::Refused},
         {DeviceSimulator::Fault::None, ReplyVerdict::Success},
     };
     std::size_t count = 0;
@@ -183,7 +183,7 @@ TEST_F(DeviceSimulatorTest, StoresWrittenDumpsAndConfirms)
     const Bytes refusal = heard.WaitFor(2);
     EXPECT_EQ(
         ClassifyReply(ReplyKind::ProgramWriteReply, refusal.data(), static_cast<std::int32_t>(refusal.size()), unused),
-        ReplyVerdict::Failure);
+        ReplyVerdict::Refused);
     EXPECT_EQ(device->Program(43), DeviceSimulator::ProgramImage{});
 }
 

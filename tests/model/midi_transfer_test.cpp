@@ -7,7 +7,9 @@
 #include "transfer_documents.h"
 
 #include <gtest/gtest.h>
+#include <platform/testing/locale.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -290,19 +292,30 @@ const TransferCase kCases[] = {
      [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
      false,
      [] {
-         return Reports{{ErrorLog("ReceiveProgram", "MidiErrorReceiveError")},
-                        ErrorBox("ReceiveProgram", "MidiErrorReceiveError")};
+         return Reports{{ErrorLog("ReceiveProgram", "MidiErrorDumpRefused")},
+                        ErrorBox("ReceiveProgram", "MidiErrorDumpRefused")};
      },
      {0, 1},
      [](MidiTransferTest& t) { EXPECT_STREQ(t.program.GetRegion().name, "Mine"); }},
+    {"GlobalRequestRefused",
+     Fault::WriteErrorReply,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveGlobal(t.library); },
+     false,
+     [] {
+         return Reports{{ErrorLog("ReceiveGlobal", "MidiErrorDumpRefused")},
+                        ErrorBox("ReceiveGlobal", "MidiErrorDumpRefused")};
+     },
+     {0, 1},
+     Nothing},
     {"ShortDump",
      Fault::ShortDump,
      true,
      [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
      false,
      [] {
-         return Reports{{ErrorLog("ReceiveAllPrograms", "MidiErrorReceiveError")},
-                        ErrorBox("ReceiveAllPrograms", "MidiErrorReceiveError")};
+         return Reports{{ErrorLog("ReceiveAllPrograms", "MidiErrorMessageBroken")},
+                        ErrorBox("ReceiveAllPrograms", "MidiErrorMessageBroken")};
      },
      {0, 200},
      [](MidiTransferTest& t) { ExpectBankFromDevice(t, 0); }},
@@ -377,7 +390,9 @@ TEST_F(MidiTransferTest, CancelAfterProgram37)
     EXPECT_TRUE(manager->ReceiveAll(library)) << "a cancelled transfer still ran to its end";
     ExpectBankFromDevice(*this, 38);
     EXPECT_EQ(device->Received().size(), 39u) << "the inquiry and 38 requests; no global request";
-    EXPECT_EQ(host.log, std::vector<std::string>{BatchLog("ReceiveAll", false)});
+    EXPECT_EQ(host.log,
+              (std::vector<std::string>{BatchLog("ReceiveAll", false),
+                                        Text("TitleLogReceiveAll") + " : " + Text("ProgramsReceivedLog") + " : 38"}));
     EXPECT_EQ(host.boxes, std::vector<Box>{BatchBox("ReceiveAll", false)});
     ExpectIdle();
 }
@@ -392,6 +407,10 @@ TEST_F(MidiTransferTest, FailurePartWayKeepsWhatArrived)
     };
     EXPECT_FALSE(manager->ReceiveAllPrograms(library));
     ExpectBankFromDevice(*this, 10);
+    EXPECT_EQ(host.log, (std::vector<std::string>{ErrorLog("ReceiveAllPrograms", "MidiErrorTimeout"),
+                                                  Text("TitleLogReceiveAllPrograms") + " : " +
+                                                      Text("ProgramsReceivedLog") + " : 10"}))
+        << "the log says how many programs changed";
     EXPECT_EQ(host.boxes, std::vector<Box>{ErrorBox("ReceiveAllPrograms", "MidiErrorTimeout")});
     EXPECT_EQ(manager->GetErrorText(), host.boxes[0].text) << "the failure's text is kept for the caller";
     ExpectIdle();
@@ -435,14 +454,99 @@ TEST_F(MidiTransferTest, ReceiveCurrentProgramSetsTheTargetFirst)
     EXPECT_EQ(ProgramImageOf(program), device->CurrentProgram());
 }
 
+// Once the connection is checked, the dialog says what the transfer does,
+// in the user's language; the global step of the all-data transfers says so.
 TEST_F(MidiTransferTest, ProgressTextsFollowTheSteps)
 {
+    struct Case
+    {
+        const char* key;
+        std::function<bool(MidiTransferTest&)> run;
+        std::vector<const char*> steps;
+    };
+    const Case cases[] = {
+        {"ReceiveAll",
+         [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); },
+         {"DeviceInquiry", "ReceiveAll", "ReceiveGlobal"}},
+        {"WriteAll",
+         [](MidiTransferTest& t) { return t.manager->WriteAll(t.library); },
+         {"DeviceInquiry", "WriteAll", "WriteGlobal"}},
+        {"ReceiveAllPrograms",
+         [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
+         {"DeviceInquiry", "ReceiveAllPrograms"}},
+        {"WriteAllPrograms",
+         [](MidiTransferTest& t) { return t.manager->WriteAllPrograms(t.library); },
+         {"DeviceInquiry", "WriteAllPrograms"}},
+        {"ReceiveGlobal",
+         [](MidiTransferTest& t) { return t.manager->ReceiveGlobal(t.library); },
+         {"DeviceInquiry", "ReceiveGlobal"}},
+        {"ReceiveCurrentProgram",
+         [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, -1); },
+         {"DeviceInquiry", "ReceiveCurrentProgram"}},
+        {"WriteProgram",
+         [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 4); },
+         {"DeviceInquiry", "WriteProgram"}},
+    };
     Connect();
-    EXPECT_TRUE(manager->ReceiveAll(library));
-    EXPECT_EQ(host.progressTitle, Text("TitleReceiveAll"));
-    EXPECT_EQ(host.progressTexts,
-              (std::vector<std::string>{Text("ProgressDeviceInquiry"), Text("ProgressReceiveGlobal")}));
-    EXPECT_FALSE(Text("ProgressDeviceInquiry").empty());
+    std::vector<std::string> receiveAllTexts;
+    for (const char* locale : {"en_US.UTF-8", "ja_JP.UTF-8"}) {
+        platform::testing::SetUserLocale(locale);
+        const CQRVResource languageStrings;
+        platform::testing::SetUserLocale(nullptr);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + c.key);
+            host.progressTexts.clear();
+            ASSERT_TRUE(c.run(*this));
+            EXPECT_EQ(host.progressTitle, Text(std::string("Title") + c.key));
+            std::vector<std::string> expected;
+            for (const char* step : c.steps)
+                expected.push_back(Text(std::string("Progress") + step));
+            // A text set again unchanged is nothing the user sees.
+            std::vector<std::string> shown = host.progressTexts;
+            shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
+            EXPECT_EQ(shown, expected);
+            for (const std::string& text : expected)
+                EXPECT_FALSE(text.empty());
+        }
+        receiveAllTexts.push_back(Text("ProgressReceiveAll"));
+    }
+    EXPECT_NE(receiveAllTexts[0], receiveAllTexts[1]) << "each language has its own words";
+}
+
+// The oscillator memory a record holds is the editor's own: a program that
+// arrives from the device leaves it alone, and only a program that becomes
+// the device's current one has it rebuilt from its image.
+TEST_F(MidiTransferTest, OnlyTheCurrentProgramWriteRebuildsTheOscillatorMemory)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<bool(MidiTransferTest&)> run;
+        std::function<CProgram&(MidiTransferTest&)> record;
+        bool rebuilt;
+    };
+    const Case cases[] = {
+        {"ReceiveProgram", [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
+         [](MidiTransferTest& t) -> CProgram& { return t.program; }, false},
+        {"ReceiveCurrentProgram", [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, -1); },
+         [](MidiTransferTest& t) -> CProgram& { return t.program; }, false},
+        {"ReceiveAllPrograms", [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
+         [](MidiTransferTest& t) -> CProgram& { return t.Bank()[17]; }, false},
+        {"TransmitCurrentProgram", [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, -1); },
+         [](MidiTransferTest& t) -> CProgram& { return t.program; }, true},
+    };
+    Connect();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Q3917OscControlMemory marked{};
+        marked.modulation = 77;
+        for (auto& slots : marked.controls)
+            std::fill(std::begin(slots), std::end(slots), 99);
+        Q3917OscControlMemory& memory = c.record(*this).GetOscControlMemory();
+        memory = marked;
+        ASSERT_TRUE(c.run(*this));
+        EXPECT_EQ(std::memcmp(&memory, &marked, sizeof marked) != 0, c.rebuilt);
+    }
 }
 
 TEST_F(MidiTransferTest, FragmentedRepliesWithClocksStillArrive)

@@ -182,6 +182,8 @@ TEST(LocalizableStringsResourceTest, EnglishTextsAreTheProgramsOwn)
         {"MidiErrorTimeout", "Timeout."},
         {"MidiErrorTimeoutLog", "Timeout"},
         {"MidiErrorReceiveError", "Failed to write data. Please check your connection or the battery level."},
+        {"MidiErrorDumpRefused", "Failed to receive data. Please check your connection or the battery level."},
+        {"MidiErrorMessageBroken", "Received data is broken."},
         {"MidiErrorInternalError", "VQ-700Z Sound Editor Internal Error"},
         {"TitleOpenAllData", "Open"},
         {"TitleLogOpenAllData", "Open All Data"},
