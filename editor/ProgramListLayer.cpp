@@ -28,6 +28,7 @@ constexpr int kCurrentProgram = -1;
 constexpr int kEventProgramRedraw = 2;
 constexpr int kEventNameChanged = 3;
 constexpr int kEventLibraryLoaded = 16;
+constexpr int kEventGlobalChanged = 17;
 constexpr int kEventLibraryReplaced = 18;
 constexpr int kEventBlockPasted = 21;
 constexpr int kEventRedrawList = 26;
@@ -486,6 +487,11 @@ void CProgramListLayer::OnWindowManagerMessage(CWindowManager* /*manager*/, int 
         for (std::uint32_t& flags : m_programFlags)
             flags |= kNeedsRedraw;
         RefreshSelection();
+        RedrawFavourites();
+        break;
+    case kEventGlobalChanged:
+        if (p1 == GetDocumentId())
+            RedrawFavourites();
         break;
     case kEventProgramSwitch:
         if (p1 == GetDocumentId() && p2 == 1 && IsProgram(p3) && IsProgram(p4) && p3 != p4) {
