@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CBaseLayer;
 class CFileManager;
@@ -116,6 +117,10 @@ public:
     // program of the bank.
     CBaseWindow* GetProgramEditWindow(int program) const;
     void SetProgramEditWindow(int program, CBaseWindow* window);
+    // The edit window of `from` now shows `to` and takes its slot. A window
+    // still in that slot is kept apart: it closes with the library all the
+    // same.
+    void MoveProgramEditWindow(int from, int to);
 
     int GetWindowNumber() const { return GetDocumentId(); }
     int GetCurrentPage() const { return GetLibraryPage(); }
@@ -170,6 +175,8 @@ private:
     std::unique_ptr<CBaseLayer> m_pGlobalPage;
     std::unique_ptr<CBaseLayer> m_pCcMapPage;
     std::array<CBaseWindow*, kProgramBankSize> m_editWindows{};
+    // Edit windows that lost their slot to another window of their program.
+    std::vector<CBaseWindow*> m_unslottedEditWindows;
     std::optional<CGlobal> m_savedGlobal;
     std::function<void()> m_onStartupReceiveEnded;
     bool m_bLayersBuilt = false;

@@ -498,10 +498,8 @@ void CProgramListLayer::OnWindowManagerMessage(CWindowManager* /*manager*/, int 
             CLibraryWindow* window = GetLibraryWindow();
             if (window == nullptr)
                 break;
-            CBaseWindow* moving = window->GetProgramEditWindow(static_cast<int>(p3));
             CloseEditWindow(static_cast<int>(p4));
-            window->SetProgramEditWindow(static_cast<int>(p4), moving);
-            window->SetProgramEditWindow(static_cast<int>(p3), nullptr);
+            window->MoveProgramEditWindow(static_cast<int>(p3), static_cast<int>(p4));
         }
         break;
     case kEventBlockPasted:
