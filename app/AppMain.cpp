@@ -60,21 +60,38 @@ constexpr const char* kClipboardFormats[] = {
     "q473001ModSeq",  "q47300StepSeq",     "q47300DrumInst",     "q47300Template",  "q47300FormantRec",
 };
 
+// The messages beside the mouse and the keys, and those of input.
+constexpr std::pair<UINT, UINT> kBesideInput[] = {{0, WM_NCMOUSEMOVE - 1},
+                                                  {WM_NCMBUTTONDBLCLK + 1, WM_KEYFIRST - 1},
+                                                  {WM_KEYLAST + 1, WM_MOUSEFIRST - 1},
+                                                  {WM_MOUSELAST + 1, 0xFFFFFFFFu}};
+constexpr std::pair<UINT, UINT> kInput[] = {
+    {WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK}, {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}};
+
+template <std::size_t N>
+bool Peek(MSG& msg, const std::pair<UINT, UINT> (&ranges)[N], UINT remove)
+{
+    for (const auto& [first, last] : ranges) {
+        if (PeekMessageA(&msg, nullptr, first, last, remove))
+            return true;
+    }
+    return false;
+}
+
 // The next message of the thread; with input waiting, anything but a mouse
 // or key message, which stays queued in its order.
 bool NextMessage(MSG& msg, bool inputWaits)
 {
     if (!inputWaits)
         return PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE;
-    constexpr std::pair<UINT, UINT> kBesideInput[] = {{0, WM_NCMOUSEMOVE - 1},
-                                                      {WM_NCMBUTTONDBLCLK + 1, WM_KEYFIRST - 1},
-                                                      {WM_KEYLAST + 1, WM_MOUSEFIRST - 1},
-                                                      {WM_MOUSELAST + 1, 0xFFFFFFFFu}};
-    for (const auto& [first, last] : kBesideInput) {
-        if (PeekMessageA(&msg, nullptr, first, last, PM_REMOVE))
-            return true;
-    }
-    return false;
+    return Peek(msg, kBesideInput, PM_REMOVE);
+}
+
+// Shows a transfer's dialog once it is due.
+void ShowProgressWhenDue(CTransferProgress& progress)
+{
+    MSG input{};
+    progress.ShowWhenDue(progress.IsWaitingToShow() && Peek(input, kInput, PM_NOREMOVE));
 }
 
 // Every message waiting on the message thread, so that the windows paint
@@ -86,7 +103,8 @@ bool NextMessage(MSG& msg, bool inputWaits)
 void PumpWindowMessages(CTransferProgress& progress)
 {
     MSG msg{};
-    for (progress.ShowWhenDue(); NextMessage(msg, progress.IsWaitingToShow()); progress.ShowWhenDue()) {
+    for (ShowProgressWhenDue(progress); NextMessage(msg, progress.IsWaitingToShow());
+         ShowProgressWhenDue(progress)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;

@@ -14,9 +14,12 @@ void CTransferProgress::Open(HWND owner, const std::string& title, std::function
         m_waiting = std::move(waiting);
 }
 
-void CTransferProgress::ShowWhenDue()
+void CTransferProgress::ShowWhenDue(bool inputWaiting)
 {
-    if (m_waiting && GetTickCount() - m_waiting->openedAt >= m_showDelayMs)
+    if (!m_waiting)
+        return;
+    const DWORD running = GetTickCount() - m_waiting->openedAt;
+    if (running >= m_showDelayMs + (inputWaiting ? kInputGraceMs : 0))
         Show(*std::exchange(m_waiting, std::nullopt));
 }
 

@@ -13,14 +13,20 @@
 class CTransferProgress
 {
 public:
+    // How much longer waiting input holds the dialog back.
+    static constexpr DWORD kInputGraceMs = 2000;
+
     explicit CTransferProgress(DWORD showDelayMs = 0) : m_showDelayMs(showDelayMs) {}
 
     // A dialog still open is closed first. Without a delay the dialog shows
     // at once, otherwise at the first ShowWhenDue after the delay.
     void Open(HWND owner, const std::string& title, std::function<void()> onCancel);
     // Shows the dialog of a transfer that has run for the delay, with the
-    // text and progress it was given meanwhile.
-    void ShowWhenDue();
+    // text and progress it was given meanwhile. Input waiting for the
+    // transfer's end (a double click's second click) holds the dialog back
+    // a while longer: once shown, the dialog would leave that input to a
+    // disabled window.
+    void ShowWhenDue(bool inputWaiting = false);
     // Nothing while no transfer runs.
     void SetText(const std::string& text);
     void SetProgress(std::int32_t position, std::int32_t total);

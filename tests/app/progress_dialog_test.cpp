@@ -133,6 +133,16 @@ TEST(TransferProgress, WithADelayTheDialogShowsOnlyOnceTheTransferHasRunThatLong
     EXPECT_FALSE(progress.IsWaitingToShow());
     EXPECT_EQ(BarPosition(GetActiveWindow()), 30);
     progress.Close();
+
+    // Input waiting for the transfer's end holds the dialog back longer.
+    progress.Open(nullptr, "Write Program", [] {});
+    platform::testing::AdvanceClock(500 + CTransferProgress::kInputGraceMs - 1);
+    progress.ShowWhenDue(true);
+    EXPECT_FALSE(progress.IsOpen());
+    platform::testing::AdvanceClock(1);
+    progress.ShowWhenDue(true);
+    EXPECT_TRUE(progress.IsOpen());
+    progress.Close();
 }
 
 // The shell's side of a transfer: the real dialog, driven by the manager.
