@@ -33,6 +33,19 @@ LRESULT CALLBACK PaintCountingProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A top-level window of its own class at (900, 500), 200 x 150.
+HWND MakeWindow(const char* className, WNDPROC procedure, UINT style)
+{
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = style;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.lpszClassName = className;
+    RegisterClassExA(&windowClass);
+    return CreateWindowExA(0, className, className, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 500, 200, 150, nullptr,
+                           nullptr, nullptr, nullptr);
+}
+
 // Clicks the Cancel button of the dialog in front, as the user would, once
 // the dialog shows: it looks on each tick of a timer of the engine.
 class CCancelPresser : public CPslMessageDispatchListener
@@ -70,13 +83,7 @@ TEST_F(AppMainTest, DuringATransferWindowsPaintAndCancelStopsIt)
     ASSERT_TRUE(midi.OpenOutPort(static_cast<int>(device->OutPort())));
     device->SetReplyDelay(std::chrono::milliseconds(20));
 
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = PaintCountingProc;
-    windowClass.lpszClassName = "PaintCounter";
-    RegisterClassExA(&windowClass);
-    HWND painted = CreateWindowExA(0, "PaintCounter", "painted", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 500, 200,
-                                   150, nullptr, nullptr, nullptr, nullptr);
+    HWND painted = MakeWindow("PaintCounter", PaintCountingProc, 0);
     ASSERT_NE(painted, nullptr);
     Pump();
     g_transferring = &midi;
@@ -124,14 +131,7 @@ TEST_F(AppMainTest, InputDuringAShortTransferWaitsForItsEnd)
     ASSERT_TRUE(midi.OpenOutPort(static_cast<int>(device->OutPort())));
     device->SetReplyDelay(std::chrono::milliseconds(20));
 
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = ClickRecordingProc;
-    windowClass.lpszClassName = "ClickRecorder";
-    RegisterClassExA(&windowClass);
-    HWND clicked = CreateWindowExA(0, "ClickRecorder", "clicked", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 500, 200,
-                                   150, nullptr, nullptr, nullptr, nullptr);
+    HWND clicked = MakeWindow("ClickRecorder", ClickRecordingProc, CS_DBLCLKS);
     ASSERT_NE(clicked, nullptr);
     SetActiveWindow(clicked);
     Pump();
