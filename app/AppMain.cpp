@@ -60,13 +60,13 @@ constexpr const char* kClipboardFormats[] = {
     "q473001ModSeq",  "q47300StepSeq",     "q47300DrumInst",     "q47300Template",  "q47300FormantRec",
 };
 
-// The messages beside the mouse and the keys, and those of input.
+// The messages beside the mouse and the keys.
 constexpr std::pair<UINT, UINT> kBesideInput[] = {{0, WM_NCMOUSEMOVE - 1},
                                                   {WM_NCMBUTTONDBLCLK + 1, WM_KEYFIRST - 1},
                                                   {WM_KEYLAST + 1, WM_MOUSEFIRST - 1},
                                                   {WM_MOUSELAST + 1, 0xFFFFFFFFu}};
-constexpr std::pair<UINT, UINT> kInput[] = {
-    {WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK}, {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}};
+// The presses and releases of the mouse buttons over a window's inside.
+constexpr std::pair<UINT, UINT> kClicks[] = {{WM_LBUTTONDOWN, WM_MBUTTONDBLCLK}};
 
 template <std::size_t N>
 bool Peek(MSG& msg, const std::pair<UINT, UINT> (&ranges)[N], UINT remove)
@@ -87,11 +87,12 @@ bool NextMessage(MSG& msg, bool inputWaits)
     return Peek(msg, kBesideInput, PM_REMOVE);
 }
 
-// Shows a transfer's dialog once it is due.
+// Shows a transfer's dialog once it is due; a click waiting for the
+// transfer's end (a double click's second) holds it back.
 void ShowProgressWhenDue(CTransferProgress& progress)
 {
-    MSG input{};
-    progress.ShowWhenDue(progress.IsWaitingToShow() && Peek(input, kInput, PM_NOREMOVE));
+    MSG click{};
+    progress.ShowWhenDue(progress.IsWaitingToShow() && Peek(click, kClicks, PM_NOREMOVE));
 }
 
 // Every message waiting on the message thread, so that the windows paint
