@@ -50,14 +50,14 @@ constexpr int kMinimumClientHeight = 200;
 constexpr const char* kMidiPortObjectName = "SR2RuvivIvovaz";
 
 constexpr const char* kSemaphoreNames[] = {
-    "Semaphore",         "TimerSemaphore",      "ProgressSemaphore", "MidiMonitorSemaphore",
-    "MessageSemaphore",  "ValueLayerSemaphore", "AutoDumpSemaphore",
+    "Semaphore",        "TimerSemaphore",      "ProgressSemaphore", "MidiMonitorSemaphore",
+    "MessageSemaphore", "ValueLayerSemaphore", "AutoDumpSemaphore",
 };
 
 constexpr const char* kClipboardFormats[] = {
-    "q47300DragBank", "q47300DragProgram", "q47300DragFavorite", "q47300DragDrum",  "q47300Timbre",
-    "q47300Synth",    "q47300IFx",         "q473001IFx",         "q47300MFx",       "q47300ModSeq",
-    "q473001ModSeq",  "q47300StepSeq",     "q47300DrumInst",     "q47300Template",  "q47300FormantRec",
+    "q47300DragBank", "q47300DragProgram", "q47300DragFavorite", "q47300DragDrum", "q47300Timbre",
+    "q47300Synth",    "q47300IFx",         "q473001IFx",         "q47300MFx",      "q47300ModSeq",
+    "q473001ModSeq",  "q47300StepSeq",     "q47300DrumInst",     "q47300Template", "q47300FormantRec",
 };
 
 // The messages beside the mouse and the keys.
@@ -104,8 +104,7 @@ void ShowProgressWhenDue(CTransferProgress& progress)
 void PumpWindowMessages(CTransferProgress& progress)
 {
     MSG msg{};
-    for (ShowProgressWhenDue(progress); NextMessage(msg, progress.IsWaitingToShow());
-         ShowProgressWhenDue(progress)) {
+    for (ShowProgressWhenDue(progress); NextMessage(msg, progress.IsWaitingToShow()); ShowProgressWhenDue(progress)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
@@ -119,7 +118,8 @@ ULONG_PTR g_gdiplusToken = 0;
 
 }  // namespace
 
-CAppMain::CAppMain(std::vector<std::string> arguments) : m_arguments(std::move(arguments)) {}
+CAppMain::CAppMain(std::vector<std::string> arguments) : m_arguments(std::move(arguments))
+{}
 
 CAppMain::~CAppMain() = default;
 

@@ -143,7 +143,8 @@ void CProgramListLayer::DrawRowText(CHfcDrawContext& context, int x, int y, int 
     const ProgramRegion& region = record.GetRegion();
     std::string name(region.name, strnlen(region.name, kNameLength));
     name.resize(kNameLength, ' ');
-    name.resize(std::min<std::size_t>(name.size(), static_cast<std::size_t>(std::max((width - kNameX) / kCharWidth, 0))));
+    name.resize(
+        std::min<std::size_t>(name.size(), static_cast<std::size_t>(std::max((width - kNameX) / kCharWidth, 0))));
     DrawText(context, x + kNameX, y + kTextInsetY, name, font);
 
     context.SetFillColor(kFrameColour);

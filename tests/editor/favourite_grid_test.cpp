@@ -49,6 +49,7 @@ protected:
         }
         return pixels;
     }
+
 public:
     // Each puts the program into the changed slot.
     void EditOnThePage(CLibraryWindow& window)

@@ -8,11 +8,12 @@
 
 namespace platform::detail {
 
-struct Surface {
+struct Surface
+{
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;  // width * height, rows top first
-    RECT unpresented{0, 0, 0, 0};      // painted since the last present
+    RECT unpresented{0, 0, 0, 0};       // painted since the last present
     // The areas painted while someone watches: the drag image, which must
     // not put back what lay under it where the window painted since.
     std::optional<std::vector<RECT>> repaints;
@@ -27,7 +28,8 @@ struct Surface {
     void MarkPainted(const RECT& area)
     {
         unpresented = Union(unpresented, area);
-        if (repaints) repaints->push_back(area);
+        if (repaints)
+            repaints->push_back(area);
     }
 };
 

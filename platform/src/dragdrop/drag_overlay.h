@@ -17,7 +17,8 @@ struct Surface;
 
 namespace platform::dragdrop {
 
-class DragOverlay {
+class DragOverlay
+{
 public:
     explicit DragOverlay(DragImage image) : image_(std::move(image)) {}
     ~DragOverlay() { Hide(); }
@@ -30,7 +31,8 @@ public:
     void Hide();
 
 private:
-    struct Patch {
+    struct Patch
+    {
         HWND topLevel;
         std::weak_ptr<platform::detail::Surface> surface;
         RECT area;  // framebuffer coordinates
