@@ -28,6 +28,7 @@
 #include <platform/display.h>
 #include <platform/file_names.h>
 #include <platform/gdiplus.h>
+#include <platform/input.h>
 #include <platform/messaging.h>
 
 #include <juce_events/juce_events.h>
@@ -37,6 +38,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -58,13 +60,51 @@ constexpr const char* kClipboardFormats[] = {
     "q473001ModSeq",  "q47300StepSeq",     "q47300DrumInst",     "q47300Template", "q47300FormantRec",
 };
 
+// The messages beside the mouse and the keys.
+constexpr std::pair<UINT, UINT> kBesideInput[] = {{0, WM_NCMOUSEMOVE - 1},
+                                                  {WM_NCMBUTTONDBLCLK + 1, WM_KEYFIRST - 1},
+                                                  {WM_KEYLAST + 1, WM_MOUSEFIRST - 1},
+                                                  {WM_MOUSELAST + 1, 0xFFFFFFFFu}};
+// The presses and releases of the mouse buttons over a window's inside.
+constexpr std::pair<UINT, UINT> kClicks[] = {{WM_LBUTTONDOWN, WM_MBUTTONDBLCLK}};
+
+template <std::size_t N>
+bool Peek(MSG& msg, const std::pair<UINT, UINT> (&ranges)[N], UINT remove)
+{
+    for (const auto& [first, last] : ranges) {
+        if (PeekMessageA(&msg, nullptr, first, last, remove))
+            return true;
+    }
+    return false;
+}
+
+// The next message of the thread; with input waiting, anything but a mouse
+// or key message, which stays queued in its order.
+bool NextMessage(MSG& msg, bool inputWaits)
+{
+    if (!inputWaits)
+        return PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE;
+    return Peek(msg, kBesideInput, PM_REMOVE);
+}
+
+// Shows a transfer's dialog once it is due; a click waiting for the
+// transfer's end (a double click's second) holds it back.
+void ShowProgressWhenDue(CTransferProgress& progress)
+{
+    MSG click{};
+    progress.ShowWhenDue(progress.IsWaitingToShow() && Peek(click, kClicks, PM_NOREMOVE));
+}
+
 // Every message waiting on the message thread, so that the windows paint
 // and a progress dialog's Cancel is heard while a transfer waits. A quit
-// request is put back for the message loop to end on.
-void PumpWindowMessages()
+// request is put back for the message loop to end on. While a transfer runs
+// before its dialog shows, the user's clicks and keys wait for its end
+// instead of reaching windows in the middle of it; once the dialog shows,
+// they go to it.
+void PumpWindowMessages(CTransferProgress& progress)
 {
     MSG msg{};
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    for (ShowProgressWhenDue(progress); NextMessage(msg, progress.IsWaitingToShow()); ShowProgressWhenDue(progress)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
@@ -163,7 +203,7 @@ void CAppMain::CreateShell()
     LoadSettingsStep();
     m_strings = std::make_unique<CQRVResource>();
     m_engine = std::make_unique<CPslMessageDispatchEngine>();
-    SetMessagePump(&PumpWindowMessages);
+    SetMessagePump([this] { PumpWindowMessages(m_progress); });
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     m_statusLogWindow = nullptr;

@@ -220,7 +220,9 @@ private:
     std::unique_ptr<CBlockAccessor> m_blockAccessor;
     std::unique_ptr<CMdiFrameWindow> m_frame;
 
-    CTransferProgress m_progress;
+    // A transfer's dialog shows once it has run this long.
+    static constexpr DWORD kProgressDelayMs = 500;
+    CTransferProgress m_progress{kProgressDelayMs};
     std::optional<ParameterChangeTarget> m_parameterTarget;
 
     CBaseWindow* m_statusLogWindow = nullptr;

@@ -16,6 +16,14 @@ bool IsSlot(int slot)
 
 }  // namespace
 
+std::int32_t FavoriteProgram(const CGlobal& global, int slot)
+{
+    const CQ3917GlobalAccessor* accessor = CQ3917GlobalAccessor::PeekInstance();
+    if (accessor == nullptr || !IsSlot(slot))
+        return 0;
+    return accessor->GetValue(&global, kFavoriteGroup, static_cast<std::uint32_t>(slot));
+}
+
 bool SetFavoriteProgram(CGlobal& global, int slot, std::uint32_t program)
 {
     const CQ3917GlobalAccessor* accessor = CQ3917GlobalAccessor::PeekInstance();

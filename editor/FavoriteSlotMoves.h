@@ -8,6 +8,9 @@ class CGlobal;
 
 inline constexpr int kFavoriteSlotCount = 40;
 
+// The program a slot holds; 0 for a slot out of range or while the data
+// model has no global accessor.
+std::int32_t FavoriteProgram(const CGlobal& global, int slot);
 // False, with nothing changed, for a slot or program out of range or while
 // the data model has no global accessor.
 bool SetFavoriteProgram(CGlobal& global, int slot, std::uint32_t program);

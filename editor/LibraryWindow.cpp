@@ -317,16 +317,26 @@ bool CLibraryWindow::CanClose()
 
 bool CLibraryWindow::CloseProgramEditWindows(bool force)
 {
-    for (CBaseWindow*& slot : m_editWindows) {
-        CBaseWindow* window = slot;
-        if (window == nullptr)
-            continue;
+    const auto close = [force](CBaseWindow* window) {
         window->CloseDependentWindows();
         if (force)
-            window->Destroy();
-        else if (!window->CloseWindow(false))
+            return window->Destroy();
+        return window->CloseWindow(false);
+    };
+    for (CBaseWindow*& slot : m_editWindows) {
+        if (slot == nullptr)
+            continue;
+        if (!close(slot) && !force)
             return false;
         slot = nullptr;
+    }
+    while (!m_unslottedEditWindows.empty()) {
+        CBaseWindow* window = m_unslottedEditWindows.back();
+        m_unslottedEditWindows.pop_back();
+        if (!close(window) && !force) {
+            m_unslottedEditWindows.push_back(window);
+            return false;
+        }
     }
     return true;
 }
@@ -342,12 +352,15 @@ void CLibraryWindow::ForgetDependentWindow(CBaseWindow* window)
         if (slot == window)
             slot = nullptr;
     }
+    std::erase(m_unslottedEditWindows, window);
     // The part windows of a program edit window know this window as their
     // owner; the edit window that opened one forgets it too.
     for (CBaseWindow* edit : m_editWindows) {
         if (edit != nullptr)
             edit->ForgetDependentWindow(window);
     }
+    for (CBaseWindow* edit : m_unslottedEditWindows)
+        edit->ForgetDependentWindow(window);
 }
 
 CBaseWindow* CLibraryWindow::GetProgramEditWindow(int program) const
@@ -359,6 +372,18 @@ void CLibraryWindow::SetProgramEditWindow(int program, CBaseWindow* window)
 {
     if (program >= 0 && program < kProgramBankSize)
         m_editWindows[static_cast<std::size_t>(program)] = window;
+}
+
+void CLibraryWindow::MoveProgramEditWindow(int from, int to)
+{
+    CBaseWindow* moving = GetProgramEditWindow(from);
+    CBaseWindow* staying = GetProgramEditWindow(to);
+    if (moving == nullptr || from == to)
+        return;
+    if (staying != nullptr)
+        m_unslottedEditWindows.push_back(staying);
+    SetProgramEditWindow(to, moving);
+    SetProgramEditWindow(from, nullptr);
 }
 
 void CLibraryWindow::OnActivate()

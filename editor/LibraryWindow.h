@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CBaseLayer;
 class CFileManager;
@@ -121,6 +122,10 @@ public:
     // program of the bank.
     CBaseWindow* GetProgramEditWindow(int program) const;
     void SetProgramEditWindow(int program, CBaseWindow* window);
+    // The edit window of `from` now shows `to` and takes its slot. A window
+    // still in that slot is kept apart: it closes with the library all the
+    // same.
+    void MoveProgramEditWindow(int from, int to);
 
     int GetWindowNumber() const { return GetDocumentId(); }
     int GetCurrentPage() const { return GetLibraryPage(); }
@@ -180,6 +185,8 @@ private:
     std::unique_ptr<CBaseLayer> m_globalPage;
     std::unique_ptr<CBaseLayer> m_ccMapPage;
     std::array<CBaseWindow*, kProgramBankSize> m_editWindows{};
+    // Edit windows that lost their slot to another window of their program.
+    std::vector<CBaseWindow*> m_unslottedEditWindows;
     std::optional<CGlobal> m_savedGlobal;
     std::function<void()> m_onStartupReceiveEnded;
     bool m_layersBuilt = false;

@@ -120,8 +120,12 @@ bool CMasterFxEditLayer::DropEffectBlock(CHfcControl* control, CHfcDragData* dat
             return true;
         CBlockData held;
         pasted = CBlockAccessor::CopyBlock(program, held, *library, kBlockMfx, targetEffect, 0) &&
-                 CBlockAccessor::PasteMfx(program, *library, block, targetEffect) &&
-                 CBlockAccessor::PasteMfx(program, *library, held, source);
+                 CBlockAccessor::PasteMfx(program, *library, block, targetEffect);
+        // An exchange that cannot finish leaves the program as it was.
+        if (pasted && !CBlockAccessor::PasteMfx(program, *library, held, source)) {
+            CBlockAccessor::PasteMfx(program, *library, held, targetEffect);
+            pasted = false;
+        }
     }
     if (!pasted)
         return false;

@@ -77,7 +77,8 @@ ProgramBankMove Rearrange(ProgramBank& bank, const Sources& sources, std::span<c
         const ProgramClipboardRecord* record = FindRecord(records, source);
         bank[n].GetRegion() = record != nullptr ? record->region : (*before)[source].region;
         bank[n].SetKind((*before)[source].kind);
-        move.changed.push_back(n);
+        if (!(bank[n].GetRegion() == (*before)[n].region) || bank[n].GetKind() != (*before)[n].kind)
+            move.changed.push_back(n);
     }
     for (int n = first; n < first + count; ++n)
         move.received.push_back(n);
@@ -103,8 +104,10 @@ ProgramBankMove CopyPrograms(ProgramBank& bank, std::span<const ProgramClipboard
     ProgramBankMove move;
     for (std::size_t k = 0; k < records.size() && IsProgram(target + static_cast<int>(k)); ++k) {
         const int n = target + static_cast<int>(k);
-        bank[n].GetRegion() = records[k].region;
-        move.changed.push_back(n);
+        if (!(bank[n].GetRegion() == records[k].region)) {
+            bank[n].GetRegion() = records[k].region;
+            move.changed.push_back(n);
+        }
         move.received.push_back(n);
     }
     return move;

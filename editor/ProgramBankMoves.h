@@ -13,7 +13,8 @@ struct ProgramBankMove
 {
     // Why nothing was done, for the trace; null when the bank changed.
     const char* failure = nullptr;
-    // The programs whose content changed, ascending.
+    // The programs whose content changed, ascending; none when every
+    // program got back what it held.
     std::vector<int> changed;
     // The programs that received a dragged one, ascending.
     std::vector<int> received;

@@ -4,6 +4,9 @@
 #include "editor/EditWindows.h"
 #include "editor/ProgramEditLayer.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr int kNoTimbre = -1;
@@ -85,11 +88,10 @@ CBaseWindow* CProgramEditWindow::GetDependentWindow(Dependent which) const
 
 void CProgramEditWindow::CloseDependentWindows()
 {
+    // A window that refuses stays known, so that it never outlives this one.
     for (CBaseWindow*& slot : m_dependents) {
-        CBaseWindow* window = slot;
-        slot = nullptr;
-        if (window != nullptr)
-            window->CloseWindow(false);
+        if (slot != nullptr && slot->CloseWindow(false))
+            slot = nullptr;
     }
 }
 
@@ -98,7 +100,9 @@ bool CProgramEditWindow::CanClose()
     if (IsLayerCapturing())
         return false;
     CloseDependentWindows();
-    return CPartEditWindow::CanClose();
+    const bool partsClosed =
+        std::all_of(m_dependents.begin(), m_dependents.end(), [](CBaseWindow* window) { return window == nullptr; });
+    return partsClosed && CPartEditWindow::CanClose();
 }
 
 void CProgramEditWindow::ForgetDependentWindow(CBaseWindow* window)
@@ -112,6 +116,11 @@ void CProgramEditWindow::ForgetDependentWindow(CBaseWindow* window)
 void CProgramEditWindow::DestroyLayers()
 {
     CloseDependentWindows();
+    // Those that refused go along: they show this window's program.
+    for (CBaseWindow*& slot : m_dependents) {
+        if (CBaseWindow* window = std::exchange(slot, nullptr))
+            window->Destroy();
+    }
     if (GetOwnerWindow() != nullptr)
         GetOwnerWindow()->ForgetDependentWindow(this);
     CPartEditWindow::DestroyLayers();

@@ -40,12 +40,13 @@ public:
     bool CreateMdiWindow(const EditWindowContext& context, int x, int y, int program);
 
     void CloseDependentWindows() override;
-    // Refused while a control holds the mouse; otherwise the part windows
-    // close first.
+    // Refused while a control holds the mouse or a part window refuses to
+    // close; otherwise the part windows close first.
     bool CanClose() override;
     void ForgetDependentWindow(CBaseWindow* window) override;
     // Taken down unasked (by its library window or the frame), it still
-    // closes its part windows and leaves its owner.
+    // takes its part windows down, those that refuse too, and leaves its
+    // owner.
     void DestroyLayers() override;
 
     // Opens the part's window through the editor's factory, or brings the

@@ -64,13 +64,14 @@ private:
     bool InsertPrograms(const std::vector<ProgramClipboardRecord>& records, int row);
     // The bank changed as the move says: edit windows of changed programs
     // close, the programs that received one are selected, the window is
-    // marked and the list drawn again.
+    // marked when any program changed, and the list drawn again.
     bool ShowBankMove(const ProgramBankMove& move);
     // The library's global data, which holds the favourites.
     CGlobal* GetGlobal() const;
     bool DropProgramOnFavorite(CHfcDragData* data, int slot);
     bool SwapFavorites(int slot);
-    void SelectFavorite(int slot);
+    // The target slot selected; the window marked when the drop changed a slot.
+    void SelectFavorite(int slot, bool changed);
 
     CProgramListLayer& m_layer;
     int m_dragIndex = -1;

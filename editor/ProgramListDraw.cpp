@@ -1,12 +1,12 @@
 // How the program page draws its rows, favourite cells, page tabs and the
 // selected program's header.
+#include "editor/FavoriteSlotMoves.h"
 #include "editor/ProgramListInfo.h"
 #include "editor/ProgramListLayer.h"
 #include "framework/ui/HfcBmp.h"
 #include "framework/ui/HfcCtrlCharStaticText.h"
 #include "framework/ui/HfcOffscreenContext.h"
 #include "model/ListValueText.h"
-#include "model/Q3917GlobalAccessor.h"
 #include "model/Q3917ProgramAccessor.h"
 
 #include <cstdio>
@@ -181,6 +181,13 @@ void CProgramListLayer::DrawFavourites()
         DrawFavourite(slot, false);
 }
 
+void CProgramListLayer::RedrawFavourites()
+{
+    for (std::uint32_t& flags : m_favouriteFlags)
+        flags |= kNeedsRedraw;
+    DrawFavourites();
+}
+
 void CProgramListLayer::PaintFavourite(CHfcDrawContext& context, int x, int y, int slot, std::uint32_t flags)
 {
     context.SetPenWidth(1.0f);
@@ -196,10 +203,8 @@ void CProgramListLayer::PaintFavourite(CHfcDrawContext& context, int x, int y, i
         context.FillRectangle(x + 1, y + 1, kFavouriteWidth - 1, kRowHeight - 1);
         font = m_darkFont;
     }
-    const CQ3917GlobalAccessor* accessor = CQ3917GlobalAccessor::PeekInstance();
-    const std::int32_t program = accessor != nullptr && GetGlobalData() != nullptr
-                                     ? accessor->GetValue(GetGlobalData(), {6, static_cast<std::uint32_t>(slot), 0})
-                                     : 0;
+    const CGlobal* global = m_library != nullptr ? m_library->GetGlobal() : nullptr;
+    const std::int32_t program = global != nullptr ? FavoriteProgram(*global, slot) : 0;
     char number[16];
     std::snprintf(number, sizeof number, "%03d", program + 1);
     DrawText(context, x + kFavouriteTextX, y + kTextInsetY, number, font);

@@ -88,7 +88,8 @@ bool CProgramListDrag::ShowBankMove(const ProgramBankMove& move)
     for (int n : move.received)
         m_layer.SetProgramFlags(n, m_layer.GetProgramFlags(n) | CProgramListLayer::kSelected |
                                        CProgramListLayer::kNeedsRedraw);
-    m_layer.MarkModified();
+    if (!move.changed.empty())
+        m_layer.MarkModified();
     m_layer.UpdateHighlight();
     m_layer.RedrawAll();
     return true;
@@ -104,24 +105,32 @@ bool CProgramListDrag::DropProgramOnFavorite(CHfcDragData* data, int slot)
 {
     const std::vector<ProgramClipboardRecord> records = ReadProgramItems(data);
     CGlobal* global = GetGlobal();
-    if (records.empty() || global == nullptr || !SetFavoriteProgram(*global, slot, records.front().number))
+    if (records.empty() || global == nullptr)
         return false;
-    SelectFavorite(slot);
+    const std::uint32_t program = records.front().number;
+    const bool changed = FavoriteProgram(*global, slot) != static_cast<std::int32_t>(program);
+    if (!SetFavoriteProgram(*global, slot, program))
+        return false;
+    SelectFavorite(slot, changed);
     return true;
 }
 
 bool CProgramListDrag::SwapFavorites(int slot)
 {
     CGlobal* global = GetGlobal();
-    if (global == nullptr || !SwapFavoritePrograms(*global, m_dragIndex, slot))
+    if (global == nullptr)
         return false;
-    SelectFavorite(slot);
+    const bool changed = FavoriteProgram(*global, m_dragIndex) != FavoriteProgram(*global, slot);
+    if (!SwapFavoritePrograms(*global, m_dragIndex, slot))
+        return false;
+    SelectFavorite(slot, changed);
     return true;
 }
 
-void CProgramListDrag::SelectFavorite(int slot)
+void CProgramListDrag::SelectFavorite(int slot, bool changed)
 {
     m_layer.SetFavouriteFlags(slot, m_layer.GetFavouriteFlags(slot) | CProgramListLayer::kSelected |
                                         CProgramListLayer::kNeedsRedraw);
-    m_layer.MarkModified();
+    if (changed)
+        m_layer.MarkModified();
 }

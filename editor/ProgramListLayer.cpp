@@ -480,16 +480,19 @@ void CProgramListLayer::OnWindowManagerMessage(CWindowManager* /*manager*/, int 
         for (std::uint32_t& flags : m_programFlags)
             flags |= kNeedsRedraw;
         RefreshSelection();
+        RedrawFavourites();
+        break;
+    case kEventGlobalChanged:
+        if (p1 == GetDocumentId())
+            RedrawFavourites();
         break;
     case kEventProgramSwitch:
         if (p1 == GetDocumentId() && p2 == 1 && IsProgram(p3) && IsProgram(p4) && p3 != p4) {
             CLibraryWindow* window = GetLibraryWindow();
             if (window == nullptr)
                 break;
-            CBaseWindow* moving = window->GetProgramEditWindow(static_cast<int>(p3));
             CloseEditWindow(static_cast<int>(p4));
-            window->SetProgramEditWindow(static_cast<int>(p4), moving);
-            window->SetProgramEditWindow(static_cast<int>(p3), nullptr);
+            window->MoveProgramEditWindow(static_cast<int>(p3), static_cast<int>(p4));
         }
         break;
     case kEventPartDropped:

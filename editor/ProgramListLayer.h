@@ -86,6 +86,8 @@ public:
     void DrawRows();
     void DrawFavourite(int slot, bool force);
     void DrawFavourites();
+    // Every favourite cell, as the global data holds it now.
+    void RedrawFavourites();
     void DrawPageTabs(bool flush);
     // A row as it looks with those flags, at (x, y) of any context.
     void PaintRow(CHfcDrawContext& context, int x, int y, int program, std::uint32_t flags);

@@ -107,6 +107,44 @@ TEST(TransferProgress, UpdatesReachOnlyAnOpenDialog)
     EXPECT_EQ(cancels, 0);
 }
 
+// A short transfer shows no dialog; a longer one shows it once it has run
+// for the delay, as far as it has come.
+TEST(TransferProgress, WithADelayTheDialogShowsOnlyOnceTheTransferHasRunThatLong)
+{
+    const platform::testing::ScopedFakeClock clock(1000);
+    CTransferProgress progress(500);
+    progress.Open(nullptr, "Write Program", [] {});
+    progress.SetProgress(1, 1);
+    progress.Close();
+    platform::testing::AdvanceClock(1000);
+    progress.ShowWhenDue();
+    EXPECT_FALSE(progress.IsOpen()) << "the transfer ended in time";
+    EXPECT_FALSE(progress.IsWaitingToShow());
+
+    progress.Open(nullptr, "Receive All", [] {});
+    progress.SetProgress(3, 10);
+    platform::testing::AdvanceClock(499);
+    progress.ShowWhenDue();
+    EXPECT_FALSE(progress.IsOpen());
+    EXPECT_TRUE(progress.IsWaitingToShow());
+    platform::testing::AdvanceClock(1);
+    progress.ShowWhenDue();
+    ASSERT_TRUE(progress.IsOpen());
+    EXPECT_FALSE(progress.IsWaitingToShow());
+    EXPECT_EQ(BarPosition(GetActiveWindow()), 30);
+    progress.Close();
+
+    // Input waiting for the transfer's end holds the dialog back longer.
+    progress.Open(nullptr, "Write Program", [] {});
+    platform::testing::AdvanceClock(500 + CTransferProgress::kInputGraceMs - 1);
+    progress.ShowWhenDue(true);
+    EXPECT_FALSE(progress.IsOpen());
+    platform::testing::AdvanceClock(1);
+    progress.ShowWhenDue(true);
+    EXPECT_TRUE(progress.IsOpen());
+    progress.Close();
+}
+
 // The shell's side of a transfer: the real dialog, driven by the manager.
 class DialogHost : public FakeMidiHost
 {

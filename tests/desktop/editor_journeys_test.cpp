@@ -438,6 +438,90 @@ TEST_F(EditorJourney, AProgramCopiedPastedAndDraggedInTheListIsSavedAsTheListSho
     EXPECT_EQ(editor_->Wait(30s), 0);
 }
 
+// At cable speed each first click of a double click sends the newly
+// selected program to the device, and the second comes while it goes: the
+// double click still opens the program's edit window, every time. The
+// edit windows open over the library window's top left; the rows are
+// clicked right of them.
+TEST_F(EditorJourney, DoubleClicksOnUnselectedRowsOpenTheirEditWindowsWhileTheProgramsGoOut)
+{
+    StartDevice({"--pace"});
+    StartOnDevice("journey_double_clicks");
+    const RgbImage stripPicture = LoadSkinBitmap("BG_PageSelect");
+    const std::optional<Point> strip = WaitForPicture(stripPicture, kStripFreeFrom, kStripFreeTo);
+    ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
+    const auto dumps = [this] {
+        const auto heard = device_.Heard();
+        return std::count_if(heard.begin(), heard.end(), [](const Bytes& message) { return message.size() > 400; });
+    };
+    const auto before = dumps();
+    constexpr int kOpened = 10;
+    for (int n = 0; n < kOpened; ++n) {
+        const int program = 3 + 2 * n;
+        SCOPED_TRACE(program);
+        const Point row = Row(*strip, program);
+        Click({row.x + 700, row.y}, 2);
+        // The program goes out first; the window opens once it has gone.
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        bool covered = false;
+        while (!covered && std::chrono::steady_clock::now() < deadline) {
+            covered = !ShowsAt(CaptureScreen(x_), stripPicture, *strip, kStripFreeFrom, kStripFreeTo);
+            std::this_thread::sleep_for(200ms);
+        }
+        EXPECT_TRUE(covered) << "no edit window opened over the library window";
+    }
+    Shot("journey_double_clicks");
+    EXPECT_EQ(dumps() - before, kOpened) << "each first click sent its program";
+    ChooseMenuItem(frame_, "alt+f", "x");
+    EXPECT_EQ(editor_->Wait(30s), 0);
+}
+
+// A program dragged slowly down the list and given up with Escape, in each
+// colour theme, kept in the gallery with the favourite grid above: the drop
+// marker and the dragged row's picture go with the drag and leave nothing.
+TEST_F(EditorJourney, ADragGivenUpLeavesTheListAsItWasInEachTheme)
+{
+    const fs::path gallery = fs::path(VQ_TEST_OUTPUT_DIR) / "gallery";
+    fs::create_directories(gallery);
+    StartDevice({});
+    for (int theme = 0; theme < 3; ++theme) {
+        const std::string suffix = "_theme" + std::to_string(theme);
+        SCOPED_TRACE(suffix);
+        StartOnDevice("journey_drag" + suffix, {}, theme);
+        const char* strips[] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
+        const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap(strips[theme]), kStripFreeFrom, kStripFreeTo);
+        ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
+        const Point from = Row(*strip, 5);
+        const Point to = Row(*strip, 12);
+        Tool({"mousemove", "--sync", std::to_string(from.x), std::to_string(from.y)});
+        Tool({"mousedown", "1"});
+        for (int y = from.y + 4; y <= to.y; y += 3) {
+            Tool({"mousemove", "--sync", std::to_string(from.x + 4), std::to_string(y)});
+            std::this_thread::sleep_for(60ms);
+        }
+        std::this_thread::sleep_for(500ms);
+        EXPECT_TRUE(SavePng(CaptureScreen(x_), gallery / ("program_drag" + suffix + ".png")));
+        Tool({"key", "Escape"});
+        Tool({"mouseup", "1"});
+        std::this_thread::sleep_for(500ms);
+        const RgbImage left = CaptureScreen(x_);
+        EXPECT_TRUE(SavePng(left, gallery / ("program_drag_given_up" + suffix + ".png")));
+        // The drop marker's red is nowhere in the rows.
+        int red = 0;
+        for (int y = Row(*strip, 0).y - 6; y <= Row(*strip, 20).y; ++y) {
+            for (int x = from.x - 30; x < from.x + 600; ++x) {
+                const std::uint8_t* pixel = left.At(x, y);
+                if (pixel[0] > 150 && pixel[1] < 90 && pixel[2] < 90)
+                    ++red;
+            }
+        }
+        EXPECT_EQ(red, 0) << "the drop marker stayed behind";
+        ChooseMenuItem(frame_, "alt+f", "x");
+        EXPECT_EQ(editor_->Wait(30s), 0);
+        editor_.reset();
+    }
+}
+
 TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLibrary)
 {
     StartDevice({});

@@ -2,6 +2,7 @@
 
 #include "app/SkinTable.h"
 #include "editor/PageSelectLayer.h"
+#include "editor/layout/GlobalPageTable.h"
 #include "framework/ui/HfcControl.h"
 
 #include <platform/testing.h>
@@ -50,6 +51,21 @@ CGlobalEditCcMapPageLayer& GlobalPageTest::CcMap(CLibraryWindow& window)
 CGlobal& GlobalPageTest::Global(CLibraryWindow& window)
 {
     return *window.GetLibraryData()->GetGlobal();
+}
+
+CCustomEditText& GlobalPageTest::Field(CLibraryWindow& window, const ParameterAddress& address)
+{
+    namespace table = layout::global_page;
+    CGlobalEditGlobalPageLayer& page = Settings(window);
+    for (int id = 0; id < page.GetControlCount(); ++id) {
+        auto* field = dynamic_cast<CCustomEditText*>(page.GetControl(id));
+        const table::Row* row = field != nullptr ? &table::kRows[field->GetIndex()] : nullptr;
+        if (row != nullptr && row->group == static_cast<int>(address.group) &&
+            row->index == static_cast<int>(address.index))
+            return *field;
+    }
+    ADD_FAILURE() << "no field for " << address.group << "/" << address.index;
+    return dynamic_cast<CCustomEditText&>(*page.GetControl(2));
 }
 
 void GlobalPageTest::Click(CHfcControl& control)

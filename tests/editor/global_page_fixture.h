@@ -2,6 +2,7 @@
 // A new library window showing its global page: the frame, the settings
 // sheet and the CC map as the window built them, mouse input at their
 // controls, and the window's picture as the user sees it.
+#include "app/controls/CustomEditText.h"
 #include "editor/CcMapPageLayer.h"
 #include "editor/GlobalEditLayer.h"
 #include "editor/GlobalPageLayer.h"
@@ -27,6 +28,8 @@ protected:
     static CGlobalEditGlobalPageLayer& Settings(CLibraryWindow& window);
     static CGlobalEditCcMapPageLayer& CcMap(CLibraryWindow& window);
     static CGlobal& Global(CLibraryWindow& window);
+    // The settings sheet's value field of a parameter.
+    static CCustomEditText& Field(CLibraryWindow& window, const ParameterAddress& address);
 
     // A press and a release near a control's top-left corner.
     static void Click(CHfcControl& control);

@@ -34,20 +34,6 @@ void Write(CGlobal& global, const ParameterAddress& address, std::int32_t value)
 class GlobalSettingsPageTest : public GlobalPageTest
 {
 protected:
-    // The value field of a parameter.
-    static CCustomEditText& Field(CLibraryWindow& window, const ParameterAddress& address)
-    {
-        CGlobalEditGlobalPageLayer& page = Settings(window);
-        for (int id = 0; id < page.GetControlCount(); ++id) {
-            auto* field = dynamic_cast<CCustomEditText*>(page.GetControl(id));
-            const table::Row* row = field != nullptr ? &table::kRows[field->GetIndex()] : nullptr;
-            if (row != nullptr && row->group == static_cast<int>(address.group) &&
-                row->index == static_cast<int>(address.index))
-                return *field;
-        }
-        ADD_FAILURE() << "no field for " << address.group << "/" << address.index;
-        return dynamic_cast<CCustomEditText&>(*page.GetControl(2));
-    }
     static std::string Text(CCustomEditText& field)
     {
         char text[64] = {};

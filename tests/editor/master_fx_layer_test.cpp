@@ -3,6 +3,7 @@
 // effects dragged between the panels, each change checked on the wire.
 #include "part_edit_fixture.h"
 
+#include "app/BlockDropEffect.h"
 #include "app/WindowEvents.h"
 #include "app/controls/CustomEditText.h"
 #include "app/controls/CustomStaticText.h"
@@ -425,6 +426,35 @@ TEST_F(MasterFxDragTest, WithCtrlTheTargetBecomesACopyAndOntoItselfNothingIsMark
     EXPECT_THAT(TakePosts(kEventPartDropped), IsEmpty());
     EXPECT_THAT(Log(), ::testing::Not(::testing::Contains("opener:SetModified 1")));
     EXPECT_EQ(shell->device->Received().size(), received);
+}
+
+// A moved effect whose source the program has not: the exchange cannot
+// finish, and the target keeps its effect.
+TEST_F(MasterFxDragTest, AnExchangeThatCannotFinishLeavesTheProgramAsItWas)
+{
+    L* layer = Open();
+    const auto first = Effect(0);
+    const auto second = Effect(1);
+    CBlockData stray;
+    stray.WriteHeader(kBlockMfx, kProgram, 7, 0, GetBlockMarker(kBlockMfx));
+    stray.Append(first.data(), static_cast<std::int32_t>(first.size()));
+    CHfcDragData data;
+    data.Begin(4, 4);
+    data.AddItem(CBlockAccessor::GetBlockFormat(kBlockMfx), stray.GetData(),
+                 static_cast<std::uint32_t>(stray.GetSize()), -1);
+    CHfcControl* target = layer->GetControl(L::kDropArea + 1);
+    MoveTo(*layer->GetControl(L::kDropArea), 200, 40);
+    Press(*layer->GetControl(L::kDropArea), 200, 40);
+    ASSERT_EQ(layer->QueryEffectDrop(target, &data), L::kFromHere);
+    int effect = -1;
+    layer->OnControlDrop(target, &data, 5, 5, 0, &effect);
+    EXPECT_EQ(effect, kBlockEffectNone);
+    EXPECT_EQ(Effect(0), first);
+    EXPECT_EQ(Effect(1), second) << "the target got its own effect back";
+    EXPECT_THAT(TakePosts(kEventPartDropped), IsEmpty());
+    EXPECT_THAT(Log(), ::testing::Not(::testing::Contains("opener:SetModified 1")));
+    Release(*layer->GetControl(L::kDropArea), 200, 40);
+    data.End();
 }
 
 TEST_F(MasterFxDragTest, AnEffectFromAnotherProgramsWindowIsAlwaysCopied)

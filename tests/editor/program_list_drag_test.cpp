@@ -9,6 +9,7 @@
 #include "model/Q3917GlobalAccessor.h"
 #include "program_list_fixture.h"
 
+#include <platform/painting.h>
 #include <platform/testing.h>
 
 #include <cstdio>
@@ -200,6 +201,46 @@ TEST_F(ProgramListDragTest, PlainCtrlAndAltDropsMoveCopyAndExchange)
     }
 }
 
+// No program or slot gets other content: no mark, so no save question.
+TEST_F(ProgramListDragTest, ADropThatChangesNothingLeavesTheLibraryUnmarked)
+{
+    struct Case
+    {
+        const char* what;
+        std::vector<int> dragged;
+        std::vector<UINT> keys;
+        int target;
+    };
+    const Case cases[] = {
+        {"onto its own row", {5}, {}, 5},
+        {"copied onto itself", {5}, {VK_CONTROL}, 5},
+        {"exchanged with itself", {5}, {VK_MENU}, 5},
+        {"two inserted where they are", {2, 3}, {}, 2},
+    };
+    for (const Case& c : cases) {
+        window->SetModified(false);
+        Click(c.dragged.front());
+        Click(c.dragged.back(), kShift);
+        Drag(*list, RowPoint(c.dragged.front()), *list, RowPoint(c.target), c.keys);
+        EXPECT_EQ(Names(*window, 0, 7), (std::vector<std::string>{"PROG000", "PROG001", "PROG002", "PROG003", "PROG004",
+                                                                  "PROG005", "PROG006", "PROG007"}))
+            << c.what;
+        EXPECT_EQ(Selected(), c.dragged) << c.what;
+        EXPECT_FALSE(window->IsModified()) << c.what;
+    }
+
+    // A slot given the program it holds, and a slot dropped on itself.
+    Click(7);
+    Drag(*list, RowPoint(7), *list, FavouritePoint(3));
+    ASSERT_EQ(Favourite(3), 7);
+    window->SetModified(false);
+    Drag(*list, RowPoint(7), *list, FavouritePoint(3));
+    EXPECT_FALSE(window->IsModified()) << "the slot held the program already";
+    Drag(*list, FavouritePoint(3), *list, FavouritePoint(3));
+    EXPECT_EQ(Favourite(3), 7);
+    EXPECT_FALSE(window->IsModified()) << "a slot onto itself";
+}
+
 TEST_F(ProgramListDragTest, TheEffectOfferedOverEachTarget)
 {
     // A drag of program 2 from this page, checked from inside its loop.
@@ -252,6 +293,49 @@ TEST_F(ProgramListDragTest, TheEffectOfferedOverEachTarget)
         EXPECT_EQ(effect, 0) << "broken: " << c.what;
     }
     list->OnHfcDragLeave(nullptr);
+}
+
+// The pointer crawls from row 2 to row 14 and the drag is given up: the drop
+// marker passes from row to row under the drag image, and the list looks
+// as the window paints it afresh, with no marker or picture left behind.
+TEST_F(ProgramListDragTest, ADraggedRowLeavesNothingOfItselfOrTheMarkersBehind)
+{
+    Click(2);
+    const POINT from = OnScreen(*list, RowPoint(2));
+    const POINT to = OnScreen(*list, RowPoint(14));
+    input::QueueDragScript([from, to] {
+        for (int y = from.y + 4; y <= to.y; y += 3)
+            input::MoveMouse(from.x + 4, y);
+        input::PressKey(VK_ESCAPE);
+        input::ReleaseKey(VK_ESCAPE);
+    });
+    input::AdvanceClock(1000);
+    input::PressMouse(MouseButton::Left, from.x, from.y);
+    input::MoveMouse(from.x + 4, from.y);
+    Pump();
+    input::ReleaseMouse(MouseButton::Left, to.x, to.y);
+    Pump();
+    EXPECT_EQ(Names(*window, 2, 2)[0], "PROG002") << "given up, not dropped";
+
+    HWND shown = window->GetHandle();
+    const POINT corner = program_list::RowCorner(list->GetGeometry(), 0);
+    POINT origin{0, 0};
+    list->LayerToScreen(origin);
+    POINT client = origin;
+    ScreenToClient(shown, &client);
+    const auto picture = [&] {
+        std::vector<COLORREF> pixels;
+        for (int y = corner.y; y < corner.y + 20 * program_list::kRowHeight; ++y) {
+            for (int x = corner.x; x < corner.x + list->GetGeometry().columnWidth; ++x)
+                pixels.push_back(input::PixelAt(shown, client.x + x, client.y + y));
+        }
+        return pixels;
+    };
+    const std::vector<COLORREF> afterTheDrag = picture();
+    InvalidateRect(shown, nullptr, FALSE);
+    UpdateWindow(shown);
+    Pump();
+    EXPECT_TRUE(afterTheDrag == picture()) << "the list shows pixels the window did not paint";
 }
 
 TEST_F(ProgramListDragTest, ThePagesTabsTakeNoDrop)

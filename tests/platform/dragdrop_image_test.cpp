@@ -3,6 +3,7 @@
 #include "dragdrop_fixture.h"
 
 #include <platform/gdi.h>
+#include <platform/painting.h>
 
 namespace dragdrop_test {
 namespace {
@@ -105,6 +106,62 @@ TEST_F(DragImageTest, WhatAWindowPaintsUnderTheImageMeanwhileStaysAfterIt)
     const COLORREF painted = PixelAt(to_, 35, 35);
     EXPECT_NE(painted, background);
     EXPECT_EQ(PixelAt(to_, kBluePixel.x, kBluePixel.y), painted) << "not the background from before the paint";
+}
+
+// Under the image a window shows a mark, then the mark goes and the window
+// paints its place again in the colour the image has there: that paint
+// stays after the drag, the mark from before does not come back.
+TEST_F(DragDropTest, WhatAWindowPaintsInTheImagesOwnColourStaysAfterIt)
+{
+    ASSERT_TRUE(MakeTop({100, 100, 300, 300}));  // the press's window
+    HWND to = MakeTop({400, 100, 600, 300});
+    RecordingTarget target;
+    ASSERT_EQ(RegisterDragDrop(to, &target), S_OK);
+    Pump();
+    const COLORREF background = PixelAt(to, 120, 120);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    for (int i = 0; i < kWidth * kHeight; ++i)
+        static_cast<std::uint32_t*>(bits)[i] =
+            0xFF000000u | ((background & 0xFFu) << 16) | (background & 0xFF00u) | ((background >> 16) & 0xFFu);
+    void* object = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER, IID_IDragSourceHelper, &object),
+              S_OK);
+    auto* helper = static_cast<IDragSourceHelper*>(object);
+    IDataObject* data = MakeData("part");
+    SHDRAGIMAGE image{{kWidth, kHeight}, {0, 0}, bitmap, RGB(255, 0, 255)};
+    ASSERT_EQ(helper->InitializeFromBitmap(&image, data), S_OK);
+    DeleteObject(bitmap);
+
+    // The pointer enters at (50, 50) and moves on by one pixel twice: the
+    // image's place hardly moves.
+    HWND mark = nullptr;
+    int overs = 0;
+    target.onOver = [&] {
+        if (++overs == 1) {
+            mark = MakeChild(to, {45, 45, 60, 60}, WS_CHILD | WS_VISIBLE, display_test::kPlainClass);
+            UpdateWindow(mark);
+        } else {
+            DestroyWindow(mark);
+            UpdateWindow(to);
+        }
+    };
+    const POINT first = OnScreen(to, 50, 50), second = OnScreen(to, 52, 50);
+    PressAt(150, 150);
+    input::MoveMouse(first.x, first.y);
+    input::MoveMouse(first.x + 1, first.y);
+    input::MoveMouse(second.x, second.y);
+    input::ReleaseMouse(MouseButton::Left, second.x, second.y);
+    RecordingSource source;
+    DWORD effect = 0;
+    EXPECT_EQ(DoDragDrop(data, &source, DROPEFFECT_MOVE, &effect), DRAGDROP_S_DROP);
+    ASSERT_EQ(overs, 2);
+    EXPECT_EQ(PixelAt(to, 55, 52), background) << "the mark painted over came back";
+    EXPECT_EQ(helper->Release(), 0u);
+    EXPECT_EQ(data->Release(), 0u);
+    RevokeDragDrop(to);
 }
 
 // The offset is the image's point under the pointer: a source that gives

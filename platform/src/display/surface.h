@@ -3,6 +3,7 @@
 #include "region.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace platform::detail {
@@ -13,6 +14,9 @@ struct Surface
     int height = 0;
     std::vector<std::uint32_t> pixels;  // width * height, rows top first
     RECT unpresented{0, 0, 0, 0};       // painted since the last present
+    // The areas painted while someone watches: the drag image, which must
+    // not put back what lay under it where the window painted since.
+    std::optional<std::vector<RECT>> repaints;
 
     // Keeps what still fits; the rest is black.
     void Resize(int newWidth, int newHeight);
@@ -21,7 +25,12 @@ struct Surface
     {
         return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
     }
-    void MarkPainted(const RECT& area) { unpresented = Union(unpresented, area); }
+    void MarkPainted(const RECT& area)
+    {
+        unpresented = Union(unpresented, area);
+        if (repaints)
+            repaints->push_back(area);
+    }
 };
 
 std::uint32_t PixelFromColor(COLORREF color);

@@ -5,6 +5,8 @@
 
 #include <platform/kernel.h>
 
+#include <algorithm>
+
 namespace platform::dragdrop {
 namespace {
 
@@ -35,19 +37,35 @@ void Present(const Shown& shown, const RECT& area)
     platform::detail::PresentWindow(*shown.window);
 }
 
+// Whether a window painted the point since the watch began.
+bool Repainted(const std::vector<RECT>& areas, LONG x, LONG y)
+{
+    return std::any_of(areas.begin(), areas.end(), [x, y](const RECT& area) {
+        return x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+    });
+}
+
 }  // namespace
 
 void DragOverlay::Hide()
 {
     for (const Patch& patch : patches_) {
+        auto watched = patch.surface.lock();
+        if (!watched)
+            continue;
+        std::vector<RECT> repainted;
+        for (const RECT& area : watched->repaints.value_or(std::vector<RECT>{}))
+            if (!platform::detail::IsEmpty(platform::detail::Intersect(area, patch.area)))
+                repainted.push_back(area);
+        watched->repaints.reset();
         Shown shown = SurfaceFor(patch.topLevel, patch.surfaceWidth, patch.surfaceHeight);
-        if (!shown.surface)
+        if (shown.surface != watched)
             continue;
         std::size_t i = 0;
         for (LONG y = patch.area.top; y < patch.area.bottom; ++y) {
             std::uint32_t* row = shown.surface->Row(y);
             for (LONG x = patch.area.left; x < patch.area.right; ++x, ++i)
-                if (row[x] == patch.drawn[i])
+                if (row[x] == patch.drawn[i] && !Repainted(repainted, x, y))
                     row[x] = patch.under[i];
         }
         Present(shown, patch.area);
@@ -74,7 +92,7 @@ void DragOverlay::ShowAt(POINT pointer)
             {0, 0, surface->width, surface->height});
         if (platform::detail::IsEmpty(area))
             continue;
-        Patch patch{handle, area, surface->width, surface->height, {}, {}};
+        Patch patch{handle, surface, area, surface->width, surface->height, {}, {}};
         for (LONG y = area.top; y < area.bottom; ++y) {
             std::uint32_t* row = surface->Row(y);
             const std::uint32_t* source =
@@ -88,6 +106,8 @@ void DragOverlay::ShowAt(POINT pointer)
             }
         }
         Present({window, surface}, area);
+        // From here on what the window paints is its own.
+        surface->repaints.emplace();
         patches_.push_back(std::move(patch));
     }
 }

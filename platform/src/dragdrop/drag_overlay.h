@@ -1,13 +1,19 @@
 #pragma once
 // The drag image drawn over the framebuffers of the calling thread's
 // top-level windows. What lay under it comes back when it moves or goes,
-// except where a window painted over it meanwhile.
+// except where a window painted meanwhile: there the window's own paint
+// stays, whatever its colours.
 #include "drag_image.h"
 
 #include <platform/types.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+namespace platform::detail {
+struct Surface;
+}
 
 namespace platform::dragdrop {
 
@@ -28,6 +34,7 @@ private:
     struct Patch
     {
         HWND topLevel;
+        std::weak_ptr<platform::detail::Surface> surface;
         RECT area;  // framebuffer coordinates
         int surfaceWidth, surfaceHeight;
         std::vector<std::uint32_t> under, drawn;
