@@ -1,6 +1,7 @@
 // The library window's file operations through the scripted file dialogs:
 // open, save and save as, the imports and the factory presets, a file that
 // another window shows already, and what the user is told on failure.
+#include "app/WindowEvents.h"
 #include "library_window_fixture.h"
 #include "model/FileSave.h"
 #include "support/FileSizeLimit.h"
@@ -25,8 +26,6 @@ using platform::testing::QueueFileDialogSteps;
 using platform::testing::QueueMessageBoxAnswers;
 using platform::testing::TakeShownMessageBoxes;
 using platform::testing::TypeFileName;
-
-constexpr int kEventTitles = 0;
 
 // A factory preset that is missing or cut short while the object lives: an
 // entry in the user's language is found before the program's neutral one,
@@ -78,7 +77,7 @@ protected:
     // Event 0 came once, from the window.
     void ExpectTitlesBroadcastFrom(CLibraryWindow& window)
     {
-        const auto titles = TakePosts(kEventTitles);
+        const auto titles = TakePosts(kEventTitlesChanged);
         ASSERT_EQ(titles.size(), 1u);
         EXPECT_EQ(titles[0].sender, static_cast<CWindowManagerListener*>(&window));
     }
@@ -121,7 +120,7 @@ TEST_F(LibraryFilesTest, ACancelledOrFailedOpenBuildsNothing)
     EXPECT_FALSE(failed.OpenAllData());
     EXPECT_FALSE(failed.AreLayersBuilt());
     EXPECT_EQ(TakeOneBox().caption, "Open");
-    EXPECT_TRUE(TakePosts(kEventTitles).empty());
+    EXPECT_TRUE(TakePosts(kEventTitlesChanged).empty());
 }
 
 TEST_F(LibraryFilesTest, AFileShownElsewhereBringsThatWindowForward)
@@ -268,7 +267,7 @@ TEST_F(LibraryFilesTest, ImportsOpenUnmodifiedAndAFailedImportBuildsNothing)
         EXPECT_FALSE((failed.*c.import)()) << c.model;
         EXPECT_EQ(TakeShownMessageBoxes().size(), 1u);
         EXPECT_FALSE(failed.AreLayersBuilt());
-        EXPECT_TRUE(TakePosts(kEventTitles).empty());
+        EXPECT_TRUE(TakePosts(kEventTitlesChanged).empty());
     }
 
     CLibraryWindow& n6 = MakeWindow();
@@ -344,7 +343,7 @@ TEST_F(LibraryFilesTest, FactoryPresetsOutOfRangeLoadNothingAndAMissingOrDamaged
         EXPECT_EQ(box.text, c.text) << c.what;
         EXPECT_EQ(log.lines.size(), 1u) << c.what;
         EXPECT_FALSE(failed.AreLayersBuilt()) << c.what;
-        EXPECT_TRUE(TakePosts(kEventTitles).empty()) << c.what;
+        EXPECT_TRUE(TakePosts(kEventTitlesChanged).empty()) << c.what;
     }
     // Whole again, the preset loads.
     EXPECT_TRUE(MakeWindow().LoadFactoryPreset(0));

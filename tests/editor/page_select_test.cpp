@@ -3,6 +3,7 @@
 // whole page dragged from one library window onto another's tabs.
 #include "app/DialogRefCount.h"
 #include "app/SkinTable.h"
+#include "app/WindowEvents.h"
 #include "editor/PageSelectLayer.h"
 #include "framework/ui/HfcCtrlButtons.h"
 #include "framework/ui/HfcCtrlPageButton.h"
@@ -22,8 +23,6 @@ namespace {
 
 namespace input = platform::testing;
 using input::MouseButton;
-
-constexpr int kEventLibraryReplaced = 18;
 
 class PageSelectTest : public LibraryWindowTest
 {
