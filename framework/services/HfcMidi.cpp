@@ -4,6 +4,7 @@
 
 #include <platform/kernel.h>
 #include <platform/messaging.h>
+#include <platform/timer.h>
 
 #include <algorithm>
 #include <cstring>
@@ -117,8 +118,11 @@ DWORD WINAPI CHfcMidi::ThreadProc(LPVOID parameter)
     CHfcMidi& midi = *static_cast<CHfcMidi*>(parameter);
     MSG msg;
     while (midi.m_bRunning) {
-        if (GetMessageA(&msg, nullptr, 0, 0) == -1)
-            break;
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            midi.NoticeDroppedInput();
+            if (GetMessageA(&msg, nullptr, 0, 0) == -1)
+                break;
+        }
         midi.HandleThreadMessage(msg);
     }
     return 0;
@@ -138,12 +142,45 @@ void CHfcMidi::HandleThreadMessage(const MSG& msg)
         if (IsCurrentOutput(msg.wParam))
             Win32SendComplete(reinterpret_cast<MIDIHDR*>(msg.lParam));
         break;
+    case WM_TIMER:
+        if (m_dropQuietTimer != 0 && msg.wParam == m_dropQuietTimer)
+            ReportDroppedInput();
+        break;
     case kQuitMessage:
         m_bRunning = false;
         break;
     default:
         break;
     }
+}
+
+void CHfcMidi::NoticeDroppedInput()
+{
+    {
+        CHfcGuardLock lock(m_inGuard);
+        ULONGLONG dropped = 0;
+        if (m_hMidiIn == nullptr || m_bInClosing || midiInGetDroppedBytes(m_hMidiIn, &dropped) != MMSYSERR_NOERROR ||
+            dropped == m_ullSeenDrops)
+            return;
+        m_ullSeenDrops = dropped;
+    }
+    // A timer fires only on an empty queue: the report waits until nothing
+    // more has been dropped for a while, so a flood gets one line.
+    m_dropQuietTimer = SetTimer(nullptr, m_dropQuietTimer, kDropQuietMs, nullptr);
+}
+
+void CHfcMidi::ReportDroppedInput()
+{
+    KillTimer(nullptr, m_dropQuietTimer);
+    m_dropQuietTimer = 0;
+    ULONGLONG newlyDropped = 0;
+    {
+        CHfcGuardLock lock(m_inGuard);
+        newlyDropped = m_ullSeenDrops - m_ullReportedDrops;
+        m_ullReportedDrops = m_ullSeenDrops;
+    }
+    if (newlyDropped > 0)
+        NotifyListeners([&](CHfcMidiListener& listener) { listener.OnHfcMidiInputDropped(this, newlyDropped); });
 }
 
 bool CHfcMidi::IsMidiThread() const
@@ -175,6 +212,8 @@ bool CHfcMidi::MidiInOpen(int index)
             return false;
         }
         m_bInClosing = false;
+        m_ullSeenDrops = 0;
+        m_ullReportedDrops = 0;
         m_sysEx.Empty();
         try {
             QueueInputBuffers();

@@ -22,6 +22,8 @@ class CHfcMidi
 public:
     static constexpr int kInputBufferSize = 2048;
     static constexpr int kInputBufferCount = 128;
+    // Input dropped in a flood is told once nothing more was dropped for this long.
+    static constexpr UINT kDropQuietMs = 1000;
 
     CHfcMidi();
     CHfcMidi(const CHfcMidi&) = delete;
@@ -103,6 +105,11 @@ private:
 
     static DWORD WINAPI ThreadProc(LPVOID parameter);
     void HandleThreadMessage(const MSG& msg);
+    // With the queue empty: (re)starts the quiet timer when more was dropped.
+    void NoticeDroppedInput();
+    // When the quiet timer fires: tells the listeners what was dropped since
+    // the last report.
+    void ReportDroppedInput();
     bool IsMidiThread() const;
 
     void QueueInputBuffers();
@@ -158,6 +165,10 @@ private:
     bool m_bInClosing = false;  // returned buffers are not re-queued
     std::array<InputSlot, kInputBufferCount> m_inSlots;
     Outstanding m_inBuffersOut;
+    // Bytes the open input port dropped: seen and told, under m_inGuard.
+    ULONGLONG m_ullSeenDrops = 0;
+    ULONGLONG m_ullReportedDrops = 0;
+    UINT_PTR m_dropQuietTimer = 0;  // MIDI thread only
     CSysExBuffer m_sysEx;  // MIDI thread only, emptied while input is closed
 
     // Output: its own lock, so that a short send waiting for the wire never
