@@ -132,6 +132,7 @@ void CHfcMidi::HandleThreadMessage(const MSG& msg)
 {
     switch (msg.message) {
     case MM_MIM_DATA:
+        ++m_ullShortTaken;
         if (IsCurrentInput(msg.wParam))
             OnMidiInData(static_cast<DWORD>(msg.lParam));
         break;
@@ -143,8 +144,8 @@ void CHfcMidi::HandleThreadMessage(const MSG& msg)
             Win32SendComplete(reinterpret_cast<MIDIHDR*>(msg.lParam));
         break;
     case WM_TIMER:
-        if (m_dropQuietTimer != 0 && msg.wParam == m_dropQuietTimer)
-            ReportDroppedInput();
+        if (m_floodTimer != 0 && msg.wParam == m_floodTimer)
+            CheckFloodEnded();
         break;
     case kQuitMessage:
         m_bRunning = false;
@@ -154,30 +155,48 @@ void CHfcMidi::HandleThreadMessage(const MSG& msg)
     }
 }
 
-void CHfcMidi::NoticeDroppedInput()
+ULONGLONG CHfcMidi::DroppedInput() const
 {
-    {
-        CHfcGuardLock lock(m_inGuard);
-        ULONGLONG dropped = 0;
-        if (m_hMidiIn == nullptr || m_bInClosing || midiInGetDroppedBytes(m_hMidiIn, &dropped) != MMSYSERR_NOERROR ||
-            dropped == m_ullSeenDrops)
-            return;
-        m_ullSeenDrops = dropped;
-    }
-    // A timer fires only on an empty queue: the report waits until nothing
-    // more has been dropped for a while, so a flood gets one line.
-    m_dropQuietTimer = SetTimer(nullptr, m_dropQuietTimer, kDropQuietMs, nullptr);
+    CHfcGuardLock lock(m_inGuard);
+    ULONGLONG dropped = 0;
+    if (m_hMidiIn == nullptr || m_bInClosing || midiInGetDroppedBytes(m_hMidiIn, &dropped) != MMSYSERR_NOERROR)
+        return m_ullReportedDrops;
+    return dropped;
 }
 
-void CHfcMidi::ReportDroppedInput()
+void CHfcMidi::NoticeDroppedInput()
 {
-    KillTimer(nullptr, m_dropQuietTimer);
-    m_dropQuietTimer = 0;
+    if (m_floodTimer != 0)
+        return;
+    {
+        CHfcGuardLock lock(m_inGuard);
+        if (DroppedInput() == m_ullReportedDrops)
+            return;
+    }
+    // A timer fires only on an empty queue, so each check comes when the
+    // thread has caught up.
+    m_floodTimer = SetTimer(nullptr, 0, kFloodCheckMs, nullptr);
+    m_ullShortTakenAtCheck = m_ullShortTaken;
+    m_dwLastCheck = timeGetTime();
+}
+
+void CHfcMidi::CheckFloodEnded()
+{
+    const DWORD now = timeGetTime();
+    const ULONGLONG taken = m_ullShortTaken - m_ullShortTakenAtCheck;
+    const ULONGLONG elapsedMs = std::max<DWORD>(now - m_dwLastCheck, 1);
+    m_ullShortTakenAtCheck = m_ullShortTaken;
+    m_dwLastCheck = now;
+    if (taken * 1000 >= kCableMessagesPerSecond * elapsedMs)
+        return;
+    KillTimer(nullptr, m_floodTimer);
+    m_floodTimer = 0;
     ULONGLONG newlyDropped = 0;
     {
         CHfcGuardLock lock(m_inGuard);
-        newlyDropped = m_ullSeenDrops - m_ullReportedDrops;
-        m_ullReportedDrops = m_ullSeenDrops;
+        const ULONGLONG dropped = DroppedInput();
+        newlyDropped = dropped - m_ullReportedDrops;
+        m_ullReportedDrops = dropped;
     }
     if (newlyDropped > 0)
         NotifyListeners([&](CHfcMidiListener& listener) { listener.OnHfcMidiInputDropped(this, newlyDropped); });
@@ -212,7 +231,6 @@ bool CHfcMidi::MidiInOpen(int index)
             return false;
         }
         m_bInClosing = false;
-        m_ullSeenDrops = 0;
         m_ullReportedDrops = 0;
         m_sysEx.Empty();
         try {

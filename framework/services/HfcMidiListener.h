@@ -27,7 +27,6 @@ public:
     // A short message that came as a short-message event of the port.
     virtual void OnHfcMidiRawShortData(CHfcMidi* /*midi*/, int /*length*/, const BYTE* /*bytes*/) {}
     // Input came faster than it was taken and the port dropped this many
-    // bytes since the last call; told once nothing more has been dropped
-    // for CHfcMidi::kDropQuietMs.
+    // bytes since the last call; told once the flood is over.
     virtual void OnHfcMidiInputDropped(CHfcMidi* /*midi*/, ULONGLONG /*bytes*/) {}
 };

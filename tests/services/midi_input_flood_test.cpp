@@ -1,6 +1,6 @@
 // A flood of short messages while the MIDI thread is held up: the port
-// keeps a fixed number waiting, and the listeners hear once, when nothing
-// more has been dropped for a while, how many bytes were dropped.
+// keeps a fixed number waiting, and the listeners hear once, when the flood
+// is over, how many bytes were dropped.
 #include "midi_port_fixture.h"
 
 #include "platform/src/midi/delivery.h"
