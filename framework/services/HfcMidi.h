@@ -180,7 +180,7 @@ private:
     std::array<InputSlot, kInputBufferCount> m_inSlots;
     Outstanding m_inBuffersOut;
     ULONGLONG m_ullReportedDrops = 0;  // by the open input port
-    CSysExBuffer m_sysEx;  // MIDI thread only, emptied while input is closed
+    CSysExBuffer m_sysEx;              // MIDI thread only, emptied while input is closed
 
     // Output: its own lock, so that a short send waiting for the wire never
     // holds up the recycling of input buffers.

@@ -5,8 +5,8 @@
 #include "timers.h"
 
 #include <atomic>
-#include <cstddef>
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -16,7 +16,8 @@ namespace platform::detail {
 class MessageQueue;
 
 // A message sent from another thread, waiting for the owner to handle it.
-struct SentMessage {
+struct SentMessage
+{
     HWND window;
     UINT message;
     WPARAM wParam;
@@ -26,7 +27,8 @@ struct SentMessage {
     std::shared_ptr<MessageQueue> sender;
 };
 
-class MessageQueue {
+class MessageQueue
+{
 public:
     explicit MessageQueue(DWORD threadId) : threadId(threadId) {}
 

@@ -41,9 +41,9 @@ fs::path MakeRegistry(const std::string& name, int x, int y, int width, int heig
     fs::remove_all(root);
     fs::create_directories(root / kEditorSettingsFolder);
     std::ofstream values(root / kEditorSettingsFolder / "values");
-    std::map<std::string, long> dwords = {{"MainWindowX", x},          {"MainWindowY", y},
-                                          {"MainWindowWidth", width},  {"MainWindowHeight", height},
-                                          {"MidiDeviceAutoScan", 0},   {"ReceiveOnStartup", 0}};
+    std::map<std::string, long> dwords = {{"MainWindowX", x},         {"MainWindowY", y},
+                                          {"MainWindowWidth", width}, {"MainWindowHeight", height},
+                                          {"MidiDeviceAutoScan", 0},  {"ReceiveOnStartup", 0}};
     for (const auto& [key, value] : more)
         dwords[key] = value;
     for (const auto& [key, value] : dwords)
@@ -97,10 +97,10 @@ std::string InterfaceText(const char* locale, const char* key)
 {
     platform::testing::SetUserLocale(locale);
     HRSRC found = FindResourceA(nullptr, "LocalizableStrings", "xml");
-    const std::string table =
-        found == nullptr ? std::string()
-                         : std::string(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
-                                       SizeofResource(nullptr, found));
+    const std::string table = found == nullptr
+                                  ? std::string()
+                                  : std::string(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                                                SizeofResource(nullptr, found));
     platform::testing::SetUserLocale(nullptr);
     const std::string opening = "<" + std::string(key) + " Text=\"";
     const std::size_t start = table.find(opening);

@@ -2,9 +2,9 @@
 // The editor program on a virtual X server, driven from outside as a user
 // and a window manager would: its settings written fresh, keys and mouse
 // clicks through xdotool, and the screen read back as pixels.
+#include "editor/layout/WindowLayout.h"
 #include "support/RegistryDwords.h"
 #include "xvfb_fixture.h"
-#include "editor/layout/WindowLayout.h"
 
 #include <X11/Xlib.h>
 

@@ -146,8 +146,8 @@ TEST_F(DialogGallery, EveryDialogInEachThemeAndLanguage)
             const std::string suffix = std::string("_") + language.name + "_theme" + std::to_string(theme);
             SCOPED_TRACE(suffix);
             const fs::path log = Folder() / ("editor" + suffix + ".log");
-            auto editor = StartEditor(MakeRegistry("gallery" + suffix, 0, 0, 1100, 800, {{"BackgroundColour", theme}}),
-                                      log);
+            auto editor =
+                StartEditor(MakeRegistry("gallery" + suffix, 0, 0, 1100, 800, {{"BackgroundColour", theme}}), log);
             ASSERT_TRUE(editor->Started());
             const Window frame = WaitForFrame();
             ASSERT_NE(frame, 0u) << "the main window did not come up";

@@ -115,11 +115,12 @@ protected:
                        const char* locale = "en_US.UTF-8")
     {
         const std::size_t heard = device_.Heard().size();
-        editor_ = StartEditor(
-            MakeRegistry(name, 0, 0, 1000, 740, {{"MidiDeviceAutoScan", 1}, {"BackgroundColour", theme}}),
-            fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log"),
-            {"VQ_MIDI_BACKEND=bridge", "VQ_MIDI_BRIDGE_SOCKET=" + device_.SocketPath(), std::string("LC_ALL=") + locale},
-            arguments);
+        editor_ =
+            StartEditor(MakeRegistry(name, 0, 0, 1000, 740, {{"MidiDeviceAutoScan", 1}, {"BackgroundColour", theme}}),
+                        fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log"),
+                        {"VQ_MIDI_BACKEND=bridge", "VQ_MIDI_BRIDGE_SOCKET=" + device_.SocketPath(),
+                         std::string("LC_ALL=") + locale},
+                        arguments);
         ASSERT_TRUE(editor_->Started());
         frame_ = WaitForFrame();
         ASSERT_NE(frame_, 0u) << "the main window did not come up";
@@ -209,9 +210,8 @@ protected:
     // library window whose page strip is at strip.
     static Point Row(Point strip, int n)
     {
-        return {strip.x + program_list::kListX + 40,
-                strip.y + kStripHeight + program_list::kListY + program_list::kRowHeight * n +
-                    program_list::kRowHeight / 2};
+        return {strip.x + program_list::kListX + 40, strip.y + kStripHeight + program_list::kListY +
+                                                         program_list::kRowHeight * n + program_list::kRowHeight / 2};
     }
 
     // A press on one row, moved in steps past the drag threshold to
@@ -373,8 +373,7 @@ TEST_F(EditorJourney, AReceiveShowsItsProgressInEachThemeAndLanguage)
     for (const char* locale : {"en_US.UTF-8", "ja_JP.UTF-8"}) {
         const std::string title = ExactTitle(InterfaceText(locale, "TitleReceiveAll"));
         for (int theme = 0; theme < 3; ++theme) {
-            const std::string suffix =
-                "_" + std::string(locale).substr(0, 2) + "_theme" + std::to_string(theme);
+            const std::string suffix = "_" + std::string(locale).substr(0, 2) + "_theme" + std::to_string(theme);
             SCOPED_TRACE(suffix);
             StartOnDevice("journey_progress" + suffix, {}, theme, locale);
             ChooseMenuItem(frame_, "alt+t", "Return");

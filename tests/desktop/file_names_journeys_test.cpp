@@ -74,10 +74,7 @@ protected:
     }
 
     // No box saying that the file could not be opened comes.
-    void ExpectNoOpenFailure()
-    {
-        EXPECT_EQ(WaitForWindow("^Open$", 2s), 0u) << "the file did not open";
-    }
+    void ExpectNoOpenFailure() { EXPECT_EQ(WaitForWindow("^Open$", 2s), 0u) << "the file did not open"; }
 
     static ino_t Inode(const fs::path& path)
     {
@@ -146,10 +143,10 @@ TEST_F(FileNamesJourney, CommandLineFilesOpenWhateverTheirNameAndThoseThatCannot
     EndWithoutQuestion();
 
     const std::string errors = ReadText(log_);
-    for (const auto& [path, why] : {std::pair{missing, "No such file or directory"}, std::pair{subfolder, "Is a directory"},
-                                    std::pair{notes, "Not a VQ-700Z library file"}})
-        EXPECT_NE(errors.find("\"" + path.string() + "\" was not opened: " + why + "\n"), std::string::npos)
-            << errors;
+    for (const auto& [path, why] :
+         {std::pair{missing, "No such file or directory"}, std::pair{subfolder, "Is a directory"},
+          std::pair{notes, "Not a VQ-700Z library file"}})
+        EXPECT_NE(errors.find("\"" + path.string() + "\" was not opened: " + why + "\n"), std::string::npos) << errors;
     EXPECT_EQ(errors.find(kOddName), std::string::npos) << "the file that opened is not reported";
 }
 

@@ -193,8 +193,7 @@ TEST_F(EditorOnDesktop, AFrameSavedAtNoSizeOrOffTheScreenOpensUsableOnIt)
         };
         RgbImage screen = CaptureScreen(x_);
         for (const auto deadline = std::chrono::steady_clock::now() + 30s;
-             !showsCaption(screen) && std::chrono::steady_clock::now() < deadline;
-             screen = CaptureScreen(x_))
+             !showsCaption(screen) && std::chrono::steady_clock::now() < deadline; screen = CaptureScreen(x_))
             std::this_thread::sleep_for(200ms);
         EXPECT_TRUE(SavePng(screen, fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".png")));
         EXPECT_TRUE(showsCaption(screen)) << "a library window's caption shows";

@@ -44,7 +44,8 @@ void CloseWithBuffers(HMIDIIN port, InputBuffers& buffers)
 
 TEST_F(InputRoomTest, ShortMessagesBeyondTheRoomAreDroppedAndCountedInBytes)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         std::vector<BYTE> message;
         std::size_t tailFrom;  // 1: running status

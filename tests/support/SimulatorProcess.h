@@ -49,7 +49,7 @@ private:
     std::string m_memory;
     std::string m_record;
     pid_t m_pid = -1;
-    int m_input = -1;   // the program's standard input
-    int m_output = -1;  // the program's standard output
+    int m_input = -1;    // the program's standard input
+    int m_output = -1;   // the program's standard output
     std::string m_said;  // read from its output and not yet taken
 };
