@@ -65,6 +65,8 @@ public:
     void AllNotesOff();
 
     void OnHfcMidiSysExMessage(CHfcMidi* midi, const CHfcMidiMessage& message) override;
+    // One status-log line for what a flood made the port drop.
+    void OnHfcMidiInputDropped(CHfcMidi* midi, ULONGLONG bytes) override;
 
     // (Re)opens the ports from the saved names, or through a scan of every
     // port when the settings ask for it; warns about a foreign driver.

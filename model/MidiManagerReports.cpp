@@ -3,6 +3,8 @@
 #include "model/LocalizedText.h"
 #include "model/MidiManager.h"
 
+#include <string>
+
 namespace {
 
 constexpr int kStyleOk = 0x12;
@@ -42,6 +44,11 @@ std::string CMidiManager::ReportMidiException(const CVpMidiException& error, con
     if (withLog)
         m_host->LogLine(LocalizedText("TitleLog" + key) + " : " + LocalizedText(messageKey + "Log"));
     return message;
+}
+
+void CMidiManager::OnHfcMidiInputDropped(CHfcMidi* /*midi*/, ULONGLONG bytes)
+{
+    m_host->LogLine(LocalizedText("MidiInputDroppedLog") + " " + std::to_string(bytes));
 }
 
 void CMidiManager::OpenProgressDialog(const std::string& key, std::int32_t total)

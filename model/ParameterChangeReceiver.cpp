@@ -1,7 +1,10 @@
 #include "model/ParameterChangeReceiver.h"
 
+#include "model/LocalizedText.h"
 #include "model/Program.h"
 #include "model/SysExProtocol.h"
+
+#include <string>
 
 namespace {
 
@@ -20,13 +23,27 @@ bool CParameterChangeReceiver::Offer(const std::uint8_t* message, std::int32_t l
     ParameterChangeMessage change{};
     if (!ReadParameterChangeMessage(message, length, change))
         return false;
+    if (m_pending >= kMaxPending) {
+        ++m_dropped;
+        return true;
+    }
+    ++m_pending;
+    // A failed post leaves the change queued for the engine's next delivery.
     m_engine->Dispatch(this, kParameterChangeId, change.idHigh, change.idLow, change.value, 0, true);
     return true;
+}
+
+void CParameterChangeReceiver::ReportDropped()
+{
+    if (const std::uint64_t dropped = m_dropped.exchange(0))
+        m_host->LogLine(LocalizedText("ParameterChangesDroppedLog") + " " + std::to_string(dropped));
 }
 
 void CParameterChangeReceiver::OnPslMessage(int id, LONG_PTR idHigh, LONG_PTR idLow, LONG_PTR value,
                                             LONG_PTR /*unused*/)
 {
+    if (--m_pending == 0)
+        ReportDropped();
     CMidiManagerHost::ParameterChangeTarget target{};
     if (id != kParameterChangeId || m_accessor == nullptr || !m_host->GetParameterChangeTarget(target) ||
         target.program == nullptr)

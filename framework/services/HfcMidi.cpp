@@ -4,6 +4,7 @@
 
 #include <platform/kernel.h>
 #include <platform/messaging.h>
+#include <platform/timer.h>
 
 #include <algorithm>
 #include <cstring>
@@ -118,8 +119,11 @@ DWORD WINAPI CHfcMidi::ThreadProc(LPVOID parameter)
     CHfcMidi& midi = *static_cast<CHfcMidi*>(parameter);
     MSG msg;
     while (midi.m_bRunning) {
-        if (GetMessageA(&msg, nullptr, 0, 0) == -1)
-            break;
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            midi.NoticeDroppedInput();
+            if (GetMessageA(&msg, nullptr, 0, 0) == -1)
+                break;
+        }
         midi.HandleThreadMessage(msg);
     }
     return 0;
@@ -129,6 +133,7 @@ void CHfcMidi::HandleThreadMessage(const MSG& msg)
 {
     switch (msg.message) {
     case MM_MIM_DATA:
+        ++m_ullShortTaken;
         if (IsCurrentInput(msg.wParam))
             OnMidiInData(static_cast<DWORD>(msg.lParam));
         break;
@@ -137,9 +142,60 @@ void CHfcMidi::HandleThreadMessage(const MSG& msg)
         if (IsCurrentOutput(msg.wParam))
             Win32SendComplete(reinterpret_cast<MIDIHDR*>(msg.lParam));
         break;
+    case WM_TIMER:
+        if (m_floodTimer != 0 && msg.wParam == m_floodTimer)
+            CheckFloodEnded();
+        break;
     case kQuitMessage: m_bRunning = false; break;
     default: break;
     }
+}
+
+ULONGLONG CHfcMidi::DroppedInput() const
+{
+    CHfcGuardLock lock(m_inGuard);
+    ULONGLONG dropped = 0;
+    if (m_hMidiIn == nullptr || m_bInClosing || midiInGetDroppedBytes(m_hMidiIn, &dropped) != MMSYSERR_NOERROR)
+        return m_ullReportedDrops;
+    return dropped;
+}
+
+void CHfcMidi::NoticeDroppedInput()
+{
+    if (m_floodTimer != 0)
+        return;
+    {
+        CHfcGuardLock lock(m_inGuard);
+        if (DroppedInput() == m_ullReportedDrops)
+            return;
+    }
+    // A timer fires only on an empty queue, so each check comes when the
+    // thread has caught up.
+    m_floodTimer = SetTimer(nullptr, 0, kFloodCheckMs, nullptr);
+    m_ullShortTakenAtCheck = m_ullShortTaken;
+    m_dwLastCheck = timeGetTime();
+}
+
+void CHfcMidi::CheckFloodEnded()
+{
+    const DWORD now = timeGetTime();
+    const ULONGLONG taken = m_ullShortTaken - m_ullShortTakenAtCheck;
+    const ULONGLONG elapsedMs = std::max<DWORD>(now - m_dwLastCheck, 1);
+    m_ullShortTakenAtCheck = m_ullShortTaken;
+    m_dwLastCheck = now;
+    if (taken * 1000 >= kCableMessagesPerSecond * elapsedMs)
+        return;
+    KillTimer(nullptr, m_floodTimer);
+    m_floodTimer = 0;
+    ULONGLONG newlyDropped = 0;
+    {
+        CHfcGuardLock lock(m_inGuard);
+        const ULONGLONG dropped = DroppedInput();
+        newlyDropped = dropped - m_ullReportedDrops;
+        m_ullReportedDrops = dropped;
+    }
+    if (newlyDropped > 0)
+        NotifyListeners([&](CHfcMidiListener& listener) { listener.OnHfcMidiInputDropped(this, newlyDropped); });
 }
 
 bool CHfcMidi::IsMidiThread() const
@@ -171,6 +227,7 @@ bool CHfcMidi::MidiInOpen(int index)
             return false;
         }
         m_bInClosing = false;
+        m_ullReportedDrops = 0;
         m_sysEx.Empty();
         try {
             QueueInputBuffers();

@@ -25,6 +25,10 @@ class CHfcMidi
 public:
     static constexpr int kInputBufferSize = 2048;
     static constexpr int kInputBufferCount = 128;
+    // Input dropped in a flood is told once a second brought fewer short
+    // messages than a MIDI cable can carry (3,125 bytes a second).
+    static constexpr UINT kFloodCheckMs = 1000;
+    static constexpr ULONGLONG kCableMessagesPerSecond = 3125;
 
     CHfcMidi();
     CHfcMidi(const CHfcMidi&) = delete;
@@ -106,6 +110,13 @@ private:
 
     static DWORD WINAPI ThreadProc(LPVOID parameter);
     void HandleThreadMessage(const MSG& msg);
+    // The open input port's dropped bytes; those reported while it closes.
+    ULONGLONG DroppedInput() const;
+    // With the queue empty: starts the flood checks when more was dropped.
+    void NoticeDroppedInput();
+    // Each second of a flood: once fewer short messages came than a cable
+    // carries, tells the listeners, once, what was dropped since the last report.
+    void CheckFloodEnded();
     bool IsMidiThread() const;
 
     void QueueInputBuffers();
@@ -148,6 +159,13 @@ private:
     }
     bool IsListening(const CHfcMidiListener* listener) const;
 
+    // MIDI thread only: the flood checks' timer, short messages taken in
+    // all and up to the last check, and the time of that check.
+    UINT_PTR m_floodTimer = 0;
+    ULONGLONG m_ullShortTaken = 0;
+    ULONGLONG m_ullShortTakenAtCheck = 0;
+    DWORD m_dwLastCheck = 0;
+
     CHfcGuard m_listenerGuard;
     std::vector<CHfcMidiListener*> m_listeners;  // under m_listenerGuard
 
@@ -161,7 +179,8 @@ private:
     bool m_bInClosing = false;  // returned buffers are not re-queued
     std::array<InputSlot, kInputBufferCount> m_inSlots;
     Outstanding m_inBuffersOut;
-    CSysExBuffer m_sysEx;  // MIDI thread only, emptied while input is closed
+    ULONGLONG m_ullReportedDrops = 0;  // by the open input port
+    CSysExBuffer m_sysEx;              // MIDI thread only, emptied while input is closed
 
     // Output: its own lock, so that a short send waiting for the wire never
     // holds up the recycling of input buffers.

@@ -26,4 +26,7 @@ public:
     virtual void OnHfcMidiSendComplete(CHfcMidi* /*midi*/, int /*bufferLength*/) {}
     // A short message that came as a short-message event of the port.
     virtual void OnHfcMidiRawShortData(CHfcMidi* /*midi*/, int /*length*/, const BYTE* /*bytes*/) {}
+    // Input came faster than it was taken and the port dropped this many
+    // bytes since the last call; told once the flood is over.
+    virtual void OnHfcMidiInputDropped(CHfcMidi* /*midi*/, ULONGLONG /*bytes*/) {}
 };

@@ -80,6 +80,18 @@ void MessageQueue::Post(const MSG& msg)
     Wake();
 }
 
+bool MessageQueue::PostIfRoom(const MSG& msg, std::size_t room)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (closed_ || posted_.size() >= room)
+            return false;
+        posted_.push_back(msg);
+    }
+    Wake();
+    return true;
+}
+
 bool MessageQueue::TakePosted(const MessageFilter& filter, bool remove, MSG* msg)
 {
     std::lock_guard lock(mutex_);

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -35,6 +36,9 @@ public:
     TimerTable timers;  // owner thread only
 
     void Post(const MSG& msg);
+    // Posts unless the queue already holds `room` posted messages or the
+    // owner has ended; false when it did not post.
+    bool PostIfRoom(const MSG& msg, std::size_t room);
     bool TakePosted(const MessageFilter& filter, bool remove, MSG* msg);
     void PostQuit(int exitCode);
     bool TakeQuit(bool remove, MSG* msg);

@@ -232,6 +232,26 @@ TEST_F(ParameterChangeReceiveTest, NothingWithoutATargetOrAKnownId)
     EXPECT_FALSE(receiver.Offer(foreign, sizeof foreign));
 }
 
+TEST_F(ParameterChangeReceiveTest, AFloodBeyondWhatWaitsIsDroppedAndLoggedOnceApplied)
+{
+    const std::uint8_t change[] = {0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0, 0, 3, 0, 0x5A, 0, 0xF7};
+    constexpr int kBeyond = 40;
+    // The test thread owns the engine, so nothing is applied until it pumps.
+    for (int i = 0; i < CParameterChangeReceiver::kMaxPending + kBeyond; ++i)
+        ASSERT_TRUE(receiver.Offer(change, sizeof change)) << "a dropped change is still a parameter change";
+    EXPECT_TRUE(host.log.empty()) << "nothing is told while the changes wait";
+    PumpMessages();
+    EXPECT_EQ(host.broadcasts.size(), 2u * CParameterChangeReceiver::kMaxPending);
+    EXPECT_EQ(host.log, std::vector<std::string>{LocalizedText("ParameterChangesDroppedLog") + " 40"});
+
+    // Changes that fit are all applied, and nothing more is logged.
+    for (int i = 0; i < CParameterChangeReceiver::kMaxPending; ++i)
+        receiver.Offer(change, sizeof change);
+    PumpMessages();
+    EXPECT_EQ(host.broadcasts.size(), 4u * CParameterChangeReceiver::kMaxPending);
+    EXPECT_EQ(host.log.size(), 1u);
+}
+
 TEST(MidiMonitorLine, ShowsAtMostTwentySixBytes)
 {
     std::vector<BYTE> bytes(30, 0xAB);

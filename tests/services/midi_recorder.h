@@ -98,7 +98,8 @@ private:
 };
 
 // Writes "<name><slot>:<what>" for every call, as in "A2:90 3C 40",
-// "5:3@0" (count and chunk offset) or "6:14" (a send's length).
+// "5:3@0" (count and chunk offset), "6:14" (a send's length) or "9:900"
+// (bytes the port dropped).
 class RecordingListener : public CHfcMidiListener
 {
 public:
@@ -117,6 +118,7 @@ public:
     }
     void OnHfcMidiSendComplete(CHfcMidi*, int bufferLength) override { Log(6, std::to_string(bufferLength)); }
     void OnHfcMidiRawShortData(CHfcMidi*, int length, const BYTE* bytes) override { Bytes(8, bytes, length); }
+    void OnHfcMidiInputDropped(CHfcMidi*, ULONGLONG bytes) override { Log(9, std::to_string(bytes)); }
 
 protected:
     void Log(int slot, const std::string& what) { m_log.Add(m_name + std::to_string(slot) + ":" + what); }

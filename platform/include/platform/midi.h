@@ -131,6 +131,10 @@ MMRESULT midiInStop(HMIDIIN port);
 MMRESULT midiInReset(HMIDIIN port);
 // MIDIERR_STILLPLAYING while buffers are queued; nothing is posted after success.
 MMRESULT midiInClose(HMIDIIN port);
+// Our own: the bytes of input the port has dropped since it opened, short
+// messages for which its thread's queue had no room (a fixed number may wait
+// there) and System Exclusive bytes that found no buffer queued.
+MMRESULT midiInGetDroppedBytes(HMIDIIN port, ULONGLONG* bytes);
 
 MMRESULT midiOutOpen(LPHMIDIOUT port, UINT deviceId, DWORD_PTR callback, DWORD_PTR instance, DWORD flags);
 // Sent in order after every long message given before it; returns once sent.

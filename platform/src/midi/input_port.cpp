@@ -100,12 +100,12 @@ void InputPort::ReturnBuffer()
 
 void InputPort::ShortMessage(DWORD packed)
 {
-    Post(MM_MIM_DATA, static_cast<LPARAM>(packed));
+    if (!PostShortInput(callbackThread_, reinterpret_cast<WPARAM>(this), packed))
+        droppedBytes_ += static_cast<ULONGLONG>(ShortMessageLength(static_cast<BYTE>(packed)));
 }
 
 void InputPort::SysExBytes(const BYTE* data, std::size_t size)
 {
-    // Bytes that find no buffer are lost, as with a driver that has none.
     while (size > 0 && !buffers_.empty()) {
         MIDIHDR* header = buffers_.front();
         const std::size_t room = header->dwBufferLength - header->dwBytesRecorded;
@@ -117,6 +117,8 @@ void InputPort::SysExBytes(const BYTE* data, std::size_t size)
         if (header->dwBytesRecorded == header->dwBufferLength)
             ReturnFrontBuffer();
     }
+    // Bytes that find no buffer are lost, as with a driver that has none.
+    droppedBytes_ += size;
 }
 
 void InputPort::SysExEnded()

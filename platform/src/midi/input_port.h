@@ -4,6 +4,7 @@
 #include "port_base.h"
 #include "stream_parser.h"
 
+#include <atomic>
 #include <deque>
 #include <memory>
 
@@ -23,6 +24,8 @@ public:
     MMRESULT Stop();
     MMRESULT Reset();
     MMRESULT Close();
+    // Bytes of input dropped since the open because they found no room.
+    ULONGLONG DroppedBytes() const { return droppedBytes_; }
 
 private:
     MMRESULT Admit(PortCall call) override { return connection_->Admit(call); }
@@ -41,6 +44,7 @@ private:
     std::deque<MIDIHDR*> buffers_;  // the front one is being filled
     StreamParser parser_;
     bool started_ = false;
+    std::atomic<ULONGLONG> droppedBytes_{0};
 };
 
 }  // namespace platform::midi

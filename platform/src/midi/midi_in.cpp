@@ -70,3 +70,13 @@ MMRESULT midiInClose(HMIDIIN port)
 {
     return Inputs().Close(port);
 }
+
+MMRESULT midiInGetDroppedBytes(HMIDIIN port, ULONGLONG* bytes)
+{
+    if (bytes == nullptr)
+        return MMSYSERR_INVALPARAM;
+    return Inputs().With(port, [&](InputPort& input) {
+        *bytes = input.DroppedBytes();
+        return MMRESULT{MMSYSERR_NOERROR};
+    });
+}
