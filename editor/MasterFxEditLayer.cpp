@@ -2,7 +2,7 @@
 
 #include "app/BaseWindow.h"
 #include "app/ControlBinding.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/ValueSteps.h"
 #include "app/WindowEvents.h"
 #include "app/controls/CustomDragReceiver.h"
@@ -19,6 +19,8 @@
 #include <platform/painting.h>
 
 #include <cstring>
+
+using editor_shell::WindowManager;
 
 namespace {
 
@@ -44,12 +46,6 @@ const layout::Window& Layout()
 const CQ3917ProgramAccessor* Accessor()
 {
     return CQ3917ProgramAccessor::PeekInstance();
-}
-
-CWindowManager* WindowManager()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
 }
 
 // The range of the type, parameter and ribbon fields.
