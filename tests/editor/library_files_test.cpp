@@ -300,8 +300,9 @@ TEST_F(LibraryFilesTest, EveryFactoryPresetLoadsUntitledAndUnmodified)
         for (int program = 0; program < named; ++program)
             names.insert(ProgramName(library, program));
         EXPECT_EQ(names.size(), static_cast<std::size_t>(named)) << preset << ": every program has a name of its own";
-        if (named < kProgramBankSize)
+        if (named < kProgramBankSize) {
             EXPECT_EQ(ProgramName(library, named).rfind(InitialProgramName(), 0), 0u) << preset << ": initial";
+        }
         for (const CProgram& program : *library.GetProgramBank())
             EXPECT_FALSE(program.IsModified()) << preset;
         firstNames.insert(ProgramName(library, 0));

@@ -127,9 +127,10 @@ TEST_F(MasterFxLayerTest, NinetyTwoControlsAndEachPanelsRowsInTwoColumnsOfTen)
             EXPECT_EQ(field->GetRect().left, label->GetRect().left + 140);
             EXPECT_EQ(field->GetRect().top, label->GetRect().top);
             shown += label->IsVisible() ? 1 : 0;
-            if (label->IsVisible())
+            if (label->IsVisible()) {
                 EXPECT_EQ(Text(layer->GetLabel(L::LabelId(effect, k))),
                           Accessor().GetName(Program(), GetMasterFxAddress(23 * effect + 3 + k)));
+            }
         }
         EXPECT_GT(shown, 0) << effect;
     }
@@ -334,8 +335,9 @@ TEST_F(MasterFxLayerTest, ASwitchParameterOpensItsValuesAndEveryListOrSwitchSlot
         for (int k = 0; k < 20; ++k) {
             const ParameterAddress address = GetMasterFxAddress(3 + k);
             const std::int32_t kind = Accessor().GetControlKind(Program(), address);
-            if (Accessor().IsSupported(Program(), address) && (kind == 3 || kind == 4))
+            if (Accessor().IsSupported(Program(), address) && (kind == 3 || kind == 4)) {
                 EXPECT_EQ(Accessor().GetMinimum(Program(), address), 0) << type << " " << k;
+            }
         }
     }
     SetValue(kType1, kDelay);
