@@ -2,6 +2,7 @@
 
 #include "app/BaseWindow.h"
 #include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/LastTransmittedProgram.h"
 #include "app/WindowEvents.h"
 #include "framework/services/ServiceSlots.h"
@@ -56,8 +57,7 @@ void CBaseLayer::PostDataChanged(bool wholeProgram)
 
 void CBaseLayer::PostMessageToAll(int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4)
 {
-    CEditorShell* shell = GetEditorShell();
-    if (CWindowManager* manager = shell != nullptr ? shell->GetWindowManager() : nullptr)
+    if (CWindowManager* manager = editor_shell::WindowManager())
         manager->PostMessageToAll(event, p1, p2, p3, p4, this);
 }
 

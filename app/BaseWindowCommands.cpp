@@ -2,7 +2,7 @@
 // layer, to the owner window or nowhere, and does nothing without it.
 #include "app/BaseLayer.h"
 #include "app/BaseWindow.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/ValueDisplayLayer.h"
 
 bool CBaseWindow::CloseWindow(bool /*force*/)
@@ -113,8 +113,7 @@ void CBaseWindow::NotifyProgramChanged(int a, int b, int c)
 
 void CBaseWindow::SendMessageToAllChildWindow(int event, LONG_PTR p1, LONG_PTR p2)
 {
-    CEditorShell* shell = GetEditorShell();
-    if (CWindowManager* manager = shell != nullptr ? shell->GetWindowManager() : nullptr)
+    if (CWindowManager* manager = editor_shell::WindowManager())
         manager->PostMessageToAll(event, p1, p2, 0, 0, this);
 }
 

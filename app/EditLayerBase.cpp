@@ -1,7 +1,7 @@
 #include "app/EditLayerBase.h"
 
 #include "app/BaseWindow.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/ValueSteps.h"
 #include "app/WindowEvents.h"
 #include "framework/ui/HfcControl.h"
@@ -12,15 +12,11 @@
 
 #include <cstring>
 
+using editor_shell::WindowManager;
+
 namespace {
 
 constexpr int kValueTextSize = 256;
-
-CWindowManager* WindowManager()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "app/MessageWindowLayer.h"
 
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/SemaphoreHold.h"
 #include "app/WindowEvents.h"
 #include "framework/services/EfSemaphore.h"
@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cstring>
+
+using editor_shell::DrawingSemaphore;
+using editor_shell::WindowManager;
 
 namespace {
 
@@ -21,18 +24,6 @@ constexpr int kLine1Y = 5;
 constexpr int kLine2Y = 18;
 constexpr int kAutoWidthMargin = 12;
 constexpr ARGB kFillRed = 0x30u << 16;
-
-CWindowManager* WindowManager()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
-
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
-}
 
 void CopyText(char* target, const char* text)
 {

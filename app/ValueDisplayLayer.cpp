@@ -1,6 +1,7 @@
 #include "app/ValueDisplayLayer.h"
 
 #include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/SemaphoreHold.h"
 #include "app/WindowEvents.h"
 #include "framework/services/EfSemaphore.h"
@@ -14,18 +15,14 @@
 #include <algorithm>
 #include <cstring>
 
+using editor_shell::WindowManager;
+
 namespace {
 
 constexpr int kValueTextSize = 256;
 constexpr int kCellWidth = 6;
 constexpr int kCellHeight = 9;
 constexpr int kTextInset = 2;
-
-CWindowManager* WindowManager()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
 
 bool IsEmpty(const RECT& rect)
 {
@@ -155,7 +152,7 @@ void CValueDisplayLayer::Redraw()
 {
     CEditorShell* shell = GetEditorShell();
     CSemaphoreHold valueLayer(shell != nullptr ? &shell->GetValueLayerSemaphore() : nullptr);
-    CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
+    CSemaphoreHold drawing(editor_shell::DrawingSemaphore());
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
     if (m_records.empty() || m_editLayer == nullptr || accessor == nullptr || GetProgramRecord() == nullptr ||
         GetContext() == nullptr)

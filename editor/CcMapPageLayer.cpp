@@ -2,7 +2,7 @@
 
 #include "app/CcNumberChoices.h"
 #include "app/ControlBinding.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/GlobalMapValueDialog.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
@@ -189,8 +189,7 @@ void CGlobalEditCcMapPageLayer::OnControlEditEnd(CHfcControl*)
 
 void CGlobalEditCcMapPageLayer::OnTimerTick()
 {
-    CEditorShell* shell = GetEditorShell();
-    CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
+    CSemaphoreHold drawing(editor_shell::DrawingSemaphore());
     CHfcOffscreenContext* context = GetContext();
     if (!m_backgroundPending || context == nullptr) {
         RedrawAllControls(false);

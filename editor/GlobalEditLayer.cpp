@@ -2,7 +2,7 @@
 
 #include "app/ControlBinding.h"
 #include "app/DialogRefCount.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/FileManager.h"
 #include "app/MessageBoxes.h"
 #include "app/SemaphoreHold.h"
@@ -119,8 +119,7 @@ void CGlobalEditLayer::Paint()
 
 void CGlobalEditLayer::OnTimerTick()
 {
-    CEditorShell* shell = GetEditorShell();
-    CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
+    CSemaphoreHold drawing(editor_shell::DrawingSemaphore());
     RedrawAllControls(false);
 }
 

@@ -1,7 +1,7 @@
 #include "editor/GlobalPageLayer.h"
 
 #include "app/ControlBinding.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/PopupMenu.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
@@ -186,8 +186,7 @@ void CGlobalEditGlobalPageLayer::TakeFocus()
 
 void CGlobalEditGlobalPageLayer::OnTimerTick()
 {
-    CEditorShell* shell = GetEditorShell();
-    CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
+    CSemaphoreHold drawing(editor_shell::DrawingSemaphore());
     for (const auto& control : m_controls) {
         if (ValueField(control.get()) != nullptr)
             control->OnTimer(0);

@@ -8,12 +8,6 @@
 
 namespace library_shell {
 
-CWindowManager* WindowManager()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
-
 CMidiManager* MidiManager()
 {
     CEditorShell* shell = GetEditorShell();

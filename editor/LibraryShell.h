@@ -7,11 +7,9 @@ class CEfSemaphore;
 class CFileManager;
 class CLibraryWindowServices;
 class CMidiManager;
-class CWindowManager;
 
 namespace library_shell {
 
-CWindowManager* WindowManager();
 CMidiManager* MidiManager();
 CLibraryWindowServices* Services();
 CFileManager* FileManager();

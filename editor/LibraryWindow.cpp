@@ -4,6 +4,7 @@
 #include "app/BaseLayer.h"
 #include "app/DialogRefCount.h"
 #include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/LastTransmittedProgram.h"
 #include "app/LibraryWindowServices.h"
 #include "app/MessageBoxes.h"
@@ -36,7 +37,7 @@ std::unique_ptr<Layer> MakePageLayer(CHfcWindow& window, std::unique_ptr<Layer> 
     window.RemoveLayer(layer.get(), false);
     if (!made)
         return nullptr;
-    if (CWindowManager* manager = library_shell::WindowManager())
+    if (CWindowManager* manager = editor_shell::WindowManager())
         manager->AddListener(layer.get());
     return layer;
 }
@@ -46,7 +47,7 @@ void DiscardLayer(CHfcWindow& window, std::unique_ptr<Layer>& layer)
 {
     if (layer == nullptr)
         return;
-    if (CWindowManager* manager = library_shell::WindowManager())
+    if (CWindowManager* manager = editor_shell::WindowManager())
         manager->RemoveListener(layer.get());
     window.RemoveLayer(layer.get(), false);
     layer->Close(false);
@@ -65,7 +66,7 @@ CLibraryWindow::~CLibraryWindow() = default;
 
 bool CLibraryWindow::CreateMdiWindow(const char* title, int x, int y, CHfcMenuBar* menuBar, CHfcMdiFrameWindow* frame)
 {
-    CWindowManager* manager = library_shell::WindowManager();
+    CWindowManager* manager = editor_shell::WindowManager();
     if (manager != nullptr)
         SetDocumentId(manager->TakeWindowNumber());
     m_library = std::make_unique<LibraryData>();
@@ -91,7 +92,7 @@ bool CLibraryWindow::CreateRootLayer()
 void CLibraryWindow::DestroyLayers()
 {
     SetTimerEnabled(false);
-    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && m_listening)
+    if (CWindowManager* manager = editor_shell::WindowManager(); manager != nullptr && m_listening)
         manager->RemoveListener(this);
     m_listening = false;
     if (CLibraryWindowServices* services = library_shell::Services())

@@ -2,12 +2,13 @@
 
 #include "app/BaseWindow.h"
 #include "app/ControlBinding.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/ValueSteps.h"
 #include "app/WindowEvents.h"
 #include "app/controls/CustomDragReceiver.h"
 #include "app/controls/CustomEditText.h"
 #include "app/controls/CustomStaticText.h"
+#include "editor/LayoutControls.h"
 #include "editor/MasterFxKnobAssignTable.h"
 #include "editor/SkinnedPage.h"
 #include "editor/layout/Layouts.h"
@@ -19,10 +20,11 @@
 
 #include <cstring>
 
+using editor_shell::WindowManager;
+
 namespace {
 
 constexpr int kValueTextSize = 256;
-constexpr int kCellWidth = CCustomStaticText::kCellWidth;
 // The drop areas stand for no row.
 constexpr int kNoRow = master_fx::kRows;
 constexpr int kAssignment = 0;
@@ -46,34 +48,14 @@ const CQ3917ProgramAccessor* Accessor()
     return CQ3917ProgramAccessor::PeekInstance();
 }
 
-CWindowManager* WindowManager()
+// The range of the type, parameter and ribbon fields.
+ValueRange CreationRange(int id)
 {
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
-
-// The row of the address table that a control shows.
-int RowOfControl(int id)
-{
-    using L = CMasterFxEditLayer;
-    if (id < L::kDropArea)
-        return master_fx::RowOf(id - L::kTypeField, master_fx::kTypeRow);
-    if (id < L::kFirstLabel)
-        return kNoRow;
-    if (id < L::kFirstField)
-        return master_fx::ParameterRow((id - L::kFirstLabel) / master_fx::kParameters,
-                                       (id - L::kFirstLabel) % master_fx::kParameters);
-    if (id < L::kFirstRibbon)
-        return master_fx::ParameterRow((id - L::kFirstField) / master_fx::kParameters,
-                                       (id - L::kFirstField) % master_fx::kParameters);
-    const int ribbon = (id - L::kFirstRibbon) % 4 / 2;
-    return master_fx::RowOf((id - L::kFirstRibbon) / 4, master_fx::kRibbonAssignRow + ribbon);
-}
-
-bool IsLabel(int id)
-{
-    return (id >= CMasterFxEditLayer::kFirstLabel && id < CMasterFxEditLayer::kFirstField) ||
-           (id >= CMasterFxEditLayer::kFirstRibbon && (id - CMasterFxEditLayer::kFirstRibbon) % 2 == 1);
+    if (id < CMasterFxEditLayer::kDropArea)
+        return {0, kTypeMaximum, kCreationRatio};
+    if (id < CMasterFxEditLayer::kFirstRibbon)
+        return {0, 0, 0};
+    return {0, kRibbonMaximum, kCreationRatio};
 }
 
 std::string TextOf(CCustomControl& control)
@@ -176,64 +158,18 @@ bool CMasterFxEditLayer::OnCreate()
 
 bool CMasterFxEditLayer::CreateControls()
 {
-    const auto& controls = Layout().controls;
-    for (const layout::Control& place : controls) {
-        const int id = place.id;
-        bool made = false;
-        if (id < kDropArea)
-            made = CreateField(id, RowOfControl(id), place.w / kCellWidth, 0, kTypeMaximum, kCreationRatio);
-        else if (id < kFirstLabel)
-            made = CreateDropArea(id, id - kDropArea);
-        else if (IsLabel(id))
-            made = CreateLabel(id, RowOfControl(id));
-        else if (id < kFirstRibbon)
-            made = CreateField(id, RowOfControl(id), place.w / kCellWidth, 0, 0, 0);
-        else
-            made = CreateField(id, RowOfControl(id), place.w / kCellWidth, 0, kRibbonMaximum, kCreationRatio);
-        if (!made)
+    for (const layout::Control& row : Layout().controls) {
+        const auto id = static_cast<std::size_t>(row.id);
+        if (row.kind == layout::Kind::DropArea) {
+            if (!CreateDropArea(row.id, row.id - kDropArea))
+                return false;
+            continue;
+        }
+        m_controls[id] = MakeLayoutControl(*this, row, m_background, CreationRange(row.id));
+        if (m_controls[id] == nullptr)
             return false;
     }
     return GetBoundControlCount() == kControlCount;
-}
-
-template <class Control, class Descriptor>
-bool CMasterFxEditLayer::Make(const Descriptor& descriptor, int id, int row)
-{
-    auto control = std::make_unique<Control>();
-    if (!control->Create(&descriptor, static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(row)) ||
-        !AttachBoundControl(*this, *control, ParameterReference{GetMasterFxAddress(row), 0, 0}))
-        return false;
-    m_controls[static_cast<std::size_t>(id)] = std::move(control);
-    return true;
-}
-
-bool CMasterFxEditLayer::CreateField(int id, int row, int characters, int minimum, int maximum, int ratio)
-{
-    const layout::Control& place = Layout().controls[static_cast<std::size_t>(id)];
-    CustomEditTextDescriptor descriptor;
-    descriptor.x = place.x;
-    descriptor.y = place.y;
-    descriptor.font = GetLcdFont(kLcdWhiteBack);
-    descriptor.background = m_background;
-    descriptor.characters = characters;
-    descriptor.minimum = minimum;
-    descriptor.maximum = maximum;
-    descriptor.ratio = ratio;
-    descriptor.dimFont = GetLcdFont(kLcdWhiteDim);
-    return Make<CCustomEditText>(descriptor, id, row);
-}
-
-bool CMasterFxEditLayer::CreateLabel(int id, int row)
-{
-    const layout::Control& place = Layout().controls[static_cast<std::size_t>(id)];
-    CustomStaticTextDescriptor descriptor;
-    descriptor.x = place.x;
-    descriptor.y = place.y;
-    descriptor.columns = place.w / kCellWidth;
-    descriptor.font = GetLcdFont(kLcdWhite);
-    descriptor.background = m_background;
-    descriptor.dimFont = GetLcdFont(kLcdWhiteDim);
-    return Make<CCustomStaticText>(descriptor, id, row);
 }
 
 bool CMasterFxEditLayer::CreateDropArea(int id, int effect)

@@ -97,12 +97,7 @@ public:
 
 private:
     bool CreateControls();
-    bool CreateField(int id, int row, int characters, int minimum, int maximum, int ratio);
-    bool CreateLabel(int id, int row);
     bool CreateDropArea(int id, int effect);
-    // Creates the control from its descriptor, binds it to the row and keeps it.
-    template <class Control, class Descriptor>
-    bool Make(const Descriptor& descriptor, int id, int row);
     void HideAtStart();
 
     // Places and ranges the rows of a panel whose type changed.

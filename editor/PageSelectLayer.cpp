@@ -2,10 +2,9 @@
 #include "app/WindowEvents.h"
 
 #include "app/DialogRefCount.h"
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
-#include "editor/LibraryShell.h"
 #include "editor/LibraryWindow.h"
 #include "framework/services/EfSemaphore.h"
 #include "framework/services/EfTrace.h"
@@ -31,6 +30,9 @@ public:
     void DrawBackground(CHfcDrawContext* /*context*/) override {}
 };
 
+using editor_shell::DrawingSemaphore;
+using editor_shell::WindowManager;
+
 namespace {
 
 constexpr int kTabStateId = 0;
@@ -47,12 +49,6 @@ constexpr ARGB kDragImageColour = 0xFFFFFFFF;
 constexpr int kDragLabelInset = 5;
 constexpr const char* kPageLabels[CPageSelectLayer::kPageCount] = {"PROGRAM", "GLOBAL"};
 constexpr std::uint32_t kPageBlocks[CPageSelectLayer::kPageCount] = {kBlockProgSet, kBlockGlobal};
-
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
-}
 
 // The first item of a page block, program set before global data.
 const SHfcDragItem* FindPageItem(const CHfcDragData* data)
@@ -91,7 +87,7 @@ bool CPageSelectLayer::Create(int x, int y, int width, int height, CHfcWindow* w
     m_background = GetBitmap(ThemedBitmapName("BG_PageSelect", GetColourTheme()).c_str());
     if (!CBaseLayer::Create(x, y, width, height, window))
         return false;
-    if (CWindowManager* manager = library_shell::WindowManager())
+    if (CWindowManager* manager = WindowManager())
         m_listening = manager->AddListener(this);
     m_ready = true;
     return true;
@@ -144,7 +140,7 @@ bool CPageSelectLayer::OnCreate()
 
 bool CPageSelectLayer::OnDestroy()
 {
-    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && m_listening)
+    if (CWindowManager* manager = WindowManager(); manager != nullptr && m_listening)
         manager->RemoveListener(this);
     m_listening = false;
     m_ready = false;
@@ -181,7 +177,7 @@ void CPageSelectLayer::RequestPageSwitch(int page)
         SwitchPage(page);
         return;
     }
-    if (CWindowManager* manager = library_shell::WindowManager())
+    if (CWindowManager* manager = WindowManager())
         manager->PostMessageTo(this, kEventPageTab, page, -1, 0, 0, this);
 }
 

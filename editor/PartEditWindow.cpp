@@ -1,8 +1,8 @@
 #include "editor/PartEditWindow.h"
 
 #include "app/BaseLayer.h"
+#include "app/EditorShellServices.h"
 #include "app/WindowEvents.h"
-#include "editor/LibraryShell.h"
 #include "model/LibraryData.h"
 #include "model/Program.h"
 
@@ -32,7 +32,7 @@ bool CPartEditWindow::CreateMdiWindow(const EditWindowContext& context, int x, i
         return false;
     UpdateTitle();
     SetTimerEnabled(true);
-    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && !m_listening)
+    if (CWindowManager* manager = editor_shell::WindowManager(); manager != nullptr && !m_listening)
         m_listening = manager->AddListener(this);
     SetWindowCreated(true);
     return true;
@@ -103,6 +103,6 @@ void CPartEditWindow::StopListening()
     if (!m_listening)
         return;
     m_listening = false;
-    if (CWindowManager* manager = library_shell::WindowManager())
+    if (CWindowManager* manager = editor_shell::WindowManager())
         manager->RemoveListener(this);
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/LastTransmittedProgram.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
@@ -21,6 +22,8 @@
 #include <algorithm>
 #include <cstring>
 
+using editor_shell::DrawingSemaphore;
+
 namespace {
 
 constexpr int kTickMs = 60;
@@ -36,12 +39,6 @@ AppSettings* Settings()
 {
     CEditorShell* shell = GetEditorShell();
     return shell != nullptr ? &shell->GetMutableSettings() : nullptr;
-}
-
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
 }
 
 // The framework words of a strip control of the layout over the page.

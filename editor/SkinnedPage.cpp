@@ -1,6 +1,6 @@
 #include "editor/SkinnedPage.h"
 
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
 #include "framework/services/EfSemaphore.h"
@@ -19,8 +19,7 @@ void PaintSkinnedPage(CHfcWindowLayer& layer, CHfcBmp* background)
     CHfcOffscreenContext* context = layer.GetContext();
     if (context == nullptr)
         return;
-    CEditorShell* shell = GetEditorShell();
-    CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
+    CSemaphoreHold drawing(editor_shell::DrawingSemaphore());
     if (background != nullptr)
         context->DrawBitmap(0, 0, background->GetWidth(), background->GetHeight(), background, 0, 0);
     DrawLogo(context, layer.GetWidth());

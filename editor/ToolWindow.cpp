@@ -1,6 +1,6 @@
 #include "editor/ToolWindow.h"
 
-#include "app/EditorShell.h"
+#include "app/EditorShellServices.h"
 #include "app/SemaphoreHold.h"
 #include "app/SkinTable.h"
 #include "app/ToolWindows.h"
@@ -12,21 +12,12 @@
 
 #include <utility>
 
+using editor_shell::DrawingSemaphore;
+using editor_shell::WindowManager;
+
 namespace {
 
 constexpr int kLcdCellWidth = 6;
-
-CWindowManager* WindowManager()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? shell->GetWindowManager() : nullptr;
-}
-
-CEfSemaphore* DrawingSemaphore()
-{
-    CEditorShell* shell = GetEditorShell();
-    return shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr;
-}
 
 }  // namespace
 

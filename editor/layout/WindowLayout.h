@@ -48,7 +48,8 @@ struct Control
     Kind kind;
     int x, y, w, h;    // in the layer, which may sit inside its background
     const char* skin;  // strip, thumb or font; nullptr when drawn in code
-    int frames;        // frames of a bitmap list or analog LED, else 0
+    int frames;        // frames of a bitmap list, knob or analog LED, steps of a
+                       // fader, else 0
     Parameter parameter;
     const char* name;     // the parameter's table name, or the control's role
     const char* caption;  // printed on the background beside it (a button's and a

@@ -141,6 +141,18 @@ TEST_F(MasterFxLayerTest, NinetyTwoControlsAndEachPanelsRowsInTwoColumnsOfTen)
     EXPECT_EQ(Text(layer->GetLabel(L::RibbonFieldId(0, 1) + 1)), "Long Ribbon Polarity");
 }
 
+// The layer finds what a report changes by the control's event code.
+TEST_F(MasterFxLayerTest, EveryFieldAndLabelReportsTheRowItIsBoundTo)
+{
+    L* layer = Open();
+    for (int id = 0; id < L::kControlCount; ++id) {
+        if (id == L::kDropArea || id == L::kDropArea + 1)
+            continue;
+        const auto row = static_cast<int>(layer->GetControl(id)->GetEventCode());
+        EXPECT_EQ(GetMasterFxAddress(row), layer->GetControlParameter(layer->GetBoundControl(id))) << id;
+    }
+}
+
 TEST_F(MasterFxLayerTest, ATypeChangeLaysOutOnlyItsPanelAndTheShownValuesFollow)
 {
     L* layer = Open();

@@ -120,6 +120,21 @@ TEST_F(VocoderTest, TheLedsWriteTwoDownToMinusTwoAndTheOneOfTheStoredShiftIsLit)
     EXPECT_EQ(layer->GetBoundControl(49)->GetValue(), 0);
 }
 
+TEST_F(VocoderTest, EachPressOnTheGateSwitchFlipsItAndSendsTheNewState)
+{
+    SetValue(Vocoder(2), 0);
+    CVocoderEditLayer* layer = Open();
+    CHfcControl& gate = *layer->GetControl(2);
+    for (const std::int32_t expected : {1, 0}) {
+        Press(gate, 5, 5);
+        Release(gate, 5, 5);
+        Pump();
+        EXPECT_EQ(Value(Vocoder(2)), expected);
+        EXPECT_EQ(layer->GetBoundControl(2)->GetValue(), expected);
+    }
+    EXPECT_THAT(ReceivedChanges(2), ElementsAre(ChangeBytes(Vocoder(2), 1), ChangeBytes(Vocoder(2), 0)));
+}
+
 TEST_F(VocoderTest, AHoldBarTakesNoInputAndSaysNothingOnTheMessageLine)
 {
     shell->settings.showTipsLayer = true;
