@@ -17,7 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kThemes = 3;
 // Each language with the title of its save question.
 struct Language
 {
@@ -26,7 +25,6 @@ struct Language
     const char* question;
 };
 constexpr Language kLanguages[] = {{"en", "en_US.UTF-8", "^Confirm$"}, {"ja", "ja_JP.UTF-8", "^確認$"}};
-constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
 // The page tabs are 69 pixels wide, 8 apart, from the tab area's left end.
 constexpr int kTabPitch = 77;
 constexpr int kTabHalf = 34;
@@ -135,22 +133,19 @@ protected:
         // the question is left with Escape.
         const layout::Window ccMap = layout::CcMapLayout();
         Click({strip->x + ccMap.originX + 80, strip->y + kStripHeight + ccMap.originY + 7}, 2);
-        const Window ask = WaitForWindow("^CC# Map$", 10s);
+        const Window ask = WaitForWindow("^CC# Map$");
         EXPECT_NE(ask, 0u) << "no CC number question";
         if (ask != 0) {
-            std::this_thread::sleep_for(500ms);
-            EXPECT_TRUE(SavePng(CaptureScreen(x_), Folder() / ("cc_map_value" + suffix + ".png")));
-            Keys(ask, {"Escape"});
-            EXPECT_TRUE(WaitUntilGone(ask));
+            EXPECT_TRUE(SavePng(WaitForChange(global), Folder() / ("cc_map_value" + suffix + ".png")));
+            EXPECT_TRUE(Answer(ask, "Escape")) << "the CC number question stayed";
         }
 
         // The vocoder switch changed the library: its save question is
         // answered No (the second button).
-        ChooseMenuItem(frame, "alt+f", "x");
-        const Window question = WaitForWindow(language.question);
-        EXPECT_NE(question, 0u) << "no save question";
-        Tool({"key", "Tab"});
-        Tool({"key", "Return"});
+        ChooseMenuItem(frame, {"alt+f", "x"});
+        const Window question = WaitForDialog(language.question, DialogKind::MessageBox);
+        ASSERT_NE(question, 0u) << "no save question";
+        Keys(question, {"Tab", "Return"});
         EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
     }
 
