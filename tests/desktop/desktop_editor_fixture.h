@@ -115,10 +115,15 @@ protected:
     Point WindowOrigin(Window window);
     void Keys(Window frame, const std::vector<std::string>& keys);
     // Opens a menu with its key and walks it with the others, each sent
-    // once the menu shows what the one before did: a slow editor would
+    // once the screen shows what the one before did: a slow editor would
     // otherwise get a letter before its menu.
     void ChooseMenuItem(Window frame, const std::vector<std::string>& keys);
     void Click(Point at, int clicks = 1);
+    // Double-clicks at the point until the screen shows what that opens: a
+    // busy editor takes a double click whose clicks it reads apart for two
+    // single ones. The screen once it shows and has held still; as it is
+    // after the last try otherwise.
+    RgbImage DoubleClickUntil(Point at, const std::function<bool(const RgbImage& screen)>& opened);
     // What a window manager sends when the user closes the window.
     void RequestClose(Window frame);
     std::string Tool(std::vector<std::string> args);

@@ -433,14 +433,15 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLib
     StartDevice({});
     StartOnDevice("journey_knob");
     ReceiveAllData("journey_knob_receive");
-    const std::optional<Point> strip = WaitForPicture(LoadSkinBitmap("BG_PageSelect"), kStripFreeFrom, kStripFreeTo);
+    const RgbImage stripPicture = LoadSkinBitmap("BG_PageSelect");
+    const std::optional<Point> strip = WaitForPicture(stripPicture, kStripFreeFrom, kStripFreeTo);
     ASSERT_TRUE(strip.has_value()) << "the library window is not shown";
 
-    // The program's edit window opens where the library window is, and
-    // its timbre 1 synth window 30 pixels right of and below that.
-    RgbImage screen = CaptureScreen(x_);
-    Click(Row(*strip, 0), 2);
-    screen = WaitForChange(screen);
+    // The program's edit window opens over the library window, and its
+    // timbre 1 synth window 30 pixels right of and below that.
+    RgbImage screen = DoubleClickUntil(Row(*strip, 0), [&](const RgbImage& shown) {
+        return !ShowsAt(shown, stripPicture, *strip, kStripFreeFrom, kStripFreeTo);
+    });
     screen = WaitForChange(ClickControl(*strip, layout::ProgramEditLayout().controls[0], screen));
     Shot("journey_knob_synth_window");
     const std::size_t before = device_.Heard().size();

@@ -98,8 +98,8 @@ protected:
         // A double click on the second program's row opens its edit window.
         const Point row = {strip->x + program_list::kListX + 40,
                            strip->y + kStripHeight + program_list::kListY + program_list::kRowHeight * 3 / 2};
-        Click(row, 2);
-        const RgbImage edit = WaitForChange(screen);
+        const RgbImage edit = DoubleClickUntil(
+            row, [&](const RgbImage& shown) { return !ShowsAt(shown, strips_[theme], *strip, kStripFreeFrom, kStripFreeTo); });
         EXPECT_TRUE(SavePng(edit, Folder() / ("program_edit" + suffix + ".png")));
         EXPECT_NE(edit.rgb, screen.rgb) << "no edit window opened";
 
@@ -132,7 +132,8 @@ protected:
         // A double click on the CC map's first line asks for its number;
         // the question is left with Escape.
         const layout::Window ccMap = layout::CcMapLayout();
-        Click({strip->x + ccMap.originX + 80, strip->y + kStripHeight + ccMap.originY + 7}, 2);
+        DoubleClickUntil({strip->x + ccMap.originX + 80, strip->y + kStripHeight + ccMap.originY + 7},
+                         [&](const RgbImage&) { return !ShownWindows("^CC# Map$").empty(); });
         const Window ask = WaitForWindow("^CC# Map$");
         EXPECT_NE(ask, 0u) << "no CC number question";
         if (ask != 0) {
