@@ -74,9 +74,9 @@ fs::path MakeRegistry(const std::string& name, int x, int y, int width, int heig
     fs::remove_all(root);
     fs::create_directories(root / kEditorSettingsFolder);
     std::ofstream values(root / kEditorSettingsFolder / "values");
-    std::map<std::string, long> dwords = {{"MainWindowX", x},          {"MainWindowY", y},
-                                          {"MainWindowWidth", width},  {"MainWindowHeight", height},
-                                          {"MidiDeviceAutoScan", 0},   {"ReceiveOnStartup", 0}};
+    std::map<std::string, long> dwords = {{"MainWindowX", x},         {"MainWindowY", y},
+                                          {"MainWindowWidth", width}, {"MainWindowHeight", height},
+                                          {"MidiDeviceAutoScan", 0},  {"ReceiveOnStartup", 0}};
     for (const auto& [key, value] : more)
         dwords[key] = value;
     for (const auto& [key, value] : dwords)
@@ -112,10 +112,10 @@ RgbImage CaptureScreen(Display* x)
         const auto* line =
             reinterpret_cast<const std::uint8_t*>(image->data) + static_cast<size_t>(row) * image->bytes_per_line;
         for (int column = 0; column < screen.width; ++column, to += 3) {
-            const unsigned long pixel =
-                plain ? (static_cast<unsigned long>(line[column * 4 + 2]) << 16) |
-                            (static_cast<unsigned long>(line[column * 4 + 1]) << 8) | line[column * 4]
-                      : XGetPixel(image, column, row);
+            const unsigned long pixel = plain ? (static_cast<unsigned long>(line[column * 4 + 2]) << 16) |
+                                                    (static_cast<unsigned long>(line[column * 4 + 1]) << 8) |
+                                                    line[column * 4]
+                                              : XGetPixel(image, column, row);
             to[0] = static_cast<std::uint8_t>((pixel >> 16) & 0xFF);
             to[1] = static_cast<std::uint8_t>((pixel >> 8) & 0xFF);
             to[2] = static_cast<std::uint8_t>(pixel & 0xFF);
@@ -141,10 +141,10 @@ std::string InterfaceText(const char* locale, const char* key)
 {
     platform::testing::SetUserLocale(locale);
     HRSRC found = FindResourceA(nullptr, "LocalizableStrings", "xml");
-    const std::string table =
-        found == nullptr ? std::string()
-                         : std::string(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
-                                       SizeofResource(nullptr, found));
+    const std::string table = found == nullptr
+                                  ? std::string()
+                                  : std::string(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                                                SizeofResource(nullptr, found));
     platform::testing::SetUserLocale(nullptr);
     const std::string opening = "<" + std::string(key) + " Text=\"";
     const std::size_t start = table.find(opening);
@@ -363,7 +363,7 @@ bool EditorOnDesktop::WaitUntilGone(Window window, std::chrono::milliseconds tim
 
 bool EditorOnDesktop::Answer(Window box, const std::string& key)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (AreaOf(box) && std::chrono::steady_clock::now() < deadline) {
         Keys(box, {key});
         if (WaitUntilGone(box, 10s))
@@ -374,7 +374,7 @@ bool EditorOnDesktop::Answer(Window box, const std::string& key)
 
 std::optional<Point> EditorOnDesktop::WaitForPicture(const RgbImage& picture, int from, int to)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (std::chrono::steady_clock::now() < deadline) {
         if (auto found = FindOnScreen(CaptureScreen(x_), picture, from, to))
             return found;
@@ -385,7 +385,7 @@ std::optional<Point> EditorOnDesktop::WaitForPicture(const RgbImage& picture, in
 
 RgbImage EditorOnDesktop::WaitForChange(const RgbImage& before)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     RgbImage now = CaptureScreen(x_);
     while (now.rgb == before.rgb && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(200ms);
@@ -453,8 +453,9 @@ void EditorOnDesktop::ChooseMenuItem(Window frame, const std::vector<std::string
     for (std::size_t n = 0; n < keys.size(); ++n) {
         const RgbImage before = CaptureScreen(x_);
         Tool({"key", keys[n]});
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
-        while (n + 1 < keys.size() && CaptureScreen(x_).rgb == before.rgb && std::chrono::steady_clock::now() < deadline)
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (n + 1 < keys.size() && CaptureScreen(x_).rgb == before.rgb &&
+               std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(100ms);
     }
 }
@@ -472,7 +473,7 @@ RgbImage EditorOnDesktop::DoubleClickUntil(Point at, const std::function<bool(co
     RgbImage screen = before;
     for (int tries = 0; tries < 3 && !opened(screen); ++tries) {
         Click(at, 2);
-        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience / 3;
         while (!opened(screen = CaptureScreen(x_)) && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(200ms);
     }

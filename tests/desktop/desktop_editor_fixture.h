@@ -2,9 +2,9 @@
 // The editor program on a virtual X server, driven from outside as a user
 // and a window manager would: its settings written fresh, keys and mouse
 // clicks through xdotool, and the screen read back as pixels.
+#include "editor/layout/WindowLayout.h"
 #include "support/RegistryDwords.h"
 #include "xvfb_fixture.h"
-#include "editor/layout/WindowLayout.h"
 
 #include <X11/Xlib.h>
 
@@ -25,6 +25,9 @@ namespace desktop_test {
 namespace fs = std::filesystem;
 
 inline constexpr const char* kTitle = "VQ-700Z Sound Editor";
+// How long what the editor should show may take on a busy machine; only a
+// test that fails waits this long.
+inline constexpr std::chrono::seconds kPatience{120};
 // The library window's page strip, at the top left of its inside: its
 // height, and its columns that neither the tabs nor the logo cover.
 inline constexpr int kStripHeight = 37;
@@ -92,7 +95,11 @@ RgbImage Crop(const RgbImage& screen, const Area& area);
 // The two dialogs a device transfer shows, under one title: its progress,
 // a bar across the dialog, and its last word, a message box, as is the
 // question before it.
-enum class DialogKind { Progress, MessageBox };
+enum class DialogKind
+{
+    Progress,
+    MessageBox
+};
 // Which of them the picture of a dialog's window shows; none while the
 // dialog has not been painted yet.
 std::optional<DialogKind> KindOfDialog(const RgbImage& dialog);
@@ -135,22 +142,20 @@ protected:
     std::optional<Area> AreaOf(Window window);
     // A visible top-level window whose title matches, other than `other`;
     // 0 when none came in time.
-    Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = std::chrono::seconds(30),
-                         Window other = 0);
+    Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = kPatience, Window other = 0);
     // A painted dialog of that kind whose title matches; 0 when none came
     // in time. While one of the other kind shows, whileOther gets the screen.
-    Window WaitForDialog(const std::string& title, DialogKind kind,
-                         std::chrono::milliseconds timeout = std::chrono::seconds(30),
+    Window WaitForDialog(const std::string& title, DialogKind kind, std::chrono::milliseconds timeout = kPatience,
                          const std::function<void(const RgbImage& screen)>& whileOther = {});
-    bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = std::chrono::seconds(30));
+    bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = kPatience);
     // Presses the key on the box, again while it still shows, until it
     // goes: a key that comes before the box listens is lost. Whether it went.
     bool Answer(Window box, const std::string& key);
     // Where the picture's columns [from, to) show once they have been
-    // painted; none after 30 s.
+    // painted; none in time.
     std::optional<Point> WaitForPicture(const RgbImage& picture, int from, int to);
     // The screen once it has changed from before and then held still for
-    // a moment; as it is after 30 s otherwise.
+    // a moment; as it is when the time is up otherwise.
     RgbImage WaitForChange(const RgbImage& before);
     // A click on the middle of a layout's control, on a page that starts
     // at origin; answers the screen as it was before.

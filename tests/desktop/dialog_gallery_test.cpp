@@ -75,7 +75,7 @@ protected:
     // longer shows as it did before, and holds still. None after 30 s.
     std::optional<Shown> WaitForPaintedDialog(Window frame, const RgbImage& before)
     {
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
         RgbImage last;
         while (std::chrono::steady_clock::now() < deadline) {
             const std::vector<Shown> shown = OtherWindows(frame);
@@ -94,7 +94,7 @@ protected:
 
     bool WaitForNoDialog(Window frame)
     {
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
         while (std::chrono::steady_clock::now() < deadline) {
             if (OtherWindows(frame).empty())
                 return true;
@@ -119,8 +119,8 @@ TEST_F(DialogGallery, EveryDialogInEachThemeAndLanguage)
             const std::string suffix = std::string("_") + language.name + "_theme" + std::to_string(theme);
             SCOPED_TRACE(suffix);
             const fs::path log = Folder() / ("editor" + suffix + ".log");
-            auto editor = StartEditor(MakeRegistry("gallery" + suffix, 0, 0, 1100, 800, {{"BackgroundColour", theme}}),
-                                      log);
+            auto editor =
+                StartEditor(MakeRegistry("gallery" + suffix, 0, 0, 1100, 800, {{"BackgroundColour", theme}}), log);
             ASSERT_TRUE(editor->Started());
             const Window frame = WaitForFrame();
             ASSERT_NE(frame, 0u) << "the main window did not come up";

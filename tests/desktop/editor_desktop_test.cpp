@@ -30,7 +30,7 @@ TEST_F(EditorOnDesktop, FileExitEndsTheEditorAndKeepsTheWindowsPlace)
     EXPECT_TRUE(SavePng(WaitForChange(started), fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop_version.png"));
 
     ChooseMenuItem(frame, {"alt+f", "x"});
-    EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    EXPECT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     const auto saved = ReadSettingsDwords(registry_);
     EXPECT_EQ(saved.at("MainWindowX"), 40);
     EXPECT_EQ(saved.at("MainWindowY"), 30);
@@ -47,7 +47,7 @@ TEST_F(EditorOnDesktop, TheDesktopsCloseRequestEndsTheEditorAndKeepsTheWindowsPl
     ASSERT_NE(frame, 0u) << "the main window did not come up";
     WaitForChange(empty);
     RequestClose(frame);
-    EXPECT_EQ(editor->Wait(30s), 0);
+    EXPECT_EQ(editor->Wait(kPatience), 0);
     const auto saved = ReadSettingsDwords(registry_);
     EXPECT_EQ(saved.at("MainWindowX"), 60);
     EXPECT_EQ(saved.at("MainWindowY"), 50);
@@ -68,7 +68,7 @@ TEST_F(EditorOnDesktop, ASettingsStoreThatCannotBeReadEndsTheEditorWithAFailureA
         ASSERT_NE(shown, 0u) << "box " << box + 1 << " did not come";
         ASSERT_TRUE(Answer(shown, "Return")) << "box " << box + 1 << " stayed";
     }
-    EXPECT_EQ(editor->Wait(30s), 1);
+    EXPECT_EQ(editor->Wait(kPatience), 1);
 }
 
 }  // namespace

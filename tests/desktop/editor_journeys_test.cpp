@@ -115,15 +115,16 @@ protected:
                        const char* locale = "en_US.UTF-8")
     {
         const std::size_t heard = device_.Heard().size();
-        editor_ = StartEditor(
-            MakeRegistry(name, 0, 0, 1000, 740, {{"MidiDeviceAutoScan", 1}, {"BackgroundColour", theme}}),
-            fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log"),
-            {"VQ_MIDI_BACKEND=bridge", "VQ_MIDI_BRIDGE_SOCKET=" + device_.SocketPath(), std::string("LC_ALL=") + locale},
-            arguments);
+        editor_ =
+            StartEditor(MakeRegistry(name, 0, 0, 1000, 740, {{"MidiDeviceAutoScan", 1}, {"BackgroundColour", theme}}),
+                        fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log"),
+                        {"VQ_MIDI_BACKEND=bridge", "VQ_MIDI_BRIDGE_SOCKET=" + device_.SocketPath(),
+                         std::string("LC_ALL=") + locale},
+                        arguments);
         ASSERT_TRUE(editor_->Started());
         frame_ = WaitForFrame();
         ASSERT_NE(frame_, 0u) << "the main window did not come up";
-        ASSERT_TRUE(device_.WaitForHeard(heard + 1, 30s)) << "the editor did not look for the device";
+        ASSERT_TRUE(device_.WaitForHeard(heard + 1, kPatience)) << "the editor did not look for the device";
         EXPECT_EQ(device_.Heard()[heard], kSearchRequest);
     }
 
@@ -176,7 +177,7 @@ protected:
         EXPECT_FALSE(Holds(file, memory_.Program(DeviceSimulatorCore::kProgramCount - 1)))
             << "a program that never arrived is the library's own";
         RequestClose(frame_);
-        EXPECT_EQ(editor_->Wait(30s), 0);
+        EXPECT_EQ(editor_->Wait(kPatience), 0);
     }
 
     // The file dialog: the name typed into its name field and confirmed.
@@ -193,9 +194,8 @@ protected:
     // library window whose page strip is at strip.
     static Point Row(Point strip, int n)
     {
-        return {strip.x + program_list::kListX + 40,
-                strip.y + kStripHeight + program_list::kListY + program_list::kRowHeight * n +
-                    program_list::kRowHeight / 2};
+        return {strip.x + program_list::kListX + 40, strip.y + kStripHeight + program_list::kListY +
+                                                         program_list::kRowHeight * n + program_list::kRowHeight / 2};
     }
 
     // A press on one row, moved in steps past the drag threshold to
@@ -226,7 +226,7 @@ protected:
 
     bool WaitForFile(const fs::path& path)
     {
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
         while (!fs::exists(path) && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(100ms);
         return fs::exists(path);
@@ -278,7 +278,7 @@ TEST_F(EditorJourney, ReceiveAllSaveAsReopenAndCloseWithTheSaveQuestion)
     question = WaitForDialog("^Confirm$", DialogKind::MessageBox);
     ASSERT_NE(question, 0u);
     AnswerNo(question);
-    EXPECT_EQ(editor_->Wait(30s), 0);
+    EXPECT_EQ(editor_->Wait(kPatience), 0);
     EXPECT_EQ(ReadFile(saved), file) << "No left the file as it was";
 
     // Opened from the command line, the file is the library: saved again
@@ -291,7 +291,7 @@ TEST_F(EditorJourney, ReceiveAllSaveAsReopenAndCloseWithTheSaveQuestion)
     ASSERT_TRUE(WaitForFile(again));
     EXPECT_EQ(ReadFile(again), file);
     RequestClose(frame_);
-    EXPECT_EQ(editor_->Wait(30s), 0) << "an unchanged library closes without a question";
+    EXPECT_EQ(editor_->Wait(kPatience), 0) << "an unchanged library closes without a question";
 }
 
 // A library file as the editor writes one: the device's programs in the
@@ -344,7 +344,7 @@ TEST_F(EditorJourney, ALibraryIsOpenedThroughTheOpenDialogAndByADesktopDrop)
     Shot("journey_dropped");
     EXPECT_EQ(SaveAs("dropped_again.vq7"), reversed);
     RequestClose(frame_);
-    EXPECT_EQ(editor_->Wait(30s), 0) << "libraries saved as they are close without a question";
+    EXPECT_EQ(editor_->Wait(kPatience), 0) << "libraries saved as they are close without a question";
 }
 
 // The progress of a receive as each colour theme and language shows it,
@@ -357,20 +357,19 @@ TEST_F(EditorJourney, AReceiveShowsItsProgressInEachThemeAndLanguage)
     for (const char* locale : {"en_US.UTF-8", "ja_JP.UTF-8"}) {
         const std::string title = ExactTitle(InterfaceText(locale, "TitleReceiveAll"));
         for (int theme = 0; theme < 3; ++theme) {
-            const std::string suffix =
-                "_" + std::string(locale).substr(0, 2) + "_theme" + std::to_string(theme);
+            const std::string suffix = "_" + std::string(locale).substr(0, 2) + "_theme" + std::to_string(theme);
             SCOPED_TRACE(suffix);
             StartOnDevice("journey_progress" + suffix, {}, theme, locale);
             ChooseMenuItem(frame_, {"alt+t", "Return"});
             const Window confirm = WaitForDialog(title, DialogKind::MessageBox);
             ASSERT_NE(confirm, 0u) << "no question before the receive";
             ASSERT_TRUE(Answer(confirm, "Return")) << "the question stayed";
-            const Window progress = WaitForDialog(title, DialogKind::Progress, 60s);
+            const Window progress = WaitForDialog(title, DialogKind::Progress);
             ASSERT_NE(progress, 0u) << "no progress shown";
             // Kept once the bar has moved on from where it was first seen.
             const RgbImage first = CaptureScreen(x_);
             RgbImage moved = first;
-            for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+            for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
                  moved.rgb == first.rgb && std::chrono::steady_clock::now() < deadline; moved = CaptureScreen(x_))
                 std::this_thread::sleep_for(200ms);
             EXPECT_TRUE(SavePng(moved, gallery / ("receive_progress" + suffix + ".png")));
@@ -425,7 +424,7 @@ TEST_F(EditorJourney, AProgramCopiedPastedAndDraggedInTheListIsSavedAsTheListSho
     EXPECT_GT(offsetOf(4), offsetOf(8)) << "the dragged program moved down the bank";
     EXPECT_LT(offsetOf(4), offsetOf(9));
     RequestClose(frame_);
-    EXPECT_EQ(editor_->Wait(30s), 0);
+    EXPECT_EQ(editor_->Wait(kPatience), 0);
 }
 
 TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLibrary)
@@ -457,7 +456,7 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLib
     Drag(knob, {knob.x, knob.y + 120});
     Shot("journey_knob_turned");
 
-    ASSERT_TRUE(device_.WaitForHeard(before + 2, 30s)) << "the turn sent nothing";
+    ASSERT_TRUE(device_.WaitForHeard(before + 2, kPatience)) << "the turn sent nothing";
 
     // The library's program 1 holds the value the device got last, and
     // nothing else of it changed; the last change may reach the device
@@ -478,7 +477,7 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLib
     };
     const Bytes file = SaveAs("turned.vq7");
     std::vector<Bytes> heard = device_.Heard();
-    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+    for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
          !Holds(file, programWith(lastValue(heard))) && std::chrono::steady_clock::now() < deadline;
          heard = device_.Heard())
         std::this_thread::sleep_for(100ms);
@@ -500,7 +499,7 @@ TEST_F(EditorJourney, AKnobTurnedInTheTimbreSynthWindowReachesTheDeviceAndTheLib
     std::copy_n(memory_.Program(0).begin(), CQ3917ProgramData::kImageSize, unturned.GetData());
     EXPECT_NE(accessor.GetValue(&unturned, address), last) << "the turn changed nothing";
     RequestClose(frame_);
-    EXPECT_EQ(editor_->Wait(30s), 0);
+    EXPECT_EQ(editor_->Wait(kPatience), 0);
 }
 
 TEST_F(EditorJourney, ASiblingModelsLibraryIsImportedIntoANewWindow)
@@ -524,7 +523,7 @@ TEST_F(EditorJourney, ASiblingModelsLibraryIsImportedIntoANewWindow)
     for (const char* name : {"SIB 000", "SIB 127"})
         EXPECT_NE(std::search(file.begin(), file.end(), name, name + 7), file.end()) << name;
     RequestClose(frame_);
-    EXPECT_EQ(editor_->Wait(30s), 0) << "the imported library and the first one close unchanged";
+    EXPECT_EQ(editor_->Wait(kPatience), 0) << "the imported library and the first one close unchanged";
 }
 
 TEST_F(EditorJourney, ADeviceFallingSilentMidTransferIsReportedAndTheNextReceiveWorks)
@@ -546,7 +545,7 @@ TEST_F(EditorJourney, ADeviceFallingSilentMidTransferIsReportedAndTheNextReceive
     const Window question = WaitForDialog("^Confirm$", DialogKind::MessageBox);
     ASSERT_NE(question, 0u);
     AnswerNo(question);
-    EXPECT_EQ(editor_->Wait(30s), 0);
+    EXPECT_EQ(editor_->Wait(kPatience), 0);
 }
 
 TEST_F(EditorJourney, ADeviceHangingUpMidTransferIsReportedAndNothingIsLost)

@@ -74,10 +74,7 @@ protected:
     }
 
     // No box saying that the file could not be opened comes.
-    void ExpectNoOpenFailure()
-    {
-        EXPECT_EQ(WaitForWindow("^Open$", 2s), 0u) << "the file did not open";
-    }
+    void ExpectNoOpenFailure() { EXPECT_EQ(WaitForWindow("^Open$", 2s), 0u) << "the file did not open"; }
 
     static ino_t Inode(const fs::path& path)
     {
@@ -91,7 +88,7 @@ protected:
     {
         const ino_t before = Inode(path);
         Keys(frame_, {"ctrl+s"});
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
         while (Inode(path) == before && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(100ms);
         return Inode(path) != before && Inode(path) != 0;
@@ -122,7 +119,7 @@ protected:
     void EndWithoutQuestion()
     {
         RequestClose(frame_);
-        EXPECT_EQ(editor_->Wait(30s), 0) << "unchanged libraries close without a question";
+        EXPECT_EQ(editor_->Wait(kPatience), 0) << "unchanged libraries close without a question";
     }
 
     fs::path folder_;
@@ -149,10 +146,10 @@ TEST_F(FileNamesJourney, CommandLineFilesOpenWhateverTheirNameAndThoseThatCannot
     EndWithoutQuestion();
 
     const std::string errors = ReadText(log_);
-    for (const auto& [path, why] : {std::pair{missing, "No such file or directory"}, std::pair{subfolder, "Is a directory"},
-                                    std::pair{notes, "Not a VQ-700Z library file"}})
-        EXPECT_NE(errors.find("\"" + path.string() + "\" was not opened: " + why + "\n"), std::string::npos)
-            << errors;
+    for (const auto& [path, why] :
+         {std::pair{missing, "No such file or directory"}, std::pair{subfolder, "Is a directory"},
+          std::pair{notes, "Not a VQ-700Z library file"}})
+        EXPECT_NE(errors.find("\"" + path.string() + "\" was not opened: " + why + "\n"), std::string::npos) << errors;
     EXPECT_EQ(errors.find(kOddName), std::string::npos) << "the file that opened is not reported";
 }
 
@@ -177,12 +174,12 @@ TEST_F(FileNamesJourney, TheOpenAndSaveAsDialogsListTakeAndReplaceTheFile)
     ASSERT_NE(save, 0u) << "no Save dialog";
     PickFirstFileOfTheFolder(save);
     Keys(save, {"Return"});
-    const Window question = WaitForWindow("^Save$", 30s, save);
+    const Window question = WaitForWindow("^Save$", kPatience, save);
     ASSERT_NE(question, 0u) << "replacing the file was not asked";
     Shot("journey_names_replace_question");
     ASSERT_TRUE(Answer(question, "Return")) << "the question stayed";
     ASSERT_TRUE(WaitUntilGone(save)) << "Yes did not end the dialog";
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (Inode(odd_) == before && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(100ms);
     EXPECT_NE(Inode(odd_), before) << "Save As did not replace the file";

@@ -98,8 +98,9 @@ protected:
         // A double click on the second program's row opens its edit window.
         const Point row = {strip->x + program_list::kListX + 40,
                            strip->y + kStripHeight + program_list::kListY + program_list::kRowHeight * 3 / 2};
-        const RgbImage edit = DoubleClickUntil(
-            row, [&](const RgbImage& shown) { return !ShowsAt(shown, strips_[theme], *strip, kStripFreeFrom, kStripFreeTo); });
+        const RgbImage edit = DoubleClickUntil(row, [&](const RgbImage& shown) {
+            return !ShowsAt(shown, strips_[theme], *strip, kStripFreeFrom, kStripFreeTo);
+        });
         EXPECT_TRUE(SavePng(edit, Folder() / ("program_edit" + suffix + ".png")));
         EXPECT_NE(edit.rgb, screen.rgb) << "no edit window opened";
 
@@ -147,7 +148,7 @@ protected:
         const Window question = WaitForDialog(language.question, DialogKind::MessageBox);
         ASSERT_NE(question, 0u) << "no save question";
         Keys(question, {"Tab", "Return"});
-        EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+        EXPECT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     }
 
     RgbImage strips_[kThemes];

@@ -62,7 +62,7 @@ TEST_F(EditorOnDesktop, ADamagedSettingsLineCostsOnlyItsOwnValueAndIsSaidOnce)
     EXPECT_EQ(WindowOrigin(frame), (Point{40, 30})) << "the saved place is kept";
 
     ChooseMenuItem(frame, {"alt+f", "x"});
-    ASSERT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    ASSERT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     const std::string said = ReadText(log);
     EXPECT_EQ(Count(said, "skipped line"), 1u) << said;
     EXPECT_EQ(Count(said, "skipped line 8 of " + values.string()), 1u) << said;
@@ -131,7 +131,7 @@ TEST_F(EditorOnDesktop, SettingsThatCannotBeReadOrWrittenShowBothBoxesAndSayWhyO
             }
             ASSERT_TRUE(Answer(shown, "Return")) << "box " << box + 1 << " stayed";
         }
-        EXPECT_EQ(editor->Wait(30s), 1);
+        EXPECT_EQ(editor->Wait(kPatience), 1);
         const std::string said = ReadText(log);
         EXPECT_NE(said.find(blocked.string() + ": " + c.reason), std::string::npos) << said;
         EXPECT_EQ(Tool({"search", "--name", std::string("^") + kTitle + "$"}), "") << "no main window was made";
@@ -177,9 +177,8 @@ TEST_F(EditorOnDesktop, AFrameSavedAtNoSizeOrOffTheScreenOpensUsableOnIt)
             return false;
         };
         RgbImage screen = CaptureScreen(x_);
-        for (const auto deadline = std::chrono::steady_clock::now() + 30s;
-             !showsCaption(screen) && std::chrono::steady_clock::now() < deadline;
-             screen = CaptureScreen(x_))
+        for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
+             !showsCaption(screen) && std::chrono::steady_clock::now() < deadline; screen = CaptureScreen(x_))
             std::this_thread::sleep_for(200ms);
         EXPECT_TRUE(SavePng(screen, fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".png")));
         EXPECT_TRUE(showsCaption(screen)) << "a library window's caption shows";
@@ -198,7 +197,7 @@ TEST_F(EditorOnDesktop, AFrameSavedAtNoSizeOrOffTheScreenOpensUsableOnIt)
         EXPECT_GE(size.height, kMenuBarHeight + 200);
 
         RequestClose(frame);
-        EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+        EXPECT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
         EXPECT_EQ(ReadText(log).find("skipped"), std::string::npos) << "every saved word was read";
         const auto kept = ReadSettingsDwords(registry_);
         EXPECT_EQ(kept.at("MainWindowX"), origin.x) << "the frame's place is saved as it was shown";
@@ -222,14 +221,14 @@ TEST_F(EditorOnDesktop, PreferencesShowAKnobModeAndThemeSetByHandOutsideTheirLis
 
     const RgbImage before = CaptureScreen(x_);
     ChooseMenuItem(frame, {"alt+o", "p"});
-    const Window preferences = WaitForWindow("^Preferences$", 30s, frame);
+    const Window preferences = WaitForWindow("^Preferences$", kPatience, frame);
     ASSERT_NE(preferences, 0u) << "the preferences did not come up";
     EXPECT_TRUE(SavePng(WaitForChange(before), fs::path(VQ_TEST_OUTPUT_DIR) / "settings_out_of_range.png"));
     // OK without a change. A restart notice would come before the
     // preferences go, and hold them open until answered.
     bool closed = false;
     Window notice = 0;
-    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+    for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
          !closed && notice == 0 && std::chrono::steady_clock::now() < deadline;) {
         Keys(preferences, {"Return"});
         closed = WaitUntilGone(preferences, 10s);
@@ -244,7 +243,7 @@ TEST_F(EditorOnDesktop, PreferencesShowAKnobModeAndThemeSetByHandOutsideTheirLis
     ASSERT_TRUE(closed) << "the preferences stayed open";
 
     ChooseMenuItem(frame, {"alt+f", "x"});
-    ASSERT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    ASSERT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     const auto saved = ReadSettingsDwords(registry_);
     EXPECT_EQ(saved.at("KnobMode"), 2) << "Linear was shown and kept";
     EXPECT_EQ(saved.at("BackgroundColour"), 2) << "White was shown and kept";
