@@ -4,6 +4,12 @@
 // routes the menu commands and deletes everything again in a fixed order at
 // exit. It is the application shell that the windows below reach, the host
 // of the MIDI manager and the owner of the main window and the tool windows.
+// Its members are defined by concern in:
+//   AppMain.cpp             start-up, exit, the main window and opening library windows and files
+//   AppCommands.cpp         the menu commands, passed on to the active window
+//   AppHost.cpp             what the MIDI manager asks of its host: log, message boxes, progress
+//   AppLibraryServices.cpp  the services and window list that library windows reach
+//   AppToolWindows.cpp      the status log, MIDI monitor and version tool windows
 #include "app/AppSettings.h"
 #include "app/EditorShell.h"
 #include "app/LibraryWindowServices.h"

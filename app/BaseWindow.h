@@ -6,6 +6,9 @@
 // operations through which the application's menu commands reach the
 // active window: each goes to the main layer, to the owner (the library
 // window whose data the window shows) or nowhere.
+// Its members are defined by concern in:
+//   BaseWindow.cpp          the window, its layers, activation, timer and messages
+//   BaseWindowCommands.cpp  the command operations, passed to the main layer or the owner
 #include "app/MMTimer.h"
 #include "app/WindowManager.h"
 #include "framework/ui/HfcMdiChildWindow.h"

@@ -5,6 +5,12 @@
 // offers list parameters in a popup of all their values, shows the hovered
 // parameter in the message line, refreshes its controls from the program,
 // drags program parts out of its drop areas and feeds the EQ graphs.
+// Its members are defined by concern in:
+//   EditLayerBase.cpp       creating, keeping and refreshing the controls; timer and messages
+//   EditLayerGesture.cpp    reported values written into the program, and list popups
+//   EditLayerHover.cpp      the hovered parameter's message and the start of a part drag
+//   EditLayerBlockDrag.cpp  program parts dragged out of and dropped onto drop areas
+//   EditLayerEq.cpp         feeding an EQ graph
 #include "app/BaseLayer.h"
 
 #include <cstdint>

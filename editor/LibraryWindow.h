@@ -5,6 +5,10 @@
 // global page with its two sub-pages. Every file, library and whole-device
 // action of the user lands here, and the program edit windows opened from
 // its list work on its data and close with it.
+// Its members are defined by concern in:
+//   LibraryWindow.cpp          the window, its layers and pages, title, closing and messages
+//   LibraryWindowCommands.cpp  the menu commands and the whole-device transfers
+//   LibraryWindowFiles.cpp     new, opening, saving and importing files, factory presets
 #include "app/BaseWindow.h"
 #include "app/LibraryWindows.h"
 #include "framework/services/PslMessageDispatchListener.h"

@@ -5,6 +5,10 @@
 // onto the other panel moves (swaps) or, with Ctrl, copies its effect; onto
 // another program's window it copies. Every change goes into the program
 // at once and to the device.
+// Its members are defined by concern in:
+//   MasterFxEditLayer.cpp       the panels' controls and their rows for the effect type
+//   MasterFxEditLayerInput.cpp  presses, drags and reported values of the fields
+//   MasterFxEditLayerDrop.cpp   whole effects dragged out of and dropped onto the panels
 #include "app/BaseLayer.h"
 #include "editor/MasterFxAddresses.h"
 

@@ -3,6 +3,11 @@
 // program's common settings, the ribbons, the arpeggiator, the vocoder and
 // the master effects. Its buttons and double-clicks open the windows of the
 // program's parts; its drop areas take and give whole parts of programs.
+// Its members are defined by concern in:
+//   ProgramEditLayer.cpp     painting, the timer, and presses and events of the controls
+//   ProgramEditPage.cpp      the controls, made from the page's layout
+//   ProgramEditRefresh.cpp   how the controls and graphs follow the program
+//   ProgramEditPartDrop.cpp  whole parts of programs dragged out and dropped
 #include "app/EditLayerBase.h"
 
 #include <array>

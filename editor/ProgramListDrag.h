@@ -8,6 +8,9 @@
 // with it. The page's own tabs take no drop; a drag resting on one shows
 // its page, and a drag resting anywhere on the page brings the window to
 // the front.
+// Its members are defined by concern in:
+//   ProgramListDrag.cpp  starting a drag and following it over the page
+//   ProgramListDrop.cpp  what a drop on a row or a favourite slot does
 #include "editor/ProgramListDragHandler.h"
 
 #include <platform/types.h>

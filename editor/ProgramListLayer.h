@@ -5,6 +5,12 @@
 // the page. It keeps the selection of programs, follows what other windows
 // change, sends a newly selected program to the device when automatic dump
 // is on, and runs the page's commands and menus.
+// Its members are defined by concern in:
+//   ProgramListLayer.cpp     the controls, the selection, modes, pages and messages
+//   ProgramListDraw.cpp      drawing rows, favourite cells, page tabs and the header
+//   ProgramListInput.cpp     the mouse, the keys, the controls and drag events
+//   ProgramListCommands.cpp  clipboard, initialising, transfers, program files and export
+//   ProgramListMenus.cpp     the right-click and view menus, program info, edit windows
 #include "app/BaseLayer.h"
 #include "editor/ProgramListGeometry.h"
 #include "editor/ProgramListPage.h"

@@ -5,6 +5,10 @@
 // base it ties controls together (the OSC 1 control labels and lamps, the
 // OSC 2 lamps, the envelope curves and LFO graphs, the PCM wave arrows),
 // randomizes the timbre, steps the PCM wave and writes envelope drags.
+// Its members are defined by concern in:
+//   TimbreEditLayout.cpp   the controls, made from the page's layout rows
+//   TimbreEditRefresh.cpp  how the tied controls, curves and graphs follow the program
+//   TimbreEditActions.cpp  lamps, Randomize, the PCM wave arrows and envelope drags
 #include "app/EditLayerBase.h"
 
 #include <array>

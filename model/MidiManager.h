@@ -3,6 +3,12 @@
 // port object, listens on its MIDI thread, learns the device's channel,
 // sends parameter changes and All Notes Off, and runs the transfers of
 // programs and global data, one request and reply at a time.
+// Its members are defined by concern in:
+//   MidiManager.cpp           the ports, parameter changes, All Notes Off and received messages
+//   MidiManagerOpenPorts.cpp  choosing the ports by saved name or by a scan
+//   MidiManagerTransfers.cpp  the transfers of programs and global data
+//   MidiManagerReplies.cpp    the replies on the MIDI thread and the wait for them
+//   MidiManagerReports.cpp    status-log lines, message boxes and progress of transfers
 #include "framework/services/EfSemaphore.h"
 #include "framework/services/HfcMidi.h"
 #include "framework/services/HfcMidiListener.h"

@@ -1,6 +1,12 @@
 #pragma once
 // The program accessor of the device: parameter storage in the image, the
 // oscillator 1 and master effect dependencies, enabling and value texts.
+// Its members are defined by concern in:
+//   Q3917ProgramAccessor.cpp    storage in the image, ranges, names and kinds
+//   Q3917OscControls.cpp        the oscillator 1 controls that change with wave and modulation
+//   Q3917MasterEffects.cpp      master effect types and their parameters
+//   Q3917ParameterEnabling.cpp  whether a parameter or an effect slot takes effect
+//   Q3917ValueText.cpp          value texts of the device's own formats
 #include "model/VpProgramAccessor.h"
 #include "model/VpProgramAccessorSingleton.h"
 

@@ -1,6 +1,9 @@
 #pragma once
 // One program of the device: the 352-byte image as the device sends it, and
 // its 528-byte stream form, which is also the single-program file.
+// Its members are defined by concern in:
+//   Q3917ProgramData.cpp  the image, its stream form, copying and the name
+//   Q3917OscControls.cpp  resetting the oscillator 1 control memory
 #include "model/VpProgramData.h"
 
 #include <cstdint>

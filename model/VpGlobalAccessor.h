@@ -2,6 +2,9 @@
 // The way the global pages, files and the MIDI manager read and change a
 // global parameter by its (group, index) address, with its range, name and
 // value text. The base stores raw values; the model class adds the ranges.
+// Its members are defined by concern in:
+//   VpGlobalAccessor.cpp   values, ranges, names and kinds by address
+//   VpGlobalValueText.cpp  the text a value is shown as
 #include "model/VpGlobalData.h"
 #include "model/VpParameterTable.h"
 

@@ -2,6 +2,9 @@
 // The way everything reads and changes a program parameter by its address,
 // with its range, name, display and state. Reads of a null program give 0
 // and writes to it do nothing.
+// Its members are defined by concern in:
+//   VpProgramAccessor.cpp  values, floats, ranges, names, kinds and states by address
+//   VpValueText.cpp        the text a value is shown as
 #include "model/VpFxParameterTable.h"
 #include "model/VpParameterTable.h"
 #include "model/VpProgramData.h"

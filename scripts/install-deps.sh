@@ -13,6 +13,7 @@ packages=(
   libasound2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool
+  clang-format clang-tidy jq
 )
 
 missing=()

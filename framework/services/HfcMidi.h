@@ -3,6 +3,9 @@
 // The port layer posts every input event and every finished long send to
 // that thread, which hands them to the registered listeners. Sending works
 // from any thread, also from inside a notification.
+// Its members are defined by concern in:
+//   HfcMidi.cpp        the ports, the MIDI thread, the listeners and sending
+//   HfcMidiParser.cpp  splitting received buffers into messages, System Exclusive included
 #include "framework/services/HfcGuard.h"
 #include "framework/services/HfcMidiListener.h"
 #include "framework/services/HfcMidiMessage.h"

@@ -6,6 +6,9 @@
 // layer's bitmap only when dirty, and hands every key and focus event to
 // its owner first. Each control class adds a Create taking its descriptor,
 // a fixed run of words, with the control id and the event code.
+// Its members are defined by concern in:
+//   HfcControl.cpp       geometry, values, drawing, capture and reports to the owner
+//   HfcControlFocus.cpp  key focus, raw mouse events and screen coordinates
 #include "framework/ui/HfcLayerControl.h"
 
 #include <platform/gdiplus.h>

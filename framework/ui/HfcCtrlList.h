@@ -5,6 +5,10 @@
 // never changes the selection by itself: it asks its owner through
 // OnControlListItem (code 0 per item, code 1 when the gesture is complete),
 // and the owner calls SetItemSelected back, or does not.
+// Its members are defined by concern in:
+//   HfcCtrlList.cpp       items, lines and cells, and the requests made of the owner
+//   HfcCtrlListDraw.cpp   painting the cells, whole or only the changed items
+//   HfcCtrlListInput.cpp  presses, moves, keys and drags
 #include "framework/ui/HfcControl.h"
 #include "framework/ui/HfcCtrlListItem.h"
 

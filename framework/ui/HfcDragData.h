@@ -3,6 +3,9 @@
 // shown under the pointer. A source begins a payload, draws the picture,
 // adds items and drags it; a drop target fills one from the data it is
 // given and hands it to its listener.
+// Its members are defined by concern in:
+//   HfcDragData.cpp      building a payload and reading a dropped one
+//   HfcDragDataDrag.cpp  dragging a payload and the drop's answer
 #include <platform/ole.h>
 
 #include <cstdint>

@@ -5,6 +5,12 @@
 // layers. Its picture is kept in layers: the root layer's bitmap is the
 // back buffer, and the attached layers are composited onto it and then
 // copied to the screen on WM_PAINT.
+// Its members are defined by concern in:
+//   HfcWindow.cpp            creation, geometry, showing, title and key focus
+//   HfcWindowMessages.cpp    the window procedure and the handlers that do not route input
+//   HfcWindowInput.cpp       mouse messages as framework events, offered to the layers
+//   HfcWindowLayers.cpp      the layers and how their pictures reach the screen
+//   HfcWindowDropTarget.cpp  the window as a drop target
 #include "framework/ui/HfcDragListener.h"
 #include "framework/ui/HfcMouseListener.h"
 

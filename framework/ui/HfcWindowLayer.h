@@ -3,6 +3,9 @@
 // controls. The window composites its visible layers (HfcWindow.h); the
 // layer routes mouse, wheel and drag events to the control under the point
 // or keeps them itself, and gives up key focus and capture when it goes.
+// Its members are defined by concern in:
+//   HfcWindowLayer.cpp         geometry, controls, invalidation and key focus
+//   HfcWindowLayerRouting.cpp  mouse, wheel and drag events handed to the controls
 #include "framework/ui/HfcDragListener.h"
 #include "framework/ui/HfcKeyFocusListener.h"
 #include "framework/ui/HfcKeyListener.h"

@@ -64,10 +64,10 @@ TEST_F(TimbreEqWindowTest, IsAnEqPageOf342By166WithFourFieldsAndTheGraphOfItsTim
         ParameterAddress address;
     };
     const Expected expected[] = {
-        {CCustomControl::kEditText, {267, 73}, kLowFrequency},
-        {CCustomControl::kEditText, {267, 92}, kLowGain},
-        {CCustomControl::kEditText, {267, 111}, kHighFrequency},
-        {CCustomControl::kEditText, {267, 131}, kHighGain},
+        {CCustomControl::kEditText, {267, 73, 0, 0}, kLowFrequency},
+        {CCustomControl::kEditText, {267, 92, 0, 0}, kLowGain},
+        {CCustomControl::kEditText, {267, 111, 0, 0}, kHighFrequency},
+        {CCustomControl::kEditText, {267, 131, 0, 0}, kHighGain},
         {CCustomControl::kEqGraph, {19, 71, 19 + 181, 71 + 70}, kLowFrequency},
     };
     for (int i = 0; i < 5; ++i) {

@@ -347,8 +347,9 @@ TEST(AllDataFileProblem, SaysWhyAFileIsNoLibraryToOpen)
 
     const std::string locked = folder.WriteFile("locked", magic);
     ::chmod(locked.c_str(), 0);
-    if (::access(locked.c_str(), R_OK) != 0)  // not when the tests run as root
+    if (::access(locked.c_str(), R_OK) != 0) {  // not when the tests run as root
         EXPECT_EQ(AllDataFileProblem(locked.c_str()), "Permission denied");
+    }
 }
 
 }  // namespace

@@ -112,8 +112,9 @@ TEST_F(GlobalAccessorTest, ReadsTheFactoryImage)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Get(c.group, c.index), c.value) << c.group << "/" << c.index;
-        if (c.text != nullptr)
+        if (c.text != nullptr) {
             EXPECT_EQ(Text(c.group, c.index, Get(c.group, c.index)), c.text) << c.group << "/" << c.index;
+        }
     }
 }
 

@@ -225,8 +225,9 @@ TEST_F(N6Import, DamagedAndHostileFilesEndQuickly)
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.bytes), c.code) << c.what;
         EXPECT_EQ(std::string(Bank()[0].GetRegion().name), c.firstRead ? "GOOD" : InitialRegion().name) << c.what;
-        if (c.code)
+        if (c.code) {
             EXPECT_TRUE(IsInitialFrom(1)) << c.what;
+        }
     }
 }
 

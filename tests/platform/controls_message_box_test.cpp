@@ -109,7 +109,7 @@ TEST_F(MessageBoxLook, EachIconIsDrawnLeftOfTheText)
                              [is](COLORREF c) { return is(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); });
     };
     const auto red = +[](int r, int g, int b) { return r > 150 && g < 80 && b < 80; };
-    const auto blue = +[](int r, int g, int b) { return b > 150 && r < 80; };
+    const auto blue = +[](int r, int /*g*/, int b) { return b > 150 && r < 80; };
     const auto yellow = +[](int r, int g, int b) { return r > 200 && g > 150 && b < 80; };
     struct Case {
         UINT icon;

@@ -216,7 +216,8 @@ TEST_F(DisplayWindowStateTest, MinimisingAndRestoringReportTheirSizeKindsAndKeep
     EXPECT_TRUE(IsIconic(child));
     ASSERT_FALSE(LoggedOf(WM_SIZE).empty());
     EXPECT_EQ(LoggedOf(WM_SIZE).back().wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
-    WINDOWPLACEMENT placement{sizeof placement};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
     ASSERT_TRUE(GetWindowPlacement(child, &placement));
     EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
     EXPECT_EQ(placement.rcNormalPosition.left, 20);

@@ -143,8 +143,12 @@ TEST(FileDialogChoice, TypedNamesAreJudgedByTheFlags)
         const FileChoice choice(RequestIn(tree, c.save, c.flags, c.defaultExtension));
         const Decision decision = choice.Decide(c.typed);
         EXPECT_EQ(decision.kind, c.kind) << c.typed;
-        if (c.path) EXPECT_EQ(decision.path, tree / c.path) << c.typed;
-        if (c.kind == Kind::Refuse || c.kind == Kind::Ask) EXPECT_FALSE(decision.message.empty()) << c.typed;
+        if (c.path) {
+            EXPECT_EQ(decision.path, tree / c.path) << c.typed;
+        }
+        if (c.kind == Kind::Refuse || c.kind == Kind::Ask) {
+            EXPECT_FALSE(decision.message.empty()) << c.typed;
+        }
     }
 }
 

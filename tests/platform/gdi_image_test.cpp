@@ -24,7 +24,9 @@ TEST(GdiImage, PixelsADrawingDoesNotCoverStayExact)
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 12; ++x) {
             const bool nearPie = x >= 2 && x <= 10 && y >= 2 && y <= 10;
-            if (!nearPie) EXPECT_EQ(canvas.Pixel(x, y), pattern[(x + y) % 4]) << x << "," << y;
+            if (!nearPie) {
+                EXPECT_EQ(canvas.Pixel(x, y), pattern[(x + y) % 4]) << x << "," << y;
+            }
         }
     EXPECT_EQ(canvas.Pixel(6, 6), 0xFF0000FFu);
 }

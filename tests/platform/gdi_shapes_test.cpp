@@ -70,7 +70,9 @@ TEST(GdiShapes, PiesTurnClockwiseWithYDownAndBackForNegativeSweeps)
         EXPECT_EQ(q.lowerLeft, c.expected.lowerLeft);
         EXPECT_EQ(q.upperLeft, c.expected.upperLeft);
         EXPECT_EQ(q.upperRight, c.expected.upperRight);
-        if (c.expected.lowerRight) EXPECT_EQ(canvas.Pixel(25, 25), kInk) << "inside is solid";
+        if (c.expected.lowerRight) {
+            EXPECT_EQ(canvas.Pixel(25, 25), kInk) << "inside is solid";
+        }
     }
 }
 

@@ -59,10 +59,11 @@ TEST(SkinFrames, FieldsStackedIntoOneDisplayLineUpOnTheLeft)
             for (const Control& lower : w.controls) {
                 if (!IsField(upper.kind) || !IsField(lower.kind) || lower.y <= upper.y)
                     continue;
-                if (Meet(BoxOf(upper), BoxOf(lower)))
+                if (Meet(BoxOf(upper), BoxOf(lower))) {
                     EXPECT_EQ(lower.x, upper.x) << w.name << ": \"" << lower.caption << "\" (control " << lower.id
                                                 << ") stands staggered under \"" << upper.caption << "\" (control "
                                                 << upper.id << ")";
+                }
             }
         }
     }
