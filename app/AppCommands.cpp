@@ -155,8 +155,7 @@ void CAppMain::RunPreferencesCommand()
 {
     if (m_midiManager == nullptr)
         return;
-    RunPreferences(m_frame != nullptr ? m_frame->GetHandle() : nullptr, m_settings, *m_midiManager,
-                   &HfcSetKnobMode);
+    RunPreferences(m_frame != nullptr ? m_frame->GetHandle() : nullptr, m_settings, *m_midiManager, &HfcSetKnobMode);
 }
 
 void CAppMain::ToggleShowValues()

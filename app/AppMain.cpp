@@ -48,14 +48,14 @@ constexpr int kMinimumClientHeight = 200;
 constexpr const char* kMidiPortObjectName = "SR2RuvivIvovaz";
 
 constexpr const char* kSemaphoreNames[] = {
-    "Semaphore",         "TimerSemaphore",      "ProgressSemaphore", "MidiMonitorSemaphore",
-    "MessageSemaphore",  "ValueLayerSemaphore", "AutoDumpSemaphore",
+    "Semaphore",        "TimerSemaphore",      "ProgressSemaphore", "MidiMonitorSemaphore",
+    "MessageSemaphore", "ValueLayerSemaphore", "AutoDumpSemaphore",
 };
 
 constexpr const char* kClipboardFormats[] = {
-    "q47300DragBank", "q47300DragProgram", "q47300DragFavorite", "q47300DragDrum",  "q47300Timbre",
-    "q47300Synth",    "q47300IFx",         "q473001IFx",         "q47300MFx",       "q47300ModSeq",
-    "q473001ModSeq",  "q47300StepSeq",     "q47300DrumInst",     "q47300Template",  "q47300FormantRec",
+    "q47300DragBank", "q47300DragProgram", "q47300DragFavorite", "q47300DragDrum", "q47300Timbre",
+    "q47300Synth",    "q47300IFx",         "q473001IFx",         "q47300MFx",      "q47300ModSeq",
+    "q473001ModSeq",  "q47300StepSeq",     "q47300DrumInst",     "q47300Template", "q47300FormantRec",
 };
 
 // Every message waiting on the message thread, so that the windows paint
@@ -78,7 +78,8 @@ ULONG_PTR g_gdiplusToken = 0;
 
 }  // namespace
 
-CAppMain::CAppMain(std::vector<std::string> arguments) : m_arguments(std::move(arguments)) {}
+CAppMain::CAppMain(std::vector<std::string> arguments) : m_arguments(std::move(arguments))
+{}
 
 CAppMain::~CAppMain() = default;
 

@@ -227,4 +227,3 @@ private:
     MidiMonitorWindow m_midiMonitor;  // under the MIDI monitor semaphore
     CBaseWindow* m_versionWindow = nullptr;
 };
-

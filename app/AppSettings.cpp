@@ -8,7 +8,12 @@ namespace {
 
 constexpr std::uint32_t kPreferencesVersion = 1;
 
-enum class Use { ReadAndWrite, ReadOnly, WriteOnly };
+enum class Use
+{
+    ReadAndWrite,
+    ReadOnly,
+    WriteOnly
+};
 
 // One registry value, in the order of writing. An entry without a member is
 // the version, written as a constant.

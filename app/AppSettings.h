@@ -18,8 +18,8 @@ struct AppSettings
     int programListShowInfo2Lines = 21;
     int programListCategoryHold = 0;  // kept and written back only
 
-    int knobMode = 2;        // 0 circular, 1 rotary-relative, 2 vertical
-    int incDecDelay = 250;   // ms between two Prev/Next Program steps
+    int knobMode = 2;          // 0 circular, 1 rotary-relative, 2 vertical
+    int incDecDelay = 250;     // ms between two Prev/Next Program steps
     int backgroundColour = 0;  // colour theme, in effect from the next start
 
     // Tool windows; -1 means not placed yet.

@@ -40,8 +40,7 @@ bool AddressOfDeviceId(std::uint32_t idHigh, std::uint32_t idLow, ParameterAddre
 CBaseLayer::CBaseLayer()
     : m_fonts{GetBitmap("LcdCharWhite"), GetBitmap("LcdCharWhiteDim"), GetBitmap("LcdCharWhiteBack"),
               GetBitmap("LcdCharWhiteSelected")}
-{
-}
+{}
 
 CBaseLayer::~CBaseLayer() = default;
 
@@ -52,8 +51,7 @@ bool CBaseLayer::Close(bool /*flag*/)
 
 void CBaseLayer::PostDataChanged(bool wholeProgram)
 {
-    PostMessageToAll(kEventProgramDataChanged, m_iProgramIndex, wholeProgram ? kWholeProgram : -1, m_iDocumentId,
-                     -1);
+    PostMessageToAll(kEventProgramDataChanged, m_iProgramIndex, wholeProgram ? kWholeProgram : -1, m_iDocumentId, -1);
 }
 
 void CBaseLayer::PostMessageToAll(int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4)
@@ -215,10 +213,10 @@ void CBaseLayer::EndTextEditing()
 
 void CBaseLayer::OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                         CWindowManagerListener*)
-{
-}
+{}
 
-void CBaseLayer::OnMMTimer(CMMTimer*) {}
+void CBaseLayer::OnMMTimer(CMMTimer*)
+{}
 
 bool CBaseLayer::AddBoundControl(CCustomControl* binding)
 {

@@ -96,8 +96,8 @@ public:
     // field is being edited.
     void OnControlEditEnd(CHfcControl* control) override;
 
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
     void OnMMTimer(CMMTimer* timer) override;
 
     // The bindings in control-id order.

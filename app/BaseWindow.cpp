@@ -202,8 +202,7 @@ void CBaseWindow::OnMMTimer(CMMTimer* /*timer*/)
 
 void CBaseWindow::OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                          CWindowManagerListener*)
-{
-}
+{}
 
 void CBaseWindow::SetProgramIndex(int index)
 {
@@ -234,8 +233,7 @@ void CBaseWindow::CreateMessageWindowLayer(const MessageLayerSetup& setup)
 {
     CEditorShell* shell = GetEditorShell();
     RECT client{};
-    if (shell == nullptr || !shell->GetSettings().showTipsLayer || m_pMessageLayer != nullptr ||
-        !GetClientRect(client))
+    if (shell == nullptr || !shell->GetSettings().showTipsLayer || m_pMessageLayer != nullptr || !GetClientRect(client))
         return;
     auto layer = std::make_unique<CMessageWindowLayer>();
     if (!layer->Setup(setup, this, client.right - client.left, client.bottom - client.top)) {
@@ -257,8 +255,7 @@ std::string CBaseWindow::GetWindowTitle()
 
 void CBaseWindow::MakeTopMost()
 {
-    if (m_hWnd == nullptr ||
-        !SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE))
+    if (m_hWnd == nullptr || !SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE))
         EfTrace("Failed to set window top most.");
 }
 

@@ -108,8 +108,8 @@ public:
     // Every 60 ms while the window is shown and its layers are built: the
     // message line fades, then the main layer ticks.
     void OnMMTimer(CMMTimer* timer) override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     // For windows bound to a program: the program index and view word 2.
     void SetProgramIndex(int index);

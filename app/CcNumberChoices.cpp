@@ -5,7 +5,7 @@
 namespace cc_choices {
 namespace {
 
-constexpr int kLowCount = 96;   // 0 to 95
+constexpr int kLowCount = 96;    // 0 to 95
 constexpr int kFirstHigh = 102;  // to 119
 constexpr int kLastHigh = 119;
 

@@ -3,8 +3,7 @@
 #include "app/BaseLayer.h"
 #include "framework/ui/HfcControl.h"
 
-bool AttachBoundControl(CBaseLayer& layer, CHfcControl& control, CCustomControl& binding,
-                        ParameterReference reference)
+bool AttachBoundControl(CBaseLayer& layer, CHfcControl& control, CCustomControl& binding, ParameterReference reference)
 {
     if (control.GetId() != static_cast<std::uint32_t>(layer.GetBoundControlCount()))
         return false;

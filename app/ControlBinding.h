@@ -14,8 +14,7 @@ class CHfcControl;
 
 // False, with nothing attached, for a control whose id is not the next
 // position in the layer's bindings.
-bool AttachBoundControl(CBaseLayer& layer, CHfcControl& control, CCustomControl& binding,
-                        ParameterReference reference);
+bool AttachBoundControl(CBaseLayer& layer, CHfcControl& control, CCustomControl& binding, ParameterReference reference);
 
 // For a skinned control, which is both.
 template <class Control>

@@ -13,8 +13,8 @@
 struct ParameterReference
 {
     ParameterAddress address;
-    std::uint8_t showValue;      // non-zero: show a value box
-    std::int32_t valuePlacement; // where the box goes (ValueDisplayLayer.h)
+    std::uint8_t showValue;       // non-zero: show a value box
+    std::int32_t valuePlacement;  // where the box goes (ValueDisplayLayer.h)
 
     bool operator==(const ParameterReference&) const = default;
 };

@@ -26,16 +26,16 @@ KindTexts TextsOf(int kind)
     switch (kind) {
     case 1:
         return {"MenuItemReceiveAllPrograms", "MenuItemWriteAllPrograms", "MenuItemReceiveProgram",
-                "MenuItemTransmitProgram", "MenuItemPrevItem", "MenuItemNextItem"};
+                "MenuItemTransmitProgram",    "MenuItemPrevItem",         "MenuItemNextItem"};
     case 2:
         return {"MenuItemReceiveAllItems", "MenuItemTransmitAllItems", "MenuItemReceiveCurrent",
-                "MenuItemTransmitCurrent", "MenuItemPrevProgram", "MenuItemNextProgram"};
+                "MenuItemTransmitCurrent", "MenuItemPrevProgram",      "MenuItemNextProgram"};
     case 12:
-        return {"MenuItemReceiveGlobal", "MenuItemWriteGlobal", "MenuItemReceiveCurrent",
-                "MenuItemTransmitCurrent", "MenuItemPrevItem", "MenuItemNextItem"};
+        return {"MenuItemReceiveGlobal",   "MenuItemWriteGlobal", "MenuItemReceiveCurrent",
+                "MenuItemTransmitCurrent", "MenuItemPrevItem",    "MenuItemNextItem"};
     default:
         return {"MenuItemReceiveAllItems", "MenuItemTransmitAllItems", "MenuItemReceiveCurrent",
-                "MenuItemTransmitCurrent", "MenuItemPrevItem", "MenuItemNextItem"};
+                "MenuItemTransmitCurrent", "MenuItemPrevItem",         "MenuItemNextItem"};
     }
 }
 

@@ -61,8 +61,7 @@ public:
     virtual bool StartBlockDrag(CHfcControl* control, int x, int y);
     // kDropCanCopy and kDropCanMove bits; the base takes no drop.
     virtual int QueryBlockDrop(CHfcControl* /*control*/, CHfcDragData* /*data*/) { return 0; }
-    virtual bool PasteBlock(CHfcControl* /*control*/, CHfcDragData* /*data*/, const CBlockData& /*block*/,
-                            int /*mode*/)
+    virtual bool PasteBlock(CHfcControl* /*control*/, CHfcDragData* /*data*/, const CBlockData& /*block*/, int /*mode*/)
     {
         return false;
     }
@@ -73,8 +72,8 @@ public:
     bool OnDestroy() override;
     void OnTimerTick() override;
     void OnWindowDeactivate() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     // The pointer is over no control.
     bool OnHfcMouseMove(CHfcMouse* mouse, int x, int y, int modifiers) override;
@@ -87,8 +86,7 @@ public:
     bool OnControlMouseMove(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
                             int* effect) override;
-    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
-                           int* effect) override;
+    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
     bool OnControlDrop(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
 
     // Hands the EQ graph of the control id its two bands: frequencies and

@@ -35,8 +35,8 @@ bool CEditLayerBase::StartBlockDrag(CHfcControl* control, int x, int y)
         image->FillRectangle(0, 0, rect.right - rect.left, rect.bottom - rect.top);
         const char* label = DragLabel(control);
         if (CHfcBmp* font = GetBitmap("LcdChar"); label != nullptr && font != nullptr)
-            image->DrawBitmapText(kDragLabelInset, kDragLabelInset, label, static_cast<int>(std::strlen(label)),
-                                  font, 0, 0);
+            image->DrawBitmapText(kDragLabelInset, kDragLabelInset, label, static_cast<int>(std::strlen(label)), font,
+                                  0, 0);
     }
     drag.AddItem(CBlockAccessor::GetBlockFormat(kind), block.GetData(), static_cast<std::uint32_t>(block.GetSize()),
                  -1);
@@ -53,14 +53,14 @@ bool CEditLayerBase::OfferDrop(CHfcControl* control, CHfcDragData* data, int mod
     return shown != kBlockEffectNone;
 }
 
-bool CEditLayerBase::OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/,
-                                        int modifiers, int* effect)
+bool CEditLayerBase::OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/, int modifiers,
+                                        int* effect)
 {
     return OfferDrop(control, data, modifiers, effect);
 }
 
-bool CEditLayerBase::OnControlDragOver(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/,
-                                       int modifiers, int* effect)
+bool CEditLayerBase::OnControlDragOver(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/, int modifiers,
+                                       int* effect)
 {
     return OfferDrop(control, data, modifiers, effect);
 }

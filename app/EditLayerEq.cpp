@@ -5,8 +5,7 @@
 
 #include <utility>
 
-void CEditLayerBase::SetEqGraph(int controlId, int lowFrequencyIndex, int lowGain, int highFrequencyIndex,
-                                int highGain)
+void CEditLayerBase::SetEqGraph(int controlId, int lowFrequencyIndex, int lowGain, int highFrequencyIndex, int highGain)
 {
     CHfcControl* graph = GetControl(controlId);
     if (graph == nullptr)
@@ -20,8 +19,7 @@ void CEditLayerBase::SetEqGraph(int controlId, int lowFrequencyIndex, int lowGai
     }
     for (int band : {kEqLowShelf, kEqHighShelf}) {
         const auto& [index, gain] = bands[band];
-        const EqShelfCoefficients c =
-            EqShelfCoefficientsFor(band, EqShelfFrequency(band, index), EqShelfGain(gain));
+        const EqShelfCoefficients c = EqShelfCoefficientsFor(band, EqShelfFrequency(band, index), EqShelfGain(gain));
         send({CustomEqGraphRecord::kCoefficients, band, {c.b0, c.b1, c.b2, c.a1, c.a2}});
     }
     graph->SetDirty(true);

@@ -36,8 +36,7 @@ void CEditLayerBase::OnControlValueChanged(CHfcControl* control, int value)
     ApplyParameterChange(control, GetControlParameter(binding), newValue, true);
 }
 
-bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding, int report,
-                                   std::int32_t& value)
+bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding, int report, std::int32_t& value)
 {
     switch (control->GetEventCode()) {
     case CCustomControl::kEventPosition:
@@ -53,8 +52,8 @@ bool CEditLayerBase::ValueOfReport(CHfcControl* control, CCustomControl* binding
     }
 }
 
-bool CEditLayerBase::ApplyParameterChange(CHfcControl* control, const ParameterAddress& address,
-                                          std::int32_t value, bool toBothTimbres)
+bool CEditLayerBase::ApplyParameterChange(CHfcControl* control, const ParameterAddress& address, std::int32_t value,
+                                          bool toBothTimbres)
 {
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
     CProgram* program = GetProgramRecord();

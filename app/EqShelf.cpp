@@ -15,8 +15,8 @@ int EqShelfFrequency(int band, int index)
 int EqShelfIndexAtOrBelow(int band, double frequency)
 {
     auto find = [frequency](const auto& table) {
-        const auto above = std::upper_bound(table.begin(), table.end(), frequency,
-                                            [](double f, int step) { return f < step; });
+        const auto above =
+            std::upper_bound(table.begin(), table.end(), frequency, [](double f, int step) { return f < step; });
         return above == table.begin() ? 0 : static_cast<int>(above - table.begin()) - 1;
     };
     return band == kEqLowShelf ? find(kEqLowShelfFrequencies) : find(kEqHighShelfFrequencies);

@@ -23,12 +23,12 @@ struct EqShelfCoefficients
 inline constexpr double kEqShelfSampleRate = 48000.0;
 inline constexpr double kEqShelfDecibelsPerStep = 0.5;
 
-inline constexpr std::array<int, 34> kEqLowShelfFrequencies{
-    20,  22,  25,  28,  32,  36,  40,  45,  50,  56,  63,  71,  80,  90,  100, 112, 125,
-    140, 160, 180, 200, 224, 250, 280, 315, 400, 450, 500, 560, 630, 710, 800, 900, 1000};
-inline constexpr std::array<int, 26> kEqHighShelfFrequencies{
-    1000, 1120, 1250, 1400, 1600, 1800, 2000,  2240,  2500,  2800,  3150,  4000,  4500,
-    5000, 5600, 6300, 7100, 8000, 9000, 10000, 11200, 12500, 14000, 16000, 18000, 20000};
+inline constexpr std::array<int, 34> kEqLowShelfFrequencies{20,  22,  25,  28,  32,  36,  40,  45,  50,  56,  63,  71,
+                                                            80,  90,  100, 112, 125, 140, 160, 180, 200, 224, 250, 280,
+                                                            315, 400, 450, 500, 560, 630, 710, 800, 900, 1000};
+inline constexpr std::array<int, 26> kEqHighShelfFrequencies{1000, 1120,  1250,  1400,  1600,  1800,  2000,  2240, 2500,
+                                                             2800, 3150,  4000,  4500,  5000,  5600,  6300,  7100, 8000,
+                                                             9000, 10000, 11200, 12500, 14000, 16000, 18000, 20000};
 
 // The band's frequency in Hz for a parameter value; a value past either
 // end of the table takes the nearest end.

@@ -28,11 +28,16 @@ struct DialogKind
 };
 
 constexpr DialogKind kKinds[] = {
-    {"OpenAllData", false, "vq700z_all"},  {"SaveAllData", true, "vq700z_all"},
-    {"LoadProgram", false, "vq700z_prog"}, {"SaveProgram", true, "vq700z_prog"},
-    {"LoadGlobal", false, "vq700z_glob"},  {"SaveGlobal", true, "vq700z_glob"},
-    {"SaveReport", true, "txt"},           {"ImportN6Library", false, "n6l"},
-    {"ImportQTLibrary", false, "srqt_all"}, {"ImportQTPLibrary", false, "srqtp_all"},
+    {"OpenAllData", false, "vq700z_all"},
+    {"SaveAllData", true, "vq700z_all"},
+    {"LoadProgram", false, "vq700z_prog"},
+    {"SaveProgram", true, "vq700z_prog"},
+    {"LoadGlobal", false, "vq700z_glob"},
+    {"SaveGlobal", true, "vq700z_glob"},
+    {"SaveReport", true, "txt"},
+    {"ImportN6Library", false, "n6l"},
+    {"ImportQTLibrary", false, "srqt_all"},
+    {"ImportQTPLibrary", false, "srqtp_all"},
 };
 
 // The failure texts of one form of dialog.

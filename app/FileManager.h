@@ -85,8 +85,7 @@ public:
     // It posts nothing and listens to nothing.
     void OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                 CWindowManagerListener*) override
-    {
-    }
+    {}
 
 private:
     int ShowDialog(int kind);

@@ -14,10 +14,8 @@ class CListenerList
 {
 public:
     // refusal is traced when another thread tries to register.
-    CListenerList(const CPslMessageDispatchEngine& engine, const char* refusal)
-        : m_engine(engine), m_refusal(refusal)
-    {
-    }
+    CListenerList(const CPslMessageDispatchEngine& engine, const char* refusal) : m_engine(engine), m_refusal(refusal)
+    {}
 
     // False for null or off the message thread.
     bool Add(Listener* listener)

@@ -35,8 +35,7 @@ public:
     // It posts to the window manager but does not listen.
     void OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                 CWindowManagerListener*) override
-    {
-    }
+    {}
 
 private:
     struct Slot

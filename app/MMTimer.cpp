@@ -2,8 +2,7 @@
 
 CMMTimer::CMMTimer(CPslMessageDispatchEngine& engine)
     : m_engine(engine), m_listeners(engine, "[CMMTimer] This is not the message thread!!")
-{
-}
+{}
 
 CMMTimer::~CMMTimer()
 {

@@ -183,7 +183,10 @@ void CMdiFrameWindow::OnDropFiles(HDROP drop)
         std::vector<WCHAR> path(DragQueryFileW(drop, i, nullptr, 0) + 1u, 0);
         if (DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())) == 0)
             continue;
-        m_owner.OpenLibraryFile(juce::String(juce::CharPointer_UTF16(reinterpret_cast<const juce::CharPointer_UTF16::CharType*>(path.data()))).toStdString());
+        m_owner.OpenLibraryFile(
+            juce::String(
+                juce::CharPointer_UTF16(reinterpret_cast<const juce::CharPointer_UTF16::CharType*>(path.data())))
+                .toStdString());
     }
     DragFinish(drop);
 }

@@ -55,8 +55,7 @@ CMessageWindowLayer::~CMessageWindowLayer()
         WindowManager()->RemoveListener(this);
 }
 
-bool CMessageWindowLayer::Setup(const MessageLayerSetup& setup, CHfcWindow* window, int clientWidth,
-                                int clientHeight)
+bool CMessageWindowLayer::Setup(const MessageLayerSetup& setup, CHfcWindow* window, int clientWidth, int clientHeight)
 {
     m_iX = setup.x;
     m_iY = setup.y;
@@ -119,8 +118,8 @@ bool CMessageWindowLayer::OnDestroy()
     return CHfcWindowLayer::OnDestroy();
 }
 
-void CMessageWindowLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR, LONG_PTR, LONG_PTR,
-                                                 LONG_PTR, CWindowManagerListener* sender)
+void CMessageWindowLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
+                                                 CWindowManagerListener* sender)
 {
     if (event != kEventMessageLine || sender != static_cast<CWindowManagerListener*>(this) || !m_bWoken)
         return;

@@ -15,13 +15,13 @@ class CHfcLayerControl;
 // Set-up of a message line; zero fields take the defaults.
 struct MessageLayerSetup
 {
-    int x = 0;              // fixed place, layer coordinates
+    int x = 0;  // fixed place, layer coordinates
     int y = 0;
-    int width = 0;          // 170
-    int height = 0;         // 30
+    int width = 0;   // 170
+    int height = 0;  // 30
     bool followControl = false;
     bool autoWidth = false;
-    int durationMs = 0;     // the fade, 200
+    int durationMs = 0;  // the fade, 200
     CHfcLayerControl* sourceControl = nullptr;
 };
 
@@ -54,8 +54,8 @@ public:
 
     bool OnDestroy() override;
     // Its own event 29, while woken: the box at full strength.
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     bool IsWoken() const { return m_bWoken; }
     bool IsDrawn() const { return m_bDrawn; }

@@ -3,8 +3,8 @@
 #include "framework/services/EfTrace.h"
 #include "framework/ui/HfcMouse.h"
 
-#include <platform/kernel.h>
 #include <platform/display.h>
+#include <platform/kernel.h>
 
 namespace {
 

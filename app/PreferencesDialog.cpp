@@ -30,8 +30,7 @@ bool ReadPortName(int port, std::string& name)
 
 CPreferencesDialog::CPreferencesDialog(AppSettings& settings, KnobModeSink applyKnobMode)
     : m_settings(settings), m_applyKnobMode(std::move(applyKnobMode))
-{
-}
+{}
 
 void CPreferencesDialog::OnInitDialog(LPARAM /*parameter*/)
 {

@@ -12,7 +12,7 @@ struct ProgramInfoRecord
     static constexpr int kCommentLength = 64;
     static constexpr int kCategoryCount = 16;
 
-    char name[kNameLength];  // padded with blanks, not terminated
+    char name[kNameLength];   // padded with blanks, not terminated
     std::int32_t nameLength;  // 256 after OK
     std::int32_t category;    // 0 to 15
     bool categoryFlag;        // set on entry: start with the first category

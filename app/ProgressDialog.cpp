@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-CProgressDialog::CProgressDialog(std::function<void()> onCancel) : m_onCancel(std::move(onCancel)) {}
+CProgressDialog::CProgressDialog(std::function<void()> onCancel) : m_onCancel(std::move(onCancel))
+{}
 
 void CProgressDialog::SetPosition(std::int32_t position)
 {

@@ -10,8 +10,7 @@ public:
     // Holds nothing for null or when the wait fails.
     explicit CSemaphoreHold(CHfcSemaphore* semaphore)
         : m_semaphore(semaphore != nullptr && semaphore->Wait() ? semaphore : nullptr)
-    {
-    }
+    {}
     ~CSemaphoreHold()
     {
         if (m_semaphore != nullptr)

@@ -38,8 +38,7 @@ RECT Union(const RECT& a, const RECT& b)
         return b;
     if (IsEmpty(b))
         return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
 }  // namespace
@@ -157,8 +156,8 @@ void CValueDisplayLayer::Redraw()
         GetContext() == nullptr)
         return;
     const auto& controls = m_pEditLayer->GetControls();
-    const int count = std::min({static_cast<int>(m_records.size()), m_pEditLayer->GetBoundControlCount(),
-                                static_cast<int>(controls.size())});
+    const int count = std::min(
+        {static_cast<int>(m_records.size()), m_pEditLayer->GetBoundControlCount(), static_cast<int>(controls.size())});
     for (int i = 0; i < count; ++i) {
         CCustomControl* binding = m_pEditLayer->GetBoundControl(i);
         ParameterReference reference{};
@@ -195,8 +194,8 @@ void CValueDisplayLayer::DrawBox(ValueDisplayRecord& record, const RECT& control
     context->SetPenWidth(1.0f);
     context->FillRectangle(box.left, box.top, box.right - box.left, kBoxHeight);
     context->DrawRectangle(box.left, box.top, box.right - box.left, kBoxHeight);
-    context->DrawBitmapText(box.left + kTextInset, box.top + kTextInset, text.c_str(),
-                            static_cast<int>(text.size()), GetLcdFont(kLcdWhite), kCellWidth, kCellHeight);
+    context->DrawBitmapText(box.left + kTextInset, box.top + kTextInset, text.c_str(), static_cast<int>(text.size()),
+                            GetLcdFont(kLcdWhite), kCellWidth, kCellHeight);
     UpdateRect(Union(record.box, box), false);
     record.box = box;
     std::memcpy(record.text, text.c_str(), text.size() + 1);

@@ -15,10 +15,10 @@ struct ValueDisplayRecord
 {
     static constexpr int kTextLength = 31;
 
-    bool dirty;                      // redraw the box on the next pass
+    bool dirty;  // redraw the box on the next pass
     std::int32_t reserved;
     char text[kTextLength + 1];
-    RECT box;                        // empty while none is shown
+    RECT box;  // empty while none is shown
 };
 static_assert(sizeof(ValueDisplayRecord) == 56);
 
@@ -55,8 +55,8 @@ public:
     int GetDataKind() override { return kValueDisplayKind; }
     bool OnCreate() override;
     bool OnDestroy() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     CBaseLayer* GetEditLayer() const { return m_pEditLayer; }
     const std::vector<ValueDisplayRecord>& GetRecords() const { return m_records; }

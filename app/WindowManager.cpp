@@ -4,8 +4,7 @@
 
 CWindowManager::CWindowManager(CPslMessageDispatchEngine& engine)
     : m_engine(engine), m_listeners(engine, "[CWindowManager] This is not the message thread!!")
-{
-}
+{}
 
 CWindowManager::~CWindowManager() = default;
 
@@ -25,8 +24,8 @@ bool CWindowManager::PostMessageToAll(int event, LONG_PTR p1, LONG_PTR p2, LONG_
     return Post({event, p1, p2, p3, p4, nullptr, sender, true});
 }
 
-bool CWindowManager::PostMessageTo(CWindowManagerListener* target, int event, LONG_PTR p1, LONG_PTR p2,
-                                   LONG_PTR p3, LONG_PTR p4, CWindowManagerListener* sender)
+bool CWindowManager::PostMessageTo(CWindowManagerListener* target, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
+                                   LONG_PTR p4, CWindowManagerListener* sender)
 {
     if (target == nullptr)
         return false;

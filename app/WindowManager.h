@@ -25,7 +25,7 @@ public:
 struct WindowManagerMessage
 {
     int event;
-    LONG_PTR p1, p2, p3, p4;  // pointer-wide: some events carry a text
+    LONG_PTR p1, p2, p3, p4;         // pointer-wide: some events carry a text
     CWindowManagerListener* target;  // null for a broadcast
     CWindowManagerListener* sender;
     bool broadcast;
@@ -54,8 +54,8 @@ public:
                           CWindowManagerListener* sender);
     // To target alone, and only if it is still registered at delivery; false
     // for a null target.
-    bool PostMessageTo(CWindowManagerListener* target, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                       LONG_PTR p4, CWindowManagerListener* sender);
+    bool PostMessageTo(CWindowManagerListener* target, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                       CWindowManagerListener* sender);
 
     // Each editor window takes one when it is created, so numbers are unique
     // for the life of the process.

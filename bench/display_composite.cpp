@@ -21,7 +21,8 @@ std::vector<std::uint32_t>& BackBuffer()
 {
     static std::vector<std::uint32_t> pixels = [] {
         std::vector<std::uint32_t> made(static_cast<size_t>(kWidth) * kHeight);
-        for (size_t i = 0; i < made.size(); ++i) made[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u);
+        for (size_t i = 0; i < made.size(); ++i)
+            made[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u);
         return made;
     }();
     return pixels;
@@ -30,14 +31,16 @@ std::vector<std::uint32_t>& BackBuffer()
 // Copies the back buffer into the part of the framebuffer the paint may touch.
 LRESULT CALLBACK CopyingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+    if (message != WM_PAINT)
+        return DefWindowProcA(window, message, wParam, lParam);
     PAINTSTRUCT paint;
     HDC context = BeginPaint(window, &paint);
     if (auto* dc = platform::detail::FindWindowDc(context); dc && dc->surface) {
         for (const RECT& part : dc->clip.Rects())
             for (LONG y = part.top; y < part.bottom; ++y)
                 std::memcpy(dc->surface->Row(y) + part.left,
-                            BackBuffer().data() + static_cast<size_t>(y - dc->origin.y) * kWidth + (part.left - dc->origin.x),
+                            BackBuffer().data() + static_cast<size_t>(y - dc->origin.y) * kWidth +
+                                (part.left - dc->origin.x),
                             static_cast<size_t>(part.right - part.left) * 4);
     }
     EndPaint(window, &paint);
@@ -51,8 +54,8 @@ HWND MakeWindow()
     windowClass.lpfnWndProc = CopyingProc;
     windowClass.lpszClassName = "BenchCompositeWindow";
     RegisterClassExA(&windowClass);
-    return CreateWindowExA(0, "BenchCompositeWindow", "", WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr, nullptr,
-                           nullptr, nullptr);
+    return CreateWindowExA(0, "BenchCompositeWindow", "", WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr, nullptr, nullptr,
+                           nullptr);
 }
 
 void CompositeAndPresent(benchmark::State& state)

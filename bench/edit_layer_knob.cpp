@@ -73,8 +73,8 @@ class BenchKnob : public CHfcCtrlKnob, public CCustomControl
 public:
     explicit BenchKnob(CHfcBmp& strip)
     {
-        const std::vector<HfcWord> words{0, 0, 20, 20, HfcBitmapWord(&strip), 0, 0,
-                                         0, 1, 0,  0,  127 * kKnobPixelsPerValue, kKnobPixelsPerValue};
+        const std::vector<HfcWord> words{
+            0, 0, 20, 20, HfcBitmapWord(&strip), 0, 0, 0, 1, 0, 0, 127 * kKnobPixelsPerValue, kKnobPixelsPerValue};
         Create(words.data(), 0, CCustomControl::kEventPosition);
     }
     void SetValue(int value) override { CHfcCtrlKnob::SetValue(value * kKnobPixelsPerValue, true); }

@@ -6,7 +6,8 @@ namespace {
 
 // A layer-sized straight-alpha bitmap: every shape goes through a
 // premultiplied copy of the pixels it can reach.
-struct Layer {
+struct Layer
+{
     explicit Layer(SmoothingMode smoothing)
     {
         GdipCreateBitmapFromScan0(600, 400, 0, PixelFormat32bppARGB, nullptr, &bitmap);
@@ -32,7 +33,8 @@ struct Layer {
 void FillPieOnLayer(benchmark::State& state)
 {
     Layer layer(SmoothingMode(state.range(0)));
-    for (auto _ : state) GdipFillPie(layer.graphics, layer.brush, 100.5f, 100.5f, 41.0f, 41.0f, 135.0f, 270.0f);
+    for (auto _ : state)
+        GdipFillPie(layer.graphics, layer.brush, 100.5f, 100.5f, 41.0f, 41.0f, 135.0f, 270.0f);
 }
 BENCHMARK(FillPieOnLayer)->Arg(SmoothingModeNone)->Arg(SmoothingModeAntiAlias);
 

@@ -15,13 +15,15 @@ HWND gReplyTo = nullptr;
 
 LRESULT CALLBACK EchoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kPing) PostMessageA(gReplyTo, kPong, wParam, lParam);
+    if (message == kPing)
+        PostMessageA(gReplyTo, kPong, wParam, lParam);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK CountProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kPong) return static_cast<LRESULT>(wParam) + 1;
+    if (message == kPong)
+        return static_cast<LRESULT>(wParam) + 1;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -35,7 +37,8 @@ HWND MakeWindow(const char* className, WNDPROC procedure)
     return CreateWindowExA(0, className, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
 }
 
-struct Echo {
+struct Echo
+{
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HWND window = nullptr;
 };
@@ -46,7 +49,8 @@ DWORD WINAPI RunEcho(LPVOID parameter)
     echo->window = MakeWindow("BenchEcho", EchoProc);
     SetEvent(echo->ready);
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0 && msg.message != kStop) DispatchMessageA(&msg);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0 && msg.message != kStop)
+        DispatchMessageA(&msg);
     DestroyWindow(echo->window);
     return 0;
 }

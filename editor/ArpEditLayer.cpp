@@ -76,8 +76,7 @@ void CArpEditLayer::RotateSteps(Rotation rotation)
     const std::int32_t saved = accessor->GetValue(program, StepAddress(first));
     for (int n = 0; n < kSteps; ++n) {
         const int step = first + n * toward;
-        const std::int32_t value =
-            n + 1 < kSteps ? accessor->GetValue(program, StepAddress(step + toward)) : saved;
+        const std::int32_t value = n + 1 < kSteps ? accessor->GetValue(program, StepAddress(step + toward)) : saved;
         accessor->SetValue(program, StepAddress(step), value);
         SendParameterToDevice(StepAddress(step), value);
     }

@@ -16,7 +16,6 @@ public:
     CArpEditLayer() = default;
     ~CArpEditLayer() override;
 
-
     bool OnCreate() override;
     // The arrows name no parameter.
     bool WantsParameterMessage(CHfcControl* control) override;

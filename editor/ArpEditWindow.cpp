@@ -12,7 +12,8 @@ constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kArpeggiatorWindow, "Arpegg
 
 }  // namespace
 
-CArpEditWindow::CArpEditWindow() : CValuedPartEditWindow(kSetup) {}
+CArpEditWindow::CArpEditWindow() : CValuedPartEditWindow(kSetup)
+{}
 
 CArpEditWindow::~CArpEditWindow() = default;
 

@@ -52,8 +52,8 @@ public:
     // Paints the background once, then what changed.
     void OnTimerTick() override;
     // Events 17 and 18 show the map again.
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
     void OnControlValueChanged(CHfcControl* control, int value) override;
     bool OnControlListItem(CHfcControl* control, int code, std::intptr_t a, std::intptr_t b) override;
 

@@ -4,8 +4,8 @@
 #include "editor/ArpEditWindow.h"
 #include "editor/MasterFxEditWindow.h"
 #include "editor/ProgramEditWindow.h"
-#include "editor/TimbreEqEditWindow.h"
 #include "editor/TimbreEditWindow.h"
+#include "editor/TimbreEqEditWindow.h"
 #include "editor/VocoderEditWindow.h"
 
 #include <utility>
@@ -56,8 +56,7 @@ CBaseWindow* CEditorEditWindows::CreateEditWindow(Kind kind, const EditWindowCon
     case kVocoder: window = Made<CVocoderEditWindow>(context, x, y, program); break;
     case kMasterEffect: window = Made<CMasterFxEditWindow>(context, x, y, program); break;
     // Each other kind makes its window here once that window exists.
-    default:
-        break;
+    default: break;
     }
     if (!window)
         return nullptr;

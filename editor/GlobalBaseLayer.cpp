@@ -6,7 +6,6 @@
 
 namespace {
 
-
 ParameterAddress Address(int group, int index)
 {
     return {static_cast<std::uint32_t>(group), static_cast<std::uint32_t>(index), 0};

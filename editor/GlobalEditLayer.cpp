@@ -170,8 +170,7 @@ void CGlobalEditLayer::AnnounceGlobalChanged()
 bool CGlobalEditLayer::ReceiveGlobal()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (DialogOpen() || GetDocumentList() == nullptr ||
-        !ConfirmAction("ReceiveGlobal") || midi == nullptr ||
+    if (DialogOpen() || GetDocumentList() == nullptr || !ConfirmAction("ReceiveGlobal") || midi == nullptr ||
         !midi->ReceiveGlobal(*GetDocumentList()))
         return false;
     AnnounceGlobalChanged();
@@ -183,8 +182,7 @@ bool CGlobalEditLayer::ReceiveGlobal()
 bool CGlobalEditLayer::WriteGlobal()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    return !DialogOpen() && GetDocumentList() != nullptr &&
-           ConfirmAction("WriteGlobal") && midi != nullptr &&
+    return !DialogOpen() && GetDocumentList() != nullptr && ConfirmAction("WriteGlobal") && midi != nullptr &&
            midi->WriteGlobal(*GetDocumentList());
 }
 
@@ -201,9 +199,9 @@ void CGlobalEditLayer::RestoreGlobal()
 void CGlobalEditLayer::LoadGlobal()
 {
     CGlobal* global = GetGlobalData();
-    if (DialogOpen() || global == nullptr ||
-        library_shell::RunFileDialog([&](CFileManager& files) { return files.LoadGlobal(*global); }) !=
-            CFileManager::kDone)
+    if (DialogOpen() || global == nullptr || library_shell::RunFileDialog([&](CFileManager& files) {
+                                                 return files.LoadGlobal(*global);
+                                             }) != CFileManager::kDone)
         return;
     AnnounceGlobalChanged();
     if (CLibraryWindow* window = GetLibraryWindow())
@@ -213,9 +211,9 @@ void CGlobalEditLayer::LoadGlobal()
 void CGlobalEditLayer::SaveGlobal()
 {
     CGlobal* global = GetGlobalData();
-    if (DialogOpen() || global == nullptr ||
-        library_shell::RunFileDialog([&](CFileManager& files) { return files.SaveGlobal(*global); }) !=
-            CFileManager::kDone)
+    if (DialogOpen() || global == nullptr || library_shell::RunFileDialog([&](CFileManager& files) {
+                                                 return files.SaveGlobal(*global);
+                                             }) != CFileManager::kDone)
         return;
     if (CLibraryWindow* window = GetLibraryWindow())
         window->KeepGlobalAsSaved();

@@ -101,8 +101,7 @@ bool CGlobalEditGlobalPageLayer::OnCreate()
         auto control = std::make_unique<CCustomEditText>();
         CCustomEditText& made = *control;
         made.SetBackgroundOrigin(false, place.x + kBackgroundX, place.y + kBackgroundY);
-        const ParameterAddress address{static_cast<std::uint32_t>(row.group), static_cast<std::uint32_t>(row.index),
-                                       0};
+        const ParameterAddress address{static_cast<std::uint32_t>(row.group), static_cast<std::uint32_t>(row.index), 0};
         if (!made.Create(&field, static_cast<std::uint32_t>(GetControlCount()), kEventValue) ||
             !Attach(std::move(control), made, index, address))
             return false;

@@ -42,8 +42,8 @@ public:
     // Repaints what changed, holding the drawing semaphore.
     void OnTimerTick() override;
     // Events 17 and 18 for this window bring the fields up to date.
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     void OnControlValueChanged(CHfcControl* control, int value) override;
     // A list or switch parameter's field opens its popup instead of dragging.
@@ -65,7 +65,7 @@ private:
     // Writes, marks the window and tells every window.
     void ApplyValue(CCustomEditText& field, std::int32_t value);
     bool Attach(std::unique_ptr<CHfcControl> control, CCustomControl& binding, int row,
-                    const ParameterAddress& address);
+                const ParameterAddress& address);
     void DrawPage();
 
     CHfcBmp* m_pBackground = nullptr;

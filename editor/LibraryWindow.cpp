@@ -401,8 +401,8 @@ bool CLibraryWindow::IsLayerCapturing()
 {
     if (CBaseWindow::IsLayerCapturing())
         return true;
-    for (CBaseLayer* layer : {static_cast<CBaseLayer*>(m_pPageStrip.get()), m_pProgramList.get(),
-                              GetGlobalEditLayer(), m_pGlobalPage.get(), m_pCcMapPage.get()}) {
+    for (CBaseLayer* layer : {static_cast<CBaseLayer*>(m_pPageStrip.get()), m_pProgramList.get(), GetGlobalEditLayer(),
+                              m_pGlobalPage.get(), m_pCcMapPage.get()}) {
         if (layer != nullptr && layer->IsCapturingControl())
             return true;
     }

@@ -112,8 +112,8 @@ public:
     int GetClassNumber() override { return 5; }
 
     void OnMMTimer(CMMTimer* timer) override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
     void OnPslMessage(int id, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4) override;
 
     // The program edit windows opened from the program list, one slot per

@@ -150,8 +150,8 @@ bool CLibraryWindow::LoadFactoryPreset(int index)
     }
     // Presets after the first hold the second sibling model's all data,
     // which only its importer reads.
-    const bool loaded = index == 0 ? files->LoadAllDataFileFor(*m_pLibrary, file)
-                                   : files->ImportQTPLibraryFileFor(*m_pLibrary, file);
+    const bool loaded =
+        index == 0 ? files->LoadAllDataFileFor(*m_pLibrary, file) : files->ImportQTPLibraryFileFor(*m_pLibrary, file);
     if (!loaded)
         return false;
     m_pLibrary->SetPath({});

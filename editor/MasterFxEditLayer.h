@@ -26,11 +26,11 @@ class CMasterFxEditLayer : public CBaseLayer
 {
 public:
     // Control ids, in creation order.
-    static constexpr int kTypeField = 0;    // + effect
-    static constexpr int kDropArea = 2;     // + effect
-    static constexpr int kFirstLabel = 4;   // + 20 x effect + parameter
-    static constexpr int kFirstField = 44;  // + 20 x effect + parameter
-    static constexpr int kFirstRibbon = 84; // + 4 x effect + 2 x (0 assignment, 1 polarity); its label follows
+    static constexpr int kTypeField = 0;     // + effect
+    static constexpr int kDropArea = 2;      // + effect
+    static constexpr int kFirstLabel = 4;    // + 20 x effect + parameter
+    static constexpr int kFirstField = 44;   // + 20 x effect + parameter
+    static constexpr int kFirstRibbon = 84;  // + 4 x effect + 2 x (0 assignment, 1 polarity); its label follows
     static constexpr int kControlCount = 92;
 
     // Parameter k of a panel: its label at (39 + 275 (k div 10), top + 13
@@ -59,8 +59,8 @@ public:
     bool Create(int x, int y, int width, int height, CHfcWindow* window) override;
     bool OnCreate() override;
     bool OnDestroy() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     // A panel is laid out again only when its type's text changed; then
     // every row shows what the program holds.
@@ -77,8 +77,7 @@ public:
 
     bool OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
                             int* effect) override;
-    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
-                           int* effect) override;
+    bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
     bool OnControlDrop(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect) override;
 
     // A panel's effect out of the window; (x, y) is the press in the

@@ -81,8 +81,8 @@ bool CMasterFxEditLayer::OnControlDragOver(CHfcControl* control, CHfcDragData* d
     return shown != kBlockEffectNone;
 }
 
-bool CMasterFxEditLayer::OnControlDrop(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/,
-                                       int modifiers, int* effect)
+bool CMasterFxEditLayer::OnControlDrop(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/, int modifiers,
+                                       int* effect)
 {
     const int mode = BlockDropMode(m_iPressControl != -1, modifiers);
     bool accepted = false;

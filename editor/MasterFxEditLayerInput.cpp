@@ -167,8 +167,8 @@ bool CMasterFxEditLayer::OnControlMouseMove(CHfcControl* control, int x, int y, 
     CHfcControl* pressed = GetControl(m_iPressControl);
     bool started = false;
     if (pressed != nullptr) {
-        started = StartEffectDrag(pressed, m_pressPoint.x - pressed->GetRect().left,
-                                  m_pressPoint.y - pressed->GetRect().top);
+        started =
+            StartEffectDrag(pressed, m_pressPoint.x - pressed->GetRect().left, m_pressPoint.y - pressed->GetRect().top);
         // The pressed control ends its own press.
         if (started)
             pressed->OnHfcMouseLButtonUp(CHfcMouse::GetInstance(), layerX - pressed->GetRect().left,

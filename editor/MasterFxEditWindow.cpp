@@ -13,7 +13,8 @@ constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kMasterEffectWindow, "MFX E
 
 }  // namespace
 
-CMasterFxEditWindow::CMasterFxEditWindow() : CPartEditWindow(kSetup) {}
+CMasterFxEditWindow::CMasterFxEditWindow() : CPartEditWindow(kSetup)
+{}
 
 CMasterFxEditWindow::~CMasterFxEditWindow() = default;
 

@@ -22,8 +22,8 @@ CMasterFxKnobAssignTable::CMasterFxKnobAssignTable(const CVpProgramData* program
     if (accessor == nullptr || program == nullptr)
         return;
     m_iType = accessor->GetValue(program, GetMasterFxAddress(master_fx::RowOf(effect, master_fx::kTypeRow)));
-    const auto parameters = static_cast<int>(
-        accessor->GetFxParameterTable().GetParametersPerType(static_cast<std::uint32_t>(m_iType)));
+    const auto parameters =
+        static_cast<int>(accessor->GetFxParameterTable().GetParametersPerType(static_cast<std::uint32_t>(m_iType)));
     for (int k = 0; k < parameters && m_iCount < kMaxEntries; ++k) {
         const int row = master_fx::ParameterRow(effect, k);
         if (row < master_fx::kRows && accessor->IsAvailable(program, GetMasterFxAddress(row)))

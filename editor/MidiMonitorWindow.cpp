@@ -41,8 +41,7 @@ const CMidiMonitorLineStore::Line& CMidiMonitorLineStore::Get(MonitorLine line) 
 
 CMidiMonitorLayer::CMidiMonitorLayer(const CMidiMonitorLineStore& lines, CEfSemaphore& lock)
     : CToolLayer(Page(), kLogo), m_lines(lines), m_lock(lock)
-{
-}
+{}
 
 bool CMidiMonitorLayer::Build(CHfcWindow* window)
 {
@@ -80,8 +79,7 @@ const CHfcCtrlCharStaticText* CMidiMonitorLayer::GetText(MonitorLine line) const
 
 CMidiMonitorWindow::CMidiMonitorWindow(const CMidiMonitorLineStore& lines, CEfSemaphore& lock)
     : CToolWindow(kMidiMonitorWindow, Page(), true), m_lines(lines), m_lock(lock)
-{
-}
+{}
 
 bool CMidiMonitorWindow::CreateMdiWindow(const ToolWindowSetup& setup)
 {

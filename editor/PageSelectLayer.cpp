@@ -71,7 +71,8 @@ const SHfcDragItem* FindPageItem(const CHfcDragData* data)
 
 }  // namespace
 
-CPageSelectLayer::CPageSelectLayer() : m_messageThread(GetCurrentThreadId()) {}
+CPageSelectLayer::CPageSelectLayer() : m_messageThread(GetCurrentThreadId())
+{}
 
 CPageSelectLayer::~CPageSelectLayer() = default;
 
@@ -127,7 +128,8 @@ bool CPageSelectLayer::OnCreate()
     for (int tab = 0; tab < kPageCount; ++tab)
         m_pTabs->AddTab("PAGE");
 
-    for (CHfcControl* control : {static_cast<CHfcControl*>(m_pTabState.get()), static_cast<CHfcControl*>(m_pTabs.get())}) {
+    for (CHfcControl* control :
+         {static_cast<CHfcControl*>(m_pTabState.get()), static_cast<CHfcControl*>(m_pTabs.get())}) {
         if (control == nullptr)
             continue;
         control->SetOwner(this);
@@ -160,7 +162,8 @@ void CPageSelectLayer::SwitchPage(int page)
 {
     if (GetDialogRefCount() > 0)
         return;
-    for (CHfcControl* control : {static_cast<CHfcControl*>(m_pTabState.get()), static_cast<CHfcControl*>(m_pTabs.get())}) {
+    for (CHfcControl* control :
+         {static_cast<CHfcControl*>(m_pTabState.get()), static_cast<CHfcControl*>(m_pTabs.get())}) {
         if (control != nullptr)
             control->SetValue(page, true);
     }
@@ -187,7 +190,8 @@ void CPageSelectLayer::RefreshGlobalPage()
     CLibraryWindow* window = GetLibraryWindow();
     if (window == nullptr || !window->IsWindowCreated() || window->GetCurrentPage() != CLibraryWindow::kGlobalPage)
         return;
-    for (CBaseLayer* layer : {window->GetGlobalEditLayer(), window->GetGlobalPageLayer(), window->GetCcMapPageLayer()}) {
+    for (CBaseLayer* layer :
+         {window->GetGlobalEditLayer(), window->GetGlobalPageLayer(), window->GetCcMapPageLayer()}) {
         if (layer != nullptr)
             layer->TakeFocus();
     }
@@ -377,8 +381,7 @@ bool CPageSelectLayer::OnHfcRawDragEnter(CHfcOleToken* ole, CHfcDragData* data, 
     return CBaseLayer::OnHfcRawDragEnter(ole, data, x, y, modifiers, effect);
 }
 
-bool CPageSelectLayer::OnHfcRawDragOver(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers,
-                                        int* effect)
+bool CPageSelectLayer::OnHfcRawDragOver(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     if (x != m_hoverPoint.x || y != m_hoverPoint.y) {
         m_hoverPoint = {x, y};

@@ -37,8 +37,8 @@ public:
     // Refused while a control holds the mouse; otherwise the owner forgets
     // the window.
     bool CanClose() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
     void DestroyLayers() override;
 
     const Setup& GetSetup() const { return m_setup; }
@@ -55,7 +55,6 @@ protected:
     void StopListening();
 
 private:
-
     Setup m_setup;
     bool m_bListening = false;
 };

@@ -142,8 +142,8 @@ ProgramBankMove InsertPrograms(ProgramBank& bank, std::span<const ProgramClipboa
     if (const char* failure = CheckMove(records, target))
         return Refused(failure);
     const int count = static_cast<int>(records.size());
-    const auto below = static_cast<int>(
-        std::count_if(records.begin(), records.end(), [target](const ProgramClipboardRecord& record) {
+    const auto below =
+        static_cast<int>(std::count_if(records.begin(), records.end(), [target](const ProgramClipboardRecord& record) {
             return static_cast<int>(record.number) < target;
         }));
     const int start = below > 0 ? target - below + 1 : target;

@@ -75,8 +75,8 @@ public:
     bool OnControlMouseDown(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int modifiers) override;
     bool OnHfcMouseLButtonDblClk(CHfcMouse* mouse, int x, int y, int modifiers) override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     // The values the EQ graph of a timbre was last drawn from.
     const std::array<int, 4>& GetEqCache(int timbre) const { return m_eqCache.at(static_cast<std::size_t>(timbre)); }
@@ -109,6 +109,6 @@ private:
     CHfcBmp* m_pBackground = nullptr;
     std::vector<std::unique_ptr<CHfcOffscreenContext>> m_backgroundPieces;
     bool m_bRepaint = true;
-    std::array<std::array<int, 4>, 2> m_eqCache{{{kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn},
-                                                 {kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}}};
+    std::array<std::array<int, 4>, 2> m_eqCache{
+        {{kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}, {kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}}};
 };

@@ -72,9 +72,7 @@ ParameterReference ReferenceOf(const layout::Control& row, const layout::Program
 class CProgramEditPageBuilder
 {
 public:
-    CProgramEditPageBuilder(CProgramEditLayer& layer, CHfcBmp* background) : m_layer(layer), m_background(background)
-    {
-    }
+    CProgramEditPageBuilder(CProgramEditLayer& layer, CHfcBmp* background) : m_layer(layer), m_background(background) {}
 
     // False once a control could not be made or bound.
     bool Add(const layout::Control& row, const layout::ProgramEditWords& words)
@@ -98,14 +96,14 @@ public:
             return Keep(std::make_unique<CCustomSwitch>(), reference, [&](auto& c) { return c.Create(&d, id, code); });
         }
         case layout::Kind::Led: {
-            CustomLedDescriptor d{row.x, row.y, row.w, 0, GetBitmap(row.skin), m_background, 0, words.word, 0, 0,
-                                  DimSkin(row.skin)};
+            CustomLedDescriptor d{row.x, row.y,      row.w, 0, GetBitmap(row.skin), m_background,
+                                  0,     words.word, 0,     0, DimSkin(row.skin)};
             return Keep(std::make_unique<CCustomLed>(), reference, [&](auto& c) { return c.Create(&d, id); });
         }
         case layout::Kind::ValueBar: {
             const auto [minimum, maximum] = Range(reference);
-            CustomValueBarDescriptor d{row.x, row.y, row.w, row.h, GetBitmap(row.skin), m_background, row.x, row.y,
-                                       minimum, maximum};
+            CustomValueBarDescriptor d{row.x,        row.y, row.w, row.h,   GetBitmap(row.skin),
+                                       m_background, row.x, row.y, minimum, maximum};
             d.frameColor = kMixerTrackColour;
             // The overview shows the levels; the synth window edits them.
             return Keep(std::make_unique<CCustomValueBar>(), reference, [&](auto& c) {
@@ -149,8 +147,11 @@ public:
             return AddGraph(std::make_unique<CCustomVindelFilterB>(), d, reference, id);
         }
         case layout::Kind::StaticText: {
-            CustomStaticTextDescriptor d{row.x, row.y, row.w / kLcdCellWidth,
-                                         m_layer.GetLcdFont(CBaseLayer::kLcdWhite), m_background,
+            CustomStaticTextDescriptor d{row.x,
+                                         row.y,
+                                         row.w / kLcdCellWidth,
+                                         m_layer.GetLcdFont(CBaseLayer::kLcdWhite),
+                                         m_background,
                                          m_layer.GetLcdFont(CBaseLayer::kLcdWhiteDim)};
             return Keep(std::make_unique<CCustomStaticText>(), reference,
                         [&](auto& c) { return c.Create(&d, id, code); });
@@ -180,8 +181,7 @@ private:
                 accessor->GetMaximum(m_layer.GetProgramRecord(), reference.address)};
     }
 
-    bool AddField(const layout::Control& row, const ParameterReference& reference, std::uint32_t id,
-                  std::uint32_t code)
+    bool AddField(const layout::Control& row, const ParameterReference& reference, std::uint32_t id, std::uint32_t code)
     {
         const auto [minimum, maximum] = Range(reference);
         CustomEditTextDescriptor d;

@@ -115,8 +115,8 @@ bool CProgramEditLayer::PastePart(CHfcControl& area, const CBlockData& block, in
         CBlockAccessor::PasteBlock(kBlockTimbre, target, *library, program, dragged);
         return true;
     }
-    const bool outsidePart = part.kind == kBlockMfxSet || part.kind == kBlockVocoder || part.kind == kBlockArp ||
-                             part.kind == kBlockRibbon;
+    const bool outsidePart =
+        part.kind == kBlockMfxSet || part.kind == kBlockVocoder || part.kind == kBlockArp || part.kind == kBlockRibbon;
     return outsidePart && mode == kDropFromOutside &&
            CBlockAccessor::PasteBlock(part.kind, block, *library, program, part.index);
 }

@@ -18,15 +18,16 @@ struct DependentKind
 };
 
 constexpr DependentKind kDependentKinds[CProgramEditWindow::kDependentCount] = {
-    {CEditWindowFactory::kTimbreSynth, 0}, {CEditWindowFactory::kTimbreEq, 0},
-    {CEditWindowFactory::kTimbreSynth, 1}, {CEditWindowFactory::kTimbreEq, 1},
+    {CEditWindowFactory::kTimbreSynth, 0},         {CEditWindowFactory::kTimbreEq, 0},
+    {CEditWindowFactory::kTimbreSynth, 1},         {CEditWindowFactory::kTimbreEq, 1},
     {CEditWindowFactory::kArpeggiator, kNoTimbre}, {CEditWindowFactory::kMasterEffect, kNoTimbre},
     {CEditWindowFactory::kVocoder, kNoTimbre},
 };
 
 }  // namespace
 
-CProgramEditWindow::CProgramEditWindow() : CPartEditWindow(kSetup) {}
+CProgramEditWindow::CProgramEditWindow() : CPartEditWindow(kSetup)
+{}
 
 CProgramEditWindow::~CProgramEditWindow() = default;
 

@@ -161,8 +161,7 @@ bool CProgramListLayer::WriteSelectedProgram()
 bool CProgramListLayer::ReceiveAllPrograms()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (IsBusy() || m_pLibrary == nullptr || GetBank() == nullptr || !Confirm("ReceiveAllPrograms") ||
-        midi == nullptr)
+    if (IsBusy() || m_pLibrary == nullptr || GetBank() == nullptr || !Confirm("ReceiveAllPrograms") || midi == nullptr)
         return false;
     const bool received = midi->ReceiveAllPrograms(*m_pLibrary);
     // A receive that stopped early still filled the programs before it.

@@ -54,7 +54,8 @@ bool ClearMarkers(int count, Get flagsOf, Set setFlags)
 
 }  // namespace
 
-CProgramListDrag::CProgramListDrag(CProgramListLayer& layer) : m_layer(layer) {}
+CProgramListDrag::CProgramListDrag(CProgramListLayer& layer) : m_layer(layer)
+{}
 
 void CProgramListDrag::StartDrag(int /*x*/, int /*y*/, int /*modifiers*/)
 {

@@ -143,7 +143,8 @@ void CProgramListLayer::DrawRowText(CHfcDrawContext& context, int x, int y, int 
     const ProgramRegion& region = record.GetRegion();
     std::string name(region.name, strnlen(region.name, kNameLength));
     name.resize(kNameLength, ' ');
-    name.resize(std::min<std::size_t>(name.size(), static_cast<std::size_t>(std::max((width - kNameX) / kCharWidth, 0))));
+    name.resize(
+        std::min<std::size_t>(name.size(), static_cast<std::size_t>(std::max((width - kNameX) / kCharWidth, 0))));
     DrawText(context, x + kNameX, y + kTextInsetY, name, font);
 
     context.SetFillColor(kFrameColour);
@@ -196,8 +197,9 @@ void CProgramListLayer::PaintFavourite(CHfcDrawContext& context, int x, int y, i
         font = m_pDarkFont;
     }
     const CQ3917GlobalAccessor* accessor = CQ3917GlobalAccessor::PeekInstance();
-    const std::int32_t program =
-        accessor != nullptr && GetGlobalData() != nullptr ? accessor->GetValue(GetGlobalData(), {6, static_cast<std::uint32_t>(slot), 0}) : 0;
+    const std::int32_t program = accessor != nullptr && GetGlobalData() != nullptr
+                                     ? accessor->GetValue(GetGlobalData(), {6, static_cast<std::uint32_t>(slot), 0})
+                                     : 0;
     char number[16];
     std::snprintf(number, sizeof number, "%03d", program + 1);
     DrawText(context, x + kFavouriteTextX, y + kTextInsetY, number, font);

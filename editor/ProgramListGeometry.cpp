@@ -40,8 +40,8 @@ POINT RowCorner(const ListGeometry& geometry, int program)
 
 int ProgramAt(const ListGeometry& geometry, int page, int x, int y)
 {
-    const int slot = CellAt(kListX, kListY, geometry.columnWidth, kRowHeight,
-                            geometry.programsPerPage / kRowsPerColumn, kRowsPerColumn, true, x, y);
+    const int slot = CellAt(kListX, kListY, geometry.columnWidth, kRowHeight, geometry.programsPerPage / kRowsPerColumn,
+                            kRowsPerColumn, true, x, y);
     return slot < 0 ? -1 : page * geometry.programsPerPage + slot;
 }
 

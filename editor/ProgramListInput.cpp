@@ -224,15 +224,13 @@ bool CProgramListLayer::OnControlDoubleClick(CHfcControl* /*control*/, int /*x*/
     return true;
 }
 
-bool CProgramListLayer::OnHfcDragEnter(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers,
-                                       int* effect)
+bool CProgramListLayer::OnHfcDragEnter(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     CBaseLayer::OnHfcDragEnter(ole, data, x, y, modifiers, effect);
     return m_pDrag != nullptr && m_pDrag->DragEnter(data, x, y, modifiers, effect);
 }
 
-bool CProgramListLayer::OnHfcDragOver(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers,
-                                      int* effect)
+bool CProgramListLayer::OnHfcDragOver(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     CBaseLayer::OnHfcDragOver(ole, data, x, y, modifiers, effect);
     return m_pDrag != nullptr && m_pDrag->DragOver(data, x, y, modifiers, effect);

@@ -144,8 +144,8 @@ bool CProgramListLayer::MakeControls()
             CHfcBmp* font = GetBitmap(control.skin);
             const int cellWidth = font != nullptr ? font->GetWidth() : 1;
             const HfcWord words[kHfcStaticTextWords] = {
-                control.x, control.y, 0, 0, HfcBitmapWord(font), HfcBitmapWord(m_pBackground),
-                control.x, control.y, 0, 0, 1, control.w / cellWidth,
+                control.x, control.y, 0, 0, HfcBitmapWord(font),   HfcBitmapWord(m_pBackground), control.x,
+                control.y, 0,         0, 1, control.w / cellWidth,
             };
             auto text = std::make_unique<CHfcCtrlCharStaticText>();
             if (!text->Create(words, static_cast<std::uint32_t>(control.id), 0))
@@ -257,8 +257,8 @@ void CProgramListLayer::SetListMode(int mode)
     m_iListMode = mode == 1 ? 1 : 0;
     m_geometry = program_list::GeometryOf(m_iListMode);
     if (m_pLibrary != nullptr)
-        m_infoMask = static_cast<std::uint32_t>(
-            m_pLibrary->GetViewWord(m_iListMode == 1 ? kViewMaskMode1 : kViewMaskMode0));
+        m_infoMask =
+            static_cast<std::uint32_t>(m_pLibrary->GetViewWord(m_iListMode == 1 ? kViewMaskMode1 : kViewMaskMode0));
     m_pListModeSwitch->SetValue(m_iListMode, true);
     m_iPage = program_list::PageOf(m_geometry, std::max(FirstSelected(), 0));
     StoreViewWord(kViewListMode, m_iListMode);

@@ -152,9 +152,15 @@ public:
 
     // The layer's state, as the drag and the tests read and set it.
     std::uint32_t GetProgramFlags(int program) const { return m_programFlags.at(static_cast<std::size_t>(program)); }
-    void SetProgramFlags(int program, std::uint32_t flags) { m_programFlags.at(static_cast<std::size_t>(program)) = flags; }
+    void SetProgramFlags(int program, std::uint32_t flags)
+    {
+        m_programFlags.at(static_cast<std::size_t>(program)) = flags;
+    }
     std::uint32_t GetFavouriteFlags(int slot) const { return m_favouriteFlags.at(static_cast<std::size_t>(slot)); }
-    void SetFavouriteFlags(int slot, std::uint32_t flags) { m_favouriteFlags.at(static_cast<std::size_t>(slot)) = flags; }
+    void SetFavouriteFlags(int slot, std::uint32_t flags)
+    {
+        m_favouriteFlags.at(static_cast<std::size_t>(slot)) = flags;
+    }
     const program_list::ListGeometry& GetGeometry() const { return m_geometry; }
     int GetPage() const { return m_iPage; }
     int GetListMode() const { return m_iListMode; }
@@ -173,8 +179,8 @@ public:
     void OnTimerTick() override;
     void NotifyProgramChanged(int flag, int program, int unused) override;
     void TakeFocus() override;
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int modifiers) override;
     bool OnHfcMouseLButtonUp(CHfcMouse* mouse, int x, int y, int modifiers) override;

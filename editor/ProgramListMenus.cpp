@@ -88,8 +88,8 @@ void CProgramListLayer::ShowViewMenu()
         menu.CheckItem(item, (m_infoMask & (1u << item)) != 0);
     }
     const RECT& button = m_pViewMenuButton->GetRect();
-    const int chosen =
-        menu.TrackPopup(GetOwner()->GetHandle(), button.left + GetRect().left, button.top + GetRect().top + kViewMenuDrop);
+    const int chosen = menu.TrackPopup(GetOwner()->GetHandle(), button.left + GetRect().left,
+                                       button.top + GetRect().top + kViewMenuDrop);
     if (chosen >= 0 && chosen < program_list::kInfoMenuColumns)
         ToggleInfoColumn(chosen);
 }

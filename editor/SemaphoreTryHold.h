@@ -10,12 +10,10 @@ class CSemaphoreTryHold
 public:
     // Holds nothing for null.
     explicit CSemaphoreTryHold(CHfcSemaphore* semaphore)
-        : m_semaphore(semaphore != nullptr && semaphore->WaitWithTimeout(0) == CHfcSemaphore::kObtained
-                          ? semaphore
-                          : nullptr),
+        : m_semaphore(semaphore != nullptr && semaphore->WaitWithTimeout(0) == CHfcSemaphore::kObtained ? semaphore
+                                                                                                        : nullptr),
           m_bBusy(semaphore != nullptr && m_semaphore == nullptr)
-    {
-    }
+    {}
     ~CSemaphoreTryHold()
     {
         if (m_semaphore != nullptr)

@@ -16,7 +16,8 @@ const layout::Window& Page()
 
 }  // namespace
 
-CStatusLogLayer::CStatusLogLayer(const CLogManager* log) : CToolLayer(Page(), kLogo | kListens), m_pLog(log) {}
+CStatusLogLayer::CStatusLogLayer(const CLogManager* log) : CToolLayer(Page(), kLogo | kListens), m_pLog(log)
+{}
 
 bool CStatusLogLayer::Build(CHfcWindow* window)
 {
@@ -28,8 +29,16 @@ bool CStatusLogLayer::Build(CHfcWindow* window)
             continue;
         }
         const HfcWord words[kHfcStripWords] = {
-            control.x, control.y, 0, 0, HfcBitmapWord(GetBitmap(control.skin)), HfcBitmapWord(Background()),
-            control.x, control.y, 0, control.frames,
+            control.x,
+            control.y,
+            0,
+            0,
+            HfcBitmapWord(GetBitmap(control.skin)),
+            HfcBitmapWord(Background()),
+            control.x,
+            control.y,
+            0,
+            control.frames,
         };
         auto lamp = std::make_unique<CHfcCtrlLed>();
         if (lamp->Create(words, static_cast<std::uint32_t>(control.id), 0))
@@ -69,7 +78,8 @@ void CStatusLogLayer::Refresh()
         m_pLamp->SetValue(m_pLamp->GetMaximum(), true);
 }
 
-CStatusLogWindow::CStatusLogWindow(const CLogManager* log) : CToolWindow(kStatusLogWindow, Page(), true), m_pLog(log) {}
+CStatusLogWindow::CStatusLogWindow(const CLogManager* log) : CToolWindow(kStatusLogWindow, Page(), true), m_pLog(log)
+{}
 
 bool CStatusLogWindow::CreateMdiWindow(const ToolWindowSetup& setup)
 {

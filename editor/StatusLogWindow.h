@@ -19,8 +19,8 @@ public:
     // The page with its nine lines and the lamp.
     bool Build(CHfcWindow* window) override;
     // A new line: the lines again and the lamp lit.
-    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,
-                                LONG_PTR p4, CWindowManagerListener* sender) override;
+    void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
+                                CWindowManagerListener* sender) override;
 
     const CHfcCtrlCharStaticText* GetLine(int index) const { return m_lines.at(static_cast<std::size_t>(index)); }
     int GetLampValue() const;

@@ -68,8 +68,22 @@ bool CTimbreEditLayer::OnCreate()
 void CTimbreEditLayer::MakeEnvelopeCurve(const layout::Control& row)
 {
     const HfcWord words[kHfcEnvelopeWords] = {
-        row.x, row.y, row.w, row.h, HfcBitmapWord(m_pBackground), row.x, row.y, kEnvelopePoints, kEnvelopeMargin, 0,
-        kEnvelopeMaximum, kGraphLine, kDraggedPoint, kGraphLine, kGraphLine, kGraphLine,
+        row.x,
+        row.y,
+        row.w,
+        row.h,
+        HfcBitmapWord(m_pBackground),
+        row.x,
+        row.y,
+        kEnvelopePoints,
+        kEnvelopeMargin,
+        0,
+        kEnvelopeMaximum,
+        kGraphLine,
+        kDraggedPoint,
+        kGraphLine,
+        kGraphLine,
+        kGraphLine,
     };
     auto curve = std::make_unique<CCustomEnvelopeCurve>();
     if (!curve->Create(words, static_cast<std::uint32_t>(GetBoundControlCount())) ||

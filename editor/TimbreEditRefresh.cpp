@@ -86,9 +86,7 @@ void CTimbreEditLayer::UpdateControl(int index)
     }
     const ParameterAddress address = GetControlParameter(binding);
     switch (static_cast<int>(control->GetEventCode())) {
-    case CCustomControl::kEventFixedValue:
-        UpdateLamp(control, binding);
-        break;
+    case CCustomControl::kEventFixedValue: UpdateLamp(control, binding); break;
     case codes::kOsc1ControlLabel:
         if (address.index == kOsc1Wave)
             UpdateOsc1ControlLabel(binding);
@@ -112,9 +110,7 @@ void CTimbreEditLayer::UpdateControl(int index)
             binding->SetEnabled(enabled);
         break;
     }
-    default:
-        CEditLayerBase::UpdateControl(index);
-        break;
+    default: CEditLayerBase::UpdateControl(index); break;
     }
 }
 

@@ -11,12 +11,12 @@ constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kTimbreSynthWindow, "Timbre
 
 }  // namespace
 
-CTimbreEditWindow::CTimbreEditWindow() : CPartEditWindow(kSetup) {}
+CTimbreEditWindow::CTimbreEditWindow() : CPartEditWindow(kSetup)
+{}
 
 CTimbreEditWindow::~CTimbreEditWindow() = default;
 
-bool CTimbreEditWindow::CreateMdiWindow(const EditWindowContext& context, int x, int y, int programIndex,
-                                        int timbre)
+bool CTimbreEditWindow::CreateMdiWindow(const EditWindowContext& context, int x, int y, int programIndex, int timbre)
 {
     SetSecondIndex(timbre);
     if (!CPartEditWindow::CreateMdiWindow(context, x, y, programIndex))

@@ -26,7 +26,6 @@ public:
     CTimbreEqEditLayer() = default;
     ~CTimbreEqEditLayer() override;
 
-
     bool OnCreate() override;
     // The graph from the four values when any changed, and its selected
     // band when that changed; every other control as the base does.

@@ -12,7 +12,8 @@ constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kTimbreEqWindow, "Timbre EQ
 
 }  // namespace
 
-CTimbreEqEditWindow::CTimbreEqEditWindow() : CValuedPartEditWindow(kSetup) {}
+CTimbreEqEditWindow::CTimbreEqEditWindow() : CValuedPartEditWindow(kSetup)
+{}
 
 CTimbreEqEditWindow::~CTimbreEqEditWindow() = default;
 

@@ -30,7 +30,8 @@ CEfSemaphore* DrawingSemaphore()
 
 }  // namespace
 
-CToolLayer::CToolLayer(const layout::Window& layout, int features) : m_layout(layout), m_iFeatures(features) {}
+CToolLayer::CToolLayer(const layout::Window& layout, int features) : m_layout(layout), m_iFeatures(features)
+{}
 
 CToolLayer::~CToolLayer()
 {
@@ -90,8 +91,18 @@ void CToolLayer::DrawPage()
 CHfcCtrlCharStaticText* CToolLayer::AddText(const layout::Control& control)
 {
     const HfcWord words[kHfcStaticTextWords] = {
-        control.x, control.y, 0, 0, HfcBitmapWord(GetBitmap(control.skin)), HfcBitmapWord(m_pBackground),
-        control.x, control.y, 0, 0, 1, control.w / kLcdCellWidth,
+        control.x,
+        control.y,
+        0,
+        0,
+        HfcBitmapWord(GetBitmap(control.skin)),
+        HfcBitmapWord(m_pBackground),
+        control.x,
+        control.y,
+        0,
+        0,
+        1,
+        control.w / kLcdCellWidth,
     };
     auto text = std::make_unique<CHfcCtrlCharStaticText>();
     if (!text->Create(words, static_cast<std::uint32_t>(control.id), 0))

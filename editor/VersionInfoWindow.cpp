@@ -18,7 +18,8 @@ const layout::Window& Page()
 
 }  // namespace
 
-CVersionInfoLayer::CVersionInfoLayer() : CToolLayer(Page(), 0) {}
+CVersionInfoLayer::CVersionInfoLayer() : CToolLayer(Page(), 0)
+{}
 
 void CVersionInfoLayer::OnPagePainted()
 {
@@ -32,7 +33,8 @@ void CVersionInfoLayer::OnPagePainted()
     UpdateArea(place.x, place.y, length * kLcdCellWidth, kLcdCellHeight, false);
 }
 
-CVersionInfoWindow::CVersionInfoWindow() : CToolWindow(kVersionWindow, Page(), false) {}
+CVersionInfoWindow::CVersionInfoWindow() : CToolWindow(kVersionWindow, Page(), false)
+{}
 
 bool CVersionInfoWindow::CreateMdiWindow(const ToolWindowSetup& setup)
 {

@@ -69,8 +69,7 @@ bool CVocoderEditLayer::OnCreate()
 
 bool CVocoderEditLayer::WantsParameterMessage(CHfcControl* control)
 {
-    CCustomControl* binding =
-        control != nullptr ? GetBoundControl(static_cast<int>(control->GetId())) : nullptr;
+    CCustomControl* binding = control != nullptr ? GetBoundControl(static_cast<int>(control->GetId())) : nullptr;
     if (binding == nullptr)
         return true;
     const ParameterAddress address = GetControlParameter(binding);

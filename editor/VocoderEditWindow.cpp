@@ -11,7 +11,8 @@ constexpr CPartEditWindow::Setup kSetup{CBaseWindow::kVocoderWindow, "Vocoder Ed
 
 }  // namespace
 
-CVocoderEditWindow::CVocoderEditWindow() : CValuedPartEditWindow(kSetup) {}
+CVocoderEditWindow::CVocoderEditWindow() : CValuedPartEditWindow(kSetup)
+{}
 
 CVocoderEditWindow::~CVocoderEditWindow() = default;
 

@@ -88,8 +88,8 @@ bool WriteAllDataFile(LibraryData& library, CHfcFile& file, SavedMark mark)
 
     CHfcFileOutputStream stream(file);
     const auto bodySize = static_cast<std::uint32_t>(GetAllDataFileSize(library) - FileHeader::kSize);
-    WriteFileHeader(stream, {kMagic, FileHeader::kSize, bodySize,
-                             FileHeader::kWrittenVersion, FileHeader::kWrittenKind, 0, chunks, 0});
+    WriteFileHeader(stream, {kMagic, FileHeader::kSize, bodySize, FileHeader::kWrittenVersion, FileHeader::kWrittenKind,
+                             0, chunks, 0});
     if (bank != nullptr)
         WriteProgramSetFile(*bank, stream, mark);
     if (global != nullptr)
@@ -153,7 +153,8 @@ std::string AllDataFileProblem(const char* path)
     if (!file.Open(path, CHfcFile::kRead | CHfcFile::kBinary))
         return std::strerror(errno != 0 ? errno : EIO);
     char magic[FileHeader::kMagicLength];
-    if (file.Read(magic, sizeof magic) != static_cast<int>(sizeof magic) || std::memcmp(magic, kMagic, sizeof magic) != 0)
+    if (file.Read(magic, sizeof magic) != static_cast<int>(sizeof magic) ||
+        std::memcmp(magic, kMagic, sizeof magic) != 0)
         return "Not a VQ-700Z library file";
     return {};
 }

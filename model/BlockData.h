@@ -32,8 +32,8 @@ class CBlockData : public CHfcMemoryBlock
 public:
     // Empties the block and writes the header: the marker, the kind, the
     // program number, the part index and the extra word.
-    void WriteHeader(std::uint32_t kind, std::uint32_t programNumber, std::uint32_t partIndex,
-                     std::uint32_t extraWord, const char* marker);
+    void WriteHeader(std::uint32_t kind, std::uint32_t programNumber, std::uint32_t partIndex, std::uint32_t extraWord,
+                     const char* marker);
 
     // A header is one whose marker is that of the kind it names.
     bool HasHeader() const;

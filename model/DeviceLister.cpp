@@ -31,8 +31,7 @@ std::string PortName(bool out, std::int32_t index)
 CDeviceLister::CDeviceLister(CMidiManagerHost& host, DWORD replyTimeoutMs)
     : m_host(host), m_replyTimeoutMs(replyTimeoutMs),
       m_semaphore(std::make_unique<CEfSemaphore>(0, "DeviceLister::Semaphore"))
-{
-}
+{}
 
 CDeviceLister::~CDeviceLister()
 {

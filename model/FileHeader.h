@@ -13,10 +13,10 @@ struct FileHeader
     static constexpr std::int32_t kWrittenVersion = 1;
     static constexpr std::int32_t kWrittenKind = 3;
 
-    const char* magic;          // eight characters, not terminated in the file
-    std::int32_t headerSize;    // 16-bit in the file, read signed
-    std::uint32_t bodySize;     // bytes after the header, read unsigned
-    std::int32_t version;       // the 16-bit words are read sign-extended
+    const char* magic;        // eight characters, not terminated in the file
+    std::int32_t headerSize;  // 16-bit in the file, read signed
+    std::uint32_t bodySize;   // bytes after the header, read unsigned
+    std::int32_t version;     // the 16-bit words are read sign-extended
     std::int32_t kind;
     std::int32_t headerWord;
     std::int32_t recordCount;

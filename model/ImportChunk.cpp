@@ -14,8 +14,8 @@ std::int64_t MeasureFileLength(CHfcFile& file)
     return length;
 }
 
-ChunkBounds CheckChunk(std::int64_t start, std::int64_t headerSize, std::int64_t bodySize,
-                       std::int64_t minimumHeader, std::int64_t fileLength)
+ChunkBounds CheckChunk(std::int64_t start, std::int64_t headerSize, std::int64_t bodySize, std::int64_t minimumHeader,
+                       std::int64_t fileLength)
 {
     if (headerSize < minimumHeader || bodySize < 0)
         return {ChunkFit::kBadSizes, start};

@@ -24,5 +24,5 @@ struct ChunkBounds
 };
 
 // A minimum header of at least one byte means every chunk moves the reader on.
-ChunkBounds CheckChunk(std::int64_t start, std::int64_t headerSize, std::int64_t bodySize,
-                       std::int64_t minimumHeader, std::int64_t fileLength);
+ChunkBounds CheckChunk(std::int64_t start, std::int64_t headerSize, std::int64_t bodySize, std::int64_t minimumHeader,
+                       std::int64_t fileLength);

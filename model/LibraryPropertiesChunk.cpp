@@ -12,8 +12,8 @@ constexpr int kReservedSize = kBodySize - 4 * LibraryData::kViewWords;
 
 bool WriteLibraryPropertiesChunk(CHfcOutputStream& stream, const LibraryData& library)
 {
-    WriteFileHeader(stream, {kLibraryPropertiesMagic, FileHeader::kSize, kBodySize, FileHeader::kWrittenVersion, FileHeader::kWrittenKind,
-                             0, 1, kBodySize});
+    WriteFileHeader(stream, {kLibraryPropertiesMagic, FileHeader::kSize, kBodySize, FileHeader::kWrittenVersion,
+                             FileHeader::kWrittenKind, 0, 1, kBodySize});
     for (int i = 0; i < LibraryData::kViewWords; ++i)
         if (!stream.WriteUInt32(static_cast<std::uint32_t>(library.GetViewWord(i))))
             throw CVpFileException(CVpFileException::WriteData);

@@ -23,13 +23,10 @@ std::int32_t RequiredPhase(ReplyKind kind)
 {
     switch (kind) {
     case ReplyKind::ProgramWriteReply:
-    case ReplyKind::GlobalWriteReply:
-        return kPhaseWrite;
+    case ReplyKind::GlobalWriteReply: return kPhaseWrite;
     case ReplyKind::ProgramDumpReply:
-    case ReplyKind::GlobalDumpReply:
-        return kPhaseDump;
-    default:
-        return 0;
+    case ReplyKind::GlobalDumpReply: return kPhaseDump;
+    default: return 0;
     }
 }
 
@@ -83,8 +80,7 @@ void CMidiManager::HandleReply(const std::uint8_t* bytes, std::int32_t length)
         std::lock_guard lock(m_replyMutex);
         m_programBuffer.Initialize();
         std::memcpy(m_programBuffer.GetData(), image.data(), imageSize);
-    }
-    else if (verdict == ReplyVerdict::Success && kind == ReplyKind::GlobalDumpReply) {
+    } else if (verdict == ReplyVerdict::Success && kind == ReplyKind::GlobalDumpReply) {
         std::lock_guard lock(m_replyMutex);
         m_globalBuffer.Initialize();
         std::memcpy(m_globalBuffer.GetData(), image.data(), imageSize);

@@ -85,8 +85,7 @@ bool CMidiManager::RunTransfer(const char* key, std::int32_t total, bool report,
         CloseProgressDialog();
         onFinished();
         return true;
-    }
-    catch (const CVpMidiException& error) {
+    } catch (const CVpMidiException& error) {
         CloseProgressDialog();
         // Kept as the last failure's text too, for callers that report it again.
         m_errorText = ReportMidiException(error, key, true);

@@ -58,12 +58,9 @@ std::uint8_t Osc1Wave(std::uint8_t t38)
 std::uint8_t DriveType(const std::uint8_t* t)
 {
     switch (t[62] & 3) {
-    case 0:
-        return 0;
-    case 1:
-        return 1;
-    default:
-        return static_cast<std::uint8_t>((t[63] & 0x0F) + 2);
+    case 0: return 0;
+    case 1: return 1;
+    default: return static_cast<std::uint8_t>((t[63] & 0x0F) + 2);
     }
 }
 

@@ -11,11 +11,9 @@ constexpr std::int32_t kNameCharacterCount = 8;
 }  // namespace
 
 CParameterChangeReceiver::CParameterChangeReceiver(CPslMessageDispatchEngine* engine, CMidiManagerHost* host,
-                                                   const CVpProgramAccessor* accessor,
-                                                   const CVpIdConverter* converter)
+                                                   const CVpProgramAccessor* accessor, const CVpIdConverter* converter)
     : m_engine(engine), m_host(host), m_accessor(accessor), m_converter(converter)
-{
-}
+{}
 
 bool CParameterChangeReceiver::Offer(const std::uint8_t* message, std::int32_t length)
 {

@@ -15,12 +15,12 @@ struct ProgramRegion
     static constexpr int kNameLength = 8;
 
     std::uint8_t image[CQ3917ProgramData::kImageSize];
-    char name[kNameLength + 1];                                 // image bytes 0-7, trimmed
+    char name[kNameLength + 1];  // image bytes 0-7, trimmed
     char programmerName[CVpProgramData::kProgrammerNameLength + 1];
     char comment[CVpProgramData::kCommentLength + 1];
     std::uint8_t reserved1;
-    std::int32_t priority;                                      // 0 off, 1-5 A-E
-    std::int32_t category;                                      // kept for files and the list
+    std::int32_t priority;  // 0 off, 1-5 A-E
+    std::int32_t category;  // kept for files and the list
     std::uint8_t reserved2[184];
 
     bool operator==(const ProgramRegion&) const = default;

@@ -105,8 +105,8 @@ ReadRecord ReadProgramRecord(CHfcInputStream& stream)
 bool WriteProgramFile(CProgram& program, CHfcOutputStream& stream, SavedMark mark)
 {
     const ProgramRegion& region = program.GetRegion();
-    WriteFileHeader(stream, {kProgramFileMagic, FileHeader::kSize, kRecordSize, kFileVersion, kFileKind, 0, 1,
-                             kRecordSize});
+    WriteFileHeader(stream,
+                    {kProgramFileMagic, FileHeader::kSize, kRecordSize, kFileVersion, kFileKind, 0, 1, kRecordSize});
     WriteChecked(stream, region.image, kImageSize);
     WritePadding(stream, kImagePadding);
     std::uint8_t digest[kDigestSize];

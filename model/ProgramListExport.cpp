@@ -15,8 +15,8 @@ constexpr char kHeader[] =
 constexpr const char* kPriorityTexts[] = {"Off", "A", "B", "C", "D", "E"};
 
 constexpr const char* kCategoryTexts[] = {
-    "Synth Hard", "Synth Soft", "Synth Brass", "Strings / Pad", "Motion", "Bass",   "Lead",       "Keyboard",
-    "Bell / Decay", "Hit / Drum", "S.E",      "Arp / Seq",     "Split",  "Simple Wave", "Vocoder", "User",
+    "Synth Hard",   "Synth Soft", "Synth Brass", "Strings / Pad", "Motion", "Bass",        "Lead",    "Keyboard",
+    "Bell / Decay", "Hit / Drum", "S.E",         "Arp / Seq",     "Split",  "Simple Wave", "Vocoder", "User",
 };
 
 // The three value columns: Voice Mode, Arpeggiator SW, Arpeggiator Timbre Assign.
@@ -42,12 +42,11 @@ bool FormatProgramListRow(CHfcOutputStream& stream, const CProgram& program, int
 {
     const ProgramRegion& region = program.GetRegion();
     // The columns follow the header line.
-    bool written = WriteTabField(stream, "%c%02d", 'A' + index / 16, index % 16 + 1) &&
-                   WriteTextField(stream, region.name) &&
-                   WriteTabField(stream, "%s", TextAt(kCategoryTexts, region.category)) &&
-                   WriteTextField(stream, region.programmerName) &&
-                   WriteTabField(stream, "%s", TextAt(kPriorityTexts, region.priority)) &&
-                   WriteTextField(stream, region.comment);
+    bool written =
+        WriteTabField(stream, "%c%02d", 'A' + index / 16, index % 16 + 1) && WriteTextField(stream, region.name) &&
+        WriteTabField(stream, "%s", TextAt(kCategoryTexts, region.category)) &&
+        WriteTextField(stream, region.programmerName) &&
+        WriteTabField(stream, "%s", TextAt(kPriorityTexts, region.priority)) && WriteTextField(stream, region.comment);
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
     for (const ParameterAddress& address : kValueColumns) {
         char text[256] = "";

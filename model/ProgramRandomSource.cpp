@@ -2,7 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
-CJuceRandomSource::CJuceRandomSource() : m_random(juce::Random::getSystemRandom()) {}
+CJuceRandomSource::CJuceRandomSource() : m_random(juce::Random::getSystemRandom())
+{}
 
 int CJuceRandomSource::NextInt(int n)
 {

@@ -98,16 +98,14 @@ void DrawKeyTrackAndVelocity(CRandomizerPass& pass, std::uint32_t keyTrack, std:
 
 void RandomizeFilters(CRandomizerPass& pass, const Named& rows)
 {
-    const std::int32_t balance =
-        pass.Chance(0.68f) ? pass.Uniform(0, 47) : pass.EitherRange({49, 87}, 0.7f, {89, 126});
+    const std::int32_t balance = pass.Chance(0.68f) ? pass.Uniform(0, 47) : pass.EitherRange({49, 87}, 0.7f, {89, 126});
     pass.SetSynth(rows.filter1Balance, balance);
     const EgIntChoice filter1 =
         Filter1EgIntChoice(pass.GetSynth(rows.filter1Balance), pass.GetSynth(rows.filter1Cutoff));
     pass.SetSynth(rows.filter1EgInt, DrawEgInt(pass, filter1));
     DrawKeyTrackAndVelocity(pass, rows.filter1KeyTrack, rows.filter1VelocitySens);
 
-    const EgIntChoice filter2 =
-        Filter2EgIntChoice(pass.GetSynth(rows.filter2Type), pass.GetSynth(rows.filter2Cutoff));
+    const EgIntChoice filter2 = Filter2EgIntChoice(pass.GetSynth(rows.filter2Type), pass.GetSynth(rows.filter2Cutoff));
     pass.SetSynth(rows.filter2EgInt, DrawEgInt(pass, filter2));
     DrawKeyTrackAndVelocity(pass, rows.filter2KeyTrack, rows.filter2VelocitySens);
 }
@@ -121,14 +119,9 @@ void RandomizeAmp(CRandomizerPass& pass, const Named& rows)
     pass.SetSynth(rows.driveType, pass.Chance(0.7f) ? pass.EitherValue(0.5f, 0, 1) : pass.Uniform(2, 10));
     std::int32_t depth = 0;
     switch (pass.GetSynth(rows.driveType)) {
-    case 0:
-        break;
-    case 1:
-        depth = pass.EitherRange({0, 63}, 0.75f, {65, 126});
-        break;
-    default:
-        depth = pass.Uniform(0, 126);
-        break;
+    case 0: break;
+    case 1: depth = pass.EitherRange({0, 63}, 0.75f, {65, 126}); break;
+    default: depth = pass.Uniform(0, 126); break;
     }
     pass.SetSynth(rows.driveDepth, depth);
 }
@@ -194,13 +187,11 @@ void RandomizePatches(CRandomizerPass& pass, const Named& rows)
 
 CProgramRandomizer::CProgramRandomizer()
     : m_pAccessor(CQ3917ProgramAccessor::PeekInstance()), m_pSource(&SystemSource())
-{
-}
+{}
 
 CProgramRandomizer::CProgramRandomizer(const CVpProgramAccessor& accessor, IProgramRandomSource& source)
     : m_pAccessor(&accessor), m_pSource(&source)
-{
-}
+{}
 
 CProgramRandomizer::~CProgramRandomizer() = default;
 

@@ -24,8 +24,7 @@ public:
     CRandomizerPass(const CVpProgramAccessor& accessor, CVpProgramData& program, std::uint32_t timbre,
                     IProgramRandomSource& source)
         : m_accessor(accessor), m_program(program), m_uTimbre(timbre), m_source(source)
-    {
-    }
+    {}
 
     // low + NextInt(high - low + 1); low, without a draw, for an empty range.
     std::int32_t Uniform(std::int32_t low, std::int32_t high);

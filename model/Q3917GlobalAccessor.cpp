@@ -25,8 +25,7 @@ bool HasField(const CVpGlobalData* global, const ParameterRow* row)
 }  // namespace
 
 CQ3917GlobalAccessor::CQ3917GlobalAccessor() : CVpGlobalAccessor(std::make_unique<CQ3917GlobalParameterTable>())
-{
-}
+{}
 
 std::int32_t CQ3917GlobalAccessor::GetValue(const CVpGlobalData* global, const ParameterAddress& address) const
 {
@@ -52,8 +51,7 @@ std::int32_t CQ3917GlobalAccessor::GetRawValue(const CVpGlobalData* global, cons
     return field - row->bias;
 }
 
-void CQ3917GlobalAccessor::SetRawValue(CVpGlobalData* global, const ParameterAddress& address,
-                                       std::int32_t value) const
+void CQ3917GlobalAccessor::SetRawValue(CVpGlobalData* global, const ParameterAddress& address, std::int32_t value) const
 {
     const ParameterRow* row = GetRow(address);
     if (!HasField(global, row))

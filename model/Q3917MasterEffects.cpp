@@ -38,8 +38,7 @@ std::int32_t CQ3917ProgramAccessor::FxSlotValue(const CVpProgramData* program, c
                address.timbre);
 }
 
-void CQ3917ProgramAccessor::SetFxType(CVpProgramData* program, const ParameterAddress& address,
-                                      std::int32_t type) const
+void CQ3917ProgramAccessor::SetFxType(CVpProgramData* program, const ParameterAddress& address, std::int32_t type) const
 {
     SetRawValue(program, address, type);
     const std::uint32_t start = FxBlockStart(address.index);
@@ -93,8 +92,7 @@ void CQ3917ProgramAccessor::SetFxParameter(CVpProgramData* program, const Parame
             value = Twin(value, record->unsyncedTime, record->syncedTime,
                          FxSlotValue(program, address, record->tempoSyncSwitch) != 0);
         if (type == kFxRingModulator)
-            value = Twin(value, kRingFixedFrequency, kRingNoteOffset,
-                         FxSlotValue(program, address, kRingOscMode) != 0);
+            value = Twin(value, kRingFixedFrequency, kRingNoteOffset, FxSlotValue(program, address, kRingOscMode) != 0);
     }
     SetRawValue(program, address, value);
 }

@@ -18,14 +18,9 @@ constexpr std::int32_t kControlCentre = 64;
 
 // Memory slot of (wave, modulation, control); kNoSlot where nothing is kept.
 constexpr int kSlots[kWaves][kMods][2] = {
-    {{0, 1}, {2, 3}, {4, 5}, {6, 7}},
-    {{0, 1}, {2, 3}, {4, 5}, {6, 7}},
-    {{0, 1}, {2, 3}, {4, 5}, {6, 7}},
-    {{0, 1}, {2, 3}, {4, 5}, {6, 7}},
-    {{8, 9}, {0, 0}, {0, 0}, {0, 0}},
-    {{10, 11}, {0, 0}, {0, 0}, {0, 0}},
-    {{kNoSlot, 12}, {0, 0}, {0, 0}, {0, 0}},
-    {{13, 14}, {0, 0}, {0, 0}, {0, 0}},
+    {{0, 1}, {2, 3}, {4, 5}, {6, 7}},        {{0, 1}, {2, 3}, {4, 5}, {6, 7}},   {{0, 1}, {2, 3}, {4, 5}, {6, 7}},
+    {{0, 1}, {2, 3}, {4, 5}, {6, 7}},        {{8, 9}, {0, 0}, {0, 0}, {0, 0}},   {{10, 11}, {0, 0}, {0, 0}, {0, 0}},
+    {{kNoSlot, 12}, {0, 0}, {0, 0}, {0, 0}}, {{13, 14}, {0, 0}, {0, 0}, {0, 0}},
 };
 
 int SlotOf(std::int32_t wave, std::int32_t mod, std::uint32_t control)
@@ -54,8 +49,8 @@ Q3917OscControlMemory* MemoryOf(CVpProgramData* program)
 
 bool IsOscRow(const ParameterAddress& address)
 {
-    return address.group == kGroupSynth && (address.index == kOsc1Mod || address.index == kOsc1Control1 ||
-                                            address.index == kOsc1Control2);
+    return address.group == kGroupSynth &&
+           (address.index == kOsc1Mod || address.index == kOsc1Control1 || address.index == kOsc1Control2);
 }
 
 struct Range
@@ -194,8 +189,7 @@ bool CQ3917ProgramAccessor::SetOscValue(CVpProgramData* program, const Parameter
             memory->controls[timbre][slot] = raw;
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -59,41 +59,27 @@ bool CQ3917ProgramAccessor::IsRowEnabled(const CVpProgramData* program, const Pa
     case kGroupSynth: {
         const std::int32_t wave = raw(kOsc1Wave);
         switch (index) {
-        case kOsc1Control1:
-            return wave != kWavePcm;
-        case kOsc1Control2:
-            return wave != kWavePcm && wave != kWaveAudioIn;
-        case kOsc1PcmWave:
-            return wave == kWavePcm;
+        case kOsc1Control1: return wave != kWavePcm;
+        case kOsc1Control2: return wave != kWavePcm && wave != kWaveAudioIn;
+        case kOsc1PcmWave: return wave == kWavePcm;
         case kDrivePosition:
-        case kDriveDepth:
-            return raw(kDriveType) != 0;
-        case kLfo1Frequency:
-            return raw(kLfo1BpmSync) != 1;
-        case kLfo1InitPhase:
-            return raw(kLfo1KeySync) != 0;
-        case kLfo1SyncNote:
-            return raw(kLfo1BpmSync) != 0;
-        case kLfo2Frequency:
-            return raw(kLfo2BpmSync) != 1;
-        case kLfo2InitPhase:
-            return raw(kLfo2KeySync) != 0;
-        case kLfo2SyncNote:
-            return raw(kLfo2BpmSync) != 0;
-        default:
-            return InRange(index, kFilter2First, kFilter2Last) ? raw(kFilterRouting) != 0 : true;
+        case kDriveDepth: return raw(kDriveType) != 0;
+        case kLfo1Frequency: return raw(kLfo1BpmSync) != 1;
+        case kLfo1InitPhase: return raw(kLfo1KeySync) != 0;
+        case kLfo1SyncNote: return raw(kLfo1BpmSync) != 0;
+        case kLfo2Frequency: return raw(kLfo2BpmSync) != 1;
+        case kLfo2InitPhase: return raw(kLfo2KeySync) != 0;
+        case kLfo2SyncNote: return raw(kLfo2BpmSync) != 0;
+        default: return InRange(index, kFilter2First, kFilter2Last) ? raw(kFilterRouting) != 0 : true;
         }
     }
-    case kGroupVocoder:
-        return InRange(index, kBandHoldFirst, kBandHoldLast) ? raw(kVocoderEfSens) == 127 : true;
-    case kGroupMasterFx:
-        return IsFxEnabled(program, address);
+    case kGroupVocoder: return InRange(index, kBandHoldFirst, kBandHoldLast) ? raw(kVocoderEfSens) == 127 : true;
+    case kGroupMasterFx: return IsFxEnabled(program, address);
     case kGroupArpeggiator:
         if (InRange(index, kArpStep1Sw, kArpStep8Sw))
             return static_cast<std::int32_t>(index - kArpStep1Sw) <= raw(kArpLastStep);
         return IsSupported(address);
-    default:
-        return IsSupported(address);
+    default: return IsSupported(address);
     }
 }
 

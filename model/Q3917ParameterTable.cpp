@@ -4,10 +4,9 @@
 
 #include "framework/services/EfTrace.h"
 
-namespace
-{
+namespace {
 constexpr std::uint32_t kReservedGroup = 9;
-} // namespace
+}  // namespace
 
 const ParameterRow* CQ3917ParameterTable::GetRow(const ParameterAddress& address) const
 {

@@ -26,26 +26,14 @@ bool GetGroupBase(const ParameterAddress& address, int& base)
 {
     switch (address.group) {
     case kGroupCommon:
-    case kGroupTempo:
-        base = 0;
-        return true;
+    case kGroupTempo: base = 0; return true;
     case kGroupTimbreCommon:
     case kGroupSynth:
-    case kGroupTimbreFx:
-        base = kTimbreBlockBase + kTimbreBlockSize * static_cast<int>(address.timbre);
-        return true;
-    case kGroupVocoder:
-        base = kVocoderBase;
-        return true;
-    case kGroupMasterFx:
-        base = kMasterFxBase;
-        return true;
-    case kGroupArpeggiator:
-        base = kArpeggiatorBase;
-        return true;
-    default:
-        EfTrace("unsupported parameter...");
-        return false;
+    case kGroupTimbreFx: base = kTimbreBlockBase + kTimbreBlockSize * static_cast<int>(address.timbre); return true;
+    case kGroupVocoder: base = kVocoderBase; return true;
+    case kGroupMasterFx: base = kMasterFxBase; return true;
+    case kGroupArpeggiator: base = kArpeggiatorBase; return true;
+    default: EfTrace("unsupported parameter..."); return false;
     }
 }
 
@@ -66,8 +54,7 @@ bool IsFxParameterRow(const ParameterAddress& address)
 
 CQ3917ProgramAccessor::CQ3917ProgramAccessor()
     : CVpProgramAccessor(std::make_unique<CQ3917ParameterTable>(), std::make_unique<CQ3917FxParameterTable>())
-{
-}
+{}
 
 std::int32_t CQ3917ProgramAccessor::Raw(const CVpProgramData* program, std::uint32_t group, std::uint32_t index,
                                         std::uint32_t timbre) const
@@ -145,8 +132,7 @@ std::int32_t CQ3917ProgramAccessor::GetValue(const CVpProgramData* program, cons
     return Clamp(value, minimum, maximum);
 }
 
-void CQ3917ProgramAccessor::SetValue(CVpProgramData* program, const ParameterAddress& address,
-                                     std::int32_t value) const
+void CQ3917ProgramAccessor::SetValue(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const
 {
     if (program == nullptr || !IsSupported(address))
         return;
@@ -229,8 +215,7 @@ const char* CQ3917ProgramAccessor::GetName(const CVpProgramData* program, const 
     return CVpProgramAccessor::GetName(program, address);
 }
 
-const char* CQ3917ProgramAccessor::GetValueTypeKey(const CVpProgramData* program,
-                                                   const ParameterAddress& address) const
+const char* CQ3917ProgramAccessor::GetValueTypeKey(const CVpProgramData* program, const ParameterAddress& address) const
 {
     if (const FxParameterRow* fx = GetFxParameterRow(program, address))
         return fx->key;
@@ -239,8 +224,7 @@ const char* CQ3917ProgramAccessor::GetValueTypeKey(const CVpProgramData* program
     return CVpProgramAccessor::GetValueTypeKey(program, address);
 }
 
-std::int32_t CQ3917ProgramAccessor::GetControlKind(const CVpProgramData* program,
-                                                   const ParameterAddress& address) const
+std::int32_t CQ3917ProgramAccessor::GetControlKind(const CVpProgramData* program, const ParameterAddress& address) const
 {
     if (const FxParameterRow* fx = GetFxParameterRow(program, address))
         return fx->kind;

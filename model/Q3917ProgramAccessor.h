@@ -24,8 +24,8 @@ public:
     void SetValue(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const override;
     std::int32_t GetRawValue(const CVpProgramData* program, const ParameterAddress& address) const override;
     void SetRawValue(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const override;
-    void ValueToText(const CVpProgramData* program, const ParameterAddress& address, std::int32_t value,
-                     char* buffer, int size) const override;
+    void ValueToText(const CVpProgramData* program, const ParameterAddress& address, std::int32_t value, char* buffer,
+                     int size) const override;
     std::int32_t GetMinimum(const CVpProgramData* program, const ParameterAddress& address) const override;
     std::int32_t GetMaximum(const CVpProgramData* program, const ParameterAddress& address) const override;
     std::int32_t GetBias(const CVpProgramData* program, const ParameterAddress& address) const override;
@@ -72,8 +72,7 @@ private:
     // Master effects (group 6).
     const FxTypeRecord* GetFxTypeRecord(const CVpProgramData* program, const ParameterAddress& address) const;
     std::int32_t GetFxType(const CVpProgramData* program, const ParameterAddress& address) const;
-    std::int32_t FxSlotValue(const CVpProgramData* program, const ParameterAddress& address,
-                             std::int32_t slot) const;
+    std::int32_t FxSlotValue(const CVpProgramData* program, const ParameterAddress& address, std::int32_t slot) const;
     void SetFxType(CVpProgramData* program, const ParameterAddress& address, std::int32_t type) const;
     void SetFxParameter(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const;
     bool IsFxEnabled(const CVpProgramData* program, const ParameterAddress& address) const;

@@ -586,7 +586,6 @@ inline constexpr ParameterRow kQ3917ProgramGroup8[] = {
 };
 // Groups 0-8 in order; group 9 is reserved and has no rows.
 inline constexpr std::span<const ParameterRow> kQ3917ProgramGroups[] = {
-    kQ3917ProgramGroup0, kQ3917ProgramGroup1, kQ3917ProgramGroup2,
-    kQ3917ProgramGroup3, kQ3917ProgramGroup4, kQ3917ProgramGroup5,
-    kQ3917ProgramGroup6, kQ3917ProgramGroup7, kQ3917ProgramGroup8,
+    kQ3917ProgramGroup0, kQ3917ProgramGroup1, kQ3917ProgramGroup2, kQ3917ProgramGroup3, kQ3917ProgramGroup4,
+    kQ3917ProgramGroup5, kQ3917ProgramGroup6, kQ3917ProgramGroup7, kQ3917ProgramGroup8,
 };

@@ -50,8 +50,7 @@ ChunkSizes ReadSizesAfterId(CHfcInputStream& stream)
 
 CSiblingFileImporter::CSiblingFileImporter(LibraryData& target, CHfcFile& file, const SiblingFileIds& ids)
     : m_target(target), m_file(file), m_ids(ids), m_fileLength(MeasureFileLength(file))
-{
-}
+{}
 
 juce::String CSiblingFileImporter::Import()
 {
@@ -194,10 +193,8 @@ juce::String CSiblingFileImporter::ReadGlobalChunk()
 
 Q3917FileImporter::Q3917FileImporter(LibraryData& target, CHfcFile& file)
     : CSiblingFileImporter(target, file, kQ3917Ids)
-{
-}
+{}
 
 Q3918FileImporter::Q3918FileImporter(LibraryData& target, CHfcFile& file)
     : CSiblingFileImporter(target, file, kQ3918Ids)
-{
-}
+{}

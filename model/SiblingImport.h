@@ -11,7 +11,7 @@
 
 struct SiblingFileIds
 {
-    const char* fileMagic;     // eight characters each
+    const char* fileMagic;  // eight characters each
     const char* programChunk;
     const char* globalChunk;
 };
@@ -39,8 +39,7 @@ public:
 
 private:
     // Sizes are checked against the file, not trusted.
-    bool MoveToChunkEnd(CHfcInputStream& stream, std::int64_t start, std::int64_t headerSize,
-                        std::int64_t bodySize);
+    bool MoveToChunkEnd(CHfcInputStream& stream, std::int64_t start, std::int64_t headerSize, std::int64_t bodySize);
 
     LibraryData& m_target;
     CHfcFile& m_file;

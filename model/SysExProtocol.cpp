@@ -68,7 +68,7 @@ std::int32_t GetDumpMessageSize(SysExTemplateIndex index, std::int32_t imageSize
 }
 
 std::array<std::uint8_t, kParameterChangeSize> BuildParameterChangeMessage(std::int32_t channel,
-                                                                         const ParameterChangeMessage& change)
+                                                                           const ParameterChangeMessage& change)
 {
     std::array<std::uint8_t, kParameterChangeSize> message{};
     std::copy(std::begin(kModelHeader), std::end(kModelHeader), message.begin());
@@ -83,8 +83,8 @@ std::array<std::uint8_t, kParameterChangeSize> BuildParameterChangeMessage(std::
 
 bool ReadParameterChangeMessage(const std::uint8_t* message, std::int32_t length, ParameterChangeMessage& change)
 {
-    if (length != kParameterChangeSize || !HasModelHeader(message, length) ||
-        message[6] != kParameterChangeFunction || message[13] != kEndOfExclusive)
+    if (length != kParameterChangeSize || !HasModelHeader(message, length) || message[6] != kParameterChangeFunction ||
+        message[13] != kEndOfExclusive)
         return false;
     change = {ReadSysExNumber(&message[7]), ReadSysExNumber(&message[9]), ReadSysExNumber(&message[11])};
     return true;

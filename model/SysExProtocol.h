@@ -23,8 +23,8 @@ std::int32_t ReadSysExNumber(const std::uint8_t* at);
 // inquiry) and the number at its offset when the template has one. A
 // template with a payload gets the image packed after its header and a
 // closing F7.
-std::vector<std::uint8_t> BuildSysExMessage(SysExTemplateIndex index, std::int32_t channel,
-                                            std::int32_t number = 0, std::span<const std::uint8_t> image = {});
+std::vector<std::uint8_t> BuildSysExMessage(SysExTemplateIndex index, std::int32_t channel, std::int32_t number = 0,
+                                            std::span<const std::uint8_t> image = {});
 
 // Whole length of a dump message that carries an image of imageSize bytes.
 std::int32_t GetDumpMessageSize(SysExTemplateIndex index, std::int32_t imageSize);
@@ -37,7 +37,7 @@ struct ParameterChangeMessage
 };
 
 std::array<std::uint8_t, kParameterChangeSize> BuildParameterChangeMessage(std::int32_t channel,
-                                                                         const ParameterChangeMessage& change);
+                                                                           const ParameterChangeMessage& change);
 // True for exactly 14 bytes of the model's frame with function 41 and a
 // closing F7, on any channel; another model's message is refused.
 bool ReadParameterChangeMessage(const std::uint8_t* message, std::int32_t length, ParameterChangeMessage& change);

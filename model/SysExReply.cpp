@@ -8,8 +8,7 @@ namespace {
 
 bool IsRefusal(const std::uint8_t* message, std::int32_t length)
 {
-    return MatchSysExTemplate(WriteErrorReply, message, length) ||
-           MatchSysExTemplate(DataErrorReply, message, length);
+    return MatchSysExTemplate(WriteErrorReply, message, length) || MatchSysExTemplate(DataErrorReply, message, length);
 }
 
 ReplyVerdict FromAcceptance(DumpAcceptance acceptance)
@@ -17,8 +16,8 @@ ReplyVerdict FromAcceptance(DumpAcceptance acceptance)
     return acceptance == DumpAcceptance::Accepted ? ReplyVerdict::Success : ReplyVerdict::Failure;
 }
 
-ReplyVerdict ClassifyDump(std::span<const SysExTemplateIndex> kinds, const std::uint8_t* message,
-                          std::int32_t length, std::span<std::uint8_t> image)
+ReplyVerdict ClassifyDump(std::span<const SysExTemplateIndex> kinds, const std::uint8_t* message, std::int32_t length,
+                          std::span<std::uint8_t> image)
 {
     for (SysExTemplateIndex kind : kinds) {
         const DumpAcceptance acceptance = AcceptDump(kind, message, length, image);
@@ -63,8 +62,7 @@ ReplyVerdict ClassifyReply(ReplyKind awaited, const std::uint8_t* message, std::
         static constexpr SysExTemplateIndex kGlobalDumps[] = {GlobalDump};
         return ClassifyDump(kGlobalDumps, message, length, image);
     }
-    case ReplyKind::None:
-        break;
+    case ReplyKind::None: break;
     }
     return ReplyVerdict::Ignored;
 }

@@ -24,8 +24,7 @@ public:
     {
         if (s_iUsers == 0)
             return;
-        if (--s_iUsers == 0)
-        {
+        if (--s_iUsers == 0) {
             delete s_pInstance;
             s_pInstance = nullptr;
         }

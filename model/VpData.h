@@ -11,8 +11,7 @@
 
 // Data objects of the support library; adds nothing to the object.
 class CEfData : public CEfObject
-{
-};
+{};
 
 class CVpData : public CEfData
 {

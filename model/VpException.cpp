@@ -4,19 +4,18 @@
 
 #include <iterator>
 
-namespace
-{
+namespace {
 constexpr const char* kFileErrorKeys[] = {
-    "FileErrorFileOpen", "FileErrorUnsupportedFile", "FileErrorReadData",
-    "FileErrorWriteData", "FileErrorUnknownId", "FileErrorInvalidId",
-    "FileErrorMalloc", "FileErrorIllegalData", "FileErrorDataSize",
+    "FileErrorFileOpen",  "FileErrorUnsupportedFile", "FileErrorReadData",
+    "FileErrorWriteData", "FileErrorUnknownId",       "FileErrorInvalidId",
+    "FileErrorMalloc",    "FileErrorIllegalData",     "FileErrorDataSize",
 };
 
 constexpr const char* kMidiErrorKeys[] = {
-    "MidiErrorDeviceNotFound", "MidiErrorNotTargetDevice", "MidiErrorDeviceNotSpecified",
-    "MidiErrorOpenDeviceFailed", "MidiErrorOpenMidiInFailed", "MidiErrorOpenMidiOutFailed",
-    "MidiErrorDeviceInquiry", "MidiErrorTimeout", "MidiErrorMessageBroken",
-    "MidiErrorSendMessageFailed", "MidiErrorReceiveError", "MidiErrorInternalError",
+    "MidiErrorDeviceNotFound",    "MidiErrorNotTargetDevice",  "MidiErrorDeviceNotSpecified",
+    "MidiErrorOpenDeviceFailed",  "MidiErrorOpenMidiInFailed", "MidiErrorOpenMidiOutFailed",
+    "MidiErrorDeviceInquiry",     "MidiErrorTimeout",          "MidiErrorMessageBroken",
+    "MidiErrorSendMessageFailed", "MidiErrorReceiveError",     "MidiErrorInternalError",
 };
 
 template <std::size_t N>
@@ -26,7 +25,7 @@ const char* KeyOf(const char* const (&keys)[N], std::int32_t code)
         return nullptr;
     return keys[code];
 }
-} // namespace
+}  // namespace
 
 std::int32_t CVpException::Report() const
 {

@@ -7,12 +7,12 @@ struct FxTypeRecord
 {
     const char* name;
     std::int32_t reserved1;
-    std::int32_t ribbonDefault;   // written to both ribbon-setting rows on a type change
-    std::int32_t polarityDefault; // written to the ribbon polarity row
+    std::int32_t ribbonDefault;    // written to both ribbon-setting rows on a type change
+    std::int32_t polarityDefault;  // written to the ribbon polarity row
     std::int32_t reserved2;
     std::int32_t timeSync;
-    std::int32_t unsyncedTime;    // first slot of the free-running times
-    std::int32_t syncedTime;      // first slot of the tempo-synchronised times
+    std::int32_t unsyncedTime;  // first slot of the free-running times
+    std::int32_t syncedTime;    // first slot of the tempo-synchronised times
     std::int32_t tempoSyncSwitch;
     std::int32_t lfoSync;
     std::int32_t lfoTempoSyncSwitch;
@@ -21,19 +21,19 @@ struct FxTypeRecord
     std::int32_t modSource;
     std::int32_t modSourceSlot;
     std::int32_t keySync;
-    std::int32_t lfoKeySync;      // the LFO init phase is the slot after it
+    std::int32_t lfoKeySync;  // the LFO init phase is the slot after it
 };
 
 struct FxParameterRow
 {
-    const char* name;       // empty on an empty slot
+    const char* name;  // empty on an empty slot
     std::int32_t used;
     std::int32_t minimum;
     std::int32_t maximum;
     std::int32_t bias;
-    std::int32_t available; // starting answer of the accessor's availability
+    std::int32_t available;  // starting answer of the accessor's availability
     std::int32_t kind;
-    std::int32_t initial;   // written into the slot when the type is chosen
+    std::int32_t initial;  // written into the slot when the type is chosen
     const char* key;
 };
 

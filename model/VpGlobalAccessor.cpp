@@ -1,8 +1,7 @@
 #include "model/VpGlobalAccessor.h"
 
 CVpGlobalAccessor::CVpGlobalAccessor(std::unique_ptr<CVpParameterTable> table) : m_pParameterTable(std::move(table))
-{
-}
+{}
 
 std::int32_t CVpGlobalAccessor::GetValue(const CVpGlobalData* global, std::uint32_t group, std::uint32_t index) const
 {
@@ -55,15 +54,13 @@ const char* CVpGlobalAccessor::GetName(const CVpGlobalData* /*global*/, const Pa
     return row != nullptr ? row->name : nullptr;
 }
 
-const char* CVpGlobalAccessor::GetValueTypeKey(const CVpGlobalData* /*global*/,
-                                               const ParameterAddress& address) const
+const char* CVpGlobalAccessor::GetValueTypeKey(const CVpGlobalData* /*global*/, const ParameterAddress& address) const
 {
     const ParameterRow* row = GetRow(address);
     return row != nullptr ? row->key : nullptr;
 }
 
-std::int32_t CVpGlobalAccessor::GetControlKind(const CVpGlobalData* /*global*/,
-                                               const ParameterAddress& address) const
+std::int32_t CVpGlobalAccessor::GetControlKind(const CVpGlobalData* /*global*/, const ParameterAddress& address) const
 {
     const ParameterRow* row = GetRow(address);
     return row != nullptr ? row->kind : 0;

@@ -63,8 +63,8 @@ bool FormatNumber(const char* key, std::int32_t value, std::int32_t minimum, cha
 
 }  // namespace
 
-void CVpGlobalAccessor::ValueToText(const CVpGlobalData* global, const ParameterAddress& address,
-                                    std::int32_t value, char* buffer, int size) const
+void CVpGlobalAccessor::ValueToText(const CVpGlobalData* global, const ParameterAddress& address, std::int32_t value,
+                                    char* buffer, int size) const
 {
     if (buffer == nullptr || size <= 0)
         return;

@@ -16,17 +16,17 @@ struct ParameterAddress
 struct ParameterRow
 {
     const char* name;
-    std::int32_t supported; // only the low byte counts
-    std::int32_t offset;    // from the base of the row's group
-    std::int32_t bit;       // lowest bit of the field in its byte
-    std::int32_t mask;      // after shifting down by bit
+    std::int32_t supported;  // only the low byte counts
+    std::int32_t offset;     // from the base of the row's group
+    std::int32_t bit;        // lowest bit of the field in its byte
+    std::int32_t mask;       // after shifting down by bit
     std::int32_t minimum;
     std::int32_t maximum;
-    std::int32_t bias;      // stored field = value + bias
-    std::int32_t flag;      // set on sound-shaping parameters
-    std::int32_t kind;      // 1 numeric, 2 character, 3 list, 4 switch
-    std::int32_t knob;      // index in "*KnobAssign", -1 when not assignable
-    const char* key;        // value format or keyword list name
+    std::int32_t bias;  // stored field = value + bias
+    std::int32_t flag;  // set on sound-shaping parameters
+    std::int32_t kind;  // 1 numeric, 2 character, 3 list, 4 switch
+    std::int32_t knob;  // index in "*KnobAssign", -1 when not assignable
+    const char* key;    // value format or keyword list name
 };
 
 class CVpParameterTable

@@ -9,8 +9,7 @@
 CVpProgramAccessor::CVpProgramAccessor(std::unique_ptr<CVpParameterTable> table,
                                        std::unique_ptr<CVpFxParameterTable> fxTable)
     : m_pParameterTable(std::move(table)), m_pFxParameterTable(std::move(fxTable))
-{
-}
+{}
 
 std::int32_t CVpProgramAccessor::GetValue(const CVpProgramData* program, const ParameterAddress& address) const
 {

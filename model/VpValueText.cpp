@@ -75,8 +75,8 @@ bool FormatNumber(const char* key, std::int32_t value, std::int32_t minimum, cha
 
 }  // namespace
 
-void CVpProgramAccessor::ValueToText(const CVpProgramData* program, const ParameterAddress& address,
-                                     std::int32_t value, char* buffer, int size) const
+void CVpProgramAccessor::ValueToText(const CVpProgramData* program, const ParameterAddress& address, std::int32_t value,
+                                     char* buffer, int size) const
 {
     if (buffer == nullptr || size <= 0)
         return;

@@ -77,7 +77,8 @@ bool ReadManifest(const fs::path& manifest, const fs::path& generated, Seen& see
         }
         if (path.starts_with(kGeneratedPrefix)) {
             if (generated.empty()) {
-                std::cerr << manifest.string() << ":" << number << ": " << path << " needs " << kGeneratedOption << "DIR\n";
+                std::cerr << manifest.string() << ":" << number << ": " << path << " needs " << kGeneratedOption
+                          << "DIR\n";
                 return false;
             }
             entry.path = fs::absolute(generated / path.substr(kGeneratedPrefix.size()));
@@ -87,11 +88,13 @@ bool ReadManifest(const fs::path& manifest, const fs::path& generated, Seen& see
         std::error_code error;
         entry.size = fs::file_size(entry.path, error);
         if (error || entry.size > 0xFFFFFFFFu) {
-            std::cerr << manifest.string() << ":" << number << ": " << entry.path.string() << ": missing or too large\n";
+            std::cerr << manifest.string() << ":" << number << ": " << entry.path.string()
+                      << ": missing or too large\n";
             return false;
         }
         if (!seen.emplace(Upper(entry.type), Upper(entry.name), entry.language).second) {
-            std::cerr << manifest.string() << ":" << number << ": duplicate resource " << entry.type << " " << entry.name << "\n";
+            std::cerr << manifest.string() << ":" << number << ": duplicate resource " << entry.type << " "
+                      << entry.name << "\n";
             return false;
         }
         entries.push_back(entry);
@@ -119,13 +122,13 @@ void WriteTable(std::ostream& out, const std::vector<Entry>& entries, const std:
     out << "\nnamespace {\n\nconst platform::EmbeddedResource kEntries[] = {\n";
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& e = entries[i];
-        out << "    {" << CString(e.type) << ", " << CString(e.name) << ", " << e.language << ", "
-            << prefix << "_" << i << ", " << e.size << "u},\n";
+        out << "    {" << CString(e.type) << ", " << CString(e.name) << ", " << e.language << ", " << prefix << "_" << i
+            << ", " << e.size << "u},\n";
     }
     if (entries.empty())
         out << "    {\"\", \"\", 0, nullptr, 0},\n";
-    out << "};\n\nconst bool kRegistered = (platform::RegisterResourceTable(kEntries, "
-        << entries.size() << "), true);\n\n}  // namespace\n";
+    out << "};\n\nconst bool kRegistered = (platform::RegisterResourceTable(kEntries, " << entries.size()
+        << "), true);\n\n}  // namespace\n";
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 
 #include "framework/ui/HfcDrawContext.h"
 
-bool CCustomBitmapList::Create(const CustomBitmapListDescriptor* descriptor, std::uint32_t id,
-                               std::uint32_t eventCode)
+bool CCustomBitmapList::Create(const CustomBitmapListDescriptor* descriptor, std::uint32_t id, std::uint32_t eventCode)
 {
     if (descriptor == nullptr)
         return false;

@@ -4,5 +4,4 @@
 #include "framework/ui/HfcCtrlDragReceiver.h"
 
 class CCustomDragReceiver : public CBoundControl<CHfcCtrlDragReceiver, CCustomControl::kDragReceiver>
-{
-};
+{};

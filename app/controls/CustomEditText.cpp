@@ -3,7 +3,6 @@
 #include "app/controls/EnabledLook.h"
 #include "app/controls/WheelReport.h"
 
-
 bool CCustomEditText::Create(const CustomEditTextDescriptor* descriptor, std::uint32_t id, std::uint32_t eventCode)
 {
     if (descriptor == nullptr)

@@ -6,9 +6,7 @@
 #include "framework/ui/HfcCtrlLfoGraph.h"
 
 class CCustomLfoGraph : public CBoundControl<CHfcCtrlLfoGraph, CCustomControl::kLfoGraph>
-{
-};
+{};
 
 class CCustomEnvelopeCurve : public CBoundControl<CHfcCtrlEnvelopeCurve, CCustomControl::kEnvelopeCurve>
-{
-};
+{};

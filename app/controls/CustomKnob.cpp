@@ -51,8 +51,8 @@ void CCustomKnob::UpdateImage()
     const bool marked = m_descriptor.markedValue != -1 && GetValue() == m_descriptor.markedValue;
     CHfcBmp* image = nullptr;
     if (!IsEnabled())
-        image = marked && m_descriptor.markedDimBitmap != nullptr ? m_descriptor.markedDimBitmap
-                                                                 : m_descriptor.dimBitmap;
+        image =
+            marked && m_descriptor.markedDimBitmap != nullptr ? m_descriptor.markedDimBitmap : m_descriptor.dimBitmap;
     else if (m_bDragging && (marked ? m_pDragMarkedBitmap : m_pDragBitmap) != nullptr)
         image = marked ? m_pDragMarkedBitmap : m_pDragBitmap;
     else

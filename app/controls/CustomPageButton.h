@@ -5,5 +5,4 @@
 #include "framework/ui/HfcCtrlPageButton.h"
 
 class CCustomPageButton : public CBoundControl<CHfcCtrlPageButton, CCustomControl::kPageButton>
-{
-};
+{};

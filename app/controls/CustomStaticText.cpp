@@ -2,9 +2,7 @@
 
 #include "app/controls/EnabledLook.h"
 
-
-bool CCustomStaticText::Create(const CustomStaticTextDescriptor* descriptor, std::uint32_t id,
-                               std::uint32_t eventCode)
+bool CCustomStaticText::Create(const CustomStaticTextDescriptor* descriptor, std::uint32_t id, std::uint32_t eventCode)
 {
     if (descriptor == nullptr)
         return false;
@@ -31,8 +29,7 @@ void CCustomStaticText::SetEnabled(bool enabled)
 
 void CCustomStaticText::GetText(char* buffer, int size)
 {
-    CopyText(buffer, size, CHfcCtrlCharStaticText::GetText(),
-             static_cast<std::size_t>(GetWord(kHfcStaticTextColumns)));
+    CopyText(buffer, size, CHfcCtrlCharStaticText::GetText(), static_cast<std::size_t>(GetWord(kHfcStaticTextColumns)));
 }
 
 bool CCustomStaticText::Move(int x, int y, bool redraw)

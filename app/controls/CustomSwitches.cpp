@@ -15,8 +15,8 @@ bool CCustomLed::Create(const CustomLedDescriptor* descriptor, std::uint32_t id)
         return false;
     m_descriptor = *descriptor;
     return CreateStrip(descriptor->x, descriptor->y, descriptor->width, descriptor->height, descriptor->bitmap,
-                       descriptor->dimBitmap, descriptor->background, {descriptor->x, descriptor->y},
-                       kHfcStripStates, 2, id, kEventFixedValue);
+                       descriptor->dimBitmap, descriptor->background, {descriptor->x, descriptor->y}, kHfcStripStates,
+                       2, id, kEventFixedValue);
 }
 
 bool CCustomButton::Create(const CustomSwitchDescriptor* descriptor, std::uint32_t id, std::uint32_t eventCode)

@@ -87,5 +87,4 @@ public:
 // The framework lamp with the binding, made from the framework's
 // descriptor.
 class CCustomAnalogLed : public CBoundControl<CHfcCtrlLed, CCustomControl::kAnalogLed>
-{
-};
+{};

@@ -78,8 +78,7 @@ void CCustomValueBar::Draw(CHfcDrawContext* context)
     if (context == nullptr || !m_bVisible)
         return;
     if (m_descriptor.background != nullptr)
-        context->DrawBitmap(m_rcControl, m_descriptor.background, m_descriptor.backgroundX,
-                            m_descriptor.backgroundY);
+        context->DrawBitmap(m_rcControl, m_descriptor.background, m_descriptor.backgroundX, m_descriptor.backgroundY);
     else
         context->ClearRectangle(m_rcControl);
     const RECT bar = GetBarRect();

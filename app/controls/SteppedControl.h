@@ -21,10 +21,7 @@ public:
     }
     int GetValue() override { return PositionToValue(Framework::GetValue()); }
     int ValueToPosition(int value) override { return value_steps::StepsToPixels(value - Origin(), m_iRatio); }
-    int PositionToValue(int position) override
-    {
-        return Origin() + value_steps::PixelsToSteps(position, m_iRatio);
-    }
+    int PositionToValue(int position) override { return Origin() + value_steps::PixelsToSteps(position, m_iRatio); }
     int GetMin() override { return m_iMinimum; }
     int GetMax() override { return m_iMaximum; }
     // Callers that change both bounds set the minimum first, so that the

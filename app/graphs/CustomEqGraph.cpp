@@ -41,9 +41,9 @@ bool CCustomEqGraph::Create(const CustomEqGraphDescriptor* descriptor, std::uint
     m_fLogLeft = std::log10(m_descriptor.leftFrequency);
     m_fLogRight = std::log10(m_descriptor.rightFrequency);
     m_bands.assign(static_cast<std::size_t>(std::max(m_descriptor.bandCount, 0)), CustomEqBand{});
-    FinishCreate({m_descriptor.x, m_descriptor.y, m_descriptor.x + m_descriptor.width,
-                  m_descriptor.y + m_descriptor.height},
-                 id, kEventCode);
+    FinishCreate(
+        {m_descriptor.x, m_descriptor.y, m_descriptor.x + m_descriptor.width, m_descriptor.y + m_descriptor.height}, id,
+        kEventCode);
     SetDirty(true);
     return true;
 }
@@ -106,8 +106,7 @@ float CCustomEqGraph::FrequencyToX(float frequency) const
 {
     if (frequency < m_descriptor.leftFrequency || frequency > m_descriptor.rightFrequency)
         return -1.0f;
-    return (std::log10(frequency) - m_fLogLeft) / (m_fLogRight - m_fLogLeft) *
-           static_cast<float>(m_descriptor.width);
+    return (std::log10(frequency) - m_fLogLeft) / (m_fLogRight - m_fLogLeft) * static_cast<float>(m_descriptor.width);
 }
 
 float CCustomEqGraph::XToFrequency(float x) const
@@ -137,8 +136,7 @@ void CCustomEqGraph::Draw(CHfcDrawContext* context)
         return;
     context->ClearRectangle(m_rcControl);
     if (m_descriptor.background != nullptr)
-        context->DrawBitmap(m_rcControl, m_descriptor.background, m_descriptor.backgroundX,
-                            m_descriptor.backgroundY);
+        context->DrawBitmap(m_rcControl, m_descriptor.background, m_descriptor.backgroundX, m_descriptor.backgroundY);
     DrawCurve(context);
     if (!IsReadOnly())
         DrawSquares(context);
@@ -150,8 +148,7 @@ void CCustomEqGraph::DrawCurve(CHfcDrawContext* context)
     const auto top = static_cast<float>(m_rcControl.top);
     const float h = static_cast<float>(m_descriptor.height);
     context->SetPenWidth(1.0f);
-    context->SetPenColor(m_bEnabled ? m_descriptor.curveColor
-                                     : Dimmed(m_descriptor.curveColor, GetDisabledOpacity()));
+    context->SetPenColor(m_bEnabled ? m_descriptor.curveColor : Dimmed(m_descriptor.curveColor, GetDisabledOpacity()));
     context->MoveTo(left, top + GainToY(ResponseAt(XToFrequency(0.0f))));
     const float nyquist = m_fSampleRate / 2.0f;
     for (int i = 1; i <= m_descriptor.width; ++i) {
@@ -205,8 +202,8 @@ void CCustomEqGraph::ReportDrag()
 {
     if (m_pOwner == nullptr)
         return;
-    const float frequency = std::clamp(XToFrequency(m_fDragX), m_descriptor.lowestDragFrequency,
-                                       m_descriptor.highestDragFrequency);
+    const float frequency =
+        std::clamp(XToFrequency(m_fDragX), m_descriptor.lowestDragFrequency, m_descriptor.highestDragFrequency);
     const float gain = std::clamp(YToGain(m_fDragY), m_descriptor.lowestDragGain, m_descriptor.highestDragGain);
     CustomEqGraphReport report{CustomEqGraphReport::kFrequencyAndGain, m_iDraggedBand, frequency, gain};
     m_pOwner->OnControlEvent(this, reinterpret_cast<std::intptr_t>(&report));

@@ -33,10 +33,9 @@ std::array<FilterCoefficientRow, kFilterRowCount> BuildRows()
         const Anchor& hi = kAnchors[k + 1];
         for (int row = lo.row; row <= hi.row; ++row) {
             const double t = static_cast<double>(row - lo.row) / (hi.row - lo.row);
-            rows[static_cast<std::size_t>(row)] = {
-                1.0f - Between(1.0f - lo.values.a0, 1.0f - hi.values.a0, t),
-                1.0f - Between(1.0f - lo.values.a1, 1.0f - hi.values.a1, t),
-                -Between(-lo.values.b, -hi.values.b, t)};
+            rows[static_cast<std::size_t>(row)] = {1.0f - Between(1.0f - lo.values.a0, 1.0f - hi.values.a0, t),
+                                                   1.0f - Between(1.0f - lo.values.a1, 1.0f - hi.values.a1, t),
+                                                   -Between(-lo.values.b, -hi.values.b, t)};
         }
         for (const Anchor& anchor : {lo, hi})
             rows[static_cast<std::size_t>(anchor.row)] = anchor.values;

@@ -30,8 +30,7 @@ using Complex = std::complex<double>;
 
 }  // namespace
 
-bool CQBCtrlFilterGraph::Create(const QBFilterGraphDescriptor* descriptor, std::uint32_t id,
-                                std::uint32_t eventCode)
+bool CQBCtrlFilterGraph::Create(const QBFilterGraphDescriptor* descriptor, std::uint32_t id, std::uint32_t eventCode)
 {
     if (descriptor == nullptr || descriptor->width <= 0 || descriptor->height <= 0)
         return false;
@@ -104,9 +103,9 @@ void CQBCtrlFilterGraph::UpdateHandlePositions()
     const int range = std::max(m_descriptor.maximum - m_descriptor.minimum, 1);
     for (int i = 0; i < m_iHandleCount; ++i) {
         const Handle& handle = m_handles[static_cast<std::size_t>(i)];
-        m_positions[static_cast<std::size_t>(i)] = {
-            handle.cutoff * (m_descriptor.width - size) / range + size / 2,
-            size / 2 + (m_descriptor.height - size) - handle.resonance * (m_descriptor.height - size) / range};
+        m_positions[static_cast<std::size_t>(i)] = {handle.cutoff * (m_descriptor.width - size) / range + size / 2,
+                                                    size / 2 + (m_descriptor.height - size) -
+                                                        handle.resonance * (m_descriptor.height - size) / range};
     }
 }
 
@@ -139,8 +138,7 @@ void CQBCtrlFilterGraph::Draw(CHfcDrawContext* context)
     if (m_descriptor.background != nullptr)
         context->DrawBitmap(m_rcControl, m_descriptor.background, 0, 0);
     if (m_descriptor.overlay != nullptr)
-        context->DrawBitmapAlpha(m_rcControl, m_descriptor.overlay, m_bEnabled ? 1.0f : kDisabledOverlayOpacity,
-                                 0, 0);
+        context->DrawBitmapAlpha(m_rcControl, m_descriptor.overlay, m_bEnabled ? 1.0f : kDisabledOverlayOpacity, 0, 0);
     DrawActiveBand(context);
     const int cutoff = static_cast<int>(static_cast<unsigned>(m_handles[0].cutoff) / 2);
     const int resonance = m_handles[0].resonance - ResonanceOffset();
@@ -240,9 +238,8 @@ void CQBCtrlFilterGraph::DrawHandles(CHfcDrawContext* context)
         const int x = m_descriptor.x + p.x - size / 2;
         const int y = m_descriptor.y + p.y - size / 2;
         if (m_descriptor.handleBitmap != nullptr) {
-            context->DrawBitmapAlpha(x, y, size, size, m_descriptor.handleBitmap, m_bEnabled ? 1.0f
-                                                                                            : GetDisabledOpacity(),
-                                     0, 0);
+            context->DrawBitmapAlpha(x, y, size, size, m_descriptor.handleBitmap,
+                                     m_bEnabled ? 1.0f : GetDisabledOpacity(), 0, 0);
             return;
         }
         context->SetPenWidth(1.0f);

@@ -36,8 +36,7 @@ VindelSection CQBCtrlVindelFilterGraph::SectionOf(int cutoff, int resonance)
     return {gain, gain * gain + gain * r2 - 2.0, 1.0 - gain * r2};
 }
 
-void CQBCtrlVindelFilterGraph::Sweep(CHfcDrawContext* context,
-                                     const std::function<SweepPoint(int i, double f)>& point)
+void CQBCtrlVindelFilterGraph::Sweep(CHfcDrawContext* context, const std::function<SweepPoint(int i, double f)>& point)
 {
     const int width = m_descriptor.width;
     const double last = std::max(width - 1, 1);
@@ -53,8 +52,8 @@ double CQBCtrlVindelFilterGraph::SmallGraphX(double f) const
     return 12.0 * (std::log10(m_descriptor.width * f) + 2.05);
 }
 
-void CQBCtrlVindelFilterGraph::DrawSection(CHfcDrawContext* context, const VindelSection& section, double a,
-                                           double b, double e)
+void CQBCtrlVindelFilterGraph::DrawSection(CHfcDrawContext* context, const VindelSection& section, double a, double b,
+                                           double e)
 {
     const bool large = m_descriptor.width > 50;
     const double height = m_descriptor.height;

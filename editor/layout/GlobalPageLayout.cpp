@@ -30,19 +30,28 @@ constexpr auto BuildControls()
         const Place label = LabelPlace(row);
         const int labelWidth = kLabelColumns * kCellWidth;
         if (row.header) {
-            controls[id] = {id, Kind::StaticText, label.x, label.y, labelWidth, kCellHeight, "LcdCharStrong", 0, {},
-                            row.label, ""};
+            controls[id] = {id, Kind::StaticText, label.x, label.y, labelWidth, kCellHeight, "LcdCharStrong", 0,
+                            {}, row.label,        ""};
             ++id;
             continue;
         }
         if (row.kind == kLine) {
-            controls[id] = {id, Kind::StaticText, label.x, label.y, labelWidth, kCellHeight, "LcdCharWhite", 0, {},
-                            row.label, ""};
+            controls[id] = {id, Kind::StaticText, label.x, label.y, labelWidth, kCellHeight, "LcdCharWhite", 0,
+                            {}, row.label,        ""};
             ++id;
         }
         const Place value = ValuePlace(row);
-        controls[id] = {id, Kind::EditText, value.x, value.y, ValueColumns(row) * kCellWidth, kCellHeight,
-                        "LcdCharWhiteBack", 0, {row.group, row.index}, row.label, ""};
+        controls[id] = {id,
+                        Kind::EditText,
+                        value.x,
+                        value.y,
+                        ValueColumns(row) * kCellWidth,
+                        kCellHeight,
+                        "LcdCharWhiteBack",
+                        0,
+                        {row.group, row.index},
+                        row.label,
+                        ""};
         ++id;
     }
     return controls;

@@ -16,8 +16,8 @@ enum RowKind
 struct Row
 {
     RowKind kind;
-    int x;     // column of a line, x of a key
-    int y;     // line of a line, y of a key on the keyboard
+    int x;  // column of a line, x of a key
+    int y;  // line of a line, y of a key on the keyboard
     bool header;
     int group;  // the global parameter; -1 for a header
     int index;

@@ -17,20 +17,17 @@ bool DrawsOnLcd(Kind kind)
     case Kind::EqGraph:
     case Kind::FilterGraph:
     case Kind::EnvelopeGraph:
-    case Kind::LfoGraph:
-        return true;
-    default:
-        return false;
+    case Kind::LfoGraph: return true;
+    default: return false;
     }
 }
 
 std::span<const Window> Windows()
 {
     static const std::array kWindows = {
-        PageSelectLayout(),   ProgramListLayout(),  GlobalFrameLayout(), GlobalPageLayout(),
-        CcMapLayout(),        ProgramEditLayout(),  SynthEditLayout(),   TimbreEqLayout(),
-        ArpEditLayout(),      VocoderEditLayout(),  MasterFxLayout(),    StatusLogLayout(),
-        MidiMonitorLayout(),  VersionInfoLayout(),
+        PageSelectLayout(),  ProgramListLayout(), GlobalFrameLayout(), GlobalPageLayout(),  CcMapLayout(),
+        ProgramEditLayout(), SynthEditLayout(),   TimbreEqLayout(),    ArpEditLayout(),     VocoderEditLayout(),
+        MasterFxLayout(),    StatusLogLayout(),   MidiMonitorLayout(), VersionInfoLayout(),
     };
     return kWindows;
 }

@@ -8,7 +8,8 @@
 
 namespace layout {
 
-enum class Kind {
+enum class Kind
+{
     Button,
     Switch,
     Led,
@@ -45,9 +46,9 @@ struct Control
 {
     int id;
     Kind kind;
-    int x, y, w, h;       // in the layer, which may sit inside its background
-    const char* skin;     // strip, thumb or font; nullptr when drawn in code
-    int frames;           // frames of a bitmap list or analog LED, else 0
+    int x, y, w, h;    // in the layer, which may sit inside its background
+    const char* skin;  // strip, thumb or font; nullptr when drawn in code
+    int frames;        // frames of a bitmap list or analog LED, else 0
     Parameter parameter;
     const char* name;     // the parameter's table name, or the control's role
     const char* caption;  // printed on the background beside it (a button's and a

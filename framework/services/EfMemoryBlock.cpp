@@ -7,8 +7,7 @@ CEfMemoryBlock::CEfMemoryBlock(const char* tag)
     SetTag(tag);
 }
 
-CEfMemoryBlock::CEfMemoryBlock(const char* tag, std::int32_t size, bool zeroFill)
-    : CHfcMemoryBlock(size, zeroFill)
+CEfMemoryBlock::CEfMemoryBlock(const char* tag, std::int32_t size, bool zeroFill) : CHfcMemoryBlock(size, zeroFill)
 {
     SetTag(tag);
 }
@@ -18,8 +17,7 @@ CEfMemoryBlock::CEfMemoryBlock(const char* tag, const CHfcMemoryBlock& other) : 
     SetTag(tag);
 }
 
-CEfMemoryBlock::CEfMemoryBlock(const char* tag, const void* bytes, std::int32_t size)
-    : CHfcMemoryBlock(bytes, size)
+CEfMemoryBlock::CEfMemoryBlock(const char* tag, const void* bytes, std::int32_t size) : CHfcMemoryBlock(bytes, size)
 {
     SetTag(tag);
 }

@@ -5,7 +5,8 @@
 
 CEfObject::CEfObject() = default;
 
-CEfObject::CEfObject(const CEfObject&) : CEfObject() {}
+CEfObject::CEfObject(const CEfObject&) : CEfObject()
+{}
 
 void CEfObject::SetName(const char* format, ...)
 {

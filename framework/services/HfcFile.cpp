@@ -19,14 +19,10 @@ OpenMode ModeForFlags(int flags)
     // Text and binary mode are the same stream on this system; the
     // distinction stays in the flags only.
     switch (flags & CHfcFile::kReadWrite) {
-    case CHfcFile::kRead:
-        return {"r", O_RDONLY};
-    case CHfcFile::kWrite:
-        return {"w", O_WRONLY | O_CREAT | O_TRUNC};
-    case CHfcFile::kReadWrite:
-        return {"r+", O_RDWR};
-    default:
-        return {nullptr, 0};
+    case CHfcFile::kRead: return {"r", O_RDONLY};
+    case CHfcFile::kWrite: return {"w", O_WRONLY | O_CREAT | O_TRUNC};
+    case CHfcFile::kReadWrite: return {"r+", O_RDWR};
+    default: return {nullptr, 0};
     }
 }
 

@@ -57,8 +57,7 @@ int CHfcFileInputStream::Read(void* buffer, int count)
 
 CHfcFileOutputStream::CHfcFileOutputStream(CHfcFile& file)
     : m_file(file), m_start(static_cast<std::int32_t>(PositionOf(file)))
-{
-}
+{}
 
 std::int64_t CHfcFileOutputStream::GetPosition() const
 {

@@ -20,7 +20,8 @@ void CHfcCriticalSection::Leave()
     LeaveCriticalSection(&m_section);
 }
 
-CHfcGuard::CHfcGuard() : m_section(std::make_unique<CHfcCriticalSection>()) {}
+CHfcGuard::CHfcGuard() : m_section(std::make_unique<CHfcCriticalSection>())
+{}
 
 bool CHfcGuard::Lock() const
 {

@@ -5,8 +5,7 @@
 
 CHfcMemoryInputStream::CHfcMemoryInputStream(const void* bytes, std::int64_t size)
     : m_bytes(static_cast<const std::uint8_t*>(bytes)), m_size(bytes != nullptr ? std::max<std::int64_t>(size, 0) : 0)
-{
-}
+{}
 
 bool CHfcMemoryInputStream::SetPosition(std::int64_t position)
 {
@@ -28,8 +27,7 @@ int CHfcMemoryInputStream::Read(void* buffer, int count)
 
 CHfcMemoryOutputStream::CHfcMemoryOutputStream(std::int32_t initialCapacity, std::int64_t growthStep)
     : m_buffer(initialCapacity, false), m_step(std::max<std::int64_t>(growthStep, 16))
-{
-}
+{}
 
 bool CHfcMemoryOutputStream::SetPosition(std::int64_t position)
 {

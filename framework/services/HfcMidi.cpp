@@ -43,7 +43,8 @@ bool CopyDeviceName(int index, char* buffer, int size, GetCaps getCaps, const ch
 
 }  // namespace
 
-CHfcMidi::Outstanding::Outstanding() : m_hNone(CreateEventA(nullptr, TRUE, TRUE, nullptr)) {}
+CHfcMidi::Outstanding::Outstanding() : m_hNone(CreateEventA(nullptr, TRUE, TRUE, nullptr))
+{}
 
 CHfcMidi::Outstanding::~Outstanding()
 {
@@ -131,18 +132,13 @@ void CHfcMidi::HandleThreadMessage(const MSG& msg)
         if (IsCurrentInput(msg.wParam))
             OnMidiInData(static_cast<DWORD>(msg.lParam));
         break;
-    case MM_MIM_LONGDATA:
-        OnMidiInLongData(reinterpret_cast<MIDIHDR*>(msg.lParam));
-        break;
+    case MM_MIM_LONGDATA: OnMidiInLongData(reinterpret_cast<MIDIHDR*>(msg.lParam)); break;
     case MM_MOM_DONE:
         if (IsCurrentOutput(msg.wParam))
             Win32SendComplete(reinterpret_cast<MIDIHDR*>(msg.lParam));
         break;
-    case kQuitMessage:
-        m_bRunning = false;
-        break;
-    default:
-        break;
+    case kQuitMessage: m_bRunning = false; break;
+    default: break;
     }
 }
 
@@ -374,8 +370,8 @@ bool CHfcMidi::GetMidiInDeviceName(int index, char* buffer, int size)
 
 bool CHfcMidi::GetMidiOutDeviceName(int index, char* buffer, int size)
 {
-    return CopyDeviceName<MIDIOUTCAPSA>(index, buffer, size, midiOutGetDevCapsA,
-                                        "CHfcMidi::GetMidiOutDeviceName()", "Faild to midiOutGetDevCaps()");
+    return CopyDeviceName<MIDIOUTCAPSA>(index, buffer, size, midiOutGetDevCapsA, "CHfcMidi::GetMidiOutDeviceName()",
+                                        "Faild to midiOutGetDevCaps()");
 }
 
 void CHfcMidi::AddListener(CHfcMidiListener* listener)

@@ -19,8 +19,7 @@ CHfcMidiMessage::CHfcMidiMessage(const BYTE* bytes, int length)
     CopyFrom(bytes, length);
 }
 
-CHfcMidiMessage::CHfcMidiMessage(const CHfcMidiMessage& other)
-    : m_dwUser1(other.m_dwUser1), m_dwUser2(other.m_dwUser2)
+CHfcMidiMessage::CHfcMidiMessage(const CHfcMidiMessage& other) : m_dwUser1(other.m_dwUser1), m_dwUser2(other.m_dwUser2)
 {
     CopyFrom(other.m_pBytes, other.m_iLength);
 }

@@ -92,16 +92,14 @@ void CHfcMidi::DeliverSysEx(int consumed, const BYTE* start)
 {
     const std::vector<BYTE>& collected = m_sysEx.GetBytes();
     const CHfcMidiMessage message(collected.data(), static_cast<int>(collected.size()));
-    NotifyListeners(
-        [&](CHfcMidiListener& listener) { listener.OnHfcMidiLongDataProgress(this, consumed, start); },
-        [&](CHfcMidiListener& listener) { listener.OnHfcMidiSysExMessage(this, message); },
-        [&](CHfcMidiListener& listener) {
-            listener.OnHfcMidiSysExData(this, message.GetLength(), message.GetByte(0));
-        });
+    NotifyListeners([&](CHfcMidiListener& listener) { listener.OnHfcMidiLongDataProgress(this, consumed, start); },
+                    [&](CHfcMidiListener& listener) { listener.OnHfcMidiSysExMessage(this, message); },
+                    [&](CHfcMidiListener& listener) {
+                        listener.OnHfcMidiSysExData(this, message.GetLength(), message.GetByte(0));
+                    });
 }
 
 void CHfcMidi::ReportProgress(int count, const BYTE* start)
 {
-    NotifyListeners(
-        [&](CHfcMidiListener& listener) { listener.OnHfcMidiLongDataProgress(this, count, start); });
+    NotifyListeners([&](CHfcMidiListener& listener) { listener.OnHfcMidiLongDataProgress(this, count, start); });
 }

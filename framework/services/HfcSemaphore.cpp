@@ -4,8 +4,7 @@
 
 CHfcSemaphore::CHfcSemaphore(LONG initialCount)
     : m_handle(CreateSemaphoreA(nullptr, initialCount, kMaximumCount, nullptr))
-{
-}
+{}
 
 CHfcSemaphore::~CHfcSemaphore()
 {
@@ -23,12 +22,9 @@ int CHfcSemaphore::WaitWithTimeout(DWORD timeoutMs)
     if (m_handle == nullptr)
         return kFailed;
     switch (WaitForSingleObject(m_handle, timeoutMs)) {
-    case WAIT_OBJECT_0:
-        return kObtained;
-    case WAIT_TIMEOUT:
-        return kTimedOut;
-    default:
-        return kFailed;
+    case WAIT_OBJECT_0: return kObtained;
+    case WAIT_TIMEOUT: return kTimedOut;
+    default: return kFailed;
     }
 }
 

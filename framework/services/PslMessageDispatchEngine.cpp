@@ -59,8 +59,8 @@ bool CPslMessageDispatchEngine::IsOwnerThread() const
     return GetCurrentThreadId() == m_ownerThread;
 }
 
-bool CPslMessageDispatchEngine::Dispatch(CPslMessageDispatchListener* target, int id, LONG_PTR param1,
-                                         LONG_PTR param2, LONG_PTR param3, LONG_PTR param4, bool forceQueue)
+bool CPslMessageDispatchEngine::Dispatch(CPslMessageDispatchListener* target, int id, LONG_PTR param1, LONG_PTR param2,
+                                         LONG_PTR param3, LONG_PTR param4, bool forceQueue)
 {
     if (target == nullptr)
         return false;
@@ -148,7 +148,8 @@ void CPslMessageDispatchEngine::DeliverTimer(int timerId)
 LRESULT CALLBACK CPslMessageDispatchEngine::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        auto* engine = static_cast<CPslMessageDispatchEngine*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* engine =
+            static_cast<CPslMessageDispatchEngine*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, kEngineSlot, reinterpret_cast<LONG_PTR>(engine));
         engine->m_window = window;
         return TRUE;
@@ -157,16 +158,9 @@ LRESULT CALLBACK CPslMessageDispatchEngine::WindowProc(HWND window, UINT message
     if (engine == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
-    case WM_NCDESTROY:
-        engine->m_window = nullptr;
-        return 0;
-    case WM_TIMER:
-        engine->DeliverTimer(static_cast<int>(wParam));
-        return 0;
-    case WM_USER:
-        engine->DeliverQueued();
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_NCDESTROY: engine->m_window = nullptr; return 0;
+    case WM_TIMER: engine->DeliverTimer(static_cast<int>(wParam)); return 0;
+    case WM_USER: engine->DeliverQueued(); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }

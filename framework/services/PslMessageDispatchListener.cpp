@@ -1,5 +1,7 @@
 #include "framework/services/PslMessageDispatchListener.h"
 
-void CPslMessageDispatchListener::OnPslTimer(int) {}
+void CPslMessageDispatchListener::OnPslTimer(int)
+{}
 
-void CPslMessageDispatchListener::OnPslMessage(int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR) {}
+void CPslMessageDispatchListener::OnPslMessage(int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR)
+{}

@@ -28,9 +28,11 @@ const char* RefusalToParse(std::string_view text)
 
 }  // namespace
 
-CQRVResource::CQRVResource() : CQRVResource(u"LocalizableStrings", u"xml") {}
+CQRVResource::CQRVResource() : CQRVResource(u"LocalizableStrings", u"xml")
+{}
 
-CQRVResource::CQRVResource(LPCWSTR name, LPCWSTR type) : m_root(LoadXmlResource(name, m_module, type)) {}
+CQRVResource::CQRVResource(LPCWSTR name, LPCWSTR type) : m_root(LoadXmlResource(name, m_module, type))
+{}
 
 CQRVResource::~CQRVResource() = default;
 

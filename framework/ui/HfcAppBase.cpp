@@ -88,14 +88,22 @@ int CHfcAppBase::RunMessageLoop()
     return static_cast<int>(msg.wParam);
 }
 
-void CHfcAppBase::OnFileOpen() {}
-void CHfcAppBase::OnFileSave() {}
-void CHfcAppBase::OnFileSaveAs() {}
-void CHfcAppBase::OnFileExit() {}
-void CHfcAppBase::OnEditCut() {}
-void CHfcAppBase::OnEditCopy() {}
-void CHfcAppBase::OnEditPaste() {}
-void CHfcAppBase::OnEditInitialize() {}
+void CHfcAppBase::OnFileOpen()
+{}
+void CHfcAppBase::OnFileSave()
+{}
+void CHfcAppBase::OnFileSaveAs()
+{}
+void CHfcAppBase::OnFileExit()
+{}
+void CHfcAppBase::OnEditCut()
+{}
+void CHfcAppBase::OnEditCopy()
+{}
+void CHfcAppBase::OnEditPaste()
+{}
+void CHfcAppBase::OnEditInitialize()
+{}
 
 int CHfcAppBase::OnCommand(UINT, WPARAM, LPARAM)
 {

@@ -66,5 +66,4 @@ private:
 
 // Adds nothing; the shell's application derives from it.
 class CHfcApp : public CHfcAppBase
-{
-};
+{};

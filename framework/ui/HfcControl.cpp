@@ -30,7 +30,8 @@ CHfcControl::~CHfcControl()
         CHfcControl::Destroy();
 }
 
-void CHfcControl::ResetParameters() {}
+void CHfcControl::ResetParameters()
+{}
 
 void CHfcControl::Destroy()
 {
@@ -109,12 +110,12 @@ void CHfcControl::DrawFocusFrame(CHfcDrawContext* context)
         const float ringAlpha = static_cast<float>(ring) * alpha * share * 255.0f;
         const auto a = static_cast<ARGB>(static_cast<int>(ringAlpha));
         context->SetPenColor((m_focusFrameColor & 0x00FFFFFFu) | (a << 24));
-        context->DrawRectangle(left - ring, top - ring, width + 2 * ring,
-                               height + (m_bOpenBottom ? ring : 2 * ring));
+        context->DrawRectangle(left - ring, top - ring, width + 2 * ring, height + (m_bOpenBottom ? ring : 2 * ring));
     }
 }
 
-void CHfcControl::DrawBackground(CHfcDrawContext*) {}
+void CHfcControl::DrawBackground(CHfcDrawContext*)
+{}
 
 void CHfcControl::Redraw(bool force, bool now)
 {
@@ -152,7 +153,8 @@ void CHfcControl::OnTimer(int)
     Redraw(false, false);
 }
 
-void CHfcControl::SetBackBitmap(CHfcBmp*, bool) {}
+void CHfcControl::SetBackBitmap(CHfcBmp*, bool)
+{}
 
 void CHfcControl::Show(bool redraw)
 {
@@ -235,14 +237,16 @@ void CHfcControl::SetMaximum(int value, bool)
     m_iMaximum = value;
 }
 
-void CHfcControl::SetData(const void*, bool) {}
+void CHfcControl::SetData(const void*, bool)
+{}
 
 HfcWord CHfcControl::GetAttribute(int)
 {
     return 0;
 }
 
-void CHfcControl::SetAttribute(int, int, HfcWord) {}
+void CHfcControl::SetAttribute(int, int, HfcWord)
+{}
 
 void CHfcControl::DetachLayer(CHfcWindowLayer*)
 {

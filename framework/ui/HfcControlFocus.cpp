@@ -141,9 +141,23 @@ bool CHfcControl::HitTest(CHfcKeyFocus*, int x, int y)
     return Contains(point.x, point.y);
 }
 
-void CHfcControl::OnGetFocus() {}
-void CHfcControl::OnKillFocus() {}
-bool CHfcControl::OnKeyDown(int, int, int) { return false; }
-bool CHfcControl::OnKeyRepeat(int, int, int) { return false; }
-bool CHfcControl::OnKeyUp(int, int, int) { return false; }
-bool CHfcControl::OnChar(int) { return false; }
+void CHfcControl::OnGetFocus()
+{}
+void CHfcControl::OnKillFocus()
+{}
+bool CHfcControl::OnKeyDown(int, int, int)
+{
+    return false;
+}
+bool CHfcControl::OnKeyRepeat(int, int, int)
+{
+    return false;
+}
+bool CHfcControl::OnKeyUp(int, int, int)
+{
+    return false;
+}
+bool CHfcControl::OnChar(int)
+{
+    return false;
+}

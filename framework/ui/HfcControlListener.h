@@ -37,10 +37,8 @@ public:
     virtual bool OnControlCaptureReleased(CHfcControl* control);
 
     // The effect written back: 0 none, 1 move, 2 copy, 3 link.
-    virtual bool OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
-                                    int* effect);
-    virtual bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers,
-                                   int* effect);
+    virtual bool OnControlDragEnter(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect);
+    virtual bool OnControlDragOver(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect);
     virtual bool OnControlDragLeave(CHfcControl* control);
     virtual bool OnControlDrop(CHfcControl* control, CHfcDragData* data, int x, int y, int modifiers, int* effect);
 

@@ -54,8 +54,8 @@ bool CHfcCtrlButton::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
     if (OwnerTakesMouseMove(x, y, modifiers))
         return true;
     if (HoldsCapture()) {
-        const bool inside = x >= 0 && x < m_rcControl.right - m_rcControl.left && y >= 0 &&
-                            y < m_rcControl.bottom - m_rcControl.top;
+        const bool inside =
+            x >= 0 && x < m_rcControl.right - m_rcControl.left && y >= 0 && y < m_rcControl.bottom - m_rcControl.top;
         const int pressed = inside ? kHfcValuePressed : 0;
         if (pressed != m_pressed) {
             m_pressed = pressed;

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
-bool CHfcStripWords::Load(const HfcWord* descriptor, int countWord, int framesPerCount, bool needsStrip,
-                          RECT& rect)
+bool CHfcStripWords::Load(const HfcWord* descriptor, int countWord, int framesPerCount, bool needsStrip, RECT& rect)
 {
     if (descriptor == nullptr)
         return false;

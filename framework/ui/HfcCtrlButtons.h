@@ -15,7 +15,7 @@ enum EHfcStripWord : int
     kHfcStripWidth,   // 0: the strip's width
     kHfcStripHeight,  // 0: derived from the strip's height
     kHfcStripBitmap,
-    kHfcStripBack,    // optional; its part at (BackX, BackY) is drawn first
+    kHfcStripBack,  // optional; its part at (BackX, BackY) is drawn first
     kHfcStripBackX,
     kHfcStripBackY,
     kHfcStripStates,  // button and switch

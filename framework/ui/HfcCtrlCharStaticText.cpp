@@ -70,9 +70,9 @@ bool CHfcCtrlCharStaticText::Create(const HfcWord* descriptor, std::uint32_t id,
     m_pText = text;
     const auto x = static_cast<int>(m_words[kHfcStaticTextX]);
     const auto y = static_cast<int>(m_words[kHfcStaticTextY]);
-    FinishCreate({x, y, x + static_cast<int>(m_words[kHfcStaticTextWidth]),
-                  y + static_cast<int>(m_words[kHfcStaticTextHeight])},
-                 id, eventCode);
+    FinishCreate(
+        {x, y, x + static_cast<int>(m_words[kHfcStaticTextWidth]), y + static_cast<int>(m_words[kHfcStaticTextHeight])},
+        id, eventCode);
     return true;
 }
 
@@ -130,8 +130,8 @@ void CHfcCtrlCharStaticText::Draw(CHfcDrawContext* context)
             // Bytes from 128 on lie outside the font's 128 cells: left blank.
             if (glyph < 0)
                 continue;
-            context->DrawBitmap(m_rcControl.left + column * cellWidth, m_rcControl.top + line * cellHeight,
-                                cellWidth, cellHeight, font, 0, glyph * cellHeight);
+            context->DrawBitmap(m_rcControl.left + column * cellWidth, m_rcControl.top + line * cellHeight, cellWidth,
+                                cellHeight, font, 0, glyph * cellHeight);
         }
     }
 }

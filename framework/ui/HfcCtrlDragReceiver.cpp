@@ -47,12 +47,13 @@ void CHfcCtrlDragReceiver::Destroy()
     std::fill(std::begin(m_words), std::end(m_words), 0);
 }
 
-void CHfcCtrlDragReceiver::Draw(CHfcDrawContext*) {}
+void CHfcCtrlDragReceiver::Draw(CHfcDrawContext*)
+{}
 
-void CHfcCtrlDragReceiver::DrawBackground(CHfcDrawContext*) {}
+void CHfcCtrlDragReceiver::DrawBackground(CHfcDrawContext*)
+{}
 
-bool CHfcCtrlDragReceiver::OnHfcDragEnter(CHfcOleToken*, CHfcDragData* data, int x, int y, int modifiers,
-                                          int* effect)
+bool CHfcCtrlDragReceiver::OnHfcDragEnter(CHfcOleToken*, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     *effect = kEffectMove;
     return m_pOwner != nullptr && m_pOwner->OnControlDragEnter(this, data, x, y, modifiers, effect);

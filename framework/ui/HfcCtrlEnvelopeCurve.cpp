@@ -102,8 +102,7 @@ void CHfcCtrlEnvelopeCurve::CalcPoints()
         return;
     // Owners may store any level or time; the products stay in 64 bits.
     const auto y = [&](int level) {
-        return static_cast<int>(scale.height - std::int64_t{level} * scale.height / scale.maximum +
-                                scale.handle / 2);
+        return static_cast<int>(scale.height - std::int64_t{level} * scale.height / scale.maximum + scale.handle / 2);
     };
     m_screen[0] = {scale.handle / 2, y(m_points[0].level)};
     for (int i = 1; i < count; ++i) {
@@ -202,10 +201,8 @@ bool CHfcCtrlEnvelopeCurve::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifie
         return false;
     const Scale scale = ScaleOf(m_words, GetPointCount());
     const int d = m_iDragged;
-    const std::int64_t time =
-        d >= 1 ? std::int64_t{x - m_screen[d - 1].x} * scale.maximum / scale.step : 0;
-    const std::int64_t level =
-        scale.maximum - std::int64_t{scale.maximum} * (y - scale.handle / 2) / scale.height;
+    const std::int64_t time = d >= 1 ? std::int64_t{x - m_screen[d - 1].x} * scale.maximum / scale.step : 0;
+    const std::int64_t level = scale.maximum - std::int64_t{scale.maximum} * (y - scale.handle / 2) / scale.height;
     const auto clamp = [this](std::int64_t value) {
         return static_cast<int>(std::clamp<std::int64_t>(value, GetMinimum(), std::max(GetMinimum(), GetMaximum())));
     };

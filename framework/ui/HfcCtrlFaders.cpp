@@ -9,16 +9,17 @@
 
 namespace {
 
-constexpr HfcWord kVerticalDefaults[kHfcFaderWords] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                       0, 0, 0, 0, 0, 16383, 0, 128, 16};
-constexpr HfcWord kHorizontalDefaults[kHfcFaderWords] = {40, 40, 100, 30, 0, 0, 100, 30, 0, 0,
-                                                         0,  23, 10,  78, 0, 48, 0, 128, 16};
+constexpr HfcWord kVerticalDefaults[kHfcFaderWords] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16383, 0, 128, 16};
+constexpr HfcWord kHorizontalDefaults[kHfcFaderWords] = {40, 40, 100, 30, 0, 0,  100, 30,  0, 0,
+                                                         0,  23, 10,  78, 0, 48, 0,   128, 16};
 
 }  // namespace
 
-CHfcCtrlVerticalFader::CHfcCtrlVerticalFader() : CHfcCtrlFader(true, kVerticalDefaults) {}
+CHfcCtrlVerticalFader::CHfcCtrlVerticalFader() : CHfcCtrlFader(true, kVerticalDefaults)
+{}
 
-CHfcCtrlHorizontalFader::CHfcCtrlHorizontalFader() : CHfcCtrlFader(false, kHorizontalDefaults) {}
+CHfcCtrlHorizontalFader::CHfcCtrlHorizontalFader() : CHfcCtrlFader(false, kHorizontalDefaults)
+{}
 
 CHfcCtrlFader::CHfcCtrlFader(bool vertical, const HfcWord* defaults) : m_bVertical(vertical), m_pDefaults(defaults)
 {
@@ -75,8 +76,8 @@ int CHfcCtrlFader::JumpValue(int along) const
 {
     const int travel = Travel();
     const auto origin = static_cast<int>(m_bVertical ? m_words[kHfcFaderTrackY] : m_words[kHfcFaderTrackX]);
-    const int fromMinimum = m_bVertical ? ThumbHeight() / 2 - along + origin + travel
-                                        : along - ThumbWidth() / 2 - origin;
+    const int fromMinimum =
+        m_bVertical ? ThumbHeight() / 2 - along + origin + travel : along - ThumbWidth() / 2 - origin;
     return GetMinimum() + fromMinimum * (GetMaximum() - GetMinimum()) / travel;
 }
 
@@ -127,8 +128,8 @@ bool CHfcCtrlFader::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
         return true;
     if (!HoldsCapture() || !m_bDragging)
         return true;
-    const auto step = static_cast<int>(
-        (modifiers & kHfcModifierShift) != 0 ? m_words[kHfcFaderShiftStep] : m_words[kHfcFaderStep]);
+    const auto step =
+        static_cast<int>((modifiers & kHfcModifierShift) != 0 ? m_words[kHfcFaderShiftStep] : m_words[kHfcFaderStep]);
     const int along = m_bVertical ? y : x;
     m_iRunning += (m_bVertical ? m_iLastAlong - along : along - m_iLastAlong) * step;
     m_iLastAlong = along;
@@ -184,8 +185,8 @@ void CHfcCtrlFader::Draw(CHfcDrawContext* context)
     if (m_bVertical)
         context->DrawBitmap(left + trackX, top + trackY + m_iThumbOffset, ThumbWidth(), ThumbHeight(), thumb, 0, 0);
     else
-        context->DrawBitmap(left + trackX + m_iThumbOffset, top + trackY, thumb->GetWidth(), thumb->GetHeight(),
-                            thumb, 0, 0);
+        context->DrawBitmap(left + trackX + m_iThumbOffset, top + trackY, thumb->GetWidth(), thumb->GetHeight(), thumb,
+                            0, 0);
 }
 
 void CHfcCtrlFader::SetThumbBitmap(CHfcBmp* bitmap, bool redraw)

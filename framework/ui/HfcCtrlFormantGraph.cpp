@@ -15,8 +15,7 @@ constexpr int kAlphaRange = 255 - kBackAlpha;
 
 CHfcCtrlFormantGraph::CHfcCtrlFormantGraph()
     : m_traces(static_cast<std::size_t>(kTraceCount) * kPointsPerTrace), m_data(kDataBytes)
-{
-}
+{}
 
 bool CHfcCtrlFormantGraph::Create(const HfcFormantGraphDescriptor* descriptor, std::uint32_t id,
                                   std::uint32_t eventCode)
@@ -24,9 +23,9 @@ bool CHfcCtrlFormantGraph::Create(const HfcFormantGraphDescriptor* descriptor, s
     if (descriptor == nullptr)
         return false;
     m_descriptor = *descriptor;
-    FinishCreate({m_descriptor.x, m_descriptor.y, m_descriptor.x + m_descriptor.width,
-                  m_descriptor.y + m_descriptor.height},
-                 id, eventCode);
+    FinishCreate(
+        {m_descriptor.x, m_descriptor.y, m_descriptor.x + m_descriptor.width, m_descriptor.y + m_descriptor.height}, id,
+        eventCode);
     SetDirty(true);
     return true;
 }
@@ -72,8 +71,8 @@ void CHfcCtrlFormantGraph::Draw(CHfcDrawContext* context)
 
 void CHfcCtrlFormantGraph::DrawBackground(CHfcDrawContext* context)
 {
-    DrawGroundPart(context, m_descriptor.background, m_descriptor.width, m_descriptor.height,
-                   m_descriptor.backgroundX, m_descriptor.backgroundY);
+    DrawGroundPart(context, m_descriptor.background, m_descriptor.width, m_descriptor.height, m_descriptor.backgroundX,
+                   m_descriptor.backgroundY);
 }
 
 void CHfcCtrlFormantGraph::SetData(const void* data, bool redraw)
@@ -84,4 +83,3 @@ void CHfcCtrlFormantGraph::SetData(const void* data, bool redraw)
     if (redraw)
         SetDirty(true);
 }
-

@@ -25,8 +25,8 @@ void CHfcCtrlGraph::DrawGround(CHfcDrawContext* context, CHfcBmp* background, in
         context->ClearRectangle(m_rcControl);
 }
 
-void CHfcCtrlGraph::DrawGroundPart(CHfcDrawContext* context, CHfcBmp* background, int width, int height,
-                                   int sourceX, int sourceY)
+void CHfcCtrlGraph::DrawGroundPart(CHfcDrawContext* context, CHfcBmp* background, int width, int height, int sourceX,
+                                   int sourceY)
 {
     if (context != nullptr && background != nullptr)
         context->DrawBitmap(m_rcControl.left, m_rcControl.top, width, height, background, sourceX, sourceY);

@@ -18,6 +18,5 @@ protected:
     void DrawGround(CHfcDrawContext* context, CHfcBmp* background, int sourceX, int sourceY);
     // The background part of the given size at the rectangle's corner;
     // nothing without a background.
-    void DrawGroundPart(CHfcDrawContext* context, CHfcBmp* background, int width, int height, int sourceX,
-                        int sourceY);
+    void DrawGroundPart(CHfcDrawContext* context, CHfcBmp* background, int width, int height, int sourceX, int sourceY);
 };

@@ -107,9 +107,7 @@ bool CHfcCtrlKnob::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int modifiers
     if ((modifiers & kHfcModifierAlt) != 0)
         m_iDragMode = setting == kHfcKnobModeVertical ? kHfcKnobModeCircular : kHfcKnobModeVertical;
     switch (m_iDragMode) {
-    case kHfcKnobModeRelative:
-        ReportEditBegin();
-        break;
+    case kHfcKnobModeRelative: ReportEditBegin(); break;
     case kHfcKnobModeVertical:
         ReportEditBegin();
         ReportValue(m_iRunning);

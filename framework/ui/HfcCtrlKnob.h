@@ -12,14 +12,14 @@ enum EHfcKnobWord : int
     kHfcKnobWidth,   // 0: the strip's width
     kHfcKnobHeight,  // 0: the strip's height / frames
     kHfcKnobBitmap,
-    kHfcKnobBack,    // optional, drawn under the knob from (BackX, BackY)
+    kHfcKnobBack,  // optional, drawn under the knob from (BackX, BackY)
     kHfcKnobBackX,
     kHfcKnobBackY,
     kHfcKnobFrames,
     kHfcKnobUnused,
     kHfcKnobMinimum,
     kHfcKnobMaximum,
-    kHfcKnobStep,    // value per pixel in the vertical mode
+    kHfcKnobStep,  // value per pixel in the vertical mode
     kHfcKnobWords
 };
 

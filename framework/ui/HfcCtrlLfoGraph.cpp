@@ -84,9 +84,9 @@ bool CHfcCtrlLfoGraph::Create(const HfcLfoGraphDescriptor* descriptor, std::uint
     m_fRate = CyclesPerColumn(0);
     m_fStartPhase = 0.0f;
     m_points.clear();
-    FinishCreate({m_descriptor.x, m_descriptor.y, m_descriptor.x + m_descriptor.width,
-                  m_descriptor.y + m_descriptor.height},
-                 id, kEventCode);
+    FinishCreate(
+        {m_descriptor.x, m_descriptor.y, m_descriptor.x + m_descriptor.width, m_descriptor.y + m_descriptor.height}, id,
+        kEventCode);
     SetDirty(true);
     return true;
 }
@@ -113,8 +113,8 @@ void CHfcCtrlLfoGraph::Draw(CHfcDrawContext* context)
 
 void CHfcCtrlLfoGraph::DrawBackground(CHfcDrawContext* context)
 {
-    DrawGroundPart(context, m_descriptor.background, m_descriptor.width, m_descriptor.height,
-                   m_descriptor.backgroundX, m_descriptor.backgroundY);
+    DrawGroundPart(context, m_descriptor.background, m_descriptor.width, m_descriptor.height, m_descriptor.backgroundX,
+                   m_descriptor.backgroundY);
 }
 
 void CHfcCtrlLfoGraph::SetValue(int value, bool)

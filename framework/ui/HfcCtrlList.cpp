@@ -47,11 +47,11 @@ bool CHfcCtrlList::Create(const HfcWord* descriptor, std::uint32_t id, std::uint
     if (m_words[kHfcListGlyphHeight] == 0)
         m_words[kHfcListGlyphHeight] = font->GetHeight() / kFontCells;
     if (m_words[kHfcListLabelY] == 0)
-        m_words[kHfcListLabelY] = static_cast<int>(m_fCellHeight / 2) - Word(kHfcListGlyphHeight) / 2 -
-                                  Word(kHfcListLabelRaise);
+        m_words[kHfcListLabelY] =
+            static_cast<int>(m_fCellHeight / 2) - Word(kHfcListGlyphHeight) / 2 - Word(kHfcListLabelRaise);
     m_painted.assign(static_cast<std::size_t>(columns) * rows, true);
-    m_cellContext = std::make_unique<CHfcOffscreenContext>(static_cast<int>(m_fCellWidth),
-                                                           static_cast<int>(m_fCellHeight));
+    m_cellContext =
+        std::make_unique<CHfcOffscreenContext>(static_cast<int>(m_fCellWidth), static_cast<int>(m_fCellHeight));
     m_bPartialRedraw = false;
     ClearPress();
     FinishCreate({x, y, x + width, y + height}, id, eventCode);
@@ -277,8 +277,7 @@ RECT CHfcCtrlList::GetCellRect(int cell) const
     int row = 0;
     IndexToCell(cell, column, row);
     const POINT origin = GetCellOrigin(column, row);
-    return {origin.x, origin.y, origin.x + static_cast<int>(m_fCellWidth),
-            origin.y + static_cast<int>(m_fCellHeight)};
+    return {origin.x, origin.y, origin.x + static_cast<int>(m_fCellWidth), origin.y + static_cast<int>(m_fCellHeight)};
 }
 
 int CHfcCtrlList::PointToCell(int x, int y, POINT* offset) const

@@ -71,8 +71,7 @@ CHfcCtrlOldCharEditText::~CHfcCtrlOldCharEditText()
         CHfcCtrlOldCharEditText::Destroy();
 }
 
-bool CHfcCtrlOldCharEditText::Create(const HfcEditTextDescriptor* descriptor, std::uint32_t id,
-                                     std::uint32_t eventCode)
+bool CHfcCtrlOldCharEditText::Create(const HfcEditTextDescriptor* descriptor, std::uint32_t id, std::uint32_t eventCode)
 {
     if (descriptor == nullptr || descriptor->font == nullptr || descriptor->rows <= 0 || descriptor->columns <= 0)
         return false;
@@ -247,12 +246,10 @@ void CHfcCtrlOldCharEditText::DrawGround(CHfcDrawContext* context) const
         context->FillRectangle(m_rcControl);
     }
     if (m_descriptor.background != nullptr)
-        context->DrawBitmap(m_rcControl, m_descriptor.background, m_descriptor.backgroundX,
-                            m_descriptor.backgroundY);
+        context->DrawBitmap(m_rcControl, m_descriptor.background, m_descriptor.backgroundX, m_descriptor.backgroundY);
 }
 
-void CHfcCtrlOldCharEditText::DrawGlyph(CHfcDrawContext* context, CHfcBmp* font, int column, int row,
-                                        int code) const
+void CHfcCtrlOldCharEditText::DrawGlyph(CHfcDrawContext* context, CHfcBmp* font, int column, int row, int code) const
 {
     const int cellWidth = m_descriptor.cellWidth;
     const int cellHeight = std::min(m_descriptor.cellHeight, static_cast<int>(m_rcControl.bottom - m_rcControl.top));
@@ -284,7 +281,8 @@ void CHfcCtrlOldCharEditText::Draw(CHfcDrawContext* context)
     for (int column = shown; column < columns; ++column)
         DrawGlyph(context, font, column, 0, kEmptyGlyph);
     if (m_iBlinkTime < kBlinkHalfPeriodMs && m_iCursorColumn < columns) {
-        const int cellHeight = std::min(m_descriptor.cellHeight, static_cast<int>(m_rcControl.bottom - m_rcControl.top));
+        const int cellHeight =
+            std::min(m_descriptor.cellHeight, static_cast<int>(m_rcControl.bottom - m_rcControl.top));
         context->DrawBitmap(m_rcControl.left + m_iCursorColumn * m_descriptor.cellWidth,
                             m_rcControl.top + m_iCursorRow * cellHeight + m_iCaretYOffset, m_descriptor.cellWidth,
                             cellHeight, font, 0, kCaretGlyph * m_descriptor.cellHeight);
@@ -620,7 +618,8 @@ void CHfcCtrlOldCharEditText::OnWin32EditKeyDown(WPARAM virtualKey)
         key->KeyInput(code, HfcKeyboardModifiers());
 }
 
-void CHfcCtrlOldCharEditText::OnWin32EditKeyUp(WPARAM) {}
+void CHfcCtrlOldCharEditText::OnWin32EditKeyUp(WPARAM)
+{}
 
 void CHfcCtrlOldCharEditText::OnWin32EditChar(WPARAM character)
 {

@@ -14,15 +14,15 @@ constexpr int kShortestThumb = 8;
 bool CHfcCtrlScrollBar::Create(const HfcWord* descriptor, std::uint32_t id, std::uint32_t eventCode)
 {
     if (descriptor == nullptr || descriptor[kHfcScrollWidth] < 1 || descriptor[kHfcScrollHeight] < 1 ||
-        descriptor[kHfcScrollArrowWidth] < 1 || descriptor[kHfcScrollArrowHeight] < 1 ||
-        descriptor[kHfcScrollPage] < 0)
+        descriptor[kHfcScrollArrowWidth] < 1 || descriptor[kHfcScrollArrowHeight] < 1 || descriptor[kHfcScrollPage] < 0)
         return false;
     std::copy(descriptor, descriptor + kHfcScrollWords, m_words);
     const auto x = static_cast<int>(m_words[kHfcScrollX]);
     const auto y = static_cast<int>(m_words[kHfcScrollY]);
     m_activePart = EHfcScrollPart::None;
-    FinishCreate({x, y, x + static_cast<int>(m_words[kHfcScrollWidth]), y + static_cast<int>(m_words[kHfcScrollHeight])},
-                 id, eventCode);
+    FinishCreate(
+        {x, y, x + static_cast<int>(m_words[kHfcScrollWidth]), y + static_cast<int>(m_words[kHfcScrollHeight])}, id,
+        eventCode);
     UpdateGeometry(GetValue());
     SetDirty(true);
     return true;
@@ -125,8 +125,7 @@ bool CHfcCtrlScrollBar::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
     const int moved = IsVertical() ? y - m_pressPoint.y : x - m_pressPoint.x;
     const int position = std::clamp(m_iPressThumbPosition + moved, 0, m_iThumbTravel);
     const int range = GetMaximum() - GetMinimum();
-    const int value = m_iThumbTravel > 0 && range > 0 ? GetMinimum() + range * position / m_iThumbTravel
-                                                      : GetMinimum();
+    const int value = m_iThumbTravel > 0 && range > 0 ? GetMinimum() + range * position / m_iThumbTravel : GetMinimum();
     ReportValue(std::max(GetMinimum(), std::min(value, GetMaximum())));
     return true;
 }

@@ -19,10 +19,10 @@ enum EHfcScrollWord : int
     kHfcScrollVertical,  // 0 horizontal
     kHfcScrollUnused9,
     kHfcScrollUnused10,
-    kHfcScrollPage,      // how much of the range is visible
+    kHfcScrollPage,  // how much of the range is visible
     kHfcScrollLineStep,
     kHfcScrollPageStep,
-    kHfcScrollColour,    // of the track's sides and the thumb
+    kHfcScrollColour,  // of the track's sides and the thumb
     kHfcScrollUnused15,
     kHfcScrollUnused16,
     kHfcScrollArrowWidth,

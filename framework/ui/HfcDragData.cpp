@@ -70,8 +70,8 @@ void CHfcDragData::ReadDataObject(IDataObject* data, IEnumFORMATETC* formats)
         if (FAILED(data->GetData(&format, &medium)))
             continue;
         // Only a global block can be read in place.
-        const BYTE* bytes = medium.tymed == TYMED_HGLOBAL ? static_cast<const BYTE*>(GlobalLock(medium.hGlobal))
-                                                          : nullptr;
+        const BYTE* bytes =
+            medium.tymed == TYMED_HGLOBAL ? static_cast<const BYTE*>(GlobalLock(medium.hGlobal)) : nullptr;
         if (bytes == nullptr) {
             ReleaseStgMedium(&medium);
             continue;

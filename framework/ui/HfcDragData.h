@@ -55,8 +55,7 @@ public:
     const std::vector<SHfcDragItem>& GetItems() const { return m_items; }
 
 private:
-    void AddNamedItem(std::uint32_t format, const BYTE* data, std::uint32_t size, std::int32_t index,
-                      const char* name);
+    void AddNamedItem(std::uint32_t format, const BYTE* data, std::uint32_t size, std::int32_t index, const char* name);
     void ReadDroppedFiles(HGLOBAL drop);
     void ReleaseReadMedia();
 

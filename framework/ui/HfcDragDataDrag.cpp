@@ -97,8 +97,8 @@ int CHfcDragData::DoDragDrop(int x, int y)
         throw "Can't alloc memory for CHfcDragWin32DropSource.";
     const ReleasedPtr<IDragSourceHelper> helper = ShowPicture(m_pImage, data.get(), x, y);
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = ::DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
-                                        &effect);
+    const HRESULT result =
+        ::DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);
     // What the drop answered, not what the pointer showed before it: a
     // target that refuses the drop leaves a moved source's data in place.
     return result == DRAGDROP_S_DROP ? HfcCodeFromDropEffect(effect) : 0;

@@ -28,7 +28,8 @@ CHfcDragWin32DropTarget::CHfcDragWin32DropTarget(HWND window, CHfcDragListener* 
     : m_pListener(listener), m_hWnd(window)
 {
     void* helper = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER, IID_IDropTargetHelper, &helper)))
+    if (SUCCEEDED(
+            CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER, IID_IDropTargetHelper, &helper)))
         m_pDropTargetHelper = static_cast<IDropTargetHelper*>(helper);
 }
 

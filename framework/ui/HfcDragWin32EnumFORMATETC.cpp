@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-CHfcDragWin32EnumFORMATETC::CHfcDragWin32EnumFORMATETC(std::vector<FORMATETC> formats)
-    : m_formats(std::move(formats))
+CHfcDragWin32EnumFORMATETC::CHfcDragWin32EnumFORMATETC(std::vector<FORMATETC> formats) : m_formats(std::move(formats))
 {
     for (FORMATETC& format : m_formats)
         format.ptd = nullptr;

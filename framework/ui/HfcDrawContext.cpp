@@ -286,8 +286,8 @@ GpStatus CHfcDrawContext::BlitBitmap(int x, int y, int width, int height, CHfcBm
     return status;
 }
 
-GpStatus CHfcDrawContext::BlitBitmapAlpha(int x, int y, int width, int height, CHfcBmp* bitmap, float,
-                                          int sourceX, int sourceY)
+GpStatus CHfcDrawContext::BlitBitmapAlpha(int x, int y, int width, int height, CHfcBmp* bitmap, float, int sourceX,
+                                          int sourceY)
 {
     return BlitBitmap(x, y, width, height, bitmap, sourceX, sourceY);
 }

@@ -52,18 +52,17 @@ public:
     virtual GpStatus DrawBitmap(const RECT& rect, CHfcBmp* bitmap, int sourceX, int sourceY);
     virtual GpStatus DrawBitmap(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX, int sourceY);
     virtual GpStatus DrawBitmapAlpha(const RECT& rect, CHfcBmp* bitmap, float opacity, int sourceX, int sourceY);
-    virtual GpStatus DrawBitmapAlpha(int x, int y, int width, int height, CHfcBmp* bitmap, float opacity,
-                                     int sourceX, int sourceY);
+    virtual GpStatus DrawBitmapAlpha(int x, int y, int width, int height, CHfcBmp* bitmap, float opacity, int sourceX,
+                                     int sourceY);
     // Keeps the lighter of each byte; only an offscreen context does it.
-    virtual GpStatus DrawBitmapLighten(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX,
-                                       int sourceY);
+    virtual GpStatus DrawBitmapLighten(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX, int sourceY);
 
     // Copies the part of the bitmap at (sourceX, sourceY) that lies inside
     // it. A device context copies without blending, and its alpha form
     // ignores the opacity.
     virtual GpStatus BlitBitmap(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX, int sourceY);
-    virtual GpStatus BlitBitmapAlpha(int x, int y, int width, int height, CHfcBmp* bitmap, float opacity,
-                                     int sourceX, int sourceY);
+    virtual GpStatus BlitBitmapAlpha(int x, int y, int width, int height, CHfcBmp* bitmap, float opacity, int sourceX,
+                                     int sourceY);
 
     GpStatus SetFillColor(ARGB color);
     GpStatus SetPenColor(ARGB color);

@@ -8,8 +8,7 @@
 inline constexpr int kHfcEnvelopeShapeTypes = 5;
 inline constexpr int kHfcEnvelopeShapeSteps = 256;
 
-using HfcEnvelopeShapeTable =
-    std::array<std::array<double, kHfcEnvelopeShapeSteps>, kHfcEnvelopeShapeTypes>;
+using HfcEnvelopeShapeTable = std::array<std::array<double, kHfcEnvelopeShapeSteps>, kHfcEnvelopeShapeTypes>;
 
 // Worked out from the curves' rules on first use.
 const HfcEnvelopeShapeTable& HfcEnvelopeShape();

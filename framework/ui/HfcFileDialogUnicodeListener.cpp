@@ -3,8 +3,7 @@
 #include "framework/ui/HfcFileDialogUnicode.h"
 
 void CHfcFileDialogUnicodeListener::OnHfcFileDialogAction(CHfcFileDialogUnicode*, int, int)
-{
-}
+{}
 
 void CHfcFileDialogUnicodeListener::OnHfcFileDialogEnd(CHfcFileDialogUnicode* dialog, int)
 {

@@ -18,8 +18,8 @@ HMENU MenuOf(const CHfcWindow* window)
 
 }  // namespace
 
-bool CHfcMdiChildWindow::Create(const char* title, int x, int y, int width, int height, int flags,
-                                CHfcMenuBar* menuBar, CHfcMdiFrameWindow* frame)
+bool CHfcMdiChildWindow::Create(const char* title, int x, int y, int width, int height, int flags, CHfcMenuBar* menuBar,
+                                CHfcMdiFrameWindow* frame)
 {
     if (m_hWnd != nullptr || frame == nullptr)
         return false;
@@ -29,9 +29,8 @@ bool CHfcMdiChildWindow::Create(const char* title, int x, int y, int width, int 
     RegisterWindowClass();
     // An MDI child has no menu bar of its own: the frame shows its menu.
     const CreateGeometry geometry = WorkOutCreateGeometry(flags, x, y, width, height, false);
-    HWND window = CreateMDIWindowA(GetWindowClassName(), title, geometry.style, geometry.x, geometry.y,
-                                   geometry.width, geometry.height,
-                                   frame->GetMdiClient(), GetInstanceHandle(),
+    HWND window = CreateMDIWindowA(GetWindowClassName(), title, geometry.style, geometry.x, geometry.y, geometry.width,
+                                   geometry.height, frame->GetMdiClient(), GetInstanceHandle(),
                                    reinterpret_cast<LPARAM>(static_cast<CHfcWindow*>(this)));
     if (window == nullptr) {
         m_pCommandTarget = nullptr;

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr DWORD kMdiClientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL |
-                                  MDIS_ALLCHILDSTYLES;
+constexpr DWORD kMdiClientStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES;
 constexpr int kMdiClientId = 1;
 
 }  // namespace
@@ -27,9 +27,9 @@ bool CHfcMdiFrameWindow::Create(const char* title, int x, int y, int width, int 
         height = CW_USEDEFAULT;
     }
     m_pMenuBar = menuBar;
-    HWND window = CreateWindowExA(GetWindowExStyle(), GetWindowClassName(), title, GetWindowStyle(), x, y, width,
-                                  height, nullptr, menuBar != nullptr ? menuBar->GetMenu() : nullptr,
-                                  GetInstanceHandle(), this);
+    HWND window =
+        CreateWindowExA(GetWindowExStyle(), GetWindowClassName(), title, GetWindowStyle(), x, y, width, height, nullptr,
+                        menuBar != nullptr ? menuBar->GetMenu() : nullptr, GetInstanceHandle(), this);
     if (window == nullptr) {
         m_pMenuBar = nullptr;
         return false;
@@ -97,9 +97,9 @@ LRESULT CHfcMdiFrameWindow::Win32Create(UINT, WPARAM, LPARAM)
 {
     CLIENTCREATESTRUCT settings{GetSubMenu(GetMenu(m_hWnd), GetWindowMenuIndex()),
                                 static_cast<UINT>(GetFirstChildId())};
-    m_hMdiClient = CreateWindowExA(0, "MDICLIENT", nullptr, kMdiClientStyle, 0, 0, 0, 0, m_hWnd,
-                                   reinterpret_cast<HMENU>(static_cast<LONG_PTR>(kMdiClientId)), GetInstanceHandle(),
-                                   &settings);
+    m_hMdiClient =
+        CreateWindowExA(0, "MDICLIENT", nullptr, kMdiClientStyle, 0, 0, 0, 0, m_hWnd,
+                        reinterpret_cast<HMENU>(static_cast<LONG_PTR>(kMdiClientId)), GetInstanceHandle(), &settings);
     return m_hMdiClient != nullptr ? 0 : -1;
 }
 

@@ -1,30 +1,99 @@
 #include "framework/ui/HfcMouseListener.h"
 
-bool CHfcMouseListener::OnHfcMouseLButtonDown(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseLButtonDblClk(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRButtonDown(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRButtonDblClk(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRButtonUp(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseMButtonDown(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseMButtonDblClk(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseMButtonUp(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseMove(CHfcMouse*, int, int, int) { return false; }
+bool CHfcMouseListener::OnHfcMouseLButtonDown(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseLButtonDblClk(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRButtonDown(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRButtonDblClk(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRButtonUp(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseMButtonDown(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseMButtonDblClk(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseMButtonUp(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseMove(CHfcMouse*, int, int, int)
+{
+    return false;
+}
 
-bool CHfcMouseListener::OnHfcMouseRawLButtonDown(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawLButtonDblClk(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawLButtonUp(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawRButtonDown(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawRButtonDblClk(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawRButtonUp(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawMButtonDown(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawMButtonDblClk(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawMButtonUp(CHfcMouse*, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawMove(CHfcMouse*, int, int, int) { return false; }
+bool CHfcMouseListener::OnHfcMouseRawLButtonDown(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawLButtonDblClk(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawLButtonUp(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawRButtonDown(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawRButtonDblClk(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawRButtonUp(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawMButtonDown(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawMButtonDblClk(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawMButtonUp(CHfcMouse*, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawMove(CHfcMouse*, int, int, int)
+{
+    return false;
+}
 
-bool CHfcMouseListener::OnHfcMouseWheel(CHfcMouse*, int, int, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseRawWheel(CHfcMouse*, int, int, int, int, int) { return false; }
-bool CHfcMouseListener::OnHfcMouseCaptureReleased(CHfcMouse*) { return false; }
+bool CHfcMouseListener::OnHfcMouseWheel(CHfcMouse*, int, int, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseRawWheel(CHfcMouse*, int, int, int, int, int)
+{
+    return false;
+}
+bool CHfcMouseListener::OnHfcMouseCaptureReleased(CHfcMouse*)
+{
+    return false;
+}
 
 bool CHfcMouseListener::OnHfcMouseEvent(EHfcMouseEvent event, CHfcMouse* mouse, int x, int y, int modifiers)
 {

@@ -28,8 +28,8 @@ void ClipAtZero(int& start, int& size, int& paired)
 // Clips a copy of the source's (sourceX, sourceY) area to (x, y) against
 // both bitmaps and runs blend(source, destination) over every pixel.
 template <typename PixelOp>
-void CombinePixels(CHfcBmp& destination, int x, int y, int width, int height, CHfcBmp* source, int sourceX,
-                   int sourceY, PixelOp blend)
+void CombinePixels(CHfcBmp& destination, int x, int y, int width, int height, CHfcBmp* source, int sourceX, int sourceY,
+                   PixelOp blend)
 {
     if (source == nullptr)
         return;

@@ -19,8 +19,7 @@ public:
     GpStatus BlitBitmap(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX, int sourceY) override;
     GpStatus BlitBitmapAlpha(int x, int y, int width, int height, CHfcBmp* bitmap, float opacity, int sourceX,
                              int sourceY) override;
-    GpStatus DrawBitmapLighten(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX,
-                               int sourceY) override;
+    GpStatus DrawBitmapLighten(int x, int y, int width, int height, CHfcBmp* bitmap, int sourceX, int sourceY) override;
 
     // Moves the pixels of the rectangle by (dx, dy) within the buffer; the
     // pixels it uncovers keep their values.

@@ -67,8 +67,7 @@ bool ConvertPackedDib(const BYTE* dib, std::size_t size, CHfcBmp& bitmap)
         layout.pixelOffset = header.biSize;
         layout.pitch = std::size_t(width) * 4;
         break;
-    default:
-        return bitmap.Create(width, height);
+    default: return bitmap.Create(width, height);
     }
     // Checked before the bitmap is made, so a damaged header costs no memory.
     if (!Fits(layout.paletteOffset, layout.paletteEntries * kPaletteEntrySize, size) ||
@@ -94,12 +93,8 @@ bool ConvertPackedDib(const BYTE* dib, std::size_t size, CHfcBmp& bitmap)
                     out[x] = Opaque(entry[0], entry[1], entry[2]);
                 }
                 break;
-            case 24:
-                out[x] = Opaque(in[x * 3], in[x * 3 + 1], in[x * 3 + 2]);
-                break;
-            default:
-                std::memcpy(&out[x], in + x * 4, 4);
-                break;
+            case 24: out[x] = Opaque(in[x * 3], in[x * 3 + 1], in[x * 3 + 2]); break;
+            default: std::memcpy(&out[x], in + x * 4, 4); break;
             }
         }
     }

@@ -24,7 +24,8 @@ inline std::uint32_t BlendWithAlpha(std::uint32_t source, std::uint32_t destinat
                 24)
                << shift;
     };
-    const std::uint32_t outAlpha = std::min<std::uint32_t>(255, ((Channel(destination, 24) << 8) + 255 + sourceWeight) >> 8);
+    const std::uint32_t outAlpha =
+        std::min<std::uint32_t>(255, ((Channel(destination, 24) << 8) + 255 + sourceWeight) >> 8);
     return (outAlpha << 24) | mix(16) | mix(8) | mix(0);
 }
 

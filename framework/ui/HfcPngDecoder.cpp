@@ -36,7 +36,8 @@ void ReadBytes(png_structp png, png_bytep out, png_size_t count)
     png_longjmp(png, 1);
 }
 
-void IgnoreWarning(png_structp, png_const_charp) {}
+void IgnoreWarning(png_structp, png_const_charp)
+{}
 
 // Chunks that no decode here uses: skipped unread, so a length they claim
 // is never allocated.

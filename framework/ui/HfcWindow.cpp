@@ -159,9 +159,8 @@ bool CHfcWindow::Create(const char* title, int x, int y, int width, int height, 
     m_pMenuBar = menuBar;
     RegisterWindowClass();
     const CreateGeometry geometry = WorkOutCreateGeometry(flags, x, y, width, height, menuBar != nullptr);
-    HWND window = CreateWindowExA(geometry.exStyle, GetWindowClassName(), title, geometry.style, geometry.x,
-                                  geometry.y, geometry.width, geometry.height,
-                                  parent != nullptr ? parent->GetHandle() : nullptr,
+    HWND window = CreateWindowExA(geometry.exStyle, GetWindowClassName(), title, geometry.style, geometry.x, geometry.y,
+                                  geometry.width, geometry.height, parent != nullptr ? parent->GetHandle() : nullptr,
                                   menuBar != nullptr ? menuBar->GetMenu() : nullptr, GetInstanceHandle(), this);
     if (window == nullptr) {
         m_pParent = nullptr;
@@ -238,8 +237,7 @@ bool CHfcWindow::SetClientSize(int width, int height)
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
     RECT outer{0, 0, width, height};
     AdjustWindowRectEx(&outer, style, m_pMenuBar != nullptr && m_pParent == nullptr, exStyle);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(m_hWnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
     return true;
 }
 
@@ -263,11 +261,16 @@ bool CHfcWindow::ClientToScreen(POINT& point)
     return m_hWnd != nullptr && ::ClientToScreen(m_hWnd, &point);
 }
 
-void CHfcWindow::OnActivate() {}
-void CHfcWindow::OnDeactivate() {}
-void CHfcWindow::OnSizing(int*, int*) {}
-void CHfcWindow::OnMoving(int*, int*) {}
-void CHfcWindow::OnMoved(int, int) {}
+void CHfcWindow::OnActivate()
+{}
+void CHfcWindow::OnDeactivate()
+{}
+void CHfcWindow::OnSizing(int*, int*)
+{}
+void CHfcWindow::OnMoving(int*, int*)
+{}
+void CHfcWindow::OnMoved(int, int)
+{}
 
 void CHfcWindow::OnResized(int width, int height)
 {

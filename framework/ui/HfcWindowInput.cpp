@@ -123,8 +123,8 @@ LRESULT CHfcWindow::Win32MouseWheel(UINT, WPARAM wParam, LPARAM lParam)
         return 0;
     const int modifiers = HfcMouseModifiers(LOWORD(wParam));
     CHfcMouseListener* receiver = mouse->GetCapture() != nullptr ? mouse->GetCapture() : this;
-    receiver->OnHfcMouseRawWheel(mouse, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0,
-                                 GET_WHEEL_DELTA_WPARAM(wParam), modifiers);
+    receiver->OnHfcMouseRawWheel(mouse, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, GET_WHEEL_DELTA_WPARAM(wParam),
+                                 modifiers);
     return 0;
 }
 
@@ -289,9 +289,8 @@ bool CHfcWindow::OnHfcRawDragLeave(CHfcOleToken* ole)
 
 bool CHfcWindow::OnHfcRawDrop(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
-    if (OfferToVisibleLayers(m_layers, [&](CHfcWindowLayer& layer) {
-            return layer.OnHfcRawDrop(ole, data, x, y, modifiers, effect);
-        }))
+    if (OfferToVisibleLayers(
+            m_layers, [&](CHfcWindowLayer& layer) { return layer.OnHfcRawDrop(ole, data, x, y, modifiers, effect); }))
         return true;
     POINT client{x, y};
     ScreenToClient(client);

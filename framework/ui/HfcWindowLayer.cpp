@@ -195,10 +195,14 @@ void CHfcWindowLayer::OnDetach(CHfcWindow* window)
     m_pOwner = nullptr;
 }
 
-void CHfcWindowLayer::OnResizing(int*, int*) {}
-void CHfcWindowLayer::OnResized(int, int) {}
-void CHfcWindowLayer::OnMoving(int*, int*) {}
-void CHfcWindowLayer::OnMoved(int, int) {}
+void CHfcWindowLayer::OnResizing(int*, int*)
+{}
+void CHfcWindowLayer::OnResized(int, int)
+{}
+void CHfcWindowLayer::OnMoving(int*, int*)
+{}
+void CHfcWindowLayer::OnMoved(int, int)
+{}
 
 void CHfcWindowLayer::UpdateRect(const RECT& rect, bool now)
 {

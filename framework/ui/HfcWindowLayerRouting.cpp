@@ -184,8 +184,7 @@ bool CHfcWindowLayer::DispatchMouseWheel(CHfcMouse* mouse, int x, int y, int res
     return OnHfcMouseWheel(mouse, x, y, reserved, delta, modifiers);
 }
 
-bool CHfcWindowLayer::OnHfcRawDragEnter(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers,
-                                        int* effect)
+bool CHfcWindowLayer::OnHfcRawDragEnter(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     CHfcUiLock lock;
     const POINT point = LayerPoint(x, y);
@@ -201,8 +200,7 @@ bool CHfcWindowLayer::OnHfcRawDragEnter(CHfcOleToken* ole, CHfcDragData* data, i
     return OnHfcDragEnter(ole, data, point.x, point.y, modifiers, effect);
 }
 
-bool CHfcWindowLayer::OnHfcRawDragOver(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers,
-                                       int* effect)
+bool CHfcWindowLayer::OnHfcRawDragOver(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     CHfcUiLock lock;
     const POINT point = LayerPoint(x, y);

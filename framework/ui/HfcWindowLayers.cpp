@@ -182,8 +182,7 @@ void CHfcWindow::Paint(CHfcDrawContext* context, const RECT& rect)
     if (m_pRootLayer == nullptr || m_pRootLayer->GetContext() == nullptr)
         return;
     const SRootCopy copy = RootCopy(rect, m_pRootLayer->GetRect());
-    m_pRootLayer->GetContext()->CopyTo(context, copy.x, copy.y, copy.width, copy.height, copy.sourceX,
-                                       copy.sourceY);
+    m_pRootLayer->GetContext()->CopyTo(context, copy.x, copy.y, copy.width, copy.height, copy.sourceX, copy.sourceY);
 }
 
 void CHfcWindow::PaintTo(CHfcDrawContext* context, const RECT& rect)
@@ -191,6 +190,6 @@ void CHfcWindow::PaintTo(CHfcDrawContext* context, const RECT& rect)
     if (m_pRootLayer == nullptr || m_pRootLayer->GetContext() == nullptr || context == nullptr)
         return;
     const SRootCopy copy = RootCopy(rect, m_pRootLayer->GetRect());
-    context->DrawBitmap(copy.x, copy.y, copy.width, copy.height, m_pRootLayer->GetContext()->GetBitmap(),
-                        copy.sourceX, copy.sourceY);
+    context->DrawBitmap(copy.x, copy.y, copy.width, copy.height, m_pRootLayer->GetContext()->GetBitmap(), copy.sourceX,
+                        copy.sourceY);
 }

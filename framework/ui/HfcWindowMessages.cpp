@@ -105,12 +105,8 @@ LRESULT CHfcWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCCREATE: return Win32NcCreate(message, wParam, lParam);
     case WM_NCDESTROY: return Win32NcDestroy(message, wParam, lParam);
     case WM_KEYDOWN: return Win32KeyDown(message, wParam, lParam);
-    case WM_KEYUP:
-        Win32KeyUp(message, wParam, lParam);
-        return DefaultProc(message, wParam, lParam);
-    case WM_CHAR:
-        Win32Char(message, wParam, lParam);
-        return DefaultProc(message, wParam, lParam);
+    case WM_KEYUP: Win32KeyUp(message, wParam, lParam); return DefaultProc(message, wParam, lParam);
+    case WM_CHAR: Win32Char(message, wParam, lParam); return DefaultProc(message, wParam, lParam);
     case WM_COMMAND: return Win32Command(message, wParam, lParam);
     case WM_TIMER: return Win32Timer(message, wParam, lParam);
     case WM_HSCROLL:

@@ -14,7 +14,8 @@ void Fill(WindowClass& windowClass, const ClassRegistration& registration)
     windowClass.style = registration.style;
     windowClass.lpfnWndProc = registration.procedure;
     windowClass.cbWndExtra = registration.windowExtraBytes;
-    if (registration.cursor) windowClass.hCursor = LoadCursorA(nullptr, registration.cursor);
+    if (registration.cursor)
+        windowClass.hCursor = LoadCursorA(nullptr, registration.cursor);
     if (registration.backgroundColor >= 0)
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(registration.backgroundColor + 1));
 }

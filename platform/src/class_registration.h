@@ -4,7 +4,8 @@
 
 namespace platform::detail {
 
-struct ClassRegistration {
+struct ClassRegistration
+{
     const char* name;  // ASCII
     WNDPROC procedure;
     UINT style = 0;

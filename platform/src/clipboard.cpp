@@ -18,7 +18,8 @@ namespace {
 
 using namespace platform::detail;
 
-struct Clipboard {
+struct Clipboard
+{
     std::mutex mutex;
     DWORD openBy = 0;  // thread id, 0 when closed
     std::map<UINT, HGLOBAL> blocks;
@@ -36,7 +37,8 @@ Clipboard& TheClipboard()
 // Called with the lock held.
 bool OpenHere(const Clipboard& clipboard)
 {
-    if (clipboard.openBy == GetCurrentThreadId()) return true;
+    if (clipboard.openBy == GetCurrentThreadId())
+        return true;
     SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
     return false;
 }
@@ -45,7 +47,8 @@ bool OpenHere(const Clipboard& clipboard)
 void Replace(Clipboard& clipboard, UINT format, HGLOBAL block)
 {
     HGLOBAL& held = clipboard.blocks[format];
-    if (held && held != block) GlobalFree(held);
+    if (held && held != block)
+        GlobalFree(held);
     held = block;
 }
 
@@ -60,11 +63,13 @@ std::optional<std::string> NewerDesktopText()
 void AdoptDesktopText(Clipboard& clipboard)
 {
     std::optional<std::string> newer = NewerDesktopText();
-    if (!newer) return;
+    if (!newer)
+        return;
     const std::u16string text = Utf8ToUtf16(newer->c_str());
     std::lock_guard lock(clipboard.mutex);
     for (UINT format : {CF_UNICODETEXT, CF_TEXT})
-        if (HGLOBAL block = MakeTextBlock(format, text)) Replace(clipboard, format, block);
+        if (HGLOBAL block = MakeTextBlock(format, text))
+            Replace(clipboard, format, block);
 }
 
 // The text set while the clipboard was open goes to the desktop as well.
@@ -73,12 +78,14 @@ void PushTextToDesktop(Clipboard& clipboard)
     std::u16string text;
     {
         std::lock_guard lock(clipboard.mutex);
-        if (!std::exchange(clipboard.textSet, false)) return;
+        if (!std::exchange(clipboard.textSet, false))
+            return;
         for (UINT format : {CF_TEXT, CF_UNICODETEXT})
             if (auto found = clipboard.blocks.find(format); found != clipboard.blocks.end())
                 text = ReadTextBlock(format, found->second);
     }
-    if (OnDisplayThread()) Display().PutClipboardText(platform::Utf16ToUtf8(text.c_str()));
+    if (OnDisplayThread())
+        Display().PutClipboardText(platform::Utf16ToUtf8(text.c_str()));
 }
 
 }  // namespace
@@ -122,7 +129,8 @@ BOOL CloseClipboard()
     auto& clipboard = TheClipboard();
     {
         std::lock_guard lock(clipboard.mutex);
-        if (!OpenHere(clipboard)) return FALSE;
+        if (!OpenHere(clipboard))
+            return FALSE;
         clipboard.openBy = 0;
     }
     PushTextToDesktop(clipboard);
@@ -134,8 +142,10 @@ BOOL EmptyClipboard()
     auto& clipboard = TheClipboard();
     {
         std::lock_guard lock(clipboard.mutex);
-        if (!OpenHere(clipboard)) return FALSE;
-        for (auto& [format, block] : clipboard.blocks) GlobalFree(block);
+        if (!OpenHere(clipboard))
+            return FALSE;
+        for (auto& [format, block] : clipboard.blocks)
+            GlobalFree(block);
         clipboard.blocks.clear();
     }
     NewerDesktopText();  // what the desktop held is older than what comes now
@@ -146,23 +156,27 @@ HANDLE SetClipboardData(UINT format, HANDLE block)
 {
     auto& clipboard = TheClipboard();
     std::lock_guard lock(clipboard.mutex);
-    if (!OpenHere(clipboard)) return nullptr;
+    if (!OpenHere(clipboard))
+        return nullptr;
     // Only a block the clipboard can free is taken; delayed rendering does not exist here.
     if (format == 0 || !platform::detail::IsGlobalBlock(block)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
     Replace(clipboard, format, block);
-    if (IsTextFormat(format)) clipboard.textSet = true;
+    if (IsTextFormat(format))
+        clipboard.textSet = true;
     return block;
 }
 
 HANDLE GetClipboardData(UINT format)
 {
     auto& clipboard = TheClipboard();
-    if (IsTextFormat(format)) AdoptDesktopText(clipboard);
+    if (IsTextFormat(format))
+        AdoptDesktopText(clipboard);
     std::lock_guard lock(clipboard.mutex);
-    if (!OpenHere(clipboard)) return nullptr;
+    if (!OpenHere(clipboard))
+        return nullptr;
     auto found = clipboard.blocks.find(format);
     return found == clipboard.blocks.end() ? nullptr : found->second;
 }
@@ -170,7 +184,8 @@ HANDLE GetClipboardData(UINT format)
 BOOL IsClipboardFormatAvailable(UINT format)
 {
     auto& clipboard = TheClipboard();
-    if (IsTextFormat(format)) AdoptDesktopText(clipboard);
+    if (IsTextFormat(format))
+        AdoptDesktopText(clipboard);
     std::lock_guard lock(clipboard.mutex);
     return clipboard.blocks.count(format) ? TRUE : FALSE;
 }

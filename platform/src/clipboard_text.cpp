@@ -8,7 +8,10 @@
 
 namespace platform::detail {
 
-bool IsTextFormat(UINT format) { return format == CF_TEXT || format == CF_UNICODETEXT; }
+bool IsTextFormat(UINT format)
+{
+    return format == CF_TEXT || format == CF_UNICODETEXT;
+}
 
 HGLOBAL MakeTextBlock(UINT format, const std::u16string& text)
 {
@@ -17,7 +20,8 @@ HGLOBAL MakeTextBlock(UINT format, const std::u16string& text)
     const SIZE_T size = format == CF_TEXT ? narrow.size() : text.size() * sizeof(char16_t);
     const SIZE_T terminator = format == CF_TEXT ? 1 : sizeof(char16_t);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + terminator);
-    if (!block) return nullptr;
+    if (!block)
+        return nullptr;
     std::memcpy(GlobalLock(block), bytes, size);
     GlobalUnlock(block);
     return block;
@@ -26,7 +30,8 @@ HGLOBAL MakeTextBlock(UINT format, const std::u16string& text)
 std::u16string ReadTextBlock(UINT format, HGLOBAL block)
 {
     const auto* bytes = static_cast<const char*>(block ? GlobalLock(block) : nullptr);
-    if (!bytes) return {};
+    if (!bytes)
+        return {};
     const SIZE_T size = GlobalSize(block);
     std::u16string text;
     if (format == CF_TEXT) {

@@ -15,7 +15,8 @@ namespace {
 std::atomic<bool> gFake{false};
 std::atomic<std::uint64_t> gFakeNow{0};
 
-struct Listeners {
+struct Listeners
+{
     std::mutex mutex;
     std::vector<void (*)()> list;
 };
@@ -34,19 +35,24 @@ void NotifyListeners()
         std::lock_guard lock(listeners.mutex);
         list = listeners.list;
     }
-    for (auto listener : list) listener();
+    for (auto listener : list)
+        listener();
 }
 
 }  // namespace
 
 std::uint64_t NowMs()
 {
-    if (gFake) return gFakeNow;
+    if (gFake)
+        return gFakeNow;
     auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
-bool ClockIsFake() { return gFake; }
+bool ClockIsFake()
+{
+    return gFake;
+}
 
 void AddClockListener(void (*listener)())
 {
@@ -80,9 +86,15 @@ void UseRealClock()
 
 }  // namespace platform::testing
 
-DWORD timeGetTime() { return static_cast<DWORD>(platform::detail::NowMs()); }
+DWORD timeGetTime()
+{
+    return static_cast<DWORD>(platform::detail::NowMs());
+}
 
-DWORD GetTickCount() { return static_cast<DWORD>(platform::detail::NowMs()); }
+DWORD GetTickCount()
+{
+    return static_cast<DWORD>(platform::detail::NowMs());
+}
 
 void GetLocalTime(LPSYSTEMTIME time)
 {

@@ -15,12 +15,27 @@ std::recursive_mutex& Mutex(LPCRITICAL_SECTION section)
 
 }  // namespace
 
-void InitializeCriticalSection(LPCRITICAL_SECTION section) { new (section->storage) std::recursive_mutex; }
+void InitializeCriticalSection(LPCRITICAL_SECTION section)
+{
+    new (section->storage) std::recursive_mutex;
+}
 
-void EnterCriticalSection(LPCRITICAL_SECTION section) { Mutex(section).lock(); }
+void EnterCriticalSection(LPCRITICAL_SECTION section)
+{
+    Mutex(section).lock();
+}
 
-BOOL TryEnterCriticalSection(LPCRITICAL_SECTION section) { return Mutex(section).try_lock() ? TRUE : FALSE; }
+BOOL TryEnterCriticalSection(LPCRITICAL_SECTION section)
+{
+    return Mutex(section).try_lock() ? TRUE : FALSE;
+}
 
-void LeaveCriticalSection(LPCRITICAL_SECTION section) { Mutex(section).unlock(); }
+void LeaveCriticalSection(LPCRITICAL_SECTION section)
+{
+    Mutex(section).unlock();
+}
 
-void DeleteCriticalSection(LPCRITICAL_SECTION section) { Mutex(section).~recursive_mutex(); }
+void DeleteCriticalSection(LPCRITICAL_SECTION section)
+{
+    Mutex(section).~recursive_mutex();
+}

@@ -5,7 +5,10 @@ namespace {
 
 constexpr char32_t kStandInBase = 0xF700;
 
-bool IsStandIn(char32_t code) { return code >= kStandInBase + 0x80 && code <= kStandInBase + 0xFF; }
+bool IsStandIn(char32_t code)
+{
+    return code >= kStandInBase + 0x80 && code <= kStandInBase + 0xFF;
+}
 
 // The length of the well-formed UTF-8 character at `at` and its value; 0
 // when the bytes there are none (a stray byte, an overlong form, a
@@ -19,17 +22,24 @@ int CharacterAt(std::string_view text, std::size_t at, char32_t& code)
         code = lead;
         return 1;
     }
-    if ((lead & 0xE0) == 0xC0) length = 2, code = lead & 0x1F;
-    else if ((lead & 0xF0) == 0xE0) length = 3, code = lead & 0x0F;
-    else if ((lead & 0xF8) == 0xF0) length = 4, code = lead & 0x07;
-    else return 0;
-    if (at + length > text.size()) return 0;
+    if ((lead & 0xE0) == 0xC0)
+        length = 2, code = lead & 0x1F;
+    else if ((lead & 0xF0) == 0xE0)
+        length = 3, code = lead & 0x0F;
+    else if ((lead & 0xF8) == 0xF0)
+        length = 4, code = lead & 0x07;
+    else
+        return 0;
+    if (at + length > text.size())
+        return 0;
     for (int i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) return 0;
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
         code = (code << 6) | (byte(at + i) & 0x3F);
     }
     static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
     return length;
 }
 
@@ -52,8 +62,10 @@ std::string MapStandIns(std::string_view text, Replace replace)
         char32_t code = 0;
         const int length = CharacterAt(text, at, code);
         const std::size_t step = length > 0 ? std::size_t(length) : 1;
-        if (length > 0 && IsStandIn(code)) replace(out, code);
-        else out.append(text, at, step);
+        if (length > 0 && IsStandIn(code))
+            replace(out, code);
+        else
+            out.append(text, at, step);
         at += step;
     }
     return out;

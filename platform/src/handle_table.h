@@ -11,7 +11,8 @@
 namespace platform::detail {
 
 template <class Handle, class Record>
-class HandleTable {
+class HandleTable
+{
 public:
     explicit HandleTable(ULONG_PTR firstHandle) : next_(firstHandle) {}
 
@@ -29,7 +30,8 @@ public:
     {
         std::lock_guard lock(mutex_);
         auto found = records_.find(handle);
-        if (found == records_.end()) return nullptr;
+        if (found == records_.end())
+            return nullptr;
         auto record = std::move(found->second);
         records_.erase(found);
         return record;

@@ -6,7 +6,8 @@
 namespace platform::detail {
 namespace {
 
-struct HandleTable {
+struct HandleTable
+{
     std::mutex mutex;
     std::unordered_map<HANDLE, std::shared_ptr<KernelObject>> objects;
 };

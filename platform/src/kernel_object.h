@@ -8,7 +8,8 @@
 
 namespace platform::detail {
 
-class KernelObject {
+class KernelObject
+{
 public:
     virtual ~KernelObject() = default;
     // WAIT_OBJECT_0 when the object was obtained, WAIT_TIMEOUT otherwise.
@@ -30,7 +31,8 @@ template <class T>
 std::shared_ptr<T> FindHandleOf(HANDLE handle)
 {
     auto object = std::dynamic_pointer_cast<T>(FindHandle(handle));
-    if (!object) SetLastError(ERROR_INVALID_HANDLE);
+    if (!object)
+        SetLastError(ERROR_INVALID_HANDLE);
     return object;
 }
 

@@ -4,6 +4,12 @@ namespace {
 thread_local DWORD tLastError = ERROR_SUCCESS;
 }
 
-DWORD GetLastError() { return tLastError; }
+DWORD GetLastError()
+{
+    return tLastError;
+}
 
-void SetLastError(DWORD error) { tLastError = error; }
+void SetLastError(DWORD error)
+{
+    tLastError = error;
+}

@@ -14,13 +14,15 @@ namespace {
 // Any non-null value will do: there is one heap, the C runtime's.
 int gProcessHeap;
 
-struct Block {
+struct Block
+{
     std::unique_ptr<unsigned char[]> bytes;
     SIZE_T size = 0;
     UINT locks = 0;
 };
 
-struct GlobalTable {
+struct GlobalTable
+{
     std::mutex mutex;
     std::unordered_map<HGLOBAL, std::unique_ptr<Block>> blocks;
 };
@@ -35,7 +37,8 @@ GlobalTable& Globals()
 Block* FindBlock(GlobalTable& table, HGLOBAL handle)
 {
     auto found = table.blocks.find(handle);
-    if (found != table.blocks.end()) return found->second.get();
+    if (found != table.blocks.end())
+        return found->second.get();
     SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
 }
@@ -54,18 +57,23 @@ HGLOBAL platform::detail::GlobalBlockAt(const void* address)
     auto& table = Globals();
     std::lock_guard lock(table.mutex);
     for (const auto& [handle, block] : table.blocks)
-        if (block->bytes.get() == address) return handle;
+        if (block->bytes.get() == address)
+            return handle;
     return nullptr;
 }
 
-HANDLE GetProcessHeap() { return &gProcessHeap; }
+HANDLE GetProcessHeap()
+{
+    return &gProcessHeap;
+}
 
 LPVOID HeapAlloc(HANDLE, DWORD flags, SIZE_T bytes)
 {
     // A request for 0 bytes still gets a distinct block.
     SIZE_T size = bytes == 0 ? 1 : bytes;
     void* memory = (flags & HEAP_ZERO_MEMORY) ? std::calloc(1, size) : std::malloc(size);
-    if (!memory) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    if (!memory)
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return memory;
 }
 
@@ -84,7 +92,8 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes)
         return nullptr;
     }
     block->size = bytes;
-    if (flags & GMEM_ZEROINIT) std::memset(block->bytes.get(), 0, bytes);
+    if (flags & GMEM_ZEROINIT)
+        std::memset(block->bytes.get(), 0, bytes);
     HGLOBAL handle = (flags & GMEM_MOVEABLE) ? static_cast<HGLOBAL>(block.get()) : block->bytes.get();
     auto& table = Globals();
     std::lock_guard lock(table.mutex);
@@ -97,7 +106,8 @@ LPVOID GlobalLock(HGLOBAL handle)
     auto& table = Globals();
     std::lock_guard lock(table.mutex);
     Block* block = FindBlock(table, handle);
-    if (!block) return nullptr;
+    if (!block)
+        return nullptr;
     ++block->locks;
     return block->bytes.get();
 }
@@ -107,7 +117,8 @@ BOOL GlobalUnlock(HGLOBAL handle)
     auto& table = Globals();
     std::lock_guard lock(table.mutex);
     Block* block = FindBlock(table, handle);
-    if (!block) return FALSE;
+    if (!block)
+        return FALSE;
     if (block->locks == 0) {
         SetLastError(ERROR_NOT_LOCKED);
         return FALSE;

@@ -11,7 +11,8 @@
 namespace platform::detail {
 namespace {
 
-struct QueueRegistry {
+struct QueueRegistry
+{
     std::mutex mutex;
     std::unordered_map<DWORD, std::shared_ptr<MessageQueue>> queues;
 };
@@ -37,7 +38,8 @@ void ForgetQueue(DWORD threadId)
         auto& registry = Registry();
         std::lock_guard lock(registry.mutex);
         auto found = registry.queues.find(threadId);
-        if (found == registry.queues.end()) return;
+        if (found == registry.queues.end())
+            return;
         queue = std::move(found->second);
         registry.queues.erase(found);
     }
@@ -48,7 +50,8 @@ void WakeAllQueues()
 {
     auto& registry = Registry();
     std::lock_guard lock(registry.mutex);
-    for (auto& [id, queue] : registry.queues) queue->Wake();
+    for (auto& [id, queue] : registry.queues)
+        queue->Wake();
 }
 
 std::shared_ptr<MessageQueue> FindQueue(DWORD threadId)
@@ -63,7 +66,8 @@ std::shared_ptr<MessageQueue> FindQueue(DWORD threadId)
 
 bool MessageFilter::Accepts(HWND target, UINT message) const
 {
-    if (window && target != window) return false;
+    if (window && target != window)
+        return false;
     return (first == 0 && last == 0) || (message >= first && message <= last);
 }
 
@@ -80,9 +84,11 @@ bool MessageQueue::TakePosted(const MessageFilter& filter, bool remove, MSG* msg
 {
     std::lock_guard lock(mutex_);
     for (auto it = posted_.begin(); it != posted_.end(); ++it) {
-        if (!filter.Accepts(it->hwnd, it->message)) continue;
+        if (!filter.Accepts(it->hwnd, it->message))
+            continue;
         *msg = *it;
-        if (remove) posted_.erase(it);
+        if (remove)
+            posted_.erase(it);
         return true;
     }
     return false;
@@ -101,9 +107,11 @@ void MessageQueue::PostQuit(int exitCode)
 bool MessageQueue::TakeQuit(bool remove, MSG* msg)
 {
     std::lock_guard lock(mutex_);
-    if (!quit_) return false;
+    if (!quit_)
+        return false;
     *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(exitCode_), 0, timeGetTime(), {0, 0}};
-    if (remove) quit_ = false;
+    if (remove)
+        quit_ = false;
     return true;
 }
 
@@ -126,7 +134,8 @@ void MessageQueue::Send(std::shared_ptr<SentMessage> sent)
 std::shared_ptr<SentMessage> MessageQueue::TakeSent()
 {
     std::lock_guard lock(mutex_);
-    if (sent_.empty()) return nullptr;
+    if (sent_.empty())
+        return nullptr;
     auto sent = std::move(sent_.front());
     sent_.pop_front();
     return sent;
@@ -136,7 +145,8 @@ void MessageQueue::Complete(SentMessage& sent, LRESULT result)
 {
     sent.result = result;
     sent.done = true;
-    if (sent.sender) sent.sender->Wake();
+    if (sent.sender)
+        sent.sender->Wake();
 }
 
 std::uint64_t MessageQueue::Generation()
@@ -154,13 +164,15 @@ void MessageQueue::Wake()
         waiter = waiter_;
     }
     changed_.notify_all();
-    if (waiter) waiter->Wake();
+    if (waiter)
+        waiter->Wake();
 }
 
 void MessageQueue::WaitForChange(std::uint64_t seen, DWORD timeoutMs)
 {
     std::unique_lock lock(mutex_);
-    if (generation_ != seen) return;
+    if (generation_ != seen)
+        return;
     if (waiter_) {
         EventWaiter* waiter = waiter_;
         lock.unlock();
@@ -192,7 +204,8 @@ void MessageQueue::Close()
         pending.swap(sent_);
         posted_.clear();
     }
-    for (auto& sent : pending) Complete(*sent, 0);
+    for (auto& sent : pending)
+        Complete(*sent, 0);
 }
 
 bool MessageQueue::IsClosed()
@@ -207,7 +220,8 @@ std::shared_ptr<MessageQueue> CurrentQueue()
     auto& registry = Registry();
     std::lock_guard lock(registry.mutex);
     auto& queue = registry.queues[threadId];
-    if (!queue) queue = std::make_shared<MessageQueue>(threadId);
+    if (!queue)
+        queue = std::make_shared<MessageQueue>(threadId);
     return queue;
 }
 
@@ -216,22 +230,26 @@ std::shared_ptr<MessageQueue> QueueOfThread(DWORD threadId)
     auto& registry = Registry();
     std::lock_guard lock(registry.mutex);
     auto found = registry.queues.find(threadId);
-    if (found != registry.queues.end()) return found->second;
+    if (found != registry.queues.end())
+        return found->second;
     // Checked under the registry lock: an ending thread stops being alive
     // before its queue is forgotten, so no queue outlives its thread.
-    if (!IsThreadAlive(threadId)) return nullptr;
+    if (!IsThreadAlive(threadId))
+        return nullptr;
     return registry.queues[threadId] = std::make_shared<MessageQueue>(threadId);
 }
 
 void SetThreadEventWaiter(DWORD threadId, EventWaiter* waiter)
 {
-    if (auto queue = QueueOfThread(threadId)) queue->SetWaiter(waiter);
+    if (auto queue = QueueOfThread(threadId))
+        queue->SetWaiter(waiter);
 }
 
 bool WakeThread(DWORD threadId)
 {
     auto queue = FindQueue(threadId);
-    if (queue) queue->Wake();
+    if (queue)
+        queue->Wake();
     return queue != nullptr;
 }
 

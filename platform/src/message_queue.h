@@ -15,7 +15,8 @@ namespace platform::detail {
 class MessageQueue;
 
 // A message sent from another thread, waiting for the owner to handle it.
-struct SentMessage {
+struct SentMessage
+{
     HWND window;
     UINT message;
     WPARAM wParam;
@@ -25,7 +26,8 @@ struct SentMessage {
     std::shared_ptr<MessageQueue> sender;
 };
 
-class MessageQueue {
+class MessageQueue
+{
 public:
     explicit MessageQueue(DWORD threadId) : threadId(threadId) {}
 

@@ -12,7 +12,8 @@ namespace platform::detail {
 inline constexpr std::uint64_t kNever = UINT64_MAX;
 
 // What GetMessage or PeekMessage asked for.
-struct MessageFilter {
+struct MessageFilter
+{
     DWORD threadId;
     HWND window;  // null: every message of the thread
     UINT first;
@@ -20,7 +21,8 @@ struct MessageFilter {
     bool Accepts(HWND target, UINT message) const;
 };
 
-class MessageSource {
+class MessageSource
+{
 public:
     virtual ~MessageSource() = default;
     // Fills msg with the source's next message that passes the filter;
@@ -31,12 +33,17 @@ public:
     virtual std::uint64_t NextDueMs(DWORD /*threadId*/) { return kNever; }
 };
 
-enum class SourceSlot { Input, Paint };
+enum class SourceSlot
+{
+    Input,
+    Paint
+};
 // Process-wide; null removes the source.
 void SetMessageSource(SourceSlot slot, MessageSource* source);
 MessageSource* GetMessageSource(SourceSlot slot);
 
-class EventWaiter {
+class EventWaiter
+{
 public:
     virtual ~EventWaiter() = default;
     // Sleeps until Wake, an event of its own or the time-out (INFINITE: none).

@@ -30,7 +30,8 @@ bool FromSource(SourceSlot slot, const MessageFilter& filter, bool remove, MSG* 
 DWORD TimeoutUntil(std::uint64_t due)
 {
     // A fake clock wakes every queue when it moves, so only a real one needs a time-out.
-    if (due == kNever || ClockIsFake()) return INFINITE;
+    if (due == kNever || ClockIsFake())
+        return INFINITE;
     std::uint64_t now = NowMs();
     return due <= now ? 0 : static_cast<DWORD>(std::min<std::uint64_t>(due - now, INFINITE - 1));
 }
@@ -40,7 +41,8 @@ std::uint64_t NextDue(MessageQueue& queue, const MessageFilter& filter)
     // A due timer that the filter passes by must not turn the wait into a spin.
     std::uint64_t due = queue.timers.NextDueMs(filter);
     for (auto slot : {SourceSlot::Input, SourceSlot::Paint})
-        if (MessageSource* source = GetMessageSource(slot)) due = std::min(due, source->NextDueMs(queue.threadId));
+        if (MessageSource* source = GetMessageSource(slot))
+            due = std::min(due, source->NextDueMs(queue.threadId));
     return due;
 }
 
@@ -52,12 +54,18 @@ bool Retrieve(MSG* msg, HWND window, UINT first, UINT last, bool remove, bool wa
         // Taken before looking, so a change while we look ends the wait at once.
         std::uint64_t seen = queue->Generation();
         DeliverSentMessages(*queue);
-        if (queue->TakePosted(filter, remove, msg)) return true;
-        if (FromSource(SourceSlot::Input, filter, remove, msg)) return true;
-        if (queue->TakeQuit(remove, msg)) return true;
-        if (FromSource(SourceSlot::Paint, filter, remove, msg)) return true;
-        if (queue->timers.TakeDue(filter, NowMs(), remove, msg)) return true;
-        if (!wait) return false;
+        if (queue->TakePosted(filter, remove, msg))
+            return true;
+        if (FromSource(SourceSlot::Input, filter, remove, msg))
+            return true;
+        if (queue->TakeQuit(remove, msg))
+            return true;
+        if (FromSource(SourceSlot::Paint, filter, remove, msg))
+            return true;
+        if (queue->timers.TakeDue(filter, NowMs(), remove, msg))
+            return true;
+        if (!wait)
+            return false;
         queue->WaitForChange(seen, TimeoutUntil(NextDue(*queue, filter)));
     }
 }
@@ -65,7 +73,8 @@ bool Retrieve(MSG* msg, HWND window, UINT first, UINT last, bool remove, bool wa
 // A window filter must name a window of the calling thread.
 bool ValidFilter(HWND window)
 {
-    if (!window) return true;
+    if (!window)
+        return true;
     auto record = FindWindowRecord(window);
     return record && record->threadId == GetCurrentThreadId();
 }
@@ -83,12 +92,15 @@ BOOL Post(const std::shared_ptr<MessageQueue>& queue, HWND window, UINT message,
 LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto record = FindWindowRecord(window);
-    if (!record) return 0;
-    if (record->threadId == GetCurrentThreadId()) return CallWindow(window, message, wParam, lParam);
+    if (!record)
+        return 0;
+    if (record->threadId == GetCurrentThreadId())
+        return CallWindow(window, message, wParam, lParam);
 
     auto own = CurrentQueue();
     auto target = QueueOfThread(record->threadId);
-    if (!target) return 0;
+    if (!target)
+        return 0;
     auto sent = std::make_shared<SentMessage>();
     sent->window = window;
     sent->message = message;
@@ -99,20 +111,31 @@ LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     // Messages sent to this thread meanwhile are handled, so two threads sending to each other do not lock up.
     for (;;) {
         std::uint64_t seen = own->Generation();
-        if (sent->done) return sent->result;
+        if (sent->done)
+            return sent->result;
         DeliverSentMessages(*own);
-        if (sent->done) return sent->result;
+        if (sent->done)
+            return sent->result;
         own->WaitForChange(seen, INFINITE);
     }
 }
 
 }  // namespace
 
-void SetMessageSource(SourceSlot slot, MessageSource* source) { gSources[static_cast<int>(slot)] = source; }
+void SetMessageSource(SourceSlot slot, MessageSource* source)
+{
+    gSources[static_cast<int>(slot)] = source;
+}
 
-MessageSource* GetMessageSource(SourceSlot slot) { return gSources[static_cast<int>(slot)]; }
+MessageSource* GetMessageSource(SourceSlot slot)
+{
+    return gSources[static_cast<int>(slot)];
+}
 
-void SetKeyTranslator(BOOL (*translate)(const MSG*)) { gKeyTranslator = translate; }
+void SetKeyTranslator(BOOL (*translate)(const MSG*))
+{
+    gKeyTranslator = translate;
+}
 
 }  // namespace platform::detail
 
@@ -120,7 +143,8 @@ using namespace platform::detail;
 
 BOOL GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax)
 {
-    if (!msg || !ValidFilter(window)) return -1;
+    if (!msg || !ValidFilter(window))
+        return -1;
     Retrieve(msg, window, filterMin, filterMax, true, true);
     return msg->message == WM_QUIT ? FALSE : TRUE;
 }
@@ -132,7 +156,8 @@ BOOL GetMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax)
 
 BOOL PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT removeMsg)
 {
-    if (!msg || !ValidFilter(window)) return FALSE;
+    if (!msg || !ValidFilter(window))
+        return FALSE;
     return Retrieve(msg, window, filterMin, filterMax, (removeMsg & PM_REMOVE) != 0, false) ? TRUE : FALSE;
 }
 
@@ -143,7 +168,8 @@ BOOL PeekMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT r
 
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!window) return PostThreadMessageA(GetCurrentThreadId(), message, wParam, lParam);
+    if (!window)
+        return PostThreadMessageA(GetCurrentThreadId(), message, wParam, lParam);
     auto record = FindWindowRecord(window);
     return Post(record ? QueueOfThread(record->threadId) : nullptr, window, message, wParam, lParam);
 }
@@ -163,7 +189,10 @@ BOOL PostThreadMessageW(DWORD threadId, UINT message, WPARAM wParam, LPARAM lPar
     return PostThreadMessageA(threadId, message, wParam, lParam);
 }
 
-void PostQuitMessage(int exitCode) { CurrentQueue()->PostQuit(exitCode); }
+void PostQuitMessage(int exitCode)
+{
+    CurrentQueue()->PostQuit(exitCode);
+}
 
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -183,7 +212,8 @@ BOOL TranslateMessage(const MSG* msg)
 
 LRESULT DispatchMessageA(const MSG* msg)
 {
-    if (!msg) return 0;
+    if (!msg)
+        return 0;
     if (msg->message == WM_TIMER && msg->lParam) {
         reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, timeGetTime());
         return 0;
@@ -191,11 +221,15 @@ LRESULT DispatchMessageA(const MSG* msg)
     return msg->hwnd ? CallWindow(msg->hwnd, msg->message, msg->wParam, msg->lParam) : 0;
 }
 
-LRESULT DispatchMessageW(const MSG* msg) { return DispatchMessageA(msg); }
+LRESULT DispatchMessageW(const MSG* msg)
+{
+    return DispatchMessageA(msg);
+}
 
 UINT_PTR SetTimer(HWND window, UINT_PTR timerId, UINT elapseMs, TIMERPROC procedure)
 {
-    if (window && !ValidFilter(window)) return 0;
+    if (window && !ValidFilter(window))
+        return 0;
     return CurrentQueue()->timers.Set(window, timerId, elapseMs, procedure, NowMs());
 }
 

@@ -19,13 +19,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct OpenKey {
+struct OpenKey
+{
     fs::path folder;
 };
 
 constexpr REGSAM kSetValue = 0x0002;  // the access right that writing needs
 
-struct KeyTable {
+struct KeyTable
+{
     std::mutex mutex;  // also orders every read and rewrite of the value files
     std::unordered_map<HKEY, std::unique_ptr<OpenKey>> keys;
     std::set<std::string> reported;
@@ -39,7 +41,8 @@ KeyTable& Keys()
 
 fs::path HiveFolder()
 {
-    if (const char* folder = std::getenv("VQ_REGISTRY_DIR"); folder && *folder) return folder;
+    if (const char* folder = std::getenv("VQ_REGISTRY_DIR"); folder && *folder)
+        return folder;
     fs::path config;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
         config = xdg;
@@ -54,7 +57,8 @@ fs::path HiveFolder()
 std::optional<fs::path> ValuesFileOf(KeyTable& table, HKEY key)
 {
     auto found = table.keys.find(key);
-    if (found == table.keys.end()) return std::nullopt;
+    if (found == table.keys.end())
+        return std::nullopt;
     return found->second->folder / "values";
 }
 
@@ -66,7 +70,8 @@ bool Resolve(KeyTable& table, HKEY key, fs::path& folder)
         return true;
     }
     auto found = table.keys.find(key);
-    if (found == table.keys.end()) return false;
+    if (found == table.keys.end())
+        return false;
     folder = found->second->folder;
     return true;
 }
@@ -111,15 +116,19 @@ LONG CheckKeyFolder(KeyTable& table, const fs::path& folder, REGSAM access)
 // hive's folder are refused.
 bool AppendSubKey(fs::path& folder, LPCSTR subKey)
 {
-    if (!subKey) return true;
+    if (!subKey)
+        return true;
     std::string path(subKey);
     size_t start = 0;
     while (start <= path.size()) {
         size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
+        if (end == std::string::npos)
+            end = path.size();
         std::string name = path.substr(start, end - start);
-        if (name == "." || name == ".." || name.find('/') != std::string::npos) return false;
-        if (!name.empty()) folder /= name;
+        if (name == "." || name == ".." || name.find('/') != std::string::npos)
+            return false;
+        if (!name.empty())
+            folder /= name;
         start = end + 1;
     }
     return true;
@@ -127,21 +136,27 @@ bool AppendSubKey(fs::path& folder, LPCSTR subKey)
 
 LONG OpenOrCreate(HKEY key, LPCSTR subKey, REGSAM access, PHKEY result, bool create, LPDWORD disposition)
 {
-    if (!result) return ERROR_INVALID_PARAMETER;
+    if (!result)
+        return ERROR_INVALID_PARAMETER;
     auto& table = Keys();
     std::lock_guard lock(table.mutex);
     fs::path folder;
-    if (!Resolve(table, key, folder)) return ERROR_INVALID_HANDLE;
-    if (!AppendSubKey(folder, subKey)) return ERROR_INVALID_PARAMETER;
+    if (!Resolve(table, key, folder))
+        return ERROR_INVALID_HANDLE;
+    if (!AppendSubKey(folder, subKey))
+        return ERROR_INVALID_PARAMETER;
     std::error_code error, ignored;
     bool exists = fs::is_directory(folder, ignored);
-    if (!exists && !create) return ERROR_FILE_NOT_FOUND;
+    if (!exists && !create)
+        return ERROR_FILE_NOT_FOUND;
     if (!exists && !fs::create_directories(folder, error) && !fs::is_directory(folder, ignored)) {
         Report(table, folder.string(), "cannot make the settings folder " + folder.string() + ": " + error.message());
         return ErrorCodeOf(error.value(), ERROR_CANTWRITE);
     }
-    if (LONG refused = CheckKeyFolder(table, folder, access); refused != ERROR_SUCCESS) return refused;
-    if (disposition) *disposition = exists ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+    if (LONG refused = CheckKeyFolder(table, folder, access); refused != ERROR_SUCCESS)
+        return refused;
+    if (disposition)
+        *disposition = exists ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
     auto opened = std::make_unique<OpenKey>(OpenKey{folder});
     *result = reinterpret_cast<HKEY>(opened.get());
     table.keys.emplace(*result, std::move(opened));
@@ -158,52 +173,63 @@ LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result)
     return OpenOrCreate(key, subKey, access, result, false, nullptr);
 }
 
-LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access, LPSECURITY_ATTRIBUTES,
-                     PHKEY result, LPDWORD disposition)
+LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access, LPSECURITY_ATTRIBUTES, PHKEY result,
+                     LPDWORD disposition)
 {
     return OpenOrCreate(key, subKey, access, result, true, disposition);
 }
 
 LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD dataSize)
 {
-    if (data && !dataSize) return ERROR_INVALID_PARAMETER;
+    if (data && !dataSize)
+        return ERROR_INVALID_PARAMETER;
     auto& table = Keys();
     std::lock_guard lock(table.mutex);
     auto file = ValuesFileOf(table, key);
-    if (!file) return ERROR_INVALID_HANDLE;
+    if (!file)
+        return ERROR_INVALID_HANDLE;
     auto values = ReadRegistryFile(*file);
-    if (!values) return ErrorCodeOf(errno, ERROR_CANTREAD);
+    if (!values)
+        return ErrorCodeOf(errno, ERROR_CANTREAD);
     auto found = values->find(valueName ? valueName : "");
-    if (found == values->end()) return ERROR_FILE_NOT_FOUND;
+    if (found == values->end())
+        return ERROR_FILE_NOT_FOUND;
     const RegistryValue& value = found->second;
-    if (type) *type = value.type;
+    if (type)
+        *type = value.type;
     auto size = static_cast<DWORD>(value.bytes.size());
     if (data && *dataSize < size) {
         *dataSize = size;
         return ERROR_MORE_DATA;
     }
-    if (data && size) std::memcpy(data, value.bytes.data(), size);
-    if (dataSize) *dataSize = size;
+    if (data && size)
+        std::memcpy(data, value.bytes.data(), size);
+    if (dataSize)
+        *dataSize = size;
     return ERROR_SUCCESS;
 }
 
 LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD dataSize)
 {
-    if (!data && dataSize) return ERROR_INVALID_PARAMETER;
+    if (!data && dataSize)
+        return ERROR_INVALID_PARAMETER;
     auto& table = Keys();
     std::lock_guard lock(table.mutex);
     auto file = ValuesFileOf(table, key);
-    if (!file) return ERROR_INVALID_HANDLE;
+    if (!file)
+        return ERROR_INVALID_HANDLE;
     // Values that cannot be read now would be lost by writing over them.
     auto values = ReadRegistryFile(*file);
-    if (!values) return ErrorCodeOf(errno, ERROR_CANTREAD);
+    if (!values)
+        return ErrorCodeOf(errno, ERROR_CANTREAD);
     (*values)[valueName ? valueName : ""] = RegistryValue{type, std::vector<BYTE>(data, data + dataSize)};
     return platform::detail::WriteRegistryFile(*file, *values) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 LONG RegCloseKey(HKEY key)
 {
-    if (key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
+    if (key == HKEY_CURRENT_USER)
+        return ERROR_SUCCESS;
     auto& table = Keys();
     std::lock_guard lock(table.mutex);
     return table.keys.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;

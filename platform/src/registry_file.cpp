@@ -41,46 +41,57 @@ void AppendQuoted(std::string& out, const char* text, size_t length)
 
 int HexDigit(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 // Reads a line of the text form from left to right; any surprise fails it.
-class LineReader {
+class LineReader
+{
 public:
     explicit LineReader(const std::string& line) : line_(line) {}
 
     bool Literal(const char* text)
     {
         std::string_view expected(text);
-        if (line_.compare(pos_, expected.size(), expected) != 0) return false;
+        if (line_.compare(pos_, expected.size(), expected) != 0)
+            return false;
         pos_ += expected.size();
         return true;
     }
 
     bool Quoted(std::string& out)
     {
-        if (!Literal("\"")) return false;
+        if (!Literal("\""))
+            return false;
         while (pos_ < line_.size()) {
             char c = line_[pos_++];
-            if (c == '"') return true;
+            if (c == '"')
+                return true;
             if (c != '\\') {
                 out += c;
                 continue;
             }
-            if (pos_ >= line_.size()) return false;
+            if (pos_ >= line_.size())
+                return false;
             char e = line_[pos_++];
             switch (e) {
-            case '"': case '\\': out += e; break;
+            case '"':
+            case '\\': out += e; break;
             case 'n': out += '\n'; break;
             case 't': out += '\t'; break;
             case 'r': out += '\r'; break;
             case 'x': {
-                if (pos_ + 2 > line_.size()) return false;
+                if (pos_ + 2 > line_.size())
+                    return false;
                 int high = HexDigit(line_[pos_]), low = HexDigit(line_[pos_ + 1]);
-                if (high < 0 || low < 0) return false;
+                if (high < 0 || low < 0)
+                    return false;
                 out += static_cast<char>(high * 16 + low);
                 pos_ += 2;
                 break;
@@ -97,7 +108,8 @@ public:
         value = 0;
         while (pos_ < line_.size() && std::isdigit(static_cast<unsigned char>(line_[pos_]))) {
             value = value * 10 + static_cast<unsigned>(line_[pos_++] - '0');
-            if (value > limit) return false;
+            if (value > limit)
+                return false;
         }
         return pos_ > start;
     }
@@ -105,10 +117,13 @@ public:
     bool HexBytes(std::vector<BYTE>& out)
     {
         while (pos_ < line_.size()) {
-            if (!out.empty() && !Literal(" ")) return false;
-            if (pos_ + 2 > line_.size()) return false;
+            if (!out.empty() && !Literal(" "))
+                return false;
+            if (pos_ + 2 > line_.size())
+                return false;
             int high = HexDigit(line_[pos_]), low = HexDigit(line_[pos_ + 1]);
-            if (high < 0 || low < 0) return false;
+            if (high < 0 || low < 0)
+                return false;
             out.push_back(static_cast<BYTE>(high * 16 + low));
             pos_ += 2;
         }
@@ -129,12 +144,15 @@ bool ParseLine(const std::string& line, RegistryValues& values)
     std::string name;
     if (reader.Literal("dword ")) {
         unsigned long long number;
-        if (!reader.Quoted(name) || !reader.Literal(" = ") || !reader.Number(0xFFFFFFFFull, number)) return false;
+        if (!reader.Quoted(name) || !reader.Literal(" = ") || !reader.Number(0xFFFFFFFFull, number))
+            return false;
         value.type = REG_DWORD;
-        for (int i = 0; i < 4; ++i) value.bytes.push_back(static_cast<BYTE>(number >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            value.bytes.push_back(static_cast<BYTE>(number >> (8 * i)));
     } else if (reader.Literal("sz ")) {
         std::string text;
-        if (!reader.Quoted(name) || !reader.Literal(" = ") || !reader.Quoted(text)) return false;
+        if (!reader.Quoted(name) || !reader.Literal(" = ") || !reader.Quoted(text))
+            return false;
         value.type = REG_SZ;
         value.bytes.assign(text.begin(), text.end());
         value.bytes.push_back(0);
@@ -147,7 +165,8 @@ bool ParseLine(const std::string& line, RegistryValues& values)
     } else {
         return false;
     }
-    if (!reader.AtEnd()) return false;
+    if (!reader.AtEnd())
+        return false;
     values[name] = std::move(value);
     return true;
 }
@@ -201,8 +220,10 @@ RegistryValues ParseRegistryValues(const std::string& text, std::vector<SkippedL
     for (int number = 1; std::getline(lines, line); ++number) {
         // A file edited by hand may carry blanks or a carriage return at line ends.
         line.erase(line.find_last_not_of(" \t\r") + 1);
-        if (line.empty() || line[0] == '#') continue;
-        if (!ParseLine(line, values) && skippedLines) skippedLines->push_back({number, line});
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (!ParseLine(line, values) && skippedLines)
+            skippedLines->push_back({number, line});
     }
     return values;
 }
@@ -212,7 +233,8 @@ std::optional<RegistryValues> ReadRegistryFile(const std::filesystem::path& file
 {
     int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT) return RegistryValues{};
+        if (errno == ENOENT)
+            return RegistryValues{};
         return std::nullopt;
     }
     std::string text;
@@ -239,16 +261,19 @@ bool WriteRegistryFile(const std::filesystem::path& file, const RegistryValues& 
     std::filesystem::path temporary = file;
     temporary += ".tmp" + std::to_string(getpid());
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     size_t done = 0;
     while (done < text.size()) {
         ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n <= 0) break;
+        if (n <= 0)
+            break;
         done += static_cast<size_t>(n);
     }
     bool written = done == text.size() && ::fsync(fd) == 0;
     written = ::close(fd) == 0 && written;
-    if (written && std::rename(temporary.c_str(), file.c_str()) == 0) return true;
+    if (written && std::rename(temporary.c_str(), file.c_str()) == 0)
+        return true;
     ::unlink(temporary.c_str());
     return false;
 }

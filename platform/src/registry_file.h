@@ -15,18 +15,21 @@
 
 namespace platform::detail {
 
-struct RegistryValue {
+struct RegistryValue
+{
     DWORD type = 0;
     std::vector<BYTE> bytes;
     bool operator==(const RegistryValue&) const = default;
 };
 
-struct CaseInsensitiveLess {
+struct CaseInsensitiveLess
+{
     bool operator()(const std::string& a, const std::string& b) const;
 };
 using RegistryValues = std::map<std::string, RegistryValue, CaseInsensitiveLess>;
 
-struct SkippedLine {
+struct SkippedLine
+{
     int number = 0;  // from 1
     std::string text;
 };

@@ -12,7 +12,8 @@
 namespace platform::detail {
 
 template <class Answer, class Shown = std::monostate>
-class ScriptedQueue {
+class ScriptedQueue
+{
 public:
     void Add(Answer answer)
     {
@@ -41,7 +42,8 @@ public:
     {
         std::lock_guard lock(mutex_);
         std::optional<Answer> answer = PopLocked();
-        if (answer) shown_.push_back(shownNow());
+        if (answer)
+            shown_.push_back(shownNow());
         return answer;
     }
     void Record(Shown shown)
@@ -66,7 +68,8 @@ public:
 private:
     std::optional<Answer> PopLocked()
     {
-        if (answers_.empty()) return std::nullopt;
+        if (answers_.empty())
+            return std::nullopt;
         std::optional<Answer> answer(std::move(answers_.front()));
         answers_.pop_front();
         return answer;

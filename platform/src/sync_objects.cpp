@@ -3,7 +3,8 @@
 
 namespace {
 
-class Semaphore : public platform::detail::KernelObject {
+class Semaphore : public platform::detail::KernelObject
+{
 public:
     Semaphore(LONG initial, LONG maximum) : count_(initial), maximum_(maximum) {}
 
@@ -14,7 +15,8 @@ public:
             SetLastError(releaseCount <= 0 ? ERROR_INVALID_PARAMETER : ERROR_TOO_MANY_POSTS);
             return FALSE;
         }
-        if (previousCount) *previousCount = count_;
+        if (previousCount)
+            *previousCount = count_;
         count_ += releaseCount;
         changed_.notify_all();
         return TRUE;
@@ -23,7 +25,8 @@ public:
 private:
     bool TryAcquireLocked() override
     {
-        if (count_ == 0) return false;
+        if (count_ == 0)
+            return false;
         --count_;
         return true;
     }
@@ -32,7 +35,8 @@ private:
     const LONG maximum_;
 };
 
-class Event : public platform::detail::KernelObject {
+class Event : public platform::detail::KernelObject
+{
 public:
     Event(bool manualReset, bool signalled) : manualReset_(manualReset), signalled_(signalled) {}
 
@@ -40,14 +44,17 @@ public:
     {
         std::lock_guard lock(mutex_);
         signalled_ = signalled;
-        if (signalled) changed_.notify_all();
+        if (signalled)
+            changed_.notify_all();
     }
 
 private:
     bool TryAcquireLocked() override
     {
-        if (!signalled_) return false;
-        if (!manualReset_) signalled_ = false;
+        if (!signalled_)
+            return false;
+        if (!manualReset_)
+            signalled_ = false;
         return true;
     }
 
@@ -58,7 +65,8 @@ private:
 BOOL SetEventState(HANDLE handle, bool signalled)
 {
     auto event = platform::detail::FindHandleOf<Event>(handle);
-    if (!event) return FALSE;
+    if (!event)
+        return FALSE;
     event->Set(signalled);
     return TRUE;
 }
@@ -85,6 +93,12 @@ HANDLE CreateEventA(LPSECURITY_ATTRIBUTES, BOOL manualReset, BOOL initialState, 
     return platform::detail::AddHandle(std::make_shared<Event>(manualReset != FALSE, initialState != FALSE));
 }
 
-BOOL SetEvent(HANDLE event) { return SetEventState(event, true); }
+BOOL SetEvent(HANDLE event)
+{
+    return SetEventState(event, true);
+}
 
-BOOL ResetEvent(HANDLE event) { return SetEventState(event, false); }
+BOOL ResetEvent(HANDLE event)
+{
+    return SetEventState(event, false);
+}

@@ -13,7 +13,8 @@
 namespace platform::detail {
 namespace {
 
-struct Registry {
+struct Registry
+{
     std::mutex mutex;
     std::set<DWORD> alive;
     std::vector<void (*)(DWORD)> exitHooks;
@@ -45,22 +46,26 @@ void EndThread(DWORD id)
         registry.alive.erase(id);
         hooks = registry.exitHooks;
     }
-    for (auto hook : hooks) hook(id);
+    for (auto hook : hooks)
+        hook(id);
 }
 
 // Threads that the platform did not start get their id on first use and
 // give it up when they end.
-struct Identity {
+struct Identity
+{
     DWORD id = 0;
     bool ended = false;
     ~Identity()
     {
-        if (id != 0 && !ended) EndThread(id);
+        if (id != 0 && !ended)
+            EndThread(id);
     }
 };
 thread_local Identity tIdentity;
 
-class ThreadObject : public KernelObject {
+class ThreadObject : public KernelObject
+{
 public:
     DWORD id = NewThreadId();
 
@@ -82,7 +87,8 @@ public:
     {
         // Holding the lock keeps the thread from finishing, so its native handle stays valid.
         std::lock_guard lock(mutex_);
-        if (done_) return TRUE;
+        if (done_)
+            return TRUE;
         sched_param param{};
         int policy = SCHED_OTHER;
         if (priority == THREAD_PRIORITY_TIME_CRITICAL) {
@@ -129,8 +135,8 @@ void AddThreadExitHook(void (*hook)(DWORD))
 
 using platform::detail::ThreadObject;
 
-HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start, LPVOID parameter,
-                    DWORD creationFlags, LPDWORD threadId)
+HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start, LPVOID parameter, DWORD creationFlags,
+                    LPDWORD threadId)
 {
     if (!start || creationFlags != 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -138,7 +144,8 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start,
     }
     auto thread = std::make_shared<ThreadObject>();
     // The id is known before the thread runs, so messages can be posted to it at once.
-    if (threadId) *threadId = thread->id;
+    if (threadId)
+        *threadId = thread->id;
     HANDLE handle = platform::detail::AddHandle(thread);
     try {
         thread->Start(start, parameter, thread);
@@ -160,7 +167,8 @@ BOOL SetThreadPriority(HANDLE thread, int priority)
 DWORD GetCurrentThreadId()
 {
     auto& identity = platform::detail::tIdentity;
-    if (identity.id == 0) identity.id = platform::detail::NewThreadId();
+    if (identity.id == 0)
+        identity.id = platform::detail::NewThreadId();
     return identity.id;
 }
 

@@ -39,14 +39,18 @@ bool TimerTable::TakeDue(const MessageFilter& filter, std::uint64_t now, bool re
 {
     Timer* earliest = nullptr;
     for (auto& timer : timers_) {
-        if (timer.due > now || !filter.Accepts(timer.window, WM_TIMER)) continue;
-        if (!earliest || timer.due < earliest->due) earliest = &timer;
+        if (timer.due > now || !filter.Accepts(timer.window, WM_TIMER))
+            continue;
+        if (!earliest || timer.due < earliest->due)
+            earliest = &timer;
     }
-    if (!earliest) return false;
-    *msg = MSG{earliest->window, WM_TIMER, earliest->id, reinterpret_cast<LPARAM>(earliest->procedure),
+    if (!earliest)
+        return false;
+    *msg = MSG{earliest->window,        WM_TIMER, earliest->id, reinterpret_cast<LPARAM>(earliest->procedure),
                static_cast<DWORD>(now), {0, 0}};
     // The next tick counts from this one, however late it came.
-    if (remove) earliest->due = now + earliest->interval;
+    if (remove)
+        earliest->due = now + earliest->interval;
     return true;
 }
 
@@ -54,7 +58,8 @@ std::uint64_t TimerTable::NextDueMs(const MessageFilter& filter) const
 {
     std::uint64_t next = kNever;
     for (const auto& timer : timers_)
-        if (filter.Accepts(timer.window, WM_TIMER)) next = std::min(next, timer.due);
+        if (filter.Accepts(timer.window, WM_TIMER))
+            next = std::min(next, timer.due);
     return next;
 }
 

@@ -9,7 +9,8 @@
 
 namespace platform::detail {
 
-class TimerTable {
+class TimerTable
+{
 public:
     UINT_PTR Set(HWND window, UINT_PTR timerId, UINT elapseMs, TIMERPROC procedure, std::uint64_t now);
     bool Kill(HWND window, UINT_PTR timerId);
@@ -19,7 +20,8 @@ public:
     std::uint64_t NextDueMs(const MessageFilter& filter) const;
 
 private:
-    struct Timer {
+    struct Timer
+    {
         HWND window;
         UINT_PTR id;
         UINT interval;

@@ -12,7 +12,8 @@
 namespace platform::detail {
 namespace {
 
-struct ClassTable {
+struct ClassTable
+{
     std::mutex mutex;
     std::map<std::string, std::shared_ptr<WindowClass>> byName;  // lower-case name
     ATOM nextAtom = 0xC000;
@@ -34,7 +35,8 @@ std::string Folded(std::string text)
 // Called with the table lock held.
 std::map<std::string, std::shared_ptr<WindowClass>>::iterator Find(ClassTable& table, const ClassName& name)
 {
-    if (name.atom == 0) return table.byName.find(Folded(name.text));
+    if (name.atom == 0)
+        return table.byName.find(Folded(name.text));
     return std::find_if(table.byName.begin(), table.byName.end(),
                         [&](const auto& entry) { return entry.second->atom == name.atom; });
 }
@@ -43,13 +45,15 @@ std::map<std::string, std::shared_ptr<WindowClass>>::iterator Find(ClassTable& t
 
 ClassName ClassName::From(LPCSTR name)
 {
-    if (IS_INTRESOURCE(name)) return {{}, static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))};
+    if (IS_INTRESOURCE(name))
+        return {{}, static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))};
     return {name, 0};
 }
 
 ClassName ClassName::From(LPCWSTR name)
 {
-    if (IS_INTRESOURCE(name)) return {{}, static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))};
+    if (IS_INTRESOURCE(name))
+        return {{}, static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))};
     return {Utf16ToUtf8(name), 0};
 }
 
@@ -69,7 +73,8 @@ ATOM RegisterWindowClass(const ClassName& name, WindowClass windowClass)
     }
     windowClass.name = name.text;
     windowClass.atom = table.nextAtom++;
-    if (table.nextAtom == 0) table.nextAtom = 0xC000;
+    if (table.nextAtom == 0)
+        table.nextAtom = 0xC000;
     entry = std::make_shared<WindowClass>(std::move(windowClass));
     return entry->atom;
 }
@@ -135,7 +140,8 @@ platform::detail::WindowClass ClassFrom(const WndClassEx& w, bool unicode)
 template <class WndClassEx>
 ATOM RegisterClassFrom(const WndClassEx* windowClass, bool unicode)
 {
-    if (!windowClass || !windowClass->lpszClassName) return 0;
+    if (!windowClass || !windowClass->lpszClassName)
+        return 0;
     return RegisterWindowClass(platform::detail::ClassName::From(windowClass->lpszClassName),
                                ClassFrom(*windowClass, unicode));
 }
@@ -144,9 +150,15 @@ ATOM RegisterClassFrom(const WndClassEx* windowClass, bool unicode)
 
 using platform::detail::ClassName;
 
-ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) { return RegisterClassFrom(windowClass, false); }
+ATOM RegisterClassExA(const WNDCLASSEXA* windowClass)
+{
+    return RegisterClassFrom(windowClass, false);
+}
 
-ATOM RegisterClassExW(const WNDCLASSEXW* windowClass) { return RegisterClassFrom(windowClass, true); }
+ATOM RegisterClassExW(const WNDCLASSEXW* windowClass)
+{
+    return RegisterClassFrom(windowClass, true);
+}
 
 BOOL UnregisterClassA(LPCSTR className, HINSTANCE)
 {

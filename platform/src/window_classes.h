@@ -7,7 +7,8 @@
 
 namespace platform::detail {
 
-struct WindowClass {
+struct WindowClass
+{
     std::string name;
     ATOM atom = 0;
     UINT style = 0;
@@ -24,7 +25,8 @@ struct WindowClass {
 };
 
 // A class name given as text (UTF-8) or, when IS_INTRESOURCE, as its atom.
-struct ClassName {
+struct ClassName
+{
     std::string text;
     ATOM atom = 0;
     static ClassName From(LPCSTR name);

@@ -28,7 +28,8 @@ void RemoveWindow(HWND handle)
 
 std::shared_ptr<Window> FindWindowRecord(HWND handle)
 {
-    if (auto window = Windows().Find(handle)) return window;
+    if (auto window = Windows().Find(handle))
+        return window;
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return nullptr;
 }
@@ -36,7 +37,8 @@ std::shared_ptr<Window> FindWindowRecord(HWND handle)
 LRESULT CallWindow(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return 0;
+    if (!window)
+        return 0;
     return window->procedure(handle, message, wParam, lParam);
 }
 

@@ -11,7 +11,8 @@ namespace platform::detail {
 
 struct DisplayState;  // what the display keeps of a visible window
 
-struct Window {
+struct Window
+{
     HWND handle = nullptr;
     DWORD threadId = 0;
     std::shared_ptr<WindowClass> windowClass;

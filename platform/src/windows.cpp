@@ -13,7 +13,8 @@ namespace {
 
 void Unlink(Window& window)
 {
-    if (auto parent = FindWindowRecord(window.parent)) std::erase(parent->children, window.handle);
+    if (auto parent = FindWindowRecord(window.parent))
+        std::erase(parent->children, window.handle);
     WindowRemoved(window);
     ReleaseWindowClass(*window.windowClass);
     CurrentQueue()->timers.KillWindow(window.handle);
@@ -25,13 +26,15 @@ void SendDestroy(const std::shared_ptr<Window>& window)
     window->destroying = true;
     CallWindow(window->handle, WM_DESTROY, 0, 0);
     for (HWND child : std::vector<HWND>(window->children))
-        if (auto record = FindWindowRecord(child)) SendDestroy(record);
+        if (auto record = FindWindowRecord(child))
+            SendDestroy(record);
 }
 
 void SendNcDestroy(const std::shared_ptr<Window>& window)
 {
     for (HWND child : std::vector<HWND>(window->children))
-        if (auto record = FindWindowRecord(child)) SendNcDestroy(record);
+        if (auto record = FindWindowRecord(child))
+            SendNcDestroy(record);
     CallWindow(window->handle, WM_NCDESTROY, 0, 0);
     Unlink(*window);
 }
@@ -43,9 +46,11 @@ HWND CreateWindowFrom(const ClassName& className, Text classText, Text windowNam
 {
     EnsureDisplayModule();
     std::shared_ptr<Window> parentRecord;
-    if (parent && !(parentRecord = FindWindowRecord(parent))) return nullptr;
+    if (parent && !(parentRecord = FindWindowRecord(parent)))
+        return nullptr;
     auto windowClass = UseWindowClass(className);
-    if (!windowClass) return nullptr;
+    if (!windowClass)
+        return nullptr;
 
     auto window = std::make_shared<Window>();
     window->threadId = CurrentQueue()->threadId;
@@ -60,14 +65,17 @@ HWND CreateWindowFrom(const ClassName& className, Text classText, Text windowNam
     window->extraBytes.assign(static_cast<size_t>(windowClass->windowExtraBytes), 0);
     PrepareWindow(*window, x, y, width, height, windowName);
     HWND handle = AddWindow(window)->handle;
-    if (parentRecord) parentRecord->children.push_back(handle);
+    if (parentRecord)
+        parentRecord->children.push_back(handle);
 
-    CreateStruct create{param,         instance,      menu,       parent,      window->height, window->width,
-                        window->y,     window->x,     static_cast<LONG>(style), windowName, classText,
-                        exStyle};
+    CreateStruct create{param,      instance,       menu,
+                        parent,     window->height, window->width,
+                        window->y,  window->x,      static_cast<LONG>(style),
+                        windowName, classText,      exStyle};
     auto createParam = reinterpret_cast<LPARAM>(&create);
     if (!CallWindow(handle, WM_NCCREATE, 0, createParam)) {
-        if (IsWindow(handle)) SendNcDestroy(window);
+        if (IsWindow(handle))
+            SendNcDestroy(window);
         return nullptr;
     }
     if (CallWindow(handle, WM_CREATE, 0, createParam) == -1) {
@@ -77,7 +85,8 @@ HWND CreateWindowFrom(const ClassName& className, Text classText, Text windowNam
     CallWindow(handle, WM_SIZE, SIZE_RESTORED, ClientSizeParam(*window));
     CallWindow(handle, WM_MOVE, 0, ClientOriginParam(*window));
     // The procedure may have destroyed the window already.
-    if (!IsWindow(handle)) return nullptr;
+    if (!IsWindow(handle))
+        return nullptr;
     WindowCreated(handle);
     return IsWindow(handle) ? handle : nullptr;
 }
@@ -101,7 +110,8 @@ bool ExtraBytesAt(const Window& window, int index)
 LONG_PTR GetLong(HWND handle, int index)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return 0;
+    if (!window)
+        return 0;
     switch (index) {
     case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->procedure);
     case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(window->instance);
@@ -134,10 +144,12 @@ LONG_PTR Exchange(T& field, T value)
 LONG_PTR SetLong(HWND handle, int index, LONG_PTR value)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return 0;
+    if (!window)
+        return 0;
     switch (index) {
     case GWLP_WNDPROC:
-        if (!value) break;
+        if (!value)
+            break;
         return Exchange(window->procedure, reinterpret_cast<WNDPROC>(value));
     case GWLP_HINSTANCE: return Exchange(window->instance, reinterpret_cast<HINSTANCE>(value));
     case GWLP_ID: return Exchange(window->menuOrId, reinterpret_cast<HMENU>(value));
@@ -145,7 +157,8 @@ LONG_PTR SetLong(HWND handle, int index, LONG_PTR value)
     case GWL_EXSTYLE: return static_cast<LONG>(Exchange(window->exStyle, static_cast<DWORD>(value)));
     case GWLP_USERDATA: return Exchange(window->userData, value);
     default:
-        if (!ExtraBytesAt(*window, index)) break;
+        if (!ExtraBytesAt(*window, index))
+            break;
         LONG_PTR previous;
         std::memcpy(&previous, window->extraBytes.data() + index, sizeof previous);
         std::memcpy(window->extraBytes.data() + index, &value, sizeof value);
@@ -163,23 +176,26 @@ using namespace platform::detail;
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param)
 {
-    if (!className) return nullptr;
-    return CreateWindowFrom<CREATESTRUCTA>(ClassName::From(className), className, windowName, false, exStyle,
-                                           style, x, y, width, height, parent, menu, instance, param);
+    if (!className)
+        return nullptr;
+    return CreateWindowFrom<CREATESTRUCTA>(ClassName::From(className), className, windowName, false, exStyle, style, x,
+                                           y, width, height, parent, menu, instance, param);
 }
 
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param)
 {
-    if (!className) return nullptr;
-    return CreateWindowFrom<CREATESTRUCTW>(ClassName::From(className), className, windowName, true, exStyle,
-                                           style, x, y, width, height, parent, menu, instance, param);
+    if (!className)
+        return nullptr;
+    return CreateWindowFrom<CREATESTRUCTW>(ClassName::From(className), className, windowName, true, exStyle, style, x,
+                                           y, width, height, parent, menu, instance, param);
 }
 
 BOOL DestroyWindow(HWND handle)
 {
     auto window = OwnWindow(handle);
-    if (!window || window->destroying) return FALSE;
+    if (!window || window->destroying)
+        return FALSE;
     WindowDestroying(handle);
     SendDestroy(window);
     SendNcDestroy(window);
@@ -203,8 +219,10 @@ HWND GetParent(HWND handle)
 DWORD GetWindowThreadProcessId(HWND handle, LPDWORD processId)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return 0;
-    if (processId) *processId = 1;  // one process
+    if (!window)
+        return 0;
+    if (processId)
+        *processId = 1;  // one process
     return window->threadId;
 }
 
@@ -233,7 +251,19 @@ LRESULT CallWindowProcW(WNDPROC procedure, HWND handle, UINT message, WPARAM wPa
     return CallWindowProcA(procedure, handle, message, wParam, lParam);
 }
 
-LONG_PTR GetWindowLongPtrA(HWND handle, int index) { return GetLong(handle, index); }
-LONG_PTR GetWindowLongPtrW(HWND handle, int index) { return GetLong(handle, index); }
-LONG_PTR SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) { return SetLong(handle, index, value); }
-LONG_PTR SetWindowLongPtrW(HWND handle, int index, LONG_PTR value) { return SetLong(handle, index, value); }
+LONG_PTR GetWindowLongPtrA(HWND handle, int index)
+{
+    return GetLong(handle, index);
+}
+LONG_PTR GetWindowLongPtrW(HWND handle, int index)
+{
+    return GetLong(handle, index);
+}
+LONG_PTR SetWindowLongPtrA(HWND handle, int index, LONG_PTR value)
+{
+    return SetLong(handle, index, value);
+}
+LONG_PTR SetWindowLongPtrW(HWND handle, int index, LONG_PTR value)
+{
+    return SetLong(handle, index, value);
+}

@@ -63,8 +63,8 @@ TEST_F(AppCommandsTest, HandledCommandsAnswerZeroAndUnknownOnesOne)
     EXPECT_EQ(Command(kCommandSave), 0);
     EXPECT_EQ(Command(kCommandReceiveAllData), 0);
     EXPECT_EQ(Command(kCommandCloseWindow), 0);
-    EXPECT_EQ(Log(), (std::vector<std::string>{"library1:OnFileSave", "library1:OnReceiveAllData",
-                                               "library1:OnCloseWindow"}))
+    EXPECT_EQ(Log(),
+              (std::vector<std::string>{"library1:OnFileSave", "library1:OnReceiveAllData", "library1:OnCloseWindow"}))
         << "forwarded to the active window";
     EXPECT_EQ(Command(51009), 1);
     EXPECT_EQ(Command(57000), 1);
@@ -94,8 +94,7 @@ TEST_F(AppCommandsTest, ACommandPostedToTheMainWindowRunsOnce)
 }
 
 class CCapturingListener : public CHfcMouseListener
-{
-};
+{};
 
 TEST_F(AppCommandsTest, CommandsAreRefusedWhileADialogIsOpenOrTheMouseIsCaptured)
 {
@@ -137,7 +136,7 @@ TEST_F(AppCommandsTest, LibraryCommandsOpenAWindowAndCloseItWhenTheOperationFail
         std::string operation;
     };
     const Case cases[] = {
-        {kCommandOpen, "OpenAllData"},          {kCommandFirstPreset, "LoadFactoryPreset 0"},
+        {kCommandOpen, "OpenAllData"},           {kCommandFirstPreset, "LoadFactoryPreset 0"},
         {51102, "LoadFactoryPreset 1"},          {kCommandLastPreset, "LoadFactoryPreset 5"},
         {kCommandImportQTP, "ImportQTPLibrary"}, {kCommandImportQT, "ImportQTLibrary"},
         {kCommandImportN6, "ImportN6Library"},
@@ -170,8 +169,8 @@ TEST_F(AppCommandsTest, PrevAndNextProgramBroadcastTheirScriptAndWaitForTheDelay
     Listen();
     EXPECT_EQ(Command(kCommandNextProgram), 0);
     Pump();
-    EXPECT_EQ(listener.events, (std::vector<std::string>{"20 7 0 0 0", "19 7 1 5 6", "7 6 -1 7 6", "2 6 -1 7 6",
-                                                         "20 7 1 5 6"}));
+    EXPECT_EQ(listener.events,
+              (std::vector<std::string>{"20 7 0 0 0", "19 7 1 5 6", "7 6 -1 7 6", "2 6 -1 7 6", "20 7 1 5 6"}));
     listener.events.clear();
     platform::testing::AdvanceClock(249);
     EXPECT_EQ(Command(kCommandPrevProgram), 0);

@@ -20,8 +20,7 @@ std::vector<std::string>& Log()
     return log;
 }
 
-CTestLibraryWindow::CTestLibraryWindow(CMdiFrameWindow* frame, std::string name)
-    : frame(frame), name(std::move(name))
+CTestLibraryWindow::CTestLibraryWindow(CMdiFrameWindow* frame, std::string name) : frame(frame), name(std::move(name))
 {
     SetKind(kLibraryWindow);
 }
@@ -79,7 +78,8 @@ CLibraryWindowInterface* CTestLibraryFactory::CreateLibraryWindow(CMdiFrameWindo
     return windows.back().get();
 }
 
-CTestToolWindow::CTestToolWindow(std::string name, CToolWindowOwner* owner) : name(std::move(name)), owner(owner) {}
+CTestToolWindow::CTestToolWindow(std::string name, CToolWindowOwner* owner) : name(std::move(name)), owner(owner)
+{}
 
 bool CTestToolWindow::CanClose()
 {

@@ -70,8 +70,7 @@ TEST_F(AppMainTest, CommandLineFilesNeedTheAllDataMagicAndOptionsAreSkipped)
     const std::string other = write("other.all", "3918AllD........");
     ASSERT_TRUE(Start({"-x", good1, shortFile, other, (folder / "missing.all").string(), good2}));
     EXPECT_EQ(Log(), (std::vector<std::string>{"library1:made", "library1:OpenAllDataFile one.all", "library1:Show",
-                                               "library2:made", "library2:OpenAllDataFile two.all",
-                                               "library2:Show"}))
+                                               "library2:made", "library2:OpenAllDataFile two.all", "library2:Show"}))
         << "two files open two windows and no Untitled window follows";
     EXPECT_TRUE(app->IsFirstLibraryWindowReady());
 }
@@ -91,10 +90,12 @@ TEST_F(AppMainTest, ACommandLineFileThatCannotBeOpenedIsNamedWithTheReasonAndAny
         << "a name that is not UTF-8 opens";
 
     const std::string shown = folder.string();
-    EXPECT_NE(errors.find("\"" + shown + "/missing.all\" was not opened: No such file or directory\n"), std::string::npos)
+    EXPECT_NE(errors.find("\"" + shown + "/missing.all\" was not opened: No such file or directory\n"),
+              std::string::npos)
         << errors;
     EXPECT_NE(errors.find("\"" + shown + "\" was not opened: Is a directory\n"), std::string::npos) << errors;
-    EXPECT_NE(errors.find("\"" + shown + "/other.all\" was not opened: Not a VQ-700Z library file\n"), std::string::npos)
+    EXPECT_NE(errors.find("\"" + shown + "/other.all\" was not opened: Not a VQ-700Z library file\n"),
+              std::string::npos)
         << errors;
     const auto* log = dynamic_cast<CLogManager*>(GetStatusLog());
     ASSERT_NE(log, nullptr);
@@ -150,8 +151,8 @@ TEST_F(AppMainTest, TheSavedMainWindowIsKeptInsideTheWorkArea)
         Preset("MainWindowHeight", c.saved.bottom);
         ASSERT_TRUE(Start());
         const auto placement = app->GetFrame()->GetPlacement();
-        EXPECT_EQ(placement, (CMdiFrameWindow::Placement{c.expected.left, c.expected.top, c.expected.right,
-                                                         c.expected.bottom}))
+        EXPECT_EQ(placement,
+                  (CMdiFrameWindow::Placement{c.expected.left, c.expected.top, c.expected.right, c.expected.bottom}))
             << "saved " << c.saved.left << "," << c.saved.top << " " << c.saved.right << "x" << c.saved.bottom;
         RECT client{};
         GetClientRect(app->GetFrame()->GetHandle(), &client);

@@ -256,8 +256,8 @@ TEST_F(EditorBaseTest, PostDataChangedBroadcastsEventSevenWithTheLayerAsSender)
     layer->PostDataChanged(true);
     layer->PostDataChanged(false);
     Pump();
-    EXPECT_THAT(listener.received, ElementsAre(std::vector<LONG_PTR>{7, 4, 32768, 5, -1},
-                                               std::vector<LONG_PTR>{7, 4, -1, 5, -1}));
+    EXPECT_THAT(listener.received,
+                ElementsAre(std::vector<LONG_PTR>{7, 4, 32768, 5, -1}, std::vector<LONG_PTR>{7, 4, -1, 5, -1}));
     EXPECT_EQ(listener.sender, static_cast<CWindowManagerListener*>(layer));
     shell->windowManager.RemoveListener(&listener);
 }

@@ -162,12 +162,10 @@ TEST_F(EditorBaseTest, AWindowIsKeptInsideTheFrameEightPixelsFromTheFarEdgeAndNe
     ASSERT_EQ(client.right, 1000);
     ASSERT_EQ(client.bottom, 700);
     const Placement cases[] = {
-        {900, 10, 300, 100, 692, 10},   // 1000 - 300 - 8
-        {-20, 10, 300, 100, 0, 10},
-        {700, 10, 300, 100, 700, 10},   // exactly fits
-        {10, 650, 200, 100, 10, 592},   // 700 - 100 - 8
-        {10, -5, 200, 100, 10, 0},
-        {10, 10, 1200, 100, 0, 10},     // wider than the client: the near edge wins
+        {900, 10, 300, 100, 692, 10},                                // 1000 - 300 - 8
+        {-20, 10, 300, 100, 0, 10},   {700, 10, 300, 100, 700, 10},  // exactly fits
+        {10, 650, 200, 100, 10, 592},                                // 700 - 100 - 8
+        {10, -5, 200, 100, 10, 0},    {10, 10, 1200, 100, 0, 10},    // wider than the client: the near edge wins
     };
     for (const Placement& c : cases) {
         CRecordingWindow window("placed");
@@ -250,8 +248,7 @@ TEST_F(EditorBaseTest, TicksReachTheLayersOnlyWhileTimerEnabledAndShownTheFadeFi
         const int before = message->GetRemainingMs();
         shell->Tick();
         if (c.ticks) {
-            EXPECT_THAT(Log(), ElementsAre("window main:OnTimerTick, message remaining " +
-                                           std::to_string(before - 60)))
+            EXPECT_THAT(Log(), ElementsAre("window main:OnTimerTick, message remaining " + std::to_string(before - 60)))
                 << "the message line fades before the main layer ticks";
         } else {
             EXPECT_THAT(Log(), IsEmpty()) << "enabled " << c.enabled << " shown " << c.shown;
@@ -297,8 +294,8 @@ TEST_F(EditorBaseTest, DestroyLayersClosesTheValueDisplaysTheMessageLineAndTheMa
     for (const std::string& line : Log())
         if (line.find(":Close") != std::string::npos)
             closes.push_back(line);
-    EXPECT_THAT(closes, ElementsAre("window values 0:Close", "window values 1:Close", 
-                                   "window main:Close, message line gone: yes, still a dependent: yes"));
+    EXPECT_THAT(closes, ElementsAre("window values 0:Close", "window values 1:Close",
+                                    "window main:Close, message line gone: yes, still a dependent: yes"));
     EXPECT_EQ(window.GetMainLayer(), nullptr);
     EXPECT_EQ(window.GetValueDisplayLayer(0), nullptr);
     EXPECT_EQ(window.GetMessageLayer(), nullptr);
@@ -316,14 +313,10 @@ TEST_F(EditorBaseTest, ActivationGivesTheKeysToTheMainLayerAndSetsShowValuesAndT
         std::vector<int> menu;
     };
     const Case cases[] = {
-        {CBaseWindow::kLibraryWindow, 0, {1}},
-        {CBaseWindow::kLibraryWindow, 1, {12}},
-        {CBaseWindow::kLibraryWindow, 2, {}},
-        {CBaseWindow::kMidiMonitorWindow, -1, {13}},
-        {CBaseWindow::kStatusLogWindow, -1, {13}},
-        {CBaseWindow::kVersionWindow, -1, {13}},
-        {CBaseWindow::kProgramEditWindow, -1, {2}},
-        {CBaseWindow::kMasterEffectWindow, -1, {2}},
+        {CBaseWindow::kLibraryWindow, 0, {1}},      {CBaseWindow::kLibraryWindow, 1, {12}},
+        {CBaseWindow::kLibraryWindow, 2, {}},       {CBaseWindow::kMidiMonitorWindow, -1, {13}},
+        {CBaseWindow::kStatusLogWindow, -1, {13}},  {CBaseWindow::kVersionWindow, -1, {13}},
+        {CBaseWindow::kProgramEditWindow, -1, {2}}, {CBaseWindow::kMasterEffectWindow, -1, {2}},
     };
     shell->settings.showValueLayer = true;
     for (const Case& c : cases) {

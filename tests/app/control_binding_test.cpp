@@ -21,9 +21,9 @@ TEST(ValueSteps, TheRatioIs127OverTheSpanKeptWithinOneAndTwelve)
     {
         int minimum, maximum, ratio;
     } cases[] = {
-        {0, 127, 1}, {0, 24, 5}, {0, 1, 12}, {0, 10, 12}, {0, 63, 2}, {-64, 63, 1}, {0, 255, 1},
-        {5, 5, 1},     // an empty range divides by nothing
-        {10, 0, 1},    // a reversed one divides to a negative number
+        {0, 127, 1}, {0, 24, 5},   {0, 1, 12},  {0, 10, 12},
+        {0, 63, 2},  {-64, 63, 1}, {0, 255, 1}, {5, 5, 1},  // an empty range divides by nothing
+        {10, 0, 1},                                         // a reversed one divides to a negative number
         {1, 0, 1},
     };
     for (const Case& c : cases)
@@ -36,11 +36,11 @@ TEST(ValueSteps, AStepIsSevenPixelsTimesTheRatioOrDividedByANegativeOne)
     {
         int steps, ratio, pixels;
     } cases[] = {
-        {1, 2, 14},     // a 0..127 parameter, its ratio doubled by the control
-        {1, 24, 168},   // a 0..1 parameter
+        {1, 2, 14},                // a 0..127 parameter, its ratio doubled by the control
+        {1, 24, 168},              // a 0..1 parameter
         {64, 2, 896}, {3, 0, 21},  // a ratio of 0 counts as 1
-        {4, -2, 14},   // 4 x 7 / 2
-        {1, -3, 2},    // 7 / 3, truncated
+        {4, -2, 14},               // 4 x 7 / 2
+        {1, -3, 2},                // 7 / 3, truncated
         {-5, 2, -70},
     };
     for (const Case& c : cases)
@@ -57,8 +57,7 @@ TEST(ValueSteps, AStepIsSevenPixelsTimesTheRatioOrDividedByANegativeOne)
 }
 
 class CBareBinding : public CCustomControl
-{
-};
+{};
 
 TEST(CustomControl, TheMixInAloneMapsNothingAndKeepsWhatItIsGiven)
 {
@@ -114,8 +113,7 @@ public:
         const bool listed = GetLayer() != nullptr && static_cast<CBaseLayer*>(GetLayer())->GetBoundControlCount() ==
                                                          static_cast<int>(GetId()) + 1;
         Log().push_back("show redraw " + std::to_string(redraw) + " owner " + std::to_string(GetOwner() != nullptr) +
-                        " listed " + std::to_string(listed) + " timbre " +
-                        std::to_string(reference.address.timbre));
+                        " listed " + std::to_string(listed) + " timbre " + std::to_string(reference.address.timbre));
         CHfcControl::Show(redraw);
     }
 };

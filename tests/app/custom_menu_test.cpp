@@ -66,7 +66,7 @@ TEST_F(CustomMenuTest, EachKindNamesWhatItsWindowHoldsInEitherLanguage)
     const auto textsOf = [this](CCustomMenu& menu, int kind) {
         menu.SetEditMenuTexts(kind);
         EXPECT_EQ(menu.GetKind(), kind);
-        return KindTexts{Text(kCommandReceiveAll),     Text(kCommandTransmitAll), Text(kCommandReceiveCurrent),
+        return KindTexts{Text(kCommandReceiveAll),      Text(kCommandTransmitAll), Text(kCommandReceiveCurrent),
                          Text(kCommandTransmitCurrent), Text(kCommandPrevProgram), Text(kCommandNextProgram)};
     };
     // The program list, a program's edit window, the global page, and kinds without texts of their own.
@@ -108,9 +108,8 @@ TEST_F(CustomMenuTest, EachKindEnablesItsGroupsOfItems)
 {
     // New/Open, Save, Edit, Revert, All data, All, Receive current, Transmit current, Prev/Next.
     const std::map<int, std::string> matrix = {
-        {1, "EEEEEEEED"},  {3, "EEEEEEEED"},  {11, "EEEEEEDED"}, {12, "EEDDEEDDD"},
-        {13, "EDDDDDDDD"}, {14, "EEEDEEEED"}, {15, "DDEDDDDDD"}, {2, "EEDDDDEEE"},
-        {4, "EEDDDDEEE"},
+        {1, "EEEEEEEED"},  {3, "EEEEEEEED"},  {11, "EEEEEEDED"}, {12, "EEDDEEDDD"}, {13, "EDDDDDDDD"},
+        {14, "EEEDEEEED"}, {15, "DDEDDDDDD"}, {2, "EEDDDDEEE"},  {4, "EEDDDDEEE"},
     };
     const std::vector<std::vector<UINT>> groups = {
         {kCommandNew, kCommandOpen},

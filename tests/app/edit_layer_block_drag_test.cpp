@@ -30,11 +30,13 @@ TEST(BlockDropEffectTest, TheEffectFollowsWhatTheLayerCanTakeAndTheKeysHeld)
         int possible, modifiers, effect;
     };
     const Case cases[] = {
-        {1, 0, kBlockEffectCopy},   {1, kAlt, kBlockEffectCopy},  {1, kCtrl, kBlockEffectCopy},
-        {2, 0, kBlockEffectMove},   {2, kCtrl, kBlockEffectMove}, {2, kAlt, kBlockEffectMove},
-        {3, 0, kBlockEffectMove},   {3, kCtrl, kBlockEffectCopy}, {3, kAlt, kBlockEffectMove},
-        {3, kAlt | kCtrl, kBlockEffectMove},
-        {0, 0, kBlockEffectNone},   {0, kAlt, kBlockEffectNone},  {0, kCtrl, kBlockEffectNone},
+        {1, 0, kBlockEffectCopy},     {1, kAlt, kBlockEffectCopy},
+        {1, kCtrl, kBlockEffectCopy}, {2, 0, kBlockEffectMove},
+        {2, kCtrl, kBlockEffectMove}, {2, kAlt, kBlockEffectMove},
+        {3, 0, kBlockEffectMove},     {3, kCtrl, kBlockEffectCopy},
+        {3, kAlt, kBlockEffectMove},  {3, kAlt | kCtrl, kBlockEffectMove},
+        {0, 0, kBlockEffectNone},     {0, kAlt, kBlockEffectNone},
+        {0, kCtrl, kBlockEffectNone},
     };
     for (const Case& c : cases)
         EXPECT_EQ(BlockDragEffect(c.possible, c.modifiers), c.effect) << c.possible << " with " << c.modifiers;

@@ -65,8 +65,8 @@ bool CTestEditLayer::PasteBlock(CHfcControl* control, CHfcDragData* data, const 
     droppedItems.clear();
     for (const SHfcDragItem& item : data->GetItems())
         droppedItems.emplace_back(item.format, std::vector<std::uint8_t>(item.data, item.data + item.size));
-    Log().push_back("layer:paste kind " + std::to_string(block.GetKind()) + " mode " + std::to_string(mode) +
-                    " on " + std::to_string(control->GetId()));
+    Log().push_back("layer:paste kind " + std::to_string(block.GetKind()) + " mode " + std::to_string(mode) + " on " +
+                    std::to_string(control->GetId()));
     return acceptedKinds.count(block.GetKind()) != 0;
 }
 
@@ -80,8 +80,19 @@ CTestKnob::CTestKnob(CHfcBmp& strip, int x, int y, int minimum, int maximum, int
                      std::uint32_t eventCode)
     : m_iMin(minimum), m_iMax(maximum), m_iRatio(ratio * 2)
 {
-    const std::vector<HfcWord> words{x, y, kKnobSize, kKnobSize, HfcBitmapWord(&strip), 0, 0, 0, 1, 0,
-                                     0, (maximum - minimum) * kStepPixels * m_iRatio, kStepPixels * m_iRatio};
+    const std::vector<HfcWord> words{x,
+                                     y,
+                                     kKnobSize,
+                                     kKnobSize,
+                                     HfcBitmapWord(&strip),
+                                     0,
+                                     0,
+                                     0,
+                                     1,
+                                     0,
+                                     0,
+                                     (maximum - minimum) * kStepPixels * m_iRatio,
+                                     kStepPixels * m_iRatio};
     EXPECT_TRUE(Create(words.data(), id, eventCode));
 }
 
@@ -147,8 +158,8 @@ void CTestSwitch::SetValue(int value)
 bool CTestDropArea::Create(const RECT& rect, std::uint32_t kind, std::uint32_t part, std::uint32_t id,
                            std::uint32_t eventCode)
 {
-    const std::vector<HfcWord> words{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kind, part,
-                                     0};
+    const std::vector<HfcWord> words{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kind,
+                                     part,      0};
     return CHfcCtrlDragReceiver::Create(words.data(), id, eventCode);
 }
 
@@ -281,7 +292,7 @@ int EditLayerTest::TakeMessageLineEvents()
 }
 
 void EditLayerTest::EventRecorder::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2,
-                                                         LONG_PTR p3, LONG_PTR p4, CWindowManagerListener*)
+                                                          LONG_PTR p3, LONG_PTR p4, CWindowManagerListener*)
 {
     if (event == kEventMessageLine) {
         ++messageLineWakes;

@@ -15,8 +15,8 @@
 #include "model/BlockData.h"
 
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace editor_test {

@@ -19,11 +19,11 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr ParameterAddress kCutoff{2, 36, 0};          // 0..127, id 01 32 of timbre 1: 11 32
+constexpr ParameterAddress kCutoff{2, 36, 0};            // 0..127, id 01 32 of timbre 1: 11 32
 constexpr ParameterAddress kRibbonIntensity{2, 110, 0};  // -63..63, id 02 16
 constexpr ParameterAddress kOscWave{2, 19, 0};           // a list of 8, id 01 17
 constexpr ParameterAddress kLatch{8, 2, 0};              // on/off, id 61 06
-constexpr int kStep = 14;  // knob pixels per value of a 0..127 parameter
+constexpr int kStep = 14;                                // knob pixels per value of a 0..127 parameter
 
 class EditLayerGestureTest : public EditLayerTest
 {
@@ -59,9 +59,8 @@ TEST_F(EditLayerGestureTest, AKnobDragWritesThenShowsMarksPostsAndSendsTheFourte
     EXPECT_EQ(Value(kCutoff), 67);
     EXPECT_EQ(layer->valueAtMessage, 67) << "written before the message line is told";
     // Moving onto the knob shows its parameter; then the change, in order.
-    EXPECT_THAT(LayerSteps(),
-                ElementsAre("layer:message", "layer:hover begin 0", "layer:message", "edit:SetModified 1",
-                            "layer:event 7, sent before it: nothing", "layer:update all"));
+    EXPECT_THAT(LayerSteps(), ElementsAre("layer:message", "layer:hover begin 0", "layer:message", "edit:SetModified 1",
+                                          "layer:event 7, sent before it: nothing", "layer:update all"));
     EXPECT_EQ(shell->host.sent.empty(), false);
     EXPECT_THAT(TakeEvents(), ElementsAre("7 3 -1 5 -1"));
     EXPECT_THAT(ReceivedChanges(1), ElementsAre(ChangeBytes(0x11, 0x32, 67)));
@@ -120,7 +119,7 @@ TEST_F(EditLayerGestureTest, TheRibbonIntensityGoesToBothTimbresWhicheverTimbreT
     layer->OnControlValueChanged(ribbon, 73 * kStep);  // 10, written into timbre 1
     EXPECT_EQ(Value({2, 110, 1}), 10);
     EXPECT_THAT(ReceivedChanges(4), ElementsAre(ChangeBytes(0x12, 0x16, 7), ChangeBytes(0x22, 0x16, 7),
-                                     ChangeBytes(0x12, 0x16, 10), ChangeBytes(0x22, 0x16, 10)));
+                                                ChangeBytes(0x12, 0x16, 10), ChangeBytes(0x22, 0x16, 10)));
 }
 
 TEST_F(EditLayerGestureTest, AToggleFlipsOnThePressAndTheReleaseChangesNothing)

@@ -24,9 +24,9 @@ class EditLayerRefreshTest : public EditLayerTest
 protected:
     CTypedControl* AddTyped(int type, const ParameterAddress& address, int x = 40)
     {
-        return Attach(std::make_unique<CTypedControl>(type, RECT{x, 40, x + 20, 60},
-                                                      static_cast<std::uint32_t>(NextId())),
-                      address);
+        return Attach(
+            std::make_unique<CTypedControl>(type, RECT{x, 40, x + 20, 60}, static_cast<std::uint32_t>(NextId())),
+            address);
     }
     // The log lines of control id.
     static std::vector<std::string> LinesOf(int id)
@@ -108,7 +108,7 @@ TEST_F(EditLayerRefreshTest, EventsOfItsOwnProgramRefreshTheControlsAndASwitchMo
         bool updates;
     };
     const Case cases[] = {
-        {kEventProgramDataChanged, 3, -1, 5, -1, true}, {kEventDataModified, 3, -1, 5, -1, true},
+        {kEventProgramDataChanged, 3, -1, 5, -1, true},  {kEventDataModified, 3, -1, 5, -1, true},
         {kEventProgramDataChanged, 4, -1, 5, -1, false}, {kEventProgramDataChanged, 3, -1, 6, -1, false},
         {kEventProgramSwitch, 6, 1, 3, 4, false},        {kEventProgramSwitch, 5, 0, 3, 4, false},
         {kEventProgramSwitch, 5, 1, 2, 4, false},
@@ -125,8 +125,8 @@ TEST_F(EditLayerRefreshTest, EventsOfItsOwnProgramRefreshTheControlsAndASwitchMo
 
 TEST_F(EditLayerRefreshTest, TicksRedrawButtonsAndStepValueFieldsOnly)
 {
-    for (int type : {CCustomControl::kButton, CCustomControl::kEditText, CCustomControl::kKnob,
-                     CCustomControl::kSwitch})
+    for (int type :
+         {CCustomControl::kButton, CCustomControl::kEditText, CCustomControl::kKnob, CCustomControl::kSwitch})
         AddTyped(type, kCutoff, 40 + 30 * NextId())->logRedraws = true;
     Log().clear();
     layer->OnTimerTick();

@@ -286,9 +286,9 @@ std::unique_ptr<CRecordingWindow> EditorBaseTest::MakeEditWindow(const std::stri
 
 bool EditorBaseTest::Open(CRecordingWindow& window, int x, int y, int width, int height)
 {
-    const bool made = window.Create(window.name.c_str(), x, y, width, height, CHfcWindow::kCaption, &childBar,
-                                    &frame) &&
-                      window.Show();
+    const bool made =
+        window.Create(window.name.c_str(), x, y, width, height, CHfcWindow::kCaption, &childBar, &frame) &&
+        window.Show();
     Pump();
     return made;
 }
@@ -336,8 +336,8 @@ std::uint32_t EditorBaseTest::Pixel(CHfcWindowLayer& layer, int x, int y)
     CHfcBmp* bitmap = layer.GetContext()->GetBitmap();
     const BYTE* bits = bitmap->LockBits();
     const BYTE* p = bits + static_cast<std::ptrdiff_t>(y) * bitmap->GetStride() + x * 4;
-    const std::uint32_t pixel = (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) |
-                                (std::uint32_t{p[1]} << 8) | p[0];
+    const std::uint32_t pixel =
+        (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
     bitmap->UnlockBits();
     return pixel;
 }
@@ -345,9 +345,9 @@ std::uint32_t EditorBaseTest::Pixel(CHfcWindowLayer& layer, int x, int y)
 void EditorBaseTest::SaveCrop(CHfcWindowLayer& layer, const RECT& rect, const std::string& name)
 {
     const std::string path = "editor_base_crops/" + name + ".png";
-    EXPECT_TRUE(WriteCropPng(path, rect.right - rect.left, rect.bottom - rect.top, 4,
-                             [&](int x, int y) { return Pixel(layer, rect.left + x, rect.top + y); }))
-        << path;
+    EXPECT_TRUE(WriteCropPng(path, rect.right - rect.left, rect.bottom - rect.top, 4, [&](int x, int y) {
+        return Pixel(layer, rect.left + x, rect.top + y);
+    })) << path;
 }
 
 }  // namespace editor_test

@@ -228,8 +228,8 @@ TEST_F(EqGraph, APressGrabsABandWithinFourPixelsAndAlwaysCaptures)
     std::ostringstream expected;
     expected << "owner:report 0 band 0 " << graph.XToFrequency(static_cast<float>(bx + 4)) << " "
              << graph.YToGain(34.0f);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down " + std::to_string(bx + 4) + ",34",
-                                                  expected.str()}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"owner:mouse down " + std::to_string(bx + 4) + ",34", expected.str()}));
 }
 
 TEST_F(EqGraph, ABandOffTheAxisCannotBeGrabbedAtTheLeftEdge)
@@ -260,8 +260,8 @@ TEST_F(EqGraph, DraggingFollowsTheMouseAtATenthWithShiftAndClampsItsReports)
 
     Release(graph, bx + 200, -100);
     EXPECT_EQ(graph.GetDraggedBand(), -1);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse up " + std::to_string(bx + 200) + ",-100",
-                                                  "owner:value 1"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"owner:mouse up " + std::to_string(bx + 200) + ",-100", "owner:value 1"}));
 }
 
 TEST_F(EqGraph, AltDragsTheWidth)

@@ -32,11 +32,18 @@ TEST(EqShelfTest, TheFrequencyTablesRunFromEndToEndWithTheirJumps)
         int band, index, frequency;
     };
     const Case cases[] = {
-        {kEqLowShelf, 0, 20},      {kEqLowShelf, 24, 315},     {kEqLowShelf, 25, 400},
-        {kEqLowShelf, 33, 1000},   {kEqHighShelf, 0, 1000},    {kEqHighShelf, 10, 3150},
-        {kEqHighShelf, 11, 4000},  {kEqHighShelf, 25, 20000},
+        {kEqLowShelf, 0, 20},
+        {kEqLowShelf, 24, 315},
+        {kEqLowShelf, 25, 400},
+        {kEqLowShelf, 33, 1000},
+        {kEqHighShelf, 0, 1000},
+        {kEqHighShelf, 10, 3150},
+        {kEqHighShelf, 11, 4000},
+        {kEqHighShelf, 25, 20000},
         // Values past either end take the end.
-        {kEqLowShelf, -1, 20},     {kEqLowShelf, 34, 1000},    {kEqHighShelf, 26, 20000},
+        {kEqLowShelf, -1, 20},
+        {kEqLowShelf, 34, 1000},
+        {kEqHighShelf, 26, 20000},
     };
     for (const Case& c : cases)
         EXPECT_EQ(EqShelfFrequency(c.band, c.index), c.frequency) << c.band << " " << c.index;
@@ -56,10 +63,10 @@ TEST(EqShelfTest, AFrequencySnapsDownToItsBandsStepAndAGainToHalfDecibelsTowardZ
         int index;
     };
     const Case cases[] = {
-        {kEqLowShelf, 330.0, 24},      {kEqLowShelf, 399.99, 24},   {kEqLowShelf, 400.0, 25},
-        {kEqLowShelf, 20.0, 0},        {kEqLowShelf, 10.0, 0},      {kEqLowShelf, 0.0001, 0},
-        {kEqLowShelf, 20000.0, 33},    {kEqHighShelf, 3999.0, 10},  {kEqHighShelf, 19999.0, 24},
-        {kEqHighShelf, 20000.0, 25},   {kEqHighShelf, 999.0, 0},    {kEqHighShelf, 1119.9, 0},
+        {kEqLowShelf, 330.0, 24},    {kEqLowShelf, 399.99, 24},  {kEqLowShelf, 400.0, 25},
+        {kEqLowShelf, 20.0, 0},      {kEqLowShelf, 10.0, 0},     {kEqLowShelf, 0.0001, 0},
+        {kEqLowShelf, 20000.0, 33},  {kEqHighShelf, 3999.0, 10}, {kEqHighShelf, 19999.0, 24},
+        {kEqHighShelf, 20000.0, 25}, {kEqHighShelf, 999.0, 0},   {kEqHighShelf, 1119.9, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(EqShelfIndexAtOrBelow(c.band, c.frequency), c.index) << c.band << " " << c.frequency;
@@ -76,10 +83,9 @@ TEST(EqShelfTest, AFrequencySnapsDownToItsBandsStepAndAGainToHalfDecibelsTowardZ
 TEST(EqShelfTest, EachShelfHasItsGainAtOneEndAndUnityAtTheOther)
 {
     for (int band : {kEqLowShelf, kEqHighShelf}) {
-        const auto& table = band == kEqLowShelf ? std::vector<int>(kEqLowShelfFrequencies.begin(),
-                                                                   kEqLowShelfFrequencies.end())
-                                                : std::vector<int>(kEqHighShelfFrequencies.begin(),
-                                                                   kEqHighShelfFrequencies.end());
+        const auto& table = band == kEqLowShelf
+                                ? std::vector<int>(kEqLowShelfFrequencies.begin(), kEqLowShelfFrequencies.end())
+                                : std::vector<int>(kEqHighShelfFrequencies.begin(), kEqHighShelfFrequencies.end());
         for (int frequency : {table.front(), table[table.size() / 2], table.back()}) {
             for (double gain : {12.0, -12.0, 0.5, -0.5, 7.5}) {
                 const EqShelfCoefficients c = EqShelfCoefficientsFor(band, frequency, gain);
@@ -149,8 +155,8 @@ TEST_F(EditLayerEqTest, TheGraphGetsFrequencyAndGainOfEachBandThenBothCoefficien
         const CustomEqGraphRecord& c = r[static_cast<std::size_t>(4 + band)];
         EXPECT_EQ(c.kind, CustomEqGraphRecord::kCoefficients);
         EXPECT_EQ(c.band, band);
-        const EqShelfCoefficients expected =
-            band == 0 ? EqShelfCoefficientsFor(kEqLowShelf, 400, 12.0) : EqShelfCoefficientsFor(kEqHighShelf, 4000, -3.0);
+        const EqShelfCoefficients expected = band == 0 ? EqShelfCoefficientsFor(kEqLowShelf, 400, 12.0)
+                                                       : EqShelfCoefficientsFor(kEqHighShelf, 4000, -3.0);
         EXPECT_THAT(std::vector<float>(c.values, c.values + 5),
                     ::testing::ElementsAre(expected.b0, expected.b1, 0.0f, expected.a1, 0.0f));
     }

@@ -177,12 +177,21 @@ TEST_F(FileManagerTest, EveryKindShowsItsDialogAndACancelLeavesEverythingAsItWas
         {4, false, "Open Global Data File", globals, "vq700z_glob"},
         {5, true, "Save Global Data File", globals, "vq700z_glob"},
         {6, true, "Save Report File", {{"Report File (*.txt)", "*.txt"}, {"All files (*.*)", "*.*"}}, "txt"},
-        {7, false, "Import N6 library file", {{"N6 Library Files (*.n6l)", "*.n6l"}, {"All Files (*.*)", "*.*"}},
+        {7,
+         false,
+         "Import N6 library file",
+         {{"N6 Library Files (*.n6l)", "*.n6l"}, {"All Files (*.*)", "*.*"}},
          "n6l"},
-        {8, false, "Import Sorrel QT library data",
-         {{"Sorrel QT Library Files (*.srqt_all)", "*.srqt_all"}, {"All Files (*.*)", "*.*"}}, "srqt_all"},
-        {9, false, "Import Sorrel QT+ library data",
-         {{"Sorrel QT+ Library Files (*.srqtp_all)", "*.srqtp_all"}, {"All Files (*.*)", "*.*"}}, "srqtp_all"},
+        {8,
+         false,
+         "Import Sorrel QT library data",
+         {{"Sorrel QT Library Files (*.srqt_all)", "*.srqt_all"}, {"All Files (*.*)", "*.*"}},
+         "srqt_all"},
+        {9,
+         false,
+         "Import Sorrel QT+ library data",
+         {{"Sorrel QT+ Library Files (*.srqtp_all)", "*.srqtp_all"}, {"All Files (*.*)", "*.*"}},
+         "srqtp_all"},
     };
     CHfcWindow main;
     ASSERT_TRUE(main.Create("main", 50, 50, 300, 200, 0, nullptr, nullptr));
@@ -281,8 +290,8 @@ TEST_F(FileManagerTest, TheThreeImportsReadTheirFilesIntoTheLibrary)
 
     for (const std::string model : {"3917", "3918"}) {
         const std::string name = model == "3917" ? "sibling.srqt_all" : "sibling.srqtp_all";
-        const std::string path =
-            folder.WriteFile(name.c_str(), SiblingAllData(model, {SiblingProgramChunk(model, SiblingPrograms(1), 128)}, 1));
+        const std::string path = folder.WriteFile(
+            name.c_str(), SiblingAllData(model, {SiblingProgramChunk(model, SiblingPrograms(1), 128)}, 1));
         const int kind = model == "3917" ? CFileManager::kImportQTLibrary : CFileManager::kImportQTPLibrary;
         std::memset(Bank()[0].GetRegion().name, 0, sizeof Bank()[0].GetRegion().name);
         ASSERT_EQ(RunTyped(kind, path), CFileManager::kDone) << model;
@@ -303,8 +312,8 @@ TEST_F(FileManagerTest, AFileThatDoesNotReadIsReportedUnderItsKindAndChangesNoth
     const std::string allData = folder.File("bank.vq700z_all");
     SaveAllDataFile(library, allData.c_str());
     library.SetModified(true);
-    const std::string qtp =
-        folder.WriteFile("other.srqtp_all", SiblingAllData("3918", {SiblingProgramChunk("3918", SiblingPrograms(2), 128)}, 1));
+    const std::string qtp = folder.WriteFile(
+        "other.srqtp_all", SiblingAllData("3918", {SiblingProgramChunk("3918", SiblingPrograms(2), 128)}, 1));
 
     struct Case
     {
@@ -397,7 +406,8 @@ TEST_F(FileManagerTest, AFileThatDoesNotOpenFailsTheDialogAndSaysSo)
     EXPECT_EQ(RunTyped(CFileManager::kLoadProgram, pipe), CFileManager::kFailed);
     ExpectReported("Open Program Data File", "The file couldn't open.", "Load Program : The file couldn't be opened.");
     EXPECT_TRUE(Take() == before);
-    EXPECT_EQ(TraceCapture::Lines(), std::vector<std::string>{"CFileManager::OnHfcFileDialogAction() - Failed to open file."});
+    EXPECT_EQ(TraceCapture::Lines(),
+              std::vector<std::string>{"CFileManager::OnHfcFileDialogAction() - Failed to open file."});
     EXPECT_EQ(manager.GetLastPath(), juce::String());
 }
 
@@ -415,7 +425,8 @@ TEST_F(FileManagerTest, ADialogThatCannotRunThrowsItsTextAndCountsItselfDown)
     };
     const Case cases[] = {
         {CFileManager::kLoadProgram, existing, "Failed to call CHfcOpenFileDialogUnicode::GetOneFile()."},
-        {CFileManager::kSaveGlobal, folder.File(longName.c_str()), "Failed to call CHfcSaveFileDialogUnicode::GetOneFile()."},
+        {CFileManager::kSaveGlobal, folder.File(longName.c_str()),
+         "Failed to call CHfcSaveFileDialogUnicode::GetOneFile()."},
         {CFileManager::kSaveReport, folder.File(longName.c_str()), "Failed to call CHfcSaveFileDialog::GetOneFile()."},
     };
     for (const Case& c : cases) {
@@ -454,7 +465,8 @@ TEST_F(FileManagerTest, CallersOwnFilesAndErrorsAreReportedUnderTheTitlesTheyNam
     ExpectReported("Open", "The file couldn't open.", "Open All Data : The file couldn't be opened.");
     QueueMessageBoxAnswers({IDOK});
     manager.ReportFileException(CVpFileException(99), "TitleSaveAllData");
-    ExpectReported("Save", "VQ-700Z Sound Editor Internal Error", "Save All Data : VQ-700Z Sound Editor Internal Error");
+    ExpectReported("Save", "VQ-700Z Sound Editor Internal Error",
+                   "Save All Data : VQ-700Z Sound Editor Internal Error");
 }
 
 TEST_F(FileManagerTest, OnlyTheOkActionOfAKnownKindDoesAnything)
@@ -466,8 +478,9 @@ TEST_F(FileManagerTest, OnlyTheOkActionOfAKnownKindDoesAnything)
     EXPECT_TRUE(TraceCapture::Lines().empty());
     manager.OnHfcFileDialogAction(&dialog, 1, 10);
     manager.OnHfcFileDialogAction(&dialog, 1, -1);
-    EXPECT_EQ(TraceCapture::Lines(), (std::vector<std::string>{"CFileManager::OnHfcFileDialogAction() - Unknown dialog type...",
-                                                               "CFileManager::OnHfcFileDialogAction() - Unknown dialog type..."}));
+    EXPECT_EQ(TraceCapture::Lines(),
+              (std::vector<std::string>{"CFileManager::OnHfcFileDialogAction() - Unknown dialog type...",
+                                        "CFileManager::OnHfcFileDialogAction() - Unknown dialog type..."}));
     EXPECT_TRUE(TakeShownMessageBoxes().empty());
 }
 

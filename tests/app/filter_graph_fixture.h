@@ -27,8 +27,7 @@ public:
     {
         const auto* report = reinterpret_cast<const QBFilterGraphValues*>(word);
         std::ostringstream text;
-        text << "owner:report " << report->handle << " resonance " << report->resonance << " cutoff "
-             << report->cutoff;
+        text << "owner:report " << report->handle << " resonance " << report->resonance << " cutoff " << report->cutoff;
         Events().push_back(text.str());
     }
 };
@@ -84,8 +83,8 @@ protected:
         return recording.CallsOf("GdipDrawLine");
     }
     // The fill lines (pen 4) or the curve lines (pen 0.5) of a drawing.
-    static std::vector<platform::testing::GdiplusCall> WithPen(
-        const std::vector<platform::testing::GdiplusCall>& lines, float width)
+    static std::vector<platform::testing::GdiplusCall> WithPen(const std::vector<platform::testing::GdiplusCall>& lines,
+                                                               float width)
     {
         std::vector<platform::testing::GdiplusCall> kept;
         for (const platform::testing::GdiplusCall& line : lines)

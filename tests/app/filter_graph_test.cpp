@@ -41,8 +41,7 @@ std::vector<CurvePoint> ExpectedPoints(double a, double b, double r, int width)
         const double level = 20 * std::log10(std::abs(g * (1.0 - b * z(1))) / std::abs(d));
         const double l = std::log10(f);
         points.push_back({static_cast<float>(30 * l - 28),
-                          static_cast<float>(double{20.4f} - static_cast<float>(double{0.816f} * level + 0.5)),
-                          level});
+                          static_cast<float>(double{20.4f} - static_cast<float>(double{0.816f} * level + 0.5)), level});
     }
     return points;
 }
@@ -72,7 +71,7 @@ TEST(FilterGraphTables, CoefficientRowsPassThroughTheKnownRowsMonotonically)
     {
         int row;
         float a0, a1, b;
-    } known[] = {{0, 0.998358f, 0.998358f, -0.000400f}, {25, 0.989429f, 0.989429f, -0.002664f},
+    } known[] = {{0, 0.998358f, 0.998358f, -0.000400f},  {25, 0.989429f, 0.989429f, -0.002664f},
                  {50, 0.933621f, 0.933621f, -0.017485f}, {75, 0.645655f, 0.645655f, -0.126039f},
                  {90, 0.298394f, 0.304656f, -0.486097f}, {99, 0.056332f, 0.178479f, -0.954657f}};
     for (const auto& k : known) {
@@ -172,17 +171,15 @@ TEST_F(FilterGraph, DraggingTheHandleReportsCutoffAndResonanceAndShiftHalves)
     Release(graph, 60, 42);
     const int cutoff = static_cast<int>((66 * 16.0f + 8 + 10 * 16 * (199.0f / 132)) / 16);
     const int resonance = 198 - static_cast<int>(((198 - 99) * 16.0f + 8 + 10 * 16 / 2.0f) / 16);
-    EXPECT_EQ(Events(), (std::vector<std::string>{
-                            "owner:mouse down 50,32", "owner:edit begin", "owner:report 0 resonance 99 cutoff 66",
-                            "owner:get focus",
-                            "owner:report 0 resonance 99 cutoff " + std::to_string(cutoff),
-                            "owner:key down 16",
-                            "owner:report 0 resonance " + std::to_string(resonance) + " cutoff " +
-                                std::to_string(cutoff),
-                            "owner:key up 16",
-                            "owner:report 0 resonance " + std::to_string(resonance) + " cutoff " +
-                                std::to_string(cutoff),
-                            "owner:edit end", "owner:capture released"}));
+    EXPECT_EQ(
+        Events(),
+        (std::vector<std::string>{
+            "owner:mouse down 50,32", "owner:edit begin", "owner:report 0 resonance 99 cutoff 66", "owner:get focus",
+            "owner:report 0 resonance 99 cutoff " + std::to_string(cutoff), "owner:key down 16",
+            "owner:report 0 resonance " + std::to_string(resonance) + " cutoff " + std::to_string(cutoff),
+            "owner:key up 16",
+            "owner:report 0 resonance " + std::to_string(resonance) + " cutoff " + std::to_string(cutoff),
+            "owner:edit end", "owner:capture released"}));
     EXPECT_EQ(graph.GetActiveHandle(), CQBCtrlFilterGraph::kNoHandle);
 }
 
@@ -195,11 +192,10 @@ TEST_F(FilterGraph, ArrowsMoveTheHandleTheWayTheyPoint)
     EXPECT_TRUE(graph.OnKeyDown(29, 0, 0));
     EXPECT_TRUE(graph.OnKeyDown(30, 0, 0));
     EXPECT_TRUE(graph.OnKeyDown(31, 0, 0));
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:report 0 resonance 99 cutoff 64",
-                                                  "owner:report 0 resonance 99 cutoff 66",
-                                                  "owner:report 0 resonance 99 cutoff 68",
-                                                  "owner:report 0 resonance 100 cutoff 68",
-                                                  "owner:report 0 resonance 99 cutoff 68"}));
+    EXPECT_EQ(Events(), (std::vector<std::string>{
+                            "owner:report 0 resonance 99 cutoff 64", "owner:report 0 resonance 99 cutoff 66",
+                            "owner:report 0 resonance 99 cutoff 68", "owner:report 0 resonance 100 cutoff 68",
+                            "owner:report 0 resonance 99 cutoff 68"}));
     Set(0, 198);
     Events().clear();
     graph.OnKeyDown(29, 0, 0);

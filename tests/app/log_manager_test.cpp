@@ -93,7 +93,7 @@ TEST(LogManager, LogPrintfWritesOnlyWhileALogExists)
         // A text far beyond the buffer is cut, not overrun.
         EXPECT_TRUE(LogPrintf("%s", std::string(3000, 'z').c_str()));
         EXPECT_EQ(log.GetNewestLines(9), (std::vector<std::string>{"17:07:09  Failed to receive : Timeout",
-                                                                    "17:07:09  " + std::string(117, 'z')}));
+                                                                   "17:07:09  " + std::string(117, 'z')}));
     }
     EXPECT_EQ(GetStatusLog(), nullptr);
     EXPECT_FALSE(LogPrintf("after %d", 2));

@@ -33,8 +33,8 @@ TEST_F(MapValueTest, ShowsTheCallersTextsAndTheCcList)
         EXPECT_EQ(ItemText(dialog, Dialog::kIdLabel), std::string(64, 'L'));
         const auto entries = ComboEntries(dialog, Dialog::kIdList);
         ASSERT_EQ(entries.size(), 115u);
-        const std::pair<std::size_t, const char*> samples[] = {
-            {0, "Off"}, {1, "CC# 00"}, {10, "CC# 09"}, {96, "CC# 95"}, {97, "CC# 102"}, {114, "CC# 119"}};
+        const std::pair<std::size_t, const char*> samples[] = {{0, "Off"},     {1, "CC# 00"},   {10, "CC# 09"},
+                                                               {96, "CC# 95"}, {97, "CC# 102"}, {114, "CC# 119"}};
         for (auto [index, text] : samples)
             EXPECT_EQ(entries[index], text) << index;
         EXPECT_EQ(ComboSelection(dialog, Dialog::kIdList), 97);
@@ -64,11 +64,9 @@ TEST_F(MapValueTest, OkStoresTheSelectionAndCancelDoesNot)
         std::int32_t stored;
     };
     const Case cases[] = {
-        {114, Dialog::kIdOk, 1, 114},
-        {0, Dialog::kIdOk, 1, 0},
+        {114, Dialog::kIdOk, 1, 114},    {0, Dialog::kIdOk, 1, 0},
         {-1, Dialog::kIdOk, 1, 5},  // nothing chosen keeps the record's
-        {114, Dialog::kIdCancel, -1, 5},
-        {114, IDCANCEL, -1, 5},
+        {114, Dialog::kIdCancel, -1, 5}, {114, IDCANCEL, -1, 5},
     };
     for (const Case& c : cases) {
         MapValueRecord record = Record(5);

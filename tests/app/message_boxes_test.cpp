@@ -7,15 +7,13 @@
 #include "framework/ui/HfcAppBase.h"
 #include "framework/ui/HfcWindow.h"
 
-
 namespace {
 
 using platform::testing::QueueMessageBoxAnswers;
 using platform::testing::TakeShownMessageBoxes;
 
 class MessageBoxesTest : public DialogTest
-{
-};
+{};
 
 TEST_F(MessageBoxesTest, TheStyleByteChoosesButtonsAndIcon)
 {
@@ -57,8 +55,8 @@ TEST_F(MessageBoxesTest, TheStyleByteChoosesButtonsAndIcon)
 TEST_F(MessageBoxesTest, AnswersFoldIntoTheCommonCodes)
 {
     const std::pair<int, int> cases[] = {
-        {IDOK, kAnswerOk}, {IDYES, kAnswerYes}, {IDNO, kAnswerNo}, {IDCANCEL, kAnswerOther}, {0, kAnswerOther},
-        {IDABORT, kAnswerOther},
+        {IDOK, kAnswerOk},        {IDYES, kAnswerYes}, {IDNO, kAnswerNo},
+        {IDCANCEL, kAnswerOther}, {0, kAnswerOther},   {IDABORT, kAnswerOther},
     };
     for (auto [result, answer] : cases) {
         QueueMessageBoxAnswers({result});

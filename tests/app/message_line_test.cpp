@@ -97,11 +97,11 @@ TEST_F(MessageLineTest, TheBoxGoesRightOfItsControlElseLeftAndStaysAboveTheBotto
         POINT at;
     };
     const Case cases[] = {
-        {{100, 50, 140, 90}, {146, 50}},    // right of the control
-        {{400, 50, 424, 90}, {430, 50}},    // 424 + 170 + 6 = 600 just fits
-        {{401, 50, 425, 90}, {225, 50}},    // one more does not: left of it
-        {{500, 50, 540, 90}, {324, 50}},    // near the right edge: left of it
-        {{100, 380, 140, 400}, {146, 370}}, // the bottom meets the client's bottom
+        {{100, 50, 140, 90}, {146, 50}},     // right of the control
+        {{400, 50, 424, 90}, {430, 50}},     // 424 + 170 + 6 = 600 just fits
+        {{401, 50, 425, 90}, {225, 50}},     // one more does not: left of it
+        {{500, 50, 540, 90}, {324, 50}},     // near the right edge: left of it
+        {{100, 380, 140, 400}, {146, 370}},  // the bottom meets the client's bottom
     };
     MakeLine({7, 8, 0, 0, true});
     for (const Case& c : cases) {
@@ -141,8 +141,7 @@ TEST_F(MessageLineTest, OnlyItsOwnBroadcastWhileWokenShowsTheBox)
     {
         void OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                     CWindowManagerListener*) override
-        {
-        }
+        {}
     } other;
     line->Wake();
     line->OnWindowManagerMessage(&shell->windowManager, kEventMessageLine, 0, 0, 0, 0, &other);

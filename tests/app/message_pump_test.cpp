@@ -61,8 +61,8 @@ TEST_F(AppMainTest, DuringATransferWindowsPaintAndCancelStopsIt)
     windowClass.lpfnWndProc = PaintCountingProc;
     windowClass.lpszClassName = "PaintCounter";
     RegisterClassExA(&windowClass);
-    HWND painted = CreateWindowExA(0, "PaintCounter", "painted", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 500, 200,
-                                   150, nullptr, nullptr, nullptr, nullptr);
+    HWND painted = CreateWindowExA(0, "PaintCounter", "painted", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 500, 200, 150,
+                                   nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(painted, nullptr);
     Pump();
     g_transferring = &midi;

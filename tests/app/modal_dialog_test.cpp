@@ -7,7 +7,6 @@
 #include "dialog_fixture.h"
 #include "services/TraceRecorder.h"
 
-
 #include <optional>
 
 namespace {
@@ -44,8 +43,7 @@ protected:
 };
 
 class ModalDialogTest : public DialogTest
-{
-};
+{};
 
 TEST_F(ModalDialogTest, AModalRunIsCountedOpenAndHandsOnItsParameterAndCommands)
 {
@@ -79,7 +77,8 @@ TEST_F(ModalDialogTest, WithoutATemplateNameNothingIsShownAndTheResultIs0)
     EXPECT_EQ(GetDialogRefCount(), 0);
     TraceRecorder trace;
     EXPECT_FALSE(dialog.CreateModeless(owner, 0));
-    EXPECT_EQ(trace.lines(), std::vector<std::string>{"CModalDialog::CreateModeless() - Dialog name is not specified."});
+    EXPECT_EQ(trace.lines(),
+              std::vector<std::string>{"CModalDialog::CreateModeless() - Dialog name is not specified."});
     EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
@@ -98,7 +97,12 @@ void CALLBACK PressOkIfStillUp(HWND, UINT, UINT_PTR timer, DWORD)
 // says no stays open, and id 2 never reaches OnCommand.
 TEST_F(ModalDialogTest, EscapeAndTheCloseBoxEndWithMinus1OnlyWhenCanCancelAgrees)
 {
-    enum class Gesture { Escape, CancelId, CloseBox };
+    enum class Gesture
+    {
+        Escape,
+        CancelId,
+        CloseBox
+    };
     for (Gesture gesture : {Gesture::Escape, Gesture::CancelId, Gesture::CloseBox}) {
         for (bool cancellable : {true, false}) {
             SCOPED_TRACE(testing::Message() << int(gesture) << (cancellable ? " cancellable" : " kept"));

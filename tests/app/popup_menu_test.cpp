@@ -13,8 +13,7 @@ using platform::testing::QueuePopupMenuAnswers;
 using platform::testing::TakeShownPopupMenus;
 
 class PopupMenuTest : public DialogTest
-{
-};
+{};
 
 UINT TypeAt(HMENU menu, int position)
 {

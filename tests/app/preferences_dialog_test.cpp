@@ -218,8 +218,7 @@ TEST_F(PreferencesTest, ANewThemeIsAnnouncedOnceAndChoicesAreClamped)
     const auto shown = TakeShownMessageBoxes();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Background Color");
-    EXPECT_EQ(shown[0].text,
-              "Changing the background color will be reflected after restarting this application.");
+    EXPECT_EQ(shown[0].text, "Changing the background color will be reflected after restarting this application.");
     EXPECT_EQ(shown[0].type & (MB_TYPEMASK | MB_ICONMASK), MB_OK | MB_ICONEXCLAMATION);
 }
 

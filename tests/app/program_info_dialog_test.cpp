@@ -60,9 +60,10 @@ TEST_F(ProgramInfoTest, ListsTheSixteenCategoriesInOrder)
 {
     ProgramInfoRecord record = Filled();
     Run(record, [&](HWND dialog) {
-        const std::vector<std::string> categories = {
-            "Synth Hard", "Synth Soft", "Synth Brass", "Strings / Pad", "Motion",      "Bass",    "Lead", "Keyboard",
-            "Bell / Decay", "Hit / Drum", "S.E",     "Arp / Seq",     "Split",  "Simple Wave", "Vocoder", "User"};
+        const std::vector<std::string> categories = {"Synth Hard",   "Synth Soft",  "Synth Brass", "Strings / Pad",
+                                                     "Motion",       "Bass",        "Lead",        "Keyboard",
+                                                     "Bell / Decay", "Hit / Drum",  "S.E",         "Arp / Seq",
+                                                     "Split",        "Simple Wave", "Vocoder",     "User"};
         EXPECT_EQ(ComboEntries(dialog, Dialog::kIdCategory), categories);
         Command(dialog, Dialog::kIdCancel);
     });

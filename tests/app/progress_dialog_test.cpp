@@ -46,8 +46,8 @@ TEST_F(ProgressTest, TheBarShowsPositionTimes100OverTotal)
         int percent;
     };
     const Case cases[] = {
-        {7, 3, 42}, {7, 7, 100}, {200, 1, 0}, {200, 199, 99}, {0, 0, 0}, {0, 1, 100}, {-5, 1, 100},
-        {2000000000, 1999999999, 99},  // no overflow on the way
+        {7, 3, 42}, {7, 7, 100}, {200, 1, 0},  {200, 199, 99},
+        {0, 0, 0},  {0, 1, 100}, {-5, 1, 100}, {2000000000, 1999999999, 99},  // no overflow on the way
     };
     for (const Case& c : cases) {
         dialog.SetTotal(c.total);
@@ -77,8 +77,8 @@ TEST_F(ProgressTest, EveryWayOfCancellingOnlyAsksTheTransferToStop)
     EXPECT_FALSE(IsWindowEnabled(owner));
     Command(window, Dialog::kIdCancelButton);
     dialog.Code(Dialog::kCommandCancel);
-    Command(window, IDCANCEL);                 // Escape
-    SendMessageA(window, WM_CLOSE, 0, 0);      // the close box
+    Command(window, IDCANCEL);             // Escape
+    SendMessageA(window, WM_CLOSE, 0, 0);  // the close box
     platform::testing::PumpMessages();
     EXPECT_EQ(cancels, 4);
     EXPECT_TRUE(dialog.IsOpen()) << "the transfer closes the dialog, not the user";

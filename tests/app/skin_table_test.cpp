@@ -39,10 +39,17 @@ TEST(SkinTable, Names106DistinctPngsInTheirIndexOrder)
     ASSERT_EQ(names.size(), 106u);
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), 106u);
     const std::pair<int, const char*> pinned[] = {
-        {0, "LcdChar"},           {15, "LcdCharStrongDim"},    {16, "LedButtonLarge"},
-        {43, "BitmapListOsc1Ctrl2"}, {44, "LogoSr2Editor"},    {45, "LogoSr2EditorBlack"},
-        {46, "BG_MasterFXEdit"},  {57, "BG_ProgramEdit"},      {82, "BG_ProgramListFav"},
-        {88, "BitmapListOscWaveform"}, {105, "ButtonPopupDim"},
+        {0, "LcdChar"},
+        {15, "LcdCharStrongDim"},
+        {16, "LedButtonLarge"},
+        {43, "BitmapListOsc1Ctrl2"},
+        {44, "LogoSr2Editor"},
+        {45, "LogoSr2EditorBlack"},
+        {46, "BG_MasterFXEdit"},
+        {57, "BG_ProgramEdit"},
+        {82, "BG_ProgramListFav"},
+        {88, "BitmapListOscWaveform"},
+        {105, "ButtonPopupDim"},
     };
     for (const auto& [index, name] : pinned)
         EXPECT_EQ(names[index], name) << index;

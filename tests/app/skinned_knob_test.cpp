@@ -64,16 +64,13 @@ TEST_F(KnobTest, CreateDoublesTheRatioAndCountsSevenPixelsPerStepFromTheMinimum)
     struct Case
     {
         int minimum, maximum, ratio;
-        int stored;           // the ratio the knob keeps
+        int stored;            // the ratio the knob keeps
         int frameworkMaximum;  // its range in pixels
         int value, position;
     } cases[] = {
-        {0, 127, 1, 2, 1778, 64, 896},
-        {0, 1, 12, 24, 168, 1, 168},
-        {0, 24, 5, 10, 1680, 3, 210},
-        {-64, 63, 1, 2, 1778, 0, 896},
-        {0, 127, 0, 2, 1778, 5, 70},  // a ratio of 0 becomes 1 first
-        {0, 16, -2, -4, 28, 8, 14},   // a negative ratio divides
+        {0, 127, 1, 2, 1778, 64, 896}, {0, 1, 12, 24, 168, 1, 168}, {0, 24, 5, 10, 1680, 3, 210},
+        {-64, 63, 1, 2, 1778, 0, 896}, {0, 127, 0, 2, 1778, 5, 70},  // a ratio of 0 becomes 1 first
+        {0, 16, -2, -4, 28, 8, 14},                                  // a negative ratio divides
     };
     for (const Case& c : cases) {
         CCustomKnob knob;

@@ -59,9 +59,9 @@ TEST_F(ValueBarTest, APressSetsTheValueUnderThePointAndADragAddsToIt)
     MoveTo(bar, 500, 5);
     Release(bar, 500, 5);
     EXPECT_FALSE(HoldsCapture(bar));
-    EXPECT_THAT(Events(), ElementsAre("owner:mouse down 50,5", "owner:edit begin", "owner:value 63",
-                                      "owner:value 76", "owner:value 76", "owner:value 75", "owner:value 127",
-                                      "owner:mouse up 500,5", "owner:edit end"));
+    EXPECT_THAT(Events(), ElementsAre("owner:mouse down 50,5", "owner:edit begin", "owner:value 63", "owner:value 76",
+                                      "owner:value 76", "owner:value 75", "owner:value 127", "owner:mouse up 500,5",
+                                      "owner:edit end"));
     EXPECT_EQ(bar.CHfcControl::GetValue(), 1270);
 }
 
@@ -149,12 +149,12 @@ TEST_F(ValueBarTest, ThePlainBarGrowsFromItsEdgeAndTheCentredOneFromItsMiddle)
         int value;
         int left, right;
     } cases[] = {
-        {0, 61, 62},     // the centre: one pixel at half = 51
-        {-63, 11, 62},   // 630 x 50 / 630 = 50, and one more
-        {-1, 60, 62},    // 10 x 50 / 630 = 0, at least 1, and one more
-        {-13, 51, 62},   // 130 x 50 / 630 = 10, and one more
-        {63, 61, 111},   // (102 - 51 - 2) x 630 / 630 = 49, and one more
-        {10, 61, 69},    // 49 x 100 / 630 = 7, and one more
+        {0, 61, 62},    // the centre: one pixel at half = 51
+        {-63, 11, 62},  // 630 x 50 / 630 = 50, and one more
+        {-1, 60, 62},   // 10 x 50 / 630 = 0, at least 1, and one more
+        {-13, 51, 62},  // 130 x 50 / 630 = 10, and one more
+        {63, 61, 111},  // (102 - 51 - 2) x 630 / 630 = 49, and one more
+        {10, 61, 69},   // 49 x 100 / 630 = 7, and one more
     };
     CCustomValueBar centred;
     descriptor = Bar(102, 11);

@@ -28,8 +28,7 @@ struct Sender : CWindowManagerListener
 {
     void OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                 CWindowManagerListener*) override
-    {
-    }
+    {}
 };
 
 class ValueDisplayTest : public EditorBaseTest
@@ -42,8 +41,7 @@ protected:
         edit = MakeEditWindow("edit", 0);
         layer = edit->BindMainLayer(0, 0, 300, 200);
         knob = std::make_unique<CTestControl>(*layer, kKnobRect, ParameterReference{kKnobAddress, 1, 0});
-        quiet = std::make_unique<CTestControl>(*layer, RECT{200, 50, 240, 90},
-                                               ParameterReference{{2, 23, 0}, 0, 0});
+        quiet = std::make_unique<CTestControl>(*layer, RECT{200, 50, 240, 90}, ParameterReference{{2, 23, 0}, 0, 0});
         CQ3917ProgramAccessor::PeekInstance()->SetValue(&(*bank)[0], kKnobAddress, 64);
         display = edit->AddValueDisplay(0);
         ASSERT_NE(display, nullptr);
@@ -90,15 +88,13 @@ TEST(ValueDisplayBox, IsSixPixelsPerCharacterPlusThreeByElevenPlacedByTheBinding
     };
     // Control (100, 50)-(140, 90), box 33 wide.
     const Case cases[] = {
-        {1, {67, 50}},   // left of the control
-        {3, {100, 39}},  // above, left-aligned
-        {4, {103, 90}},  // below, centred
-        {5, {103, 90}},
-        {6, {100, 90}},  // below, left-aligned
-        {7, {103, 84}},  // centred on the bottom edge
-        {0, {140, 79}},  // right of the control, bottom-aligned
-        {2, {140, 79}},
-        {9, {140, 79}},
+        {1, {67, 50}},                   // left of the control
+        {3, {100, 39}},                  // above, left-aligned
+        {4, {103, 90}},                  // below, centred
+        {5, {103, 90}}, {6, {100, 90}},  // below, left-aligned
+        {7, {103, 84}},                  // centred on the bottom edge
+        {0, {140, 79}},                  // right of the control, bottom-aligned
+        {2, {140, 79}}, {9, {140, 79}},
     };
     for (const Case& c : cases) {
         const RECT box = CValueDisplayLayer::PlaceBox(kKnobRect, 33, c.code);

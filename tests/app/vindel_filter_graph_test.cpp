@@ -100,10 +100,19 @@ TEST(VindelFilterTables, ModelAMixesEachOutputAloneThenCrossfadesToTheNext)
         int type;
         float low, high, band, direct;
     } rows[] = {
-        {0, 1, 0, 0, 0},         {30, 1, 0, 0, 0},        {31, 1, 0, 0, 0},          {33, 1, 0, 0, 0},
-        {34, 29 / 30.0f, 1 / 30.0f, 0, 0}, {62, 1 / 30.0f, 29 / 30.0f, 0, 0}, {63, 0, 1, 0, 0},
-        {65, 0, 1, 0, 0},        {95, 0, 0, 1, 0},        {98, 0, 0, 29 / 30.0f, 1 / 30.0f},
-        {126, 0, 0, 1 / 30.0f, 29 / 30.0f}, {127, 0, 0, 0, 1}, {500, 0, 0, 0, 1},
+        {0, 1, 0, 0, 0},
+        {30, 1, 0, 0, 0},
+        {31, 1, 0, 0, 0},
+        {33, 1, 0, 0, 0},
+        {34, 29 / 30.0f, 1 / 30.0f, 0, 0},
+        {62, 1 / 30.0f, 29 / 30.0f, 0, 0},
+        {63, 0, 1, 0, 0},
+        {65, 0, 1, 0, 0},
+        {95, 0, 0, 1, 0},
+        {98, 0, 0, 29 / 30.0f, 1 / 30.0f},
+        {126, 0, 0, 1 / 30.0f, 29 / 30.0f},
+        {127, 0, 0, 0, 1},
+        {500, 0, 0, 0, 1},
     };
     for (const auto& row : rows) {
         const VindelMixing m = VindelMixingOf(row.type);
@@ -138,10 +147,9 @@ TEST(VindelFilterTables, TheCombFeedbackRisesThroughTheKnownValues)
 {
     for (int u = 0; u <= 34; ++u)
         EXPECT_EQ(VindelCombFeedback(u), 0.0) << u;
-    const std::pair<int, double> known[] = {{35, 4.768e-07},   {40, 0.0002919436}, {48, 0.0395601988},
-                                            {56, 0.277537584}, {64, 0.601287484},  {72, 0.817200541},
-                                            {80, 0.923012495}, {96, 0.987462282},  {112, 0.998014927},
-                                            {127, 0.999648809}};
+    const std::pair<int, double> known[] = {
+        {35, 4.768e-07},   {40, 0.0002919436}, {48, 0.0395601988}, {56, 0.277537584},  {64, 0.601287484},
+        {72, 0.817200541}, {80, 0.923012495},  {96, 0.987462282},  {112, 0.998014927}, {127, 0.999648809}};
     for (const auto& [u, g] : known)
         EXPECT_EQ(VindelCombFeedback(u), g) << u;
     for (int u = 36; u < 128; ++u)
@@ -175,7 +183,10 @@ TEST_F(FilterAGraph, TheTypeValueWeighsLowHighBandAndTheUnfilteredSignal)
     {
         int type;
         double low, high, band, direct;
-    } mixes[] = {{10, 1, 0, 0, 0}, {40, 23 / 30.0, 7 / 30.0, 0, 0}, {64, 0, 1, 0, 0}, {96, 0, 0, 1, 0},
+    } mixes[] = {{10, 1, 0, 0, 0},
+                 {40, 23 / 30.0, 7 / 30.0, 0, 0},
+                 {64, 0, 1, 0, 0},
+                 {96, 0, 0, 1, 0},
                  {110, 0, 0, 17 / 30.0, 13 / 30.0}};
     for (const auto& mix : mixes) {
         SCOPED_TRACE(mix.type);

@@ -46,7 +46,8 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_TIMER:
         KillTimer(frame, wParam);
-        if (wParam == kSettleTimer) Report(reinterpret_cast<HWND>(SendMessageA(gClient, WM_MDIGETACTIVE, 0, 0)));
+        if (wParam == kSettleTimer)
+            Report(reinterpret_cast<HWND>(SendMessageA(gClient, WM_MDIGETACTIVE, 0, 0)));
         DestroyWindow(frame);
         return 0;
     case WM_DESTROY: PostQuitMessage(gExitCode); return 0;
@@ -99,7 +100,8 @@ int main(int argc, char** argv)
         return 1;
     HWND frame = CreateWindowExA(0x300, "DemoFrame", "Display demo", 0x10CF0000u, 0, 0, 640, 480, nullptr, nullptr,
                                  nullptr, nullptr);
-    if (!frame) return 1;
+    if (!frame)
+        return 1;
     DWORD childStyle = 0x44C00000u | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE;
     gCovered = CreateMDIWindowA("DemoBlue", "Second", childStyle, 200, 120, 300, 200, gClient, nullptr, 0);
     gFront = CreateMDIWindowA("DemoWhite", "First", childStyle, 20, 20, 300, 200, gClient, nullptr, 0);
@@ -118,7 +120,8 @@ int main(int argc, char** argv)
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (TranslateMDISysAccel(gClient, &msg)) continue;
+        if (TranslateMDISysAccel(gClient, &msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -92,15 +92,15 @@ TEST_F(ArpWindowTest, IsAnArpeggiatorPageOf342By226WithItsNineteenControls)
     };
     using C = CCustomControl;
     const Expected expected[] = {
-        {C::kEditText, 31, 107, {8, 1, 0}, 0},    {C::kEditText, 31, 135, {8, 0, 0}, 0},
-        {C::kEditText, 109, 107, {8, 3, 0}, 0},   {C::kEditText, 109, 135, {8, 4, 0}, 0},
-        {C::kEditText, 31, 79, {0, 36, 0}, 0},    {C::kSwitch, 205, 74, {8, 2, 0}, 1},
-        {C::kSwitch, 270, 74, {7, 2, 0}, 1},      {C::kSwitch, 129, 186, StepAddress(0), 1},
+        {C::kEditText, 31, 107, {8, 1, 0}, 0},     {C::kEditText, 31, 135, {8, 0, 0}, 0},
+        {C::kEditText, 109, 107, {8, 3, 0}, 0},    {C::kEditText, 109, 135, {8, 4, 0}, 0},
+        {C::kEditText, 31, 79, {0, 36, 0}, 0},     {C::kSwitch, 205, 74, {8, 2, 0}, 1},
+        {C::kSwitch, 270, 74, {7, 2, 0}, 1},       {C::kSwitch, 129, 186, StepAddress(0), 1},
         {C::kSwitch, 153, 186, StepAddress(1), 1}, {C::kSwitch, 177, 186, StepAddress(2), 1},
         {C::kSwitch, 201, 186, StepAddress(3), 1}, {C::kSwitch, 225, 186, StepAddress(4), 1},
         {C::kSwitch, 249, 186, StepAddress(5), 1}, {C::kSwitch, 273, 186, StepAddress(6), 1},
         {C::kSwitch, 296, 186, StepAddress(7), 1}, {C::kKnob, 277, 113, {8, 6, 0}, 0},
-        {C::kKnob, 210, 113, {8, 5, 0}, 0},       {C::kButton, 58, 190, {0, 0, 0}, 257},
+        {C::kKnob, 210, 113, {8, 5, 0}, 0},        {C::kButton, 58, 190, {0, 0, 0}, 257},
         {C::kButton, 90, 190, {0, 0, 0}, 258},
     };
     for (int i = 0; i < 19; ++i) {
@@ -200,8 +200,9 @@ TEST_F(ArpWindowTest, AStepSwitchFlipsItsStepAndSendsIt)
     Click(9);
     EXPECT_EQ(Value(StepAddress(2)), 1);
     // Step 3's id is 61 12, byte for byte.
-    EXPECT_THAT(ReceivedChanges(1), ElementsAreArray({DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41,
-                                                                              0x61, 0x00, 0x12, 0x00, 0x01, 0x00, 0xF7}}));
+    EXPECT_THAT(ReceivedChanges(1),
+                ElementsAreArray({DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0x61, 0x00, 0x12,
+                                                         0x00, 0x01, 0x00, 0xF7}}));
     EXPECT_STREQ(page->GetShownName(), "Step 3 SW");
 }
 

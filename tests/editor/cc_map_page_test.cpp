@@ -48,8 +48,10 @@ void AnswerDialog(std::optional<DialogSeen>& seen, int choose, int button)
         shown.title = text;
         GetDlgItemTextA(dialog, CGlobalMapValueDialog::kIdLabel, text, sizeof text);
         shown.label = text;
-        shown.selection = static_cast<int>(SendDlgItemMessageA(dialog, CGlobalMapValueDialog::kIdList, CB_GETCURSEL, 0, 0));
-        shown.entries = static_cast<int>(SendDlgItemMessageA(dialog, CGlobalMapValueDialog::kIdList, CB_GETCOUNT, 0, 0));
+        shown.selection =
+            static_cast<int>(SendDlgItemMessageA(dialog, CGlobalMapValueDialog::kIdList, CB_GETCURSEL, 0, 0));
+        shown.entries =
+            static_cast<int>(SendDlgItemMessageA(dialog, CGlobalMapValueDialog::kIdList, CB_GETCOUNT, 0, 0));
         seen = shown;
         if (choose >= 0)
             SendDlgItemMessageA(dialog, CGlobalMapValueDialog::kIdList, CB_SETCURSEL, static_cast<WPARAM>(choose), 0);
@@ -122,7 +124,8 @@ TEST_F(CcMapPageTest, BackgroundPiecesComeFromUnderTheirControls)
     Page& page = CcMap(window);
     const RECT& area = page.GetRect();
     const int pageTop = CLibraryWindow::kStripHeight;
-    for (CHfcControl* control : {static_cast<CHfcControl*>(page.GetList()), static_cast<CHfcControl*>(page.GetTabs())}) {
+    for (CHfcControl* control :
+         {static_cast<CHfcControl*>(page.GetList()), static_cast<CHfcControl*>(page.GetTabs())}) {
         const auto* list = dynamic_cast<CHfcCtrlList*>(control);
         const HfcWord backX = list != nullptr ? list->GetWord(kHfcListBackX) : page.GetTabs()->GetWord(kHfcPageBackX);
         const HfcWord backY = list != nullptr ? list->GetWord(kHfcListBackY) : page.GetTabs()->GetWord(kHfcPageBackY);

@@ -14,8 +14,8 @@ TEST_F(ProgramEditTest, TheEditorsFactoryMakesProgramEditWindowsAndKeepsThemWhil
     {
         CEditorEditWindows editWindows;
         ASSERT_EQ(GetEditWindowFactory(), &editWindows);
-        CBaseWindow* made = editWindows.CreateEditWindow(CEditWindowFactory::kProgramEdit, Context(), 60, 70,
-                                                         kProgram, -1);
+        CBaseWindow* made =
+            editWindows.CreateEditWindow(CEditWindowFactory::kProgramEdit, Context(), 60, 70, kProgram, -1);
         auto* edit = dynamic_cast<CProgramEditWindow*>(made);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(edit->GetProgramIndex(), kProgram);

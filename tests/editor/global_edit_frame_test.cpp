@@ -99,8 +99,10 @@ TEST_F(GlobalEditFrameTest, FrameHoldsAnEmptyTabStripAndFourButtonsInARow)
     EXPECT_EQ(frame.GetRect(), (RECT{0, 37, 982, 667}));
     EXPECT_EQ(frame.GetTabs()->GetRect(), (RECT{27, 114, 427, 134}));
     EXPECT_EQ(frame.GetTabs()->GetTabCount(), 0);
-    const std::pair<int, int> buttons[] = {{CGlobalEditLayer::kReceiveId, 291}, {CGlobalEditLayer::kWriteId, 343},
-                                           {CGlobalEditLayer::kLoadId, 395}, {CGlobalEditLayer::kSaveId, 447}};
+    const std::pair<int, int> buttons[] = {{CGlobalEditLayer::kReceiveId, 291},
+                                           {CGlobalEditLayer::kWriteId, 343},
+                                           {CGlobalEditLayer::kLoadId, 395},
+                                           {CGlobalEditLayer::kSaveId, 447}};
     for (auto [id, x] : buttons) {
         ASSERT_NE(frame.GetButton(id), nullptr) << id;
         EXPECT_EQ(frame.GetButton(id)->GetRect().left, x) << id;

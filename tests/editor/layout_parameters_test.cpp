@@ -16,12 +16,9 @@ bool EditsOneRow(const layout::Control& control)
     case layout::Kind::FilterGraph:
     case layout::Kind::EnvelopeGraph:
     case layout::Kind::LfoGraph:
-    case layout::Kind::DropArea:
-        return false;
-    case layout::Kind::EditText:
-        return !(control.parameter.group == 0 && control.parameter.index == 0);
-    default:
-        return control.parameter.group >= 0;
+    case layout::Kind::DropArea: return false;
+    case layout::Kind::EditText: return !(control.parameter.group == 0 && control.parameter.index == 0);
+    default: return control.parameter.group >= 0;
     }
 }
 

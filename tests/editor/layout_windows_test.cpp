@@ -123,7 +123,10 @@ TEST(LayoutWindows, ControlsMatchTheFramesOfTheirSkins)
             case Kind::Switch:
             case Kind::BitmapList:
             case Kind::AnalogLed: {
-                const int frames = c.kind == Kind::Knob ? 101 : c.kind == Kind::Button ? 2 : c.kind == Kind::Switch ? 4 : c.frames;
+                const int frames = c.kind == Kind::Knob     ? 101
+                                   : c.kind == Kind::Button ? 2
+                                   : c.kind == Kind::Switch ? 4
+                                                            : c.frames;
                 EXPECT_EQ(c.w, skin.width);
                 EXPECT_EQ(c.h * frames, skin.height);
                 break;
@@ -140,8 +143,7 @@ TEST(LayoutWindows, ControlsMatchTheFramesOfTheirSkins)
                 EXPECT_EQ(c.w, skin.width);
                 EXPECT_EQ(c.h, skin.height);
                 break;
-            default:
-                ADD_FAILURE() << "a control of this kind draws no skin";
+            default: ADD_FAILURE() << "a control of this kind draws no skin";
             }
         }
     }

@@ -245,8 +245,8 @@ TEST_F(LibraryFilesTest, ImportsOpenUnmodifiedAndAFailedImportBuildsNothing)
     };
     for (const Case& c : cases) {
         const std::string name = std::string("sibling.") + c.extension;
-        const std::string path =
-            folder.WriteFile(name.c_str(), SiblingAllData(c.model, {SiblingProgramChunk(c.model, SiblingPrograms(1), 128)}, 1));
+        const std::string path = folder.WriteFile(
+            name.c_str(), SiblingAllData(c.model, {SiblingProgramChunk(c.model, SiblingPrograms(1), 128)}, 1));
         CLibraryWindow& window = MakeWindow();
         log.lines.clear();
         QueueFileDialogSteps({TypeFileName(path)});

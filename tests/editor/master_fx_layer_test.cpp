@@ -65,8 +65,8 @@ protected:
             if (!label->IsVisible())
                 continue;
             rows.push_back(std::to_string(k) + ":" + Text(label) + "@" + std::to_string(label->GetRect().left) + "," +
-                           std::to_string(label->GetRect().top) + " " + (field->IsVisible() ? "field" : "none") +
-                           "@" + std::to_string(field->GetRect().left) + "," + std::to_string(field->GetRect().top));
+                           std::to_string(label->GetRect().top) + " " + (field->IsVisible() ? "field" : "none") + "@" +
+                           std::to_string(field->GetRect().left) + "," + std::to_string(field->GetRect().top));
         }
         return rows;
     }
@@ -156,23 +156,24 @@ TEST_F(MasterFxLayerTest, ATypeChangeLaysOutOnlyItsPanelAndTheShownValuesFollow)
     EXPECT_THAT(ReceivedChanges(1), ElementsAre(ChangeBytes(kType1, kChorus)));
     Pump();
     EXPECT_EQ(Text(layer->GetField(L::kTypeField)), "Chorus");
-    EXPECT_EQ(Rows(*layer, 0), Rows(*layer, 1).empty() ? Rows(*layer, 0) : [&] {
-        // Effect 1 now shows effect 2's rows, 223 pixels higher.
-        std::vector<std::string> moved;
-        for (std::string row : before2) {
-            for (const char* from : {"@39,", "@314,", "@179,", "@454,"}) {
-                const auto at = row.find(from);
-                if (at == std::string::npos)
-                    continue;
-                const auto comma = row.find(',', at);
-                const auto end = row.find(' ', comma) == std::string::npos ? row.size() : row.find(' ', comma);
-                const int y = std::stoi(row.substr(comma + 1, end - comma - 1)) - 223;
-                row.replace(comma + 1, end - comma - 1, std::to_string(y));
+    EXPECT_EQ(
+        Rows(*layer, 0), Rows(*layer, 1).empty() ? Rows(*layer, 0) : [&] {
+            // Effect 1 now shows effect 2's rows, 223 pixels higher.
+            std::vector<std::string> moved;
+            for (std::string row : before2) {
+                for (const char* from : {"@39,", "@314,", "@179,", "@454,"}) {
+                    const auto at = row.find(from);
+                    if (at == std::string::npos)
+                        continue;
+                    const auto comma = row.find(',', at);
+                    const auto end = row.find(' ', comma) == std::string::npos ? row.size() : row.find(' ', comma);
+                    const int y = std::stoi(row.substr(comma + 1, end - comma - 1)) - 223;
+                    row.replace(comma + 1, end - comma - 1, std::to_string(y));
+                }
+                moved.push_back(row);
             }
-            moved.push_back(row);
-        }
-        return moved;
-    }());
+            return moved;
+        }());
     EXPECT_EQ(Rows(*layer, 1), before2) << "effect 2 untouched";
     for (int k = 0; k < 20; ++k) {
         CCustomEditText* field = layer->GetField(L::FieldId(0, k));
@@ -202,11 +203,13 @@ TEST_F(MasterFxLayerTest, APanelIsLaidOutAgainOnlyWhenItsTypeTextChanges)
 TEST_F(MasterFxLayerTest, TheRibbonRowsGoWithEffectOffAndComeBackWithAType)
 {
     L* layer = Open();
-    for (int id : {L::RibbonFieldId(0, 0), L::RibbonFieldId(0, 0) + 1, L::RibbonFieldId(0, 1), L::RibbonFieldId(0, 1) + 1})
+    for (int id :
+         {L::RibbonFieldId(0, 0), L::RibbonFieldId(0, 0) + 1, L::RibbonFieldId(0, 1), L::RibbonFieldId(0, 1) + 1})
         EXPECT_TRUE(layer->GetControl(id)->IsVisible()) << id;
     SetValue(kType1, kEffectOff);
     layer->RebuildParameterControls();
-    for (int id : {L::RibbonFieldId(0, 0), L::RibbonFieldId(0, 0) + 1, L::RibbonFieldId(0, 1), L::RibbonFieldId(0, 1) + 1})
+    for (int id :
+         {L::RibbonFieldId(0, 0), L::RibbonFieldId(0, 0) + 1, L::RibbonFieldId(0, 1), L::RibbonFieldId(0, 1) + 1})
         EXPECT_FALSE(layer->GetControl(id)->IsVisible()) << id;
     EXPECT_TRUE(layer->GetControl(L::RibbonFieldId(1, 0))->IsVisible()) << "effect 2 keeps its rows";
     SetValue(kType1, kChorus);
@@ -302,8 +305,8 @@ TEST_F(MasterFxLayerTest, ANumericFieldIsDraggedNotPoppedUpAndItsValueIsSent)
     input::QueuePopupMenuAnswers({1});
     EXPECT_FALSE(layer->OnControlMouseDown(field, 1, 1, 0));
     EXPECT_THAT(input::TakeShownPopupMenus(), IsEmpty());
-    const std::int32_t next = Value(address) == Accessor().GetMaximum(Program(), address) ? Value(address) - 1
-                                                                                           : Value(address) + 1;
+    const std::int32_t next =
+        Value(address) == Accessor().GetMaximum(Program(), address) ? Value(address) - 1 : Value(address) + 1;
     layer->OnControlValueChanged(field, field->ValueToPosition(next));
     EXPECT_EQ(Value(address), next);
     EXPECT_THAT(ReceivedChanges(1), ElementsAre(ChangeBytes(address, next)));

@@ -14,8 +14,7 @@ namespace editor_test {
 namespace {
 
 class MasterFxWindowTest : public PartEditTest
-{
-};
+{};
 
 TEST_F(MasterFxWindowTest, OpensAtItsSizeAndKindTitledAfterTheProgramWithoutAValueDisplay)
 {
@@ -81,8 +80,7 @@ class ClosingTick : public CMMTimerListener
 public:
     ClosingTick(CEfSemaphore& semaphore, CBaseWindow* window, bool nested)
         : m_semaphore(semaphore), m_window(window), m_bNested(nested)
-    {
-    }
+    {}
     void OnMMTimer(CMMTimer*) override
     {
         if (m_window == nullptr)

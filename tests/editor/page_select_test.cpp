@@ -93,8 +93,8 @@ TEST_F(PageSelectTest, TabsAreHitStrictlyInsideTheirAreas)
         int x, y, tab;
     };
     const Case cases[] = {
-        {24, 7, 0},   {91, 34, 0},  {23, 20, -1}, {92, 20, -1}, {50, 6, -1}, {50, 35, -1},
-        {96, 20, -1}, {101, 7, 1},  {168, 34, 1}, {100, 20, -1}, {169, 20, -1}, {200, 20, -1},
+        {24, 7, 0},   {91, 34, 0}, {23, 20, -1}, {92, 20, -1},  {50, 6, -1},   {50, 35, -1},
+        {96, 20, -1}, {101, 7, 1}, {168, 34, 1}, {100, 20, -1}, {169, 20, -1}, {200, 20, -1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(tabs.HitTestTab(c.x, c.y), c.tab) << c.x << "," << c.y;
@@ -108,9 +108,9 @@ TEST_F(PageSelectTest, AClickSwitchesThePageInItsOrder)
     EXPECT_EQ(window.GetCurrentPage(), CLibraryWindow::kGlobalPage);
     EXPECT_EQ(window.GetWindowTitle(), "Untitled - Global");
     // The frame first, its two sub-pages over it.
-    EXPECT_EQ(PageLayersOf(window), (std::vector<CHfcWindowLayer*>{window.GetGlobalEditLayer(),
-                                                                    window.GetGlobalPageLayer(),
-                                                                    window.GetCcMapPageLayer()}));
+    EXPECT_EQ(PageLayersOf(window),
+              (std::vector<CHfcWindowLayer*>{window.GetGlobalEditLayer(), window.GetGlobalPageLayer(),
+                                             window.GetCcMapPageLayer()}));
     for (CHfcWindowLayer* layer : PageLayersOf(window))
         EXPECT_TRUE(layer->IsVisible());
     EXPECT_FALSE(window.GetProgramListLayer()->IsVisible());
@@ -177,8 +177,7 @@ TEST_F(PageSelectTest, APageDraggedOntoAnotherLibraryReplacesItsData)
     source.Activate();
     Pump();
     DragTab(source, 1, target, 0);
-    EXPECT_EQ(std::memcmp(target.GetLibraryData()->GetGlobal()->GetData(), image, CQ3917GlobalData::kImageSize),
-              0);
+    EXPECT_EQ(std::memcmp(target.GetLibraryData()->GetGlobal()->GetData(), image, CQ3917GlobalData::kImageSize), 0);
     EXPECT_TRUE(target.IsModified());
 }
 

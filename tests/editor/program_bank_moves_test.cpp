@@ -98,11 +98,7 @@ TEST(ProgramBankMoves, InsertsOfTheWorkedExamples)
          10,
          {0, 1, 4, 5, 6, 7, 8, 9, 10, 2, 3, 11, 12, 13, 14, 15, 16, 17, 18, 19},
          {9, 10}},
-        {"12 up onto 5",
-         {12},
-         5,
-         {0, 1, 2, 3, 4, 12, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19},
-         {5}},
+        {"12 up onto 5", {12}, 5, {0, 1, 2, 3, 4, 12, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19}, {5}},
         {"2 and 15 from both sides onto 10",
          {2, 15},
          10,
@@ -219,9 +215,9 @@ TEST(ProgramBankMoves, InsertAndExchangeKeepTheBankAPermutation)
             }
             EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end())) << what;
         }
-        const bool fits = std::count_if(dragged.begin(), dragged.end(), [&](int n) { return n < target; }) == 0 ||
-                          target + std::count_if(dragged.begin(), dragged.end(), [&](int n) { return n >= target; }) <=
-                              199;
+        const bool fits =
+            std::count_if(dragged.begin(), dragged.end(), [&](int n) { return n < target; }) == 0 ||
+            target + std::count_if(dragged.begin(), dragged.end(), [&](int n) { return n >= target; }) <= 199;
         EXPECT_EQ(inserted.Done(), fits) << what;
 
         bank = TaggedBank();

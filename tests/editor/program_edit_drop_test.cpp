@@ -86,12 +86,18 @@ TEST_F(ProgramEditDropTest, EachAreaOffersToTakeItsOwnKindAndTimbresMayMoveWithi
         int answer;
     };
     const Case cases[] = {
-        {kTimbre1Area, kBlockTimbre, false, 1, 1},  {kTimbre1Area, kBlockTimbre, true, 1, 3},
-        {kTimbre2Area, kBlockTimbre, true, 1, 3},   {kTimbre2Area, kBlockTimbre, true, 0, 0},
-        {kTimbre2Area, kBlockTimbre, false, 0, 0},  {kTimbre1Area, kBlockTimbre, true, 0, 3},
-        {kArpeggiatorArea, kBlockArp, true, 1, 1},  {kArpeggiatorArea, kBlockTimbre, false, 1, 0},
-        {kVocoderArea, kBlockVocoder, false, 1, 1}, {kEffectsArea, kBlockMfxSet, false, 1, 1},
-        {kEffectsArea, kBlockMfx, false, 1, 0},     {kRibbonArea, kBlockRibbon, true, 1, 1},
+        {kTimbre1Area, kBlockTimbre, false, 1, 1},
+        {kTimbre1Area, kBlockTimbre, true, 1, 3},
+        {kTimbre2Area, kBlockTimbre, true, 1, 3},
+        {kTimbre2Area, kBlockTimbre, true, 0, 0},
+        {kTimbre2Area, kBlockTimbre, false, 0, 0},
+        {kTimbre1Area, kBlockTimbre, true, 0, 3},
+        {kArpeggiatorArea, kBlockArp, true, 1, 1},
+        {kArpeggiatorArea, kBlockTimbre, false, 1, 0},
+        {kVocoderArea, kBlockVocoder, false, 1, 1},
+        {kEffectsArea, kBlockMfxSet, false, 1, 1},
+        {kEffectsArea, kBlockMfx, false, 1, 0},
+        {kRibbonArea, kBlockRibbon, true, 1, 1},
         {19, kBlockTimbre, false, 1, 0},
     };
     for (const Case& c : cases) {

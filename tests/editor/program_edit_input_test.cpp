@@ -42,12 +42,24 @@ TEST_F(ProgramEditTest, ADoubleClickOpensThePartWindowOfTheFirstZoneHoldingThePo
         const char* opens;  // "" for none
     };
     const Case cases[] = {
-        {7, 150, 0, 0, "synth 1"},         {294, 303, 0, 0, "synth 1"},      {200, 260, 0, 0, "synth 1"},
-        {6, 150, 0, 0, ""},                {296, 200, 1, 0, ""},             {299, 150, 1, 0, "synth 2"},
-        {587, 303, 3, 0, "synth 2"},       {299, 150, 0, 0, ""},             {588, 303, 1, 0, ""},
-        {55, 431, 0, 0, "arpeggiator"},    {178, 467, 0, 0, "arpeggiator"}, {54, 431, 0, 0, ""},
-        {244, 431, 0, 1, "vocoder"},       {333, 467, 0, 1, "vocoder"},      {244, 431, 0, 0, ""},
-        {350, 431, 0, 0, "master effect"}, {578, 467, 0, 0, "master effect"}, {579, 467, 0, 0, ""},
+        {7, 150, 0, 0, "synth 1"},
+        {294, 303, 0, 0, "synth 1"},
+        {200, 260, 0, 0, "synth 1"},
+        {6, 150, 0, 0, ""},
+        {296, 200, 1, 0, ""},
+        {299, 150, 1, 0, "synth 2"},
+        {587, 303, 3, 0, "synth 2"},
+        {299, 150, 0, 0, ""},
+        {588, 303, 1, 0, ""},
+        {55, 431, 0, 0, "arpeggiator"},
+        {178, 467, 0, 0, "arpeggiator"},
+        {54, 431, 0, 0, ""},
+        {244, 431, 0, 1, "vocoder"},
+        {333, 467, 0, 1, "vocoder"},
+        {244, 431, 0, 0, ""},
+        {350, 431, 0, 0, "master effect"},
+        {578, 467, 0, 0, "master effect"},
+        {579, 467, 0, 0, ""},
         {100, 100, 1, 1, ""},
     };
     OpenWindow();
@@ -112,9 +124,9 @@ TEST_F(ProgramEditTest, ATypedNameIsStoredPaddedToEightAndSentCharacterByCharact
         expected.push_back(ParameterChangeBytes(id.high, id.low, static_cast<unsigned char>("Abc     "[i])));
     }
     const auto received = Received(before + 8);
-    EXPECT_EQ(std::vector<std::vector<std::uint8_t>>(received.begin() + static_cast<std::ptrdiff_t>(before),
-                                                     received.end()),
-              expected);
+    EXPECT_EQ(
+        std::vector<std::vector<std::uint8_t>>(received.begin() + static_cast<std::ptrdiff_t>(before), received.end()),
+        expected);
 }
 
 TEST_F(ProgramEditTest, ANameWithACharacterOutside32To127IsRefusedAndTheOldNameComesBack)

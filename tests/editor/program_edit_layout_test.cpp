@@ -49,8 +49,8 @@ TEST_F(ProgramEditTest, EveryLayoutRowIsAControlOfItsIdAtItsPlaceBoundToItsParam
         EXPECT_EQ(static_cast<int>(control.GetId()), id);
         EXPECT_EQ(static_cast<int>(control.GetEventCode()), words[i].eventCode) << id;
         if (row.kind == layout::Kind::FilterGraph)
-            EXPECT_EQ(binding.GetControlType(), words[i].eventCode == 8 ? CCustomControl::kFilterGraphA
-                                                                          : CCustomControl::kFilterGraphB);
+            EXPECT_EQ(binding.GetControlType(),
+                      words[i].eventCode == 8 ? CCustomControl::kFilterGraphA : CCustomControl::kFilterGraphB);
         else
             EXPECT_EQ(binding.GetControlType(), TypeOf(row.kind)) << id;
         EXPECT_EQ(control.GetRect().left, row.x) << id;

@@ -36,7 +36,7 @@ protected:
     {
         char text[64] = {};
         CQ3917ProgramAccessor::PeekInstance()->GetValueText(&Program(), ParameterAddress{group, index, 0}, text,
-                                                             sizeof text);
+                                                            sizeof text);
         return text;
     }
 };
@@ -117,8 +117,8 @@ TEST_F(ProgramEditRefreshTest, TimbreTwoButtonsFollowTheVoiceModeAndTheVocoderBu
         bool timbre2, vocoderButton;
     };
     OpenWindow();
-    for (const Case& c : {Case{0, 0, false, false}, Case{1, 0, true, false}, Case{3, 1, true, true},
-                          Case{0, 1, false, true}}) {
+    for (const Case& c :
+         {Case{0, 0, false, false}, Case{1, 0, true, false}, Case{3, 1, true, true}, Case{0, 1, false, true}}) {
         SetValue(0, 35, c.voiceMode);
         SetValue(5, 0, c.vocoder);
         Changed();

@@ -113,8 +113,8 @@ TEST_F(ProgramEditTest, PartWindowsCloseInTheirOrderAndAPartClosedByItselfIsMade
 
     Log().clear();
     edit.CloseDependentWindows();
-    EXPECT_THAT(Log(), ElementsAre("synth 1:close", "eq 1:close", "synth 2:close", "eq 2:close",
-                                   "arpeggiator:close", "master effect:close", "vocoder:close"));
+    EXPECT_THAT(Log(), ElementsAre("synth 1:close", "eq 1:close", "synth 2:close", "eq 2:close", "arpeggiator:close",
+                                   "master effect:close", "vocoder:close"));
     for (int which = 0; which < W::kDependentCount; ++which)
         EXPECT_EQ(edit.GetDependentWindow(static_cast<W::Dependent>(which)), nullptr);
 }

@@ -6,9 +6,9 @@
 // the export, the information dialog, the menus and the edit window.
 #include "program_list_fixture.h"
 
+#include "app/ProgramInfoDialog.h"
 #include "app/WindowEvents.h"
 #include "editor/EditWindows.h"
-#include "app/ProgramInfoDialog.h"
 #include "editor/ProgramClipboardRecord.h"
 #include "framework/services/HfcClipboard.h"
 #include "framework/ui/HfcControl.h"
@@ -27,10 +27,10 @@
 namespace program_list_test {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using platform::testing::QueueMessageBoxAnswers;
 using platform::testing::TakeShownMessageBoxes;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;

@@ -164,9 +164,9 @@ TEST_F(ProgramListDragTest, ADragStartsFourPixelsFromThePress)
     EXPECT_EQ(list->GetPressIndex(), -1);
 
     // The drop inserted the two at the row.
-    EXPECT_EQ(Names(*window, 0, 11), (std::vector<std::string>{"PROG000", "PROG001", "PROG004", "PROG005", "PROG006",
-                                                               "PROG007", "PROG008", "PROG009", "PROG010", "PROG002",
-                                                               "PROG003", "PROG011"}));
+    EXPECT_EQ(Names(*window, 0, 11),
+              (std::vector<std::string>{"PROG000", "PROG001", "PROG004", "PROG005", "PROG006", "PROG007", "PROG008",
+                                        "PROG009", "PROG010", "PROG002", "PROG003", "PROG011"}));
     EXPECT_EQ(Selected(), (std::vector<int>{9, 10}));
     EXPECT_TRUE(window->IsModified());
 }

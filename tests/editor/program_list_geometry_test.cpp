@@ -34,9 +34,8 @@ TEST(ProgramListGeometry, RowsLieInColumnsOfFortyDownFromTheListCorner)
     {
         int mode, program, x, y, page;
     } cases[] = {
-        {0, 0, 23, 131, 0},   {0, 39, 23, 599, 0},  {0, 40, 23, 131, 1}, {0, 199, 23, 599, 4},
-        {1, 0, 23, 131, 0},   {1, 39, 23, 599, 0},  {1, 40, 211, 131, 0}, {1, 199, 775, 599, 0},
-        {1, 85, 399, 191, 0},
+        {0, 0, 23, 131, 0},  {0, 39, 23, 599, 0},  {0, 40, 23, 131, 1},   {0, 199, 23, 599, 4}, {1, 0, 23, 131, 0},
+        {1, 39, 23, 599, 0}, {1, 40, 211, 131, 0}, {1, 199, 775, 599, 0}, {1, 85, 399, 191, 0},
     };
     for (const auto& c : cases) {
         const ListGeometry geometry = GeometryOf(c.mode);
@@ -54,19 +53,19 @@ TEST(ProgramListGeometry, HitTestsTakeOnlyPointsStrictlyInsideTheGrid)
     const HitCase cases[] = {
         // Mode 0: one column 935 wide, 40 rows of 12 from y 131.
         {0, 0, 24, 132, 0},
-        {0, 0, 23, 132, -1},    // on the left edge
-        {0, 0, 24, 131, -1},    // on the top edge
-        {0, 0, 957, 610, 39},   // the last pixel inside
-        {0, 0, 958, 300, -1},   // on the right edge, 23 + 935
-        {0, 0, 500, 611, -1},   // on the bottom edge, 131 + 480
-        {0, 0, 500, 143, 1},    // a row line belongs to the row below it
-        {0, 2, 500, 143, 81},   // the same point on page C
+        {0, 0, 23, 132, -1},   // on the left edge
+        {0, 0, 24, 131, -1},   // on the top edge
+        {0, 0, 957, 610, 39},  // the last pixel inside
+        {0, 0, 958, 300, -1},  // on the right edge, 23 + 935
+        {0, 0, 500, 611, -1},  // on the bottom edge, 131 + 480
+        {0, 0, 500, 143, 1},   // a row line belongs to the row below it
+        {0, 2, 500, 143, 81},  // the same point on page C
         {0, 4, 957, 610, 199},
         // Mode 1: five columns 188 wide.
         {1, 0, 210, 132, 0},
-        {1, 0, 211, 132, 40},   // a column line belongs to the column right of it
+        {1, 0, 211, 132, 40},  // a column line belongs to the column right of it
         {1, 0, 962, 610, 199},
-        {1, 0, 963, 610, -1},   // 23 + 5 x 188
+        {1, 0, 963, 610, -1},  // 23 + 5 x 188
         {1, 0, 500, 611, -1},
     };
     for (const HitCase& c : cases)
@@ -96,8 +95,8 @@ TEST(ProgramListGeometry, PageTabsExistOnlyForPagesThereAre)
     const struct
     {
         int x, y, tab;
-    } cases[] = {{581, 109, 0}, {580, 109, -1}, {581, 108, -1}, {581, 123, -1}, {655, 122, 0},
-                 {656, 115, -1}, {657, 115, 1}, {959, 115, 4}, {960, 115, -1}};
+    } cases[] = {{581, 109, 0},  {580, 109, -1}, {581, 108, -1}, {581, 123, -1}, {655, 122, 0},
+                 {656, 115, -1}, {657, 115, 1},  {959, 115, 4},  {960, 115, -1}};
     for (const auto& c : cases)
         EXPECT_EQ(PageTabAt(five, c.x, c.y), c.tab) << c.x << "," << c.y;
     EXPECT_EQ(PageTabAt(GeometryOf(1), 581, 109), 0) << "the one page of mode 1";

@@ -21,9 +21,9 @@
 namespace program_list_test {
 namespace {
 
+using editor_test::CRecordingWindow;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using editor_test::CRecordingWindow;
 
 constexpr int kShift = 1;
 
@@ -99,7 +99,10 @@ TEST_F(ProgramListTest, AHeldPressPastTheThresholdIsHandedToTheDrag)
     {
     public:
         explicit RecordingDrag(std::vector<std::string>& log) : log(log) {}
-        void StartDrag(int x, int y, int) override { log.push_back("start " + std::to_string(x) + "," + std::to_string(y)); }
+        void StartDrag(int x, int y, int) override
+        {
+            log.push_back("start " + std::to_string(x) + "," + std::to_string(y));
+        }
         bool DragEnter(CHfcDragData*, int, int, int, int*) override { return false; }
         bool DragOver(CHfcDragData*, int, int, int, int*) override { return false; }
         bool DragLeave() override { return false; }
@@ -143,8 +146,8 @@ TEST_F(ProgramListTest, ArrowKeysStayWithinTheBankAndSwitchPages)
     {
         int from, key, to;
     } cases[] = {
-        {0, VK_UP, 0},      {199, VK_DOWN, 199}, {10, VK_DOWN, 11}, {10, VK_UP, 9},
-        {39, VK_LEFT, 39},  {0, VK_LEFT, 0},     {45, VK_LEFT, 5},  {160, VK_RIGHT, 160},
+        {0, VK_UP, 0},        {199, VK_DOWN, 199},  {10, VK_DOWN, 11}, {10, VK_UP, 9},
+        {39, VK_LEFT, 39},    {0, VK_LEFT, 0},      {45, VK_LEFT, 5},  {160, VK_RIGHT, 160},
         {199, VK_RIGHT, 199}, {150, VK_RIGHT, 190}, {39, VK_DOWN, 40},
     };
     for (const auto& c : cases) {
@@ -276,19 +279,12 @@ TEST_F(ProgramListTest, BroadcastsMarkRowsOnlyWhenTheyConcernThisPage)
         bool fromList;
         bool marks;
     } cases[] = {
-        {7, 46, -1, id, false, true},
-        {7, 46, -1, id + 1, false, false},  // another library's program
-        {7, 46, -1, id, true, false},       // the page's own
-        {2, 46, -1, 0, false, true},
-        {3, 46, -1, 0, false, true},
-        {14, 46, 0x60, 1, false, true},
-        {14, 46, 0x40, 0, false, true},
-        {14, 46, 0, 25, false, true},
-        {14, 46, 0, 24, false, false},
+        {7, 46, -1, id, false, true},   {7, 46, -1, id + 1, false, false},  // another library's program
+        {7, 46, -1, id, true, false},                                       // the page's own
+        {2, 46, -1, 0, false, true},    {3, 46, -1, 0, false, true},       {14, 46, 0x60, 1, false, true},
+        {14, 46, 0x40, 0, false, true}, {14, 46, 0, 25, false, true},      {14, 46, 0, 24, false, false},
         {2, 250, -1, 0, false, false},  // no such program: nothing
-        {26, 46, 0, 0, false, true},
-        {18, id, -1, 0, false, true},
-        {18, id + 1, -1, 0, false, false},
+        {26, 46, 0, 0, false, true},    {18, id, -1, 0, false, true},      {18, id + 1, -1, 0, false, false},
     };
     for (const auto& c : cases) {
         ClearRedrawMarks();

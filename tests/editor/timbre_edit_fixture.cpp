@@ -114,7 +114,7 @@ std::vector<std::string> TimbreEditTest::TakeEvents()
 }
 
 void TimbreEditTest::EventRecorder::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2,
-                                                          LONG_PTR p3, LONG_PTR p4, CWindowManagerListener*)
+                                                           LONG_PTR p3, LONG_PTR p4, CWindowManagerListener*)
 {
     if (event == kEventMessageLine)
         return;

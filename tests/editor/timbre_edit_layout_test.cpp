@@ -77,9 +77,9 @@ TEST_F(TimbreEditTest, KnobsAskForAValueBoxWithTheirColumnWordAndNothingElseDoes
         int id;
         ParameterAddress address;
     } samples[] = {
-        {0, {kSynth, 19, 0}},  {2, {kSynth, 33, 0}},  {6, {kSynth, 24, 0}},   {27, {kCommon, 16, 0}},
+        {0, {kSynth, 19, 0}},   {2, {kSynth, 33, 0}},  {6, {kSynth, 24, 0}},   {27, {kCommon, 16, 0}},
         {30, {kCommon, 19, 0}}, {47, {kSynth, 82, 0}}, {49, {kCommon, 17, 0}}, {84, {kSynth, 109, 0}},
-        {90, {kSynth, 27, 0}}, {93, {kSynth, 71, 0}}, {95, {kSynth, 88, 0}},  {96, {0, 0, 0}},
+        {90, {kSynth, 27, 0}},  {93, {kSynth, 71, 0}}, {95, {kSynth, 88, 0}},  {96, {0, 0, 0}},
     };
     for (const Expected& e : samples) {
         ParameterReference reference{};
@@ -93,8 +93,8 @@ TEST_F(TimbreEditTest, FieldsTakeTheirWidthInCharactersAndTheParametersRange)
     struct Expected
     {
         int id, characters, minimum, maximum;
-    } fields[] = {{5, 8, 0, 7}, {6, 9, 0, 84}, {8, 8, -48, 48}, {9, 5, 0, 2}, {10, 16, 0, 1}, {17, 25, 0, 12},
-                  {22, 25, 0, 39}, {30, 8, -12, 12}, {31, 17, 0, 3}, {36, 3, -63, 63}};
+    } fields[] = {{5, 8, 0, 7},    {6, 9, 0, 84},   {8, 8, -48, 48},  {9, 5, 0, 2},   {10, 16, 0, 1},
+                  {17, 25, 0, 12}, {22, 25, 0, 39}, {30, 8, -12, 12}, {31, 17, 0, 3}, {36, 3, -63, 63}};
     for (const Expected& f : fields) {
         auto* field = dynamic_cast<CCustomEditText*>(&Control(f.id));
         ASSERT_NE(field, nullptr) << f.id;
@@ -130,7 +130,7 @@ TEST_F(TimbreEditTest, OscOneLabelsShowCrossUnisonAndVpmOnlyForTheFourClassicWav
         int frame;
         bool modulationLampsEnabled;
     } cases[] = {
-        {0, 0, 0, true}, {1, 3, 10, true}, {3, 1, 8, true}, {2, 2, 9, true},
+        {0, 0, 0, true},  {1, 3, 10, true}, {3, 1, 8, true},  {2, 2, 9, true},
         {4, 0, 4, false}, {5, 0, 5, false}, {7, 0, 7, false},
     };
     for (const Case& c : cases) {

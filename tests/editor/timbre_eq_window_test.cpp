@@ -130,15 +130,12 @@ TEST_F(TimbreEqWindowTest, ADragSnapsTheFrequencyDownAndHalvesTheGainTowardZeroW
         std::int32_t gainValue;
     };
     const Case cases[] = {
-        {0, 330.0f, 0.0f, 24, 0},      // 315 Hz: there is no 355 step
-        {0, 20.0f, -15.0f, 0, -30},
-        {0, 10.0f, 7.75f, 0, 15},      // below the table still gives its first step
-        {0, 999.9f, -7.75f, 32, -15},  // toward zero, not down
-        {0, 20000.0f, 15.0f, 33, 30},
-        {1, 3999.0f, 0.4f, 10, 0},     // 3150 Hz: there is no 3550 step
-        {1, 19999.0f, -0.6f, 24, -1},  // 18000 Hz
-        {1, 1000.0f, 3.0f, 0, 6},
-        {1, 20000.0f, 15.0f, 25, 30},
+        {0, 330.0f, 0.0f, 24, 0},                                 // 315 Hz: there is no 355 step
+        {0, 20.0f, -15.0f, 0, -30},   {0, 10.0f, 7.75f, 0, 15},   // below the table still gives its first step
+        {0, 999.9f, -7.75f, 32, -15},                             // toward zero, not down
+        {0, 20000.0f, 15.0f, 33, 30}, {1, 3999.0f, 0.4f, 10, 0},  // 3150 Hz: there is no 3550 step
+        {1, 19999.0f, -0.6f, 24, -1},                             // 18000 Hz
+        {1, 1000.0f, 3.0f, 0, 6},     {1, 20000.0f, 15.0f, 25, 30},
     };
     std::size_t sent = 0;
     for (const Case& c : cases) {
@@ -160,9 +157,9 @@ TEST_F(TimbreEqWindowTest, ADragSnapsTheFrequencyDownAndHalvesTheGainTowardZeroW
     // frequency 29 00.
     const auto received = ReceivedChanges(sent);
     EXPECT_EQ(received[2], (DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0x29, 0x00, 0x01, 0x00,
-                                                    0x62, 0x7F, 0xF7}));
+                                                   0x62, 0x7F, 0xF7}));
     EXPECT_EQ(received[3], (DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0x29, 0x00, 0x00, 0x00,
-                                                    0x00, 0x00, 0xF7}));
+                                                   0x00, 0x00, 0xF7}));
 }
 
 TEST_F(TimbreEqWindowTest, DraggingTheHighBandLeavesTheLowBandAloneSelectsItAndMarksTheLibraryModified)

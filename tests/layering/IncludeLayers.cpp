@@ -19,7 +19,15 @@ struct Layer
     unsigned mayInclude;  // bits of kLayers
 };
 
-enum : unsigned { kPlatform = 1, kServices = 2, kModel = 4, kUi = 8, kApp = 16, kEditor = 32 };
+enum : unsigned
+{
+    kPlatform = 1,
+    kServices = 2,
+    kModel = 4,
+    kUi = 8,
+    kApp = 16,
+    kEditor = 32
+};
 
 constexpr std::array<Layer, 6> kLayers{{
     {"platform", kPlatform},
@@ -97,8 +105,9 @@ std::vector<Violation> FindViolations(const std::string& rootText)
                 CheckFile(root, entry.path(), static_cast<int>(layer), out);
         }
     }
-    std::sort(out.begin(), out.end(),
-              [](const Violation& a, const Violation& b) { return std::tie(a.file, a.line) < std::tie(b.file, b.line); });
+    std::sort(out.begin(), out.end(), [](const Violation& a, const Violation& b) {
+        return std::tie(a.file, a.line) < std::tie(b.file, b.line);
+    });
     return out;
 }
 

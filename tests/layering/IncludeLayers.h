@@ -8,7 +8,7 @@ namespace layering {
 
 struct Violation
 {
-    std::string file;      // relative to the source root
+    std::string file;  // relative to the source root
     int line = 0;
     std::string included;  // as written
 };

@@ -67,8 +67,8 @@ TEST_F(IncludeLayersTree, EachWrongIncludeIsReportedWithItsFile)
     Write("framework/services/Lock.cpp", "#include \"app/Shell.h\"\n#include <platform/kernel.h>\n");
     Write("app/Shell.cpp", "#include \"platform/src/display/backend.h\"\n#include \"model/Bank.h\"\n");
     Write("model/sub/Deep.cpp", "#include \"../../editor/Window.h\"\n#include \"../Bank.h\"\n");
-    Write("editor/Window.cpp",
-          "#include \"app/Shell.h\"\n#include \"framework/ui/Knob.h\"\n#include \"model/Bank.h\"\n#include \"Local.h\"\n");
+    Write("editor/Window.cpp", "#include \"app/Shell.h\"\n#include \"framework/ui/Knob.h\"\n#include "
+                               "\"model/Bank.h\"\n#include \"Local.h\"\n");
     Write("platform/src/display/backend.cpp", "#include \"../utf16.h\"\n#include \"display/geometry.h\"\n");
     // Text that only looks like an include is not one.
     Write("model/Text.cpp", "// #include \"editor/Nothing.h\"\nconst char* s = \"#include \\\"app/x.h\\\"\";\n");

@@ -237,7 +237,9 @@ TEST_F(AllDataFileTest, DamagedFilesFailAndLeaveTheLibraryAlone)
     LibraryData source;
     FillDistinctive(source);
     const FileBytes written = WriteLibrary(source);
-    const auto cut = [&](std::size_t size) { return FileBytes(written.begin(), written.begin() + static_cast<long>(size)); };
+    const auto cut = [&](std::size_t size) {
+        return FileBytes(written.begin(), written.begin() + static_cast<long>(size));
+    };
     const FileBytes properties(written.end() - 160, written.end());
 
     ByteBuilder zeroHeader;
@@ -297,8 +299,8 @@ TEST_F(AllDataFileTest, SizesThatDoNotAddUpAreRefused)
         {"file body of the set and global", behind(105856, 3), CVpFileException::DataSize},
         {"file body of 2^31", behind(0x80000000u, 3), CVpFileException::ReadData},
         {"file body of 2^32 - 1", behind(0xFFFFFFFFu, 3), CVpFileException::ReadData},
-        {"set body over the global chunk",
-         AllDataBytes({swallowing(set, 105600 + 224), global, properties}, 3), CVpFileException::DataSize},
+        {"set body over the global chunk", AllDataBytes({swallowing(set, 105600 + 224), global, properties}, 3),
+         CVpFileException::DataSize},
         {"global body over the properties", AllDataBytes({set, swallowing(global, 192 + 160), properties}, 3),
          CVpFileException::DataSize},
         {"count below the chunks", AllDataBytes({set, global, properties}, 2), CVpFileException::DataSize},
@@ -324,7 +326,8 @@ TEST(AllDataFileProblem, SaysWhyAFileIsNoLibraryToOpen)
 {
     ScratchFolder folder;
     const FileBytes magic = {'4', '7', '3', '0', '0', 'A', 'l', 'D'};
-    struct Case {
+    struct Case
+    {
         const char* what;
         std::string path;
         std::string problem;

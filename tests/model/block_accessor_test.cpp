@@ -79,11 +79,11 @@ protected:
 TEST(BlockData, MarkersAndHeader)
 {
     const std::pair<std::uint32_t, std::string> markers[] = {
-        {0, std::string("Q47300Null     ") + '\0'},  {1, std::string("Q47300ProgSet  ") + '\0'},
-        {2, std::string("Q47300Program  ") + '\0'},  {3, std::string("Q47300Timbre   ") + '\0'},
-        {4, std::string("Q47300Mfx      ") + '\0'},  {5, std::string("Q47300MfxSet   ") + '\0'},
-        {6, std::string("Q47300Vocoder  ") + '\0'},  {7, std::string("Q47300Arp      ") + '\0'},
-        {8, std::string("Q47300Global   ") + '\0'},  {9, std::string("Q47300Ribbon\t\0\0\0", 16)},
+        {0, std::string("Q47300Null     ") + '\0'}, {1, std::string("Q47300ProgSet  ") + '\0'},
+        {2, std::string("Q47300Program  ") + '\0'}, {3, std::string("Q47300Timbre   ") + '\0'},
+        {4, std::string("Q47300Mfx      ") + '\0'}, {5, std::string("Q47300MfxSet   ") + '\0'},
+        {6, std::string("Q47300Vocoder  ") + '\0'}, {7, std::string("Q47300Arp      ") + '\0'},
+        {8, std::string("Q47300Global   ") + '\0'}, {9, std::string("Q47300Ribbon\t\0\0\0", 16)},
     };
     for (const auto& [kind, marker] : markers)
         EXPECT_EQ(std::string(GetBlockMarker(kind), kBlockMarkerSize), marker) << kind;

@@ -8,19 +8,17 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 struct KeyCase
 {
     std::int32_t code;
-    const char* key; // null: no key
+    const char* key;  // null: no key
 };
 
 template <class Exception>
 void ExpectKeys(const std::vector<KeyCase>& cases)
 {
-    for (const KeyCase& c : cases)
-    {
+    for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.code);
         const Exception exception(c.code);
         EXPECT_EQ(exception.GetCode(), c.code);
@@ -30,15 +28,24 @@ void ExpectKeys(const std::vector<KeyCase>& cases)
             EXPECT_STREQ(exception.GetMessage(), c.key);
     }
 }
-} // namespace
+}  // namespace
 
 TEST(DataExceptions, FileErrorKeysAndCodesOutsideTheTable)
 {
     ExpectKeys<CVpFileException>({
-        {0, "FileErrorFileOpen"}, {1, "FileErrorUnsupportedFile"}, {2, "FileErrorReadData"},
-        {3, "FileErrorWriteData"}, {4, "FileErrorUnknownId"}, {5, "FileErrorInvalidId"},
-        {6, "FileErrorMalloc"}, {7, "FileErrorIllegalData"}, {8, "FileErrorDataSize"},
-        {9, nullptr}, {-1, nullptr}, {INT_MAX, nullptr}, {INT_MIN, nullptr},
+        {0, "FileErrorFileOpen"},
+        {1, "FileErrorUnsupportedFile"},
+        {2, "FileErrorReadData"},
+        {3, "FileErrorWriteData"},
+        {4, "FileErrorUnknownId"},
+        {5, "FileErrorInvalidId"},
+        {6, "FileErrorMalloc"},
+        {7, "FileErrorIllegalData"},
+        {8, "FileErrorDataSize"},
+        {9, nullptr},
+        {-1, nullptr},
+        {INT_MAX, nullptr},
+        {INT_MIN, nullptr},
     });
     EXPECT_STREQ(CVpFileException(CVpFileException::InvalidId).GetMessage(), "FileErrorInvalidId");
 }
@@ -46,11 +53,21 @@ TEST(DataExceptions, FileErrorKeysAndCodesOutsideTheTable)
 TEST(DataExceptions, MidiErrorKeysAndCodesOutsideTheTable)
 {
     ExpectKeys<CVpMidiException>({
-        {0, "MidiErrorDeviceNotFound"}, {1, "MidiErrorNotTargetDevice"}, {2, "MidiErrorDeviceNotSpecified"},
-        {3, "MidiErrorOpenDeviceFailed"}, {4, "MidiErrorOpenMidiInFailed"}, {5, "MidiErrorOpenMidiOutFailed"},
-        {6, "MidiErrorDeviceInquiry"}, {7, "MidiErrorTimeout"}, {8, "MidiErrorMessageBroken"},
-        {9, "MidiErrorSendMessageFailed"}, {10, "MidiErrorReceiveError"}, {11, "MidiErrorInternalError"},
-        {12, nullptr}, {-1, nullptr}, {INT_MAX, nullptr},
+        {0, "MidiErrorDeviceNotFound"},
+        {1, "MidiErrorNotTargetDevice"},
+        {2, "MidiErrorDeviceNotSpecified"},
+        {3, "MidiErrorOpenDeviceFailed"},
+        {4, "MidiErrorOpenMidiInFailed"},
+        {5, "MidiErrorOpenMidiOutFailed"},
+        {6, "MidiErrorDeviceInquiry"},
+        {7, "MidiErrorTimeout"},
+        {8, "MidiErrorMessageBroken"},
+        {9, "MidiErrorSendMessageFailed"},
+        {10, "MidiErrorReceiveError"},
+        {11, "MidiErrorInternalError"},
+        {12, nullptr},
+        {-1, nullptr},
+        {INT_MAX, nullptr},
     });
     EXPECT_STREQ(CVpMidiException(CVpMidiException::Timeout).GetMessage(), "MidiErrorTimeout");
 }
@@ -63,21 +80,15 @@ TEST(DataExceptions, PlainExceptionHasNoKey)
 // Thrown by value, caught by reference to a base: the copy keeps code and key.
 TEST(DataExceptions, CaughtThroughTheBaseClasses)
 {
-    try
-    {
+    try {
         throw CVpFileException(CVpFileException::DataSize);
-    }
-    catch (const CEfException& caught)
-    {
+    } catch (const CEfException& caught) {
         EXPECT_EQ(caught.GetCode(), 8);
         EXPECT_STREQ(caught.GetMessage(), "FileErrorDataSize");
     }
-    try
-    {
+    try {
         throw CVpMidiException(CVpMidiException::InternalError);
-    }
-    catch (const CVpException& caught)
-    {
+    } catch (const CVpException& caught) {
         EXPECT_STREQ(caught.GetMessage(), "MidiErrorInternalError");
     }
     const CVpMidiException original(CVpMidiException::SendMessageFailed);
@@ -93,7 +104,10 @@ TEST(DataExceptions, ReportTracesCodeAndKeyAndReturnsTheCode)
     EXPECT_EQ(CVpException(3).Report(), 3);
     EXPECT_EQ(CVpFileException(42).Report(), 42);
     const std::vector<std::string> expected = {
-        "Error (7) MidiErrorTimeout", "Error (2) FileErrorReadData", "Error (3) ", "Error (42) ",
+        "Error (7) MidiErrorTimeout",
+        "Error (2) FileErrorReadData",
+        "Error (3) ",
+        "Error (42) ",
     };
     EXPECT_EQ(TraceCapture::Lines(), expected);
 }

@@ -71,9 +71,9 @@ TEST_F(DataFileTransferTest, ChunksFollowWhatIsAlreadyInTheFile)
         EXPECT_TRUE(file.IsOpen());
         EXPECT_EQ(PositionOf(file), 28);
     }
-    const std::vector<unsigned char> expected = {'H', 'E', 'A', 'D', 'T', 'i', 'n', 'y', 'D', 'a', 't', 'a', 1, 2,
-                                                 3,   4,   'T', 'i', 'n', 'y', 'D', 'a', 't', 'a', 0xAA, 0xBB,
-                                                 0xCC, 0xDD};
+    const std::vector<unsigned char> expected = {'H', 'E', 'A', 'D', 'T',  'i',  'n',  'y', 'D', 'a',
+                                                 't', 'a', 1,   2,   3,    4,    'T',  'i', 'n', 'y',
+                                                 'D', 'a', 't', 'a', 0xAA, 0xBB, 0xCC, 0xDD};
     EXPECT_EQ(ScratchFolder::ReadFile(path), expected);
 
     CHfcFile file;

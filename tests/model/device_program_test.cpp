@@ -212,22 +212,28 @@ struct FaultCase
 };
 
 const FaultCase kFaults[] = {
-    {"SilentMidTransfer", {"--fault", "silent", "--after", "5"},
+    {"SilentMidTransfer",
+     {"--fault", "silent", "--after", "5"},
      [](DeviceProgramTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
      [] { return ErrorBox("ReceiveAllPrograms", "MidiErrorTimeout"); },
      [](DeviceProgramTest& t) { t.ExpectBankFromDevice(3); }},
-    {"ShortDump", {"--fault", "short-dump"}, [](DeviceProgramTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
+    {"ShortDump",
+     {"--fault", "short-dump"},
+     [](DeviceProgramTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
      [] { return ErrorBox("ReceiveProgram", "MidiErrorReceiveError"); },
      [](DeviceProgramTest& t) { EXPECT_STREQ(t.program.GetRegion().name, "Mine"); }},
-    {"WriteError", {"--fault", "write-error", "--after", "2"},
+    {"WriteError",
+     {"--fault", "write-error", "--after", "2"},
      [](DeviceProgramTest& t) { return t.manager->WriteProgram(t.program, 7); },
      [] { return ErrorBox("WriteProgram", "MidiErrorReceiveError"); },
      [](DeviceProgramTest& t) { EXPECT_EQ(t.DeviceMemoryNow()->Program(7), t.memory.Program(7)); }},
-    {"LateReply", {"--fault", "late-reply", "--after", "2", "--reply-delay", "1500"},
+    {"LateReply",
+     {"--fault", "late-reply", "--after", "2", "--reply-delay", "1500"},
      [](DeviceProgramTest& t) { return t.manager->ReceiveGlobal(t.library); },
      [] { return ErrorBox("ReceiveGlobal", "MidiErrorTimeout"); },
      [](DeviceProgramTest& t) { EXPECT_NE(t.GlobalImage(), t.memory.Global()); }},
-    {"HangUpMidTransfer", {"--fault", "hang-up", "--after", "4"},
+    {"HangUpMidTransfer",
+     {"--fault", "hang-up", "--after", "4"},
      [](DeviceProgramTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
      [] { return ErrorBox("ReceiveAllPrograms", "MidiErrorTimeout"); },
      [](DeviceProgramTest& t) { t.ExpectBankFromDevice(2); }},
@@ -239,8 +245,7 @@ void PrintTo(const FaultCase& row, std::ostream* out)
 }
 
 class DeviceProgramFaultTest : public DeviceProgramTest, public testing::WithParamInterface<FaultCase>
-{
-};
+{};
 
 TEST_P(DeviceProgramFaultTest, EndsInAReportedFailure)
 {

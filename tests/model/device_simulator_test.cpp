@@ -160,9 +160,9 @@ TEST_F(DeviceSimulatorTest, RefusalsAndShortDumpsReadAsFailures)
         const Bytes reply = heard.WaitFor(++count);
         ASSERT_FALSE(reply.empty());
         Bytes image(CQ3917GlobalData::kImageSize);
-        EXPECT_EQ(ClassifyReply(ReplyKind::GlobalDumpReply, reply.data(), static_cast<std::int32_t>(reply.size()),
-                                image),
-                  c.verdict);
+        EXPECT_EQ(
+            ClassifyReply(ReplyKind::GlobalDumpReply, reply.data(), static_cast<std::int32_t>(reply.size()), image),
+            c.verdict);
     }
 }
 
@@ -172,18 +172,18 @@ TEST_F(DeviceSimulatorTest, StoresWrittenDumpsAndConfirms)
     Send(BuildSysExMessage(ProgramDump, kChannel, 42, image));
     const Bytes reply = heard.WaitFor(1);
     Bytes unused;
-    EXPECT_EQ(ClassifyReply(ReplyKind::ProgramWriteReply, reply.data(), static_cast<std::int32_t>(reply.size()),
-                            unused),
-              ReplyVerdict::Success);
+    EXPECT_EQ(
+        ClassifyReply(ReplyKind::ProgramWriteReply, reply.data(), static_cast<std::int32_t>(reply.size()), unused),
+        ReplyVerdict::Success);
     EXPECT_EQ(device->Program(42), image);
 
     Bytes broken = BuildSysExMessage(ProgramDump, kChannel, 43, image);
     broken.erase(broken.end() - 2);
     Send(broken);
     const Bytes refusal = heard.WaitFor(2);
-    EXPECT_EQ(ClassifyReply(ReplyKind::ProgramWriteReply, refusal.data(), static_cast<std::int32_t>(refusal.size()),
-                            unused),
-              ReplyVerdict::Failure);
+    EXPECT_EQ(
+        ClassifyReply(ReplyKind::ProgramWriteReply, refusal.data(), static_cast<std::int32_t>(refusal.size()), unused),
+        ReplyVerdict::Failure);
     EXPECT_EQ(device->Program(43), DeviceSimulator::ProgramImage{});
 }
 

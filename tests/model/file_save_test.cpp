@@ -51,7 +51,10 @@ protected:
         m_path = m_folder.File("bank.vq700z_all");
     }
 
-    ProgramRegion& Region(int program) { return m_library.GetProgramBank()->at(static_cast<std::size_t>(program)).GetRegion(); }
+    ProgramRegion& Region(int program)
+    {
+        return m_library.GetProgramBank()->at(static_cast<std::size_t>(program)).GetRegion();
+    }
 
     ScratchFolder m_folder;
     LibraryData m_library;

@@ -15,10 +15,17 @@ namespace {
 
 // The factory settings as the device documents them, one line per 16 bytes.
 const char* const kDefaultImageLines[] = {
-    "00000403008012040139000000000000", "00000000000000000000000010640000", "050308090F11121314151718191A1B4A",
-    "474F1C1D1E444552070A535556575849", "4B4648595A664C6768696A6B706C6D6E", "730C740DFFFFFFFFFFFFFFFFFFFFFFFF",
-    "000000010028415A738291AF00000000", "00000000000000000000000000000000", "00000000000000000000000000000000",
-    "00000000000000000000000000000000", "00000000",
+    "00000403008012040139000000000000",
+    "00000000000000000000000010640000",
+    "050308090F11121314151718191A1B4A",
+    "474F1C1D1E444552070A535556575849",
+    "4B4648595A664C6768696A6B706C6D6E",
+    "730C740DFFFFFFFFFFFFFFFFFFFFFFFF",
+    "000000010028415A738291AF00000000",
+    "00000000000000000000000000000000",
+    "00000000000000000000000000000000",
+    "00000000000000000000000000000000",
+    "00000000",
 };
 
 std::vector<std::uint8_t> DefaultImage()
@@ -44,7 +51,10 @@ protected:
         CQ3917StringTable::Release();
     }
 
-    std::int32_t Get(std::uint32_t group, std::uint32_t index) const { return m_accessor->GetValue(&m_data, group, index); }
+    std::int32_t Get(std::uint32_t group, std::uint32_t index) const
+    {
+        return m_accessor->GetValue(&m_data, group, index);
+    }
 
     std::string Text(std::uint32_t group, std::uint32_t index, std::int32_t value) const
     {
@@ -105,10 +115,10 @@ TEST_F(GlobalAccessorTest, ReadsTheFactoryImage)
         const char* text;
     };
     const Case cases[] = {
-        {0, 0, 0, "440.0 Hz"},  {0, 7, 3, nullptr},   {1, 0, 0, nullptr},       {1, 1, 1, nullptr},
-        {1, 4, 18, "CC#16"},    {2, 0, 1, nullptr},   {2, 1, 1, nullptr},       {2, 2, 1, nullptr},
-        {2, 3, 1, nullptr},     {4, 0, 16, nullptr},  {4, 1, 100, nullptr},     {0, 9, 1, nullptr},
-        {6, 1, 40, nullptr},    {5, 52, -1, "Off"},   {5, 0, 5, "CC#05"},       {3, 0, 0, "  0"},
+        {0, 0, 0, "440.0 Hz"}, {0, 7, 3, nullptr},  {1, 0, 0, nullptr},   {1, 1, 1, nullptr},
+        {1, 4, 18, "CC#16"},   {2, 0, 1, nullptr},  {2, 1, 1, nullptr},   {2, 2, 1, nullptr},
+        {2, 3, 1, nullptr},    {4, 0, 16, nullptr}, {4, 1, 100, nullptr}, {0, 9, 1, nullptr},
+        {6, 1, 40, nullptr},   {5, 52, -1, "Off"},  {5, 0, 5, "CC#05"},   {3, 0, 0, "  0"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Get(c.group, c.index), c.value) << c.group << "/" << c.index;
@@ -127,14 +137,13 @@ TEST_F(GlobalAccessorTest, FormatsValueTexts)
         const char* text;
     };
     const Case cases[] = {
-        {0, 0, 100, "450.0 Hz"}, {0, 0, -100, "430.0 Hz"}, {0, 0, -5, "439.5 Hz"},
-        {0, 1, 5, "+5"},         {0, 1, -5, "-5"},         {0, 1, 0, "+0"},
-        {3, 4, 5, "+ 5"},        {3, 4, -5, "- 5"},        {3, 4, 0, "  0"},     {3, 4, 63, "+63"},
-        {1, 4, 0, "Pitch Bend"}, {1, 4, 1, "After Touch"}, {1, 4, 2, "CC#00"},   {1, 4, 97, "CC#95"},
-        {1, 4, 98, "CC#102"},    {1, 4, 115, "CC#119"},    {1, 4, 116, "CC#16 +/-"},
-        {1, 4, 117, "CC#17 +/-"}, {1, 4, 118, "CC#19 +/-"}, {1, 4, 120, "CC#21 +/-"},
-        {5, 0, -1, "Off"},       {5, 0, 0, "CC#00"},       {5, 0, 95, "CC#95"},  {5, 0, 96, "Off"},
-        {5, 0, 119, "Off"},      {2, 0, 1, "Enable"},      {2, 0, 0, "Disable"},
+        {0, 0, 100, "450.0 Hz"},  {0, 0, -100, "430.0 Hz"}, {0, 0, -5, "439.5 Hz"},   {0, 1, 5, "+5"},
+        {0, 1, -5, "-5"},         {0, 1, 0, "+0"},          {3, 4, 5, "+ 5"},         {3, 4, -5, "- 5"},
+        {3, 4, 0, "  0"},         {3, 4, 63, "+63"},        {1, 4, 0, "Pitch Bend"},  {1, 4, 1, "After Touch"},
+        {1, 4, 2, "CC#00"},       {1, 4, 97, "CC#95"},      {1, 4, 98, "CC#102"},     {1, 4, 115, "CC#119"},
+        {1, 4, 116, "CC#16 +/-"}, {1, 4, 117, "CC#17 +/-"}, {1, 4, 118, "CC#19 +/-"}, {1, 4, 120, "CC#21 +/-"},
+        {5, 0, -1, "Off"},        {5, 0, 0, "CC#00"},       {5, 0, 95, "CC#95"},      {5, 0, 96, "Off"},
+        {5, 0, 119, "Off"},       {2, 0, 1, "Enable"},      {2, 0, 0, "Disable"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Text(c.group, c.index, c.value), c.text) << c.group << "/" << c.index << " " << c.value;

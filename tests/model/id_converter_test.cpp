@@ -15,13 +15,12 @@ static std::ostream& operator<<(std::ostream& out, const ParameterAddress& a)
     return out << "{" << a.group << ", " << a.index << ", " << a.timbre << "}";
 }
 
-namespace
-{
+namespace {
 bool IsTimbreGroup(std::uint32_t group)
 {
     return group >= 1 && group <= 4;
 }
-} // namespace
+}  // namespace
 
 // Every row that has an id comes back to its own address, for both timbres,
 // and no two addresses share an id.
@@ -31,12 +30,9 @@ TEST(IdConverter, RoundTripOfEveryRowWithAnId)
     const CQ3917ParameterTable table;
     std::set<std::pair<std::uint32_t, std::uint32_t>> seen;
     int withId = 0;
-    for (std::uint32_t group = 0; group < 9; ++group)
-    {
-        for (std::uint32_t index = 0; index < table.GetCount(group); ++index)
-        {
-            for (std::uint32_t timbre = 0; timbre < (IsTimbreGroup(group) ? 2u : 1u); ++timbre)
-            {
+    for (std::uint32_t group = 0; group < 9; ++group) {
+        for (std::uint32_t index = 0; index < table.GetCount(group); ++index) {
+            for (std::uint32_t timbre = 0; timbre < (IsTimbreGroup(group) ? 2u : 1u); ++timbre) {
                 const ParameterAddress address = {group, index, timbre};
                 SCOPED_TRACE(testing::Message() << address);
                 DeviceParameterId id = {0, 0};
@@ -46,8 +42,7 @@ TEST(IdConverter, RoundTripOfEveryRowWithAnId)
                 ++withId;
                 EXPECT_LE(id.high, 0xFFu);
                 EXPECT_LE(id.low, 0xFFu);
-                if (IsTimbreGroup(group))
-                {
+                if (IsTimbreGroup(group)) {
                     EXPECT_EQ(id.high >> 4, timbre + 1);
                 }
                 EXPECT_TRUE(seen.insert({id.high, id.low}).second) << "id shared";
@@ -75,11 +70,11 @@ TEST(IdConverter, ToDeviceIdSamples)
         {{0, 53, 0}, true, 0x00, 0x1C},  // CategoryNumber
         {{6, 25, 0}, true, 0x50, 0x31},  // FX 2 Type
         {{0, 44, 0}, true, 0x70, 0x03},
-        {{4, 48, 1}, true, 0x29, 0x00},  // EQ Low Frequency, timbre 2
-        {{2, 110, 0}, true, 0x12, 0x16}, // low bytes step by 4 in the patches
+        {{4, 48, 1}, true, 0x29, 0x00},   // EQ Low Frequency, timbre 2
+        {{2, 110, 0}, true, 0x12, 0x16},  // low bytes step by 4 in the patches
         {{5, 68, 0}, true, 0x43, 0x0F},
         {{8, 16, 0}, true, 0x61, 0x17},
-        {{0, 8, 0}, true, 0xFF, 0xFF},   // no id: (255, 255) and true
+        {{0, 8, 0}, true, 0xFF, 0xFF},  // no id: (255, 255) and true
         {{3, 0, 0}, true, 0xFF, 0xFF},
         {{3, 59, 1}, true, 0xFF, 0xFF},
         {{8, 104, 0}, true, 0xFF, 0xFF},
@@ -91,8 +86,7 @@ TEST(IdConverter, ToDeviceIdSamples)
         {{2, 36, 2}, false, 0, 0},
         {{1, 22, 3}, false, 0, 0},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.address);
         DeviceParameterId id = {0, 0};
         EXPECT_EQ(converter.ToDeviceId(c.address, id), c.ok);
@@ -112,7 +106,7 @@ TEST(IdConverter, FromDeviceIdSamples)
         DeviceParameterId id;
         bool ok;
         ParameterAddress address;
-        DeviceParameterId idAfter; // the caller's id loses a timbre nibble 1 or 2
+        DeviceParameterId idAfter;  // the caller's id loses a timbre nibble 1 or 2
     };
     const Case cases[] = {
         {{0x21, 0x32}, true, {2, 36, 1}, {0x01, 0x32}},
@@ -128,8 +122,7 @@ TEST(IdConverter, FromDeviceIdSamples)
         // A timbre nibble on a program-common id names no parameter.
         {{0x10, 0x05}, false, {}, {0x00, 0x05}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.id.high << ":" << c.id.low);
         DeviceParameterId id = c.id;
         ParameterAddress address = {99, 99, 99};
@@ -138,8 +131,8 @@ TEST(IdConverter, FromDeviceIdSamples)
         EXPECT_EQ(id.low, c.idAfter.low);
         EXPECT_EQ(address, (c.ok ? c.address : ParameterAddress{99, 99, 99}));
     }
-    const std::vector<std::string> traced = {
-        "not found device id: 31:32", "not found device id: 00:7f", "not found device id: 00:05"};
+    const std::vector<std::string> traced = {"not found device id: 31:32", "not found device id: 00:7f",
+                                             "not found device id: 00:05"};
     EXPECT_EQ(TraceCapture::Lines(), traced);
 }
 
@@ -149,8 +142,7 @@ TEST(IdConverter, SpecialListInOrder)
     const ParameterAddress expected[] = {
         {0, 18, 0}, {0, 19, 0}, {0, 20, 0}, {0, 21, 0}, {0, 22, 0}, {1, 0, 0}, {2, 15, 0}, {2, 36, 0},
     };
-    for (std::uint32_t number = 0; number < std::size(expected); ++number)
-    {
+    for (std::uint32_t number = 0; number < std::size(expected); ++number) {
         ParameterAddress address = {};
         ASSERT_TRUE(converter.GetSpecialAddress(number, address));
         EXPECT_EQ(address, expected[number]) << number;
@@ -169,15 +161,14 @@ TEST(IdConverter, SpecialListInOrder)
     EXPECT_EQ(number, 99u);
 }
 
-namespace
-{
+namespace {
 struct CountedConverter : CVpIdConverterSingleton<CountedConverter>
 {
     static inline int s_iLive = 0;
     CountedConverter() { ++s_iLive; }
     ~CountedConverter() { --s_iLive; }
 };
-} // namespace
+}  // namespace
 
 TEST(IdConverterSingleton, CreatedOnFirstUseAndDeletedWithLastUser)
 {

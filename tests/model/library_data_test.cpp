@@ -14,7 +14,8 @@ namespace {
 
 std::string ImageText(const CProgram& program, int from, int count)
 {
-    return std::string(reinterpret_cast<const char*>(program.GetRegion().image) + from, static_cast<std::size_t>(count));
+    return std::string(reinterpret_cast<const char*>(program.GetRegion().image) + from,
+                       static_cast<std::size_t>(count));
 }
 
 TEST(InitialProgram, EveryStoredValueLiesInItsRange)

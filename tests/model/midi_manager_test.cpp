@@ -43,9 +43,9 @@ TEST_F(MidiManagerTest, PortOpening)
     EXPECT_FALSE(manager->OpenOutPort(out));
     EXPECT_EQ(manager->GetErrorText(), "Can not open midi out device.");
     const std::string title = LocalizedText("TitlePortOpen");
-    EXPECT_EQ(host.boxes, (std::vector<FakeMidiHost::MessageBox>{
-                              {0x82, title, LocalizedText("MidiErrorOpenMidiInFailed")},
-                              {0x82, title, LocalizedText("MidiErrorOpenMidiOutFailed")}}));
+    EXPECT_EQ(host.boxes,
+              (std::vector<FakeMidiHost::MessageBox>{{0x82, title, LocalizedText("MidiErrorOpenMidiInFailed")},
+                                                     {0x82, title, LocalizedText("MidiErrorOpenMidiOutFailed")}}));
     EXPECT_TRUE(host.log.empty()) << "a failed open logs nothing";
     EXPECT_FALSE(title.empty());
 
@@ -196,8 +196,8 @@ TEST_F(ParameterChangeReceiveTest, ValueWrittenThroughTheAccessorIsSentAsFourtee
     ASSERT_TRUE(converter.ToDeviceId(address, id));
     manager->SendParameterChange(accessor.GetValue(&program, address), id.high, id.low);
     ASSERT_TRUE(device->WaitForReceived(1));
-    EXPECT_EQ(device->Received()[0], (DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0x00, 0x00,
-                                                             0x03, 0x00, 0x78, 0x00, 0xF7}));
+    EXPECT_EQ(device->Received()[0], (DeviceSimulator::Bytes{0xF0, 0x7D, 0x30, 0x00, 0x01, 0x6E, 0x41, 0x00, 0x00, 0x03,
+                                                             0x00, 0x78, 0x00, 0xF7}));
 }
 
 TEST_F(ParameterChangeReceiveTest, ReceiverSwitchedOffAndOn)

@@ -189,7 +189,8 @@ TEST_F(PortScanTest, DeviceHeardOnTheSecondOutPortIsFoundAndOpened)
     const auto start = std::chrono::steady_clock::now();
     const std::vector<DeviceRecord> records = Scan(CDeviceLister::kReplyTimeoutMs);
     // One of two OUT ports answered, so the scan waited its whole time-out.
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(CDeviceLister::kReplyTimeoutMs * 9 / 10));
+    EXPECT_GE(std::chrono::steady_clock::now() - start,
+              std::chrono::milliseconds(CDeviceLister::kReplyTimeoutMs * 9 / 10));
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].family, kSearchDeviceFamily);
     EXPECT_EQ(records[0].member, kSearchDeviceMember);
@@ -286,7 +287,8 @@ TEST_F(PortScanTest, WithoutPortsInEitherDirectionNothingIsSent)
         bool in;
         bool out;
     };
-    for (const Case& c : {Case{"no ports", false, false}, Case{"IN only", true, false}, Case{"OUT only", false, true}}) {
+    for (const Case& c :
+         {Case{"no ports", false, false}, Case{"IN only", true, false}, Case{"OUT only", false, true}}) {
         SCOPED_TRACE(c.name);
         Restart();
         UseVirtualMidi();
@@ -343,10 +345,18 @@ TEST_F(PortScanTest, SavedNamesThatOpenNothing)
         bool outOpen;
     };
     const std::vector<Case> cases{
-        {"unknown IN name", "Nowhere", "VQ-700Z Out",
-         {"Failed to open MIDI input port. (Nowhere)", OutLine("VQ-700Z Out")}, false, true},
-        {"unknown OUT name", "VQ-700Z In", "vq-700z out",
-         {InLine("VQ-700Z In"), "Failed to open MIDI output port. (vq-700z out)"}, true, false},
+        {"unknown IN name",
+         "Nowhere",
+         "VQ-700Z Out",
+         {"Failed to open MIDI input port. (Nowhere)", OutLine("VQ-700Z Out")},
+         false,
+         true},
+        {"unknown OUT name",
+         "VQ-700Z In",
+         "vq-700z out",
+         {InLine("VQ-700Z In"), "Failed to open MIDI output port. (vq-700z out)"},
+         true,
+         false},
         {"empty IN name logs nothing for IN", "", "VQ-700Z Out", {OutLine("VQ-700Z Out")}, false, true},
         {"both empty", "", "", {}, false, false},
     };
@@ -368,9 +378,10 @@ TEST_F(PortScanTest, ASavedPortThatRefusesToOpenIsReportedAndLogged)
     DeviceSimulator device;
     SetVirtualMidiOutOpenResult(device.OutPort(), MMSYSERR_ALLOCATED);
     OpenPortsBy("VQ-700Z In", "VQ-700Z Out");
-    EXPECT_EQ(host->log, (std::vector<std::string>{InLine("VQ-700Z In"), "Failed to open MIDI output port. (VQ-700Z Out)"}));
-    EXPECT_EQ(host->boxes, (std::vector<Box>{{0x82, LocalizedText("TitlePortOpen"),
-                                             LocalizedText("MidiErrorOpenMidiOutFailed")}}));
+    EXPECT_EQ(host->log,
+              (std::vector<std::string>{InLine("VQ-700Z In"), "Failed to open MIDI output port. (VQ-700Z Out)"}));
+    EXPECT_EQ(host->boxes,
+              (std::vector<Box>{{0x82, LocalizedText("TitlePortOpen"), LocalizedText("MidiErrorOpenMidiOutFailed")}}));
     EXPECT_FALSE(manager->IsReady());
 }
 

@@ -100,102 +100,249 @@ void ExpectDeviceBankFromLibrary(MidiTransferTest& t)
         EXPECT_EQ(t.device->Program(n), ProgramImageOf(t.Bank()[n])) << n;
 }
 
-void Nothing(MidiTransferTest&) {}
+void Nothing(MidiTransferTest&)
+{}
 
 const TransferCase kCases[] = {
-    {"ReceiveProgram", Fault::None, true, [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
-     true, [] { return Reports{{Text("SuccessLogReceiveProgram") + " : Dev5    "}, std::nullopt}; }, {1, 1},
+    {"ReceiveProgram",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogReceiveProgram") + " : Dev5    "}, std::nullopt};
+     },
+     {1, 1},
      [](MidiTransferTest& t) {
          EXPECT_EQ(ProgramImageOf(t.program), t.device->Program(5));
          EXPECT_STREQ(t.program.GetRegion().name, "Dev5    ") << "the name's blanks are kept";
      }},
-    {"ReceiveCurrentProgram", Fault::None, true,
-     [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, -1); }, true,
-     [] { return Reports{{Text("SuccessLogReceiveCurrentProgram") + " : Current "}, std::nullopt}; }, {1, 1},
+    {"ReceiveCurrentProgram",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, -1); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogReceiveCurrentProgram") + " : Current "}, std::nullopt};
+     },
+     {1, 1},
      [](MidiTransferTest& t) { EXPECT_EQ(ProgramImageOf(t.program), t.device->CurrentProgram()); }},
-    {"WriteProgram", Fault::None, true, [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 7); },
-     true, [] { return Reports{{Text("SuccessLogWriteProgram") + " : Mine"}, std::nullopt}; }, {1, 1},
+    {"WriteProgram",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 7); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogWriteProgram") + " : Mine"}, std::nullopt};
+     },
+     {1, 1},
      [](MidiTransferTest& t) {
          EXPECT_EQ(t.device->Program(7), ProgramImageOf(t.program));
          EXPECT_EQ(t.host.target.program, nullptr) << "a numbered write sets no target";
      }},
-    {"TransmitCurrentProgram", Fault::None, true,
-     [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, -1); }, true,
-     [] { return Reports{{Text("SuccessLogTransmitCurrentProgram") + " : Mine"}, std::nullopt}; }, {1, 1},
+    {"TransmitCurrentProgram",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, -1); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogTransmitCurrentProgram") + " : Mine"}, std::nullopt};
+     },
+     {1, 1},
      [](MidiTransferTest& t) {
          EXPECT_EQ(t.device->CurrentProgram(), ProgramImageOf(t.program));
          EXPECT_EQ(t.host.target.program, &t.program) << "changes from the device now go into it";
      }},
-    {"ReceiveAllPrograms", Fault::None, true,
-     [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); }, true,
-     [] { return Reports{{BatchLog("ReceiveAllPrograms", true)}, BatchBox("ReceiveAllPrograms", true)}; }, {200, 200},
+    {"ReceiveAllPrograms",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
+     true,
+     [] {
+         return Reports{{BatchLog("ReceiveAllPrograms", true)}, BatchBox("ReceiveAllPrograms", true)};
+     },
+     {200, 200},
      [](MidiTransferTest& t) { ExpectBankFromDevice(t, 200); }},
-    {"WriteAllPrograms", Fault::None, true,
-     [](MidiTransferTest& t) { return t.manager->WriteAllPrograms(t.library); }, true,
-     [] { return Reports{{BatchLog("WriteAllPrograms", true)}, BatchBox("WriteAllPrograms", true)}; }, {200, 200}, ExpectDeviceBankFromLibrary},
-    {"ReceiveGlobal", Fault::None, true, [](MidiTransferTest& t) { return t.manager->ReceiveGlobal(t.library); },
-     true, [] { return Reports{{Text("SuccessLogReceiveGlobal")}, std::nullopt}; }, {0, 1},
+    {"WriteAllPrograms",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->WriteAllPrograms(t.library); },
+     true,
+     [] {
+         return Reports{{BatchLog("WriteAllPrograms", true)}, BatchBox("WriteAllPrograms", true)};
+     },
+     {200, 200},
+     ExpectDeviceBankFromLibrary},
+    {"ReceiveGlobal",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveGlobal(t.library); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogReceiveGlobal")}, std::nullopt};
+     },
+     {0, 1},
      [](MidiTransferTest& t) { EXPECT_EQ(t.GlobalImage(), t.device->Global()); }},
-    {"WriteGlobal", Fault::None, true, [](MidiTransferTest& t) { return t.manager->WriteGlobal(t.library); }, true,
-     [] { return Reports{{Text("SuccessLogWriteGlobal")}, std::nullopt}; }, {1, 1},
+    {"WriteGlobal",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->WriteGlobal(t.library); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogWriteGlobal")}, std::nullopt};
+     },
+     {1, 1},
      [](MidiTransferTest& t) { EXPECT_EQ(t.device->Global(), t.GlobalImage()); }},
-    {"ReceiveAll", Fault::None, true, [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); }, true,
-     [] { return Reports{{BatchLog("ReceiveAll", true)}, BatchBox("ReceiveAll", true)}; }, {200, 201},
+    {"ReceiveAll",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); },
+     true,
+     [] {
+         return Reports{{BatchLog("ReceiveAll", true)}, BatchBox("ReceiveAll", true)};
+     },
+     {200, 201},
      [](MidiTransferTest& t) {
          ExpectBankFromDevice(t, 200);
          EXPECT_EQ(t.GlobalImage(), t.device->Global());
      }},
-    {"ReceiveAllUnreported", Fault::None, true,
-     [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library, false); }, true,
-     [] { return Reports{{Text("SuccessLogReceiveAll")}, std::nullopt}; }, {200, 201}, Nothing},
-    {"WriteAll", Fault::None, true, [](MidiTransferTest& t) { return t.manager->WriteAll(t.library); }, true,
-     [] { return Reports{{BatchLog("WriteAll", true)}, BatchBox("WriteAll", true)}; }, {201, 201},
+    {"ReceiveAllUnreported",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library, false); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogReceiveAll")}, std::nullopt};
+     },
+     {200, 201},
+     Nothing},
+    {"WriteAll",
+     Fault::None,
+     true,
+     [](MidiTransferTest& t) { return t.manager->WriteAll(t.library); },
+     true,
+     [] {
+         return Reports{{BatchLog("WriteAll", true)}, BatchBox("WriteAll", true)};
+     },
+     {201, 201},
      [](MidiTransferTest& t) {
          ExpectDeviceBankFromLibrary(t);
          EXPECT_EQ(t.device->Global(), t.GlobalImage());
      }},
-    {"NotConnected", Fault::None, false, [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); }, false,
-     [] { return Reports{{ErrorLog("ReceiveAll", "MidiErrorDeviceNotSpecified")}, ErrorBox("ReceiveAll", "MidiErrorDeviceNotSpecified")}; },
-     {-1, -1}, [](MidiTransferTest& t) { ExpectBankFromDevice(t, 0); }},
-    {"NotConnectedUnreported", Fault::None, false,
-     [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library, false); }, false, [] { return Reports{{}, std::nullopt}; }, {-1, -1},
+    {"NotConnected",
+     Fault::None,
+     false,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); },
+     false,
+     [] {
+         return Reports{{ErrorLog("ReceiveAll", "MidiErrorDeviceNotSpecified")},
+                        ErrorBox("ReceiveAll", "MidiErrorDeviceNotSpecified")};
+     },
+     {-1, -1},
+     [](MidiTransferTest& t) { ExpectBankFromDevice(t, 0); }},
+    {"NotConnectedUnreported",
+     Fault::None,
+     false,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library, false); },
+     false,
+     [] {
+         return Reports{{}, std::nullopt};
+     },
+     {-1, -1},
      Nothing},
-    {"NotConnectedWriteUnreported", Fault::None, false,
-     [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 3, false); }, false, [] { return Reports{{}, std::nullopt}; },
-     {-1, -1}, Nothing},
-    {"Silent", Fault::Silent, true, [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); }, false,
-     [] { return Reports{{ErrorLog("ReceiveAll", "MidiErrorTimeout")}, ErrorBox("ReceiveAll", "MidiErrorTimeout")}; }, {0, 201},
+    {"NotConnectedWriteUnreported",
+     Fault::None,
+     false,
+     [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 3, false); },
+     false,
+     [] {
+         return Reports{{}, std::nullopt};
+     },
+     {-1, -1},
+     Nothing},
+    {"Silent",
+     Fault::Silent,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAll(t.library); },
+     false,
+     [] {
+         return Reports{{ErrorLog("ReceiveAll", "MidiErrorTimeout")}, ErrorBox("ReceiveAll", "MidiErrorTimeout")};
+     },
+     {0, 201},
      [](MidiTransferTest& t) {
          EXPECT_EQ(t.device->Received().size(), 1u) << "the time-out comes after the inquiry";
          ExpectBankFromDevice(t, 0);
      }},
-    {"WriteRefused", Fault::WriteErrorReply, true,
-     [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 7); }, false,
-     [] { return Reports{{ErrorLog("WriteProgram", "MidiErrorReceiveError")}, ErrorBox("WriteProgram", "MidiErrorReceiveError")}; }, {0, 1},
+    {"WriteRefused",
+     Fault::WriteErrorReply,
+     true,
+     [](MidiTransferTest& t) { return t.manager->WriteProgram(t.program, 7); },
+     false,
+     [] {
+         return Reports{{ErrorLog("WriteProgram", "MidiErrorReceiveError")},
+                        ErrorBox("WriteProgram", "MidiErrorReceiveError")};
+     },
+     {0, 1},
      Nothing},
-    {"RequestRefused", Fault::DataErrorReply, true,
-     [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); }, false,
-     [] { return Reports{{ErrorLog("ReceiveProgram", "MidiErrorReceiveError")}, ErrorBox("ReceiveProgram", "MidiErrorReceiveError")}; },
-     {0, 1}, [](MidiTransferTest& t) { EXPECT_STREQ(t.program.GetRegion().name, "Mine"); }},
-    {"ShortDump", Fault::ShortDump, true, [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
-     false, [] { return Reports{{ErrorLog("ReceiveAllPrograms", "MidiErrorReceiveError")}, ErrorBox("ReceiveAllPrograms", "MidiErrorReceiveError")}; }, {0, 200},
+    {"RequestRefused",
+     Fault::DataErrorReply,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
+     false,
+     [] {
+         return Reports{{ErrorLog("ReceiveProgram", "MidiErrorReceiveError")},
+                        ErrorBox("ReceiveProgram", "MidiErrorReceiveError")};
+     },
+     {0, 1},
+     [](MidiTransferTest& t) { EXPECT_STREQ(t.program.GetRegion().name, "Mine"); }},
+    {"ShortDump",
+     Fault::ShortDump,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
+     false,
+     [] {
+         return Reports{{ErrorLog("ReceiveAllPrograms", "MidiErrorReceiveError")},
+                        ErrorBox("ReceiveAllPrograms", "MidiErrorReceiveError")};
+     },
+     {0, 200},
      [](MidiTransferTest& t) { ExpectBankFromDevice(t, 0); }},
-    {"WrongFamily", Fault::WrongFamily, true, [](MidiTransferTest& t) { return t.manager->WriteGlobal(t.library); },
-     false, [] { return Reports{{ErrorLog("WriteGlobal", "MidiErrorNotTargetDevice")}, ErrorBox("WriteGlobal", "MidiErrorNotTargetDevice")}; },
-     {0, 1}, [](MidiTransferTest& t) { EXPECT_EQ(t.device->Received().size(), 1u) << "nothing after the inquiry"; }},
-    {"TwoInquiryReplies", Fault::TwoInquiryReplies, true,
-     [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); }, true,
-     [] { return Reports{{Text("SuccessLogReceiveProgram") + " : Dev5    "}, std::nullopt}; }, {1, 1},
-     [](MidiTransferTest& t) { EXPECT_EQ(ProgramImageOf(t.program), t.device->Program(5)) << "a leftover release copies"; }},
-    {"ForeignInquiryFirst", Fault::ForeignInquiryFirst, true,
-     [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); }, true,
-     [] { return Reports{{BatchLog("ReceiveAllPrograms", true)}, BatchBox("ReceiveAllPrograms", true)}; }, {200, 200},
+    {"WrongFamily",
+     Fault::WrongFamily,
+     true,
+     [](MidiTransferTest& t) { return t.manager->WriteGlobal(t.library); },
+     false,
+     [] {
+         return Reports{{ErrorLog("WriteGlobal", "MidiErrorNotTargetDevice")},
+                        ErrorBox("WriteGlobal", "MidiErrorNotTargetDevice")};
+     },
+     {0, 1},
+     [](MidiTransferTest& t) { EXPECT_EQ(t.device->Received().size(), 1u) << "nothing after the inquiry"; }},
+    {"TwoInquiryReplies",
+     Fault::TwoInquiryReplies,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveProgram(t.program, 5); },
+     true,
+     [] {
+         return Reports{{Text("SuccessLogReceiveProgram") + " : Dev5    "}, std::nullopt};
+     },
+     {1, 1},
+     [](MidiTransferTest& t) {
+         EXPECT_EQ(ProgramImageOf(t.program), t.device->Program(5)) << "a leftover release copies";
+     }},
+    {"ForeignInquiryFirst",
+     Fault::ForeignInquiryFirst,
+     true,
+     [](MidiTransferTest& t) { return t.manager->ReceiveAllPrograms(t.library); },
+     true,
+     [] {
+         return Reports{{BatchLog("ReceiveAllPrograms", true)}, BatchBox("ReceiveAllPrograms", true)};
+     },
+     {200, 200},
      [](MidiTransferTest& t) { ExpectBankFromDevice(t, 200); }},
 };
 
 class MidiTransferTableTest : public MidiTransferTest, public testing::WithParamInterface<TransferCase>
-{
-};
+{};
 
 TEST_P(MidiTransferTableTest, ResultReportsProgressAndDocuments)
 {

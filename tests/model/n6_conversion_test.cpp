@@ -15,9 +15,9 @@
 namespace {
 
 constexpr int kImageSize = 352;
-constexpr int kT1 = 48;    // N6 timbre blocks
+constexpr int kT1 = 48;  // N6 timbre blocks
 constexpr int kT2 = 276;
-constexpr int kB1 = 16;    // image timbre blocks
+constexpr int kB1 = 16;  // image timbre blocks
 constexpr int kB2 = 112;
 
 using Bytes = std::vector<std::pair<int, std::uint8_t>>;
@@ -42,8 +42,8 @@ TEST(N6Tables, KnobAssign)
 {
     for (int i = 0; i <= 36; ++i)
         EXPECT_EQ(N6KnobAssign(static_cast<std::uint8_t>(i)), i);
-    const std::pair<int, int> rest[] = {{37, 0}, {38, 0}, {39, 0}, {40, 0}, {41, 38}, {42, 37}, {43, 43},
-                                        {44, 44}, {45, 45}, {46, 0},  {47, 0},  {48, 0},  {200, 0}, {255, 0}};
+    const std::pair<int, int> rest[] = {{37, 0},  {38, 0},  {39, 0}, {40, 0}, {41, 38}, {42, 37}, {43, 43},
+                                        {44, 44}, {45, 45}, {46, 0}, {47, 0}, {48, 0},  {200, 0}, {255, 0}};
     for (const auto& [n6, value] : rest)
         EXPECT_EQ(N6KnobAssign(static_cast<std::uint8_t>(n6)), value) << n6;
     // The three knobs of both timbres go through it.

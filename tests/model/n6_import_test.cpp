@@ -20,8 +20,8 @@ N6ProgramLayout Program(const char* name, std::uint8_t seed)
 {
     N6ProgramLayout program;
     std::memcpy(program.data.data(), name, std::strlen(name));
-    program.data[21] = 0x05;               // scale bits, ORed into the octave
-    program.data[48 + 73] = seed;          // timbre 1 level
+    program.data[21] = 0x05;       // scale bits, ORed into the octave
+    program.data[48 + 73] = seed;  // timbre 1 level
     program.programmer = std::string("N6 programmer ") + name;
     program.comment = std::string("N6 comment ") + name;
     return program;
@@ -171,9 +171,7 @@ TEST_F(N6Import, BadHeadersLeaveTheLibraryAlone)
 TEST_F(N6Import, DamagedAndHostileFilesEndQuickly)
 {
     const N6ProgramLayout good = Program("GOOD", 1);
-    const auto withRecord = [&](const N6ProgramLayout& bad) {
-        return N6Library({N6ProgramSet({good, bad}, 2)}, 1);
-    };
+    const auto withRecord = [&](const N6ProgramLayout& bad) { return N6Library({N6ProgramSet({good, bad}, 2)}, 1); };
     N6ProgramLayout wrongId = good;
     N6ProgramLayout oddSizes = good;
     oddSizes.headerSize = 31;

@@ -42,8 +42,8 @@ ParameterAddress Slot2(std::uint32_t slot)
 class ParameterEnabling : public testing::Test
 {
 protected:
-    bool Ask(const Case& c, bool (CQ3917ProgramAccessor::*question)(const CVpProgramData*,
-                                                                    const ParameterAddress&) const)
+    bool Ask(const Case& c,
+             bool (CQ3917ProgramAccessor::*question)(const CVpProgramData*, const ParameterAddress&) const)
     {
         CQ3917ProgramData program;
         program.Clear();

@@ -122,7 +122,7 @@ TEST_F(ProgramAccessor, Osc1ControlWritesStoreTheRawForm)
     };
     const Case cases[] = {
         {0, 3, kControl2, 31, 124}, {0, 3, kControl2, 40, 124}, {7, 0, kControl1, -63, 1},
-        {4, 0, kControl2, -10, 54}, {5, 0, kControl2, 63, 127},  {0, 0, kControl1, 127, 127},
+        {4, 0, kControl2, -10, 54}, {5, 0, kControl2, 63, 127}, {0, 0, kControl1, 127, 127},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wave " << c.wave << " mod " << c.mod << " row " << c.control);
@@ -267,8 +267,8 @@ TEST_F(ProgramAccessor, RibbonRowsFollowTheActiveTwin)
         const char* what;
         int effect;
         std::int32_t type;
-        std::int32_t ribbon;      // held before
-        std::uint32_t slot;       // slot written
+        std::int32_t ribbon;  // held before
+        std::uint32_t slot;   // slot written
         std::int32_t value;
         std::int32_t ribbonAfter;
     };

@@ -136,8 +136,7 @@ struct Snapshot
     explicit Snapshot(const CQ3917ProgramData& p)
         : image(Image(p)), digest(Digest(p)), programmer(p.GetProgrammerName()), comment(p.GetComment()),
           priority(p.GetPriority()), category(p.GetCategory()), version(p.GetVersion()), kind(p.GetKind())
-    {
-    }
+    {}
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -334,12 +333,8 @@ TEST(ProgramData, ProgramName)
         const char bytes[9];
         const char* name;
     } cases[] = {
-        {"\0BCDEFGH", ""},
-        {"INIT    ", "INIT"},
-        {"ANALOG 8", "ANALOG 8"},
-        {"AB\0D    ", "AB"},
-        {" X      ", " X"},
-        {"        ", ""},
+        {"\0BCDEFGH", ""},   {"INIT    ", "INIT"}, {"ANALOG 8", "ANALOG 8"},
+        {"AB\0D    ", "AB"}, {" X      ", " X"},   {"        ", ""},
     };
     for (const auto& c : cases) {
         CQ3917ProgramData program;

@@ -211,8 +211,9 @@ TEST(ProgramSetFile, ReadsTheCountItHolds)
         int code;
         int changed;  // programs 1 to changed come from the file
     };
-    const Case cases[] = {{0, 0, -1, 0}, {10, 10, -1, 10}, {200, 200, -1, 200}, {201, 201, CVpFileException::DataSize, 0},
-                          {-3, 0, -1, 0}, {10, 9, CVpFileException::ReadData, 0}};
+    const Case cases[] = {{0, 0, -1, 0},       {10, 10, -1, 10},
+                          {200, 200, -1, 200}, {201, 201, CVpFileException::DataSize, 0},
+                          {-3, 0, -1, 0},      {10, 9, CVpFileException::ReadData, 0}};
     for (const Case& c : cases) {
         std::vector<ProgramRecordLayout> layouts(c.records, Distinctive());
         auto bank = std::make_unique<ProgramBank>();

@@ -141,8 +141,8 @@ private:
 TEST_F(ProgramListExportTest, AFailedWriteIsReportedAsAWriteError)
 {
     const std::size_t full = Export(*bank).size();
-    for (std::int64_t room : {std::int64_t{0}, std::int64_t{sizeof kHeader + 10},
-                              static_cast<std::int64_t>(full) - 1}) {
+    for (std::int64_t room :
+         {std::int64_t{0}, std::int64_t{sizeof kHeader + 10}, static_cast<std::int64_t>(full) - 1}) {
         SCOPED_TRACE(room);
         ShortStream stream(room);
         try {

@@ -1,10 +1,10 @@
 // The program randomizer: scripted draws, the shaped rules, ranges over many
 // seeds, and that nothing outside the randomized timbre changes.
+#include "model/ProgramRandomSource.h"
 #include "model/ProgramRandomizer.h"
 #include "model/ProgramRandomizerPass.h"
 #include "model/ProgramRandomizerRows.h"
 #include "model/ProgramRandomizerShapes.h"
-#include "model/ProgramRandomSource.h"
 #include "model/Q3917ProgramAccessor.h"
 #include "model/Q3917ProgramData.h"
 #include "model/Q3917ProgramParameterRows.h"
@@ -46,8 +46,8 @@ public:
 
     void SetValue(CVpProgramData* program, const ParameterAddress& address, std::int32_t value) const override
     {
-        calls.push_back({address, value, GetMinimum(program, address), GetMaximum(program, address),
-                         IsEnabled(program, address)});
+        calls.push_back(
+            {address, value, GetMinimum(program, address), GetMaximum(program, address), IsEnabled(program, address)});
         CQ3917ProgramAccessor::SetValue(program, address, value);
     }
 
@@ -229,8 +229,8 @@ TEST(ProgramRandomizerShapes, FilterEgIntensityChoices)
         {2, 2, 127, {{-63, -31}, 0.8f, {-63, -1}}},
     };
     for (const Case& c : cases) {
-        const EgIntChoice got = c.filter == 1 ? Filter1EgIntChoice(c.selector, c.cutoff)
-                                              : Filter2EgIntChoice(c.selector, c.cutoff);
+        const EgIntChoice got =
+            c.filter == 1 ? Filter1EgIntChoice(c.selector, c.cutoff) : Filter2EgIntChoice(c.selector, c.cutoff);
         EXPECT_EQ(got, c.expected) << "filter " << c.filter << " " << c.selector << "/" << c.cutoff;
     }
 }
@@ -238,11 +238,11 @@ TEST(ProgramRandomizerShapes, FilterEgIntensityChoices)
 TEST_F(ProgramRandomizer, DrawsFollowTheScript)
 {
     ScriptedRandomSource source({
-        Float(0.2f),                    // one-value range chosen: no int draw
-        Float(0.7f), Int(2, 7),         // 3..9
-        Int(0, 126),                    // -63..62
-        Float(0.78f),                   // not below 0.78
-        Int(5, 84),                     // PCM waves 0..84, never 84 itself
+        Float(0.2f),             // one-value range chosen: no int draw
+        Float(0.7f), Int(2, 7),  // 3..9
+        Int(0, 126),             // -63..62
+        Float(0.78f),            // not below 0.78
+        Int(5, 84),              // PCM waves 0..84, never 84 itself
     });
     CRandomizerPass pass(m_accessor, m_program, 0, source);
     EXPECT_EQ(pass.PickFromTwoRanges({0, 0}, 0.5f, {3, 9}), 0);
@@ -341,7 +341,8 @@ TEST_F(ScriptedRandomize, LiftsShortEnvelopesAndDrawsEveryStepInOrder)
     Run({
         {"voice assign", {Float(0.5f)}, {S(m_rows.voiceAssign, 2)}},
         {"unison", {Float(0.1f), Int(1, 2)}, {T(m_rows.unisonSw, 2)}},
-        {"detune and spread", {Float(0.9f), Int(17, 40), Float(0.5f), Float(0.4f)},
+        {"detune and spread",
+         {Float(0.9f), Int(17, 40), Float(0.5f), Float(0.4f)},
          {T(m_rows.unisonDetune, 17), T(m_rows.unisonSpread, 127)}},
         {"portamento when poly", {Float(0.8f), Float(0.95f), Int(3, 22)}, {T(m_rows.portamentoTime, 29)}},
         {"OSC 1 wave", {Float(0.7f), Float(0.5f)}, {S(m_rows.osc1Wave, 6)}},
@@ -381,13 +382,16 @@ TEST_F(ScriptedRandomize, LiftsShortEnvelopesAndDrawsEveryStepInOrder)
         {"assignable EG velocity", {Int(0, 63)}, {S(asg.velocity, 0)}},
         {"LFO 1 frequency", {Float(0.8f), Int(0, 86)}, {S(m_rows.lfo1Frequency, 41)}},
         {"LFO 2 frequency", {Float(0.1f), Int(62, 63)}, {S(m_rows.lfo2Frequency, 126)}},
-        {"patch 1", {Float(0.3f), Float(0.7f), Int(0, 62), Int(88, 99), Float(0.1f)},
+        {"patch 1",
+         {Float(0.3f), Float(0.7f), Int(0, 62), Int(88, 99), Float(0.1f)},
          {S(m_rows.patchIntensity[0], -63), S(m_rows.patchSource[0], 8), S(m_rows.patchDestination[0], 7)}},
         {"patch 2 off", {Float(0.5f)}, {S(m_rows.patchIntensity[1], 0)}},
-        {"patch 3", {Float(0.1f), Float(0.1f), Int(62, 63), Int(0, 99), Float(0.5f), Int(38, 39)},
+        {"patch 3",
+         {Float(0.1f), Float(0.1f), Int(62, 63), Int(0, 99), Float(0.5f), Int(38, 39)},
          {S(m_rows.patchIntensity[2], 62), S(m_rows.patchSource[2], 0), S(m_rows.patchDestination[2], 38)}},
         {"patch 4 off", {Float(0.9f)}, {S(m_rows.patchIntensity[3], 0)}},
-        {"patch 5", {Float(0.39f), Float(0.64f), Int(1, 63), Int(63, 99), Float(0.2f), Int(0, 39)},
+        {"patch 5",
+         {Float(0.39f), Float(0.64f), Int(1, 63), Int(63, 99), Float(0.2f), Int(0, 39)},
          {S(m_rows.patchIntensity[4], 1), S(m_rows.patchSource[4], 7), S(m_rows.patchDestination[4], 0)}},
     });
 }
@@ -406,7 +410,8 @@ TEST_F(ScriptedRandomize, LeavesLongEnvelopesAndTakesTheOtherBranches)
         {"no unison", {Float(0.5f)}, {T(m_rows.unisonSw, 0)}},
         {"portamento when mono", {Float(0.1f), Float(0.7f), Int(0, 35)}, {T(m_rows.portamentoTime, 5)}},
         {"OSC 1 wave", {Float(0.1f), Int(0, 3)}, {S(m_rows.osc1Wave, 0)}},
-        {"OSC 1 controls under waveform modulation", {Int(0, control1), Float(0.8f), Int(0, 94)},
+        {"OSC 1 controls under waveform modulation",
+         {Int(0, control1), Float(0.8f), Int(0, 94)},
          {S(m_rows.osc1Control1, 0), S(m_rows.osc1Control2, 33)}},
         {"OSC 2 mod", {Float(0.1f)}, {S(m_rows.osc2Mod, 0)}},
         {"OSC 2 semitone", {Float(0.1f)}, {S(m_rows.osc2Semitone, 0)}},

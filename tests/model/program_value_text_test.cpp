@@ -154,14 +154,10 @@ TEST_F(ProgramValueText, ListsOfSignedParametersCountFromTheMinimum)
         const char* text;
     };
     const Case cases[] = {
-        {{0, 49, 0}, -12, "C -"},
-        {{0, 49, 0}, 0, "C"},
-        {{0, 49, 0}, 12, "C +"},
-        {{0, 46, 0}, -8, "8 Octave (Reverse)"},
-        {{0, 46, 0}, 8, "8 Octave"},
-        {{4, 49, 1}, -30, "-15.0dB"},
-        {{4, 49, 1}, 30, "+15.0dB"},
-        {{2, 18, 0}, 0, "+0cent"},
+        {{0, 49, 0}, -12, "C -"},    {{0, 49, 0}, 0, "C"},
+        {{0, 49, 0}, 12, "C +"},     {{0, 46, 0}, -8, "8 Octave (Reverse)"},
+        {{0, 46, 0}, 8, "8 Octave"}, {{4, 49, 1}, -30, "-15.0dB"},
+        {{4, 49, 1}, 30, "+15.0dB"}, {{2, 18, 0}, 0, "+0cent"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -185,26 +181,13 @@ TEST_F(ProgramValueText, FormatsNoTableUses)
         const char* text;
     };
     const Case cases[] = {
-        {"Bpm", 200, 1205, "120.5"},
-        {"FxGainAdjust", -41, -41, "-Inf"},
-        {"FxGainAdjust", -41, -40, "-40dB"},
-        {"FxGainAdjust", -41, 0, "0dB"},
-        {"FxGainAdjust", -41, 6, "+6dB"},
-        {"FxRotorBalance", 0, 0, "Stop"},
-        {"FxRotorBalance", 0, 1, "0.50"},
-        {"FxRotorBalance", 0, 26, "1.00"},
-        {"FxRotorRatio", 0, 0, "Rotor"},
-        {"FxRotorRatio", 0, 100, "Horn"},
-        {"FxRotorRatio", 0, 30, "30:70"},
-        {"FxVoiceCtrl", -63, -63, "Bottom"},
-        {"FxVoiceCtrl", -63, 63, "Top"},
-        {"FxVoiceCtrl", -63, 0, "Center"},
-        {"FxVoiceCtrl", -63, 5, "+5"},
-        {"FxVoiceCtrl", -63, -5, "-5"},
-        {"KHzValue", 0, 12, "12KHz"},
-        {"NoSuchList", -10, -3, "7"},
-        {"NoSuchList", 0, 5, "5"},
-        {"ValueButLonger", 0, 5, "5"},
+        {"Bpm", 200, 1205, "120.5"},      {"FxGainAdjust", -41, -41, "-Inf"}, {"FxGainAdjust", -41, -40, "-40dB"},
+        {"FxGainAdjust", -41, 0, "0dB"},  {"FxGainAdjust", -41, 6, "+6dB"},   {"FxRotorBalance", 0, 0, "Stop"},
+        {"FxRotorBalance", 0, 1, "0.50"}, {"FxRotorBalance", 0, 26, "1.00"},  {"FxRotorRatio", 0, 0, "Rotor"},
+        {"FxRotorRatio", 0, 100, "Horn"}, {"FxRotorRatio", 0, 30, "30:70"},   {"FxVoiceCtrl", -63, -63, "Bottom"},
+        {"FxVoiceCtrl", -63, 63, "Top"},  {"FxVoiceCtrl", -63, 0, "Center"},  {"FxVoiceCtrl", -63, 5, "+5"},
+        {"FxVoiceCtrl", -63, -5, "-5"},   {"KHzValue", 0, 12, "12KHz"},       {"NoSuchList", -10, -3, "7"},
+        {"NoSuchList", 0, 5, "5"},        {"ValueButLonger", 0, 5, "5"},
     };
     KeyedAccessor accessor;
     for (const Case& c : cases) {

@@ -91,10 +91,7 @@ protected:
         return SiblingProgramChunk(GetParam(), SiblingPrograms(seed), count);
     }
     ProgramBank& Bank() { return *library.GetProgramBank(); }
-    FileBytes GlobalBytes()
-    {
-        return {library.GetGlobal()->GetData(), library.GetGlobal()->GetData() + 164};
-    }
+    FileBytes GlobalBytes() { return {library.GetGlobal()->GetData(), library.GetGlobal()->GetData() + 164}; }
     void ExpectInitialBankFrom(int first)
     {
         const ProgramRegion initial = InitialRegion();
@@ -182,8 +179,7 @@ TEST_P(SiblingImport, ChunkOrder)
         {"a second program set is not read", {programs, secondSet}, false},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(Run(SiblingAllData(GetParam(), c.chunks, static_cast<std::int32_t>(c.chunks.size()))), "")
-            << c.what;
+        ASSERT_EQ(Run(SiblingAllData(GetParam(), c.chunks, static_cast<std::int32_t>(c.chunks.size()))), "") << c.what;
         EXPECT_EQ(GlobalBytes(), c.globalTaken ? GlobalImage() : InitialGlobalImage()) << c.what;
         EXPECT_EQ(ImageOf(Bank()[7]), Imported(SiblingPrograms(1)[7].image)) << c.what;
         if (c.globalTaken) {
@@ -266,16 +262,19 @@ TEST_P(SiblingImport, HostileSizesEndQuickly)
     const Case cases[] = {
         {"file header under 32 bytes", shortHeader, "FileErrorDataSize", {}},
         {"negative file header", negativeHeader, "FileErrorDataSize", {}},
-        {"chunk of header 0, counted 2^31 - 1 times", all({ForeignChunk("JUNKJUNK", 0, 0)}, 0x7FFFFFFF),
-         "FileErrorDataSize", {}},
+        {"chunk of header 0, counted 2^31 - 1 times",
+         all({ForeignChunk("JUNKJUNK", 0, 0)}, 0x7FFFFFFF),
+         "FileErrorDataSize",
+         {}},
         {"chunk of negative header", all({ForeignChunk("JUNKJUNK", -32, 0)}, 0x7FFFFFFF), "FileErrorDataSize", {}},
         {"chunk of negative body", all({ForeignChunk("JUNKJUNK", 32, -32)}, 0x7FFFFFFF), "FileErrorDataSize", {}},
-        {"chunk claiming more than the file", all({ForeignChunk("JUNKJUNK", 32, 0x7FFF0000)}, 2),
-         "FileErrorDataSize", {}},
+        {"chunk claiming more than the file",
+         all({ForeignChunk("JUNKJUNK", 32, 0x7FFF0000)}, 2),
+         "FileErrorDataSize",
+         {}},
         {"more chunks counted than there are", all({ForeignChunk("JUNKJUNK", 32, 8)}, 0x7FFFFFFF), "(thrown)",
          CVpFileException::ReadData},
-        {"program chunk of negative header", all({ForeignChunk(model + "PrgS", -1, 0)}, 1), "FileErrorDataSize",
-         {}},
+        {"program chunk of negative header", all({ForeignChunk(model + "PrgS", -1, 0)}, 1), "FileErrorDataSize", {}},
         {"program record of negative body", negativeRecord, "FileErrorDataSize", {}},
         {"global chunk of header 0", all({ForeignChunk(model + "GlbD", 0, 202)}, 1), "FileErrorDataSize", {}},
     };

@@ -308,8 +308,8 @@ TEST(SysExReply, WhatEndsEachWait)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const std::size_t imageSize = c.awaited == ReplyKind::GlobalDumpReply ? CQ3917GlobalData::kImageSize
-                                                                              : CQ3917ProgramData::kImageSize;
+        const std::size_t imageSize =
+            c.awaited == ReplyKind::GlobalDumpReply ? CQ3917GlobalData::kImageSize : CQ3917ProgramData::kImageSize;
         Bytes image(imageSize);
         EXPECT_EQ(ClassifyReply(c.awaited, c.message.data(), Length(c.message), image), c.verdict);
         const bool carriesImage = &c.message != &inquiry && &c.message != &completed;

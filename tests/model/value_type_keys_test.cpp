@@ -11,22 +11,43 @@
 #include <set>
 #include <string>
 
-namespace
-{
+namespace {
 // Keys shown by a number format rather than a list.
 const std::set<std::string> kFormatKeys = {
-    "Value", "PanValue", "PercentValue", "Bpm", "FxWetDry", "FxLfoSpread", "FxGainAdjust", "FxFineValue",
-    "FxRotorBalance", "FxRotorRatio", "FxVoiceCtrl", "FxdBValue", "FxEqQ", "KHzValue", "ArpSwing",
-    "VpmHarmonics",
+    "Value",        "PanValue",    "PercentValue",   "Bpm",          "FxWetDry",    "FxLfoSpread",
+    "FxGainAdjust", "FxFineValue", "FxRotorBalance", "FxRotorRatio", "FxVoiceCtrl", "FxdBValue",
+    "FxEqQ",        "KHzValue",    "ArpSwing",       "VpmHarmonics",
 };
 
 // Keys of rows the device lacks; they name no list and show the number.
 const std::set<std::string> kUnlistedKeysOfAbsentRows = {
-    "ArpAssign", "ArpStepVelo", "Curve", "DrumNumber", "DrumPcm", "DrumTimbre", "EfInputSource",
-    "EfTriggerThreshold", "IfxParam", "IlluminationMode", "KeyPriority", "ModSeqDest", "ModSeqKeySync",
-    "ModSeqMotion", "ModSeqResolution", "ModSeqRunMode", "ModSeqType", "Osc1BusSelect", "PanelSelect",
-    "SubOutSelect", "TriggerMode", "VcdFormantPlay", "VcdInSrc1", "VcdInSrc2", "VcdKnobAssign",
-    "VcdMotionNumber", "WsSw",
+    "ArpAssign",
+    "ArpStepVelo",
+    "Curve",
+    "DrumNumber",
+    "DrumPcm",
+    "DrumTimbre",
+    "EfInputSource",
+    "EfTriggerThreshold",
+    "IfxParam",
+    "IlluminationMode",
+    "KeyPriority",
+    "ModSeqDest",
+    "ModSeqKeySync",
+    "ModSeqMotion",
+    "ModSeqResolution",
+    "ModSeqRunMode",
+    "ModSeqType",
+    "Osc1BusSelect",
+    "PanelSelect",
+    "SubOutSelect",
+    "TriggerMode",
+    "VcdFormantPlay",
+    "VcdInSrc1",
+    "VcdInSrc2",
+    "VcdKnobAssign",
+    "VcdMotionNumber",
+    "WsSw",
 };
 
 // The ribbon-setting rows run to 31, the value a new effect type writes, past
@@ -50,14 +71,12 @@ protected:
         if (kFormatKeys.count(key))
             return;
         const int rows = m_table.GetNumStrings(key);
-        if (!present)
-        {
+        if (!present) {
             EXPECT_TRUE(rows > 0 || kUnlistedKeysOfAbsentRows.count(key)) << "names neither a format nor a list";
             return;
         }
         const int lastRow = minimum < 0 ? maximum - minimum : maximum;
-        if (kListsShorterThanTheirRows.count(key))
-        {
+        if (kListsShorterThanTheirRows.count(key)) {
             EXPECT_GT(rows, 0);
             return;
         }
@@ -66,15 +85,13 @@ protected:
 
     CEfStringTable m_table;
 };
-} // namespace
+}  // namespace
 
 TEST_F(ValueTypeKeys, ProgramRowsNameAFormatOrACoveringList)
 {
     const CQ3917ParameterTable table;
-    for (std::uint32_t group = 0; group < 9; ++group)
-    {
-        for (std::uint32_t index = 0; index < table.GetCount(group); ++index)
-        {
+    for (std::uint32_t group = 0; group < 9; ++group) {
+        for (std::uint32_t index = 0; index < table.GetCount(group); ++index) {
             const ParameterRow& row = *table.GetRow({group, index, 0});
             const std::string where = std::to_string(group) + "/" + std::to_string(index) + " " + row.name;
             ExpectShown(where, row.key, row.minimum, row.maximum, (row.supported & 0xFF) != 0);
@@ -85,10 +102,8 @@ TEST_F(ValueTypeKeys, ProgramRowsNameAFormatOrACoveringList)
 TEST_F(ValueTypeKeys, EffectSlotsNameAFormatOrACoveringList)
 {
     const CQ3917FxParameterTable table;
-    for (std::uint32_t type = 0; type < table.GetTypeCount(); ++type)
-    {
-        for (std::uint32_t slot = 0; slot < table.GetParametersPerType(type); ++slot)
-        {
+    for (std::uint32_t type = 0; type < table.GetTypeCount(); ++type) {
+        for (std::uint32_t slot = 0; slot < table.GetParametersPerType(type); ++slot) {
             const FxParameterRow& row = *table.GetParameterRow(type, slot);
             const std::string where = std::to_string(type) + "/" + std::to_string(slot) + " " + row.name;
             ExpectShown(where, row.key, row.minimum, row.maximum, row.used != 0);
@@ -101,8 +116,7 @@ TEST_F(ValueTypeKeys, EffectTypeListFollowsTheTypeRecords)
 {
     const CQ3917FxParameterTable table;
     ASSERT_EQ(m_table.GetNumStrings("MfxType"), static_cast<int>(table.GetTypeCount()));
-    for (std::uint32_t type = 0; type < table.GetTypeCount(); ++type)
-    {
+    for (std::uint32_t type = 0; type < table.GetTypeCount(); ++type) {
         std::string listed = m_table.GetString("MfxType", static_cast<int>(type));
         std::string record = table.GetTypeRecord(type)->name;
         // The list writes "4Band EQ" where the record has "4 Band EQ".

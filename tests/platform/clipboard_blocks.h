@@ -10,7 +10,8 @@
 
 namespace clipboard_test {
 
-struct Block {
+struct Block
+{
     UINT format;
     std::string bytes;  // with the text's terminator
 };
@@ -30,7 +31,10 @@ inline void PutBlocks(std::initializer_list<Block> blocks)
 }
 
 // The bytes of a UTF-8 or UTF-16 text with its terminator.
-inline std::string BytesOf(const char* text) { return std::string(text, std::strlen(text) + 1); }
+inline std::string BytesOf(const char* text)
+{
+    return std::string(text, std::strlen(text) + 1);
+}
 inline std::string BytesOf(const char16_t* text)
 {
     return std::string(reinterpret_cast<const char*>(text), (std::char_traits<char16_t>::length(text) + 1) * 2);
@@ -47,12 +51,19 @@ std::basic_string<Char> ReadText(UINT format)
         text = static_cast<const Char*>(GlobalLock(block));
         GlobalUnlock(block);
     } else {
-        for (char c : std::string("(none)")) text.push_back(Char(c));
+        for (char c : std::string("(none)"))
+            text.push_back(Char(c));
     }
     CloseClipboard();
     return text;
 }
-inline std::string Narrow() { return ReadText<char>(CF_TEXT); }
-inline std::u16string Wide() { return ReadText<char16_t>(CF_UNICODETEXT); }
+inline std::string Narrow()
+{
+    return ReadText<char>(CF_TEXT);
+}
+inline std::u16string Wide()
+{
+    return ReadText<char16_t>(CF_UNICODETEXT);
+}
 
 }  // namespace clipboard_test

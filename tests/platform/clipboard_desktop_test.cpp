@@ -14,7 +14,8 @@ namespace {
 
 using namespace clipboard_test;
 
-class DesktopClipboard : public ::testing::Test {
+class DesktopClipboard : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

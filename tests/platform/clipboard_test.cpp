@@ -16,7 +16,8 @@ HGLOBAL BlockOf(const char* text)
     return block;
 }
 
-class ClipboardTest : public ::testing::Test {
+class ClipboardTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -22,7 +22,8 @@ using platform::testing::TypeKey;
 constexpr int kId = 77;
 constexpr int kRowHeight = 18;  // of the dropped list
 
-class ComboBox : public DisplayTest {
+class ComboBox : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -36,14 +37,19 @@ protected:
     }
     void TearDown() override
     {
-        if (IsWindow(combo)) DestroyWindow(combo);
+        if (IsWindow(combo))
+            DestroyWindow(combo);
         DisplayTest::TearDown();
     }
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(combo, message, wParam, lParam); }
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return SendMessageA(combo, message, wParam, lParam);
+    }
     LRESULT Add(const std::string& text) { return Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
     void Fill(int count)
     {
-        for (int i = 0; i < count; ++i) Add("Entry " + std::to_string(i));
+        for (int i = 0; i < count; ++i)
+            Add("Entry " + std::to_string(i));
     }
     std::string TextAt(int index)
     {
@@ -140,16 +146,18 @@ TEST_F(ComboBox, KeysOnTheClosedBoxMoveTheSelection)
 {
     Fill(20);
     SetFocus(combo);
-    struct Case {
+    struct Case
+    {
         UINT key;
         LRESULT selected;
         size_t changes;
     };
     const Case cases[] = {
         {VK_DOWN, 0, 1},  // from no selection to the first
-        {VK_DOWN, 1, 1},  {VK_RIGHT, 2, 1}, {VK_UP, 1, 1}, {VK_LEFT, 0, 1},
-        {VK_UP, 0, 0},    // already at the first: nothing to tell
-        {VK_END, 19, 1},  {VK_DOWN, 19, 0}, {VK_HOME, 0, 1}, {VK_NEXT, 7, 1}, {VK_PRIOR, 0, 1},
+        {VK_DOWN, 1, 1}, {VK_RIGHT, 2, 1}, {VK_UP, 1, 1},
+        {VK_LEFT, 0, 1}, {VK_UP, 0, 0},  // already at the first: nothing to tell
+        {VK_END, 19, 1}, {VK_DOWN, 19, 0}, {VK_HOME, 0, 1},
+        {VK_NEXT, 7, 1}, {VK_PRIOR, 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
@@ -198,7 +206,8 @@ TEST_F(ComboBox, ALongListScrolledToItsLastEntryByKeys)
     EXPECT_GE(rows, 8);
     EXPECT_LT(rows, 120);
     const int lastRowY = (list.bottom - list.top) - 1 - kRowHeight / 2;
-    for (int i = 0; i < 20; ++i) TypeKey(VK_NEXT);
+    for (int i = 0; i < 20; ++i)
+        TypeKey(VK_NEXT);
     Pump();
     EXPECT_EQ(PixelAt(List(), 20, lastRowY), GetSysColor(COLOR_HIGHLIGHT)) << "the last entry is marked at the bottom";
     EXPECT_EQ(Send(CB_GETCURSEL), 3) << "marking is not choosing";
@@ -233,7 +242,8 @@ TEST_F(ComboBox, ALongListScrolledByTheWheelAndPickedByAClick)
     EXPECT_EQ(GetFocus(), combo);
     const RECT list = ListRect();
     const int x = list.left + 30, lastRow = list.bottom - 1 - kRowHeight / 2;
-    for (int notch = 0; notch < 50; ++notch) platform::testing::TurnWheel(-WHEEL_DELTA, x, lastRow);
+    for (int notch = 0; notch < 50; ++notch)
+        platform::testing::TurnWheel(-WHEEL_DELTA, x, lastRow);
     platform::testing::MoveMouse(x, lastRow);
     Click(MouseButton::Left, x, lastRow);
     Pump();
@@ -244,7 +254,8 @@ TEST_F(ComboBox, ALongListScrolledByTheWheelAndPickedByAClick)
     // Back up by the wheel, then the first row is the first entry.
     Log().clear();
     Click(MouseButton::Left, box.x, box.y);
-    for (int notch = 0; notch < 50; ++notch) platform::testing::TurnWheel(WHEEL_DELTA, x, lastRow);
+    for (int notch = 0; notch < 50; ++notch)
+        platform::testing::TurnWheel(WHEEL_DELTA, x, lastRow);
     const int firstRow = list.top + 1 + kRowHeight / 2;
     Click(MouseButton::Left, x, firstRow);
     Pump();
@@ -341,7 +352,8 @@ TEST_F(ComboBox, DrawsTheSelectionTheArrowAndTheOpenList)
     const int textDark = [&] {
         int dark = 0;
         for (int y = 4; y < client.bottom - 4; ++y)
-            for (int x = 4; x < 60; ++x) dark += PixelAt(combo, x, y) == GetSysColor(COLOR_WINDOWTEXT);
+            for (int x = 4; x < 60; ++x)
+                dark += PixelAt(combo, x, y) == GetSysColor(COLOR_WINDOWTEXT);
         return dark;
     }();
     EXPECT_GT(textDark, 10) << "the selection's text";
@@ -392,7 +404,8 @@ TEST_F(ComboBox, AListWithoutRoomBelowOpensAbove)
 
 // In a dialog: Enter and Escape belong to the dialog while the list is
 // closed and to the list while it is open.
-struct DialogSeen {
+struct DialogSeen
+{
     LRESULT selectionAtEnd = -2;
     int selChanges = 0;
 };
@@ -406,8 +419,10 @@ INT_PTR CALLBACK ComboDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         SendDlgItemMessageA(dialog, 30, CB_SETCURSEL, 0, 0);
         return TRUE;
     }
-    if (message != WM_COMMAND) return FALSE;
-    if (wParam == MAKEWPARAM(30, CBN_SELCHANGE)) ++dialogSeen.selChanges;
+    if (message != WM_COMMAND)
+        return FALSE;
+    if (wParam == MAKEWPARAM(30, CBN_SELCHANGE))
+        ++dialogSeen.selChanges;
     if (LOWORD(wParam) == 500 || LOWORD(wParam) == IDCANCEL) {
         dialogSeen.selectionAtEnd = SendDlgItemMessageA(dialog, 30, CB_GETCURSEL, 0, 0);
         EndDialog(dialog, LOWORD(wParam));
@@ -431,7 +446,8 @@ TEST_F(ComboBox, ADialogThatEndsWhileItsListIsOpenLeavesNothingBehind)
 
 TEST_F(ComboBox, InADialogEnterAndEscapeGoToTheOpenList)
 {
-    struct Case {
+    struct Case
+    {
         std::vector<std::pair<UINT, bool>> keys;  // key, with Alt
         INT_PTR result;
         LRESULT selection;
@@ -447,7 +463,8 @@ TEST_F(ComboBox, InADialogEnterAndEscapeGoToTheOpenList)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.result);
         dialogSeen = {};
-        for (const auto& [key, alt] : c.keys) alt ? TypeKey(key, {VK_MENU}) : TypeKey(key);
+        for (const auto& [key, alt] : c.keys)
+            alt ? TypeKey(key, {VK_MENU}) : TypeKey(key);
         EXPECT_EQ(DialogBoxParamA(nullptr, "ComboTest", owner, ComboDialog, 0), c.result);
         EXPECT_EQ(dialogSeen.selectionAtEnd, c.selection);
         EXPECT_EQ(dialogSeen.selChanges, c.changes);

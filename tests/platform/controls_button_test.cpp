@@ -14,7 +14,8 @@ using platform::testing::PressMouse;
 using platform::testing::ReleaseMouse;
 using platform::testing::TypeKey;
 
-class Buttons : public DisplayTest {
+class Buttons : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -23,8 +24,8 @@ protected:
     }
     HWND Make(DWORD style, int id, const RECT& rect = {10, 10, 110, 30})
     {
-        return CreateWindowExA(0, "BUTTON", "Auto scan", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, rect.left, rect.top,
-                               rect.right - rect.left, rect.bottom - rect.top, parent_,
+        return CreateWindowExA(0, "BUTTON", "Auto scan", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, rect.left,
+                               rect.top, rect.right - rect.left, rect.bottom - rect.top, parent_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     }
     // The BN_CLICKED commands the parent heard, by control id.

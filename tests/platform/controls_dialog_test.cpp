@@ -13,9 +13,13 @@ namespace {
 
 using platform::testing::PixelAt;
 
-int Brightness(COLORREF c) { return int((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF)) / 3; }
+int Brightness(COLORREF c)
+{
+    return int((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF)) / 3;
+}
 
-struct Run {
+struct Run
+{
     HWND owner = nullptr;
     int ticks = 0;
     std::vector<LRESULT> previousPositions;
@@ -43,7 +47,8 @@ INT_PTR CALLBACK TransferDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM
         ++run.ticks;
         run.ownerEnabledDuring = IsWindowEnabled(run.owner);
         run.previousPositions.push_back(SendDlgItemMessageA(dialog, 105, PBM_SETPOS, run.ticks * 30, 0));
-        if (run.ticks == 1) ClickCenterOf(GetDlgItem(dialog, 101));
+        if (run.ticks == 1)
+            ClickCenterOf(GetDlgItem(dialog, 101));
         if (run.ticks == 4) {
             KillTimer(dialog, 1);
             platform::testing::TypeKey(VK_RETURN);
@@ -51,13 +56,15 @@ INT_PTR CALLBACK TransferDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_COMMAND:
         run.commands.push_back(LOWORD(wParam));
-        if (LOWORD(wParam) == 500) EndDialog(dialog, 1000 + SendDlgItemMessageA(dialog, 101, BM_GETCHECK, 0, 0));
+        if (LOWORD(wParam) == 500)
+            EndDialog(dialog, 1000 + SendDlgItemMessageA(dialog, 101, BM_GETCHECK, 0, 0));
         return TRUE;
     }
     return FALSE;
 }
 
-class DialogControls : public DisplayTest {
+class DialogControls : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -81,19 +88,22 @@ TEST_F(DialogControls, AModalDialogKeepsTimersAndPostsGoingWhileItsControlsWork)
 TEST_F(DialogControls, TheProgressBarClampsAndAnswersThePreviousPosition)
 {
     HWND parent = MakeTop({100, 100, 400, 300});
-    HWND bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 16, parent, nullptr,
-                               nullptr, nullptr);
+    HWND bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 16, parent, nullptr, nullptr,
+                               nullptr);
     ASSERT_NE(bar, nullptr);
-    struct Step {
+    struct Step
+    {
         int set;
         LRESULT previous;
     };
     const Step steps[] = {{40, 0}, {40, 40}, {-5, 40}, {250, 0}, {100, 100}, {0, 100}};
-    for (const Step& step : steps) EXPECT_EQ(SendMessageA(bar, PBM_SETPOS, WPARAM(step.set), 0), step.previous) << step.set;
+    for (const Step& step : steps)
+        EXPECT_EQ(SendMessageA(bar, PBM_SETPOS, WPARAM(step.set), 0), step.previous) << step.set;
 }
 
 // What the screen shows of each control of a modeless dialog.
-class DialogLooks : public DialogControls {
+class DialogLooks : public DialogControls
+{
 protected:
     void SetUp() override
     {
@@ -106,7 +116,8 @@ protected:
     }
     void TearDown() override
     {
-        if (IsWindow(dialog_)) DestroyWindow(dialog_);
+        if (IsWindow(dialog_))
+            DestroyWindow(dialog_);
         DialogControls::TearDown();
     }
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
@@ -116,7 +127,8 @@ protected:
         GetClientRect(window, &client);
         std::vector<COLORREF> pixels;
         for (int y = 0; y < client.bottom; ++y)
-            for (int x = 0; x < client.right; ++x) pixels.push_back(PixelAt(window, x, y));
+            for (int x = 0; x < client.right; ++x)
+                pixels.push_back(PixelAt(window, x, y));
         return pixels;
     }
     // The darkest pixel's brightness (the average of its channels), leaving
@@ -139,7 +151,8 @@ protected:
         for (int x = 0; x < client.right; ++x)
             for (int y = 0; y < client.bottom; ++y) {
                 COLORREF c = PixelAt(window, x, y);
-                if (Brightness(c) < level) return x;
+                if (Brightness(c) < level)
+                    return x;
             }
         return -1;
     }
@@ -177,7 +190,8 @@ TEST_F(DialogLooks, CheckBoxesShowTheirMarkAndTheirGreyedState)
     // Only the square at the left changes.
     int changed = 0;
     for (std::size_t i = 0; i < checked.size(); ++i) {
-        if (checked[i] == unchecked[i]) continue;
+        if (checked[i] == unchecked[i])
+            continue;
         ++changed;
         EXPECT_LT(LONG(i % client.right), 13) << i;
     }
@@ -251,7 +265,8 @@ TEST_F(DialogLooks, TheGroupBoxFramesWithoutTakingTheFocus)
         platform::testing::TypeKey(VK_TAB);
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (!IsDialogMessageA(dialog_, &msg)) DispatchMessageA(&msg);
+            if (!IsDialogMessageA(dialog_, &msg))
+                DispatchMessageA(&msg);
         EXPECT_NE(GetFocus(), group);
         EXPECT_NE(GetFocus(), Item(102));  // greyed
     }

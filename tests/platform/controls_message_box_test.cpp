@@ -23,7 +23,8 @@ void CALLBACK Visit(HWND, UINT, UINT_PTR timer, DWORD)
     HWND box = GetActiveWindow();
     buttonIds.clear();
     for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
-        if (GetDlgItem(box, id)) buttonIds.push_back(id);
+        if (GetDlgItem(box, id))
+            buttonIds.push_back(id);
     UpdateWindow(box);
     onBox(box);
 }
@@ -43,11 +44,13 @@ void ClickButton(HWND box, int id)
                              (rect.top + rect.bottom) / 2);
 }
 
-class MessageBoxLook : public DisplayTest {};
+class MessageBoxLook : public DisplayTest
+{};
 
 TEST_F(MessageBoxLook, EachButtonSetAnswersByClicks)
 {
-    struct Case {
+    struct Case
+    {
         UINT type;
         std::vector<int> buttons;
         int click;
@@ -101,7 +104,8 @@ TEST_F(MessageBoxLook, EachIconIsDrawnLeftOfTheText)
     const auto corner = [](HWND box) {
         std::vector<COLORREF> pixels;
         for (int y = 0; y < 56; ++y)
-            for (int x = 0; x < 56; ++x) pixels.push_back(PixelAt(box, x, y));
+            for (int x = 0; x < 56; ++x)
+                pixels.push_back(PixelAt(box, x, y));
         return pixels;
     };
     const auto count = [](const std::vector<COLORREF>& pixels, bool (*is)(int r, int g, int b)) {
@@ -111,12 +115,13 @@ TEST_F(MessageBoxLook, EachIconIsDrawnLeftOfTheText)
     const auto red = +[](int r, int g, int b) { return r > 150 && g < 80 && b < 80; };
     const auto blue = +[](int r, int /*g*/, int b) { return b > 150 && r < 80; };
     const auto yellow = +[](int r, int g, int b) { return r > 200 && g > 150 && b < 80; };
-    struct Case {
+    struct Case
+    {
         UINT icon;
         bool (*colour)(int, int, int);
     };
-    const Case cases[] = {{MB_ICONERROR, red}, {MB_ICONINFORMATION, blue}, {MB_ICONWARNING, yellow},
-                          {MB_ICONQUESTION, blue}};
+    const Case cases[] = {
+        {MB_ICONERROR, red}, {MB_ICONINFORMATION, blue}, {MB_ICONWARNING, yellow}, {MB_ICONQUESTION, blue}};
     std::vector<std::vector<COLORREF>> seen;
     for (const Case& c : cases) {
         std::vector<COLORREF> pixels;
@@ -125,7 +130,8 @@ TEST_F(MessageBoxLook, EachIconIsDrawnLeftOfTheText)
             platform::testing::TypeKey(VK_RETURN);
         });
         EXPECT_GT(count(pixels, c.colour), 200) << c.icon;
-        for (const auto& other : seen) EXPECT_NE(pixels, other) << c.icon;
+        for (const auto& other : seen)
+            EXPECT_NE(pixels, other) << c.icon;
         seen.push_back(pixels);
     }
     // No icon: nothing coloured where it would be (the text starts there instead).
@@ -134,7 +140,8 @@ TEST_F(MessageBoxLook, EachIconIsDrawnLeftOfTheText)
         plain = corner(box);
         platform::testing::TypeKey(VK_RETURN);
     });
-    for (const Case& c : cases) EXPECT_EQ(count(plain, c.colour), 0) << c.icon;
+    for (const Case& c : cases)
+        EXPECT_EQ(count(plain, c.colour), 0) << c.icon;
 }
 
 // Centred on the owner as far as the work area allows, and wholly inside
@@ -146,8 +153,14 @@ TEST_F(MessageBoxLook, TheBoxIsCentredOnItsOwnerWhollyInsideTheWorkArea)
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0);
     const RECT area{0, 30, 1024, 740};  // a panel above
     platform::testing::SetWorkArea(area);
-    enum Side { Centred, Low, High };  // on the owner, at the area's left or top, at its right or bottom
-    struct Case {
+    enum Side
+    {
+        Centred,
+        Low,
+        High
+    };  // on the owner, at the area's left or top, at its right or bottom
+    struct Case
+    {
         const char* name;
         RECT owner;
         Side across, down;
@@ -206,7 +219,8 @@ int LowestInkRow(HWND button)
     };
     for (int y = client.bottom - 4; y >= 3; --y)
         for (int x = 3; x + 1 < client.right - 3; ++x)
-            if (dark(x, y) && dark(x + 1, y)) return y;
+            if (dark(x, y) && dark(x + 1, y))
+                return y;
     return -1;
 }
 

@@ -11,7 +11,8 @@ namespace {
 
 using platform::testing::TypeKey;
 
-struct Seen {
+struct Seen
+{
     std::vector<WPARAM> commands;
     std::vector<LPARAM> commandSenders;
     WPARAM initFocus = 0;
@@ -23,7 +24,12 @@ struct Seen {
 Seen seen;
 
 // Ends on any command with its id; WM_INITDIALOG's lParam picks extra work.
-enum Start : LPARAM { Plain = 0, CloseBox = 1, Ticking = 2 };
+enum Start : LPARAM
+{
+    Plain = 0,
+    CloseBox = 1,
+    Ticking = 2
+};
 
 INT_PTR CALLBACK RecordingDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -31,12 +37,15 @@ INT_PTR CALLBACK RecordingDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
         seen.initFocus = wParam;
         seen.initParam = lParam;
-        if (lParam == CloseBox) PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        if (lParam == Ticking) SetTimer(dialog, 7, 1, nullptr);
+        if (lParam == CloseBox)
+            PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        if (lParam == Ticking)
+            SetTimer(dialog, 7, 1, nullptr);
         return TRUE;
     case WM_TIMER:
         seen.ownerEnabledDuring = seen.owner && IsWindowEnabled(seen.owner);
-        if (++seen.ticks == 3) EndDialog(dialog, 42);
+        if (++seen.ticks == 3)
+            EndDialog(dialog, 42);
         return TRUE;
     case WM_COMMAND:
         seen.commands.push_back(wParam);
@@ -47,7 +56,8 @@ INT_PTR CALLBACK RecordingDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
     return FALSE;
 }
 
-class DialogManager : public DisplayTest {
+class DialogManager : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -58,26 +68,29 @@ protected:
 
 TEST_F(DialogManager, KeysPickTheCommand)
 {
-    struct Case {
+    struct Case
+    {
         std::vector<UINT> keys;
         bool shiftFirst;
         INT_PTR result;
     };
     const Case cases[] = {
-        {{VK_RETURN}, false, 500},                         // Enter on the default button
-        {{VK_ESCAPE}, false, IDCANCEL},                    // no control has id 2
-        {{VK_TAB, VK_RETURN}, false, 10},                  // Enter on the focused push button
-        {{VK_TAB, VK_TAB, VK_RETURN}, false, 12},          // the greyed button is passed over
+        {{VK_RETURN}, false, 500},                 // Enter on the default button
+        {{VK_ESCAPE}, false, IDCANCEL},            // no control has id 2
+        {{VK_TAB, VK_RETURN}, false, 10},          // Enter on the focused push button
+        {{VK_TAB, VK_TAB, VK_RETURN}, false, 12},  // the greyed button is passed over
         {{VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_RETURN}, false, 501},
         {{VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_RETURN}, false, 500},  // wraps to the label
-        {{VK_TAB, VK_SPACE}, false, 10},                   // Space presses the focused button
-        {{VK_RETURN}, true, 501},                          // Shift+Tab wraps to the last stop
+        {{VK_TAB, VK_SPACE}, false, 10},                                    // Space presses the focused button
+        {{VK_RETURN}, true, 501},                                           // Shift+Tab wraps to the last stop
     };
     HWND owner = MakeTop({100, 100, 400, 300});
     for (const Case& c : cases) {
         seen = {};
-        if (c.shiftFirst) TypeKey(VK_TAB, {VK_SHIFT});
-        for (UINT key : c.keys) TypeKey(key);
+        if (c.shiftFirst)
+            TypeKey(VK_TAB, {VK_SHIFT});
+        for (UINT key : c.keys)
+            TypeKey(key);
         EXPECT_EQ(DialogBoxParamA(nullptr, "KeyTest", owner, RecordingDialog, Plain), c.result);
         ASSERT_EQ(seen.commands.size(), 1u);
         EXPECT_EQ(HIWORD(seen.commands[0]), BN_CLICKED);

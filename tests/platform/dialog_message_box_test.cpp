@@ -12,11 +12,13 @@ namespace {
 
 using platform::testing::TypeKey;
 
-class MessageBox : public DisplayTest {};
+class MessageBox : public DisplayTest
+{};
 
 TEST_F(MessageBox, EachButtonSetAnswersByKeys)
 {
-    struct Case {
+    struct Case
+    {
         UINT type;
         std::vector<UINT> keys;
         int result;
@@ -36,7 +38,8 @@ TEST_F(MessageBox, EachButtonSetAnswersByKeys)
         {MB_YESNOCANCEL, {VK_ESCAPE}, IDCANCEL},
     };
     for (const Case& c : cases) {
-        for (UINT key : c.keys) TypeKey(key);
+        for (UINT key : c.keys)
+            TypeKey(key);
         EXPECT_EQ(MessageBoxA(nullptr, "Line one\nline two", "Caption", c.type), c.result) << c.type;
         Pump();
     }
@@ -46,7 +49,8 @@ TEST_F(MessageBox, EachButtonSetAnswersByKeys)
 // in either case; OK and Cancel have none, Enter and Escape being theirs.
 TEST_F(MessageBox, YesAndNoAnswerToTheirLetters)
 {
-    struct Case {
+    struct Case
+    {
         UINT type;
         UINT key;
         std::vector<UINT> modifiers;
@@ -65,8 +69,7 @@ TEST_F(MessageBox, YesAndNoAnswerToTheirLetters)
     for (const Case& c : cases) {
         TypeKey(c.key, c.modifiers);
         TypeKey(VK_RETURN);  // presses the first button unless the letter answered
-        EXPECT_EQ(MessageBoxA(owner, "Save the changes?", "Confirm", c.type), c.result)
-            << c.type << " " << char(c.key);
+        EXPECT_EQ(MessageBoxA(owner, "Save the changes?", "Confirm", c.type), c.result) << c.type << " " << char(c.key);
         Pump();
     }
 }
@@ -75,7 +78,8 @@ TEST_F(MessageBox, YesAndNoAnswerToTheirLetters)
 // keep their letters.
 TEST_F(MessageBox, JapaneseButtonsKeepTheirLetters)
 {
-    struct Case {
+    struct Case
+    {
         UINT type;
         UINT key;
         std::vector<UINT> modifiers;
@@ -98,7 +102,8 @@ TEST_F(MessageBox, JapaneseButtonsKeepTheirLetters)
             HWND box = GetActiveWindow();
             for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
                 char text[64] = {};
-                if (GetDlgItem(box, id)) texts.push_back((GetDlgItemTextA(box, id, text, sizeof text), text));
+                if (GetDlgItem(box, id))
+                    texts.push_back((GetDlgItemTextA(box, id, text, sizeof text), text));
             }
             TypeKey(current->key, current->modifiers);
             TypeKey(VK_RETURN);  // presses the first button unless the key answered

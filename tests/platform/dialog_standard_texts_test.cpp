@@ -42,11 +42,13 @@ char Mnemonic(const std::string& text)
 bool HasNonAscii(const std::string& text)
 {
     for (unsigned char c : text)
-        if (c >= 0x80) return true;
+        if (c >= 0x80)
+            return true;
     return false;
 }
 
-class StandardTexts : public ::testing::Test {
+class StandardTexts : public ::testing::Test
+{
 protected:
     void TearDown() override { platform::testing::SetUserLocale(nullptr); }
 };

@@ -13,14 +13,13 @@ using namespace platform::dialogs;
 
 TEST(DialogTemplate, ReadsTitleSizeAndControlsInOrder)
 {
-    ParsedDialog parsed = ParseDialogText(
-        "# comment\n"
-        "dialog 322 148 \"Pre\\\"fs\\\\\" visible\n"
-        "\n"
-        "control BUTTON 500 \"OK\" 260 10 50 14 tabstop default  # the default\r\n"
-        "control STATIC -1 \"a\\tb\\nc\" 1 2 3 4 hidden\n"
-        "control COMBOBOX 2000 \"\" 10 20 100 80 tabstop group 0x0003\n"
-        "control BUTTON 2002 \"Auto scan\" 0 0 10 10 checkbox disabled\n");
+    ParsedDialog parsed = ParseDialogText("# comment\n"
+                                          "dialog 322 148 \"Pre\\\"fs\\\\\" visible\n"
+                                          "\n"
+                                          "control BUTTON 500 \"OK\" 260 10 50 14 tabstop default  # the default\r\n"
+                                          "control STATIC -1 \"a\\tb\\nc\" 1 2 3 4 hidden\n"
+                                          "control COMBOBOX 2000 \"\" 10 20 100 80 tabstop group 0x0003\n"
+                                          "control BUTTON 2002 \"Auto scan\" 0 0 10 10 checkbox disabled\n");
     ASSERT_EQ(parsed.error, "");
     const DialogTemplate& d = parsed.dialog;
     EXPECT_EQ(d.title, "Pre\"fs\\");
@@ -48,7 +47,8 @@ TEST(DialogTemplate, ReadsTitleSizeAndControlsInOrder)
 
 TEST(DialogTemplate, RefusesDamagedTextsNamingTheLine)
 {
-    struct Case {
+    struct Case
+    {
         const char* text;
         const char* error;
     };
@@ -82,14 +82,14 @@ TEST(DialogTemplate, RefusesDamagedTextsNamingTheLine)
         {"dialog 10 10 \"A\"\ncontrol BUTTON 1 \"OK\" 0 0 1 1 0xZZ\n", "line 2: unknown control flag '0xZZ'"},
         {"dialog 10 10 \"A\"\nbutton 1\n", "line 2: unknown statement 'button'"},
     };
-    for (const Case& c : cases) EXPECT_EQ(ParseDialogText(c.text).error, c.error) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseDialogText(c.text).error, c.error) << c.text;
 }
 
 TEST(DialogTemplate, TheLargestNumbersAreReadAndConvertedToPixels)
 {
-    ParsedDialog parsed = ParseDialogText(
-        "dialog 32767 32767 \"A\"\n"
-        "control B 65535 \"\" 32767 -32768 32767 32767\n");
+    ParsedDialog parsed = ParseDialogText("dialog 32767 32767 \"A\"\n"
+                                          "control B 65535 \"\" 32767 -32768 32767 32767\n");
     ASSERT_EQ(parsed.error, "");
     const RECT& rect = parsed.dialog.controls[0].rect;
     EXPECT_EQ(rect.right, 65534);

@@ -22,7 +22,8 @@ const Shape kWindow = {"########", "########", "#......#", "#......#", "#......#
 const Shape kBar = {"########", "########"};
 const Shape kTwoWindows = {"..######", "..######", "######.#", "######.#", "#....###", "#....#..", "######.."};
 
-class CaptionButtons : public DisplayMdiTest {
+class CaptionButtons : public DisplayMdiTest
+{
 protected:
     void SetUp() override
     {
@@ -40,7 +41,8 @@ protected:
         RECT found{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
         for (LONG y = window.top; y < window.top + 40; ++y)
             for (LONG x = window.left; x < window.right; ++x) {
-                if (SendMessageA(child, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != hit) continue;
+                if (SendMessageA(child, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != hit)
+                    continue;
                 found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x + 1),
                          std::max(found.bottom, y + 1)};
             }
@@ -65,7 +67,8 @@ protected:
         Shape shape;
         for (LONG y = ink.top; y < ink.bottom; ++y) {
             shape.emplace_back();
-            for (LONG x = ink.left; x < ink.right; ++x) shape.back() += inked(x, y) ? '#' : '.';
+            for (LONG x = ink.left; x < ink.right; ++x)
+                shape.back() += inked(x, y) ? '#' : '.';
         }
         return shape;
     }
@@ -75,7 +78,8 @@ protected:
 
 TEST_F(CaptionButtons, EachButtonShowsItsOwnGlyphAndRestoreWhereItWouldRestore)
 {
-    struct Case {
+    struct Case
+    {
         const char* state;
         int show;
         const Shape& close;

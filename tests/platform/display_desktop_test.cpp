@@ -17,7 +17,10 @@ using display_test::LoggedOf;
 using display_test::Received;
 using testing::HasSubstr;
 
-std::tuple<LONG, LONG, LONG, LONG> Sides(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+std::tuple<LONG, LONG, LONG, LONG> Sides(const RECT& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 TEST(DesktopStart, WithoutAnX11OrWaylandDisplayTheDesktopDoesNotStartUnseen)
 {
@@ -30,7 +33,8 @@ TEST(DesktopStart, WithoutAnX11OrWaylandDisplayTheDesktopDoesNotStartUnseen)
     // Asked for by name, the invisible drivers run (tests use them).
     for (const char* asked : {"offscreen", "dummy"}) {
         ScopedVariable named("SDL_VIDEODRIVER", asked);
-        EXPECT_TRUE(platform::StartDisplay(platform::DisplayKind::Desktop)) << asked << ": " << platform::DisplayFailure();
+        EXPECT_TRUE(platform::StartDisplay(platform::DisplayKind::Desktop))
+            << asked << ": " << platform::DisplayFailure();
     }
     platform::StartDisplay(platform::DisplayKind::Headless);
 }
@@ -91,7 +95,8 @@ TEST_F(DesktopWindowTest, APopupTheDesktopFocusesIsNeverActivated)
 TEST_F(DesktopWindowTest, MinimiseMaximiseAndRestoreSetTheStateTheSizeKindAndThePlacement)
 {
     const RECT normal{40, 40, 440, 340};
-    struct Step {
+    struct Step
+    {
         const char* what;
         int command;                // by ShowWindow, or 0
         SDL_WindowEventID desktop;  // else by the desktop
@@ -152,19 +157,22 @@ TEST_F(DesktopWindowTest, AWindowFirstShownMaximisedOpensOnTheDesktopAtItsNormal
     EXPECT_TRUE(IsZoomed(top));
 }
 
-struct Typed {
-    std::vector<std::pair<UINT, WPARAM>> keys;  // key messages with their keys
-    std::vector<std::pair<UINT, WPARAM>> chars; // character messages with their characters
+struct Typed
+{
+    std::vector<std::pair<UINT, WPARAM>> keys;   // key messages with their keys
+    std::vector<std::pair<UINT, WPARAM>> chars;  // character messages with their characters
 };
 
 Typed TypedInto(HWND window)
 {
     Typed typed;
     for (const Received& r : display_test::Log()) {
-        if (r.window != window) continue;
+        if (r.window != window)
+            continue;
         if (r.message == WM_KEYDOWN || r.message == WM_KEYUP || r.message == WM_SYSKEYDOWN || r.message == WM_SYSKEYUP)
             typed.keys.emplace_back(r.message, r.wParam);
-        if (r.message == WM_CHAR || r.message == WM_SYSCHAR) typed.chars.emplace_back(r.message, r.wParam);
+        if (r.message == WM_CHAR || r.message == WM_SYSCHAR)
+            typed.chars.emplace_back(r.message, r.wParam);
     }
     return typed;
 }
@@ -179,8 +187,9 @@ TEST_F(DesktopWindowTest, F10AndAltArriveAsSystemKeys)
     DeliverKey(SDLK_LALT, true, KMOD_LALT);
     DeliverKey(SDLK_LALT, false);
     using Messages = std::vector<std::pair<UINT, WPARAM>>;
-    EXPECT_EQ(TypedInto(top).keys, (Messages{{WM_SYSKEYDOWN, VK_F10}, {WM_SYSKEYUP, VK_F10},
-                                             {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYUP, VK_MENU}}));
+    EXPECT_EQ(
+        TypedInto(top).keys,
+        (Messages{{WM_SYSKEYDOWN, VK_F10}, {WM_SYSKEYUP, VK_F10}, {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYUP, VK_MENU}}));
     EXPECT_TRUE(TypedInto(top).chars.empty());
 }
 
@@ -188,12 +197,14 @@ TEST_F(DesktopWindowTest, F10AndAltArriveAsSystemKeys)
 // typed (none for keys that type nothing); each character arrives once.
 TEST_F(DesktopWindowTest, CharactersFollowTheKeyboardLayoutAndArriveOnce)
 {
-    struct Press {
+    struct Press
+    {
         SDL_Keycode key;
         Uint16 modifiers;
         const char* text;  // the desktop's, or null
     };
-    struct Case {
+    struct Case
+    {
         const char* what;
         std::vector<Press> presses;
         std::vector<std::pair<UINT, WPARAM>> chars;
@@ -202,12 +213,17 @@ TEST_F(DesktopWindowTest, CharactersFollowTheKeyboardLayoutAndArriveOnce)
         {"a German Z key types y", {{SDLK_y, KMOD_NONE, "y"}}, {{WM_CHAR, 'y'}}},
         {"a French key of its own", {{SDLK_2, KMOD_NONE, "\xC3\xA9"}}, {{WM_CHAR, 0xE9}}},
         {"a layout's own letter without a key of ours", {{0x444, KMOD_NONE, "\xD1\x84"}}, {{WM_CHAR, 0x444}}},
-        {"shifted digit of a French layout", {{SDLK_LSHIFT, KMOD_LSHIFT, nullptr}, {SDLK_1, KMOD_LSHIFT, "1"}},
+        {"shifted digit of a French layout",
+         {{SDLK_LSHIFT, KMOD_LSHIFT, nullptr}, {SDLK_1, KMOD_LSHIFT, "1"}},
          {{WM_CHAR, '1'}}},
-        {"an input method's word", {{SDLK_UNKNOWN, KMOD_NONE, "\xE3\x81\x82\xE3\x81\x84"}},
+        {"an input method's word",
+         {{SDLK_UNKNOWN, KMOD_NONE, "\xE3\x81\x82\xE3\x81\x84"}},
          {{WM_CHAR, 0x3042}, {WM_CHAR, 0x3044}}},
-        {"Enter, Tab, Backspace, Escape", {{SDLK_RETURN, KMOD_NONE, nullptr}, {SDLK_TAB, KMOD_NONE, nullptr},
-          {SDLK_BACKSPACE, KMOD_NONE, nullptr}, {SDLK_ESCAPE, KMOD_NONE, nullptr}},
+        {"Enter, Tab, Backspace, Escape",
+         {{SDLK_RETURN, KMOD_NONE, nullptr},
+          {SDLK_TAB, KMOD_NONE, nullptr},
+          {SDLK_BACKSPACE, KMOD_NONE, nullptr},
+          {SDLK_ESCAPE, KMOD_NONE, nullptr}},
          {{WM_CHAR, 13}, {WM_CHAR, 9}, {WM_CHAR, 8}, {WM_CHAR, 27}}},
         {"Ctrl+C", {{SDLK_LCTRL, KMOD_LCTRL, nullptr}, {SDLK_c, KMOD_LCTRL, "c"}}, {{WM_CHAR, 3}}},
         {"Alt+F", {{SDLK_LALT, KMOD_LALT, nullptr}, {SDLK_f, KMOD_LALT, "f"}}, {{WM_SYSCHAR, 'f'}}},
@@ -220,11 +236,14 @@ TEST_F(DesktopWindowTest, CharactersFollowTheKeyboardLayoutAndArriveOnce)
         SCOPED_TRACE(c.what);
         display_test::Log().clear();
         for (const Press& press : c.presses) {
-            if (press.key != SDLK_UNKNOWN) DeliverKey(press.key, true, press.modifiers);
-            if (press.text) DeliverText(press.text);
+            if (press.key != SDLK_UNKNOWN)
+                DeliverKey(press.key, true, press.modifiers);
+            if (press.text)
+                DeliverText(press.text);
         }
         for (auto it = c.presses.rbegin(); it != c.presses.rend(); ++it)
-            if (it->key != SDLK_UNKNOWN) DeliverKey(it->key, false);
+            if (it->key != SDLK_UNKNOWN)
+                DeliverKey(it->key, false);
         EXPECT_EQ(TypedInto(edit).chars, c.chars);
     }
 }

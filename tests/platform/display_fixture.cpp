@@ -8,14 +8,14 @@ void DisplayTest::SetUp()
 {
     MessagingTest::SetUp();
     using platform::detail::RegisterOwnClass;
-    static bool registered = RegisterOwnClass({.name = kClickClass,
-                                               .procedure = messaging_test::RecordingProc,
-                                               .style = CS_DBLCLKS,
-                                               .cursor = IDC_ARROW,
-                                               .backgroundColor = COLOR_WINDOW}) &&
-                             RegisterOwnClass({.name = kPlainClass,
-                                               .procedure = messaging_test::RecordingProc,
-                                               .backgroundColor = COLOR_HIGHLIGHT});
+    static bool registered =
+        RegisterOwnClass({.name = kClickClass,
+                          .procedure = messaging_test::RecordingProc,
+                          .style = CS_DBLCLKS,
+                          .cursor = IDC_ARROW,
+                          .backgroundColor = COLOR_WINDOW}) &&
+        RegisterOwnClass(
+            {.name = kPlainClass, .procedure = messaging_test::RecordingProc, .backgroundColor = COLOR_HIGHLIGHT});
     ASSERT_TRUE(registered);
     Pump();
     Log().clear();
@@ -27,7 +27,8 @@ void DisplayTest::TearDown()
     ReleaseCapture();
     SetFocus(nullptr);
     for (auto it = made_.rbegin(); it != made_.rend(); ++it)
-        if (IsWindow(*it)) DestroyWindow(*it);
+        if (IsWindow(*it))
+            DestroyWindow(*it);
     Pump();
     MessagingTest::TearDown();
 }

@@ -22,7 +22,8 @@ inline constexpr char kPlainClass[] = "DisplayPlainWindow";
 
 inline constexpr DWORD kFramedChild = WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 
-class DisplayTest : public messaging_test::MessagingTest {
+class DisplayTest : public messaging_test::MessagingTest
+{
 protected:
     void SetUp() override;
     void TearDown() override;

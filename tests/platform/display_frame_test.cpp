@@ -10,7 +10,8 @@ namespace input = platform::testing;
 
 // A framed child at (50, 50) of a frameless top level at the screen origin,
 // so its window coordinates plus 50 are screen coordinates.
-class DisplayFrameTest : public DisplayTest {
+class DisplayFrameTest : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -39,7 +40,8 @@ protected:
 
 TEST_F(DisplayFrameTest, HitTestingFindsTheFrameParts)
 {
-    struct Case {
+    struct Case
+    {
         POINT inWindow;
         LRESULT hit;
     };
@@ -86,8 +88,10 @@ TEST_F(DisplayFrameTest, DraggingABorderSizesThroughWM_SIZINGWithinTheMinimumSiz
 {
     WPARAM edge = 0;
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_SIZING) edge = wParam;
-        if (message == WM_GETMINMAXINFO) reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = 150;
+        if (message == WM_SIZING)
+            edge = wParam;
+        if (message == WM_GETMINMAXINFO)
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = 150;
         return DefWindowProcA(window, message, wParam, lParam);
     };
     Drag({50 + 199, 50 + 75}, {50 + 239, 50 + 75});
@@ -105,7 +109,8 @@ TEST_F(DisplayFrameTest, TheCloseButtonClosesUnlessTheWindowRefuses)
 {
     bool refuse = true;
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_CLOSE && refuse) return 0;
+        if (message == WM_CLOSE && refuse)
+            return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     };
     input::Click(MouseButton::Left, 50 + 188, 50 + 12);
@@ -151,7 +156,8 @@ TEST_F(DisplayFrameTest, TheCaptionShowsWhetherTheWindowIsActiveAndItsTitle)
     auto titleInk = [&] {
         int ink = 0;
         for (int y = -17; y < -1; ++y)
-            for (int x = 0; x < 100; ++x) ink += PixelAt(framed, x, y) == GetSysColor(COLOR_INACTIVECAPTIONTEXT);
+            for (int x = 0; x < 100; ++x)
+                ink += PixelAt(framed, x, y) == GetSysColor(COLOR_INACTIVECAPTIONTEXT);
         return ink;
     };
     SetWindowTextA(framed, "Program 1");

@@ -10,19 +10,22 @@ namespace {
 using platform::testing::MouseButton;
 namespace input = platform::testing;
 
-class DisplayInputTest : public DisplayTest {
+class DisplayInputTest : public DisplayTest
+{
 protected:
     std::vector<Received> MouseMessagesOf(HWND window)
     {
         std::vector<Received> found;
         for (const Received& r : Log())
-            if (r.window == window && r.message >= WM_MOUSEFIRST && r.message <= WM_MOUSELAST) found.push_back(r);
+            if (r.window == window && r.message >= WM_MOUSEFIRST && r.message <= WM_MOUSELAST)
+                found.push_back(r);
         return found;
     }
     static std::vector<UINT> Kinds(const std::vector<Received>& messages)
     {
         std::vector<UINT> kinds;
-        for (const Received& r : messages) kinds.push_back(r.message);
+        for (const Received& r : messages)
+            kinds.push_back(r.message);
         return kinds;
     }
 };
@@ -79,14 +82,15 @@ TEST_F(DisplayInputTest, CaptureChangesAreToldToTheWindowThatLosesIt)
     EXPECT_EQ(SetCapture(b), a);
     ASSERT_TRUE(ReleaseCapture());
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(LoggedOf(WM_CAPTURECHANGED),
-              (std::vector<Received>{{a, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(b)},
-                                     {b, WM_CAPTURECHANGED, 0, 0}}));
+    EXPECT_EQ(
+        LoggedOf(WM_CAPTURECHANGED),
+        (std::vector<Received>{{a, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(b)}, {b, WM_CAPTURECHANGED, 0, 0}}));
 }
 
 TEST_F(DisplayInputTest, DoubleClicksNeedTheClassStyleAndASecondPressSoonAndClose)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         const char* className;
         DWORD delayMs;
@@ -117,7 +121,8 @@ TEST_F(DisplayInputTest, AThirdPressStartsANewPair)
 {
     platform::testing::ScopedFakeClock clock(5000);
     HWND top = MakeTop({0, 0, 200, 200});
-    for (int i = 0; i < 3; ++i) input::Click(MouseButton::Right, 50, 50);
+    for (int i = 0; i < 3; ++i)
+        input::Click(MouseButton::Right, 50, 50);
     Pump();
     EXPECT_EQ(Kinds(MouseMessagesOf(top)), (std::vector<UINT>{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK,
                                                               WM_RBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
@@ -129,7 +134,8 @@ TEST_F(DisplayInputTest, WheelCarriesScreenCoordinatesAndClimbsToTheParentUnless
     HWND child = MakeChild(top, {50, 50, 150, 150});
     HWND handling = MakeChild(top, {200, 50, 250, 100});
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (window == handling && message == WM_MOUSEWHEEL) return 0;
+        if (window == handling && message == WM_MOUSEWHEEL)
+            return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     };
     input::TurnWheel(-2 * WHEEL_DELTA, 170, 180);
@@ -148,7 +154,8 @@ TEST_F(DisplayInputTest, WheelCarriesScreenCoordinatesAndClimbsToTheParentUnless
 
 TEST_F(DisplayInputTest, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
 {
-    struct Case {
+    struct Case
+    {
         UINT key;
         std::vector<UINT> modifiers;
         std::vector<WPARAM> chars;
@@ -156,11 +163,11 @@ TEST_F(DisplayInputTest, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
     HWND top = MakeTop({0, 0, 100, 100});
     HWND focused = MakeChild(top, {0, 0, 10, 10});
     SetFocus(focused);
-    for (const Case& c : {Case{VK_BACK, {}, {8}}, Case{VK_TAB, {}, {9}}, Case{VK_RETURN, {}, {13}},
-                          Case{VK_ESCAPE, {}, {27}}, Case{'A', {VK_CONTROL}, {1}}, Case{'Z', {VK_LCONTROL}, {26}},
-                          Case{'A', {}, {'a'}}, Case{'A', {VK_SHIFT}, {'A'}}, Case{'1', {VK_RSHIFT}, {'!'}},
-                          Case{VK_OEM_PERIOD, {}, {'.'}}, Case{VK_SPACE, {}, {' '}}, Case{VK_LEFT, {}, {}},
-                          Case{VK_DELETE, {}, {}}, Case{'1', {VK_CONTROL}, {}}}) {
+    for (const Case& c :
+         {Case{VK_BACK, {}, {8}}, Case{VK_TAB, {}, {9}}, Case{VK_RETURN, {}, {13}}, Case{VK_ESCAPE, {}, {27}},
+          Case{'A', {VK_CONTROL}, {1}}, Case{'Z', {VK_LCONTROL}, {26}}, Case{'A', {}, {'a'}},
+          Case{'A', {VK_SHIFT}, {'A'}}, Case{'1', {VK_RSHIFT}, {'!'}}, Case{VK_OEM_PERIOD, {}, {'.'}},
+          Case{VK_SPACE, {}, {' '}}, Case{VK_LEFT, {}, {}}, Case{VK_DELETE, {}, {}}, Case{'1', {VK_CONTROL}, {}}}) {
         SCOPED_TRACE(c.key);
         Log().clear();
         input::TypeKey(c.key, c.modifiers);
@@ -182,7 +189,8 @@ TEST_F(DisplayInputTest, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
 // Windows name Shift, Ctrl and Alt without their side in key messages.
 TEST_F(DisplayInputTest, F10AltAndAltCombinationsArriveAsSystemKeys)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         UINT key;
         std::vector<UINT> modifiers;
@@ -191,18 +199,21 @@ TEST_F(DisplayInputTest, F10AltAndAltCombinationsArriveAsSystemKeys)
         std::vector<WPARAM> systemChars;
     };
     HWND top = MakeTop({0, 0, 100, 100});
-    for (const Case& c : {Case{"F10", VK_F10, {}, VK_F10, 0, {}}, Case{"Shift+F10", VK_F10, {VK_SHIFT}, VK_F10, 0, {}},
-                          Case{"Alt+F", 'F', {VK_MENU}, 'F', 1, {'f'}}, Case{"left Alt alone", VK_LMENU, {}, VK_MENU, -1, {}},
-                          Case{"right Alt alone", VK_RMENU, {}, VK_MENU, -1, {}}}) {
+    for (const Case& c :
+         {Case{"F10", VK_F10, {}, VK_F10, 0, {}}, Case{"Shift+F10", VK_F10, {VK_SHIFT}, VK_F10, 0, {}},
+          Case{"Alt+F", 'F', {VK_MENU}, 'F', 1, {'f'}}, Case{"left Alt alone", VK_LMENU, {}, VK_MENU, -1, {}},
+          Case{"right Alt alone", VK_RMENU, {}, VK_MENU, -1, {}}}) {
         SCOPED_TRACE(c.what);
         Log().clear();
         input::TypeKey(c.key, c.modifiers);
         Pump();
         std::vector<Received> downs, ups;
         for (const Received& r : LoggedOf(WM_SYSKEYDOWN))
-            if (r.wParam == c.named) downs.push_back(r);
+            if (r.wParam == c.named)
+                downs.push_back(r);
         for (const Received& r : LoggedOf(WM_SYSKEYUP))
-            if (r.wParam == c.named) ups.push_back(r);
+            if (r.wParam == c.named)
+                ups.push_back(r);
         ASSERT_EQ(downs.size(), 1u);
         ASSERT_EQ(ups.size(), 1u);
         EXPECT_EQ(downs[0].window, top);
@@ -215,7 +226,8 @@ TEST_F(DisplayInputTest, F10AltAndAltCombinationsArriveAsSystemKeys)
             }
         }
         std::vector<WPARAM> chars;
-        for (const Received& r : LoggedOf(WM_SYSCHAR)) chars.push_back(r.wParam);
+        for (const Received& r : LoggedOf(WM_SYSCHAR))
+            chars.push_back(r.wParam);
         EXPECT_EQ(chars, c.systemChars);
         EXPECT_TRUE(LoggedOf(WM_CHAR).empty());
     }
@@ -276,7 +288,8 @@ TEST_F(DisplayInputTest, FocusChangeTellsTheOldWindowBeforeTheNewOne)
     EXPECT_EQ(SetFocus(b), a);
     std::vector<Received> focusMessages;
     for (const Received& r : Log())
-        if (r.message == WM_KILLFOCUS || r.message == WM_SETFOCUS) focusMessages.push_back(r);
+        if (r.message == WM_KILLFOCUS || r.message == WM_SETFOCUS)
+            focusMessages.push_back(r);
     EXPECT_EQ(focusMessages, (std::vector<Received>{{a, WM_KILLFOCUS, reinterpret_cast<WPARAM>(b), 0},
                                                     {b, WM_SETFOCUS, reinterpret_cast<WPARAM>(a), 0}}));
     EXPECT_EQ(GetFocus(), b);
@@ -317,7 +330,8 @@ TEST_F(DisplayInputTest, TheLoserOfTheFocusMayPassItOnToAThirdWindow)
     HWND c = MakeChild(top, {40, 0, 50, 10});
     SetFocus(a);
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (window == a && message == WM_KILLFOCUS) SetFocus(c);
+        if (window == a && message == WM_KILLFOCUS)
+            SetFocus(c);
         return DefWindowProcA(window, message, wParam, lParam);
     };
     Log().clear();
@@ -325,7 +339,8 @@ TEST_F(DisplayInputTest, TheLoserOfTheFocusMayPassItOnToAThirdWindow)
     EXPECT_EQ(GetFocus(), c);
     std::vector<Received> focusMessages;
     for (const Received& r : Log())
-        if (r.message == WM_KILLFOCUS || r.message == WM_SETFOCUS) focusMessages.push_back(r);
+        if (r.message == WM_KILLFOCUS || r.message == WM_SETFOCUS)
+            focusMessages.push_back(r);
     ASSERT_EQ(focusMessages.size(), 2u) << "b never held the focus, so it hears nothing";
     EXPECT_EQ(focusMessages[0].window, a);
     EXPECT_EQ(focusMessages[0].message, static_cast<UINT>(WM_KILLFOCUS));
@@ -358,7 +373,8 @@ TEST_F(DisplayInputTest, KeyStateFollowsRetrievedMessagesWhileAsyncStateFollowsI
 // the next box must still take Return as a plain key.
 TEST_F(DisplayInputTest, KeysReleasedWhileNoWindowOfOursTakesThemAreReleasedInTheKeyState)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         void (*away)(HWND);
     };
@@ -388,7 +404,8 @@ TEST_F(DisplayInputTest, KeysReleasedWhileNoWindowOfOursTakesThemAreReleasedInTh
         EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(VK_RETURN));
         EXPECT_TRUE(LoggedOf(WM_SYSKEYDOWN).empty());
         DestroyWindow(next);
-        if (IsWindow(box)) DestroyWindow(box);
+        if (IsWindow(box))
+            DestroyWindow(box);
         Pump();
     }
 }
@@ -416,7 +433,8 @@ TEST_F(DisplayInputTest, StandardCursorsLoadAndTheClassCursorComesBackOnSetCurso
     ASSERT_NE(arrow, nullptr);
     ASSERT_NE(hand, nullptr);
     EXPECT_NE(arrow, hand);
-    for (LPCSTR id : {IDC_IBEAM, IDC_WAIT, IDC_CROSS, IDC_SIZEWE}) EXPECT_NE(LoadCursorA(nullptr, id), nullptr);
+    for (LPCSTR id : {IDC_IBEAM, IDC_WAIT, IDC_CROSS, IDC_SIZEWE})
+        EXPECT_NE(LoadCursorA(nullptr, id), nullptr);
     EXPECT_EQ(LoadCursorA(nullptr, IDC_HAND), hand);
     EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(12345)), nullptr);
 
@@ -453,7 +471,8 @@ TEST_F(DisplayInputTest, InputWaitsForTheThreadOfItsWindow)
         otherThreadGotOne = PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
     }).join();
     EXPECT_FALSE(otherThreadGotOne);
-    for (auto id : askedOn) EXPECT_EQ(id, std::this_thread::get_id()) << "no window is called from a foreign thread";
+    for (auto id : askedOn)
+        EXPECT_EQ(id, std::this_thread::get_id()) << "no window is called from a foreign thread";
     Pump();
     EXPECT_EQ(LoggedOf(WM_LBUTTONDOWN).size(), 1u);
     EXPECT_EQ(LoggedOf(WM_LBUTTONDOWN).at(0).window, top);

@@ -22,7 +22,8 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Log().push_back({window, message, wParam, lParam});
-    if (Reply()) return Reply()(window, message, wParam, lParam);
+    if (Reply())
+        return Reply()(window, message, wParam, lParam);
     if (message == WM_MDIACTIVATE) {
         if (reinterpret_cast<HWND>(lParam) == window)
             SendMessageA(gClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(kChildMenu),
@@ -61,28 +62,30 @@ void DisplayMdiTest::SetUp()
 void DisplayMdiTest::TearDown()
 {
     Reply() = nullptr;
-    if (IsWindow(frame)) DestroyWindow(frame);
+    if (IsWindow(frame))
+        DestroyWindow(frame);
     gClient = nullptr;
     DisplayTest::TearDown();
 }
 
 HWND DisplayMdiTest::MakeMdiChild(const char* title, bool visible, LPARAM param)
 {
-    return CreateMDIWindowA(kChildClass, title, kChildStyle | (visible ? WS_VISIBLE : 0), CW_USEDEFAULT,
-                            CW_USEDEFAULT, 300, 200, client, nullptr, param);
+    return CreateMDIWindowA(kChildClass, title, kChildStyle | (visible ? WS_VISIBLE : 0), CW_USEDEFAULT, CW_USEDEFAULT,
+                            300, 200, client, nullptr, param);
 }
 
 HWND DisplayMdiTest::MakeMdiChildAt(const char* title, const RECT& rect)
 {
-    return CreateMDIWindowA(kChildClass, title, kChildStyle | WS_VISIBLE, rect.left, rect.top,
-                            rect.right - rect.left, rect.bottom - rect.top, client, nullptr, 0);
+    return CreateMDIWindowA(kChildClass, title, kChildStyle | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
+                            rect.bottom - rect.top, client, nullptr, 0);
 }
 
 void DisplayMdiTest::PumpWithShortcuts()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (TranslateMDISysAccel(client, &msg)) continue;
+        if (TranslateMDISysAccel(client, &msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

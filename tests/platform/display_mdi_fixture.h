@@ -8,13 +8,17 @@
 namespace display_test {
 
 inline constexpr UINT kFirstChild = 50000;
-inline HMENU FakeMenu(ULONG_PTR value) { return reinterpret_cast<HMENU>(value); }
+inline HMENU FakeMenu(ULONG_PTR value)
+{
+    return reinterpret_cast<HMENU>(value);
+}
 inline const HMENU kFrameMenu = FakeMenu(0xF000);
 inline const HMENU kFrameWindowMenu = FakeMenu(0xF010);
 inline const HMENU kChildMenu = FakeMenu(0xC000);
 inline const HMENU kChildWindowMenu = FakeMenu(0xC010);
 
-class DisplayMdiTest : public DisplayTest {
+class DisplayMdiTest : public DisplayTest
+{
 protected:
     void SetUp() override;
     void TearDown() override;

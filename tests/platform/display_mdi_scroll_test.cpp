@@ -14,7 +14,8 @@ namespace input = platform::testing;
 
 constexpr UINT kPoke = WM_APP + 7;
 
-struct ScrollSeen {
+struct ScrollSeen
+{
     UINT message;
     WORD code;
     WORD position;
@@ -29,13 +30,16 @@ std::function<void(UINT message, WPARAM wParam)> gOnScroll;
 LRESULT CALLBACK RecordingClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HSCROLL || message == WM_VSCROLL || message == kPoke) {
-        if (message != kPoke) gScrolls.push_back({message, LOWORD(wParam), HIWORD(wParam)});
-        if (gOnScroll) gOnScroll(message, wParam);
+        if (message != kPoke)
+            gScrolls.push_back({message, LOWORD(wParam), HIWORD(wParam)});
+        if (gOnScroll)
+            gOnScroll(message, wParam);
     }
     return CallWindowProcA(gClientProc, window, message, wParam, lParam);
 }
 
-class MdiScrollTest : public DisplayMdiTest {
+class MdiScrollTest : public DisplayMdiTest
+{
 protected:
     void SetUp() override
     {
@@ -56,7 +60,8 @@ protected:
         RECT rect;
         GetWindowRect(child, &rect);
         POINT corners[] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-        for (POINT& corner : corners) ScreenToClient(GetParent(child), &corner);
+        for (POINT& corner : corners)
+            ScreenToClient(GetParent(child), &corner);
         return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
     }
     RECT View() const
@@ -94,13 +99,14 @@ TEST_F(MdiScrollTest, BarsShowWhereChildrenReachPastTheClientAndGoWhenTheyFit)
     ASSERT_EQ(full.right, 796);
     ASSERT_EQ(full.bottom, 576);
     HWND child = MakeMdiChildAt("A", {10, 10, 310, 210});
-    struct Case {
+    struct Case
+    {
         RECT rect;
         bool across, down;
     } cases[] = {
-        {{10, 10, 310, 210}, false, false},    {{700, 0, 1000, 200}, true, false},
-        {{0, 450, 300, 650}, false, true},     {{-100, 450, 200, 650}, true, true},
-        {{0, 0, 796, 576}, false, false},      {{0, 0, 790, 600}, true, true},  // the vertical bar narrows the view
+        {{10, 10, 310, 210}, false, false}, {{700, 0, 1000, 200}, true, false},
+        {{0, 450, 300, 650}, false, true},  {{-100, 450, 200, 650}, true, true},
+        {{0, 0, 796, 576}, false, false},   {{0, 0, 790, 600}, true, true},  // the vertical bar narrows the view
         {{0, -1, 300, 100}, false, true},
     };
     for (const Case& c : cases) {
@@ -157,7 +163,8 @@ TEST_F(MdiScrollTest, PressesOnTheBarScrollTheChildrenAndNeverReachThem)
     const int page = input::ScrollBarOf(client, true).page;
     Log().clear();
 
-    struct Case {
+    struct Case
+    {
         const char* what;
         POINT at;
         std::vector<ScrollSeen> sent;
@@ -184,7 +191,8 @@ TEST_F(MdiScrollTest, PressesOnTheBarScrollTheChildrenAndNeverReachThem)
         EXPECT_EQ(Placed(child).top, -c.down);
     }
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_NCLBUTTONDOWN, WM_MOUSEMOVE})
-        for (const auto& seen : LoggedOf(message)) EXPECT_NE(seen.window, child) << std::hex << message;
+        for (const auto& seen : LoggedOf(message))
+            EXPECT_NE(seen.window, child) << std::hex << message;
     EXPECT_FALSE(LoggedOf(WM_MOVE).empty()) << "the child hears that it moved";
 }
 
@@ -220,11 +228,16 @@ TEST_F(MdiScrollTest, HoldingAnArrowRepeatsUntilReleased)
     POINT arrow = OnVerticalBar(-8);
     // Inside the tracking loop: the first step lets time pass, the third lets go.
     gOnScroll = [&](UINT message, WPARAM wParam) {
-        if (message == kPoke) input::AdvanceClock(400);
-        if (message != WM_VSCROLL || LOWORD(wParam) != SB_LINEDOWN) return;
-        if (gScrolls.size() == 1) PostMessageA(client, kPoke, 0, 0);
-        if (gScrolls.size() == 2) PostMessageA(client, kPoke, 0, 0);
-        if (gScrolls.size() == 3) input::ReleaseMouse(input::MouseButton::Left, arrow.x, arrow.y);
+        if (message == kPoke)
+            input::AdvanceClock(400);
+        if (message != WM_VSCROLL || LOWORD(wParam) != SB_LINEDOWN)
+            return;
+        if (gScrolls.size() == 1)
+            PostMessageA(client, kPoke, 0, 0);
+        if (gScrolls.size() == 2)
+            PostMessageA(client, kPoke, 0, 0);
+        if (gScrolls.size() == 3)
+            input::ReleaseMouse(input::MouseButton::Left, arrow.x, arrow.y);
     };
     input::PressMouse(input::MouseButton::Left, arrow.x, arrow.y);
     Pump();
@@ -261,7 +274,8 @@ TEST_F(MdiScrollTest, TheWheelAndTheKeysScrollTheChildren)
 
     // Page keys anywhere in the client, through the loop's MDI shortcuts.
     SetFocus(child);
-    struct Case {
+    struct Case
+    {
         UINT key;
         std::vector<UINT> modifiers;
         int across, down;
@@ -278,26 +292,35 @@ TEST_F(MdiScrollTest, TheWheelAndTheKeysScrollTheChildren)
         PumpWithShortcuts();
         EXPECT_EQ(input::ScrollBarOf(client, false).position, c.across);
         EXPECT_EQ(input::ScrollBarOf(client, true).position, c.down);
-        for (const auto& key : LoggedOf(WM_KEYDOWN)) EXPECT_NE(key.wParam, c.key) << "the key was used up";
+        for (const auto& key : LoggedOf(WM_KEYDOWN))
+            EXPECT_NE(key.wParam, c.key) << "the key was used up";
     }
     EXPECT_EQ(Placed(child).left, -48);
     EXPECT_EQ(Placed(child).top, -16);
 
     // The client's own keys: arrows, Home and End, Shift turning the last two sideways.
-    struct Own {
+    struct Own
+    {
         UINT key;
         bool shift;
         int across, down;
     } own[] = {
-        {VK_DOWN, false, 48, 32}, {VK_UP, false, 48, 16},   {VK_RIGHT, false, 64, 16}, {VK_LEFT, false, 48, 16},
-        {VK_END, false, 48, 1500 - page}, {VK_HOME, false, 48, 0}, {VK_END, true, 3000 - pageAcross, 0},
+        {VK_DOWN, false, 48, 32},
+        {VK_UP, false, 48, 16},
+        {VK_RIGHT, false, 64, 16},
+        {VK_LEFT, false, 48, 16},
+        {VK_END, false, 48, 1500 - page},
+        {VK_HOME, false, 48, 0},
+        {VK_END, true, 3000 - pageAcross, 0},
     };
     for (const Own& o : own) {
         SCOPED_TRACE(o.key);
-        if (o.shift) input::PressKey(VK_SHIFT);
+        if (o.shift)
+            input::PressKey(VK_SHIFT);
         Pump();
         SendMessageA(client, WM_KEYDOWN, o.key, 1);
-        if (o.shift) input::ReleaseKey(VK_SHIFT);
+        if (o.shift)
+            input::ReleaseKey(VK_SHIFT);
         Pump();
         EXPECT_EQ(input::ScrollBarOf(client, false).position, o.across);
         EXPECT_EQ(input::ScrollBarOf(client, true).position, o.down);
@@ -369,7 +392,8 @@ void SaveCrop(HWND window, const RECT& area, const char* name)
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
             COLORREF color = input::PixelAt(window, x, y);
-            for (int shift : {0, 8, 16}) rgb.push_back(static_cast<png_byte>(color >> shift));
+            for (int shift : {0, 8, 16})
+                rgb.push_back(static_cast<png_byte>(color >> shift));
         }
     png_image image{};
     image.version = PNG_IMAGE_VERSION;

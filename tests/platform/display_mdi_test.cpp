@@ -10,7 +10,8 @@ namespace input = platform::testing;
 std::vector<std::u16string> MenuTexts(HMENU menu)
 {
     std::vector<std::u16string> texts;
-    for (const auto& item : input::WindowMenuItems(menu)) texts.push_back(item.text);
+    for (const auto& item : input::WindowMenuItems(menu))
+        texts.push_back(item.text);
     return texts;
 }
 
@@ -115,7 +116,8 @@ TEST_F(DisplayMdiTest, ARefusedCloseKeepsTheChildAndAnAcceptedOneDestroysIt)
     HWND b = MakeMdiChild("B");
     bool refuse = true;
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_CLOSE && refuse) return 1;
+        if (message == WM_CLOSE && refuse)
+            return 1;
         return DefMDIChildProcA(window, message, wParam, lParam);
     };
     input::TypeKey(VK_F4, {VK_CONTROL});
@@ -169,9 +171,9 @@ TEST_F(DisplayMdiTest, HidingTheActiveChildPassesActivationOnAndTellsTheHiddenCh
     EXPECT_EQ(Active(), a);
     SendMessageA(client, WM_MDIACTIVATE, wb, 0);
     EXPECT_EQ(Active(), a) << "a hidden child is not activated";
-    EXPECT_EQ(ActivationsLogged(), (std::vector<Received>{{b, WM_MDIACTIVATE, wb, la},
-                                                         {a, WM_MDIACTIVATE, wb, la},
-                                                         {b, WM_MDIACTIVATE, wb, la}}));
+    EXPECT_EQ(
+        ActivationsLogged(),
+        (std::vector<Received>{{b, WM_MDIACTIVATE, wb, la}, {a, WM_MDIACTIVATE, wb, la}, {b, WM_MDIACTIVATE, wb, la}}));
     EXPECT_EQ(MenuTexts(kChildWindowMenu), (std::vector<std::u16string>{u"&1 A"}));
     EXPECT_EQ(SendMessageA(client, WM_MDIREFRESHMENU, 0, 0), reinterpret_cast<LRESULT>(kChildMenu));
 

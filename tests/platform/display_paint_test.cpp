@@ -12,13 +12,15 @@
 namespace display_test {
 namespace {
 
-class DisplayPaintTest : public DisplayTest {
+class DisplayPaintTest : public DisplayTest
+{
 protected:
     // Records rcPaint of every WM_PAINT that the recording procedure sees.
     void RecordPaints()
     {
         Reply() = [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+            if (message != WM_PAINT)
+                return DefWindowProcA(window, message, wParam, lParam);
             PAINTSTRUCT paint;
             BeginPaint(window, &paint);
             painted.push_back(paint.rcPaint);
@@ -92,8 +94,8 @@ TEST_F(DisplayPaintTest, PaintComesAfterPostedMessagesAndInputAndBeforeTimers)
     Pump();
     std::vector<UINT> seen;
     for (const Received& r : Log())
-        if (r.message == WM_USER || r.message == WM_LBUTTONDOWN || r.message == WM_LBUTTONUP ||
-            r.message == WM_PAINT || r.message == WM_TIMER)
+        if (r.message == WM_USER || r.message == WM_LBUTTONDOWN || r.message == WM_LBUTTONUP || r.message == WM_PAINT ||
+            r.message == WM_TIMER)
             seen.push_back(r.message);
     EXPECT_EQ(seen, (std::vector<UINT>{WM_USER, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_PAINT, WM_TIMER}));
     KillTimer(top, 7);

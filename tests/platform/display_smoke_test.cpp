@@ -28,7 +28,8 @@ int RunTool(std::vector<std::string> args, const std::string& display)
     return process.Started() ? process.Wait(10s) : -1;
 }
 
-struct Image {
+struct Image
+{
     png_uint_32 width = 0;
     std::vector<png_byte> rgb;
     COLORREF At(long x, long y) const
@@ -42,7 +43,8 @@ bool ReadPng(const fs::path& path, Image& image)
 {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&png, path.c_str())) return false;
+    if (!png_image_begin_read_from_file(&png, path.c_str()))
+        return false;
     png.format = PNG_FORMAT_RGB;
     image.width = png.width;
     image.rgb.resize(PNG_IMAGE_SIZE(png));
@@ -52,16 +54,19 @@ bool ReadPng(const fs::path& path, Image& image)
 TEST(DisplaySmoke, AClickFromTheXServerBringsTheCoveredChildToTheFront)
 {
     std::string xdotool = FindProgram("xdotool");
-    if (xdotool.empty()) GTEST_SKIP() << "xdotool is not installed";
+    if (xdotool.empty())
+        GTEST_SKIP() << "xdotool is not installed";
     auto server = XvfbServer::Start();
-    if (!server) GTEST_SKIP() << "Xvfb is not installed";
-    if (HasFailure()) return;
+    if (!server)
+        GTEST_SKIP() << "Xvfb is not installed";
+    if (HasFailure())
+        return;
     const std::string& display = server->Display();
 
     fs::path shot = fs::temp_directory_path() / ("display_smoke_" + std::to_string(getpid()) + ".png");
-    ChildProcess demo({VQ_DISPLAY_DEMO, shot.string()},
-                 {"DISPLAY=" + display, "SDL_VIDEODRIVER=x11", "VQ_DISPLAY=desktop", "ASAN_OPTIONS=detect_leaks=0"},
-                 true);
+    ChildProcess demo(
+        {VQ_DISPLAY_DEMO, shot.string()},
+        {"DISPLAY=" + display, "SDL_VIDEODRIVER=x11", "VQ_DISPLAY=desktop", "ASAN_OPTIONS=detect_leaks=0"}, true);
     ASSERT_TRUE(demo.Started());
     std::istringstream layout(demo.ReadLine(20s));
     std::string word;

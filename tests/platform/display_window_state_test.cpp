@@ -13,7 +13,8 @@ TEST_F(DisplayWindowStateTest, VisibleTopLevelAppearsAfterCreationAndTakesActiva
 {
     BOOL visibleDuringCreate = TRUE;
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_CREATE) visibleDuringCreate = IsWindowVisible(window);
+        if (message == WM_CREATE)
+            visibleDuringCreate = IsWindowVisible(window);
         return DefWindowProcA(window, message, wParam, lParam);
     };
     HWND top = MakeTop({10, 10, 210, 110});
@@ -31,7 +32,8 @@ TEST_F(DisplayWindowStateTest, VisibleTopLevelAppearsAfterCreationAndTakesActiva
 TEST_F(DisplayWindowStateTest, ShowWindowAnswersThePreviousVisibilityAndTellsOnlyChanges)
 {
     HWND top = MakeTop({0, 0, 100, 100}, 0);
-    struct Step {
+    struct Step
+    {
         int command;
         BOOL answer;
         bool visibleAfter;
@@ -50,7 +52,8 @@ TEST_F(DisplayWindowStateTest, ShowWindowAnswersThePreviousVisibilityAndTellsOnl
 
 TEST_F(DisplayWindowStateTest, AdjustedOuterSizeGivesTheAskedClientSize)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         DWORD style;
         DWORD exStyle;
@@ -58,11 +61,12 @@ TEST_F(DisplayWindowStateTest, AdjustedOuterSizeGivesTheAskedClientSize)
     };
     HWND parent = MakeTop({0, 0, 800, 600});
     auto fakeMenu = reinterpret_cast<HMENU>(static_cast<ULONG_PTR>(0x5A5A0));
-    for (const Case& c : {Case{"MDI child", 0x44C00000u, WS_EX_MDICHILD, false},
-                          Case{"MDI child sizable", 0x44C00000u | 0x00040000u | 0x00C80000u, WS_EX_MDICHILD, false},
-                          Case{"child with border", WS_CHILD | WS_BORDER, 0, false},
-                          Case{"plain child", WS_CHILD, WS_EX_CLIENTEDGE, false},
-                          Case{"frame", 0x10CF0000u, 0x300, true}, Case{"frame without menu", 0x10CF0000u, 0x300, false}}) {
+    for (const Case& c :
+         {Case{"MDI child", 0x44C00000u, WS_EX_MDICHILD, false},
+          Case{"MDI child sizable", 0x44C00000u | 0x00040000u | 0x00C80000u, WS_EX_MDICHILD, false},
+          Case{"child with border", WS_CHILD | WS_BORDER, 0, false},
+          Case{"plain child", WS_CHILD, WS_EX_CLIENTEDGE, false}, Case{"frame", 0x10CF0000u, 0x300, true},
+          Case{"frame without menu", 0x10CF0000u, 0x300, false}}) {
         SCOPED_TRACE(c.what);
         RECT outer{0, 0, 320, 200};
         ASSERT_TRUE(AdjustWindowRectEx(&outer, c.style, c.menu, c.exStyle));
@@ -168,8 +172,8 @@ TEST_F(DisplayWindowStateTest, EnumerationVisitsEachChildBeforeItsChildrenAndSto
 TEST_F(DisplayWindowStateTest, TextsRoundTripBetweenBothKindsOfWindowAndInterface)
 {
     HWND narrow = MakeTop({0, 0, 100, 100}, 0);
-    HWND wide = CreateWindowExW(0, u"DisplayClickWindow", u"Wide \u00e9", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                nullptr);
+    HWND wide =
+        CreateWindowExW(0, u"DisplayClickWindow", u"Wide \u00e9", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(wide, nullptr);
     for (HWND window : {narrow, wide}) {
         SCOPED_TRACE(window == wide ? "W window" : "A window");

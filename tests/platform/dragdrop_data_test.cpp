@@ -14,7 +14,8 @@ FORMATETC Etc(UINT format, LONG index, DWORD tymed = TYMED_HGLOBAL)
     return {CLIPFORMAT(format), nullptr, DVASPECT_CONTENT, index, tymed};
 }
 
-class DataObjectTest : public ::testing::Test {
+class DataObjectTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -50,7 +51,8 @@ TEST_F(DataObjectTest, LookupsAnswerWhyTheyFail)
     DVTARGETDEVICE device{4};
     FORMATETC withDevice = Etc(CF_TEXT, -1);
     withDevice.ptd = &device;
-    struct Case {
+    struct Case
+    {
         FORMATETC etc;
         HRESULT expected;
     } cases[] = {
@@ -66,7 +68,8 @@ TEST_F(DataObjectTest, LookupsAnswerWhyTheyFail)
         STGMEDIUM medium{};
         HRESULT got = data_->GetData(&c.etc, &medium);
         EXPECT_EQ(got, c.expected);
-        if (got == S_OK) ReleaseStgMedium(&medium);
+        if (got == S_OK)
+            ReleaseStgMedium(&medium);
     }
     FORMATETC etc = Etc(CF_TEXT, -1);
     STGMEDIUM medium{};

@@ -22,7 +22,8 @@ std::u16string WideName(HDROP drop, UINT index)
     return name;
 }
 
-class FileDropTest : public DragDropTest {};
+class FileDropTest : public DragDropTest
+{};
 
 TEST_F(FileDropTest, TwoFilesArriveAsOneDropFilesMessageAtTheNearestAcceptingWindow)
 {
@@ -71,7 +72,8 @@ TEST_F(FileDropTest, AnyNameTheSystemHoldsAndPathsOfAnyLengthArriveWhole)
     HWND top = MakeTop({100, 100, 400, 400});
     DragAcceptFiles(top, TRUE);
     std::string deep = "/tmp";
-    while (deep.size() <= 600) deep += "/folder-of-a-long-path";
+    while (deep.size() <= 600)
+        deep += "/folder-of-a-long-path";
     const std::vector<std::string> files = {"/tmp/\xFF\xFE.lib", deep + "/bank.lib"};
     const POINT at = OnScreen(top, 10, 20);
     input::DropFiles(files, at.x, at.y);
@@ -145,7 +147,8 @@ TEST(DragQueryFile, ReadsOnlyWhatIsInsideAWellFormedBlock)
 
     // 8-bit paths as another program might write them, the last one without its end.
     const char paths[] = "a.syx\0b.lib\0c";
-    struct Case {
+    struct Case
+    {
         DWORD start;
         std::size_t pathBytes;
         UINT count;

@@ -9,7 +9,8 @@ std::string ReadText(IDataObject* data, UINT format)
 {
     FORMATETC etc{CLIPFORMAT(format), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
-    if (data->GetData(&etc, &medium) != S_OK) return {};
+    if (data->GetData(&etc, &medium) != S_OK)
+        return {};
     const char* bytes = static_cast<const char*>(GlobalLock(medium.hGlobal));
     std::string text(bytes, GlobalSize(medium.hGlobal));
     GlobalUnlock(medium.hGlobal);
@@ -21,7 +22,8 @@ std::vector<std::u16string> ReadFiles(IDataObject* data)
 {
     FORMATETC etc{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
-    if (data->GetData(&etc, &medium) != S_OK) return {};
+    if (data->GetData(&etc, &medium) != S_OK)
+        return {};
     std::vector<std::u16string> files;
     HDROP drop = medium.hGlobal;
     for (UINT i = 0; i < DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0); ++i) {
@@ -46,7 +48,8 @@ HRESULT RecordingTarget::DragOver(DWORD keys, POINTL point, DWORD* effect)
 {
     calls.push_back({"over", keys, point});
     *effect = answer;
-    if (onOver) onOver();
+    if (onOver)
+        onOver();
     return S_OK;
 }
 
@@ -59,7 +62,8 @@ HRESULT RecordingTarget::DragLeave()
 HRESULT RecordingTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect)
 {
     calls.push_back({"drop", keys, point});
-    if (readFormat) dropped = ReadText(data, readFormat);
+    if (readFormat)
+        dropped = ReadText(data, readFormat);
     droppedFiles = ReadFiles(data);
     *effect = dropAnswer;
     return S_OK;
@@ -68,15 +72,18 @@ HRESULT RecordingTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD
 std::vector<std::string> RecordingTarget::Names() const
 {
     std::vector<std::string> names;
-    for (const auto& call : calls) names.push_back(call.name);
+    for (const auto& call : calls)
+        names.push_back(call.name);
     return names;
 }
 
 HRESULT RecordingSource::QueryContinueDrag(BOOL escape, DWORD keys)
 {
     const DWORD buttons = keys & (MK_LBUTTON | MK_RBUTTON);
-    if (!buttons) return DRAGDROP_S_DROP;
-    if (escape || buttons == (MK_LBUTTON | MK_RBUTTON)) return DRAGDROP_S_CANCEL;
+    if (!buttons)
+        return DRAGDROP_S_DROP;
+    if (escape || buttons == (MK_LBUTTON | MK_RBUTTON))
+        return DRAGDROP_S_CANCEL;
     return S_OK;
 }
 

@@ -16,11 +16,13 @@ namespace dragdrop_test {
 // Counts references without deleting: the test owns the object and checks
 // that every reference the platform took was given back.
 template <class Interface, const IID& kId>
-class Counted : public Interface {
+class Counted : public Interface
+{
 public:
     HRESULT QueryInterface(REFIID iid, void** object) override
     {
-        if (iid != IID_IUnknown && iid != kId) return E_NOINTERFACE;
+        if (iid != IID_IUnknown && iid != kId)
+            return E_NOINTERFACE;
         *object = this;
         AddRef();
         return S_OK;
@@ -30,13 +32,15 @@ public:
     ULONG references = 1;
 };
 
-struct TargetCall {
+struct TargetCall
+{
     std::string name;  // "enter", "over", "leave", "drop"
     DWORD keys = 0;
     POINTL point{0, 0};
 };
 
-class RecordingTarget : public Counted<IDropTarget, IID_IDropTarget> {
+class RecordingTarget : public Counted<IDropTarget, IID_IDropTarget>
+{
 public:
     HRESULT DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
     HRESULT DragOver(DWORD keys, POINTL point, DWORD* effect) override;
@@ -57,14 +61,16 @@ public:
 
 // Answers as the framework's source does: Escape or both buttons cancel
 // while a button is held, no button held drops.
-class RecordingSource : public Counted<IDropSource, IID_IDropSource> {
+class RecordingSource : public Counted<IDropSource, IID_IDropSource>
+{
 public:
     HRESULT QueryContinueDrag(BOOL escape, DWORD keys) override;
     HRESULT GiveFeedback(DWORD effect) override;
     std::vector<DWORD> feedback;
 };
 
-class DragDropTest : public display_test::DisplayTest {
+class DragDropTest : public display_test::DisplayTest
+{
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -78,7 +84,8 @@ protected:
 
 // Drags from a window at (100, 100) to a registered target window at
 // (400, 100), both 200 pixels square.
-class TwoWindowDragTest : public DragDropTest {
+class TwoWindowDragTest : public DragDropTest
+{
 protected:
     void SetUp() override;
     // Revokes the target, which must have got back every reference.

@@ -24,21 +24,23 @@ HBITMAP MakeImage()
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* pixels = static_cast<std::uint32_t*>(bits);
     for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) pixels[y * kWidth + x] = x < kWidth / 2 ? 0xFFFF00FFu : 0xFF0000FFu;
+        for (int x = 0; x < kWidth; ++x)
+            pixels[y * kWidth + x] = x < kWidth / 2 ? 0xFFFF00FFu : 0xFF0000FFu;
     return bitmap;
 }
 
 // A drag with the image from one window to a target at (40, 50) and then
 // (50, 50) of the target's client area, where it drops.
-class DragImageTest : public TwoWindowDragTest {
+class DragImageTest : public TwoWindowDragTest
+{
 protected:
     void SetUp() override
     {
         TwoWindowDragTest::SetUp();
         data_ = MakeData("part");
         void* object = nullptr;
-        ASSERT_EQ(
-            CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER, IID_IDragSourceHelper, &object), S_OK);
+        ASSERT_EQ(CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER, IID_IDragSourceHelper, &object),
+                  S_OK);
         helper_ = static_cast<IDragSourceHelper*>(object);
         HBITMAP bitmap = MakeImage();
         SHDRAGIMAGE image{{kWidth, kHeight}, kHotSpot, bitmap, RGB(255, 0, 255)};

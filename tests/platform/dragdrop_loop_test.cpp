@@ -18,7 +18,8 @@ namespace input = platform::testing;
 
 constexpr DWORD kAll = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
 
-class DragLoopTest : public TwoWindowDragTest {
+class DragLoopTest : public TwoWindowDragTest
+{
 protected:
     void SetUp() override
     {
@@ -61,7 +62,8 @@ TEST_F(DragLoopTest, AMoveBetweenTwoWindowsReturnsMoveWithTheDataDelivered)
 // that refuses leaves the source's data where it is.
 TEST_F(DragLoopTest, TheEffectIsWhatTheTargetAnsweredOnTheDrop)
 {
-    struct Case {
+    struct Case
+    {
         DWORD overAnswer, dropAnswer, expected;
         bool dropCalled;
     } cases[] = {
@@ -81,8 +83,8 @@ TEST_F(DragLoopTest, TheEffectIsWhatTheTargetAnsweredOnTheDrop)
         DWORD effect = 99;
         EXPECT_EQ(Drag(&effect), DRAGDROP_S_DROP);
         EXPECT_EQ(effect, c.expected) << c.overAnswer << "/" << c.dropAnswer;
-        auto expectedCalls = c.dropCalled ? std::vector<std::string>{"enter", "drop"}
-                                          : std::vector<std::string>{"enter", "leave"};
+        auto expectedCalls =
+            c.dropCalled ? std::vector<std::string>{"enter", "drop"} : std::vector<std::string>{"enter", "leave"};
         EXPECT_EQ(target_.Names(), expectedCalls) << c.overAnswer << "/" << c.dropAnswer;
     }
 }
@@ -91,7 +93,8 @@ TEST_F(DragLoopTest, TheEffectIsWhatTheTargetAnsweredOnTheDrop)
 TEST_F(DragLoopTest, TheCursorShowsTheTargetsEffect)
 {
     using namespace platform::detail;
-    struct Case {
+    struct Case
+    {
         DWORD answer;
         HCURSOR expected;
     } cases[] = {
@@ -227,10 +230,12 @@ TEST_F(DragLoopTest, PostedMessagesAndTimersGoOnWhileTheDragRuns)
     constexpr UINT kWork = WM_APP + 5;
     int timerTicks = 0;
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == kWork) input::MoveMouse(450, 150);
+        if (message == kWork)
+            input::MoveMouse(450, 150);
         if (message == WM_TIMER && window == from_) {
             // Only the timer ends this drag.
-            if (++timerTicks == 1) input::ReleaseMouse(MouseButton::Left, 450, 150);
+            if (++timerTicks == 1)
+                input::ReleaseMouse(MouseButton::Left, 450, 150);
             KillTimer(window, wParam);
         }
         return DefWindowProcA(window, message, wParam, lParam);
@@ -252,7 +257,8 @@ TEST_F(DragLoopTest, AQuitMessageCancelsTheDragAndIsLeftForTheOuterLoop)
     input::MoveMouse(450, 150);
     input::MoveMouse(460, 150);
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_APP) PostQuitMessage(3);
+        if (message == WM_APP)
+            PostQuitMessage(3);
         return DefWindowProcA(window, message, wParam, lParam);
     };
     target_.onOver = [&] { PostMessageA(from_, WM_APP, 0, 0); };
@@ -272,7 +278,8 @@ TEST_F(DragLoopTest, ADragStartedByAPressIsPlayedByAScript)
     HRESULT result = E_FAIL;
     DWORD effect = 99;
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_LBUTTONDOWN && window == from_) result = Drag(&effect);
+        if (message == WM_LBUTTONDOWN && window == from_)
+            result = Drag(&effect);
         return DefWindowProcA(window, message, wParam, lParam);
     };
     input::QueueDragScript([] {

@@ -22,7 +22,8 @@ using Range = std::pair<size_t, size_t>;
 constexpr RECT kTop{100, 100, 500, 300};
 constexpr RECT kField{10, 10, 210, 34};
 
-class EditControl : public DisplayTest {
+class EditControl : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -67,8 +68,8 @@ protected:
     static Range Selection(HWND edit)
     {
         DWORD start = 99, end = 99;
-        const LRESULT packed = SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                                            reinterpret_cast<LPARAM>(&end));
+        const LRESULT packed =
+            SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(LOWORD(packed), start);
         EXPECT_EQ(HIWORD(packed), end);
         return {start, end};
@@ -89,7 +90,8 @@ protected:
     {
         size_t count = 0;
         for (const Received& r : LoggedOf(WM_COMMAND))
-            if (r.wParam == MAKEWPARAM(7, EN_CHANGE) && r.lParam == reinterpret_cast<LPARAM>(edit)) ++count;
+            if (r.wParam == MAKEWPARAM(7, EN_CHANGE) && r.lParam == reinterpret_cast<LPARAM>(edit))
+                ++count;
         return count;
     }
 
@@ -117,7 +119,8 @@ TEST_F(EditControl, TypingInsertsAtTheCaretAndErases)
     EXPECT_EQ(Changes(edit), 5u + 1 + 2) << "one per changing key, none for moves or keys that change nothing";
 
     // Enter, Tab and Escape are not text.
-    for (WPARAM ch : {WPARAM{'\r'}, WPARAM{'\t'}, WPARAM{27}, WPARAM{127}}) SendMessageA(edit, WM_CHAR, ch, 1);
+    for (WPARAM ch : {WPARAM{'\r'}, WPARAM{'\t'}, WPARAM{27}, WPARAM{127}})
+        SendMessageA(edit, WM_CHAR, ch, 1);
     EXPECT_EQ(Text(edit), "hllo");
 }
 
@@ -138,14 +141,15 @@ TEST_F(EditControl, TheSelectionIsReplacedOrErasedAsAWhole)
 
 TEST_F(EditControl, SelectionMessages)
 {
-    struct Case {
+    struct Case
+    {
         int start, end;
         Range selection;
         size_t caret;  // where Shift+Right then grows the selection from
     };
     const Case cases[] = {
-        {1, 3, {1, 3}, 3},    {0, -1, {0, 6}, 6},  {5, 2, {2, 5}, 2},   {4, 99, {4, 6}, 6},
-        {-1, 0, {3, 3}, 3},  // -1 drops the selection and leaves the caret
+        {1, 3, {1, 3}, 3},  {0, -1, {0, 6}, 6}, {5, 2, {2, 5}, 2},
+        {4, 99, {4, 6}, 6}, {-1, 0, {3, 3}, 3},  // -1 drops the selection and leaves the caret
     };
     HWND edit = MakeEdit("abcdef");
     for (const Case& c : cases) {
@@ -164,7 +168,8 @@ TEST_F(EditControl, SelectionMessages)
 
 TEST_F(EditControl, ArrowKeysMoveAndExtend)
 {
-    struct Case {
+    struct Case
+    {
         UINT key;
         std::vector<UINT> modifiers;
         Range from, to;
@@ -173,11 +178,11 @@ TEST_F(EditControl, ArrowKeysMoveAndExtend)
     const Case cases[] = {
         {VK_LEFT, {}, {8, 8}, {7, 7}},
         {VK_RIGHT, {}, {8, 8}, {9, 9}},
-        {VK_LEFT, {}, {6, 10}, {6, 6}},              // a selection collapses to its side
+        {VK_LEFT, {}, {6, 10}, {6, 6}},  // a selection collapses to its side
         {VK_RIGHT, {}, {6, 10}, {10, 10}},
         {VK_LEFT, {VK_SHIFT}, {8, 8}, {7, 8}},
         {VK_RIGHT, {VK_SHIFT}, {8, 8}, {8, 9}},
-        {VK_LEFT, {VK_CONTROL}, {8, 8}, {6, 6}},     // word start
+        {VK_LEFT, {VK_CONTROL}, {8, 8}, {6, 6}},  // word start
         {VK_LEFT, {VK_CONTROL}, {6, 6}, {0, 0}},
         {VK_RIGHT, {VK_CONTROL}, {8, 8}, {11, 11}},  // next word
         {VK_RIGHT, {VK_CONTROL, VK_SHIFT}, {0, 0}, {0, 6}},
@@ -355,10 +360,11 @@ TEST_F(EditControl, FocusShowsSelectionAndCaretAndTheTextIsDrawn)
     auto count = [&](bool (*counted)(COLORREF)) {
         int n = 0;
         for (int y = 3; y < kField.bottom - kField.top - 3; ++y)
-            for (int x = 3; x < kField.right - kField.left - 3; ++x) n += counted(platform::testing::PixelAt(edit, x, y));
+            for (int x = 3; x < kField.right - kField.left - 3; ++x)
+                n += counted(platform::testing::PixelAt(edit, x, y));
         return n;
     };
-    auto ink = [] (COLORREF c) { return c != GetSysColor(COLOR_WINDOW); };
+    auto ink = [](COLORREF c) { return c != GetSysColor(COLOR_WINDOW); };
     auto highlight = [](COLORREF c) { return c == GetSysColor(COLOR_HIGHLIGHT); };
     SetFocus(nullptr);
     Pump();
@@ -390,7 +396,8 @@ TEST_F(EditControl, ALongTextScrollsToKeepTheCaretSeen)
     auto inkAt = [&](int from, int to) {
         int count = 0;
         for (int y = 4; y < 20; ++y)
-            for (int x = from; x < to; ++x) count += platform::testing::PixelAt(edit, x, y) != background;
+            for (int x = from; x < to; ++x)
+                count += platform::testing::PixelAt(edit, x, y) != background;
         return count;
     };
     EXPECT_GT(inkAt(150, 195), 0) << "the end shows at the right";
@@ -408,13 +415,15 @@ INT_PTR CALLBACK EditDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         SetDlgItemTextA(dialog, 1017, "set at start");
         return TRUE;
     case WM_COMMAND:
-        if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == 1020) ++changes;
+        if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == 1020)
+            ++changes;
         if (LOWORD(wParam) == 500) {
             char name[256];
             GetDlgItemTextA(dialog, 1020, name, sizeof name);
             EndDialog(dialog, std::string(name) == "start!" && changes == 1 ? 1 : 100 + changes);
         }
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
+        if (LOWORD(wParam) == IDCANCEL)
+            EndDialog(dialog, IDCANCEL);
         return TRUE;
     }
     return FALSE;
@@ -457,7 +466,8 @@ TEST_F(EditControl, InADialogTheKeysOfTheDialogManagerStillWork)
     TypeText("new");
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (!IsDialogMessageA(dialog, &msg)) DispatchMessageA(&msg);
+        if (!IsDialogMessageA(dialog, &msg))
+            DispatchMessageA(&msg);
     EXPECT_EQ(GetFocus(), second);
     EXPECT_EQ(Text(second), "new");
     DestroyWindow(dialog);

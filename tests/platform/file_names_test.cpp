@@ -13,7 +13,8 @@ using platform::SystemFileName;
 
 TEST(FileNames, EveryNameComesBackFromItsTextByteForByte)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         std::string name;
         std::string text;  // as the interfaces above see it

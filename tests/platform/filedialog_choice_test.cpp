@@ -48,8 +48,8 @@ TEST(FileDialogListing, FoldersFirstThenMatchingFilesEachByNameIgnoringCase)
     const auto filters = ParseFilters(kFilters);
     const std::vector<FolderEntry> texts{{"Alpha", true}, {"zeta", true}, {"A.TXT", false}, {"b.txt", false}};
     EXPECT_EQ(ListFolder(tree.Root(), &filters[1]), texts);
-    const std::vector<FolderEntry> all{{"Alpha", true}, {"zeta", true}, {"A.TXT", false}, {"b.txt", false},
-                                       {"c.bin", false}};
+    const std::vector<FolderEntry> all{
+        {"Alpha", true}, {"zeta", true}, {"A.TXT", false}, {"b.txt", false}, {"c.bin", false}};
     EXPECT_EQ(ListFolder(tree.Root(), nullptr), all);
     EXPECT_TRUE(ListFolder(tree / "missing", nullptr).empty());
 }
@@ -112,7 +112,8 @@ TEST(FileDialogChoice, TypedNamesAreJudgedByTheFlags)
     ScratchTree tree{"sub/", "sub/b.vq700z_all", "a.txt", "sub/dotless"};
     const std::string absolute = (tree / "a.txt").string();
     constexpr DWORD kOpen = OFN_FILEMUSTEXIST, kSave = OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
-    struct Case {
+    struct Case
+    {
         bool save;
         DWORD flags;
         const char* defaultExtension;
@@ -171,7 +172,8 @@ TEST(FileDialogChoice, GoesIntoFoldersAndUpAndListsByTheChosenFilter)
     EXPECT_EQ(choice.Folder(), tree.Root());
     EXPECT_EQ(choice.Decide("inner.txt").kind, Kind::Accept);  // relative to the folder it is in now
     EXPECT_EQ(choice.Decide("inner.txt").path, tree / "inner.txt");
-    while (choice.Folder() != choice.Folder().root_path()) ASSERT_TRUE(choice.Enter(".."));
+    while (choice.Folder() != choice.Folder().root_path())
+        ASSERT_TRUE(choice.Enter(".."));
     EXPECT_TRUE(choice.Enter(".."));
     EXPECT_EQ(choice.Folder(), fs::path("/"));
 }

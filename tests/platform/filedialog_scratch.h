@@ -10,7 +10,8 @@
 
 namespace filedialog_test {
 
-class ScratchTree {
+class ScratchTree
+{
 public:
     // Names ending in '/' are folders, the others empty files; parents are made as needed.
     explicit ScratchTree(std::initializer_list<const char*> entries)
@@ -20,7 +21,8 @@ public:
         for (const char* entry : entries) {
             const std::filesystem::path path = root_ / entry;
             std::filesystem::create_directories(path.parent_path());
-            if (std::string(entry).back() != '/') std::ofstream(path).put('x');
+            if (std::string(entry).back() != '/')
+                std::ofstream(path).put('x');
         }
     }
     ~ScratchTree() { std::filesystem::remove_all(root_); }

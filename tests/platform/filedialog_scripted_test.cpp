@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 constexpr char16_t kFilters[] = u"All data\0*.vq700z_all\0Texts\0*.txt;*.text\0";
 
 // The structure as the editor fills it, over buffers of 260 units.
-class FileDialogScripted : public ::testing::Test {
+class FileDialogScripted : public ::testing::Test
+{
 protected:
     explicit FileDialogScripted() : tree_{"sub/", "sub/inner.txt", "a.txt", "bank.vq700z_all"}
     {
@@ -75,11 +76,10 @@ TEST_F(FileDialogScripted, TheDefaultExtensionIsAppendedOnlyToANameWithoutOne)
 {
     dialog_.lpstrDefExt = u"vq700z_all";
     dialog_.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    const std::pair<const char*, const char*> cases[] = {
-        {"new", "new.vq700z_all"},
-        {"new.syx", "new.syx"},
-        {"sub/deeper", "sub/deeper.vq700z_all"},
-        {"Kl\xC3\xA4nge", "Kl\xC3\xA4nge.vq700z_all"}};
+    const std::pair<const char*, const char*> cases[] = {{"new", "new.vq700z_all"},
+                                                         {"new.syx", "new.syx"},
+                                                         {"sub/deeper", "sub/deeper.vq700z_all"},
+                                                         {"Kl\xC3\xA4nge", "Kl\xC3\xA4nge.vq700z_all"}};
     for (const auto& [typed, expected] : cases) {
         QueueFileDialogSteps({TypeFileName(typed)});
         ASSERT_TRUE(GetSaveFileNameW(&dialog_)) << typed;

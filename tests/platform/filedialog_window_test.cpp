@@ -32,7 +32,8 @@ constexpr int kRowHeight = 18;
 // Runs the actions one by one while the dialog is up, one per timer tick,
 // so that the dialog handles what each one did before the next; then
 // Escape.
-struct Driver {
+struct Driver
+{
     std::vector<std::function<void(HWND dialog)>> actions;
     std::size_t next = 0;
     HWND owner = nullptr;
@@ -43,10 +44,14 @@ Driver* driver = nullptr;
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = GetActiveWindow();
-    if (!dialog || dialog == driver->owner) return;
-    if (IsWindowEnabled(driver->owner)) driver->ownerEnabledDuring = true;
-    if (driver->next < driver->actions.size()) driver->actions[driver->next++](dialog);
-    else TypeKey(VK_ESCAPE);  // a dialog still up after the last action is cancelled, not left hanging
+    if (!dialog || dialog == driver->owner)
+        return;
+    if (IsWindowEnabled(driver->owner))
+        driver->ownerEnabledDuring = true;
+    if (driver->next < driver->actions.size())
+        driver->actions[driver->next++](dialog);
+    else
+        TypeKey(VK_ESCAPE);  // a dialog still up after the last action is cancelled, not left hanging
 }
 
 // Double clicks the list's row, counted from the top.
@@ -58,7 +63,8 @@ void DoubleClickRow(HWND dialog, int row)
     platform::testing::Click(MouseButton::Left, point.x, point.y);
 }
 
-class FileDialogWindow : public DisplayTest {
+class FileDialogWindow : public DisplayTest
+{
 protected:
     FileDialogWindow() : tree_{"sub/", "sub/inner.txt", "a.txt"} { folder_ = tree_.Root().u16string(); }
     void SetUp() override
@@ -75,7 +81,8 @@ protected:
     }
     void TearDown() override
     {
-        if (timer_) KillTimer(nullptr, timer_);
+        if (timer_)
+            KillTimer(nullptr, timer_);
         platform::testing::TakeShownMessageBoxes();
         DisplayTest::TearDown();
     }
@@ -83,7 +90,8 @@ protected:
     // otherwise tick on after this fixture is gone.
     void Drive(std::vector<std::function<void(HWND)>> actions)
     {
-        if (timer_) KillTimer(nullptr, timer_);
+        if (timer_)
+            KillTimer(nullptr, timer_);
         driver_.actions = std::move(actions);
         driver_.next = 0;
         timer_ = SetTimer(nullptr, 0, 1, Tick);
@@ -135,10 +143,12 @@ TEST_F(FileDialogWindow, KeysInTheListAndTheOverwriteQuestion)
     Drive({[](HWND dialog) {
                HWND list = GetDlgItem(dialog, kListId);
                SetFocus(list);
-               for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) TypeKey(key);  // into "sub"
+               for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN})
+                   TypeKey(key);  // into "sub"
            },
            [](HWND) {
-               for (UINT key : {VK_END, VK_RETURN}) TypeKey(key);  // "inner.txt": No keeps the dialog
+               for (UINT key : {VK_END, VK_RETURN})
+                   TypeKey(key);  // "inner.txt": No keeps the dialog
            },
            [](HWND) { TypeKey(VK_RETURN); }});  // Yes
     ASSERT_TRUE(GetSaveFileNameW(&dialog_));
@@ -173,7 +183,8 @@ TEST_F(FileDialogWindow, ATypedNameWithAFilterFromTheListGetsTheDefaultExtension
 
 // What a hook hears, kept where the hook keeps it: in the window words of
 // the window it is called for.
-struct HookLog {
+struct HookLog
+{
     std::vector<UINT> codes;  // WM_INITDIALOG, then the CDN_ codes
     HWND hookWindow = nullptr;
     HWND dialogParent = nullptr;
@@ -194,7 +205,8 @@ UINT_PTR CALLBACK RecordingHook(HWND window, UINT message, WPARAM, LPARAM lParam
     if (message == WM_NOTIFY) {
         auto* log = reinterpret_cast<HookLog*>(GetWindowLongW(window, GWL_USERDATA));
         const auto* notice = reinterpret_cast<const OFNOTIFYW*>(lParam);
-        if (log->codes.empty() || log->codes.back() != notice->hdr.code) log->codes.push_back(notice->hdr.code);
+        if (log->codes.empty() || log->codes.back() != notice->hdr.code)
+            log->codes.push_back(notice->hdr.code);
         log->from = notice->hdr.hwndFrom;
         EXPECT_EQ(notice->lpOFN->lCustData, reinterpret_cast<LPARAM>(log));
     }
@@ -212,15 +224,16 @@ TEST_F(FileDialogWindow, TheHookHearsOfTheFolderTheSelectionAndTheFilter)
     Drive({[&](HWND dialog) {
                seenDialog = dialog;
                SetFocus(GetDlgItem(dialog, kListId));
-               for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) TypeKey(key);  // "..", "sub", into it
+               for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN})
+                   TypeKey(key);  // "..", "sub", into it
            },
            [](HWND dialog) {
                SetFocus(GetDlgItem(dialog, kTypesId));  // the filters
                TypeKey(VK_DOWN);
            }});
     EXPECT_FALSE(GetOpenFileNameW(&dialog_)) << "cancelled after the last step";
-    EXPECT_EQ(log.codes, (std::vector<UINT>{WM_INITDIALOG, CDN_FOLDERCHANGE, CDN_SELCHANGE, CDN_FOLDERCHANGE,
-                                            CDN_TYPECHANGE}));
+    EXPECT_EQ(log.codes,
+              (std::vector<UINT>{WM_INITDIALOG, CDN_FOLDERCHANGE, CDN_SELCHANGE, CDN_FOLDERCHANGE, CDN_TYPECHANGE}));
     EXPECT_EQ(log.dialogParent, seenDialog) << "the hook's window is a child of the dialog";
     EXPECT_NE(log.hookWindow, seenDialog);
     EXPECT_EQ(log.from, seenDialog);
@@ -236,7 +249,8 @@ TEST_F(FileDialogWindow, TheHookHearsOfTheFolderTheSelectionAndTheFilter)
 TEST_F(FileDialogWindow, TheListScrollsToKeepTheSelectedRowInView)
 {
     ScratchTree many{};
-    for (int i = 0; i < 40; ++i) std::ofstream(many / ("f" + std::to_string(100 + i) + ".txt").c_str()).put('x');
+    for (int i = 0; i < 40; ++i)
+        std::ofstream(many / ("f" + std::to_string(100 + i) + ".txt").c_str()).put('x');
     const std::u16string folder = many.Root().u16string();
     dialog_.lpstrInitialDir = folder.c_str();
     static bool lastRowHighlighted;
@@ -272,8 +286,9 @@ TEST_F(FileDialogWindow, TheLabelsAndTheButtonTakeTheirLettersWithAlt)
            },
            [&](HWND) {
                focusAfterName = GetDlgCtrlID(GetFocus());
-               for (UINT key : {'S', 'U', 'B'}) TypeKey(key);  // "sub", although Save is "&Save"
-               TypeKey('S', {VK_MENU});                        // Save: into the folder, back to the name
+               for (UINT key : {'S', 'U', 'B'})
+                   TypeKey(key);         // "sub", although Save is "&Save"
+               TypeKey('S', {VK_MENU});  // Save: into the folder, back to the name
            },
            [](HWND) {
                platform::testing::TypeText("new.txt");
@@ -292,7 +307,8 @@ TEST_F(FileDialogWindow, TheCaptionIsTheGivenTitleAndTheFiltersShowWhole)
     const char longest[] = "VQ-700Z ライブラリー・データ・ファイル (*.vq700z_all)";
     dialog_.lpstrFilter = u"Library Data Files (*.vq700z_all)\0*.vq700z_all\0"
                           u"VQ-700Z ライブラリー・データ・ファイル (*.vq700z_all)\0*.vq700z_all\0";
-    struct Case {
+    struct Case
+    {
         const char16_t* title;
         bool save;
         std::u16string caption;
@@ -312,8 +328,10 @@ TEST_F(FileDialogWindow, TheCaptionIsTheGivenTitleAndTheFiltersShowWhole)
             GetClientRect(GetDlgItem(dialog, kTypesId), &types);
             TypeKey(VK_ESCAPE);
         }});
-        if (c.save) GetSaveFileNameW(&dialog_);
-        else GetOpenFileNameW(&dialog_);
+        if (c.save)
+            GetSaveFileNameW(&dialog_);
+        else
+            GetOpenFileNameW(&dialog_);
         EXPECT_EQ(caption, c.caption);
         EXPECT_GE(types.right - platform::dialogs::kComboArrowWidth - 6,
                   platform::gdi::TextWidth(platform::gdi::kUiFont, longest));
@@ -325,14 +343,17 @@ TEST_F(FileDialogWindow, TheCaptionIsTheGivenTitleAndTheFiltersShowWhole)
 TEST_F(FileDialogWindow, JapaneseTextsFitAndKeepTheirLetters)
 {
     platform::testing::SetUserLocale("ja_JP.UTF-8");
-    struct Case {
+    struct Case
+    {
         bool save;
         std::string caption;
         std::vector<std::string> texts;  // of the labels and buttons
     };
     const Case cases[] = {
         {false, "開く", {"ファイルの場所(&I):", "ファイル名(&N):", "ファイルの種類(&T):", "開く(&O)", "キャンセル"}},
-        {true, "名前を付けて保存", {"保存する場所(&I):", "ファイル名(&N):", "ファイルの種類(&T):", "保存(&S)", "キャンセル"}},
+        {true,
+         "名前を付けて保存",
+         {"保存する場所(&I):", "ファイル名(&N):", "ファイルの種類(&T):", "保存(&S)", "キャンセル"}},
     };
     for (const Case& c : cases) {
         static std::vector<std::pair<std::string, int>> shown;  // text and room for it
@@ -341,31 +362,39 @@ TEST_F(FileDialogWindow, JapaneseTextsFitAndKeepTheirLetters)
         int focusAfterType = 0;
         Drive({[&](HWND dialog) {
                    caption.resize(GetWindowTextA(dialog, caption.data(), int(caption.size())));
-                   EnumChildWindows(dialog, [](HWND child, LPARAM parent) {
-                       const int id = GetDlgCtrlID(child);
-                       if (GetParent(child) != HWND(parent)) return TRUE;
-                       if (id == 1091 || id == kListId || id == kNameId || id == kTypesId) return TRUE;  // not the path or fields
-                       char text[64] = {};
-                       GetWindowTextA(child, text, sizeof text);
-                       RECT client{};
-                       GetClientRect(child, &client);
-                       shown.emplace_back(text, client.right);
-                       return TRUE;
-                   }, LPARAM(dialog));
+                   EnumChildWindows(
+                       dialog,
+                       [](HWND child, LPARAM parent) {
+                           const int id = GetDlgCtrlID(child);
+                           if (GetParent(child) != HWND(parent))
+                               return TRUE;
+                           if (id == 1091 || id == kListId || id == kNameId || id == kTypesId)
+                               return TRUE;  // not the path or fields
+                           char text[64] = {};
+                           GetWindowTextA(child, text, sizeof text);
+                           RECT client{};
+                           GetClientRect(child, &client);
+                           shown.emplace_back(text, client.right);
+                           return TRUE;
+                       },
+                       LPARAM(dialog));
                    TypeKey('T', {VK_MENU});
                },
                [&](HWND) {
                    focusAfterType = GetDlgCtrlID(GetFocus());
                    TypeKey(VK_ESCAPE);
                }});
-        if (c.save) GetSaveFileNameW(&dialog_);
-        else GetOpenFileNameW(&dialog_);
+        if (c.save)
+            GetSaveFileNameW(&dialog_);
+        else
+            GetOpenFileNameW(&dialog_);
         EXPECT_EQ(caption, c.caption);
         EXPECT_EQ(focusAfterType, kTypesId) << c.caption;
         std::vector<std::string> texts;
         for (const auto& [text, room] : shown) {
             texts.push_back(text);
-            EXPECT_GE(room, platform::gdi::TextWidth(platform::gdi::kUiFont, platform::menus::ShownTitle(text))) << text;
+            EXPECT_GE(room, platform::gdi::TextWidth(platform::gdi::kUiFont, platform::menus::ShownTitle(text)))
+                << text;
         }
         EXPECT_THAT(texts, ::testing::UnorderedElementsAreArray(c.texts));
     }

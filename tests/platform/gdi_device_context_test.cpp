@@ -17,12 +17,14 @@ TEST(GdiDibSection, StartsZeroedAndTopDown)
 {
     MemoryCanvas canvas(3, 2);
     ASSERT_NE(canvas.bits, nullptr);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(canvas.bits[i], 0u);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(canvas.bits[i], 0u);
 }
 
 TEST(GdiDibSection, RefusesLayoutsItCannotHold)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         BITMAPINFO info;
     };
@@ -58,13 +60,16 @@ TEST(GdiSelection, ABitmapLivesInOneContextAndOutlivesIt)
     EXPECT_FALSE(DeleteDC(first));
 }
 
-class GdiBitBlt : public ::testing::Test {
+class GdiBitBlt : public ::testing::Test
+{
 protected:
     GdiBitBlt() : source(4, 3), target(6, 5)
     {
         for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 4; ++x) source.Pixel(x, y) = std::uint32_t(y << 24 | x);  // the row in the alpha byte
-        for (int i = 0; i < 30; ++i) target.bits[i] = 0xFFEEEEEE;
+            for (int x = 0; x < 4; ++x)
+                source.Pixel(x, y) = std::uint32_t(y << 24 | x);  // the row in the alpha byte
+        for (int i = 0; i < 30; ++i)
+            target.bits[i] = 0xFFEEEEEE;
     }
     // Which source pixel, if any, each target pixel now holds.
     std::vector<std::string> Picture()
@@ -86,7 +91,8 @@ protected:
 
 TEST_F(GdiBitBlt, CopiesWholePixelsWithinBothBuffers)
 {
-    struct Case {
+    struct Case
+    {
         int x, y, width, height, sourceX, sourceY;
         std::vector<std::string> picture;
     };
@@ -101,7 +107,8 @@ TEST_F(GdiBitBlt, CopiesWholePixelsWithinBothBuffers)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.x << "," << c.y << " " << c.width << "x" << c.height << " from "
                                           << c.sourceX << "," << c.sourceY);
-        for (int i = 0; i < 30; ++i) target.bits[i] = 0xFFEEEEEE;
+        for (int i = 0; i < 30; ++i)
+            target.bits[i] = 0xFFEEEEEE;
         EXPECT_TRUE(BitBlt(target.context, c.x, c.y, c.width, c.height, source.context, c.sourceX, c.sourceY, SRCCOPY));
         EXPECT_EQ(Picture(), c.picture);
     }
@@ -126,9 +133,11 @@ TEST_F(GdiBitBlt, RefusesOtherOperationsAndUnknownContexts)
 TEST_F(GdiBitBlt, ScrollsWithinOneBufferWithoutSmearing)
 {
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 6; ++x) target.Pixel(x, y) = y;
+        for (int x = 0; x < 6; ++x)
+            target.Pixel(x, y) = y;
     ASSERT_TRUE(BitBlt(target.context, 0, 1, 6, 4, target.context, 0, 0, SRCCOPY));
-    for (int y = 1; y < 5; ++y) EXPECT_EQ(target.Pixel(3, y), std::uint32_t(y - 1)) << "row " << y;
+    for (int y = 1; y < 5; ++y)
+        EXPECT_EQ(target.Pixel(3, y), std::uint32_t(y - 1)) << "row " << y;
 }
 
 }  // namespace

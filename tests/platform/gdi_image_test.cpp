@@ -14,7 +14,8 @@ TEST(GdiImage, PixelsADrawingDoesNotCoverStayExact)
     const std::array<std::uint32_t, 4> pattern = {0x00123456, 0x80FFFFFF, 0x01FF0000, 0xFF102030};
     ImageCanvas canvas(12, 12, SmoothingModeAntiAlias);
     for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 12; ++x) canvas.Pixel(x, y) = pattern[(x + y) % 4];
+        for (int x = 0; x < 12; ++x)
+            canvas.Pixel(x, y) = pattern[(x + y) % 4];
 
     GdipSetSolidFillColor(canvas.brush, 0xFF0000FF);
     ASSERT_EQ(GdipFillPie(canvas.graphics, canvas.brush, 3, 3, 6, 6, 0, 360), Ok);
@@ -33,15 +34,15 @@ TEST(GdiImage, PixelsADrawingDoesNotCoverStayExact)
 
 TEST(GdiImage, StraightAlphaSurvivesDrawingAtEveryLevel)
 {
-    struct Case {
+    struct Case
+    {
         std::uint32_t under, ink, expected;
         int tolerance;
     };
     const Case cases[] = {
         {0x00000000, 0xFF112233, 0xFF112233, 0},  // opaque over transparent
         {0x00FFFFFF, 0x80FF0000, 0x80FF0000, 1},  // half over transparent keeps its colour
-        {0x80FFFFFF, 0xFF000000, 0xFF000000, 0},
-        {0xFFFFFFFF, 0x80FF0000, 0xFFFF7F7F, 1},  // blended over opaque white
+        {0x80FFFFFF, 0xFF000000, 0xFF000000, 0}, {0xFFFFFFFF, 0x80FF0000, 0xFFFF7F7F, 1},  // blended over opaque white
         {0x40FFFFFF, 0x01000000, 0x41FBFBFB, 1},  // nearly invisible ink still darkens a little
     };
     for (const Case& c : cases) {
@@ -57,7 +58,8 @@ TEST(GdiImage, StraightAlphaSurvivesDrawingAtEveryLevel)
 
 TEST(GdiImage, SourceCopyReplacesInsteadOfBlending)
 {
-    struct Case {
+    struct Case
+    {
         CompositingMode mode;
         std::uint32_t expected;
     };
@@ -101,8 +103,8 @@ TEST(GdiImage, ABitmapOverCallerMemoryDrawsThere)
 {
     std::array<std::uint32_t, 2 * 8> memory{};  // rows of 8 pixels, 2 used
     GpBitmap* bitmap = nullptr;
-    ASSERT_EQ(GdipCreateBitmapFromScan0(2, 2, 32, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(memory.data()), &bitmap),
-              Ok);
+    ASSERT_EQ(
+        GdipCreateBitmapFromScan0(2, 2, 32, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(memory.data()), &bitmap), Ok);
     GpGraphics* graphics = nullptr;
     GpSolidFill* brush = nullptr;
     GdipGetImageGraphicsContext(bitmap, &graphics);

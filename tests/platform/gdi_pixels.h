@@ -12,7 +12,8 @@
 namespace gdi_test {
 
 // A straight-alpha bitmap with a graphics on it.
-class ImageCanvas {
+class ImageCanvas
+{
 public:
     ImageCanvas(int width, int height, SmoothingMode smoothing = SmoothingModeNone)
     {
@@ -35,16 +36,17 @@ public:
     std::uint32_t& Pixel(int x, int y)
     {
         BitmapData data{};
-        EXPECT_EQ(GdipBitmapLockBits(bitmap, nullptr, ImageLockModeRead | ImageLockModeWrite, PixelFormat32bppARGB,
-                                     &data),
-                  Ok);
+        EXPECT_EQ(
+            GdipBitmapLockBits(bitmap, nullptr, ImageLockModeRead | ImageLockModeWrite, PixelFormat32bppARGB, &data),
+            Ok);
         GdipBitmapUnlockBits(bitmap, &data);
         return reinterpret_cast<std::uint32_t*>(static_cast<BYTE*>(data.Scan0) + y * data.Stride)[x];
     }
     void Fill(std::uint32_t argb, int width, int height)
     {
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) Pixel(x, y) = argb;
+            for (int x = 0; x < width; ++x)
+                Pixel(x, y) = argb;
     }
 
     GpBitmap* bitmap = nullptr;
@@ -54,7 +56,8 @@ public:
 };
 
 // A memory device context with a top-down 32-bit DIB selected into it.
-class MemoryCanvas {
+class MemoryCanvas
+{
 public:
     MemoryCanvas(int width, int height) : width(width)
     {
@@ -84,7 +87,10 @@ public:
     std::uint32_t* bits = nullptr;
 };
 
-inline int Channel(std::uint32_t argb, int shift) { return int((argb >> shift) & 0xFF); }
+inline int Channel(std::uint32_t argb, int shift)
+{
+    return int((argb >> shift) & 0xFF);
+}
 
 // Every channel within the tolerance, for smoothed edges.
 inline ::testing::AssertionResult Near(std::uint32_t actual, std::uint32_t expected, int tolerance)

@@ -24,10 +24,12 @@ TEST(GdiRecording, KeepsTheArgumentsAndColoursOfShapes)
     GdipDrawLine(canvas.graphics, canvas.pen, 1.0f, 2.0f, 3.0f, 4.0f);
 
     const void* g = canvas.graphics;
-    EXPECT_EQ(recording.CallsOf("GdipFillPie"),
-              (std::vector<GdiplusCall>{{"GdipFillPie", g, {9.5f, 9.5f, 21.0f, 21.0f, 270.0f, -90.0f}, 0x80123456, 0}}));
-    EXPECT_EQ(recording.CallsOf("GdipDrawArc"),
-              (std::vector<GdiplusCall>{{"GdipDrawArc", g, {10.0f, 10.0f, 21.0f, 21.0f, 0.0f, 90.0f}, 0xFF00FF00, 2.5f}}));
+    EXPECT_EQ(
+        recording.CallsOf("GdipFillPie"),
+        (std::vector<GdiplusCall>{{"GdipFillPie", g, {9.5f, 9.5f, 21.0f, 21.0f, 270.0f, -90.0f}, 0x80123456, 0}}));
+    EXPECT_EQ(
+        recording.CallsOf("GdipDrawArc"),
+        (std::vector<GdiplusCall>{{"GdipDrawArc", g, {10.0f, 10.0f, 21.0f, 21.0f, 0.0f, 90.0f}, 0xFF00FF00, 2.5f}}));
     EXPECT_EQ(recording.CallsOf("GdipDrawRectangle"),
               (std::vector<GdiplusCall>{{"GdipDrawRectangle", g, {0.0f, 0.0f, 9.0f, 9.0f}, 0xFF00FF00, 2.5f}}));
     EXPECT_EQ(recording.CallsOf("GdipFillRectangle"),
@@ -49,9 +51,11 @@ TEST(GdiRecording, KeepsTheOrderOfAClearThroughAPieClip)
     GdipResetClip(canvas.graphics);
     GdipDeletePath(path);
 
-    EXPECT_EQ(recording.Functions(), (std::vector<std::string>{"GdipCreatePath", "GdipAddPathPie", "GdipSetClipPath",
-                                                               "GdipGraphicsClear", "GdipResetClip", "GdipDeletePath"}));
-    EXPECT_EQ(recording.CallsOf("GdipAddPathPie")[0].args, (std::vector<float>{0.0f, 0.0f, 11.0f, 11.0f, 90.0f, 45.0f}));
+    EXPECT_EQ(recording.Functions(),
+              (std::vector<std::string>{"GdipCreatePath", "GdipAddPathPie", "GdipSetClipPath", "GdipGraphicsClear",
+                                        "GdipResetClip", "GdipDeletePath"}));
+    EXPECT_EQ(recording.CallsOf("GdipAddPathPie")[0].args,
+              (std::vector<float>{0.0f, 0.0f, 11.0f, 11.0f, 90.0f, 45.0f}));
     EXPECT_EQ(recording.CallsOf("GdipAddPathPie")[0].object, path);
 }
 

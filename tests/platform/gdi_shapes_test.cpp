@@ -39,26 +39,27 @@ TEST(GdiShapes, SmoothedEdgesArePartlyCovered)
 }
 
 // A circle of radius 10 around (20, 20); pixels well inside each quadrant.
-struct Quadrants {
+struct Quadrants
+{
     bool lowerRight, lowerLeft, upperLeft, upperRight;
 };
 Quadrants Covered(ImageCanvas& canvas)
 {
-    return {canvas.Pixel(25, 25) != 0, canvas.Pixel(15, 25) != 0, canvas.Pixel(15, 15) != 0,
-            canvas.Pixel(25, 15) != 0};
+    return {canvas.Pixel(25, 25) != 0, canvas.Pixel(15, 25) != 0, canvas.Pixel(15, 15) != 0, canvas.Pixel(25, 15) != 0};
 }
 
 TEST(GdiShapes, PiesTurnClockwiseWithYDownAndBackForNegativeSweeps)
 {
-    struct Case {
+    struct Case
+    {
         float start, sweep;
         Quadrants expected;
     };
     const Case cases[] = {
-        {0, 90, {true, false, false, false}},    {0, -90, {false, false, false, true}},
-        {180, 90, {false, false, true, false}},  {90, 180, {false, true, true, false}},
-        {-90, 90, {false, false, false, true}},  {45, 360, {true, true, true, true}},
-        {300, 720, {true, true, true, true}},    {10, 0, {false, false, false, false}},
+        {0, 90, {true, false, false, false}},   {0, -90, {false, false, false, true}},
+        {180, 90, {false, false, true, false}}, {90, 180, {false, true, true, false}},
+        {-90, 90, {false, false, false, true}}, {45, 360, {true, true, true, true}},
+        {300, 720, {true, true, true, true}},   {10, 0, {false, false, false, false}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "start " << c.start << " sweep " << c.sweep);
@@ -93,7 +94,8 @@ TEST(GdiShapes, PieEdgesAreSmoothOnlyWhenAskedFor)
 
 TEST(GdiShapes, ArcsFollowTheCircleInTheSweepsDirection)
 {
-    struct Case {
+    struct Case
+    {
         float sweep;
         bool below, above;  // points at 30 degrees below and above the x axis
     };
@@ -146,7 +148,8 @@ TEST(GdiShapes, EmptyEllipsesDrawNothing)
     EXPECT_EQ(GdipFillPie(canvas.graphics, canvas.brush, 5, 5, 0, 4, 0, 90), Ok);
     EXPECT_EQ(GdipDrawArc(canvas.graphics, canvas.pen, 5, 5, 4, -1, 0, 90), Ok);
     for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) EXPECT_EQ(canvas.Pixel(x, y), 0u);
+        for (int x = 0; x < 10; ++x)
+            EXPECT_EQ(canvas.Pixel(x, y), 0u);
 }
 
 TEST(GdiShapes, EllipseAnglesAreThoseOfThePointsThemselves)

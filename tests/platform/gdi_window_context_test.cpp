@@ -7,7 +7,8 @@
 namespace display_test {
 namespace {
 
-class GdiWindowContext : public DisplayTest {};
+class GdiWindowContext : public DisplayTest
+{};
 
 TEST_F(GdiWindowContext, DrawsClippedToTheChildsClientArea)
 {

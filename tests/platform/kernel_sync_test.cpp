@@ -8,7 +8,8 @@
 
 namespace {
 
-struct HandleCloser {
+struct HandleCloser
+{
     HANDLE handle;
     ~HandleCloser() { CloseHandle(handle); }
 };
@@ -54,13 +55,15 @@ TEST(Semaphore, ReleasesOfSeveralCountsAtOnce)
     EXPECT_FALSE(ReleaseSemaphore(semaphore, 4, nullptr));
     EXPECT_FALSE(ReleaseSemaphore(semaphore, 0, nullptr));
     EXPECT_TRUE(ReleaseSemaphore(semaphore, 3, nullptr));
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(WaitForSingleObject(semaphore, 0), WAIT_OBJECT_0);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(WaitForSingleObject(semaphore, 0), WAIT_OBJECT_0);
     EXPECT_EQ(WaitForSingleObject(semaphore, 0), WAIT_TIMEOUT);
 }
 
 TEST(Semaphore, InvalidCountsAreRefused)
 {
-    struct Case {
+    struct Case
+    {
         LONG initial, maximum;
     };
     for (Case c : {Case{0, 0}, Case{-1, 5}, Case{6, 5}, Case{0, -1}}) {
@@ -125,10 +128,12 @@ TEST(Event, SetFromAnotherThreadWakesEveryWaiterOfAManualEvent)
     std::thread waiters[3];
     for (auto& waiter : waiters)
         waiter = std::thread([&] {
-            if (WaitForSingleObject(event, INFINITE) == WAIT_OBJECT_0) ++woken;
+            if (WaitForSingleObject(event, INFINITE) == WAIT_OBJECT_0)
+                ++woken;
         });
     SetEvent(event);
-    for (auto& waiter : waiters) waiter.join();
+    for (auto& waiter : waiters)
+        waiter.join();
     EXPECT_EQ(woken, 3);
 }
 
@@ -143,7 +148,8 @@ TEST(CriticalSection, IsRecursiveAndExcludesOtherThreadsUntilTheLastLeave)
         BOOL entered = FALSE;
         std::thread other([&] {
             entered = TryEnterCriticalSection(&section);
-            if (entered) LeaveCriticalSection(&section);
+            if (entered)
+                LeaveCriticalSection(&section);
         });
         other.join();
         return entered != FALSE;
@@ -170,7 +176,8 @@ TEST(CriticalSection, SerialisesUpdatesFromManyThreads)
                 LeaveCriticalSection(&section);
             }
         });
-    for (auto& worker : workers) worker.join();
+    for (auto& worker : workers)
+        worker.join();
     DeleteCriticalSection(&section);
     EXPECT_EQ(total, 40000);
 }

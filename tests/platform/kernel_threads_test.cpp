@@ -8,7 +8,8 @@
 
 namespace {
 
-struct Gate {
+struct Gate
+{
     HANDLE open = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::atomic<DWORD> seenId{0};
     ~Gate() { CloseHandle(open); }
@@ -45,7 +46,8 @@ TEST(Thread, ClosingTheHandleLeavesTheThreadRunning)
 {
     Gate gate;
     HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    struct Work {
+    struct Work
+    {
         Gate* gate;
         HANDLE done;
     } work{&gate, done};

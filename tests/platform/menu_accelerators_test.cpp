@@ -11,14 +11,16 @@ namespace {
 
 using platform::menus::ParseAcceleratorText;
 
-class MenuAccelerators : public DisplayTest {
+class MenuAccelerators : public DisplayTest
+{
 protected:
     // The message loop of the application: accelerators first.
     void RunLoop(HWND frame, HACCEL table)
     {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (TranslateAcceleratorA(frame, table, &msg)) continue;
+            if (TranslateAcceleratorA(frame, table, &msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -26,7 +28,8 @@ protected:
     std::vector<WPARAM> Commands()
     {
         std::vector<WPARAM> commands;
-        for (const Received& r : LoggedOf(WM_COMMAND)) commands.push_back(r.wParam);
+        for (const Received& r : LoggedOf(WM_COMMAND))
+            commands.push_back(r.wParam);
         return commands;
     }
 };
@@ -48,7 +51,8 @@ TEST_F(MenuAccelerators, TakeTheirKeysAndSendCommandsMarkedAsAccelerators)
 
     EXPECT_EQ(Commands(), (std::vector<WPARAM>{MAKEWPARAM(51002, 1), MAKEWPARAM(51003, 1), MAKEWPARAM(55002, 1)}));
     std::vector<WPARAM> chars;
-    for (const Received& r : LoggedOf(WM_CHAR)) chars.push_back(r.wParam);
+    for (const Received& r : LoggedOf(WM_CHAR))
+        chars.push_back(r.wParam);
     EXPECT_EQ(chars, std::vector<WPARAM>{'s'}) << "only the plain key reaches TranslateMessage";
 }
 
@@ -105,16 +109,17 @@ TEST(AcceleratorFormat, ReadsChordsAndNamesTheLineOfAFault)
     EXPECT_EQ(parsed.entries[1].key, VK_F4);
     EXPECT_EQ(parsed.entries[2].key, VK_DELETE);
 
-    struct Case {
+    struct Case
+    {
         const char* text;
         const char* error;
     };
-    for (const Case& c : {Case{"Ctrl+s 1", "line 1: unknown key \"s\""},
-                          Case{"\nMeta+S 1", "line 2: unknown modifier \"Meta\""},
-                          Case{"F13 1", "line 1: unknown key \"F13\""},
-                          Case{"Ctrl+S", "line 1: a key needs a command id from 0 to 65535"},
-                          Case{"Ctrl+S 70000", "line 1: a key needs a command id from 0 to 65535"},
-                          Case{"Ctrl+S 1 2", "line 1: text after the command id"}}) {
+    for (const Case& c :
+         {Case{"Ctrl+s 1", "line 1: unknown key \"s\""}, Case{"\nMeta+S 1", "line 2: unknown modifier \"Meta\""},
+          Case{"F13 1", "line 1: unknown key \"F13\""},
+          Case{"Ctrl+S", "line 1: a key needs a command id from 0 to 65535"},
+          Case{"Ctrl+S 70000", "line 1: a key needs a command id from 0 to 65535"},
+          Case{"Ctrl+S 1 2", "line 1: text after the command id"}}) {
         SCOPED_TRACE(c.text);
         auto bad = ParseAcceleratorText(c.text);
         EXPECT_EQ(bad.error, c.error);

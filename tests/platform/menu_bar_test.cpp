@@ -16,7 +16,8 @@ using platform::testing::PixelAt;
 using platform::testing::TypeKey;
 using namespace platform::menus;
 
-enum : UINT {
+enum : UINT
+{
     kNew = 101,
     kOpen = 102,
     kLocked = 103,
@@ -51,13 +52,15 @@ HMENU MakeBar()
 
 // Keys typed one after another, each with the modifiers held around it,
 // and the commands they pick.
-struct KeyCase {
+struct KeyCase
+{
     const char* what;
     std::vector<std::vector<UINT>> keys;
     std::vector<UINT> expected;
 };
 
-class MenuBar : public DisplayTest {
+class MenuBar : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -197,7 +200,8 @@ TEST_F(MenuBar, ASubmenuOfADropDownReachesItsCommands)
     Pump();
     EXPECT_EQ(Commands(), std::vector<UINT>{kPresetB});
 
-    struct Case {
+    struct Case
+    {
         const char* what;
         std::vector<UINT> keys;  // after Alt+F
         std::vector<UINT> expected;
@@ -212,7 +216,8 @@ TEST_F(MenuBar, ASubmenuOfADropDownReachesItsCommands)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TypeKey('F', {VK_MENU});
-        for (UINT key : c.keys) TypeKey(key);
+        for (UINT key : c.keys)
+            TypeKey(key);
         Pump();
         EXPECT_EQ(Commands(), c.expected);
     }

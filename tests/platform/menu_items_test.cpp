@@ -35,7 +35,8 @@ MENUITEMINFOA Read(HMENU menu, UINT item, BOOL byPosition, char* buffer = nullpt
     return info;
 }
 
-class MenuItems : public ::testing::Test {
+class MenuItems : public ::testing::Test
+{
 protected:
     void TearDown() override { DestroyMenu(bar); }
     HMENU bar = CreateMenu();
@@ -44,12 +45,14 @@ protected:
 TEST_F(MenuItems, InsertFlagsBecomeTypeAndState)
 {
     HMENU popup = CreatePopupMenu();
-    struct Case {
+    struct Case
+    {
         UINT type, state;
     };
-    const Case cases[] = {{MFT_STRING, 0}, {MFT_SEPARATOR, MFS_GRAYED}, {MFT_STRING, MFS_GRAYED},
-                          {MFT_MENUBARBREAK, MFS_CHECKED}};
-    for (UINT i = 0; i < 4; ++i) ASSERT_TRUE(InsertText(popup, i, 100 + i, "Item", cases[i].type, cases[i].state));
+    const Case cases[] = {
+        {MFT_STRING, 0}, {MFT_SEPARATOR, MFS_GRAYED}, {MFT_STRING, MFS_GRAYED}, {MFT_MENUBARBREAK, MFS_CHECKED}};
+    for (UINT i = 0; i < 4; ++i)
+        ASSERT_TRUE(InsertText(popup, i, 100 + i, "Item", cases[i].type, cases[i].state));
     for (UINT i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         MENUITEMINFOA info = Read(popup, i, TRUE);
@@ -67,7 +70,8 @@ TEST_F(MenuItems, PositionsPastTheEndAppendAndEarlierOnesGoBefore)
     InsertText(popup, 99, 3, "c");
     InsertText(popup, 0, 1, "a");
     ASSERT_EQ(GetMenuItemCount(popup), 3);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(GetMenuItemID(popup, i), UINT(i + 1));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(GetMenuItemID(popup, i), UINT(i + 1));
     EXPECT_EQ(GetMenuItemID(popup, 3), UINT(-1));
     DestroyMenu(popup);
 }

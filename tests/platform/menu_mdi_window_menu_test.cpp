@@ -16,7 +16,8 @@ LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefMDIChildProcA(window, message, wParam, lParam);
 }
 
-class MenuMdiWindowMenu : public DisplayTest {};
+class MenuMdiWindowMenu : public DisplayTest
+{};
 
 TEST_F(MenuMdiWindowMenu, ChildrenAppearBelowASeparatorAndGoAgain)
 {

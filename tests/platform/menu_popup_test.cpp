@@ -34,7 +34,8 @@ HMENU MakePopup(int count, int perColumn = 0, std::vector<std::string> texts = {
     return popup;
 }
 
-class MenuPopup : public DisplayTest {
+class MenuPopup : public DisplayTest
+{
 protected:
     void SetUp() override
     {
@@ -53,20 +54,22 @@ protected:
 TEST_F(MenuPopup, KeysPickAndEscapeCancels)
 {
     HMENU popup = MakePopup(4, 0, {"&Alpha", "&Bravo", "-", "&Delta"});
-    struct Case {
+    struct Case
+    {
         std::vector<UINT> keys;
         UINT expected;
     };
     const Case cases[] = {
         {{VK_DOWN, VK_DOWN, VK_RETURN}, 2},
-        {{VK_UP, VK_RETURN}, 4},            // wraps to the last
+        {{VK_UP, VK_RETURN}, 4},  // wraps to the last
         {{VK_ESCAPE}, 0},
-        {{'B'}, 2},                          // the item's letter
+        {{'B'}, 2},  // the item's letter
         {{VK_END, VK_UP, VK_UP, VK_RETURN}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        for (UINT key : c.keys) TypeKey(key);
+        for (UINT key : c.keys)
+            TypeKey(key);
         EXPECT_EQ(Track(popup), c.expected);
     }
     EXPECT_TRUE(LoggedOf(WM_COMMAND).empty()) << "no notification with the returned command";
@@ -144,7 +147,8 @@ TEST_F(MenuPopup, TheLastOfTwoHundredItemsIsReachable)
 
 // A menu opened by a press, with its first item under the pointer, as the
 // editor's list popups open at their control's corner.
-class MenuOpenedByAPress : public MenuPopup {
+class MenuOpenedByAPress : public MenuPopup
+{
 protected:
     void SetUp() override
     {
@@ -179,13 +183,19 @@ TEST_F(MenuOpenedByAPress, ItsReleasePicksNothingButAMoveOrALaterClickDoes)
     using platform::testing::PressMouse;
     using platform::testing::ReleaseMouse;
     constexpr auto kLeft = platform::testing::MouseButton::Left;
-    struct Case {
+    struct Case
+    {
         const char* what;
         std::function<void()> after;  // input after the press that opens the menu
         UINT expected;
     };
     const Case cases[] = {
-        {"the release alone", [&] { ReleaseMouse(kLeft, press.x, press.y); TypeKey(VK_ESCAPE); }, 0},
+        {"the release alone",
+         [&] {
+             ReleaseMouse(kLeft, press.x, press.y);
+             TypeKey(VK_ESCAPE);
+         },
+         0},
         {"a later click on the item under it",
          [&] {
              ReleaseMouse(kLeft, press.x, press.y);
@@ -233,7 +243,8 @@ HMENU MakeCascade()
 TEST_F(MenuPopup, SubmenusOpenAndPickByKeys)
 {
     HMENU popup = MakeCascade();
-    struct Case {
+    struct Case
+    {
         const char* what;
         std::vector<UINT> keys;
         UINT expected;
@@ -249,7 +260,8 @@ TEST_F(MenuPopup, SubmenusOpenAndPickByKeys)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (UINT key : c.keys) TypeKey(key);
+        for (UINT key : c.keys)
+            TypeKey(key);
         EXPECT_EQ(Track(popup), c.expected);
     }
     DestroyMenu(popup);
@@ -282,9 +294,11 @@ TEST(PopupLayout, BreaksMakeColumnsAndTallMenusScroll)
     auto menu = FindMenu(handle);
     PopupLayout columns = LayOut(*menu, 2000, [](const MenuItem&) { return 50; });
     std::map<LONG, int> perColumn;
-    for (const RECT& slot : columns.slots) ++perColumn[slot.left];
+    for (const RECT& slot : columns.slots)
+        ++perColumn[slot.left];
     std::vector<int> counts;
-    for (const auto& [left, count] : perColumn) counts.push_back(count);
+    for (const auto& [left, count] : perColumn)
+        counts.push_back(count);
     EXPECT_EQ(counts, (std::vector<int>{32, 32, 32, 4}));
     EXPECT_FALSE(columns.scrolls);
 

@@ -17,16 +17,15 @@ using platform::menus::ParseMenuText;
 
 TEST(MenuTextFormat, ReadsNestedPopupsItemsFlagsAndEscapes)
 {
-    auto parsed = ParseMenuText(
-        "# a comment\n"
-        "popup \"&File\"\r\n"
-        "  item 7 \"Say \\\"hi\\\"\\tCtrl+H\" grayed checked   # trailing\n"
-        "  separator\n"
-        "  popup \"More\" barbreak\n"
-        "    item 65535 \"Last\" break disabled\n"
-        "  end\n"
-        "end\n"
-        "item 9 \"Top\"");
+    auto parsed = ParseMenuText("# a comment\n"
+                                "popup \"&File\"\r\n"
+                                "  item 7 \"Say \\\"hi\\\"\\tCtrl+H\" grayed checked   # trailing\n"
+                                "  separator\n"
+                                "  popup \"More\" barbreak\n"
+                                "    item 65535 \"Last\" break disabled\n"
+                                "  end\n"
+                                "end\n"
+                                "item 9 \"Top\"");
     ASSERT_EQ(parsed.error, "");
     ASSERT_EQ(parsed.bar.size(), 2u);
     const MenuEntry& file = parsed.bar[0];
@@ -44,7 +43,8 @@ TEST(MenuTextFormat, ReadsNestedPopupsItemsFlagsAndEscapes)
 
 TEST(MenuTextFormat, NamesTheLineOfAFault)
 {
-    struct Case {
+    struct Case
+    {
         const char* text;
         const char* error;
     };

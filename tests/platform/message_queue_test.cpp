@@ -22,7 +22,8 @@ TEST_F(QueueTest, PostsFromSeveralThreadsArriveInEachSendersOrder)
     std::thread senders[kSenders];
     for (int s = 0; s < kSenders; ++s)
         senders[s] = std::thread([=] {
-            for (int i = 0; i < kEach; ++i) PostThreadMessageA(owner, WM_USER + s, static_cast<WPARAM>(i), 0);
+            for (int i = 0; i < kEach; ++i)
+                PostThreadMessageA(owner, WM_USER + s, static_cast<WPARAM>(i), 0);
         });
 
     std::map<UINT, WPARAM> nextOf;
@@ -32,7 +33,8 @@ TEST_F(QueueTest, PostsFromSeveralThreadsArriveInEachSendersOrder)
         ASSERT_EQ(msg.hwnd, nullptr);
         ASSERT_EQ(msg.wParam, nextOf[msg.message]++) << "sender " << msg.message - WM_USER;
     }
-    for (auto& sender : senders) sender.join();
+    for (auto& sender : senders)
+        sender.join();
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
 }
 
@@ -103,7 +105,8 @@ TEST_F(QueueTest, FiltersAndTargetsThatAreNotValidFail)
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_THREAD_ID));
 }
 
-struct PortThread {
+struct PortThread
+{
     std::atomic<int> handled{0};
     std::atomic<DWORD> lastParam{0};
 };
@@ -113,7 +116,8 @@ DWORD WINAPI RunUntil0x480(LPVOID parameter)
     auto* state = static_cast<PortThread*>(parameter);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (msg.message == 0x480) break;
+        if (msg.message == 0x480)
+            break;
         state->lastParam = static_cast<DWORD>(msg.lParam);
         ++state->handled;
     }
@@ -167,7 +171,8 @@ TEST_F(QueueTest, SendCallsAtOnceOnTheOwnerAndWaitsForItFromElsewhere)
     // The owner handles the sent message while it waits for anything else.
     DWORD owner = GetCurrentThreadId();
     std::thread poster([&] {
-        while (answer == 0) Sleep(1);
+        while (answer == 0)
+            Sleep(1);
         PostThreadMessageA(owner, WM_USER + 9, 0, 0);
     });
     MSG msg;
@@ -179,14 +184,17 @@ TEST_F(QueueTest, SendCallsAtOnceOnTheOwnerAndWaitsForItFromElsewhere)
 }
 
 // A stand-in for the display's input and paint, one message each.
-class OneMessageSource : public platform::detail::MessageSource {
+class OneMessageSource : public platform::detail::MessageSource
+{
 public:
     explicit OneMessageSource(UINT message) : message_(message) {}
     bool Next(const platform::detail::MessageFilter& filter, bool remove, MSG* msg) override
     {
-        if (!pending_ || !filter.Accepts(nullptr, message_)) return false;
+        if (!pending_ || !filter.Accepts(nullptr, message_))
+            return false;
         *msg = MSG{nullptr, message_, 0, 0, 0, {0, 0}};
-        if (remove) pending_ = false;
+        if (remove)
+            pending_ = false;
         return true;
     }
 
@@ -214,7 +222,8 @@ TEST_F(QueueTest, RetrievalOrderIsPostedInputQuitPaintTimer)
 
     std::vector<UINT> order;
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) order.push_back(msg.message);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        order.push_back(msg.message);
     platform::detail::SetMessageSource(SourceSlot::Input, realInput);
     platform::detail::SetMessageSource(SourceSlot::Paint, realPaint);
     KillTimer(window, 1);

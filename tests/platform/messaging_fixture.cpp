@@ -20,7 +20,8 @@ std::vector<Received> LoggedOf(UINT message)
 {
     std::vector<Received> found;
     for (const auto& r : Log())
-        if (r.message == message) found.push_back(r);
+        if (r.message == message)
+            found.push_back(r);
     return found;
 }
 
@@ -28,14 +29,16 @@ std::vector<UINT> LoggedMessages(HWND window)
 {
     std::vector<UINT> found;
     for (const auto& r : Log())
-        if (r.window == window) found.push_back(r.message);
+        if (r.window == window)
+            found.push_back(r.message);
     return found;
 }
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Log().push_back({window, message, wParam, lParam});
-    if (Reply()) return Reply()(window, message, wParam, lParam);
+    if (Reply())
+        return Reply()(window, message, wParam, lParam);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -53,7 +56,8 @@ void MessagingTest::TearDown()
 {
     Reply() = nullptr;
     for (HWND window : made_)
-        if (IsWindow(window)) DestroyWindow(window);
+        if (IsWindow(window))
+            DestroyWindow(window);
     Drain();
     Log().clear();
 }

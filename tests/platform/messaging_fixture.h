@@ -11,7 +11,8 @@
 
 namespace messaging_test {
 
-struct Received {
+struct Received
+{
     HWND window;
     UINT message;
     WPARAM wParam;
@@ -31,7 +32,8 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 inline constexpr char kRecordingClass[] = "RecordingWindow";
 
-class MessagingTest : public ::testing::Test {
+class MessagingTest : public ::testing::Test
+{
 protected:
     void SetUp() override;
     void TearDown() override;

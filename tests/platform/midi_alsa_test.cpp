@@ -11,7 +11,8 @@ namespace {
 
 using namespace platform::testing;
 
-class AlsaTest : public ::testing::Test {
+class AlsaTest : public ::testing::Test
+{
 protected:
     void SetUp() override { UseAlsaMidi(); }
     void TearDown() override { UseVirtualMidi(); }

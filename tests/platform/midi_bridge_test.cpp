@@ -20,7 +20,8 @@ namespace {
 using namespace platform::testing;
 
 // Listens at a fresh path; the first client gets the header and then an echo.
-class EchoPeer {
+class EchoPeer
+{
 public:
     explicit EchoPeer(std::string header) : header_(std::move(header))
     {
@@ -71,7 +72,8 @@ private:
     std::thread thread_;
 };
 
-class BridgeTest : public ::testing::Test {
+class BridgeTest : public ::testing::Test
+{
 protected:
     void SetUp() override { PostedNow(); }
     void TearDown() override

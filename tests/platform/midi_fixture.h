@@ -11,7 +11,8 @@
 
 namespace midi_test {
 
-struct PortEvent {
+struct PortEvent
+{
     UINT message = 0;  // 0 when none came
     WPARAM wParam = 0;
     LPARAM lParam = 0;
@@ -24,7 +25,8 @@ PortEvent NextEvent();
 std::vector<PortEvent> PostedNow();
 
 // Prepared input buffers of one size, each with its own bytes.
-class InputBuffers {
+class InputBuffers
+{
 public:
     InputBuffers(std::size_t count, DWORD size);
     // Prepares and queues every buffer on the port.
@@ -38,7 +40,8 @@ private:
 };
 
 // Everything a virtual OUT port's device received, one entry per send.
-class DeviceLog {
+class DeviceLog
+{
 public:
     platform::testing::VirtualMidiReceiver Receiver();
     std::vector<std::vector<BYTE>> Take();
@@ -48,7 +51,8 @@ private:
     std::vector<std::vector<BYTE>> sends_;
 };
 
-class VirtualMidiTest : public ::testing::Test {
+class VirtualMidiTest : public ::testing::Test
+{
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -70,13 +70,15 @@ TEST_F(InputTest, ShortAndLongMessagesKeepTheirOrder)
     EXPECT_EQ(midiInClose(port), MMSYSERR_NOERROR);
 }
 
-struct Fragmenting {
+struct Fragmenting
+{
     const char* name;
     std::size_t fragmentSize;
     DWORD bufferSize;
 };
 
-class FragmentTest : public VirtualMidiTest, public testing::WithParamInterface<Fragmenting> {};
+class FragmentTest : public VirtualMidiTest, public testing::WithParamInterface<Fragmenting>
+{};
 
 // A 413-byte message with a timing clock inside: the buffers hold its bytes
 // only, in order, none past its length; the clock comes as a short message.

@@ -15,7 +15,8 @@ using namespace platform::testing;
 using OutputTest = VirtualMidiTest;
 using Bytes = std::vector<BYTE>;
 
-struct LongMessage {
+struct LongMessage
+{
     explicit LongMessage(Bytes content) : bytes(std::move(content))
     {
         header.lpData = reinterpret_cast<LPSTR>(bytes.data());
@@ -51,8 +52,9 @@ TEST_F(OutputTest, ShortAndLongSendsReachTheDeviceInSendOrder)
         EXPECT_EQ(done->dwFlags, MHDR_PREPARED | MHDR_DONE);
         EXPECT_EQ(midiOutUnprepareHeader(port, done, sizeof(MIDIHDR)), MMSYSERR_NOERROR);
     }
-    EXPECT_EQ(device.Take(), (std::vector<Bytes>{{0x90, 0x3C, 0x40}, first.bytes, {0xB3, 0x7B, 0x00}, second.bytes,
-                                                 {0xC5, 0x07}, {0xF8}}));
+    EXPECT_EQ(
+        device.Take(),
+        (std::vector<Bytes>{{0x90, 0x3C, 0x40}, first.bytes, {0xB3, 0x7B, 0x00}, second.bytes, {0xC5, 0x07}, {0xF8}}));
     EXPECT_EQ(midiOutClose(port), MMSYSERR_NOERROR);
 }
 
@@ -116,7 +118,8 @@ TEST_F(OutputTest, LongSendHeaderRules)
 }
 
 // A device that takes its time: sends stay pending until it is let go.
-class SlowDevice {
+class SlowDevice
+{
 public:
     VirtualMidiReceiver Receiver()
     {

@@ -68,7 +68,8 @@ TEST_F(PortsTest, CapsOfMissingPortsAreRefused)
     EXPECT_EQ(midiInGetDevCapsA(0, nullptr, sizeof in), MMSYSERR_INVALPARAM);
 }
 
-struct OpenRefusal {
+struct OpenRefusal
+{
     const char* name;
     UINT device;
     DWORD flags;
@@ -76,7 +77,8 @@ struct OpenRefusal {
     MMRESULT expected;
 };
 
-class OpenRefusalTest : public VirtualMidiTest, public testing::WithParamInterface<OpenRefusal> {};
+class OpenRefusalTest : public VirtualMidiTest, public testing::WithParamInterface<OpenRefusal>
+{};
 
 TEST_P(OpenRefusalTest, LeavesNoHandleInEitherDirection)
 {

@@ -12,7 +12,8 @@ namespace {
 
 using platform::testing::QueueDialogScript;
 
-struct Seen {
+struct Seen
+{
     std::vector<WPARAM> commands;
     std::string field;
     bool initialised = false;
@@ -26,7 +27,8 @@ INT_PTR CALLBACK KeyDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         seen.initialised = true;
         return TRUE;
     }
-    if (message != WM_COMMAND) return FALSE;
+    if (message != WM_COMMAND)
+        return FALSE;
     seen.commands.push_back(wParam);
     if (LOWORD(wParam) == 500 || LOWORD(wParam) == IDCANCEL) {
         char text[32]{};
@@ -37,7 +39,8 @@ INT_PTR CALLBACK KeyDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     return TRUE;
 }
 
-class ModalScripts : public DisplayTest {
+class ModalScripts : public DisplayTest
+{
 protected:
     void SetUp() override
     {

@@ -18,7 +18,8 @@ namespace {
 
 constexpr char kAppKey[] = "Software\\Vesk\\VQ-700Z Sound Editor";
 
-class RegistryTest : public ::testing::Test {
+class RegistryTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -36,8 +37,8 @@ protected:
     HKEY Create(const char* path = kAppKey)
     {
         HKEY key = nullptr;
-        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
+        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                  &key, nullptr),
                   ERROR_SUCCESS);
         return key;
     }
@@ -46,7 +47,8 @@ protected:
     static std::vector<BYTE> Query(HKEY key, const char* name, DWORD* type = nullptr)
     {
         DWORD size = 0;
-        if (RegQueryValueExA(key, name, nullptr, type, nullptr, &size) != ERROR_SUCCESS) return {0xEE};
+        if (RegQueryValueExA(key, name, nullptr, type, nullptr, &size) != ERROR_SUCCESS)
+            return {0xEE};
         std::vector<BYTE> data(size);
         EXPECT_EQ(RegQueryValueExA(key, name, nullptr, nullptr, data.data(), &size), ERROR_SUCCESS);
         return data;
@@ -59,9 +61,9 @@ TEST_F(RegistryTest, ValuesReadBackThroughASecondKeyOverTheSameFolder)
 {
     DWORD disposition = 0;
     HKEY writer = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &writer,
-                              &disposition),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &writer, &disposition),
+        ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
     DWORD width = 982;
     ASSERT_EQ(RegSetValueExA(writer, "Width", 0, REG_DWORD, reinterpret_cast<BYTE*>(&width), 4), ERROR_SUCCESS);
@@ -72,8 +74,7 @@ TEST_F(RegistryTest, ValuesReadBackThroughASecondKeyOverTheSameFolder)
     HKEY reader = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kAppKey, 0, KEY_ALL_ACCESS, &reader), ERROR_SUCCESS);
     DWORD type = 0, value = 0, size = sizeof value;
-    ASSERT_EQ(RegQueryValueExA(reader, "width", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
-              ERROR_SUCCESS)
+    ASSERT_EQ(RegQueryValueExA(reader, "width", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS)
         << "value names match in any case";
     EXPECT_EQ(type, REG_DWORD);
     EXPECT_EQ(value, 982u);
@@ -90,7 +91,8 @@ TEST_F(RegistryTest, ValuesReadBackThroughASecondKeyOverTheSameFolder)
 
 TEST_F(RegistryTest, EveryShapeOfValueRoundTrips)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         DWORD type;
         std::vector<BYTE> bytes;
@@ -134,8 +136,7 @@ TEST_F(RegistryTest, ABufferTooSmallGetsTheSizeAndStaysUntouched)
     RegSetValueExA(key, "Name", 0, REG_SZ, reinterpret_cast<const BYTE*>("ABCDEFG"), 8);
     char buffer[4] = {'x', 'x', 'x', 'x'};
     DWORD size = sizeof buffer;
-    EXPECT_EQ(RegQueryValueExA(key, "Name", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size),
-              ERROR_MORE_DATA);
+    EXPECT_EQ(RegQueryValueExA(key, "Name", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size), ERROR_MORE_DATA);
     EXPECT_EQ(size, 8u);
     EXPECT_EQ(std::string(buffer, 4), "xxxx");
 
@@ -146,15 +147,9 @@ TEST_F(RegistryTest, ABufferTooSmallGetsTheSizeAndStaysUntouched)
 TEST_F(RegistryTest, ADamagedLineIsSkippedAndSaidOnceWhileEveryGoodValueIsKept)
 {
     const std::string damaged[] = {
-        "dword \"A\" = x",
-        "dword \"A\" = 4294967296",
-        "dword \"A\" = -1",
-        "sz \"A\" = \"unterminated",
-        "sz \"A\" = \"bad escape \\q\"",
-        "hex(3) \"A\" = 0",
-        "dword \"A\" = 1 trailing",
-        std::string("\0\xff\x13garbage", 10),
-        "what is this",
+        "dword \"A\" = x",           "dword \"A\" = 4294967296",           "dword \"A\" = -1",
+        "sz \"A\" = \"unterminated", "sz \"A\" = \"bad escape \\q\"",      "hex(3) \"A\" = 0",
+        "dword \"A\" = 1 trailing",  std::string("\0\xff\x13garbage", 10), "what is this",
     };
     HKEY key = Create();
     RegCloseKey(key);
@@ -162,7 +157,8 @@ TEST_F(RegistryTest, ADamagedLineIsSkippedAndSaidOnceWhileEveryGoodValueIsKept)
         SCOPED_TRACE(line);
         // Good lines around the damaged one, one of them a value this program does not know.
         std::ofstream(ValuesFile(), std::ios::binary | std::ios::trunc)
-            << "dword \"Good\" = 1\n" << line << "\nsz \"Someone else's\" = \"kept\"\n";
+            << "dword \"Good\" = 1\n"
+            << line << "\nsz \"Someone else's\" = \"kept\"\n";
         testing::internal::CaptureStderr();
         key = Create();
         HKEY again = Create();
@@ -208,8 +204,7 @@ TEST_F(RegistryTest, AKeyWhoseValuesCannotBeReadDoesNotOpenAndIsNeverWrittenOver
     EXPECT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("cannot read the settings in " + ValuesFile().string() + ": Is a directory"),
-              std::string::npos)
+    EXPECT_NE(said.find("cannot read the settings in " + ValuesFile().string() + ": Is a directory"), std::string::npos)
         << said;
 
     // A key opened before: reads and writes are refused, nothing replaced.
@@ -265,9 +260,9 @@ TEST_F(RegistryTest, KeysOpenOnlyWhenTheyExistAndStayInsideTheHive)
     EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kAppKey, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
     HKEY parent = Create("Software\\Vesk");
     DWORD disposition = 0;
-    ASSERT_EQ(RegCreateKeyExA(parent, "VQ-700Z Sound Editor", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              &disposition),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExA(parent, "VQ-700Z Sound Editor", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition),
+        ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
     RegCloseKey(key);
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition),

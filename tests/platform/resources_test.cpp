@@ -47,9 +47,9 @@ TEST_F(ResourcesTest, LanguageFollowsTheLocaleAndFallsBack)
     const Case cases[] = {
         {"ja_JP.UTF-8", "Greeting", "konnichiwa"},
         {"en_US.UTF-8", "Greeting", "hello"},
-        {"en_GB.UTF-8", "Greeting", "hello"},      // same language, other region
-        {"de_AT.UTF-8", "Greeting", "hallo"},      // same language, other region
-        {"fr_FR.UTF-8", "Greeting", "hello"},      // no French: US English
+        {"en_GB.UTF-8", "Greeting", "hello"},  // same language, other region
+        {"de_AT.UTF-8", "Greeting", "hallo"},  // same language, other region
+        {"fr_FR.UTF-8", "Greeting", "hello"},  // no French: US English
         {"C", "Greeting", "hello"},
         {"en_US.UTF-8", "JapaneseOnly", "konnichiwa"},  // the only variant
         {"ja_JP.UTF-8", "NeutralOnly", "neutral"},
@@ -96,8 +96,8 @@ TEST_F(ResourcesTest, TheSameResourceIsFoundEveryTime)
 TEST(LocaleTest, LanguageIdsFromLocaleNames)
 {
     const std::pair<const char*, LANGID> cases[] = {
-        {"ja_JP.UTF-8", 0x0411}, {"ja", 0x0411},   {"JA_JP", 0x0411}, {"en_US.UTF-8", 0x0409},
-        {"de_DE@euro", 0x0407},  {"C", 0x0409},    {"POSIX", 0x0409}, {"", 0x0409},
+        {"ja_JP.UTF-8", 0x0411}, {"ja", 0x0411},    {"JA_JP", 0x0411}, {"en_US.UTF-8", 0x0409},
+        {"de_DE@euro", 0x0407},  {"C", 0x0409},     {"POSIX", 0x0409}, {"", 0x0409},
         {"C.UTF-8", 0x0409},     {"xx_YY", 0x0409}, {nullptr, 0x0409},
     };
     for (auto [name, expected] : cases)

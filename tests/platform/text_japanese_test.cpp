@@ -25,14 +25,18 @@ constexpr int kUiPixels = 12;
 
 // Which pixels of an area are ink: darker than halfway between the
 // background and the text colour.
-struct Ink {
+struct Ink
+{
     int width = 0;
     int height = 0;
     std::vector<bool> dark;
     bool At(int x, int y) const { return dark[std::size_t(y * width + x)]; }
 };
 
-int Lightness(COLORREF c) { return int(c & 0xFF) + int((c >> 8) & 0xFF) + int((c >> 16) & 0xFF); }
+int Lightness(COLORREF c)
+{
+    return int(c & 0xFF) + int((c >> 8) & 0xFF) + int((c >> 16) & 0xFF);
+}
 
 // The ink cut to its bounding box.
 Ink Trimmed(const Ink& ink)
@@ -45,11 +49,13 @@ Ink Trimmed(const Ink& ink)
                 top = std::min(top, y), bottom = std::max(bottom, y);
             }
     Ink trimmed;
-    if (right < 0) return trimmed;
+    if (right < 0)
+        return trimmed;
     trimmed.width = right - left + 1;
     trimmed.height = bottom - top + 1;
     for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) trimmed.dark.push_back(ink.At(x, y));
+        for (int x = left; x <= right; ++x)
+            trimmed.dark.push_back(ink.At(x, y));
     return trimmed;
 }
 
@@ -59,12 +65,14 @@ Ink InkOfWindow(HWND window, const RECT& area, COLORREF background, COLORREF tex
     const int threshold = (Lightness(background) + Lightness(text)) / 2;
     Ink ink{int(area.right - area.left), int(area.bottom - area.top), {}};
     for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x) ink.dark.push_back(Lightness(PixelAt(window, x, y)) < threshold);
+        for (LONG x = area.left; x < area.right; ++x)
+            ink.dark.push_back(Lightness(PixelAt(window, x, y)) < threshold);
     return Trimmed(ink);
 }
 
 // The text drawn straight from the Japanese font, black on white, and its advance.
-struct Reference {
+struct Reference
+{
     Ink ink;
     int advance = 0;
 };
@@ -95,7 +103,8 @@ Reference Render(const std::string& utf8)
     const unsigned char* data = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
     for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) ink.dark.push_back(data[y * stride + x * 4 + 1] < 128);
+        for (int x = 0; x < kWidth; ++x)
+            ink.dark.push_back(data[y * stride + x * 4 + 1] < 128);
     reference.ink = Trimmed(ink);
     pango_font_description_free(font);
     g_object_unref(layout);
@@ -107,9 +116,11 @@ Reference Render(const std::string& utf8)
 // The share of pixels on which the two agree, when their boxes are the same size.
 double Agreement(const Ink& drawn, const Ink& expected)
 {
-    if (drawn.width != expected.width || drawn.height != expected.height || drawn.dark.empty()) return 0;
+    if (drawn.width != expected.width || drawn.height != expected.height || drawn.dark.empty())
+        return 0;
     std::size_t same = 0;
-    for (std::size_t i = 0; i < drawn.dark.size(); ++i) same += drawn.dark[i] == expected.dark[i];
+    for (std::size_t i = 0; i < drawn.dark.size(); ++i)
+        same += drawn.dark[i] == expected.dark[i];
     return double(same) / double(drawn.dark.size());
 }
 
@@ -119,12 +130,13 @@ void SaveShot(HWND window, const char* name)
     EXPECT_TRUE(platform::testing::SaveScreenshot(window, path.c_str())) << path;
 }
 
-class JapaneseText : public DisplayTest {};
+class JapaneseText : public DisplayTest
+{};
 
 TEST_F(JapaneseText, MenuBarTitlesShowAndMeasureTheirGlyphs)
 {
     const std::string file = "\xE3\x83\x95\xE3\x82\xA1\xE3\x82\xA4\xE3\x83\xAB";  // "file" in katakana
-    const std::string edit = "\xE7\xB7\xA8\xE9\x9B\x86";                            // "edit" in kanji
+    const std::string edit = "\xE7\xB7\xA8\xE9\x9B\x86";                          // "edit" in kanji
     HWND frame = MakeTop({20, 20, 420, 220}, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_STRING, 1, file.c_str());
@@ -168,9 +180,11 @@ TEST_F(JapaneseText, MessageBoxTextShowsItsGlyphsAndWrapsBetweenThem)
     // "Overwrite the program?" and, on its own, a sentence too long for one line.
     const std::u16string question = u"\u30D7\u30ED\u30B0\u30E9\u30E0\u3092\u4E0A\u66F8\u304D\u3057\u307E\u3059\u304B";
     std::u16string longText;
-    for (int i = 0; i < 4; ++i) longText += question;
+    for (int i = 0; i < 4; ++i)
+        longText += question;
 
-    struct Seen {
+    struct Seen
+    {
         RECT text{};
         Ink ink;
         int lines = 0;
@@ -199,7 +213,8 @@ TEST_F(JapaneseText, MessageBoxTextShowsItsGlyphsAndWrapsBetweenThem)
                 bool any = false;
                 for (LONG x = seen.text.left; x < seen.text.right && !any; ++x)
                     any = Lightness(PixelAt(box, x, y)) < Lightness(GetSysColor(COLOR_BTNFACE)) / 2;
-                if (any && !inLine) ++seen.lines;
+                if (any && !inLine)
+                    ++seen.lines;
                 inLine = any;
             }
         };

@@ -11,14 +11,16 @@ namespace {
 
 using platform::testing::AdvanceClock;
 
-class TimerTest : public MessagingTest {
+class TimerTest : public MessagingTest
+{
 protected:
     // The timer ids of the WM_TIMER messages retrieved now, in order.
     static std::vector<WPARAM> Ticks()
     {
         std::vector<WPARAM> ids;
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) ids.push_back(msg.wParam);
+        while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE))
+            ids.push_back(msg.wParam);
         return ids;
     }
 
@@ -63,7 +65,8 @@ TEST_F(TimerTest, TimersComeAfterPostedMessagesAndInDueOrder)
     PostMessageA(window, WM_USER, 0, 0);
     MSG msg;
     std::vector<std::pair<UINT, WPARAM>> order;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) order.emplace_back(msg.message, msg.wParam);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        order.emplace_back(msg.message, msg.wParam);
     EXPECT_EQ(order, (std::vector<std::pair<UINT, WPARAM>>{{WM_USER, 0}, {WM_TIMER, 2}, {WM_TIMER, 1}}));
 }
 
@@ -94,7 +97,10 @@ TEST_F(TimerTest, PeekWithoutRemovingLeavesTheTickDue)
 }
 
 std::vector<UINT_PTR> gProcTicks;
-void CALLBACK CountTick(HWND, UINT, UINT_PTR id, DWORD) { gProcTicks.push_back(id); }
+void CALLBACK CountTick(HWND, UINT, UINT_PTR id, DWORD)
+{
+    gProcTicks.push_back(id);
+}
 
 TEST_F(TimerTest, ThreadTimersGetTheirOwnIdsAndRunTheirProcedure)
 {

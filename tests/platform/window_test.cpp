@@ -31,8 +31,10 @@ TEST_F(WindowTest, CreateParamsReachNcCreateAndCreate)
     int engine = 0;
     void* seen[2] = {};
     Reply() = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_NCCREATE) seen[0] = reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams;
-        if (message == WM_CREATE) seen[1] = reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams;
+        if (message == WM_NCCREATE)
+            seen[0] = reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams;
+        if (message == WM_CREATE)
+            seen[1] = reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams;
         return DefWindowProcA(window, message, wParam, lParam);
     };
     MakeWindow(nullptr, &engine);
@@ -42,7 +44,8 @@ TEST_F(WindowTest, CreateParamsReachNcCreateAndCreate)
 
 TEST_F(WindowTest, RefusedCreationDestroysTheWindowAndReturnsNull)
 {
-    struct Case {
+    struct Case
+    {
         UINT refusing;
         LRESULT answer;
         std::vector<UINT> expected;
@@ -71,12 +74,13 @@ TEST_F(WindowTest, DestroySendsDestroyParentFirstThenNcDestroyChildrenFirst)
     Log().clear();
 
     ASSERT_TRUE(DestroyWindow(parent));
-    std::vector<Received> expected = {
-        {parent, WM_DESTROY, 0, 0},      {first, WM_DESTROY, 0, 0},       {grandchild, WM_DESTROY, 0, 0},
-        {second, WM_DESTROY, 0, 0},      {grandchild, WM_NCDESTROY, 0, 0}, {first, WM_NCDESTROY, 0, 0},
-        {second, WM_NCDESTROY, 0, 0},    {parent, WM_NCDESTROY, 0, 0}};
+    std::vector<Received> expected = {{parent, WM_DESTROY, 0, 0},       {first, WM_DESTROY, 0, 0},
+                                      {grandchild, WM_DESTROY, 0, 0},   {second, WM_DESTROY, 0, 0},
+                                      {grandchild, WM_NCDESTROY, 0, 0}, {first, WM_NCDESTROY, 0, 0},
+                                      {second, WM_NCDESTROY, 0, 0},     {parent, WM_NCDESTROY, 0, 0}};
     EXPECT_EQ(Log(), expected);
-    for (HWND window : {parent, first, grandchild, second}) EXPECT_FALSE(IsWindow(window));
+    for (HWND window : {parent, first, grandchild, second})
+        EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(DestroyWindow(parent));
 }
 
@@ -111,8 +115,8 @@ TEST_F(WindowTest, AWindowMayDestroyItselfFromItsOwnProcedure)
     EXPECT_EQ(DispatchMessageA(&msg), 7);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(userDataAfter, 0) << "the handle is dead once destroyed";
-    EXPECT_EQ(LoggedMessages(window), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_USER, WM_DESTROY,
-                                                         WM_NCDESTROY}));
+    EXPECT_EQ(LoggedMessages(window),
+              (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_USER, WM_DESTROY, WM_NCDESTROY}));
 }
 
 TEST_F(WindowTest, CloseThroughDefWindowProcDestroys)
@@ -141,7 +145,8 @@ TEST_F(WindowTest, OnlyTheOwnerThreadDestroys)
 LRESULT CALLBACK DoublingSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, 0));
-    if (message == WM_USER) return 2 * CallWindowProcA(original, window, message, wParam, lParam);
+    if (message == WM_USER)
+        return 2 * CallWindowProcA(original, window, message, wParam, lParam);
     return CallWindowProcA(original, window, message, wParam, lParam);
 }
 

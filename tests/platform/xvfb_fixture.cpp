@@ -37,14 +37,16 @@ std::string FindProgram(const char* name)
 {
     for (const char* folder : {"/usr/bin", "/usr/local/bin", "/bin"}) {
         fs::path path = fs::path(folder) / name;
-        if (fs::exists(path)) return path;
+        if (fs::exists(path))
+            return path;
     }
     return {};
 }
 
 ScopedVariable::ScopedVariable(const char* name, const char* value) : name_(name)
 {
-    if (const char* old = std::getenv(name)) saved_ = old;
+    if (const char* old = std::getenv(name))
+        saved_ = old;
     if (value)
         setenv(name, value, 1);
     else
@@ -63,12 +65,15 @@ ChildProcess::ChildProcess(std::vector<std::string> args, std::vector<std::strin
                            const std::string& errorFile)
 {
     std::vector<char*> argv;
-    for (auto& arg : args) argv.push_back(arg.data());
+    for (auto& arg : args)
+        argv.push_back(arg.data());
     argv.push_back(nullptr);
     std::vector<std::string> environment = std::move(extraEnvironment);
-    for (char** entry = environ; *entry; ++entry) environment.emplace_back(*entry);
+    for (char** entry = environ; *entry; ++entry)
+        environment.emplace_back(*entry);
     std::vector<char*> envp;
-    for (auto& entry : environment) envp.push_back(entry.data());
+    for (auto& entry : environment)
+        envp.push_back(entry.data());
     envp.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
@@ -83,9 +88,11 @@ ChildProcess::ChildProcess(std::vector<std::string> args, std::vector<std::strin
     else
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0644);
-    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
+    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+        pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
-    if (pipeFds[1] >= 0) close(pipeFds[1]);
+    if (pipeFds[1] >= 0)
+        close(pipeFds[1]);
     output_ = pipeFds[0];
 }
 
@@ -95,7 +102,8 @@ ChildProcess::~ChildProcess()
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
-    if (output_ >= 0) close(output_);
+    if (output_ >= 0)
+        close(output_);
 }
 
 std::string ChildProcess::ReadLine(std::chrono::milliseconds timeout)
@@ -104,10 +112,13 @@ std::string ChildProcess::ReadLine(std::chrono::milliseconds timeout)
     auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
         pollfd fd{output_, POLLIN, 0};
-        if (poll(&fd, 1, 100) <= 0) continue;
+        if (poll(&fd, 1, 100) <= 0)
+            continue;
         char c;
-        if (read(output_, &c, 1) != 1) break;
-        if (c == '\n') return line;
+        if (read(output_, &c, 1) != 1)
+            break;
+        if (c == '\n')
+            return line;
         line.push_back(c);
     }
     return {};
@@ -130,7 +141,8 @@ int ChildProcess::Wait(std::chrono::milliseconds timeout)
 std::unique_ptr<XvfbServer> XvfbServer::Start(const char* screen)
 {
     std::string xvfb = FindProgram("Xvfb");
-    if (xvfb.empty()) return nullptr;
+    if (xvfb.empty())
+        return nullptr;
     // The server picks a free display number itself and says which once it
     // is ready: tests running side by side never share one. Without a reset
     // when its last client leaves, a program started just then still finds
@@ -154,11 +166,15 @@ void DesktopTest::SetUpTestSuite()
     Server() = XvfbServer::Start();
 }
 
-void DesktopTest::TearDownTestSuite() { Server().reset(); }
+void DesktopTest::TearDownTestSuite()
+{
+    Server().reset();
+}
 
 void DesktopTest::SetUp()
 {
-    if (!Server()) GTEST_SKIP() << "Xvfb is not installed";
+    if (!Server())
+        GTEST_SKIP() << "Xvfb is not installed";
     environment_.push_back(std::make_unique<ScopedVariable>("DISPLAY", Server()->Display().c_str()));
     environment_.push_back(std::make_unique<ScopedVariable>("SDL_VIDEODRIVER", "x11"));
     environment_.push_back(std::make_unique<ScopedVariable>("VQ_DISPLAY", nullptr));

@@ -20,7 +20,8 @@ namespace xvfb_test {
 std::string FindProgram(const char* name);
 
 // An environment variable set (or, for null, unset) until the object goes.
-class ScopedVariable {
+class ScopedVariable
+{
 public:
     ScopedVariable(const char* name, const char* value);
     ~ScopedVariable();
@@ -33,7 +34,8 @@ private:
 };
 
 // A child process that is killed when the test lets go of it.
-class ChildProcess {
+class ChildProcess
+{
 public:
     // Standard error goes to errorFile when one is named, else nowhere.
     ChildProcess(std::vector<std::string> args, std::vector<std::string> extraEnvironment, bool captureOutput,
@@ -54,7 +56,8 @@ private:
 };
 
 // Xvfb on a display number of its own, 800 x 600 unless told.
-class XvfbServer {
+class XvfbServer
+{
 public:
     // Null when Xvfb is not installed; a failed start is a test failure.
     static std::unique_ptr<XvfbServer> Start(const char* screen = "800x600x24");
@@ -63,15 +66,15 @@ public:
 private:
     XvfbServer(std::string display, std::unique_ptr<ChildProcess> process)
         : display_(std::move(display)), process_(std::move(process))
-    {
-    }
+    {}
     std::string display_;
     std::unique_ptr<ChildProcess> process_;
 };
 
 // The desktop display on one Xvfb per test program; the headless display
 // and the environment come back after each test.
-class DesktopTest : public display_test::DisplayTest {
+class DesktopTest : public display_test::DisplayTest
+{
 protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();

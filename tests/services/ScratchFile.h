@@ -25,8 +25,8 @@ public:
     std::string WriteFile(const char* name, const std::vector<unsigned char>& bytes) const
     {
         const std::string file = File(name);
-        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
 

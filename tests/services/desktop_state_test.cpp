@@ -28,8 +28,8 @@ TEST(DesktopState, ModifierKeysFollowTheKeysHeld)
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.lpszClassName = "DesktopStateWindow";
     RegisterClassExA(&windowClass);
-    HWND window = CreateWindowExA(0, "DesktopStateWindow", "", WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
-                                  nullptr, nullptr);
+    HWND window =
+        CreateWindowExA(0, "DesktopStateWindow", "", WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     SetFocus(window);
 

@@ -35,10 +35,10 @@ TEST_F(HfcFileTest, OpenModes)
         {CHfcFile::kRead, true, true, old},
         {CHfcFile::kRead | CHfcFile::kBinary, true, true, old},
         {CHfcFile::kRead, false, false, {}},
-        {CHfcFile::kWrite, true, true, {'x', 'y'}},  // truncates
+        {CHfcFile::kWrite, true, true, {'x', 'y'}},                       // truncates
         {CHfcFile::kWrite | CHfcFile::kBinary, false, true, {'x', 'y'}},  // creates
-        {CHfcFile::kReadWrite, true, true, {'x', 'y', 'c'}},  // updates in place
-        {CHfcFile::kReadWrite | CHfcFile::kBinary, false, false, {}},  // never creates
+        {CHfcFile::kReadWrite, true, true, {'x', 'y', 'c'}},              // updates in place
+        {CHfcFile::kReadWrite | CHfcFile::kBinary, false, false, {}},     // never creates
         {CHfcFile::kBinary, true, false, old},
         {0, true, false, old},
         {4, true, false, old},
@@ -127,7 +127,10 @@ TEST_F(HfcFileTest, OnlyRegularFilesOpen)
     };
     // A pipe without a writer must be refused, not waited on.
     const Case cases[] = {
-        {folder.path().string(), false}, {"/dev/null", false}, {fifo, false}, {link, true},
+        {folder.path().string(), false},
+        {"/dev/null", false},
+        {fifo, false},
+        {link, true},
     };
     for (const Case& c : cases) {
         for (const int flags : {CHfcFile::kRead, CHfcFile::kReadWrite}) {

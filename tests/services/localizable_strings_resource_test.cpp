@@ -20,10 +20,10 @@ namespace {
 
 struct Variant
 {
-    std::string language;                    // the root's Language attribute
-    std::vector<std::string> order;          // keys in document order
+    std::string language;            // the root's Language attribute
+    std::vector<std::string> order;  // keys in document order
     std::map<std::string, std::string> texts;
-    std::vector<std::string> strays;         // anything that is not a keyed element with Text
+    std::vector<std::string> strays;  // anything that is not a keyed element with Text
 };
 
 Variant LoadVariant(const char* locale)

@@ -71,8 +71,7 @@ public:
               CHfcGuardLock lock(guard);
               m_entered.Release();
           })
-    {
-    }
+    {}
     ~Contender() { m_thread.join(); }
 
     int WaitForEntry(DWORD timeoutMs) { return m_entered.WaitWithTimeout(timeoutMs); }

@@ -48,10 +48,8 @@ TEST(Md5, AgreesWithMd5sumAcrossBlockBoundaries)
     const std::pair<std::uint32_t, const char*> cases[] = {
         {55, "63f2b43e0234f014ba086687f7ec7e4d"},  // padding fits in the block
         {56, "129a7df2069f6dcc689cbeed82142a42"},  // the length spills into a second block
-        {63, "95ae047ff945b6702ed7bd87e7ccd08d"},
-        {64, "0741d4196478884c19bf239ab5442e2f"},
-        {120, "75084d12b3187adcd38eea577ba05cdd"},
-        {100000, "38d92a28ddac37b243f6789d163bf7f2"},
+        {63, "95ae047ff945b6702ed7bd87e7ccd08d"},  {64, "0741d4196478884c19bf239ab5442e2f"},
+        {120, "75084d12b3187adcd38eea577ba05cdd"}, {100000, "38d92a28ddac37b243f6789d163bf7f2"},
     };
     for (const auto& [length, expected] : cases) {
         std::vector<std::uint8_t> data(length);

@@ -26,7 +26,7 @@ TEST(MemoryBlock, ConstructorsGiveEmptyBlocksAsNull)
 {
     const unsigned char bytes[] = {1, 2, 3};
     const CHfcMemoryBlock blocks[] = {
-        CHfcMemoryBlock(), CHfcMemoryBlock(0, true), CHfcMemoryBlock(-4, false),
+        CHfcMemoryBlock(),           CHfcMemoryBlock(0, true),  CHfcMemoryBlock(-4, false),
         CHfcMemoryBlock(nullptr, 3), CHfcMemoryBlock(bytes, 0), CHfcMemoryBlock(CHfcMemoryBlock()),
     };
     for (const CHfcMemoryBlock& block : blocks) {

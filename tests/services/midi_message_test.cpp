@@ -54,7 +54,8 @@ const QueryCase kQueryCases[] = {
     {"ShortFFIsNoMetaEvent", {0xFF, 0x01}, 0xFF, 0x01, 0, false},
 };
 
-class MidiMessageQueryTest : public testing::TestWithParam<QueryCase> {};
+class MidiMessageQueryTest : public testing::TestWithParam<QueryCase>
+{};
 
 TEST_P(MidiMessageQueryTest, Answers)
 {

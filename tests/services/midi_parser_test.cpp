@@ -58,9 +58,7 @@ const ParseCase kParseCases[] = {
      {"5:3@0", "5:3@0", "4:F0 05 F7", "3:F0 05 F7"}},
     {"SecondStartInOneBuffer", {{0xF0, 0x01, 0xF0, 0x02, 0xF7}}, {"5:5@0", "4:F0 02 F7", "3:F0 02 F7"}},
     {"StrayDataAndIncompleteNote", {{0x3C, 0x40, 0x90, 0x3C}}, {}},
-    {"ProgramThenControlChange",
-     {{0xC0, 0x05, 0xB0, 0x07, 0x64}},
-     {"2:C0 05", "1:C0 05", "2:B0 07 64", "1:B0 07 64"}},
+    {"ProgramThenControlChange", {{0xC0, 0x05, 0xB0, 0x07, 0x64}}, {"2:C0 05", "1:C0 05", "2:B0 07 64", "1:B0 07 64"}},
     {"NoRunningStatus", {{0x90, 0x3C, 0x40, 0x3E, 0x40}}, {"2:90 3C 40", "1:90 3C 40"}},
     {"OneByteMessages", {{0xF6, 0xF8, 0xFF}}, {"2:F6", "1:F6", "2:F8", "1:F8", "2:FF", "1:FF"}},
     {"LoneEndSwallowsNothing", {{0xF7, 0x90, 0x3C, 0x40}}, {"2:90 3C 40", "1:90 3C 40"}},
@@ -78,11 +76,11 @@ const ParseCase kParseCases[] = {
      {"5:3@0", "4:F0 01 F7", "3:F0 01 F7", "5:3@3", "4:F0 02 F7", "3:F0 02 F7", "5:1@6", "5:4@3", "5:7@0"}},
     {"ContinuedMessageCompletesThenMore",
      {{0xF0, 0x01}, {0x02, 0xF7, 0xF0, 0x03}, {0xF7}},
-     {"5:2@0", "5:2@0", "4:F0 01 02 F7", "3:F0 01 02 F7", "5:2@2", "5:4@0", "5:1@0", "4:F0 03 F7",
-      "3:F0 03 F7"}},
+     {"5:2@0", "5:2@0", "4:F0 01 02 F7", "3:F0 01 02 F7", "5:2@2", "5:4@0", "5:1@0", "4:F0 03 F7", "3:F0 03 F7"}},
 };
 
-class ParseTableTest : public testing::TestWithParam<ParseCase> {};
+class ParseTableTest : public testing::TestWithParam<ParseCase>
+{};
 
 TEST_P(ParseTableTest, DeliversInOrder)
 {
@@ -105,9 +103,8 @@ TEST(MidiParseTest, EachListenerGetsItsCallsInTurn)
     midi.AddListener(&first);
     midi.AddListener(&second);
     Feed(midi, log, {{0xF0, 0x01, 0xF7, 0xC1, 0x02}});
-    EXPECT_EQ(log.Texts(), (std::vector<std::string>{"A5:3@0", "A4:F0 01 F7", "A3:F0 01 F7", "B5:3@0",
-                                                     "B4:F0 01 F7", "B3:F0 01 F7", "A2:C1 02", "A1:C1 02",
-                                                     "B2:C1 02", "B1:C1 02"}));
+    EXPECT_EQ(log.Texts(), (std::vector<std::string>{"A5:3@0", "A4:F0 01 F7", "A3:F0 01 F7", "B5:3@0", "B4:F0 01 F7",
+                                                     "B3:F0 01 F7", "A2:C1 02", "A1:C1 02", "B2:C1 02", "B1:C1 02"}));
 }
 
 // Counts what arrives without copying megabytes of bytes into text.

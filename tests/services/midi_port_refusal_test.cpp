@@ -38,7 +38,8 @@ const PartialOpen kPartialOpens[] = {
     {"Start", MidiPortCall::Start, 0, "Faild to midiInStart()"},
 };
 
-class MidiPartialOpenTest : public MidiPortTest, public testing::WithParamInterface<PartialOpen> {};
+class MidiPartialOpenTest : public MidiPortTest, public testing::WithParamInterface<PartialOpen>
+{};
 
 // The buffers queued so far come back and the port closes; a stop that the
 // port would refuse is not needed for a port that never started.
@@ -99,7 +100,8 @@ const CloseRefusal kCloseRefusals[] = {
     {"Close", MidiPortCall::Close, "CHfcMidi::MidiInClose() - Faild to midiInClose()", false},
 };
 
-class MidiCloseRefusalTest : public MidiPortTest, public testing::WithParamInterface<CloseRefusal> {};
+class MidiCloseRefusalTest : public MidiPortTest, public testing::WithParamInterface<CloseRefusal>
+{};
 
 TEST_P(MidiCloseRefusalTest, KeepsThePortOpenForALaterClose)
 {

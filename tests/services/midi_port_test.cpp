@@ -117,7 +117,8 @@ const OpenRefusal kOpenRefusals[] = {
     {"OutRefused", false, 0, MMSYSERR_ALLOCATED, "CHfcMidi::MidiOutOpen() - Faild to midiOutOpen()"},
 };
 
-class MidiOpenRefusalTest : public MidiPortTest, public testing::WithParamInterface<OpenRefusal> {};
+class MidiOpenRefusalTest : public MidiPortTest, public testing::WithParamInterface<OpenRefusal>
+{};
 
 TEST_P(MidiOpenRefusalTest, StaysClosedAndSaysWhy)
 {
@@ -158,7 +159,8 @@ const NameCase kNameCases[] = {
     {"OutMissing", false, 1, 64, false, "untouched"},
 };
 
-class MidiDeviceNameTest : public MidiPortTest, public testing::WithParamInterface<NameCase> {};
+class MidiDeviceNameTest : public MidiPortTest, public testing::WithParamInterface<NameCase>
+{};
 
 TEST_P(MidiDeviceNameTest, CopiesTerminatedWithinSize)
 {
@@ -171,9 +173,9 @@ TEST_P(MidiDeviceNameTest, CopiesTerminatedWithinSize)
     EXPECT_STREQ(buffer, c.text);
     EXPECT_EQ(buffer[c.size], '#');
     if (!c.result) {
-        EXPECT_EQ(trace.lines(), std::vector<std::string>{c.input
-                                                              ? "CHfcMidi::GetMidiInDeviceName() - Faild to midiInGetDevCaps()"
-                                                              : "CHfcMidi::GetMidiOutDeviceName() - Faild to midiOutGetDevCaps()"});
+        EXPECT_EQ(trace.lines(), std::vector<std::string>{
+                                     c.input ? "CHfcMidi::GetMidiInDeviceName() - Faild to midiInGetDevCaps()"
+                                             : "CHfcMidi::GetMidiOutDeviceName() - Faild to midiOutGetDevCaps()"});
     }
 }
 

@@ -27,8 +27,8 @@ protected:
 TEST_F(MidiReceiveTest, ShortEventsCarryTheirLength)
 {
     Play({0xC5, 0x07, 0xF8, 0xF2, 0x01, 0x02, 0x90, 0x3C, 0x40}, 12);
-    EXPECT_EQ(log.Texts(), (Texts{"2:C5 07", "8:C5 07", "1:C5 07", "2:F8", "8:F8", "1:F8", "2:F2 01 02",
-                                  "8:F2 01 02", "1:F2 01 02", "2:90 3C 40", "8:90 3C 40", "1:90 3C 40"}));
+    EXPECT_EQ(log.Texts(), (Texts{"2:C5 07", "8:C5 07", "1:C5 07", "2:F8", "8:F8", "1:F8", "2:F2 01 02", "8:F2 01 02",
+                                  "1:F2 01 02", "2:90 3C 40", "8:90 3C 40", "1:90 3C 40"}));
     const DWORD midiThread = log.Calls()[0].thread;
     EXPECT_NE(midiThread, GetCurrentThreadId());
 }
@@ -38,8 +38,8 @@ TEST_F(MidiReceiveTest, EachListenerGetsTwoEightOneInTurn)
     RecordingListener second(log, "B");
     midi.AddListener(&second);
     Play({0xB1, 0x07, 0x64}, 6);
-    EXPECT_EQ(log.Texts(), (Texts{"2:B1 07 64", "8:B1 07 64", "1:B1 07 64", "B2:B1 07 64", "B8:B1 07 64",
-                                  "B1:B1 07 64"}));
+    EXPECT_EQ(log.Texts(),
+              (Texts{"2:B1 07 64", "8:B1 07 64", "1:B1 07 64", "B2:B1 07 64", "B8:B1 07 64", "B1:B1 07 64"}));
 }
 
 TEST_F(MidiReceiveTest, ShortDataHookComesFirst)

@@ -75,7 +75,8 @@ struct ChannelCase
     Bytes sent;
 };
 
-class MidiChannelMessageTest : public MidiSendTest, public testing::WithParamInterface<ChannelCase> {};
+class MidiChannelMessageTest : public MidiSendTest, public testing::WithParamInterface<ChannelCase>
+{};
 
 TEST_P(MidiChannelMessageTest, SendsStatusNibbleWithChannelNibble)
 {
@@ -99,7 +100,8 @@ TEST_F(MidiSendTest, MessagesGoOutShortOrLong)
     midi.SendMidiMessage(CHfcMidiMessage(BYTE{0xFC}));
     midi.SendMidiMessage(CHfcMidiMessage(sysEx, 4));
     ASSERT_TRUE(log.WaitFor(1));
-    EXPECT_EQ(device.Sends(), (std::vector<Bytes>{{0x90, 0x3C, 0x40}, {0x90, 0x3C, 0x00}, {0xFC}, {0xF0, 0x7D, 0x01, 0xF7}}));
+    EXPECT_EQ(device.Sends(),
+              (std::vector<Bytes>{{0x90, 0x3C, 0x40}, {0x90, 0x3C, 0x00}, {0xFC}, {0xF0, 0x7D, 0x01, 0xF7}}));
     EXPECT_EQ(log.Texts(), std::vector<std::string>{"6:4"});
 }
 

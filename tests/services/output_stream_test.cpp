@@ -112,8 +112,8 @@ TEST(OutputStreams, MemoryStreamGrowsInSteps)
         std::vector<int> capacities;  // after each write
     };
     const Case cases[] = {
-        {16, {10, 5}, {16, 32}},     // 10 + 1 -> 16; 15 + 1 = 16 -> 32
-        {4, {10, 5}, {16, 32}},      // steps below 16 are raised to 16
+        {16, {10, 5}, {16, 32}},             // 10 + 1 -> 16; 15 + 1 = 16 -> 32
+        {4, {10, 5}, {16, 32}},              // steps below 16 are raised to 16
         {100, {1, 97, 1}, {100, 100, 200}},  // 99 fits in 100; 100 needs 200
         {16, {0}, {16}},
     };

@@ -38,8 +38,8 @@ protected:
     {
         HKEY key = nullptr;
         DWORD disposition = 0;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &key, &disposition),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                  &key, &disposition),
                   ERROR_SUCCESS);
         EXPECT_EQ(RegSetValueExA(key, name, 0, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
         RegCloseKey(key);
@@ -166,12 +166,12 @@ TEST_F(HfcPreferencesTest, ATextIsAlwaysTerminatedWithinTheBuffer)
         const char* expected;
     };
     const Case cases[] = {
-        {"Seven", 4, "xyz", "xyz"},         // too long for the buffer: the default
+        {"Seven", 4, "xyz", "xyz"},  // too long for the buffer: the default
         {"Seven", 8, "xyz", "ABCDEFG"},
         {"Three", 4, "xyz", "ABC"},         // exactly fits with its terminator
         {"Unterminated", 4, "xyz", "xyz"},  // no room left for a terminator
         {"Unterminated", 5, "xyz", "WXYZ"},
-        {"Number", 8, "xyz", "AB"},         // the kind is not checked
+        {"Number", 8, "xyz", "AB"},  // the kind is not checked
         {"Missing", 8, "xyz", "xyz"},
         {"Missing", 4, "longer default", "lon"},
         {"Seven", 1, "xyz", ""},

@@ -1,7 +1,7 @@
 // Localised strings: look-up by message key, the language variant chosen by
 // the user's locale, and the byte copy underneath.
-#include "framework/services/QRVResource.h"
 #include "TraceRecorder.h"
+#include "framework/services/QRVResource.h"
 
 #include <platform/testing.h>
 
@@ -44,13 +44,13 @@ TEST(QRVResourceTest, LooksUpKeysIgnoringCaseAndTakesTheFirstMatch)
         {"ButtonCancel", "Cancel"},
         {"buttoncancel", "Cancel"},
         {"BUTTONCANCEL", "Cancel"},
-        {"Repeated", "first"},     // a later tag differing only in case is never reached
+        {"Repeated", "first"},  // a later tag differing only in case is never reached
         {"REPEATED", "first"},
         {"Placeholder", "%s : %d"},
-        {"NoText", ""},            // the element has no Text attribute
+        {"NoText", ""},  // the element has no Text attribute
         {"Absent", ""},
-        {"Button", ""},            // a prefix is not a match
-        {"Strings", ""},           // the root itself is not a key
+        {"Button", ""},   // a prefix is not a match
+        {"Strings", ""},  // the root itself is not a key
         {"", ""},
     };
     for (const auto& [key, expected] : cases)

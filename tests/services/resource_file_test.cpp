@@ -47,10 +47,9 @@ TEST_F(ResourceFileTest, SeekStaysInsideTheBytes)
         std::int32_t expected;
     };
     const Case cases[] = {
-        {-1, 1, true, 9}, {0, 1, false, 0}, {-10, 1, true, 0}, {-11, 1, false, 0},
-        {10, 2, false, 0}, {9, 2, true, 9}, {-1, 2, false, 0},
-        {2, 0, true, 5}, {-3, 0, true, 0}, {-4, 0, false, 0}, {7, 0, false, 0},
-        {5, 7, true, 3},  // unknown origin: stays, and answers for the position
+        {-1, 1, true, 9}, {0, 1, false, 0},  {-10, 1, true, 0}, {-11, 1, false, 0}, {10, 2, false, 0},
+        {9, 2, true, 9},  {-1, 2, false, 0}, {2, 0, true, 5},   {-3, 0, true, 0},   {-4, 0, false, 0},
+        {7, 0, false, 0}, {5, 7, true, 3},  // unknown origin: stays, and answers for the position
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(file.Seek(3, CHfcFile::kFromStart));

@@ -31,14 +31,22 @@ const ParseCase kParseCases[] = {
     {"LoneCrEndingsWithCrAsLastByte", "*OnOff\rOff\rOn\r", true, kOnOff},
     {"NoEndAfterLastLine", "*OnOff\nOff\nOn", true, kOnOff},
     {"CommentsAndEmptyLinesSkipped", "; lists\n\n*OnOff\n;Off\n\r\n   \nOff\n\n;\nOn\n", true, kOnOff},
-    {"LeadingWhiteSpaceDroppedTrailingBlanksKept", "\t *K\n   Text  \n \v\f\tNext\n", true,
+    {"LeadingWhiteSpaceDroppedTrailingBlanksKept",
+     "\t *K\n   Text  \n \v\f\tNext\n",
+     true,
      {{"K", {"Text  ", "Next"}}}},
     {"FfAtLineStartEndsTheInput", "*K\nA\n\xFF\nB\n", true, {{"K", {"A"}}}},
-    {"FfInsideLineEndsTheLine", "*K\nAB\xFF" "CD\n", true, {{"K", {"AB", "CD"}}}},
+    {"FfInsideLineEndsTheLine",
+     "*K\nAB\xFF"
+     "CD\n",
+     true,
+     {{"K", {"AB", "CD"}}}},
     {"OtherHighBytesAreText", "*K\n\xE9t\xE9\x80\n", true, {{"K", {"\xE9t\xE9\x80"}}}},
     {"RepeatedKeywordContinuesItsList", "*A\n1\n*B\n2\n*A\n3\n", true, {{"A", {"1", "3"}}, {"B", {"2"}}}},
     {"KeywordWithoutRowsIsNoKey", "*A\n*B\nx\n", true, {{"B", {"x"}}}},
-    {"OverlongLinesCutAt255", "*" + kLong + "\n" + kLong + "\nnext\n", true,
+    {"OverlongLinesCutAt255",
+     "*" + kLong + "\n" + kLong + "\nnext\n",
+     true,
      {{std::string(254, 'x'), {std::string(255, 'x'), "next"}}}},
     {"EmptyInput", "", false, {}},
     {"OnlyCommentsAndEmptyLines", "; one\n\n  ; two\r\n", false, {}},
@@ -49,8 +57,7 @@ const ParseCase kParseCases[] = {
 };
 
 class StringTableParse : public ::testing::TestWithParam<ParseCase>
-{
-};
+{};
 
 TEST_P(StringTableParse, LoadsTheListsOfTheFile)
 {
@@ -160,8 +167,7 @@ TEST_F(StringTableLanguage, LoadFillsOnlyTheCurrentLanguage)
 
 TEST_F(StringTableLanguage, MinusOneFollowsTheUserLocale)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"ja_JP.UTF-8", 1}, {"en_US.UTF-8", 0}, {"de_DE", 0}, {"C", 0}};
+    const std::pair<const char*, int> cases[] = {{"ja_JP.UTF-8", 1}, {"en_US.UTF-8", 0}, {"de_DE", 0}, {"C", 0}};
     FillBothLanguages();
     for (const auto& [locale, language] : cases) {
         SCOPED_TRACE(locale);

@@ -55,8 +55,8 @@ TEST(Numbers, ClampAndMax)
         int value, low, high, expected;
     };
     const Case cases[] = {
-        {5, 10, 20, 10}, {25, 10, 20, 20}, {15, 10, 20, 15}, {10, 10, 20, 10},
-        {20, 10, 20, 20}, {0, 20, 10, 10}, {30, 20, 10, 10}, {-5, -10, -1, -5},
+        {5, 10, 20, 10},  {25, 10, 20, 20}, {15, 10, 20, 15}, {10, 10, 20, 10},
+        {20, 10, 20, 20}, {0, 20, 10, 10},  {30, 20, 10, 10}, {-5, -10, -1, -5},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Clamp(c.value, c.low, c.high), c.expected) << c.value << " in " << c.low << ".." << c.high;
@@ -77,8 +77,8 @@ TEST(FixedStrings, TrimmedCopyOfAField)
         {"        ", 8, ""},
         {"ABCDEFGH", 8, "ABCDEFGH"},
         {"ABCDEFGHIJ", 8, "ABCDEFGH"},  // the field ends at size, whatever follows
-        {"AB\0CD   ", 8, "AB"},          // a zero ends the text
-        {"  LEAD  ", 8, "  LEAD"},       // leading blanks stay
+        {"AB\0CD   ", 8, "AB"},         // a zero ends the text
+        {"  LEAD  ", 8, "  LEAD"},      // leading blanks stay
         {"", 0, ""},
     };
     for (const Case& c : cases) {
@@ -134,7 +134,8 @@ TEST_F(ServiceSlotsTest, BitmapLookupIsTracedWhenItFails)
     EXPECT_EQ(GetBitmap("Knob"), knobBitmap);
     EXPECT_EQ(GetBitmap("Missing"), nullptr);
 
-    EXPECT_EQ(trace.lines(), (std::vector<std::string>{"Failed to get bitmap (LcdChar)", "Failed to get bitmap (Missing)"}));
+    EXPECT_EQ(trace.lines(),
+              (std::vector<std::string>{"Failed to get bitmap (LcdChar)", "Failed to get bitmap (Missing)"}));
 }
 
 TEST_F(ServiceSlotsTest, PumpAndStringTableAreEmptyUntilRegistered)

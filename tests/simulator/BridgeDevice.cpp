@@ -16,9 +16,7 @@ BridgePeer::Setup PeerSetup(const SimulatorOptions& options)
 }  // namespace
 
 BridgeDevice::BridgeDevice(const SimulatorOptions& options)
-    : m_options(options),
-      m_fault(options.fault),
-      m_faultStartsAt(options.after),
+    : m_options(options), m_fault(options.fault), m_faultStartsAt(options.after),
       m_peer(PeerSetup(options), [this](const BridgePeer::Bytes& message) { OnHeard(message); }),
       m_core([this](const BridgePeer::Bytes& bytes) { Deliver(bytes); })
 {

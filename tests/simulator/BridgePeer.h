@@ -19,8 +19,8 @@ public:
     struct Setup
     {
         std::string socketPath;
-        std::string inName;   // the port on which the editor receives
-        std::string outName;  // the port to which the editor sends
+        std::string inName;           // the port on which the editor receives
+        std::string outName;          // the port to which the editor sends
         unsigned bytesPerSecond = 0;  // 0: no pacing
     };
 

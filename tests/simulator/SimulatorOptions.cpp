@@ -10,9 +10,12 @@ constexpr unsigned kCableBytesPerSecond = 3125;
 
 const std::map<std::string, SimulatedFault> kFaults = {
     {"none", SimulatedFault::None},
-    {"silent", SimulatedFault::Silent},           {"short-dump", SimulatedFault::ShortDump},
-    {"write-error", SimulatedFault::WriteError},  {"data-error", SimulatedFault::DataError},
-    {"wrong-family", SimulatedFault::WrongFamily}, {"late-reply", SimulatedFault::LateReply},
+    {"silent", SimulatedFault::Silent},
+    {"short-dump", SimulatedFault::ShortDump},
+    {"write-error", SimulatedFault::WriteError},
+    {"data-error", SimulatedFault::DataError},
+    {"wrong-family", SimulatedFault::WrongFamily},
+    {"late-reply", SimulatedFault::LateReply},
     {"hang-up", SimulatedFault::HangUp},
 };
 
@@ -34,27 +37,26 @@ std::optional<SimulatedFault> ParseFaultName(const std::string& name)
     return found->second;
 }
 
-const char* const kSimulatorUsage =
-    "usage: vq700z-device-simulator --socket PATH [options]\n"
-    "  --socket PATH        listen here for the editor (its VQ_MIDI_BRIDGE_SOCKET)\n"
-    "  --name NAME          port names NAME In and NAME Out (default VQ-700Z)\n"
-    "  --channel N          the device's global MIDI channel, 0-15 (default 0)\n"
-    "  --pace               send at the MIDI cable's 3,125 bytes a second\n"
-    "  --byte-rate N        send at N bytes a second\n"
-    "  --fragment N         a timing clock after every N bytes the device sends\n"
-    "  --memory FILE        the device's memory: loaded when the file exists, saved\n"
-    "                       after every accepted dump and at exit\n"
-    "  --record FILE        every System Exclusive message heard, one hex line each\n"
-    "  --fault KIND         silent, short-dump, write-error, data-error,\n"
-    "                       wrong-family, late-reply or hang-up\n"
-    "  --after N            the fault starts after N messages heard (default 0)\n"
-    "  --reply-delay MS     how late a late reply is (default 6000)\n"
-    "  --control            take commands on standard input, one a line, each\n"
-    "                       answered \"ok\" or \"error: ...\" on standard output:\n"
-    "                         fault KIND [after N]   replaces the fault; it starts\n"
-    "                                                after N more messages heard\n"
-    "                         fault none             the device behaves again\n"
-    "Prints \"ready\" once it listens; SIGTERM or SIGINT end it.\n";
+const char* const kSimulatorUsage = "usage: vq700z-device-simulator --socket PATH [options]\n"
+                                    "  --socket PATH        listen here for the editor (its VQ_MIDI_BRIDGE_SOCKET)\n"
+                                    "  --name NAME          port names NAME In and NAME Out (default VQ-700Z)\n"
+                                    "  --channel N          the device's global MIDI channel, 0-15 (default 0)\n"
+                                    "  --pace               send at the MIDI cable's 3,125 bytes a second\n"
+                                    "  --byte-rate N        send at N bytes a second\n"
+                                    "  --fragment N         a timing clock after every N bytes the device sends\n"
+                                    "  --memory FILE        the device's memory: loaded when the file exists, saved\n"
+                                    "                       after every accepted dump and at exit\n"
+                                    "  --record FILE        every System Exclusive message heard, one hex line each\n"
+                                    "  --fault KIND         silent, short-dump, write-error, data-error,\n"
+                                    "                       wrong-family, late-reply or hang-up\n"
+                                    "  --after N            the fault starts after N messages heard (default 0)\n"
+                                    "  --reply-delay MS     how late a late reply is (default 6000)\n"
+                                    "  --control            take commands on standard input, one a line, each\n"
+                                    "                       answered \"ok\" or \"error: ...\" on standard output:\n"
+                                    "                         fault KIND [after N]   replaces the fault; it starts\n"
+                                    "                                                after N more messages heard\n"
+                                    "                         fault none             the device behaves again\n"
+                                    "Prints \"ready\" once it listens; SIGTERM or SIGINT end it.\n";
 
 std::optional<SimulatorOptions> ParseSimulatorOptions(const std::vector<std::string>& arguments, std::string& error)
 {

@@ -49,7 +49,8 @@ int main(int argc, char** argv)
         pthread_kill(waiter.native_handle(), SIGTERM);
         waiter.join();
         if (!device.SaveMemory()) {
-            std::fprintf(stderr, "vq700z-device-simulator: cannot save the memory to %s\n", options->memoryPath.c_str());
+            std::fprintf(stderr, "vq700z-device-simulator: cannot save the memory to %s\n",
+                         options->memoryPath.c_str());
             return 1;
         }
     } catch (const std::runtime_error& failure) {

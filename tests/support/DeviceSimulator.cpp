@@ -5,11 +5,12 @@ DeviceSimulator::DeviceSimulator(const std::string& name)
 {
     m_link->device = this;
     m_inPort = platform::testing::AddVirtualMidiIn({name + " In"});
-    m_outPort = platform::testing::AddVirtualMidiOut({name + " Out"}, [link = m_link](const BYTE* data, std::size_t size) {
-        std::lock_guard lock(link->mutex);
-        if (link->device)
-            link->device->Hear(data, size);
-    });
+    m_outPort =
+        platform::testing::AddVirtualMidiOut({name + " Out"}, [link = m_link](const BYTE* data, std::size_t size) {
+            std::lock_guard lock(link->mutex);
+            if (link->device)
+                link->device->Hear(data, size);
+        });
 }
 
 DeviceSimulator::~DeviceSimulator()

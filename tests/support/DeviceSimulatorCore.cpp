@@ -14,8 +14,8 @@ constexpr std::uint8_t kForeignFamilyLow = 0x10;
 
 bool IsSearchRequest(const DeviceSimulatorCore::Bytes& message)
 {
-    return message.size() == kSearchRequestSize && message[0] == 0xF0 && message[1] == 0x7D &&
-           message[2] == 0x50 && message[3] == 0x00 && message[5] == 0xF7;
+    return message.size() == kSearchRequestSize && message[0] == 0xF0 && message[1] == 0x7D && message[2] == 0x50 &&
+           message[3] == 0x00 && message[5] == 0xF7;
 }
 
 std::int32_t Length(const DeviceSimulatorCore::Bytes& message)
@@ -193,8 +193,8 @@ void DeviceSimulatorCore::AnswerInquiry()
     if (m_fault == Fault::ForeignInquiryFirst)
         Queue({0xF0, 0x7E, 0x00, 0x06, 0x02, 0x7D, kForeignFamilyLow, 0x01, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0xF7});
     const std::uint8_t familyLow = m_fault == Fault::WrongFamily ? kForeignFamilyLow : 0x6E;
-    Queue({0xF0, 0x7E, static_cast<std::uint8_t>(m_channel), 0x06, 0x02, 0x7D, familyLow, 0x01, 0x01, 0x00, 0x01,
-           0x00, 0x01, 0x00, 0xF7});
+    Queue({0xF0, 0x7E, static_cast<std::uint8_t>(m_channel), 0x06, 0x02, 0x7D, familyLow, 0x01, 0x01, 0x00, 0x01, 0x00,
+           0x01, 0x00, 0xF7});
     if (m_fault == Fault::TwoInquiryReplies)
         Queue({0xF0, 0x7E, 0x00, 0x06, 0x02, 0x41, kForeignFamilyLow, 0x02, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0xF7});
 }
@@ -216,7 +216,8 @@ bool DeviceSimulatorCore::Refuse()
     return true;
 }
 
-void DeviceSimulatorCore::AnswerRequest(SysExTemplateIndex dump, std::int32_t number, const std::uint8_t* image, int size)
+void DeviceSimulatorCore::AnswerRequest(SysExTemplateIndex dump, std::int32_t number, const std::uint8_t* image,
+                                        int size)
 {
     if (Refuse())
         return;

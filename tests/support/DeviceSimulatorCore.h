@@ -30,13 +30,13 @@ public:
     enum class Fault
     {
         None,
-        Silent,            // answers nothing
-        WriteErrorReply,   // answers requests and writes with the write error
-        DataErrorReply,    // answers requests and writes with the data error
-        ShortDump,         // drops the last payload byte of every dump
-        WrongFamily,       // another family in the inquiry reply
-        TwoInquiryReplies, // a foreign device answers the inquiry too
-        ForeignInquiryFirst, // another family of the maker answers first
+        Silent,               // answers nothing
+        WriteErrorReply,      // answers requests and writes with the write error
+        DataErrorReply,       // answers requests and writes with the data error
+        ShortDump,            // drops the last payload byte of every dump
+        WrongFamily,          // another family in the inquiry reply
+        TwoInquiryReplies,    // a foreign device answers the inquiry too
+        ForeignInquiryFirst,  // another family of the maker answers first
     };
 
     explicit DeviceSimulatorCore(Deliver deliver);

@@ -12,7 +12,7 @@ using FileBytes = std::vector<std::uint8_t>;
 struct HeaderLayout
 {
     std::string magic;
-    std::int16_t headerSize = 32;    // above 32 the extra bytes are 0xEE
+    std::int16_t headerSize = 32;  // above 32 the extra bytes are 0xEE
     std::int32_t bodySize = 0;
     std::uint16_t version = 1;
     std::uint16_t kind = 3;
@@ -23,8 +23,8 @@ struct HeaderLayout
 
 struct ProgramRecordLayout
 {
-    FileBytes image;                 // 352 bytes
-    FileBytes digest;                // empty: the MD5 of the image
+    FileBytes image;   // 352 bytes
+    FileBytes digest;  // empty: the MD5 of the image
     std::string programmer;
     std::string comment;
     std::uint8_t priority = 0;

@@ -50,8 +50,7 @@ std::vector<std::uint8_t> DiffRgb(const Picture& candidate, const std::vector<bo
 }  // namespace
 
 ::testing::AssertionResult MatchesReferencePng(const std::string& folder, const std::string& name, int width,
-                                               int height, const CropPixel& pixel,
-                                               const ReferenceTolerance& tolerance)
+                                               int height, const CropPixel& pixel, const ReferenceTolerance& tolerance)
 {
     const char* root = std::getenv("VQ_TEST_DATA");
     if (root == nullptr)
@@ -76,9 +75,8 @@ std::vector<std::uint8_t> DiffRgb(const Picture& candidate, const std::vector<bo
     if (!expected)
         return ::testing::AssertionFailure() << "cannot read the reference picture " << reference;
     if (expected->width != width || expected->height != height)
-        return ::testing::AssertionFailure() << "the render is " << width << " x " << height
-                                             << ", the reference " << expected->width << " x "
-                                             << expected->height << "; " << review;
+        return ::testing::AssertionFailure() << "the render is " << width << " x " << height << ", the reference "
+                                             << expected->width << " x " << expected->height << "; " << review;
 
     std::vector<bool> differs(static_cast<std::size_t>(width) * height);
     int count = 0;
@@ -93,6 +91,6 @@ std::vector<std::uint8_t> DiffRgb(const Picture& candidate, const std::vector<bo
     if (count <= tolerance.pixels)
         return ::testing::AssertionSuccess();
     WriteRgbPng(diffPath, width * kViewScale, height * kViewScale, DiffRgb(candidate, differs));
-    return ::testing::AssertionFailure() << count << " pixels differ from " << reference << first.str()
-                                         << ", shown in " << diffPath << "; " << review;
+    return ::testing::AssertionFailure() << count << " pixels differ from " << reference << first.str() << ", shown in "
+                                         << diffPath << "; " << review;
 }

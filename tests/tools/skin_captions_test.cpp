@@ -47,7 +47,14 @@ const std::vector<Drawn>& AllBackgrounds()
     return drawn;
 }
 
-enum class Side { Left, Right, Above, Below, Inside };
+enum class Side
+{
+    Left,
+    Right,
+    Above,
+    Below,
+    Inside
+};
 
 Side SideOf(const Rect& caption, const Rect& control)
 {
@@ -92,10 +99,11 @@ TEST(SkinCaptions, AColumnOfAlikeControlsKeepsItsCaptionsOnOneSide)
             columns[{p.control.kind, p.controlRect.x, p.controlRect.w}].push_back(&p);
         for (const auto& [key, column] : columns) {
             for (const skin::CaptionPlace* p : column) {
-                EXPECT_EQ(SideOf(p->captionRect, p->controlRect), SideOf(column[0]->captionRect, column[0]->controlRect))
-                    << d.name << ": \"" << p->control.caption << "\" at " << p->controlRect.x << ","
-                    << p->controlRect.y << " against \"" << column[0]->control.caption << "\" at "
-                    << column[0]->controlRect.x << "," << column[0]->controlRect.y;
+                EXPECT_EQ(SideOf(p->captionRect, p->controlRect),
+                          SideOf(column[0]->captionRect, column[0]->controlRect))
+                    << d.name << ": \"" << p->control.caption << "\" at " << p->controlRect.x << "," << p->controlRect.y
+                    << " against \"" << column[0]->control.caption << "\" at " << column[0]->controlRect.x << ","
+                    << column[0]->controlRect.y;
             }
         }
     }

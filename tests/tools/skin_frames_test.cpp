@@ -24,8 +24,8 @@ TEST(SkinFrames, SectionFramesStandClearOfTheWindowEdges)
             const Rect& a = section.area;
             EXPECT_TRUE(a.x >= kEdgeMargin && a.y >= kEdgeMargin && a.x + a.w <= w.width - kEdgeMargin &&
                         a.y + a.h <= w.height - kEdgeMargin)
-                << w.background << ": the section " << section.title << " at " << a.x << "," << a.y << " " << a.w
-                << "x" << a.h << " comes within " << kEdgeMargin << " pixels of the " << w.width << "x" << w.height
+                << w.background << ": the section " << section.title << " at " << a.x << "," << a.y << " " << a.w << "x"
+                << a.h << " comes within " << kEdgeMargin << " pixels of the " << w.width << "x" << w.height
                 << " window's edge";
         }
     }
@@ -60,9 +60,9 @@ TEST(SkinFrames, FieldsStackedIntoOneDisplayLineUpOnTheLeft)
                 if (!IsField(upper.kind) || !IsField(lower.kind) || lower.y <= upper.y)
                     continue;
                 if (Meet(BoxOf(upper), BoxOf(lower))) {
-                    EXPECT_EQ(lower.x, upper.x) << w.name << ": \"" << lower.caption << "\" (control " << lower.id
-                                                << ") stands staggered under \"" << upper.caption << "\" (control "
-                                                << upper.id << ")";
+                    EXPECT_EQ(lower.x, upper.x)
+                        << w.name << ": \"" << lower.caption << "\" (control " << lower.id
+                        << ") stands staggered under \"" << upper.caption << "\" (control " << upper.id << ")";
                 }
             }
         }

@@ -184,14 +184,12 @@ TEST_F(AppLoop, AcceleratorsComeFirstThenTheMainWindowThenTranslationAndDispatch
                       escape = std::to_string(VK_ESCAPE), control = std::to_string(VK_CONTROL),
                       command = std::to_string(MAKEWPARAM(kAcceleratorCommand, 1));
     EXPECT_EQ(TheApp().events,
-              (std::vector<std::string>{
-                  "init",
-                  "app translate " + control, "window translate " + control, "window key " + control,
-                  "app translate " + k, "window command " + command, "app command 273 " + command,
-                  "app translate " + f6, "window translate " + f6,
-                  "app translate " + a, "window translate " + a, "window key " + a, "window char 97",
-                  "app translate " + escape, "window translate " + escape, "window key " + escape,
-                  "window char 27", "exit"}))
+              (std::vector<std::string>{"init", "app translate " + control, "window translate " + control,
+                                        "window key " + control, "app translate " + k, "window command " + command,
+                                        "app command 273 " + command, "app translate " + f6, "window translate " + f6,
+                                        "app translate " + a, "window translate " + a, "window key " + a,
+                                        "window char 97", "app translate " + escape, "window translate " + escape,
+                                        "window key " + escape, "window char 27", "exit"}))
         << "an accelerator key goes no further; a key the main window takes is neither translated nor "
            "dispatched; a command sent by the accelerator reaches the application once";
     main.Destroy();
@@ -212,9 +210,9 @@ TEST_F(AppLoop, APostedCommandReachesTheApplicationOnlyWhenItsProcedureAnsweredN
         return true;
     };
     EXPECT_EQ(Run(), 0);
-    EXPECT_EQ(TheApp().events, (std::vector<std::string>{"init", "other command 1", "other command 2",
-                                                         "app command 273 2", "window command 3",
-                                                         "app command 273 3", "exit"}))
+    EXPECT_EQ(TheApp().events,
+              (std::vector<std::string>{"init", "other command 1", "other command 2", "app command 273 2",
+                                        "window command 3", "app command 273 3", "exit"}))
         << "a command the main window already gave to the application is not run a second time";
     main.Destroy();
     other.Destroy();
@@ -230,11 +228,12 @@ TEST_F(AppLoop, MessageBoxButtonsIconsAndAnswers)
         UINT type;
         int result;
     };
-    for (const Case& c : {Case{2, 3, IDNO, MB_YESNO | MB_ICONWARNING, 2}, Case{2, 3, IDYES, MB_YESNO | MB_ICONWARNING, 1},
-                          Case{0, 0, IDOK, MB_OK, 1}, Case{1, 2, IDCANCEL, MB_OKCANCEL | MB_ICONINFORMATION, 2},
-                          Case{7, 4, IDOK, MB_OK | MB_ICONERROR, 1}, Case{0, 9, IDABORT, MB_OK, -1},
-                          Case{0, 1, IDRETRY, MB_OK, -1}, Case{0, 0, IDIGNORE, MB_OK, -1}, Case{0, 0, 10, MB_OK, -1},
-                          Case{0, 0, 11, MB_OK, -1}, Case{0, 0, 0, MB_OK, 2}}) {
+    for (const Case& c :
+         {Case{2, 3, IDNO, MB_YESNO | MB_ICONWARNING, 2}, Case{2, 3, IDYES, MB_YESNO | MB_ICONWARNING, 1},
+          Case{0, 0, IDOK, MB_OK, 1}, Case{1, 2, IDCANCEL, MB_OKCANCEL | MB_ICONINFORMATION, 2},
+          Case{7, 4, IDOK, MB_OK | MB_ICONERROR, 1}, Case{0, 9, IDABORT, MB_OK, -1}, Case{0, 1, IDRETRY, MB_OK, -1},
+          Case{0, 0, IDIGNORE, MB_OK, -1}, Case{0, 0, 10, MB_OK, -1}, Case{0, 0, 11, MB_OK, -1},
+          Case{0, 0, 0, MB_OK, 2}}) {
         platform::testing::QueueMessageBoxAnswers({c.answer});
         EXPECT_EQ(ShowMessageBox("text", "caption", c.buttons, c.icon), c.result) << c.answer;
         const auto shown = platform::testing::TakeShownMessageBoxes();

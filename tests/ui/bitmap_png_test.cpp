@@ -18,8 +18,8 @@
 namespace {
 
 using platform::testing::GdiplusRecording;
-using ui_test::PngSpec;
 using ui_test::Pixels;
+using ui_test::PngSpec;
 using ui_test::Spec;
 using ui_test::WritePng;
 
@@ -46,20 +46,24 @@ std::vector<ColourCase> ColourCases()
         {"rgb with its own alpha",
          Spec(2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {0x10, 0x20, 0x30, 0x40, 0xFF, 0xFE, 0xFD, 0x00}),
          {0x40102030, 0x00FFFEFD}},
-        {"rgb of 16 bits stripped to 8", Spec(1, 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}),
+        {"rgb of 16 bits stripped to 8",
+         Spec(1, 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}),
          {0xFF12569A}},
         {"rgba of 16 bits",
-         Spec(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0}), {0xDE12569A}},
+         Spec(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0}),
+         {0xDE12569A}},
         {"grey", Spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0x00, 0x7F}), {0xFF000000, 0xFF7F7F7F}},
         {"grey of 1 bit", Spec(3, 1, PNG_COLOR_TYPE_GRAY, 1, {0b10100000}), {0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF}},
         {"grey of 16 bits", Spec(1, 1, PNG_COLOR_TYPE_GRAY, 16, {0xAB, 0xCD}), {0xFFABABAB}},
         {"grey with a transparent level",
          With(Spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0x00, 0x50}), [](PngSpec& s) { s.transparentGrey = 0; }),
          {0x00000000, 0xFF505050}},
-        {"grey with alpha", Spec(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {0x80, 0x40, 0x20, 0xFF}),
+        {"grey with alpha",
+         Spec(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {0x80, 0x40, 0x20, 0xFF}),
          {0x40808080, 0xFF202020}},
         {"palette", With(Spec(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {1, 0}), withPalette), {0xFFFAFBFC, 0xFF010203}},
-        {"palette of 4 bits", With(Spec(3, 1, PNG_COLOR_TYPE_PALETTE, 4, {0x10, 0x10}), withPalette),
+        {"palette of 4 bits",
+         With(Spec(3, 1, PNG_COLOR_TYPE_PALETTE, 4, {0x10, 0x10}), withPalette),
          {0xFFFAFBFC, 0xFF010203, 0xFFFAFBFC}},
         {"palette with transparency",
          With(Spec(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 1}),
@@ -230,7 +234,10 @@ TEST(PngDecoding, ChunksNotUsedAreSkippedWhateverTheyClaim)
 
     // A 4 x 4 header, then a chunk claiming 0x73737373 bytes that are not there.
     const std::string header = "89504e470d0a1a0a0000000d4948445200000004000000040203000000d49f76ed";
-    for (const char* chunk : {"73737373" "73504c54", "73737373" "74455874"}) {
+    for (const char* chunk : {"73737373"
+                              "73504c54",
+                              "73737373"
+                              "74455874"}) {
         SCOPED_TRACE(chunk);
         ExpectRefused(FromHex(header + chunk + "7373737373737373"));
     }

@@ -166,8 +166,8 @@ protected:
     {
         CHfcBmp* bitmap = context.GetBitmap();
         const BYTE* p = bitmap->LockBits() + y * bitmap->GetStride() + x * 4;
-        const std::uint32_t pixel = (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) |
-                                    (std::uint32_t{p[1]} << 8) | p[0];
+        const std::uint32_t pixel =
+            (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
         bitmap->UnlockBits();
         return pixel;
     }
@@ -190,8 +190,22 @@ TEST_F(FocusFrame, WithoutAMarginFourCornerMarksOfThreePixels)
     const std::uint32_t colour = CHfcControl::kDefaultFocusFrameColor;
     // The marks' inner pixels are covered whole; their ends, on the pixel
     // edges, only partly.
-    for (auto [x, y] : {std::pair{11, 10}, {12, 10}, {10, 11}, {10, 12}, {28, 10}, {27, 10}, {29, 11}, {29, 12},
-                        {11, 23}, {12, 23}, {10, 22}, {10, 21}, {28, 23}, {27, 23}, {29, 22}, {29, 21}})
+    for (auto [x, y] : {std::pair{11, 10},
+                        {12, 10},
+                        {10, 11},
+                        {10, 12},
+                        {28, 10},
+                        {27, 10},
+                        {29, 11},
+                        {29, 12},
+                        {11, 23},
+                        {12, 23},
+                        {10, 22},
+                        {10, 21},
+                        {28, 23},
+                        {27, 23},
+                        {29, 22},
+                        {29, 21}})
         EXPECT_EQ(At(x, y), colour) << x << "," << y;
     for (auto [x, y] : {std::pair{10, 10}, {29, 10}, {10, 23}, {29, 23}})
         EXPECT_GE(At(x, y) >> 24, 0x80u) << x << "," << y;

@@ -59,9 +59,10 @@ struct GestureCase
 TEST_F(StripControls, EachGestureReportsWhatTheOwnerReliesOn)
 {
     const std::vector<std::string> switchClick{"owner:mouse down 5,5", "owner:edit begin", "owner:value 1 pressed",
-                                               "owner:mouse up", "owner:value 1", "owner:edit end"};
+                                               "owner:mouse up",       "owner:value 1",    "owner:edit end"};
     const std::vector<std::string> ledClick{"owner:mouse down 5,5", "owner:edit begin", "owner:value 2 pressed",
-                                            "owner:value 2", "owner:edit end", "owner:value 2", "owner:edit end"};
+                                            "owner:value 2",        "owner:edit end",   "owner:value 2",
+                                            "owner:edit end"};
     const GestureCase cases[] = {
         {"button", &kClick, {"owner:mouse down 5,5", "owner:value 1"}},
         {"button", &kDragOff, {"owner:mouse down 5,5"}},
@@ -147,8 +148,8 @@ TEST_F(StripControls, APressTheOwnerSwallowsLeavesTheControlIdle)
     ASSERT_TRUE(button.Create(Strip(&strip, 0, 0, 1, 0).data(), 1, 0));
     ASSERT_TRUE(toggle.Create(Strip(&strip, 40, 0, 1, 0).data(), 2, 0));
     ASSERT_TRUE(led.Create(Strip(&strip, 80, 0, 0, 1).data(), 3, 0));
-    for (CHfcControl* control : {static_cast<CHfcControl*>(&button), static_cast<CHfcControl*>(&toggle),
-                                 static_cast<CHfcControl*>(&led)}) {
+    for (CHfcControl* control :
+         {static_cast<CHfcControl*>(&button), static_cast<CHfcControl*>(&toggle), static_cast<CHfcControl*>(&led)}) {
         Place(*control);
         Events().clear();
         Press(*control, 2, 2);

@@ -68,8 +68,8 @@ TEST_F(DragReceiver, MouseEventsGoToTheOwnerAndNoCaptureIsTaken)
     Press(receiver, 3, 4);
     MoveTo(receiver, 7, 8);
     Release(receiver, 7, 8);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 3,4", "owner:mouse move 7,8",
-                                                  "owner:mouse up 7,8"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"owner:mouse down 3,4", "owner:mouse move 7,8", "owner:mouse up 7,8"}));
     EXPECT_EQ(mouse->GetCapture(), nullptr);
     EXPECT_TRUE(receiver.OnHfcMouseMove(mouse, 0, 0, 0)) << "a move is always taken";
     EXPECT_FALSE(receiver.OnHfcMouseLButtonUp(mouse, 0, 0, 0));

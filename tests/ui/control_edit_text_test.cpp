@@ -355,26 +355,13 @@ TEST_F(EditText, ArrowsMoveTheCaretAndShiftSelects)
     // characters become the selection; with one, Shift moves its far edge
     // and a plain arrow collapses it.
     const Case cases[] = {
-        {3, 3, 3, 28, 0, "2-2 at 2"},
-        {3, 3, 3, 29, 0, "4-4 at 4"},
-        {3, 3, 3, 30, 0, "0-0 at 0"},
-        {3, 3, 3, 31, 0, "6-6 at 6"},
-        {0, 0, 0, 28, 0, "0-0 at 0"},
-        {6, 6, 6, 29, 0, "6-6 at 6"},
-        {3, 3, 3, 28, 1, "2-3 at 2"},
-        {3, 3, 3, 29, 1, "3-4 at 4"},
-        {3, 3, 3, 30, 1, "0-3 at 0"},
-        {3, 3, 3, 31, 1, "3-6 at 6"},
-        {2, 4, 4, 28, 1, "1-4 at 1"},
-        {2, 4, 4, 29, 1, "2-5 at 5"},
-        {2, 4, 2, 30, 1, "0-4 at 0"},
-        {2, 4, 2, 31, 1, "2-6 at 6"},
-        {0, 4, 0, 28, 1, "0-4 at 0"},
-        {2, 6, 6, 29, 1, "2-6 at 6"},
-        {2, 4, 4, 28, 0, "2-2 at 2"},
-        {2, 4, 2, 29, 0, "4-4 at 4"},
-        {2, 4, 4, 30, 0, "0-0 at 0"},
-        {2, 4, 2, 31, 0, "4-4 at 4"},
+        {3, 3, 3, 28, 0, "2-2 at 2"}, {3, 3, 3, 29, 0, "4-4 at 4"}, {3, 3, 3, 30, 0, "0-0 at 0"},
+        {3, 3, 3, 31, 0, "6-6 at 6"}, {0, 0, 0, 28, 0, "0-0 at 0"}, {6, 6, 6, 29, 0, "6-6 at 6"},
+        {3, 3, 3, 28, 1, "2-3 at 2"}, {3, 3, 3, 29, 1, "3-4 at 4"}, {3, 3, 3, 30, 1, "0-3 at 0"},
+        {3, 3, 3, 31, 1, "3-6 at 6"}, {2, 4, 4, 28, 1, "1-4 at 1"}, {2, 4, 4, 29, 1, "2-5 at 5"},
+        {2, 4, 2, 30, 1, "0-4 at 0"}, {2, 4, 2, 31, 1, "2-6 at 6"}, {0, 4, 0, 28, 1, "0-4 at 0"},
+        {2, 6, 6, 29, 1, "2-6 at 6"}, {2, 4, 4, 28, 0, "2-2 at 2"}, {2, 4, 2, 29, 0, "4-4 at 4"},
+        {2, 4, 4, 30, 0, "0-0 at 0"}, {2, 4, 2, 31, 0, "4-4 at 4"},
     };
     Make(field, 10, "abcdef");
     BeginEditing(field);
@@ -625,15 +612,15 @@ TEST_F(EditText, AVerticalDragAtRestReportsValues)
     field.SetValue(10, false);
     Press(field, 5, 5);
     EXPECT_TRUE(HoldsCapture(field));
-    MoveTo(field, 5, -20);  // 25 pixels up: two steps of 10
-    MoveTo(field, 5, -24);  // still two
+    MoveTo(field, 5, -20);                     // 25 pixels up: two steps of 10
+    MoveTo(field, 5, -24);                     // still two
     MoveTo(field, 5, -24, kHfcModifierShift);  // a step per pixel: 29
-    MoveTo(field, 5, 500);  // clamped at the minimum
+    MoveTo(field, 5, 500);                     // clamped at the minimum
     Release(field, 5, 500);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 5,5", "owner:edit begin", "owner:value 12 pressed",
-                                                  "owner:value 39 pressed", "owner:value 0 pressed",
-                                                  "owner:mouse up 5,500", "owner:value 0", "owner:edit end",
-                                                  "owner:capture released"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"owner:mouse down 5,5", "owner:edit begin", "owner:value 12 pressed",
+                                        "owner:value 39 pressed", "owner:value 0 pressed", "owner:mouse up 5,500",
+                                        "owner:value 0", "owner:edit end", "owner:capture released"}));
     EXPECT_FALSE(HoldsCapture(field));
     EXPECT_FALSE(field.IsEditing());
 

@@ -29,8 +29,8 @@ namespace {
 //  curve, dragged fill and frame, handle fill and frame}
 std::vector<HfcWord> Envelope(int x, int y, int width, int height, int points, int handle = 5, int maximum = 127)
 {
-    return {x, y, width, height, 0, 0, 0, points, handle, 0, maximum,
-            0xFF202020, 0xFFE61A1A, 0xFF000000, 0xFF2060C0, 0xFF000000};
+    return {x,      y, width,   height,     0,          0,          0,          points,
+            handle, 0, maximum, 0xFF202020, 0xFFE61A1A, 0xFF000000, 0xFF2060C0, 0xFF000000};
 }
 
 // An owner that keeps the proposed points and, when asked, accepts them.
@@ -105,10 +105,10 @@ TEST_F(EnvelopeCurve, PointsFollowTheIntegerScaleWithTimesAddingUp)
     SetPoint(2, 64, 64);
     SetPoint(3, 0, 0);
     const POINT expected[] = {
-        {2, 97},   // level 0 at the bottom; the first point's time is not used
-        {83, 2},   // a full-scale time is one step; level 127 at the top
-        {123, 50}, // 83 + 64 x 81 / 127 = 83 + 40; 95 - 64 x 95 / 127 + 2 = 95 - 47 + 2
-        {123, 97}, // time 0 sits on the previous point
+        {2, 97},    // level 0 at the bottom; the first point's time is not used
+        {83, 2},    // a full-scale time is one step; level 127 at the top
+        {123, 50},  // 83 + 64 x 81 / 127 = 83 + 40; 95 - 64 x 95 / 127 + 2 = 95 - 47 + 2
+        {123, 97},  // time 0 sits on the previous point
     };
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(curve.GetScreenPoint(i).x, expected[i].x) << i;
@@ -192,16 +192,12 @@ TEST_F(EnvelopeCurve, OnlyAllowedSegmentsAreDrawnAlongTheirShape)
         bool curved;
     };
     const Case cases[] = {
-        {"sharp rise", 86, 0, 127, 127, true},
-        {"soft rise", 86, 2, 127, 127, true},
-        {"late rise", 86, 4, 127, 127, true},
-        {"straight type", 86, 3, 127, 127, false},
-        {"unknown type", 86, 5, 127, 127, false},
-        {"negative type", 86, -1, 127, 127, false},
-        {"flat", 86, 1, 127, 0, false},
-        {"no width", 86, 1, 0, 127, false},
+        {"sharp rise", 86, 0, 127, 127, true},    {"soft rise", 86, 2, 127, 127, true},
+        {"late rise", 86, 4, 127, 127, true},     {"straight type", 86, 3, 127, 127, false},
+        {"unknown type", 86, 5, 127, 127, false}, {"negative type", 86, -1, 127, 127, false},
+        {"flat", 86, 1, 127, 0, false},           {"no width", 86, 1, 0, 127, false},
         {"widest curve", 260, 1, 127, 127, true},  // dx 255
-        {"too wide", 261, 1, 127, 127, false},      // dx 256
+        {"too wide", 261, 1, 127, 127, false},     // dx 256
     };
     for (const Case& c : cases) {
         CHfcCtrlEnvelopeCurve segment;
@@ -245,8 +241,8 @@ TEST_F(EnvelopeCurve, PressesTakeTheLastHandleWhoseBoxHoldsThePointStrictly)
         int x, y, hit;
     };
     // The box reaches 5 beyond the point on each side, edges excluded.
-    const Case cases[] = {{2, 97, 0}, {7, 93, 0}, {7, 92, -2}, {8, 97, -2}, {-2, 102, 0}, {-3, 97, -2}, {2, 103, -2},
-                          {2, 2, 2},  {6, 6, 2},  {2, 8, -2},  {83, 97, 3}};
+    const Case cases[] = {{2, 97, 0},   {7, 93, 0}, {7, 92, -2}, {8, 97, -2}, {-2, 102, 0}, {-3, 97, -2},
+                          {2, 103, -2}, {2, 2, 2},  {6, 6, 2},   {2, 8, -2},  {83, 97, 3}};
     for (const Case& c : cases)
         EXPECT_EQ(curve.HitTestPoint(c.x, c.y), c.hit) << c.x << "," << c.y;
 }
@@ -270,9 +266,9 @@ TEST_F(EnvelopeCurve, ADragProposesLevelAndTimeUnderThePointerClamped)
     const Step steps[] = {
         // (123 - 83) x 127 / 81 = 62; 127 - 127 x 48 / 95 = 127 - 64
         {123, 50, "owner:point 2 level 63 time 62 type 1"},
-        {70, 50, "owner:point 2 level 63 time 0 type 1"},     // left of point 1
-        {123, -30, "owner:point 2 level 127 time 62 type 1"}, // above the top
-        {240, 99, "owner:point 2 level 0 time 127 type 1"},   // far right, below the bottom
+        {70, 50, "owner:point 2 level 63 time 0 type 1"},      // left of point 1
+        {123, -30, "owner:point 2 level 127 time 62 type 1"},  // above the top
+        {240, 99, "owner:point 2 level 0 time 127 type 1"},    // far right, below the bottom
     };
     for (const Step& step : steps) {
         Events().clear();
@@ -358,8 +354,8 @@ TEST_F(EnvelopeCurve, DestroyingItMidDragEndsTheDragAndRestoresTheDefaults)
     EXPECT_EQ(Events(), (std::vector<std::string>{"owner:point 3 level 0 time 0 type 3", "owner:edit end"}));
     EXPECT_FALSE(curve.IsCreated());
     EXPECT_EQ(curve.GetPointCount(), 0);
-    const HfcWord defaults[] = {0, 0, 250, 100, 0, 0, 0, 0, 5, 0, 127, 0xFF000000, 0xFFFF0000, 0xFF000000,
-                                0xFF000000, 0xFF000000};
+    const HfcWord defaults[] = {0, 0, 250, 100,        0,          0,          0,          0,
+                                5, 0, 127, 0xFF000000, 0xFFFF0000, 0xFF000000, 0xFF000000, 0xFF000000};
     for (int i = 0; i < kHfcEnvelopeWords; ++i)
         EXPECT_EQ(curve.GetWord(i), defaults[i]) << i;
     SetPoint(0, 10, 10);

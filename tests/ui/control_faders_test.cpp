@@ -23,10 +23,10 @@ protected:
     std::vector<HfcWord> Words(bool vertical, int trackLength = 78, int minimum = 0, int maximum = 48)
     {
         if (vertical)
-            return {10, 10, 20, 90, HfcBitmapWord(&thumb), 0, 0, 0, 0, 4, 5, 0, 0, trackLength, minimum, maximum,
-                    0, 2, 1};
-        return {10, 10, 90, 20, HfcBitmapWord(&thumb), 0, 0, 0, 0, 5, 4, 10, 12, trackLength, minimum, maximum,
-                0, 2, 1};
+            return {10,      10, 20, 90, HfcBitmapWord(&thumb), 0, 0, 0, 0, 4, 5, 0, 0, trackLength, minimum,
+                    maximum, 0,  2,  1};
+        return {10,      10, 90, 20, HfcBitmapWord(&thumb), 0, 0, 0, 0, 5, 4, 10, 12, trackLength, minimum,
+                maximum, 0,  2,  1};
     }
 
     CHfcBmp thumb;
@@ -70,10 +70,10 @@ TEST_F(Faders, ADragReportsTheEndPastItAndMovesAgainOnlyOnceBackInRange)
     MoveTo(fader, 8, 55);
     MoveTo(fader, 8, 54, kHfcModifierShift);
     Release(fader, 8, 54);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 8,78", "owner:edit begin", "owner:value 0",
-                                                  "owner:value 20", "owner:value 48", "owner:value 48",
-                                                  "owner:value 48", "owner:value 46", "owner:value 47",
-                                                  "owner:edit end"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"owner:mouse down 8,78", "owner:edit begin", "owner:value 0", "owner:value 20",
+                                        "owner:value 48", "owner:value 48", "owner:value 48", "owner:value 46",
+                                        "owner:value 47", "owner:edit end"}));
     EXPECT_EQ(fader.GetValue(), 0) << "reported, never stored";
     EXPECT_FALSE(fader.IsDragging());
     EXPECT_EQ(mouse->GetCapture(), nullptr);

@@ -195,8 +195,8 @@ std::uint32_t ControlTest::Pixel(int x, int y) const
     CHfcBmp* bitmap = layer.GetContext()->GetBitmap();
     BYTE* bits = bitmap->LockBits();
     const BYTE* p = bits + static_cast<std::ptrdiff_t>(y) * bitmap->GetStride() + x * 4;
-    const std::uint32_t pixel = (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) |
-                                (std::uint32_t{p[1]} << 8) | p[0];
+    const std::uint32_t pixel =
+        (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
     bitmap->UnlockBits();
     return pixel;
 }
@@ -204,9 +204,9 @@ std::uint32_t ControlTest::Pixel(int x, int y) const
 void ControlTest::SaveCrop(const RECT& rect, const std::string& name) const
 {
     const std::string path = "control_crops/" + name + ".png";
-    EXPECT_TRUE(WriteCropPng(path, rect.right - rect.left, rect.bottom - rect.top, 4,
-                             [&](int x, int y) { return Pixel(rect.left + x, rect.top + y); }))
-        << path;
+    EXPECT_TRUE(WriteCropPng(path, rect.right - rect.left, rect.bottom - rect.top, 4, [&](int x, int y) {
+        return Pixel(rect.left + x, rect.top + y);
+    })) << path;
 }
 
 ::testing::AssertionResult ControlTest::MatchesReference(const RECT& rect, const std::string& folder,

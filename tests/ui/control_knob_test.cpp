@@ -44,10 +44,17 @@ TEST_F(Knob, TheFrameFollowsTheValueOverTheRange)
         int frames, minimum, maximum, value, frame;
     };
     const Case cases[] = {
-        {101, 0, 127, 0, 0},  {101, 0, 127, 64, 50}, {101, 0, 127, 127, 100}, {101, 0, 127, 1, 0},
-        {101, -63, 63, -63, 0}, {101, -63, 63, 0, 50}, {101, -63, 63, 63, 100},
+        {101, 0, 127, 0, 0},
+        {101, 0, 127, 64, 50},
+        {101, 0, 127, 127, 100},
+        {101, 0, 127, 1, 0},
+        {101, -63, 63, -63, 0},
+        {101, -63, 63, 0, 50},
+        {101, -63, 63, 63, 100},
         // No division by a frame count of 1 or an empty range.
-        {1, 0, 127, 127, 0},  {101, 0, 0, 0, 0},     {101, 5, 5, 5, 0},
+        {1, 0, 127, 127, 0},
+        {101, 0, 0, 0, 0},
+        {101, 5, 5, 5, 0},
     };
     for (const Case& c : cases) {
         CHfcCtrlKnob other;
@@ -114,9 +121,8 @@ TEST_F(Knob, CtrlClickTakesTheOwnersDefaultAndGoesOn)
     knob.SetValue(100, false);
     Press(knob, 13, 13, kHfcModifierCtrl);
     Release(knob, 13, 13);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 13,13", "owner:query default",
-                                                  "owner:edit begin", "owner:value 100", "owner:mouse up 13,13",
-                                                  "owner:edit end"}))
+    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 13,13", "owner:query default", "owner:edit begin",
+                                                  "owner:value 100", "owner:mouse up 13,13", "owner:edit end"}))
         << "no default: the value stays";
     Events().clear();
     owner.hasDefault = true;
@@ -124,9 +130,8 @@ TEST_F(Knob, CtrlClickTakesTheOwnersDefaultAndGoesOn)
     Press(knob, 13, 13, kHfcModifierCtrl);
     Release(knob, 13, 13);
     EXPECT_EQ(knob.GetValue(), 64);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 13,13", "owner:query default",
-                                                  "owner:edit begin", "owner:value 64", "owner:mouse up 13,13",
-                                                  "owner:edit end"}));
+    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 13,13", "owner:query default", "owner:edit begin",
+                                                  "owner:value 64", "owner:mouse up 13,13", "owner:edit end"}));
     Events().clear();
     owner.swallow = {"mouse down"};
     Press(knob, 13, 13, kHfcModifierCtrl);
@@ -157,8 +162,8 @@ TEST_F(Knob, TheCircularModeFollowsTheAngleAndSnapsTheDeadZoneToTheEnds)
     MoveTo(knob, 3, 20);
     Release(knob, 3, 20);
     EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 13,2", "owner:edit begin", "owner:value 63",
-                                                  "owner:value 26", "owner:value 12", "owner:value 0",
-                                                  "owner:value 12", "owner:mouse up 3,20", "owner:edit end"}));
+                                                  "owner:value 26", "owner:value 12", "owner:value 0", "owner:value 12",
+                                                  "owner:mouse up 3,20", "owner:edit end"}));
 }
 
 TEST_F(Knob, TheRelativeModeAddsTheTurnAndAccumulatesSmallMoves)
@@ -172,9 +177,9 @@ TEST_F(Knob, TheRelativeModeAddsTheTurnAndAccumulatesSmallMoves)
     MoveTo(knob, 13, 0);
     MoveTo(knob, 0, 13);
     Release(knob, 0, 13);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 13,0", "owner:edit begin", "owner:value 48",
-                                                  "owner:value 10", "owner:value 0", "owner:mouse up 0,13",
-                                                  "owner:edit end"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"owner:mouse down 13,0", "owner:edit begin", "owner:value 48", "owner:value 10",
+                                        "owner:value 0", "owner:mouse up 0,13", "owner:edit end"}));
 
     Events().clear();
     knob.SetMaximum(40, false);

@@ -286,12 +286,30 @@ TEST_F(LfoGraph, FullyGlidingStepsRunFromEachLevelToTheNext)
 TEST_F(LfoGraph, EveryWaveformMatchesItsDefinitionPointByPoint)
 {
     const Curve curves[] = {
-        {0, 0, 0, 0},    {0, 63, 0, 0},   {0, 32, 40, 0},  {0, -20, 0, 90}, {0, -63, 0, 127}, {1, -40, 10, 30},
-        {2, 17, 0, 0},   {3, 0, 0, 0},    {3, 45, 100, 5}, {3, -63, 127, 70}, {4, 0, 0, 0},   {4, 50, 30, 64},
-        {4, -63, 0, 127}, {5, 0, 0, 127}, {5, 40, 0, 100}, {5, -63, 0, 127}, {5, -25, 64, 127},
+        {0, 0, 0, 0},
+        {0, 63, 0, 0},
+        {0, 32, 40, 0},
+        {0, -20, 0, 90},
+        {0, -63, 0, 127},
+        {1, -40, 10, 30},
+        {2, 17, 0, 0},
+        {3, 0, 0, 0},
+        {3, 45, 100, 5},
+        {3, -63, 127, 70},
+        {4, 0, 0, 0},
+        {4, 50, 30, 64},
+        {4, -63, 0, 127},
+        {5, 0, 0, 127},
+        {5, 40, 0, 100},
+        {5, -63, 0, 127},
+        {5, -25, 64, 127},
         // Worked out in double precision, each of these is a pixel off
         // somewhere.
-        {3, -42, 0, 0},  {3, 42, 0, 127}, {4, -63, 17, 90}, {5, -42, 34, 127}, {5, -63, 51, 127},
+        {3, -42, 0, 0},
+        {3, 42, 0, 127},
+        {4, -63, 17, 90},
+        {5, -42, 34, 127},
+        {5, -63, 51, 127},
     };
     for (bool fixedRate : {true, false}) {
         const HfcLfoGraphDescriptor descriptor = Graph(173, 61, fixedRate);
@@ -356,7 +374,8 @@ TEST_F(LfoGraph, MouseEventsGoToTheOwner)
     EXPECT_FALSE(graph.NotifyMouseDown(mouse, 1, 2, 0));
     EXPECT_TRUE(graph.NotifyMouseUp(mouse, 3, 4, 0));
     EXPECT_FALSE(graph.NotifyMouseMove(mouse, 5, 6, 0));
-    EXPECT_EQ(Events(), (std::vector<std::string>{"owner:mouse down 1,2", "owner:mouse up 3,4", "owner:mouse move 5,6"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"owner:mouse down 1,2", "owner:mouse up 3,4", "owner:mouse move 5,6"}));
 }
 
 TEST_F(LfoGraph, DestroyRestoresTheDefaultsAndDropsThePoints)

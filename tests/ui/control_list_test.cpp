@@ -26,8 +26,8 @@ constexpr ARGB kFramed = 0xFFFF5555;
 // cells, glyphs 6 x 9 from the font, labels centred.
 std::vector<HfcWord> ListWords(CHfcBmp* font, int flags, int limit = 0)
 {
-    return {10, 10, 120, 40, 0, 0, 0, HfcBitmapWord(font), 0, 0, 0, 0, limit, 4, 2, 0, 0, 0, 0, flags, 0,
-            kSelected, kMarked, kFramed};
+    return {10, 10, 120, 40, 0, 0,     0, HfcBitmapWord(font), 0,       0,      0, 0, limit, 4,
+            2,  0,  0,   0,  0, flags, 0, kSelected,           kMarked, kFramed};
 }
 
 // Nothing painted: blending a transparent cell leaves at most alpha 1.
@@ -264,8 +264,8 @@ TEST_F(ListControl, APlainClickAsksTheOwnerToSelectTheItemAlone)
 {
     Make(0, 6);
     Click(1, 0);
-    EXPECT_EQ(ListReports(), (Reports{"owner:list 0 1 1", "owner:list 1 0", "owner:list 0 0 1", "owner:list 0 1 1",
-                                      "owner:list 1 0"}))
+    EXPECT_EQ(ListReports(),
+              (Reports{"owner:list 0 1 1", "owner:list 1 0", "owner:list 0 0 1", "owner:list 0 1 1", "owner:list 1 0"}))
         << "selected on the press, and once more alone on the release";
     EXPECT_EQ(Selected(), std::vector<int>{1});
     Events().clear();
@@ -343,8 +343,8 @@ TEST_F(ListControl, MovingAPressedItemMoreThanThreePixelsStartsADrag)
     MoveTo(list, 43, 13);
     POINT screen{43, 13};
     list.ControlToScreen(screen);
-    EXPECT_EQ(ListReports(), Reports{"owner:list 5 1 at " + std::to_string(screen.x) + "," +
-                                     std::to_string(screen.y) + " offset 13,13"});
+    EXPECT_EQ(ListReports(), Reports{"owner:list 5 1 at " + std::to_string(screen.x) + "," + std::to_string(screen.y) +
+                                     " offset 13,13"});
     Events().clear();
     MoveTo(list, 50, 13);
     Release(list, 50, 13);
@@ -431,14 +431,14 @@ TEST_F(ListControl, ArrowsMoveTheSelectionAndReportLeavingTheVisibleLines)
         {VK_RIGHT, 1, false}, {VK_DOWN, 5, false}, {VK_DOWN, 9, true},  // line 2 is below the two shown
         {VK_DOWN, 9, true},   // no line below: the focus stays, still out of sight
         {VK_RIGHT, 9, true},  // the last item
-        {VK_UP, 5, false},    {VK_LEFT, 4, false}, {VK_UP, 0, false}, {VK_UP, 0, false}, {VK_LEFT, 0, false},
+        {VK_UP, 5, false},    {VK_LEFT, 4, false}, {VK_UP, 0, false},  {VK_UP, 0, false}, {VK_LEFT, 0, false},
     };
     for (const Step& step : steps) {
         Key(step.key);
         EXPECT_EQ(Selected(), std::vector<int>{step.selected}) << step.key;
         const Reports reports = ListReports();
-        const bool reported = std::find(reports.begin(), reports.end(),
-                                        "owner:list 4 " + std::to_string(step.selected)) != reports.end();
+        const bool reported =
+            std::find(reports.begin(), reports.end(), "owner:list 4 " + std::to_string(step.selected)) != reports.end();
         EXPECT_EQ(reported, step.outOfSight) << step.key << " to " << step.selected;
         EXPECT_EQ(reports.back(), "owner:list 1 0");
     }
@@ -468,8 +468,8 @@ TEST_F(ListControl, ColumnOrderSwapsTheArrows)
         UINT key;
         int selected;
     };
-    for (const Step& step : {Step{VK_RIGHT, 4}, Step{VK_DOWN, 5}, Step{VK_DOWN, 6}, Step{VK_LEFT, 4},
-                             Step{VK_UP, 3}, Step{VK_RIGHT, 5}, Step{VK_RIGHT, 7}, Step{VK_RIGHT, 7}}) {
+    for (const Step& step : {Step{VK_RIGHT, 4}, Step{VK_DOWN, 5}, Step{VK_DOWN, 6}, Step{VK_LEFT, 4}, Step{VK_UP, 3},
+                             Step{VK_RIGHT, 5}, Step{VK_RIGHT, 7}, Step{VK_RIGHT, 7}}) {
         Key(step.key);
         EXPECT_EQ(Selected(), std::vector<int>{step.selected}) << step.key;
     }
@@ -677,12 +677,22 @@ TEST_F(ListControl, RenderedListWithTheSkinFont)
     ASSERT_TRUE(white.LoadPngResource("LcdCharWhite"));
     ASSERT_TRUE(dim.LoadPngResource("LcdCharWhiteDim"));
     // Two columns of eight rows, top to bottom, labels 6 pixels in.
-    std::vector<HfcWord> words = {4, 4, 190, 128, 0, 0, 0, HfcBitmapWord(&white), 0, HfcBitmapWord(&dim), 6, 9,
-                                  0, 2, 8, 0, 0, 6, 4, 1, 0, 0xFF4A4A55, 0xFF3A5A3A, 0x77FF5555};
+    std::vector<HfcWord> words = {4,          4,
+                                  190,        128,
+                                  0,          0,
+                                  0,          HfcBitmapWord(&white),
+                                  0,          HfcBitmapWord(&dim),
+                                  6,          9,
+                                  0,          2,
+                                  8,          0,
+                                  0,          6,
+                                  4,          1,
+                                  0,          0xFF4A4A55,
+                                  0xFF3A5A3A, 0x77FF5555};
     ASSERT_TRUE(list.Create(words.data(), 1, 0));
-    const char* names[] = {"CC#  1 MOD WHEEL", "CC#  2 BREATH", "CC#  7 VOLUME", "CC# 10 PAN",
+    const char* names[] = {"CC#  1 MOD WHEEL",  "CC#  2 BREATH", "CC#  7 VOLUME",     "CC# 10 PAN",
                            "CC# 11 EXPRESSION", "CC# 64 DAMPER", "CC# 65 PORTAMENTO", "CC# 71 RESONANCE",
-                           "CC# 74 CUTOFF", "CC# 91 REVERB", "CC# 93 CHORUS"};
+                           "CC# 74 CUTOFF",     "CC# 91 REVERB", "CC# 93 CHORUS"};
     for (const char* name : names)
         list.AddItem()->SetText(name);
     list.GetItem(2)->SetSelected(true);

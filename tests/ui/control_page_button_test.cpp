@@ -82,8 +82,8 @@ TEST_F(PageButton, TabsSitSideBySideAndAreHitOnlyStrictlyInside)
     {
         int x, y, tab;
     };
-    const Case cases[] = {{20, 15, -1}, {21, 15, 0},  {59, 15, 0},  {60, 15, -1}, {61, 15, -1}, {62, 15, -1},
-                          {63, 15, 1},  {21, 10, -1}, {21, 11, 0},  {21, 25, 0},  {21, 26, -1}, {143, 25, 2}};
+    const Case cases[] = {{20, 15, -1}, {21, 15, 0},  {59, 15, 0}, {60, 15, -1}, {61, 15, -1}, {62, 15, -1},
+                          {63, 15, 1},  {21, 10, -1}, {21, 11, 0}, {21, 25, 0},  {21, 26, -1}, {143, 25, 2}};
     for (const Case& c : cases)
         EXPECT_EQ(tabs.HitTestTab(c.x, c.y), c.tab) << c.x << "," << c.y;
     EXPECT_EQ(tabs.TabFromPoint(1, 1), 0) << "control coordinates";
@@ -273,8 +273,26 @@ TEST_F(PageButton, RenderedTabsWithTheSkinFonts)
     ASSERT_TRUE(plain.LoadPngResource("LcdChar"));
     ASSERT_TRUE(dim.LoadPngResource("LcdCharWhiteDim"));
     // The global edit page's strip: tabs of 75 x 16, gap 5.
-    std::vector<HfcWord> words = {4, 4, 165, 16, 0, 0, 0, HfcBitmapWord(&white), HfcBitmapWord(&plain),
-                                  HfcBitmapWord(&dim), 6, 9, 75, 16, 5, -1, -1, 0xFF606060, 0xFF9B9B9B, 1};
+    std::vector<HfcWord> words = {4,
+                                  4,
+                                  165,
+                                  16,
+                                  0,
+                                  0,
+                                  0,
+                                  HfcBitmapWord(&white),
+                                  HfcBitmapWord(&plain),
+                                  HfcBitmapWord(&dim),
+                                  6,
+                                  9,
+                                  75,
+                                  16,
+                                  5,
+                                  -1,
+                                  -1,
+                                  0xFF606060,
+                                  0xFF9B9B9B,
+                                  1};
     ASSERT_TRUE(tabs.Create(words.data(), 1));
     tabs.AddTab("MIDI");
     tabs.AddTab("CC MAP");

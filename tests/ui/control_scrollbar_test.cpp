@@ -31,8 +31,25 @@ protected:
     // track is 76 long.
     std::vector<HfcWord> Words(int page, bool vertical = true)
     {
-        return {20, 20, vertical ? 12 : 100, vertical ? 100 : 12, HfcBitmapWord(&arrows), 0, 0, 0, vertical ? 1 : 0,
-                0, 0, page, 1, 10, static_cast<HfcWord>(0xFF00FF00u), 0, 0, 12, 12};
+        return {20,
+                20,
+                vertical ? 12 : 100,
+                vertical ? 100 : 12,
+                HfcBitmapWord(&arrows),
+                0,
+                0,
+                0,
+                vertical ? 1 : 0,
+                0,
+                0,
+                page,
+                1,
+                10,
+                static_cast<HfcWord>(0xFF00FF00u),
+                0,
+                0,
+                12,
+                12};
     }
     void Make(int page, int minimum, int maximum, int value, bool vertical = true)
     {
@@ -58,8 +75,8 @@ TEST_F(ScrollBar, TheThumbIsAsLongAsThePageIsOfTheWholeAndAtLeast8)
         int thumb, travel, position;
     };
     const Case cases[] = {
-        {10, 0, 100, 50, 8, 68, 34},    {100, 0, 100, 50, 38, 38, 19},  {100, 0, 100, 100, 38, 38, 38},
-        {100, 10, 110, 60, 38, 38, 19}, {0, 0, 1, 1, 8, 68, 68},         {10, 5, 5, 5, 1, 1, 0},
+        {10, 0, 100, 50, 8, 68, 34},    {100, 0, 100, 50, 38, 38, 19}, {100, 0, 100, 100, 38, 38, 38},
+        {100, 10, 110, 60, 38, 38, 19}, {0, 0, 1, 1, 8, 68, 68},       {10, 5, 5, 5, 1, 1, 0},
         {10, 5, 4, 5, 1, 1, 0},
     };
     for (const Case& c : cases) {
@@ -87,10 +104,10 @@ TEST_F(ScrollBar, EachPointIsAnArrowTheTrackOrTheThumb)
         int x, y;
         P part;
     };
-    for (const Case& c : {Case{12, 50, P::None}, Case{-1, 50, P::None}, Case{0, 0, P::FirstArrow},
-                          Case{11, 11, P::FirstArrow}, Case{5, 12, P::TrackBefore}, Case{5, 44, P::TrackBefore},
-                          Case{5, 45, P::Thumb}, Case{5, 83, P::Thumb}, Case{5, 84, P::TrackAfter},
-                          Case{5, 88, P::SecondArrow}, Case{5, 99, P::SecondArrow}})
+    for (const Case& c :
+         {Case{12, 50, P::None}, Case{-1, 50, P::None}, Case{0, 0, P::FirstArrow}, Case{11, 11, P::FirstArrow},
+          Case{5, 12, P::TrackBefore}, Case{5, 44, P::TrackBefore}, Case{5, 45, P::Thumb}, Case{5, 83, P::Thumb},
+          Case{5, 84, P::TrackAfter}, Case{5, 88, P::SecondArrow}, Case{5, 99, P::SecondArrow}})
         EXPECT_EQ(bar.HitTestPart(c.x, c.y), c.part) << c.x << "," << c.y;
 
     CHfcCtrlScrollBar across;

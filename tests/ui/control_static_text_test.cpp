@@ -50,7 +50,9 @@ TEST_F(StaticText, SetDataFillsTheFirstLineZeroPaddedAndCutAtItsEnd)
     EXPECT_EQ(GlyphAt(0, 3), 0) << "a zero byte draws glyph 0";
     EXPECT_EQ(GlyphAt(1, 7), 0);
 
-    text.SetData("\xC1" "B", true);
+    text.SetData("\xC1"
+                 "B",
+                 true);
     Render(text);
     EXPECT_EQ(Pixel(10, 20) >> 24, 0u) << "a byte past the font's 128 cells is left blank";
     EXPECT_EQ(GlyphAt(0, 1), 'B');

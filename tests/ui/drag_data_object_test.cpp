@@ -103,8 +103,12 @@ TEST_F(DataObject, LookupsMatchFormatAspectAndIndexAndRefuseTheRest)
     otherAspect.dwAspect = 2;
     FORMATETC stream = Format(kFormat, 3, TYMED_ISTREAM);
     const std::pair<FORMATETC*, HRESULT> cases[] = {
-        {&format, S_OK},          {&content, S_OK},           {&printer, DV_E_DVTARGETDEVICE},
-        {&otherIndex, DV_E_FORMATETC}, {&otherFormat, DV_E_FORMATETC}, {&otherAspect, DV_E_FORMATETC},
+        {&format, S_OK},
+        {&content, S_OK},
+        {&printer, DV_E_DVTARGETDEVICE},
+        {&otherIndex, DV_E_FORMATETC},
+        {&otherFormat, DV_E_FORMATETC},
+        {&otherAspect, DV_E_FORMATETC},
         {&stream, DV_E_TYMED},
     };
     for (const auto& [asked, expected] : cases) {

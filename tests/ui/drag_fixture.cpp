@@ -19,8 +19,8 @@ bool CDropWindow::Record(const char* what, CHfcOleToken* ole, CHfcDragData* data
     SDragEvent event{what, x, y, modifiers, {}};
     for (const SHfcDragItem& item : data->GetItems()) {
         const auto* bytes = reinterpret_cast<const char*>(item.data);
-        event.items.push_back({item.format, bytes != nullptr ? std::string(bytes, item.size) : std::string(),
-                               item.index, item.name});
+        event.items.push_back(
+            {item.format, bytes != nullptr ? std::string(bytes, item.size) : std::string(), item.index, item.name});
     }
     events.push_back(event);
     *effect = code;

@@ -109,8 +109,8 @@ TEST_F(DropTarget, TheListenersCodeIsTheDropEffect)
     ASSERT_NE(target, nullptr);
     SForeignData dragged;
     dragged.Offer(format_, 0, "program 7");
-    const std::pair<int, DWORD> cases[] = {{0, DROPEFFECT_NONE}, {1, DROPEFFECT_MOVE}, {2, DROPEFFECT_COPY},
-                                           {3, DROPEFFECT_LINK}, {7, DROPEFFECT_NONE}};
+    const std::pair<int, DWORD> cases[] = {
+        {0, DROPEFFECT_NONE}, {1, DROPEFFECT_MOVE}, {2, DROPEFFECT_COPY}, {3, DROPEFFECT_LINK}, {7, DROPEFFECT_NONE}};
     for (const auto& [code, expected] : cases) {
         window.answer = code;
         window.dropAnswer = code;
@@ -187,9 +187,9 @@ TEST_F(DropTarget, DroppedFilesWinOverEveryOtherFormat)
     other.Offer(format_ + 1, -1, "part");
     window.GetDropTarget()->DragEnter(other.data, MK_LBUTTON, {150, 150}, &effect);
     window.GetDropTarget()->DragLeave();
-    EXPECT_EQ(window.events[2].items, (std::vector<SSeenItem>{{CF_TEXT, "some text", 0, ""},
-                                                              {format_, "program", 9, ""},
-                                                              {format_ + 1, "part", 2, ""}}));
+    EXPECT_EQ(window.events[2].items,
+              (std::vector<SSeenItem>{
+                  {CF_TEXT, "some text", 0, ""}, {format_, "program", 9, ""}, {format_ + 1, "part", 2, ""}}));
 }
 
 // The desktop drops two files on an editor window: one drop of two items.

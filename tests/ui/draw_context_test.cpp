@@ -59,11 +59,16 @@ TEST(DrawContext, AFailedCreationLeavesOutThatObjectAndTheOnesAfterIt)
     };
     const Case cases[] = {
         {"GdipCreateFromHDC", {"GdipCreateFromHDC"}, InvalidParameter, InvalidParameter, InvalidParameter},
-        {"GdipCreatePen1", {"GdipCreateFromHDC", "GdipSetCompositingMode", "GdipCreatePen1"}, Ok, InvalidParameter,
+        {"GdipCreatePen1",
+         {"GdipCreateFromHDC", "GdipSetCompositingMode", "GdipCreatePen1"},
+         Ok,
+         InvalidParameter,
          InvalidParameter},
         {"GdipCreateSolidFill",
-         {"GdipCreateFromHDC", "GdipSetCompositingMode", "GdipCreatePen1", "GdipCreateSolidFill"}, Ok,
-         InvalidParameter, Ok},
+         {"GdipCreateFromHDC", "GdipSetCompositingMode", "GdipCreatePen1", "GdipCreateSolidFill"},
+         Ok,
+         InvalidParameter,
+         Ok},
     };
     ui_test::MemoryCanvas canvas(4, 4);
     for (const Case& c : cases) {
@@ -131,16 +136,23 @@ TEST(DrawContext, PiesAndArcsPassDegreesInBothAngleConventions)
     // Start-and-end forms: clockwise start, sweep negated unless clockwise.
     const Case cases[] = {
         {"pie from 0", [](auto& c) { c.FillPie(10, 10, 5, 0, kPi / 2); }, "GdipFillPie", {4.5f, 4.5f, 11, 11, 0, 90}},
-        {"pie from a quarter", [](auto& c) { c.FillPie(10, 10, 5, kPi / 2, kPi); }, "GdipFillPie",
+        {"pie from a quarter",
+         [](auto& c) { c.FillPie(10, 10, 5, kPi / 2, kPi); },
+         "GdipFillPie",
          {4.5f, 4.5f, 11, 11, 270, 180}},
-        {"pie from below 0", [](auto& c) { c.FillPie(10, 10, 5, -kPi / 2, kPi); }, "GdipFillPie",
+        {"pie from below 0",
+         [](auto& c) { c.FillPie(10, 10, 5, -kPi / 2, kPi); },
+         "GdipFillPie",
          {4.5f, 4.5f, 11, 11, 90, 180}},
         {"arc", [](auto& c) { c.DrawArc(10, 10, 5, kPi, kPi / 2); }, "GdipDrawArc", {4.5f, 4.5f, 11, 11, 180, 90}},
-        {"arc pie", [](auto& c) { c.FillArcPie(10, 10, 5, 0, kPi / 2, false); }, "GdipFillPie",
-         {5, 5, 11, 11, 0, -90}},
-        {"clockwise arc pie", [](auto& c) { c.FillArcPie(10, 10, 5, 0, kPi / 2, true); }, "GdipFillPie",
+        {"arc pie", [](auto& c) { c.FillArcPie(10, 10, 5, 0, kPi / 2, false); }, "GdipFillPie", {5, 5, 11, 11, 0, -90}},
+        {"clockwise arc pie",
+         [](auto& c) { c.FillArcPie(10, 10, 5, 0, kPi / 2, true); },
+         "GdipFillPie",
          {5, 5, 11, 11, 0, 90}},
-        {"arc segment", [](auto& c) { c.DrawArcSegment(10, 10, 5, kPi / 2, kPi, false); }, "GdipDrawArc",
+        {"arc segment",
+         [](auto& c) { c.DrawArcSegment(10, 10, 5, kPi / 2, kPi, false); },
+         "GdipDrawArc",
          {5, 5, 11, 11, 90, -90}},
         {"circle", [](auto& c) { c.FillCircle(10, 10, 5); }, "GdipFillPie", {5, 5, 11, 11, 0, -360}},
         {"circle outline", [](auto& c) { c.DrawCircle(10, 10, 5); }, "GdipDrawArc", {5, 5, 11, 11, 0, -360}},
@@ -161,8 +173,8 @@ TEST(DrawContext, ClearingAPieClearsThroughAPieClip)
 {
     ui_test::MemoryCanvas canvas(24, 24);
     CHfcDrawContext context(canvas.context);
-    const Functions clear{"GdipCreatePath", "GdipAddPathPie", "GdipSetClipPath",
-                          "GdipGraphicsClear", "GdipResetClip", "GdipDeletePath"};
+    const Functions clear{"GdipCreatePath",    "GdipAddPathPie", "GdipSetClipPath",
+                          "GdipGraphicsClear", "GdipResetClip",  "GdipDeletePath"};
     {
         GdiplusRecording recording;
         context.ClearArcPie(10, 10, 5, 0, kPi / 2, true);
@@ -208,7 +220,10 @@ TEST(DrawContext, BitmapTextDrawsOneCellPerByteUpToTheTerminator)
     ui_test::Fill(font, cells);
 
     CHfcOffscreenContext target(10, 3);
-    target.DrawBitmapText(1, 0, "AB\xC8" "\0C", 10, &font, 0, 0);
+    target.DrawBitmapText(1, 0,
+                          "AB\xC8"
+                          "\0C",
+                          10, &font, 0, 0);
     const std::vector<std::uint32_t> row = ui_test::Pixels(*target.GetBitmap());
     const std::uint32_t a = 0xFF000041;
     const std::uint32_t b = 0xFF000042;

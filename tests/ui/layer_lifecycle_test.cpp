@@ -95,8 +95,8 @@ TEST_F(LayerLifecycle, UpdatesAndInvalidationsAreShiftedToTheWindow)
     layer.Update(true);
     layer.InvalidateArea({1, 2, 3, 4});
     layer.Invalidate();
-    EXPECT_EQ(window->invalidated, (std::vector<RECT>{{35, 46, 45, 56}, {30, 40, 130, 140}, {31, 42, 33, 44},
-                                                      {30, 40, 130, 140}}));
+    EXPECT_EQ(window->invalidated,
+              (std::vector<RECT>{{35, 46, 45, 56}, {30, 40, 130, 140}, {31, 42, 33, 44}, {30, 40, 130, 140}}));
     window->RemoveLayer(&layer, false);
 }
 

@@ -99,9 +99,8 @@ TEST_F(LayerRouting, ADragAcrossTwoControlsEntersLeavesAndDropsInTurn)
     EXPECT_TRUE(layer.OnHfcRawDragOver(nullptr, nullptr, at.x, at.y, 0, &effect));
     at = Screen(90, 45);
     EXPECT_TRUE(layer.OnHfcRawDrop(nullptr, nullptr, at.x, at.y, 0, &effect));
-    EXPECT_EQ(Events(), (std::vector<std::string>{"first:drag enter 10,10", "first:drag over 20,10",
-                                                  "first:drag leave", "second:drag enter 40,30",
-                                                  "second:drop 50,35"}))
+    EXPECT_EQ(Events(), (std::vector<std::string>{"first:drag enter 10,10", "first:drag over 20,10", "first:drag leave",
+                                                  "second:drag enter 40,30", "second:drop 50,35"}))
         << "the drop takes the flag of the control that accepted it: no leave follows";
     EXPECT_FALSE(second.IsDragInside());
 }
@@ -117,8 +116,8 @@ TEST_F(LayerRouting, OverTheOverlapOnlyTheFirstAcceptingControlIsAskedAndADropEl
     Events().clear();
     first.answer = false;
     layer.OnHfcRawDragOver(nullptr, nullptr, overlap.x, overlap.y, 0, &effect);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"first:drag over 50,20", "second:drag enter 10,10",
-                                                  "layer:drag over 50,20"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"first:drag over 50,20", "second:drag enter 10,10", "layer:drag over 50,20"}));
     Events().clear();
     const POINT elsewhere = Screen(130, 10);
     EXPECT_FALSE(layer.OnHfcRawDrop(nullptr, nullptr, elsewhere.x, elsewhere.y, 0, &effect));
@@ -134,8 +133,8 @@ TEST_F(LayerRouting, WhileTheLayerHoldsTheCaptureItsControlsGetNothing)
     layer.OnHfcMouseRawLButtonDown(mouse, at.x, at.y, 0);
     layer.OnHfcMouseRawMove(mouse, at.x + 5, at.y, 0);
     layer.OnHfcMouseRawWheel(mouse, at.x, at.y, 0, -120, 0);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"layer:LButtonDown 10,10", "layer:Move 15,10",
-                                                  "layer:Wheel -120 10,10"}))
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"layer:LButtonDown 10,10", "layer:Move 15,10", "layer:Wheel -120 10,10"}))
         << "raw screen points arrive converted to layer coordinates";
     mouse->ReleaseCapture();
 }

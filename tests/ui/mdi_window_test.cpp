@@ -82,8 +82,8 @@ protected:
     // A child placed by the frame's client and shown, as the editor opens its windows.
     bool Open(CRecordingChild& child)
     {
-        const bool made = child.Create(child.name.c_str(), 0, 0, 0, 0, CHfcWindow::kCaption, &childBar, &frame) &&
-                          child.Show();
+        const bool made =
+            child.Create(child.name.c_str(), 0, 0, 0, 0, CHfcWindow::kCaption, &childBar, &frame) && child.Show();
         Pump();
         return made;
     }
@@ -253,8 +253,8 @@ TEST_F(MdiWindowTest, TheActiveChildShowsItsMenuBarAndTheLastOneGivesTheFrameIts
     SendMessageA(b.GetHandle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(FrameMenu(), frameBar.GetMenu());
     EXPECT_EQ(frame.GetActiveChild(), nullptr);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"a:can close", "a:deactivate", "b:activate", "b:can close",
-                                                  "b:deactivate"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"a:can close", "a:deactivate", "b:activate", "b:can close", "b:deactivate"}));
 
     // The next child brings the window list to the frame's first submenu on the way out.
     CRecordingChild c("c");

@@ -31,7 +31,12 @@ Pixels Numbered(int width, int height, std::uint32_t base = 0xFF000000)
 
 TEST(OffscreenBlend, PixelCasesAreBitExact)
 {
-    enum class Op { Blend, Opacity, Lighten };
+    enum class Op
+    {
+        Blend,
+        Opacity,
+        Lighten
+    };
     struct Case
     {
         const char* name;
@@ -59,15 +64,9 @@ TEST(OffscreenBlend, PixelCasesAreBitExact)
         CHfcOffscreenContext context(1, 1);
         ui_test::Fill(*context.GetBitmap(), {c.destination});
         switch (c.op) {
-        case Op::Blend:
-            context.DrawBitmap(0, 0, 1, 1, &source, 0, 0);
-            break;
-        case Op::Opacity:
-            context.DrawBitmapAlpha(0, 0, 1, 1, &source, c.opacity, 0, 0);
-            break;
-        case Op::Lighten:
-            context.DrawBitmapLighten(0, 0, 1, 1, &source, 0, 0);
-            break;
+        case Op::Blend: context.DrawBitmap(0, 0, 1, 1, &source, 0, 0); break;
+        case Op::Opacity: context.DrawBitmapAlpha(0, 0, 1, 1, &source, c.opacity, 0, 0); break;
+        case Op::Lighten: context.DrawBitmapLighten(0, 0, 1, 1, &source, 0, 0); break;
         }
         EXPECT_EQ(ui_test::Pixels(*context.GetBitmap()), Pixels{c.expected});
     }
@@ -159,7 +158,11 @@ TEST(OffscreenContext, ClearingTruncatesTowardZeroAndClips)
     const Case cases[] = {
         {"negative start", [](auto& c) { c.ClearRectangle(-2.7f, 0.0f, 10.0f, 1.0f); }, 0, 0, 8, 1},
         {"past the edges", [](auto& c) { c.ClearRectangle(10.9f, 1.0f, 5.0f, 1.9f); }, 10, 1, 12, 2},
-        {"by rectangle", [](auto& c) { c.ClearRectangle(RECT{1, 0, 3, 3}); }, 1, 0, 3, 3},
+        {"by rectangle",
+         [](auto& c) {
+             c.ClearRectangle(RECT{1, 0, 3, 3});
+         },
+         1, 0, 3, 3},
         {"by integers", [](auto& c) { c.ClearRectangle(-1, -1, 3, 2); }, 0, 0, 2, 1},
     };
     for (const Case& c : cases) {

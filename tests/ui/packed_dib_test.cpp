@@ -19,7 +19,8 @@ namespace {
 // A header for a 2 x 2 image (or of the given width) followed by the given bytes.
 std::vector<BYTE> Dib(int height, WORD bitCount, DWORD coloursUsed, const std::vector<BYTE>& body, int width = 2)
 {
-    const BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), width, height, 1, bitCount, BI_RGB, 0, 0, 0, coloursUsed, 0};
+    const BITMAPINFOHEADER header{
+        sizeof(BITMAPINFOHEADER), width, height, 1, bitCount, BI_RGB, 0, 0, 0, coloursUsed, 0};
     std::vector<BYTE> dib(sizeof header);
     std::memcpy(dib.data(), &header, sizeof header);
     dib.insert(dib.end(), body.begin(), body.end());
@@ -45,15 +46,20 @@ TEST(PackedDib, ConvertsEachDepthTopRowFirst)
         return head;
     };
     const DibCase cases[] = {
-        {"8 bits, two colours used", Dib(2, 8, 2, with(twoColours, {0, 1, 0, 0, 1, 1, 0, 0})),
+        {"8 bits, two colours used",
+         Dib(2, 8, 2, with(twoColours, {0, 1, 0, 0, 1, 1, 0, 0})),
          {0xFFD0E0F0, 0xFFD0E0F0, 0xFF102030, 0xFFD0E0F0}},
-        {"8 bits, whole palette", Dib(2, 8, 0, with(fullPalette, {1, 0, 0, 0, 0, 0, 0, 0})),
+        {"8 bits, whole palette",
+         Dib(2, 8, 0, with(fullPalette, {1, 0, 0, 0, 0, 0, 0, 0})),
          {0xFF102030, 0xFF102030, 0xFFD0E0F0, 0xFF102030}},
-        {"24 bits", Dib(2, 24, 0, {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}),
+        {"24 bits",
+         Dib(2, 24, 0, {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}),
          {0xFF090807, 0xFF0C0B0A, 0xFF030201, 0xFF060504}},
-        {"32 bits keep their alpha", Dib(2, 32, 0, {1, 2, 3, 0x40, 4, 5, 6, 0, 7, 8, 9, 10, 11, 12, 13, 14}),
+        {"32 bits keep their alpha",
+         Dib(2, 32, 0, {1, 2, 3, 0x40, 4, 5, 6, 0, 7, 8, 9, 10, 11, 12, 13, 14}),
          {0x0A090807, 0x0E0D0C0B, 0x40030201, 0x00060504}},
-        {"32 bits stored top-down", Dib(-2, 32, 0, {1, 2, 3, 0x40, 4, 5, 6, 0, 7, 8, 9, 10, 11, 12, 13, 14}),
+        {"32 bits stored top-down",
+         Dib(-2, 32, 0, {1, 2, 3, 0x40, 4, 5, 6, 0, 7, 8, 9, 10, 11, 12, 13, 14}),
          {0x40030201, 0x00060504, 0x0A090807, 0x0E0D0C0B}},
         {"4 bits stay transparent", Dib(2, 4, 0, std::vector<BYTE>(72)), {0, 0, 0, 0}},
         {"a palette before 24 bits stays transparent", Dib(2, 24, 2, std::vector<BYTE>(24)), {0, 0, 0, 0}},

@@ -54,7 +54,10 @@ TEST(SkinBackgrounds, LightTextAndStripsSitOnDarkPanelsInEveryTheme)
             // the text may overrun the layer; only the part on the bitmap counts
             const int right = std::min(left + c.w, image.width) - 1;
             const int bottom = std::min(top + c.h, image.height) - 1;
-            for (auto [x, y] : {std::pair{left, top}, {right, top}, {left, bottom}, {right, bottom},
+            for (auto [x, y] : {std::pair{left, top},
+                                {right, top},
+                                {left, bottom},
+                                {right, bottom},
                                 {(left + right) / 2, (top + bottom) / 2}})
                 EXPECT_LT(Luma(image.At(x, y)), 0x44) << name << " control " << c.id << " at " << x << "," << y;
         }

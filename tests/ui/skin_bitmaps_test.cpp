@@ -206,8 +206,8 @@ TEST(SkinBitmaps, BackgroundsAreOpaque)
 
 TEST(SkinBitmaps, TheThreeThemesOfEachBackgroundDiffer)
 {
-    const std::string bases[] = {"BG_MasterFXEdit", "BG_ArpEdit",   "BG_VocoderEdit", "BG_SynthEdit",
-                                 "BG_ProgramList",  "BG_MidiMonitor", "BG_StatusLog", "BG_PageSelect",
+    const std::string bases[] = {"BG_MasterFXEdit", "BG_ArpEdit",     "BG_VocoderEdit",  "BG_SynthEdit",
+                                 "BG_ProgramList",  "BG_MidiMonitor", "BG_StatusLog",    "BG_PageSelect",
                                  "BG_GlobalEdit",   "BG_VersionInfo", "BG_TimbreEqEdit", "BG_ProgramEdit"};
     for (const std::string& base : bases) {
         for (const std::string tail : {"", "Fav"}) {

@@ -19,14 +19,22 @@ struct Font
 };
 
 constexpr Font kFonts[] = {
-    {"LcdChar", 6, 9, false},           {"LcdCharDim", 6, 9, false},
-    {"LcdCharSelected", 6, 9, true},    {"LcdCharBack", 6, 9, true},
-    {"LcdCharWhite", 6, 9, false},      {"LcdCharWhiteDim", 6, 9, false},
-    {"LcdCharWhiteSelected", 6, 9, true}, {"LcdCharWhiteBack", 6, 9, true},
-    {"LcdCharLarge", 7, 11, false},     {"LcdCharLargeDim", 7, 11, false},
-    {"LcdCharLargeSelected", 7, 11, true}, {"LcdCharLargeWhite", 7, 11, false},
-    {"LcdCharLargeWhiteDim", 7, 11, false}, {"LcdCharLargeWhiteSelected", 7, 11, true},
-    {"LcdCharStrong", 6, 9, false},     {"LcdCharStrongDim", 6, 9, false},
+    {"LcdChar", 6, 9, false},
+    {"LcdCharDim", 6, 9, false},
+    {"LcdCharSelected", 6, 9, true},
+    {"LcdCharBack", 6, 9, true},
+    {"LcdCharWhite", 6, 9, false},
+    {"LcdCharWhiteDim", 6, 9, false},
+    {"LcdCharWhiteSelected", 6, 9, true},
+    {"LcdCharWhiteBack", 6, 9, true},
+    {"LcdCharLarge", 7, 11, false},
+    {"LcdCharLargeDim", 7, 11, false},
+    {"LcdCharLargeSelected", 7, 11, true},
+    {"LcdCharLargeWhite", 7, 11, false},
+    {"LcdCharLargeWhiteDim", 7, 11, false},
+    {"LcdCharLargeWhiteSelected", 7, 11, true},
+    {"LcdCharStrong", 6, 9, false},
+    {"LcdCharStrongDim", 6, 9, false},
 };
 
 bool CellsEqual(const Image& image, const Font& font, int a, int b)

@@ -24,7 +24,8 @@ inline std::optional<Bytes> Resource(const std::string& name)
     HRSRC found = FindResourceA(nullptr, name.c_str(), "PNG");
     if (!found)
         return std::nullopt;
-    return Bytes{static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found))), SizeofResource(nullptr, found)};
+    return Bytes{static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found))),
+                 SizeofResource(nullptr, found)};
 }
 
 struct Header
@@ -41,7 +42,8 @@ inline std::uint32_t BigEndian(const std::uint8_t* p)
 // The IHDR chunk, which a valid PNG has right after its signature.
 inline std::optional<Header> ReadHeader(const Bytes& png)
 {
-    if (png.size < 33 || png_sig_cmp(png.data, 0, 8) != 0 || std::string_view(reinterpret_cast<const char*>(png.data + 12), 4) != "IHDR")
+    if (png.size < 33 || png_sig_cmp(png.data, 0, 8) != 0 ||
+        std::string_view(reinterpret_cast<const char*>(png.data + 12), 4) != "IHDR")
         return std::nullopt;
     return Header{BigEndian(png.data + 16), BigEndian(png.data + 20), png.data[24], png.data[25], png.data[28]};
 }
@@ -67,7 +69,8 @@ inline std::optional<Image> Decode(const Bytes& png)
     if (!png_image_begin_read_from_memory(&image, png.data, png.size))
         return std::nullopt;
     image.format = PNG_FORMAT_RGBA;
-    Image out{static_cast<int>(image.width), static_cast<int>(image.height), std::vector<std::uint8_t>(PNG_IMAGE_SIZE(image))};
+    Image out{static_cast<int>(image.width), static_cast<int>(image.height),
+              std::vector<std::uint8_t>(PNG_IMAGE_SIZE(image))};
     if (!png_image_finish_read(&image, nullptr, out.rgba.data(), 0, nullptr)) {
         png_image_free(&image);
         return std::nullopt;

@@ -64,7 +64,6 @@ public:
     std::vector<RECT> invalidated;
 };
 
-
 class CRecordingLayer : public CHfcWindowLayer
 {
 public:

@@ -90,8 +90,8 @@ TEST_F(WindowMessages, ActivationMovesTimersAndCloseReachTheirHooks)
     Send(WM_ACTIVATE, WA_INACTIVE, 0);
     Send(WM_MOVE, 0, MAKELPARAM(-5, 7));
     EXPECT_EQ(Send(WM_TIMER, 42, 0), 0);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"window:activate", "window:deactivate", "window:moved -5,7",
-                                                  "window:timer"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"window:activate", "window:deactivate", "window:moved -5,7", "window:timer"}));
     window->canClose = false;
     EXPECT_EQ(Send(WM_CLOSE, 0, 0), 0);
     EXPECT_TRUE(IsWindow(window->GetHandle())) << "a refused close keeps the window";

@@ -29,7 +29,10 @@ public:
     {
         return Own("raw LButtonUp", x, y, modifiers);
     }
-    bool OnHfcMouseRawMove(CHfcMouse*, int x, int y, int modifiers) override { return Own("raw Move", x, y, modifiers); }
+    bool OnHfcMouseRawMove(CHfcMouse*, int x, int y, int modifiers) override
+    {
+        return Own("raw Move", x, y, modifiers);
+    }
     bool OnHfcMouseRawWheel(CHfcMouse*, int x, int y, int, int delta, int) override
     {
         return Own(("raw Wheel " + std::to_string(delta)).c_str(), x, y, 0);
@@ -184,8 +187,8 @@ TEST_F(WindowMouse, ALayerHoldingTheCaptureGetsEventsInItsOwnCoordinatesPastItsC
     CHfcMouse::GetInstance()->SetCapture(&above, window);
     Events().clear();
     ClickAt(110, 60);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"above:LButtonDown 10,10", "above:LButtonUp 10,10",
-                                                  "above:capture released"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"above:LButtonDown 10,10", "above:LButtonUp 10,10", "above:capture released"}));
     Events().clear();
     ClickAt(10, 10, MouseButton::Middle);
     EXPECT_EQ(Events(), (std::vector<std::string>{"below:MButtonDown 10,10"})) << "captured no more";

@@ -83,6 +83,7 @@ int main(int argc, char** argv)
     cairo_destroy(cr);
     const bool written = cairo_surface_write_to_png(surface, argv[2]) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
-    if (!written) std::fprintf(stderr, "cannot write %s\n", argv[2]);
+    if (!written)
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
     return written ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 namespace {
 
 const std::map<std::string, std::uint32_t> kSections = {
-    {"Common", 0}, {"Timbre Common", 1}, {"Synth", 2},  {"Timbre EQ", 4},
+    {"Common", 0},  {"Timbre Common", 1},  {"Synth", 2}, {"Timbre EQ", 4},
     {"Vocoder", 5}, {"Master Effects", 6}, {"Tempo", 7}, {"Arpeggiator", 8},
 };
 

@@ -8,8 +8,8 @@
 struct NamedValue
 {
     std::uint32_t group;
-    std::string name;      // may hold '*' wildcards
-    bool isText;           // a quoted text for the rows "name 1", "name 2", ...
+    std::string name;  // may hold '*' wildcards
+    bool isText;       // a quoted text for the rows "name 1", "name 2", ...
     std::int32_t value;
     std::string text;
     int line;

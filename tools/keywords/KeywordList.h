@@ -8,8 +8,8 @@ namespace keywords {
 struct KeywordList
 {
     std::string keyword;
-    int count = 0;            // rows the list must end up with
-    bool fromRule = false;    // rows after the written ones come from a rule
+    int count = 0;          // rows the list must end up with
+    bool fromRule = false;  // rows after the written ones come from a rule
     std::vector<std::string> rows;
 };
 

@@ -40,10 +40,9 @@ KeywordLists ReadInput(std::istream& in)
 
 std::string Render(const KeywordLists& lists)
 {
-    std::string text =
-        "; Value names of the synthesizer's parameters: \"*Keyword\" starts a\n"
-        "; list, each further line is the text of the next value.\n"
-        "; Made by tools/keywords from its lists.txt; change those, not this file.\n";
+    std::string text = "; Value names of the synthesizer's parameters: \"*Keyword\" starts a\n"
+                       "; list, each further line is the text of the next value.\n"
+                       "; Made by tools/keywords from its lists.txt; change those, not this file.\n";
     for (const KeywordList& list : lists) {
         text += "\n*" + list.keyword + "\n";
         for (const std::string& row : list.rows)

@@ -15,12 +15,11 @@ struct Family
 
 // Grouped by instrument, as the oscillator's wave selector steps through them.
 constexpr Family kFamilies[] = {
-    {"Piano", 3},     {"E.Piano", 3},  {"Clav", 2},       {"Organ", 4},     {"Bell", 4},
-    {"Mallet", 3},    {"Marimba", 1},  {"Guitar", 3},     {"Wood Bass", 1}, {"Pick Bass", 1},
-    {"Synth Bass", 3}, {"Strings", 3}, {"Choir", 3},      {"Brass", 3},     {"Flute", 2},
-    {"Reed", 2},      {"Pluck", 3},    {"Pad", 4},        {"Voice", 3},     {"Formant", 3},
-    {"Digital", 4},   {"Metal", 3},    {"Spectrum", 4},   {"Hit", 3},       {"Kick", 2},
-    {"Snare", 2},     {"Hi-Hat", 2},   {"Perc", 3},       {"Sweep", 2},     {"Wind", 2},
+    {"Piano", 3},   {"E.Piano", 3}, {"Clav", 2},      {"Organ", 4},     {"Bell", 4},       {"Mallet", 3},
+    {"Marimba", 1}, {"Guitar", 3},  {"Wood Bass", 1}, {"Pick Bass", 1}, {"Synth Bass", 3}, {"Strings", 3},
+    {"Choir", 3},   {"Brass", 3},   {"Flute", 2},     {"Reed", 2},      {"Pluck", 3},      {"Pad", 4},
+    {"Voice", 3},   {"Formant", 3}, {"Digital", 4},   {"Metal", 3},     {"Spectrum", 4},   {"Hit", 3},
+    {"Kick", 2},    {"Snare", 2},   {"Hi-Hat", 2},    {"Perc", 3},      {"Sweep", 2},      {"Wind", 2},
     {"Noise", 4},
 };
 

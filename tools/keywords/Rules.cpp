@@ -145,8 +145,17 @@ const std::map<std::string, Rule>& Rules()
           true}},
         {"Flt1Balance",
          {[](const KeywordLists&) { return FilterBalance(); },
-          {{0, "LPF24"}, {1, "1"}, {30, "30"}, {31, "LPF12"}, {33, "LPF12"}, {63, "HPF"}, {65, "HPF"},
-           {95, "BPF"}, {97, "BPF"}, {126, "126"}, {127, "THRU"}},
+          {{0, "LPF24"},
+           {1, "1"},
+           {30, "30"},
+           {31, "LPF12"},
+           {33, "LPF12"},
+           {63, "HPF"},
+           {65, "HPF"},
+           {95, "BPF"},
+           {97, "BPF"},
+           {126, "126"},
+           {127, "THRU"}},
           true}},
         {"FltKeyTrack",
          {[](const KeywordLists&) { return Mirrored(Growing(0, 2, 64, 2.0), 2, ""); },
@@ -155,7 +164,8 @@ const std::map<std::string, Rule>& Rules()
          {[](const KeywordLists&) { return Texts(Growing(0.01, 100, 128, 6.0), LfoHertz); },
           {{0, "0.01Hz"}, {127, "100.0Hz"}}}},
         {"EqLowGain", {[](const KeywordLists&) { return Gains(); }, {{0, "-15.0dB"}, {30, "+0.0dB"}, {60, "+15.0dB"}}}},
-        {"EqHighGain", {[](const KeywordLists&) { return Gains(); }, {{0, "-15.0dB"}, {30, "+0.0dB"}, {60, "+15.0dB"}}}},
+        {"EqHighGain",
+         {[](const KeywordLists&) { return Gains(); }, {{0, "-15.0dB"}, {30, "+0.0dB"}, {60, "+15.0dB"}}}},
         {"VcdEfSens",
          {[](const KeywordLists&) {
               Rows rows = Numbers(0, 126);
@@ -164,26 +174,33 @@ const std::map<std::string, Rule>& Rules()
           },
           {{0, "0"}, {126, "126"}, {127, "Hold"}}}},
         {"ArpStepGT",
-         {[](const KeywordLists&) { return Wholes(Stepped(-100, {{2, -28}, {1, 26}, {2, 100}}), ""); },
+         {[](const KeywordLists&) {
+              return Wholes(Stepped(-100, {{2, -28}, {1, 26}, {2, 100}}), "");
+          },
           {{0, "-100"}, {36, "-28"}, {64, "0"}, {90, "26"}, {127, "100"}}}},
         {"FxEqFrequency",
          {[](const KeywordLists&) {
-              return Texts(Growing(20, 20000, 59, std::log(1000.0)),
-                           [](double hz) { return Hertz(RoundedHertz(hz)); });
+              return Texts(Growing(20, 20000, 59, std::log(1000.0)), [](double hz) { return Hertz(RoundedHertz(hz)); });
           },
           {{0, "20Hz"}, {58, "20.0kHz"}}}},
         {"FxDeciFs",
-         {[](const KeywordLists&) { return Tenths(Stepped(10, {{5, 480}}), "kHz"); },
+         {[](const KeywordLists&) {
+              return Tenths(Stepped(10, {{5, 480}}), "kHz");
+          },
           {{0, "1.0kHz"}, {94, "48.0kHz"}}}},
         {"FxReverbTime",
-         {[](const KeywordLists&) { return Tenths(Stepped(1, {{1, 100}}), "sec"); },
+         {[](const KeywordLists&) {
+              return Tenths(Stepped(1, {{1, 100}}), "sec");
+          },
           {{0, "0.1sec"}, {99, "10.0sec"}}}},
         {"FxReverbTimeShort",
          {[](const KeywordLists&) { return Texts(Growing(0.1, 3.0, 128, 3.0), ShortReverbTime); },
           {{0, "0.1sec"}, {127, "3.0sec"}},
           true}},
         {"FxPreDelay",
-         {[](const KeywordLists&) { return Wholes(Stepped(0, {{1, 54}, {2, 200}}), "msec"); },
+         {[](const KeywordLists&) {
+              return Wholes(Stepped(0, {{1, 54}, {2, 200}}), "msec");
+          },
           {{0, "0msec"}, {54, "54msec"}, {55, "56msec"}, {127, "200msec"}}}},
         {"FxTimeRatio",
          {[](const KeywordLists&) { return Texts(Growing(0.5, 400, 128, 5.0), Ratio); },
@@ -194,10 +211,14 @@ const std::map<std::string, Rule>& Rules()
           },
           {{0, "0.0msec"}, {113, "30.0msec"}}}},
         {"FxDelay_0_50",
-         {[](const KeywordLists&) { return Tenths(Stepped(0, {{1, 50}, {5, 290}, {10, 500}}), "msec"); },
+         {[](const KeywordLists&) {
+              return Tenths(Stepped(0, {{1, 50}, {5, 290}, {10, 500}}), "msec");
+          },
           {{0, "0.0msec"}, {119, "50.0msec"}}}},
         {"FxDelay_0_350",
-         {[](const KeywordLists&) { return Wholes(Stepped(0, {{1, 60}, {2, 90}, {5, 350}}), "msec"); },
+         {[](const KeywordLists&) {
+              return Wholes(Stepped(0, {{1, 60}, {2, 90}, {5, 350}}), "msec");
+          },
           {{0, "0msec"}, {127, "350msec"}}}},
         {"FxDelay_0_1400",
          {[](const KeywordLists&) {

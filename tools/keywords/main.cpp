@@ -24,7 +24,8 @@ void CheckRow(const std::string& keyword, const std::string& row)
     const std::string where = keyword + " row \"" + row + "\"";
     Require(!row.empty() && row.size() <= kLongestLine, where + ": empty or too long");
     // The loader skips leading white space and treats ';' and '*' as markers.
-    Require(row[0] != ' ' && row[0] != ';' && row[0] != '*' && row.back() != ' ', where + ": bad first or last character");
+    Require(row[0] != ' ' && row[0] != ';' && row[0] != '*' && row.back() != ' ',
+            where + ": bad first or last character");
     for (char c : row)
         Require(c >= 0x20 && c < 0x7F, where + ": not printable 7-bit text");
 }

@@ -20,8 +20,8 @@ struct Category
     const char* word;
 };
 constexpr Category kCategories[] = {
-    {0, "Hard"}, {1, "Soft"}, {2, "Brass"}, {3, "Pad"}, {4, "Move"}, {5, "Bass"}, {6, "Lead"},
-    {7, "Keys"}, {8, "Bell"}, {9, "Hit"},   {10, "SE"},  {11, "Arp"}, {13, "Wave"},
+    {0, "Hard"}, {1, "Soft"}, {2, "Brass"}, {3, "Pad"}, {4, "Move"}, {5, "Bass"},  {6, "Lead"},
+    {7, "Keys"}, {8, "Bell"}, {9, "Hit"},   {10, "SE"}, {11, "Arp"}, {13, "Wave"},
 };
 constexpr int kCategoryCount = static_cast<int>(sizeof kCategories / sizeof kCategories[0]);
 constexpr const char* kProgrammer = "VQ Factory";

@@ -55,8 +55,8 @@ void WriteSiblingAllDataFile(LibraryData& library, const char* path)
         WriteFileHeader(stream, {"3918AllD", FileHeader::kSize, programChunk + globalChunk, 1, 1, 0, kChunks, 0});
         // In the model's own order, though the import reads no further than
         // the programs.
-        WriteFileHeader(stream, {"3918PrgS", FileHeader::kSize, kPrograms * kRecordSize, 1, 1, 0, kPrograms,
-                                 kRecordSize});
+        WriteFileHeader(stream,
+                        {"3918PrgS", FileHeader::kSize, kPrograms * kRecordSize, 1, 1, 0, kPrograms, kRecordSize});
         for (int i = 0; i < kPrograms; ++i)
             WriteProgramRecord(stream, (*bank)[static_cast<std::size_t>(i)]);
         WriteGlobalChunk(stream, *global);

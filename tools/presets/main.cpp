@@ -33,8 +33,7 @@ int main(int argc, char** argv)
             WriteSiblingAllDataFile(library, path.c_str());
         }
     } catch (const CVpFileException& error) {
-        std::cerr << "preset_generator: cannot write into " << folder << " (file error " << error.GetCode()
-                  << ")\n";
+        std::cerr << "preset_generator: cannot write into " << folder << " (file error " << error.GetCode() << ")\n";
         return 1;
     }
     return 0;

@@ -266,9 +266,7 @@ void Decorate(const Canvas& canvas, const Placed& p, const Theme& theme)
         for (int tick = 0; tick <= 8; ++tick)
             canvas.FillRect(r.x + 2, r.y + 6 + tick * (r.h - 12) / 8, 4, 1, theme.chromeDark);
         break;
-    case Kind::AnalogLed:
-        canvas.FillRect(r.x - 2, r.y - 2, r.w + 4, r.h + 4, theme.chromeDark);
-        break;
+    case Kind::AnalogLed: canvas.FillRect(r.x - 2, r.y - 2, r.w + 4, r.h + 4, theme.chromeDark); break;
     case Kind::Button:  // seen through the clear face of the shared strip
         if (std::string_view(p.control.skin) == kSharedButtonStrip)
             DrawButtonKey(canvas, r.x, r.y, r.w, r.h, p.control.caption, ButtonIcon::None, false);
@@ -277,8 +275,7 @@ void Decorate(const Canvas& canvas, const Placed& p, const Theme& theme)
         if (*p.control.caption)
             Plate(canvas, r, p.control.caption, theme);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -19,7 +19,8 @@ double Channel(Argb colour, int shift)
 
 std::uint32_t* Row(cairo_surface_t* surface, int y)
 {
-    return reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface));
+    return reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface) +
+                                            y * cairo_image_surface_get_stride(surface));
 }
 
 }  // namespace
@@ -29,7 +30,8 @@ Canvas::Canvas(int width, int height)
       cr_(cairo_create(surface_))
 {
     if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("cannot create a " + std::to_string(width) + "x" + std::to_string(height) + " surface");
+        throw std::runtime_error("cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
+                                 " surface");
 }
 
 Canvas::~Canvas()
@@ -101,7 +103,8 @@ void Canvas::SetPixel(int x, int y, Argb colour) const
     cairo_surface_flush(surface_);
     const unsigned a = colour >> 24;
     auto pre = [a](unsigned c) { return (c * a + 127) / 255; };
-    Row(surface_, y)[x] = (a << 24) | (pre((colour >> 16) & 0xFF) << 16) | (pre((colour >> 8) & 0xFF) << 8) | pre(colour & 0xFF);
+    Row(surface_, y)[x] =
+        (a << 24) | (pre((colour >> 16) & 0xFF) << 16) | (pre((colour >> 8) & 0xFF) << 8) | pre(colour & 0xFF);
     cairo_surface_mark_dirty(surface_);
 }
 

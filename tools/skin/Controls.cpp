@@ -31,8 +31,9 @@ void SetGradient(const Canvas& canvas, double y0, double y1, Argb top, Argb bott
 {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y0, 0, y1);
     for (auto [offset, colour] : {std::pair{0.0, top}, {1.0, bottom}}) {
-        cairo_pattern_add_color_stop_rgba(pattern, offset, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                                          (colour & 0xFF) / 255.0, (colour >> 24) / 255.0);
+        cairo_pattern_add_color_stop_rgba(pattern, offset, ((colour >> 16) & 0xFF) / 255.0,
+                                          ((colour >> 8) & 0xFF) / 255.0, (colour & 0xFF) / 255.0,
+                                          (colour >> 24) / 255.0);
     }
     cairo_set_source(canvas.Cr(), pattern);
     cairo_pattern_destroy(pattern);
@@ -131,8 +132,7 @@ void DrawButtonKey(const Canvas& canvas, int x, int y, int w, int h, const std::
         cairo_fill(cr);
         break;
     }
-    case ButtonIcon::None:
-        break;
+    case ButtonIcon::None: break;
     }
     if (!label.empty()) {
         const int textWidth = TextWidth(label.c_str(), 5);
@@ -183,7 +183,8 @@ void DrawSwitchStrip(const Canvas& canvas)
         Key(canvas, 0, top, w, h, pressed);
         canvas.FillRect(4, top + 3, 7, h - 6, kBodyDark);
         canvas.FillRect(5, top + 4, 5, h - 8, on ? kLampOn : kLampOff);
-        canvas.Text(14 + (pressed ? 1 : 0), top + (h - 7) / 2 + (pressed ? 1 : 0), on ? "ON" : "OFF", on ? kCap : 0xFF8A8E96, 5);
+        canvas.Text(14 + (pressed ? 1 : 0), top + (h - 7) / 2 + (pressed ? 1 : 0), on ? "ON" : "OFF",
+                    on ? kCap : 0xFF8A8E96, 5);
     }
 }
 
@@ -239,7 +240,8 @@ void DrawStepLampStrip(const Canvas& canvas, int frames)
     for (int frame = 0; frame < frames; ++frame) {
         const double cx = w / 2.0;
         const double cy = frame * h + h / 2.0;
-        Lamp(canvas, cx, cy, std::min(w, h) / 2.0 - 0.5, Mix(kLampOff, kLampOn, frame / static_cast<double>(frames - 1)));
+        Lamp(canvas, cx, cy, std::min(w, h) / 2.0 - 0.5,
+             Mix(kLampOff, kLampOn, frame / static_cast<double>(frames - 1)));
     }
 }
 

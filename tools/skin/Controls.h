@@ -13,7 +13,13 @@ constexpr int kKnobFrames = 101;
 
 void DrawKnobStrip(const Canvas& canvas, int size);
 
-enum class ButtonIcon { None, ArrowLeft, ArrowRight, Menu };
+enum class ButtonIcon
+{
+    None,
+    ArrowLeft,
+    ArrowRight,
+    Menu
+};
 // One key of a button strip at (x, y), released or pressed.
 void DrawButtonKey(const Canvas& canvas, int x, int y, int w, int h, const std::string& label, ButtonIcon icon,
                    bool pressed);

@@ -91,20 +91,16 @@ void DrawWaveformStrip(const Canvas& canvas)
         const double ph = h - 10;
         Line(canvas, x, top + ph / 2 + 0.5, x + pw, top + ph / 2 + 0.5, kLcdFaint);
         switch (f) {
-        case 0:
-            Plot(canvas, x, top, pw, ph, [](double t) { return 1 - 2 * std::fmod(t * 2, 1.0); });
-            break;
-        case 1:
-            Plot(canvas, x, top, pw, ph, [](double t) { return std::fmod(t * 2, 1.0) < 0.5 ? 1.0 : -1.0; });
-            break;
+        case 0: Plot(canvas, x, top, pw, ph, [](double t) { return 1 - 2 * std::fmod(t * 2, 1.0); }); break;
+        case 1: Plot(canvas, x, top, pw, ph, [](double t) { return std::fmod(t * 2, 1.0) < 0.5 ? 1.0 : -1.0; }); break;
         case 2:
             Plot(canvas, x, top, pw, ph, [](double t) { return 1 - 4 * std::abs(std::fmod(t * 2, 1.0) - 0.5); });
             break;
-        case 3:
-            Plot(canvas, x, top, pw, ph, [pi](double t) { return std::sin(t * 4 * pi); });
-            break;
+        case 3: Plot(canvas, x, top, pw, ph, [pi](double t) { return std::sin(t * 4 * pi); }); break;
         case 4:
-            Plot(canvas, x, top, pw, ph, [pi](double t) { return std::sin(t * 4 * pi) * std::exp(-3 * std::fmod(t * 2, 1.0)) * std::cos(t * 24 * pi); });
+            Plot(canvas, x, top, pw, ph, [pi](double t) {
+                return std::sin(t * 4 * pi) * std::exp(-3 * std::fmod(t * 2, 1.0)) * std::cos(t * 24 * pi);
+            });
             break;
         case 5:  // a fixed pseudo-random trace, the same on every run
             Plot(canvas, x, top, pw, ph, [](double t) {
@@ -113,10 +109,12 @@ void DrawWaveformStrip(const Canvas& canvas)
             });
             break;
         case 6:
-            Plot(canvas, x, top, pw, ph, [pi](double t) { return 0.6 * std::sin(t * 4 * pi) + 0.35 * std::sin(t * 14 * pi + 1); });
+            Plot(canvas, x, top, pw, ph,
+                 [pi](double t) { return 0.6 * std::sin(t * 4 * pi) + 0.35 * std::sin(t * 14 * pi + 1); });
             break;
         default:
-            Plot(canvas, x, top, pw, ph, [pi](double t) { return std::sin(t * 6 * pi) * std::sin(t * pi) * std::cos(t * 11 * pi); });
+            Plot(canvas, x, top, pw, ph,
+                 [pi](double t) { return std::sin(t * 6 * pi) * std::sin(t * pi) * std::cos(t * 11 * pi); });
             break;
         }
         Stroke(canvas, kTrace, 1.4);
@@ -192,9 +190,7 @@ void DrawVoiceModeStrip(const Canvas& canvas)
         canvas.Text(8, top + (h - 7) / 2, names[f], kAccent);
         const int half = kx + kw / 2;
         switch (f) {
-        case 0:
-            canvas.FillRect(kx, top + 12, kw, 8, kTimbre1);
-            break;
+        case 0: canvas.FillRect(kx, top + 12, kw, 8, kTimbre1); break;
         case 1:
             canvas.FillRect(kx, top + 6, kw, 7, kTimbre1);
             canvas.FillRect(kx, top + 16, kw, 7, kTimbre2);

@@ -72,12 +72,12 @@ void AddBackgrounds(std::vector<SkinEntry>& entries)
         const char* drawnAs;  // the background whose art it repeats
     };
     const Size plain[] = {
-        {"BG_MasterFXEdit", 630, 518, "BG_MasterFXEdit"}, {"BG_ArpEdit", 342, 227, "BG_ArpEdit"},
-        {"BG_VocoderEdit", 690, 408, "BG_VocoderEdit"},   {"BG_SynthEdit", 794, 600, "BG_SynthEdit"},
+        {"BG_MasterFXEdit", 630, 518, "BG_MasterFXEdit"},  {"BG_ArpEdit", 342, 227, "BG_ArpEdit"},
+        {"BG_VocoderEdit", 690, 408, "BG_VocoderEdit"},    {"BG_SynthEdit", 794, 600, "BG_SynthEdit"},
         {"BG_ProgramList", 982, 630, "BG_ProgramListFav"}, {"BG_MidiMonitor", 600, 178, "BG_MidiMonitor"},
-        {"BG_StatusLog", 600, 178, "BG_StatusLog"},       {"BG_PageSelect", 982, 37, "BG_PageSelect"},
+        {"BG_StatusLog", 600, 178, "BG_StatusLog"},        {"BG_PageSelect", 982, 37, "BG_PageSelect"},
         {"BG_GlobalEdit", 982, 630, "BG_GlobalEditFav"},   {"BG_VersionInfo", 342, 279, "BG_VersionInfo"},
-        {"BG_TimbreEqEdit", 342, 166, "BG_TimbreEqEdit"}, {"BG_ProgramEdit", 594, 563, "BG_ProgramEdit"},
+        {"BG_TimbreEqEdit", 342, 166, "BG_TimbreEqEdit"},  {"BG_ProgramEdit", 594, 563, "BG_ProgramEdit"},
     };
     for (int theme = 0; theme < kThemeCount; ++theme) {
         for (const Size& s : plain) {
@@ -126,10 +126,12 @@ std::vector<SkinEntry> SkinEntries()
     entries.push_back({"LogoSr2EditorBlack", 170, 30, 1, [](const Canvas& c) { DrawLogo(c, 0xFF141414); }});
     AddBackgrounds(entries);
     entries.push_back({"BitmapListOscWaveform", 57, 256, 8, DrawWaveformStrip});
-    entries.push_back({"BitmapListOsc1Mod", 56, 44, 4,
-                       [](const Canvas& c) { DrawTextStrip(c, {"WAVEFORM", "CROSS", "UNISON", "VPM"}); }});
-    entries.push_back({"BitmapListOsc2Mod", 56, 44, 4,
-                       [](const Canvas& c) { DrawTextStrip(c, {"OFF", "RING", "SYNC", "RING+SYNC"}); }});
+    entries.push_back({"BitmapListOsc1Mod", 56, 44, 4, [](const Canvas& c) {
+                           DrawTextStrip(c, {"WAVEFORM", "CROSS", "UNISON", "VPM"});
+                       }});
+    entries.push_back({"BitmapListOsc2Mod", 56, 44, 4, [](const Canvas& c) {
+                           DrawTextStrip(c, {"OFF", "RING", "SYNC", "RING+SYNC"});
+                       }});
     entries.push_back({"ValueBarMixer", 62, 11, 1, DrawHorizontalBar});
     entries.push_back({"ScaleKeyboard", 236, 75, 1, DrawScaleKeyboard});
     entries.push_back({"FormantHoldBar", 12, 96, 1, DrawVerticalBar});

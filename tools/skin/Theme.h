@@ -11,10 +11,10 @@ struct Theme
 {
     const char* suffix;  // "", "Black" or "White", appended to background names
     Argb chrome;
-    Argb chromeLight;    // bevel highlights
-    Argb chromeDark;     // bevel shadows, section frames
-    Argb label;          // captions on the chrome
-    Argb title;          // section titles and plates
+    Argb chromeLight;  // bevel highlights
+    Argb chromeDark;   // bevel shadows, section frames
+    Argb label;        // captions on the chrome
+    Argb title;        // section titles and plates
 };
 
 const Theme& ThemeAt(int index);  // 0 red, 1 black, 2 white

@@ -30,7 +30,8 @@ int main(int argc, char** argv)
         }
         const char* themeNames[skin::kThemeCount] = {"Red", "Black", "White"};
         for (int theme = 0; theme < skin::kThemeCount; ++theme)
-            skin::WriteContactSheet(entries, views, theme, (out / ("contact_sheet_" + std::string(themeNames[theme]) + ".png")).string());
+            skin::WriteContactSheet(entries, views, theme,
+                                    (out / ("contact_sheet_" + std::string(themeNames[theme]) + ".png")).string());
     } catch (const std::exception& error) {
         std::cerr << "skin_generator: " << error.what() << "\n";
         return 1;

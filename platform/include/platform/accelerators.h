@@ -11,7 +11,8 @@ VQ_DECLARE_HANDLE(HACCEL);
 #define FCONTROL 0x08
 #define FALT 0x10
 
-struct ACCEL {
+struct ACCEL
+{
     BYTE fVirt;
     WORD key;
     WORD cmd;

@@ -24,7 +24,8 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND dialog, UINT message, WPARAM wPar
 // dialog (its parent is the dialog): first WM_INITDIALOG with lParam the
 // structure, then WM_NOTIFY with an OFNOTIFYW whenever the folder, the
 // selected file or the filter changes. The hook's answers are not used.
-struct OPENFILENAMEW {
+struct OPENFILENAMEW
+{
     DWORD lStructSize;
     HWND hwndOwner;
     HINSTANCE hInstance;
@@ -70,7 +71,8 @@ DWORD CommDlgExtendedError();
 #define CDN_TYPECHANGE (CDN_FIRST - 6u)    // another filter is chosen
 
 // hdr.hwndFrom is the dialog, hdr.idFrom 0; pszFile is null.
-struct OFNOTIFYW {
+struct OFNOTIFYW
+{
     NMHDR hdr;
     LPOPENFILENAMEW lpOFN;
     LPWSTR pszFile;

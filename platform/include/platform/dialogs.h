@@ -1,8 +1,8 @@
 #pragma once
 // Dialog boxes made from templates in our dialog text format (see
 // resources/dialogs/README.md), the dialog manager's keys, and message boxes.
-#include <platform/edit.h>
 #include <platform/combobox.h>
+#include <platform/edit.h>
 #include <platform/input.h>
 
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

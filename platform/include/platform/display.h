@@ -143,7 +143,8 @@
 #define SWP_SHOWWINDOW 0x0040u
 #define SWP_HIDEWINDOW 0x0080u
 
-struct MINMAXINFO {
+struct MINMAXINFO
+{
     POINT ptReserved;
     POINT ptMaxSize;
     POINT ptMaxPosition;
@@ -151,7 +152,8 @@ struct MINMAXINFO {
     POINT ptMaxTrackSize;
 };
 
-struct WINDOWPLACEMENT {
+struct WINDOWPLACEMENT
+{
     UINT length;
     UINT flags;
     UINT showCmd;
@@ -221,7 +223,11 @@ namespace platform {
 // Which display the process uses. The desktop one shows real windows; the
 // headless one keeps them in memory. VQ_DISPLAY=headless or =desktop in the
 // environment overrides the choice.
-enum class DisplayKind { Desktop, Headless };
+enum class DisplayKind
+{
+    Desktop,
+    Headless
+};
 
 // Starts the display; false when it could not be opened, with the reason
 // in DisplayFailure(). Without a call the headless display starts when a

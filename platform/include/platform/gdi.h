@@ -8,7 +8,8 @@
 typedef void* HGDIOBJ;
 VQ_DECLARE_HANDLE(HBITMAP);
 
-struct BITMAPINFOHEADER {
+struct BITMAPINFOHEADER
+{
     DWORD biSize;
     LONG biWidth;
     LONG biHeight;  // negative for rows top-down
@@ -23,14 +24,16 @@ struct BITMAPINFOHEADER {
 };
 static_assert(sizeof(BITMAPINFOHEADER) == 40);
 
-struct RGBQUAD {
+struct RGBQUAD
+{
     BYTE rgbBlue;
     BYTE rgbGreen;
     BYTE rgbRed;
     BYTE rgbReserved;
 };
 
-struct BITMAPINFO {
+struct BITMAPINFO
+{
     BITMAPINFOHEADER bmiHeader;
     RGBQUAD bmiColors[1];
 };
@@ -53,8 +56,7 @@ BOOL DeleteDC(HDC context);
 
 // Only 32 bits per pixel, BI_RGB, rows top-down (negative height). The pixel
 // memory starts zeroed and lives until DeleteObject.
-HBITMAP CreateDIBSection(HDC context, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
-                         DWORD offset);
+HBITMAP CreateDIBSection(HDC context, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
 // Selects a bitmap into a memory device context and returns the one it
 // held; NULL when the bitmap is selected into another context.
 HGDIOBJ SelectObject(HDC context, HGDIOBJ object);
@@ -69,5 +71,4 @@ HGDIOBJ GetStockObject(int index);
 
 // Only SRCCOPY: copies the pixels that lie inside both the source and the
 // destination (and the destination's visible area), alpha included.
-BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-            DWORD rop);
+BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);

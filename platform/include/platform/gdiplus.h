@@ -13,7 +13,8 @@ typedef float REAL;
 typedef DWORD ARGB;
 typedef INT PixelFormat;
 
-enum GpStatus {
+enum GpStatus
+{
     Ok = 0,
     GenericError = 1,
     InvalidParameter = 2,
@@ -37,11 +38,28 @@ enum GpStatus {
     PropertyNotSupported = 20,
 };
 
-enum GpUnit { UnitWorld = 0, UnitDisplay = 1, UnitPixel = 2 };
-enum GpFillMode { FillModeAlternate = 0, FillModeWinding = 1 };
-enum CombineMode { CombineModeReplace = 0 };
-enum CompositingMode { CompositingModeSourceOver = 0, CompositingModeSourceCopy = 1 };
-enum SmoothingMode {
+enum GpUnit
+{
+    UnitWorld = 0,
+    UnitDisplay = 1,
+    UnitPixel = 2
+};
+enum GpFillMode
+{
+    FillModeAlternate = 0,
+    FillModeWinding = 1
+};
+enum CombineMode
+{
+    CombineModeReplace = 0
+};
+enum CompositingMode
+{
+    CompositingModeSourceOver = 0,
+    CompositingModeSourceCopy = 1
+};
+enum SmoothingMode
+{
     SmoothingModeInvalid = -1,
     SmoothingModeDefault = 0,
     SmoothingModeHighSpeed = 1,
@@ -49,7 +67,12 @@ enum SmoothingMode {
     SmoothingModeNone = 3,
     SmoothingModeAntiAlias = 4,
 };
-enum ImageLockMode { ImageLockModeRead = 1, ImageLockModeWrite = 2, ImageLockModeUserInputBuf = 4 };
+enum ImageLockMode
+{
+    ImageLockModeRead = 1,
+    ImageLockModeWrite = 2,
+    ImageLockModeUserInputBuf = 4
+};
 
 #define PixelFormat32bppARGB 0x0026200A
 
@@ -57,31 +80,37 @@ enum ImageLockMode { ImageLockModeRead = 1, ImageLockModeWrite = 2, ImageLockMod
 struct GpGraphics;
 struct GpPen;
 struct GpPath;
-struct GpImage {
+struct GpImage
+{
 protected:
     GpImage() = default;
 };
-struct GpBitmap : GpImage {
+struct GpBitmap : GpImage
+{
 protected:
     GpBitmap() = default;
 };
-struct GpBrush {
+struct GpBrush
+{
 protected:
     GpBrush() = default;
 };
-struct GpSolidFill : GpBrush {
+struct GpSolidFill : GpBrush
+{
 protected:
     GpSolidFill() = default;
 };
 
-struct GpRect {
+struct GpRect
+{
     INT X;
     INT Y;
     INT Width;
     INT Height;
 };
 
-struct BitmapData {
+struct BitmapData
+{
     UINT Width;
     UINT Height;
     INT Stride;
@@ -91,13 +120,15 @@ struct BitmapData {
 };
 
 typedef void(WINAPI* DebugEventProc)(int level, CHAR* message);
-struct GdiplusStartupInput {
+struct GdiplusStartupInput
+{
     UINT GdiplusVersion;
     DebugEventProc DebugEventCallback;
     BOOL SuppressBackgroundThread;
     BOOL SuppressExternalCodecs;
 };
-struct GdiplusStartupOutput {
+struct GdiplusStartupOutput
+{
     void* NotificationHook;
     void* NotificationUnhook;
 };
@@ -130,14 +161,13 @@ GpStatus GdipDrawRectangle(GpGraphics* graphics, GpPen* pen, REAL x, REAL y, REA
 GpStatus GdipFillRectangle(GpGraphics* graphics, GpBrush* brush, REAL x, REAL y, REAL width, REAL height);
 // Pies and arcs of the ellipse in the rectangle; a sweep beyond a full turn
 // stops at one.
-GpStatus GdipFillPie(GpGraphics* graphics, GpBrush* brush, REAL x, REAL y, REAL width, REAL height,
-                     REAL startAngle, REAL sweepAngle);
-GpStatus GdipDrawArc(GpGraphics* graphics, GpPen* pen, REAL x, REAL y, REAL width, REAL height,
-                     REAL startAngle, REAL sweepAngle);
+GpStatus GdipFillPie(GpGraphics* graphics, GpBrush* brush, REAL x, REAL y, REAL width, REAL height, REAL startAngle,
+                     REAL sweepAngle);
+GpStatus GdipDrawArc(GpGraphics* graphics, GpPen* pen, REAL x, REAL y, REAL width, REAL height, REAL startAngle,
+                     REAL sweepAngle);
 
 GpStatus GdipCreatePath(GpFillMode fillMode, GpPath** path);
-GpStatus GdipAddPathPie(GpPath* path, REAL x, REAL y, REAL width, REAL height, REAL startAngle,
-                        REAL sweepAngle);
+GpStatus GdipAddPathPie(GpPath* path, REAL x, REAL y, REAL width, REAL height, REAL startAngle, REAL sweepAngle);
 GpStatus GdipDeletePath(GpPath* path);
 // The clip takes whole pixels whose centres lie inside the path. Only
 // CombineModeReplace.

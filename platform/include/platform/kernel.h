@@ -19,7 +19,8 @@
 DWORD GetLastError();
 void SetLastError(DWORD error);
 
-struct SECURITY_ATTRIBUTES {
+struct SECURITY_ATTRIBUTES
+{
     DWORD nLength;
     LPVOID lpSecurityDescriptor;
     BOOL bInheritHandle;
@@ -46,8 +47,8 @@ typedef DWORD(WINAPI* LPTHREAD_START_ROUTINE)(LPVOID parameter);
 #define THREAD_PRIORITY_TIME_CRITICAL 15
 
 // Only a creation flags value of 0 is supported; the stack size 0 means the default.
-HANDLE CreateThread(LPSECURITY_ATTRIBUTES attributes, SIZE_T stackSize, LPTHREAD_START_ROUTINE start,
-                    LPVOID parameter, DWORD creationFlags, LPDWORD threadId);
+HANDLE CreateThread(LPSECURITY_ATTRIBUTES attributes, SIZE_T stackSize, LPTHREAD_START_ROUTINE start, LPVOID parameter,
+                    DWORD creationFlags, LPDWORD threadId);
 // Time-critical asks for real-time scheduling; where the system refuses it
 // the thread keeps its normal priority and the call still succeeds.
 BOOL SetThreadPriority(HANDLE thread, int priority);
@@ -66,7 +67,8 @@ BOOL SetEvent(HANDLE event);
 BOOL ResetEvent(HANDLE event);
 
 // Critical sections: recursive locks owned by one thread at a time.
-struct CRITICAL_SECTION {
+struct CRITICAL_SECTION
+{
     alignas(8) unsigned char storage[48];
 };
 typedef CRITICAL_SECTION* LPCRITICAL_SECTION;
@@ -78,9 +80,10 @@ void LeaveCriticalSection(LPCRITICAL_SECTION section);
 void DeleteCriticalSection(LPCRITICAL_SECTION section);
 
 // Time.
-struct SYSTEMTIME {
+struct SYSTEMTIME
+{
     WORD wYear;
-    WORD wMonth;  // 1 to 12
+    WORD wMonth;      // 1 to 12
     WORD wDayOfWeek;  // 0 is Sunday
     WORD wDay;
     WORD wHour;

@@ -21,14 +21,16 @@
 #define MDIS_ALLCHILDSTYLES 0x0001u
 
 // The lParam of the MDI client's creation.
-struct CLIENTCREATESTRUCT {
+struct CLIENTCREATESTRUCT
+{
     HMENU hWindowMenu;
     UINT idFirstChild;
 };
 
 // The creation parameter that a child made by the client finds in its
 // CREATESTRUCT; lParam is the caller's own.
-struct MDICREATESTRUCTA {
+struct MDICREATESTRUCTA
+{
     LPCSTR szClass;
     LPCSTR szTitle;
     HANDLE hOwner;
@@ -39,7 +41,8 @@ struct MDICREATESTRUCTA {
     DWORD style;
     LPARAM lParam;
 };
-struct MDICREATESTRUCTW {
+struct MDICREATESTRUCTW
+{
     LPCWSTR szClass;
     LPCWSTR szTitle;
     HANDLE hOwner;

@@ -44,7 +44,8 @@
 #define MIIM_FTYPE 0x00000100u
 
 // cbSize is the structure's size here, or 48, its size on 32-bit systems.
-struct MENUITEMINFOA {
+struct MENUITEMINFOA
+{
     UINT cbSize;
     UINT fMask;
     UINT fType;
@@ -58,7 +59,8 @@ struct MENUITEMINFOA {
     UINT cch;  // characters, without the terminating zero
     HBITMAP hbmpItem;
 };
-struct MENUITEMINFOW {
+struct MENUITEMINFOW
+{
     UINT cbSize;
     UINT fMask;
     UINT fType;
@@ -86,7 +88,8 @@ typedef const MENUITEMINFOW* LPCMENUITEMINFOW;
 #define MIM_APPLYTOSUBMENUS 0x80000000u
 
 // cbSize is the structure's size here, or 28, its size on 32-bit systems.
-struct MENUINFO {
+struct MENUINFO
+{
     DWORD cbSize;
     DWORD fMask;
     DWORD dwStyle;

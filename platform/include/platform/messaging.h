@@ -9,7 +9,8 @@
 // converted: the A and W forms behave alike.
 #include <platform/types.h>
 
-struct MSG {
+struct MSG
+{
     HWND hwnd;
     UINT message;
     WPARAM wParam;

@@ -51,7 +51,8 @@ VQ_DECLARE_HANDLE(HMIDIOUT);
 typedef HMIDIIN* LPHMIDIIN;
 typedef HMIDIOUT* LPHMIDIOUT;
 
-struct MIDIHDR {
+struct MIDIHDR
+{
     LPSTR lpData;
     DWORD dwBufferLength;
     DWORD dwBytesRecorded;
@@ -64,21 +65,24 @@ struct MIDIHDR {
 };
 typedef MIDIHDR* LPMIDIHDR;
 
-struct MIDIINCAPSA {
+struct MIDIINCAPSA
+{
     WORD wMid;
     WORD wPid;
     MMVERSION vDriverVersion;
     CHAR szPname[MAXPNAMELEN];
     DWORD dwSupport;
 };
-struct MIDIINCAPSW {
+struct MIDIINCAPSW
+{
     WORD wMid;
     WORD wPid;
     MMVERSION vDriverVersion;
     WCHAR szPname[MAXPNAMELEN];
     DWORD dwSupport;
 };
-struct MIDIOUTCAPSA {
+struct MIDIOUTCAPSA
+{
     WORD wMid;
     WORD wPid;
     MMVERSION vDriverVersion;
@@ -89,7 +93,8 @@ struct MIDIOUTCAPSA {
     WORD wChannelMask;
     DWORD dwSupport;
 };
-struct MIDIOUTCAPSW {
+struct MIDIOUTCAPSW
+{
     WORD wMid;
     WORD wPid;
     MMVERSION vDriverVersion;

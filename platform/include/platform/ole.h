@@ -39,7 +39,8 @@ typedef LONG HRESULT;
 #define DRAGDROP_E_INVALIDHWND static_cast<HRESULT>(0x80040102u)
 
 // Identifies an interface or a class.
-struct GUID {
+struct GUID
+{
     DWORD Data1;
     WORD Data2;
     WORD Data3;
@@ -52,17 +53,26 @@ typedef const CLSID& REFCLSID;
 
 inline bool operator==(const GUID& a, const GUID& b)
 {
-    if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3) return false;
+    if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3)
+        return false;
     for (int i = 0; i < 8; ++i)
-        if (a.Data4[i] != b.Data4[i]) return false;
+        if (a.Data4[i] != b.Data4[i])
+            return false;
     return true;
 }
-inline bool IsEqualGUID(const GUID& a, const GUID& b) { return a == b; }
-inline bool IsEqualIID(const IID& a, const IID& b) { return a == b; }
+inline bool IsEqualGUID(const GUID& a, const GUID& b)
+{
+    return a == b;
+}
+inline bool IsEqualIID(const IID& a, const IID& b)
+{
+    return a == b;
+}
 
 // Every interface starts with these three; an object deletes itself when
 // its last reference goes.
-class IUnknown {
+class IUnknown
+{
 public:
     virtual HRESULT QueryInterface(REFIID iid, void** object) = 0;
     virtual ULONG AddRef() = 0;
@@ -74,11 +84,13 @@ protected:
 typedef IUnknown* LPUNKNOWN;
 
 // Media that only travel by reference: nothing here reads them.
-class IStream : public IUnknown {
+class IStream : public IUnknown
+{
 protected:
     ~IStream() = default;
 };
-class IStorage : public IUnknown {
+class IStorage : public IUnknown
+{
 protected:
     ~IStorage() = default;
 };
@@ -102,11 +114,13 @@ class IEnumSTATDATA;
 typedef WORD CLIPFORMAT;
 
 // A printer description; always null here, and freed with CoTaskMemFree.
-struct DVTARGETDEVICE {
+struct DVTARGETDEVICE
+{
     DWORD tdSize;
 };
 
-struct FORMATETC {
+struct FORMATETC
+{
     CLIPFORMAT cfFormat;
     DVTARGETDEVICE* ptd;
     DWORD dwAspect;
@@ -115,9 +129,11 @@ struct FORMATETC {
 };
 typedef FORMATETC* LPFORMATETC;
 
-struct STGMEDIUM {
+struct STGMEDIUM
+{
     DWORD tymed;
-    union {
+    union
+    {
         HANDLE hBitmap;
         HANDLE hMetaFilePict;
         HANDLE hEnhMetaFile;
@@ -134,7 +150,8 @@ typedef STGMEDIUM* LPSTGMEDIUM;
 // otherwise a global block is freed and a stream or storage released.
 void ReleaseStgMedium(STGMEDIUM* medium);
 
-class IEnumFORMATETC : public IUnknown {
+class IEnumFORMATETC : public IUnknown
+{
 public:
     virtual HRESULT Next(ULONG count, FORMATETC* formats, ULONG* fetched) = 0;
     virtual HRESULT Skip(ULONG count) = 0;
@@ -145,7 +162,8 @@ protected:
     ~IEnumFORMATETC() = default;
 };
 
-class IDataObject : public IUnknown {
+class IDataObject : public IUnknown
+{
 public:
     virtual HRESULT GetData(FORMATETC* format, STGMEDIUM* medium) = 0;
     virtual HRESULT GetDataHere(FORMATETC* format, STGMEDIUM* medium) = 0;
@@ -170,12 +188,14 @@ typedef IDataObject* LPDATAOBJECT;
 // Key states of the drag calls: the mouse keys of the input messages and Alt.
 #define MK_ALT 0x0020
 
-struct POINTL {
+struct POINTL
+{
     LONG x;
     LONG y;
 };
 
-class IDropSource : public IUnknown {
+class IDropSource : public IUnknown
+{
 public:
     // S_OK goes on, DRAGDROP_S_DROP drops, DRAGDROP_S_CANCEL cancels.
     virtual HRESULT QueryContinueDrag(BOOL escapePressed, DWORD keyState) = 0;
@@ -188,7 +208,8 @@ protected:
 
 // The point is on the screen; the effect comes in as what the source
 // allows and goes out as what the target would do.
-class IDropTarget : public IUnknown {
+class IDropTarget : public IUnknown
+{
 public:
     virtual HRESULT DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) = 0;
     virtual HRESULT DragOver(DWORD keyState, POINTL point, DWORD* effect) = 0;
@@ -227,14 +248,16 @@ void CoTaskMemFree(LPVOID memory);
 // gives the press point relative to the image's top-left corner. An offset
 // outside the image is taken as it is (the image then lies beside the
 // pointer), never clamped.
-struct SHDRAGIMAGE {
+struct SHDRAGIMAGE
+{
     SIZE sizeDragImage;
     POINT ptOffset;
     HBITMAP hbmpDragImage;
     COLORREF crColorKey;  // pixels of this colour are not drawn
 };
 
-class IDragSourceHelper : public IUnknown {
+class IDragSourceHelper : public IUnknown
+{
 public:
     // The pixels are copied; the bitmap stays the caller's.
     virtual HRESULT InitializeFromBitmap(SHDRAGIMAGE* image, IDataObject* data) = 0;
@@ -245,7 +268,8 @@ protected:
 };
 
 // The drag loop draws the image itself, so these only answer S_OK.
-class IDropTargetHelper : public IUnknown {
+class IDropTargetHelper : public IUnknown
+{
 public:
     virtual HRESULT DragEnter(HWND target, IDataObject* data, POINT* point, DWORD effect) = 0;
     virtual HRESULT DragLeave() = 0;

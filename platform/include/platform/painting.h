@@ -8,7 +8,8 @@
 #define WM_ERASEBKGND 0x0014
 #define WM_NCPAINT 0x0085
 
-struct PAINTSTRUCT {
+struct PAINTSTRUCT
+{
     HDC hdc;
     BOOL fErase;
     RECT rcPaint;

@@ -11,7 +11,8 @@ typedef HGLOBAL HDROP;
 
 // The block's header; the paths follow at pFiles, each NUL-terminated,
 // with one more NUL after the last. Four-byte fields, 20 bytes in all.
-struct DROPFILES {
+struct DROPFILES
+{
     DWORD pFiles;  // offset of the first path from the start of the block
     POINT pt;      // where the drop happened, client coordinates of the receiver
     BOOL fNC;      // nonzero when the drop was outside the client area

@@ -50,8 +50,8 @@ typedef DWORD LCID;
 #endif
 
 // Opaque handles: distinct pointer types so that one cannot be passed for another.
-#define VQ_DECLARE_HANDLE(name) \
-    struct name##__;            \
+#define VQ_DECLARE_HANDLE(name)                                                                                        \
+    struct name##__;                                                                                                   \
     typedef struct name##__* name
 typedef void* HANDLE;
 VQ_DECLARE_HANDLE(HINSTANCE);
@@ -81,14 +81,16 @@ typedef HICON HCURSOR;
 VQ_DECLARE_HANDLE(HBRUSH);
 VQ_DECLARE_HANDLE(HDC);
 
-struct POINT {
+struct POINT
+{
     LONG x;
     LONG y;
 };
 typedef POINT* LPPOINT;
 
 // Right and bottom are one past the last pixel.
-struct RECT {
+struct RECT
+{
     LONG left;
     LONG top;
     LONG right;
@@ -97,20 +99,22 @@ struct RECT {
 typedef RECT* LPRECT;
 typedef const RECT* LPCRECT;
 
-struct SIZE {
+struct SIZE
+{
     LONG cx;
     LONG cy;
 };
 
 // A colour as 0x00BBGGRR.
 typedef DWORD COLORREF;
-#define RGB(r, g, b) \
-    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) | \
+#define RGB(r, g, b)                                                                                                   \
+    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) |                     \
                            (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
 
 #define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xFFFF))
 #define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xFFFF))
-#define MAKELONG(low, high) \
-    (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(low)) | (static_cast<DWORD>(static_cast<WORD>(high)) << 16)))
+#define MAKELONG(low, high)                                                                                            \
+    (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(low)) |                                                    \
+                       (static_cast<DWORD>(static_cast<WORD>(high)) << 16)))
 #define MAKEWPARAM(low, high) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(low, high))))
 #define MAKELPARAM(low, high) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(low, high))))

@@ -10,7 +10,8 @@ typedef LRESULT(CALLBACK* WNDPROC)(HWND window, UINT message, WPARAM wParam, LPA
 #define CS_HREDRAW 0x0002u
 #define CS_DBLCLKS 0x0008u
 
-struct WNDCLASSEXA {
+struct WNDCLASSEXA
+{
     UINT cbSize;
     UINT style;
     WNDPROC lpfnWndProc;
@@ -24,7 +25,8 @@ struct WNDCLASSEXA {
     LPCSTR lpszClassName;
     HICON hIconSm;
 };
-struct WNDCLASSEXW {
+struct WNDCLASSEXW
+{
     UINT cbSize;
     UINT style;
     WNDPROC lpfnWndProc;
@@ -40,7 +42,8 @@ struct WNDCLASSEXW {
 };
 
 // The lParam of WM_NCCREATE and WM_CREATE.
-struct CREATESTRUCTA {
+struct CREATESTRUCTA
+{
     LPVOID lpCreateParams;
     HINSTANCE hInstance;
     HMENU hMenu;
@@ -54,7 +57,8 @@ struct CREATESTRUCTA {
     LPCSTR lpszClass;
     DWORD dwExStyle;
 };
-struct CREATESTRUCTW {
+struct CREATESTRUCTW
+{
     LPVOID lpCreateParams;
     HINSTANCE hInstance;
     HMENU hMenu;
@@ -75,7 +79,8 @@ struct CREATESTRUCTW {
 // lParam: the NMHDR (or a larger record that starts with one) of the sender.
 #define WM_NOTIFY 0x004E
 
-struct NMHDR {
+struct NMHDR
+{
     HWND hwndFrom;
     UINT_PTR idFrom;
     UINT code;
@@ -150,7 +155,19 @@ LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value);
 // The same words under their older names, pointer-width here too, so that a
 // pointer kept in GWL_USERDATA through them is never cut.
-inline LONG_PTR GetWindowLongA(HWND window, int index) { return GetWindowLongPtrA(window, index); }
-inline LONG_PTR GetWindowLongW(HWND window, int index) { return GetWindowLongPtrW(window, index); }
-inline LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value) { return SetWindowLongPtrA(window, index, value); }
-inline LONG_PTR SetWindowLongW(HWND window, int index, LONG_PTR value) { return SetWindowLongPtrW(window, index, value); }
+inline LONG_PTR GetWindowLongA(HWND window, int index)
+{
+    return GetWindowLongPtrA(window, index);
+}
+inline LONG_PTR GetWindowLongW(HWND window, int index)
+{
+    return GetWindowLongPtrW(window, index);
+}
+inline LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value)
+{
+    return SetWindowLongPtrA(window, index, value);
+}
+inline LONG_PTR SetWindowLongW(HWND window, int index, LONG_PTR value)
+{
+    return SetWindowLongPtrW(window, index, value);
+}

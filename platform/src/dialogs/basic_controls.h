@@ -14,7 +14,8 @@ LRESULT CALLBACK StaticProc(HWND label, UINT message, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK ProgressProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam);
 
 // How a button looks now.
-struct ButtonLook {
+struct ButtonLook
+{
     bool checked = false;
     bool pushed = false;  // held down by the mouse or Space
     bool focused = false;

@@ -16,13 +16,23 @@ constexpr LONG_PTR kCheckMask = 0x3;
 constexpr LONG_PTR kPushed = 0x4;  // held by the mouse or by Space
 constexpr LONG_PTR kSpaceDown = 0x8;
 
-DWORD TypeOf(HWND button) { return DWORD(GetWindowLongPtrA(button, GWL_STYLE)) & BS_TYPEMASK; }
-bool IsPush(DWORD type) { return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON; }
+DWORD TypeOf(HWND button)
+{
+    return DWORD(GetWindowLongPtrA(button, GWL_STYLE)) & BS_TYPEMASK;
+}
+bool IsPush(DWORD type)
+{
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
 
-LONG_PTR StateOf(HWND button) { return GetWindowLongPtrA(button, 0); }
+LONG_PTR StateOf(HWND button)
+{
+    return GetWindowLongPtrA(button, 0);
+}
 void SetState(HWND button, LONG_PTR state)
 {
-    if (SetWindowLongPtrA(button, 0, state) != state) InvalidateRect(button, nullptr, FALSE);
+    if (SetWindowLongPtrA(button, 0, state) != state)
+        InvalidateRect(button, nullptr, FALSE);
 }
 void SetBits(HWND button, LONG_PTR bits, bool on)
 {
@@ -56,9 +66,11 @@ bool IsPushButton(HWND window)
 // Enter presses the focused push button, else the default one: that one wears the frame.
 bool Marked(HWND button, DWORD type)
 {
-    if (!IsPush(type)) return false;
+    if (!IsPush(type))
+        return false;
     HWND focus = GetFocus();
-    if (focus == button) return true;
+    if (focus == button)
+        return true;
     return type == BS_DEFPUSHBUTTON && !(focus && GetParent(focus) == GetParent(button) && IsPushButton(focus));
 }
 
@@ -66,7 +78,8 @@ bool Marked(HWND button, DWORD type)
 void RepaintDefaultSiblings(HWND button)
 {
     HWND parent = GetParent(button);
-    if (!parent) return;
+    if (!parent)
+        return;
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM parent) -> BOOL {
@@ -80,9 +93,12 @@ void RepaintDefaultSiblings(HWND button)
 
 LRESULT DialogCode(DWORD type)
 {
-    if (type == BS_DEFPUSHBUTTON) return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-    if (type == BS_PUSHBUTTON) return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-    if (type == BS_GROUPBOX) return DLGC_STATIC;
+    if (type == BS_DEFPUSHBUTTON)
+        return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    if (type == BS_PUSHBUTTON)
+        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    if (type == BS_GROUPBOX)
+        return DLGC_STATIC;
     return DLGC_BUTTON;
 }
 
@@ -103,12 +119,15 @@ LRESULT PointerMessage(HWND button, UINT message, LPARAM lParam)
         SetBits(button, kPushed, true);
         break;
     case WM_MOUSEMOVE:
-        if (GetCapture() == button) SetBits(button, kPushed, Inside(button, lParam));
+        if (GetCapture() == button)
+            SetBits(button, kPushed, Inside(button, lParam));
         break;
     case WM_LBUTTONUP:
-        if (GetCapture() != button) break;
+        if (GetCapture() != button)
+            break;
         ReleaseCapture();
-        if (Inside(button, lParam)) Click(button);
+        if (Inside(button, lParam))
+            Click(button);
         break;
     }
     return 0;
@@ -122,7 +141,8 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     const bool groupBox = type == BS_GROUPBOX;
     switch (message) {
     case WM_CREATE:
-        if (groupBox) SettleGroupBox(button);
+        if (groupBox)
+            SettleGroupBox(button);
         return 0;
     case WM_GETDLGCODE: return DialogCode(type);
     case WM_PAINT: {
@@ -138,7 +158,8 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             SetState(button, (StateOf(button) & ~kCheckMask) | (wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED));
         return 0;
     case BM_CLICK:
-        if (!groupBox) Click(button);
+        if (!groupBox)
+            Click(button);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -146,19 +167,23 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONUP: return groupBox ? 0 : PointerMessage(button, message, lParam);
     case WM_CAPTURECHANGED: SetBits(button, kPushed, false); return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_SPACE && !groupBox) SetBits(button, kPushed | kSpaceDown, true);
+        if (wParam == VK_SPACE && !groupBox)
+            SetBits(button, kPushed | kSpaceDown, true);
         return 0;
     case WM_KEYUP:
         // Only a Space pressed here clicks, not one carried over from another window.
-        if (wParam != VK_SPACE || !(StateOf(button) & kSpaceDown)) return 0;
+        if (wParam != VK_SPACE || !(StateOf(button) & kSpaceDown))
+            return 0;
         SetBits(button, kPushed | kSpaceDown, false);
         Click(button);
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        if (message == WM_KILLFOCUS) SetBits(button, kPushed | kSpaceDown, false);
+        if (message == WM_KILLFOCUS)
+            SetBits(button, kPushed | kSpaceDown, false);
         InvalidateRect(button, nullptr, FALSE);
-        if (IsPush(type)) RepaintDefaultSiblings(button);
+        if (IsPush(type))
+            RepaintDefaultSiblings(button);
         return 0;
     case WM_ENABLE: InvalidateRect(button, nullptr, FALSE); return 0;
     case WM_SETTEXT: return SetTextAndRepaint(button, wParam, lParam);

@@ -12,7 +12,10 @@ namespace {
 constexpr int kCheckSize = 13;
 constexpr int kCheckGap = 4;
 
-COLORREF TextColor(const ButtonLook& look) { return GetSysColor(look.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT); }
+COLORREF TextColor(const ButtonLook& look)
+{
+    return GetSysColor(look.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+}
 
 // The text is shown without its marks; `underline` is its mnemonic's byte offset.
 void PaintPush(cairo_t* cr, RECT box, const std::string& text, std::size_t underline, const ButtonLook& look)
@@ -29,7 +32,8 @@ void PaintPush(cairo_t* cr, RECT box, const std::string& text, std::size_t under
     const int shift = look.pushed ? 1 : 0;
     DrawLine(cr, text, {box.left + 2 + shift, box.top + 2 + shift, box.right - 2 + shift, box.bottom - 2 + shift},
              Align::Centre, TextColor(look), underline);
-    if (look.focused) DrawFocusBox(cr, {box.left + 3, box.top + 3, box.right - 3, box.bottom - 3});
+    if (look.focused)
+        DrawFocusBox(cr, {box.left + 3, box.top + 3, box.right - 3, box.bottom - 3});
 }
 
 void PaintCheckBox(cairo_t* cr, const RECT& client, const std::string& text, std::size_t underline,
@@ -52,8 +56,7 @@ void PaintCheckBox(cairo_t* cr, const RECT& client, const std::string& text, std
     const int textLeft = box.right + kCheckGap;
     const int textWidth = std::min<int>(TextWidth(text), client.right - textLeft - 2);
     const RECT label{textLeft, client.top, textLeft + textWidth + 2, client.bottom};
-    DrawLine(cr, text, {label.left + 1, label.top, label.right, label.bottom}, Align::Left, TextColor(look),
-             underline);
+    DrawLine(cr, text, {label.left + 1, label.top, label.right, label.bottom}, Align::Left, TextColor(look), underline);
     if (look.focused) {
         const int lineTop = (client.top + client.bottom - LineHeight()) / 2;
         DrawFocusBox(cr, {label.left - 1, lineTop - 1, label.right + 1, lineTop + LineHeight() + 1});
@@ -67,7 +70,8 @@ void PaintGroupBox(cairo_t* cr, const RECT& client, const std::string& text, con
     const RECT frame{client.left, top, client.right - 1, client.bottom - 1};
     OutlineBox(cr, {frame.left + 1, frame.top + 1, frame.right + 1, frame.bottom + 1}, GetSysColor(COLOR_BTNHIGHLIGHT));
     OutlineBox(cr, frame, GetSysColor(COLOR_BTNSHADOW));
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     const int width = std::min<int>(TextWidth(text) + 4, client.right - client.left - 16);
     const RECT caption{client.left + 8, client.top, client.left + 8 + width, client.top + LineHeight()};
     FillBox(cr, caption, GetSysColor(COLOR_BTNFACE));

@@ -1,12 +1,12 @@
 // The combo box's procedure: its messages, keys and mouse, with the list
 // dropped or not.
 #include "combo_box.h"
-#include "combo_dropdown.h"
-#include "combo_paint.h"
-#include "notify_parent.h"
 #include "../display/text.h"
 #include "../utf16.h"
 #include "../window_table.h"
+#include "combo_dropdown.h"
+#include "combo_paint.h"
+#include "notify_parent.h"
 #include "platform/src/class_registration.h"
 
 #include <platform/combobox.h>
@@ -30,8 +30,10 @@ bool IsUnicode(HWND combo)
 
 std::u16string TextFrom(HWND combo, LPARAM text)
 {
-    if (!text) return {};
-    if (IsUnicode(combo)) return reinterpret_cast<const char16_t*>(text);
+    if (!text)
+        return {};
+    if (IsUnicode(combo))
+        return reinterpret_cast<const char16_t*>(text);
     return detail::Utf8ToUtf16(reinterpret_cast<const char*>(text));
 }
 
@@ -43,7 +45,8 @@ LRESULT TextLength(HWND combo, const std::u16string& text)
 // At most size - 1 characters and a terminating zero; the count copied.
 LRESULT CopyText(HWND combo, const std::u16string& text, std::size_t size, LPARAM buffer)
 {
-    if (!buffer || size == 0) return 0;
+    if (!buffer || size == 0)
+        return 0;
     if (IsUnicode(combo)) {
         const std::size_t count = std::min(text.size(), size - 1);
         auto* out = reinterpret_cast<char16_t*>(buffer);
@@ -62,13 +65,17 @@ LRESULT CopyText(HWND combo, const std::u16string& text, std::size_t size, LPARA
 // The user's choice: a change is told to the parent.
 void Choose(HWND combo, ComboState& state, int entry)
 {
-    if (entry < 0 || entry == state.selected) return;
+    if (entry < 0 || entry == state.selected)
+        return;
     state.selected = entry;
     InvalidateRect(combo, nullptr, FALSE);
     NotifyParent(combo, CBN_SELCHANGE);
 }
 
-void Close(HWND combo, ComboState& state, bool pick) { Choose(combo, state, CloseComboList(combo, state, pick)); }
+void Close(HWND combo, ComboState& state, bool pick)
+{
+    Choose(combo, state, CloseComboList(combo, state, pick));
+}
 
 void Toggle(HWND combo, ComboState& state)
 {
@@ -80,7 +87,8 @@ void Toggle(HWND combo, ComboState& state)
 
 void InvalidateList(const ComboState& state)
 {
-    if (state.list) InvalidateRect(state.list, nullptr, FALSE);
+    if (state.list)
+        InvalidateRect(state.list, nullptr, FALSE);
 }
 
 bool IsToggleKey(UINT message, WPARAM key)
@@ -96,7 +104,8 @@ bool OnKey(HWND combo, ComboState& state, UINT message, WPARAM key)
         Toggle(combo, state);
         return true;
     }
-    if (message != WM_KEYDOWN) return false;
+    if (message != WM_KEYDOWN)
+        return false;
     if (state.list) {
         if (key == VK_ESCAPE || key == VK_RETURN) {
             Close(combo, state, key == VK_RETURN);
@@ -110,7 +119,8 @@ bool OnKey(HWND combo, ComboState& state, UINT message, WPARAM key)
         return false;
     }
     auto entry = EntryAfterKey(UINT(key), state.selected, int(state.entries.size()), kComboMinimumRows);
-    if (entry) Choose(combo, state, *entry);
+    if (entry)
+        Choose(combo, state, *entry);
     return entry.has_value();
 }
 
@@ -119,7 +129,8 @@ void OnMouse(HWND combo, ComboState& state, UINT message, WPARAM wParam, LPARAM 
     if (!state.list) {
         if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
             SetFocus(combo);
-            if (GetFocus() == combo) OpenComboList(combo, state);
+            if (GetFocus() == combo)
+                OpenComboList(combo, state);
         }
         return;
     }
@@ -167,9 +178,11 @@ LRESULT OnComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wPara
     case CB_ADDSTRING: state.entries.push_back(TextFrom(combo, lParam)); return count;
     case CB_INSERTSTRING: {
         const int at = index == -1 ? count : index;
-        if (at < 0 || at > count) return CB_ERR;
+        if (at < 0 || at > count)
+            return CB_ERR;
         state.entries.insert(state.entries.begin() + at, TextFrom(combo, lParam));
-        if (state.selected >= at) ++state.selected;
+        if (state.selected >= at)
+            ++state.selected;
         return at;
     }
     case CB_RESETCONTENT:
@@ -186,18 +199,23 @@ LRESULT OnComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wPara
         return state.selected >= 0 ? state.selected : CB_ERR;
     case CB_GETLBTEXTLEN: return index >= 0 && index < count ? TextLength(combo, state.entries[index]) : CB_ERR;
     case CB_GETLBTEXT:
-        if (index < 0 || index >= count) return CB_ERR;
+        if (index < 0 || index >= count)
+            return CB_ERR;
         // The caller sized the buffer by CB_GETLBTEXTLEN.
         return CopyText(combo, state.entries[index], std::size_t(TextLength(combo, state.entries[index])) + 1, lParam);
     case CB_SHOWDROPDOWN:
-        if (wParam && !state.list) OpenComboList(combo, state);
-        if (!wParam) CloseComboList(combo, state, false);
+        if (wParam && !state.list)
+            OpenComboList(combo, state);
+        if (!wParam)
+            CloseComboList(combo, state, false);
         return TRUE;
     case CB_GETDROPPEDSTATE: return state.list != nullptr;
     case CB_GETDROPPEDCONTROLRECT: {
         auto* rect = reinterpret_cast<RECT*>(lParam);
-        if (!rect) return CB_ERR;
-        if (!state.list || !GetWindowRect(state.list, rect)) GetWindowRect(combo, rect);
+        if (!rect)
+            return CB_ERR;
+        if (!state.list || !GetWindowRect(state.list, rect))
+            GetWindowRect(combo, rect);
         return CB_OKAY;
     }
     }
@@ -211,8 +229,10 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
         SetWindowLongPtrA(combo, kStateSlot, reinterpret_cast<LONG_PTR>(new ComboState));
         return DefWindowProcA(combo, message, wParam, lParam);
     }
-    if (!state) return DefWindowProcA(combo, message, wParam, lParam);
-    if (message >= CB_ADDSTRING && message <= CB_GETDROPPEDSTATE) return OnComboMessage(combo, *state, message, wParam, lParam);
+    if (!state)
+        return DefWindowProcA(combo, message, wParam, lParam);
+    if (message >= CB_ADDSTRING && message <= CB_GETDROPPEDSTATE)
+        return OnComboMessage(combo, *state, message, wParam, lParam);
     switch (message) {
     case WM_CREATE: {
         // The height given is that of the box with its dropped list.
@@ -231,8 +251,8 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
     case WM_GETDLGCODE: {
         // The dialog manager keeps Enter and Escape unless they are for the open list.
         const auto* msg = reinterpret_cast<const MSG*>(lParam);
-        const bool forList = state->list && msg && msg->message == WM_KEYDOWN &&
-                             (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+        const bool forList =
+            state->list && msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
         return DLGC_WANTARROWS | (forList ? DLGC_WANTALLKEYS : 0);
     }
     case WM_SETFOCUS: InvalidateRect(combo, nullptr, FALSE); return 0;
@@ -241,27 +261,30 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
         InvalidateRect(combo, nullptr, FALSE);
         return 0;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != combo) CloseComboList(combo, *state, false);
+        if (reinterpret_cast<HWND>(lParam) != combo)
+            CloseComboList(combo, *state, false);
         return 0;
     case WM_SHOWWINDOW:
-        if (!wParam) CloseComboList(combo, *state, false);
+        if (!wParam)
+            CloseComboList(combo, *state, false);
         break;
     case WM_ENABLE:
-        if (!wParam) CloseComboList(combo, *state, false);
+        if (!wParam)
+            CloseComboList(combo, *state, false);
         InvalidateRect(combo, nullptr, FALSE);
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (OnKey(combo, *state, message, wParam)) return 0;
+        if (OnKey(combo, *state, message, wParam))
+            return 0;
         break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-        OnMouse(combo, *state, message, wParam, lParam);
-        return 0;
+    case WM_LBUTTONUP: OnMouse(combo, *state, message, wParam, lParam); return 0;
     case WM_MOUSEWHEEL:
-        if (!state->list) break;
+        if (!state->list)
+            break;
         OnMouse(combo, *state, message, wParam, lParam);
         return 0;
     case WM_GETTEXT:
@@ -277,16 +300,15 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
 ComboState* ComboStateOf(HWND combo)
 {
     auto window = detail::FindWindowRecord(combo);
-    if (!window || window->procedure != ComboProc) return nullptr;
+    if (!window || window->procedure != ComboProc)
+        return nullptr;
     return reinterpret_cast<ComboState*>(GetWindowLongPtrA(combo, kStateSlot));
 }
 
 void RegisterComboBox()
 {
-    static const ATOM atom = detail::RegisterOwnClass({.name = kComboClass,
-                                                       .procedure = ComboProc,
-                                                       .windowExtraBytes = sizeof(ComboState*),
-                                                       .cursor = IDC_ARROW});
+    static const ATOM atom = detail::RegisterOwnClass(
+        {.name = kComboClass, .procedure = ComboProc, .windowExtraBytes = sizeof(ComboState*), .cursor = IDC_ARROW});
     (void)atom;
 }
 

@@ -23,9 +23,11 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
     }
-    if (message == WM_ERASEBKGND) return 1;
+    if (message == WM_ERASEBKGND)
+        return 1;
     // The desktop may activate the list when it is clicked; the box keeps the focus all the same.
-    if (message == WM_ACTIVATE) return 0;
+    if (message == WM_ACTIVATE)
+        return 0;
     return DefWindowProcA(list, message, wParam, lParam);
 }
 
@@ -37,7 +39,8 @@ void RegisterListClass()
 
 HWND TopLevelOf(HWND window)
 {
-    while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+    while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
+        window = GetParent(window);
     return window;
 }
 
@@ -65,16 +68,19 @@ RECT Placement(HWND combo, ComboState& state)
 
 void OpenComboList(HWND combo, ComboState& state)
 {
-    if (state.list) return;
+    if (state.list)
+        return;
     RegisterListClass();
     state.view = {};
     state.view.count = int(state.entries.size());
     const RECT at = Placement(combo, state);
-    if (state.selected >= 0) state.view.Mark(state.selected);
+    if (state.selected >= 0)
+        state.view.Mark(state.selected);
     state.draggingThumb = false;
     HWND list = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kListClass, nullptr, WS_POPUP, at.left, at.top,
                                 at.right - at.left, at.bottom - at.top, TopLevelOf(combo), nullptr, nullptr, nullptr);
-    if (!list) return;
+    if (!list)
+        return;
     SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(combo));
     state.list = list;
     ShowWindow(list, SW_SHOWNOACTIVATE);
@@ -85,10 +91,12 @@ void OpenComboList(HWND combo, ComboState& state)
 int CloseComboList(HWND combo, ComboState& state, bool pick)
 {
     HWND list = state.list;
-    if (!list) return -1;
+    if (!list)
+        return -1;
     state.list = nullptr;  // first, so that losing the capture below does not close it again
     state.draggingThumb = false;
-    if (GetCapture() == combo) ReleaseCapture();
+    if (GetCapture() == combo)
+        ReleaseCapture();
     DestroyWindow(list);
     InvalidateRect(combo, nullptr, FALSE);
     return pick ? state.view.hot : -1;

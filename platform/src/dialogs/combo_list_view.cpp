@@ -9,7 +9,10 @@ namespace {
 
 constexpr int kMinimumThumb = 12;
 
-int TrackLength(const ComboListView& view) { return view.rows * kComboRowHeight; }
+int TrackLength(const ComboListView& view)
+{
+    return view.rows * kComboRowHeight;
+}
 
 int ThumbLength(const ComboListView& view)
 {
@@ -18,21 +21,31 @@ int ThumbLength(const ComboListView& view)
 
 }  // namespace
 
-void ComboListView::ScrollTo(int first) { top = std::clamp(first, 0, std::max(count - rows, 0)); }
+void ComboListView::ScrollTo(int first)
+{
+    top = std::clamp(first, 0, std::max(count - rows, 0));
+}
 
 void ComboListView::Mark(int entry)
 {
-    if (count == 0) return;
+    if (count == 0)
+        return;
     hot = std::clamp(entry, 0, count - 1);
-    if (hot < top) ScrollTo(hot);
-    if (hot >= top + rows) ScrollTo(hot - rows + 1);
+    if (hot < top)
+        ScrollTo(hot);
+    if (hot >= top + rows)
+        ScrollTo(hot - rows + 1);
 }
 
-bool ComboListView::Contains(POINT at) const { return at.x >= 0 && at.y >= 0 && at.x < width && at.y < Height(); }
+bool ComboListView::Contains(POINT at) const
+{
+    return at.x >= 0 && at.y >= 0 && at.x < width && at.y < Height();
+}
 
 RECT ComboListView::ScrollBar() const
 {
-    if (!Scrolls()) return {};
+    if (!Scrolls())
+        return {};
     const int right = width - kComboListBorder;
     return {right - kComboScrollBarWidth, kComboListBorder, right, kComboListBorder + TrackLength(*this)};
 }
@@ -46,7 +59,8 @@ bool ComboListView::InScrollBar(POINT at) const
 int ComboListView::EntryAt(POINT at) const
 {
     const int right = Scrolls() ? ScrollBar().left : width - kComboListBorder;
-    if (at.x < kComboListBorder || at.x >= right || at.y < kComboListBorder) return -1;
+    if (at.x < kComboListBorder || at.x >= right || at.y < kComboListBorder)
+        return -1;
     const int row = (at.y - kComboListBorder) / kComboRowHeight;
     const int entry = top + row;
     return row < rows && entry < count ? entry : -1;
@@ -55,7 +69,8 @@ int ComboListView::EntryAt(POINT at) const
 RECT ComboListView::Thumb() const
 {
     RECT bar = ScrollBar();
-    if (!Scrolls()) return bar;
+    if (!Scrolls())
+        return bar;
     const int length = ThumbLength(*this);
     const int offset = (TrackLength(*this) - length) * top / (count - rows);
     bar.top += offset;
@@ -65,9 +80,11 @@ RECT ComboListView::Thumb() const
 
 void ComboListView::DragThumbTo(int y)
 {
-    if (!Scrolls()) return;
+    if (!Scrolls())
+        return;
     const int room = TrackLength(*this) - ThumbLength(*this);
-    if (room <= 0) return;
+    if (room <= 0)
+        return;
     const int offset = y - kComboListBorder - ThumbLength(*this) / 2;
     const int span = count - rows;
     ScrollTo((offset * span + room / 2) / room);
@@ -75,7 +92,8 @@ void ComboListView::DragThumbTo(int y)
 
 std::optional<int> EntryAfterKey(UINT key, int from, int count, int page)
 {
-    if (count == 0) return std::nullopt;
+    if (count == 0)
+        return std::nullopt;
     const int last = count - 1;
     const int step = std::max(page - 1, 1);
     switch (key) {

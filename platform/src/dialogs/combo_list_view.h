@@ -18,7 +18,8 @@ inline constexpr int kComboScrollBarWidth = 14;
 inline constexpr int kComboMinimumRows = 8;
 inline constexpr int kComboWheelRows = 3;
 
-struct ComboListView {
+struct ComboListView
+{
     int count = 0;
     int rows = 1;  // shown at once
     int width = 0;

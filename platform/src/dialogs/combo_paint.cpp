@@ -1,6 +1,6 @@
 #include "combo_paint.h"
-#include "control_paint.h"
 #include "../utf16.h"
+#include "control_paint.h"
 
 #include <platform/input.h>
 #include <platform/painting.h>
@@ -41,10 +41,13 @@ void PaintComboBox(HWND combo, const ComboState& state)
         DownArrow(cr, button, enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
         OutlineBox(cr, client, GetSysColor(COLOR_BTNSHADOW));
         const RECT slot{client.left + 2, client.top + 2, button.left - 1, client.bottom - 2};
-        if (focused) FillBox(cr, slot, GetSysColor(COLOR_HIGHLIGHT));
+        if (focused)
+            FillBox(cr, slot, GetSysColor(COLOR_HIGHLIGHT));
         if (state.selected >= 0)
             DrawEntry(cr, slot, state.entries[state.selected],
-                      !enabled ? COLOR_GRAYTEXT : focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+                      !enabled  ? COLOR_GRAYTEXT
+                      : focused ? COLOR_HIGHLIGHTTEXT
+                                : COLOR_WINDOWTEXT);
     });
 }
 
@@ -60,7 +63,8 @@ void PaintComboList(HWND list, const ComboState& state)
             const int top = kComboListBorder + row * kComboRowHeight;
             const RECT slot{kComboListBorder, top, right, top + kComboRowHeight};
             const bool hot = entry == view.hot;
-            if (hot) FillBox(cr, slot, GetSysColor(COLOR_HIGHLIGHT));
+            if (hot)
+                FillBox(cr, slot, GetSysColor(COLOR_HIGHLIGHT));
             DrawEntry(cr, slot, state.entries[entry], hot ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
         }
         if (view.Scrolls()) {

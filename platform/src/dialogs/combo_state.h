@@ -8,7 +8,8 @@
 
 namespace platform::dialogs {
 
-struct ComboState {
+struct ComboState
+{
     std::vector<std::u16string> entries;
     int selected = -1;
     int requestedHeight = 0;  // the box with its list, as the box was made

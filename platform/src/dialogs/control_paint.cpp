@@ -11,7 +11,8 @@ namespace platform::dialogs {
 
 void FillBox(cairo_t* cr, const RECT& box, COLORREF color)
 {
-    if (box.right <= box.left || box.bottom <= box.top) return;
+    if (box.right <= box.left || box.bottom <= box.top)
+        return;
     SetColor(cr, color);
     cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
     cairo_fill(cr);
@@ -30,7 +31,10 @@ void Edges(cairo_t* cr, const RECT& box, COLORREF topLeft, COLORREF bottomRight)
 
 }  // namespace
 
-void OutlineBox(cairo_t* cr, const RECT& box, COLORREF color) { Edges(cr, box, color, color); }
+void OutlineBox(cairo_t* cr, const RECT& box, COLORREF color)
+{
+    Edges(cr, box, color, color);
+}
 
 void DrawBevel(cairo_t* cr, const RECT& box, bool raised)
 {
@@ -48,7 +52,8 @@ void DrawBevel(cairo_t* cr, const RECT& box, bool raised)
 
 void DrawFocusBox(cairo_t* cr, const RECT& box)
 {
-    if (box.right - box.left < 2 || box.bottom - box.top < 2) return;
+    if (box.right - box.left < 2 || box.bottom - box.top < 2)
+        return;
     cairo_save(cr);
     SetColor(cr, GetSysColor(COLOR_WINDOWTEXT));
     cairo_set_line_width(cr, 1);
@@ -74,9 +79,15 @@ std::string WindowTextOf(HWND window)
     return Utf16ToUtf8(text.c_str());
 }
 
-int TextWidth(const std::string& utf8) { return gdi::TextWidth(kControlFont, utf8); }
+int TextWidth(const std::string& utf8)
+{
+    return gdi::TextWidth(kControlFont, utf8);
+}
 
-int ShownTextUnits(const char* utf8) { return PixelsToDialogUnitsX(TextWidth(menus::ShownTitle(utf8))); }
+int ShownTextUnits(const char* utf8)
+{
+    return PixelsToDialogUnitsX(TextWidth(menus::ShownTitle(utf8)));
+}
 
 int LineHeight()
 {
@@ -84,13 +95,17 @@ int LineHeight()
     return height;
 }
 
-std::vector<std::string> WrapLines(const std::string& utf8, int width) { return gdi::WrapText(kControlFont, utf8, width); }
+std::vector<std::string> WrapLines(const std::string& utf8, int width)
+{
+    return gdi::WrapText(kControlFont, utf8, width);
+}
 
 namespace {
 
 double LineLeft(const std::string& text, const RECT& box, Align align)
 {
-    if (align == Align::Left) return box.left;
+    if (align == Align::Left)
+        return box.left;
     const int free = (box.right - box.left) - TextWidth(text);
     return align == Align::Centre ? box.left + free / 2 : box.left + free;
 }
@@ -102,9 +117,11 @@ Underline UnderlineIn(const std::vector<std::string>& lines, const std::string& 
     std::size_t from = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::size_t start = text.find(lines[i], from);
-        if (start == std::string::npos) break;
+        if (start == std::string::npos)
+            break;
         from = start + lines[i].size();
-        if (at >= start && at < from) return {int(i), at - start};
+        if (at >= start && at < from)
+            return {int(i), at - start};
     }
     return {};
 }
@@ -115,7 +132,8 @@ namespace {
 void UnderlineCharacter(cairo_t* cr, const std::string& line, std::size_t at, double x, double baseline)
 {
     std::size_t end = at + 1;
-    while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) ++end;
+    while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+        ++end;
     const std::vector<int> xs = gdi::CaretOffsets(kControlFont, line, {at, end});
     cairo_rectangle(cr, x + xs[0], baseline + 1, xs[1] - xs[0], 1);
     cairo_fill(cr);
@@ -141,8 +159,7 @@ void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& b
     cairo_restore(cr);
 }
 
-void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color,
-              std::size_t underline)
+void DrawLine(cairo_t* cr, const std::string& text, const RECT& box, Align align, COLORREF color, std::size_t underline)
 {
     const int top = box.top + ((box.bottom - box.top) - LineHeight()) / 2;
     DrawLines(cr, {text}, {box.left, top, box.right, box.bottom}, align, color,

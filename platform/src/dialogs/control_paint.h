@@ -42,7 +42,8 @@ int LineHeight();
 std::vector<std::string> WrapLines(const std::string& utf8, int width);
 
 // A character to underline: its line and its byte offset in that line.
-struct Underline {
+struct Underline
+{
     int line = -1;  // none
     std::size_t at = 0;
 };
@@ -50,7 +51,12 @@ struct Underline {
 // (which drops spaces and breaks between lines).
 Underline UnderlineIn(const std::vector<std::string>& lines, const std::string& text, std::size_t at);
 
-enum class Align { Left, Centre, Right };
+enum class Align
+{
+    Left,
+    Centre,
+    Right
+};
 // Lines of the dialog font from the top of the box, each placed across the
 // box as asked.
 void DrawLines(cairo_t* cr, const std::vector<std::string>& lines, const RECT& box, Align align, COLORREF color,

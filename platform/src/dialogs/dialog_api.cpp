@@ -18,12 +18,15 @@ namespace {
 
 std::optional<DialogTemplate> LoadTemplate(HRSRC found)
 {
-    if (!found) return std::nullopt;
+    if (!found)
+        return std::nullopt;
     HGLOBAL loaded = LoadResource(nullptr, found);
     const char* bytes = static_cast<const char*>(LockResource(loaded));
-    if (!bytes) return std::nullopt;
+    if (!bytes)
+        return std::nullopt;
     ParsedDialog parsed = ParseDialogText(std::string_view(bytes, SizeofResource(nullptr, found)));
-    if (!parsed.error.empty()) return std::nullopt;
+    if (!parsed.error.empty())
+        return std::nullopt;
     return std::move(parsed.dialog);
 }
 
@@ -38,7 +41,8 @@ std::optional<DialogTemplate> LoadTemplateW(HINSTANCE instance, LPCWSTR name)
 
 INT_PTR Modal(const std::optional<DialogTemplate>& dialog, HWND owner, DLGPROC procedure, LPARAM param, bool unicode)
 {
-    if (!dialog || (owner && !IsWindow(owner))) return -1;
+    if (!dialog || (owner && !IsWindow(owner)))
+        return -1;
     HWND window = CreateDialogFrom(*dialog, owner, procedure, param, unicode);
     return window ? RunModal(window, owner, TakeDialogScript()) : -1;
 }
@@ -59,7 +63,8 @@ void PressDefault(HWND dialog, const DialogState& state)
             if (IsWindow(control) && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
                 button = control;
     }
-    if (button && !IsWindowEnabled(button)) return;  // a greyed default cannot be pressed
+    if (button && !IsWindowEnabled(button))
+        return;  // a greyed default cannot be pressed
     const int id = button ? GetDlgCtrlID(button) : IDOK;
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
@@ -68,13 +73,16 @@ void PressDefault(HWND dialog, const DialogState& state)
 bool HandleKey(HWND dialog, DialogState& state, const MSG& msg)
 {
     const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-    if (code & DLGC_WANTALLKEYS) return false;
+    if (code & DLGC_WANTALLKEYS)
+        return false;
     switch (msg.wParam) {
     case VK_TAB: {
-        if (code & DLGC_WANTTAB) return false;
+        if (code & DLGC_WANTTAB)
+            return false;
         HWND focus = GetFocus();
         HWND next = NextTabStop(state, focus && IsChild(dialog, focus) ? focus : nullptr, GetKeyState(VK_SHIFT) < 0);
-        if (next) FocusItem(next);
+        if (next)
+            FocusItem(next);
         return true;
     }
     case VK_RETURN: PressDefault(dialog, state); return true;
@@ -91,9 +99,11 @@ bool HandleKey(HWND dialog, DialogState& state, const MSG& msg)
 bool MarksKey(HWND control, int key)
 {
     const DWORD style = DWORD(GetWindowLongPtrA(control, GWL_STYLE));
-    if (!IsWindow(control) || !(style & WS_VISIBLE) || !IsWindowEnabled(control)) return false;
+    if (!IsWindow(control) || !(style & WS_VISIBLE) || !IsWindowEnabled(control))
+        return false;
     const LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
-    if (!(code & (DLGC_BUTTON | DLGC_STATIC)) || ((code & DLGC_STATIC) && (style & SS_NOPREFIX))) return false;
+    if (!(code & (DLGC_BUTTON | DLGC_STATIC)) || ((code & DLGC_STATIC) && (style & SS_NOPREFIX)))
+        return false;
     return menus::MnemonicOf(WindowTextOf(control)).key == key;
 }
 
@@ -103,24 +113,28 @@ bool MarksKey(HWND control, int key)
 // the letter, each press only moves the focus on to the next of them.
 bool HandleMnemonic(DialogState& state, const MSG& msg)
 {
-    if (msg.message == WM_CHAR &&
-        (SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
-         (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
+    if (msg.message == WM_CHAR && (SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+                                   (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
         return false;
-    if (msg.wParam > 0x7F) return false;
+    if (msg.wParam > 0x7F)
+        return false;
     const int key = std::tolower(int(msg.wParam));
     std::vector<HWND> marked;
     for (HWND control : state.controls)
-        if (MarksKey(control, key)) marked.push_back(control);
-    if (marked.empty()) return false;
+        if (MarksKey(control, key))
+            marked.push_back(control);
+    if (marked.empty())
+        return false;
     auto after = std::find(marked.begin(), marked.end(), GetFocus());
     HWND picked = after == marked.end() || after + 1 == marked.end() ? marked.front() : *(after + 1);
     const LRESULT code = SendMessageA(picked, WM_GETDLGCODE, 0, 0);
     if (code & DLGC_STATIC) {
-        if (HWND next = NextTabStop(state, picked, false)) FocusItem(next);
+        if (HWND next = NextTabStop(state, picked, false))
+            FocusItem(next);
     } else {
         FocusItem(picked);
-        if (marked.size() == 1) SendMessageA(picked, BM_CLICK, 0, 0);
+        if (marked.size() == 1)
+            SendMessageA(picked, BM_CLICK, 0, 0);
     }
     return true;
 }
@@ -128,9 +142,12 @@ bool HandleMnemonic(DialogState& state, const MSG& msg)
 BOOL IsDialogMessageFor(HWND dialog, LPMSG msg)
 {
     DialogState* state = FindDialog(dialog);
-    if (!state || !msg || !(msg->hwnd == dialog || IsChild(dialog, msg->hwnd))) return FALSE;
-    if (msg->message == WM_KEYDOWN && HandleKey(dialog, *state, *msg)) return TRUE;
-    if ((msg->message == WM_CHAR || msg->message == WM_SYSCHAR) && HandleMnemonic(*state, *msg)) return TRUE;
+    if (!state || !msg || !(msg->hwnd == dialog || IsChild(dialog, msg->hwnd)))
+        return FALSE;
+    if (msg->message == WM_KEYDOWN && HandleKey(dialog, *state, *msg))
+        return TRUE;
+    if ((msg->message == WM_CHAR || msg->message == WM_SYSCHAR) && HandleMnemonic(*state, *msg))
+        return TRUE;
     TranslateMessage(msg);
     DispatchMessageW(msg);
     return TRUE;
@@ -140,8 +157,10 @@ BOOL IsDialogMessageFor(HWND dialog, LPMSG msg)
 template <typename Char>
 UINT ItemText(HWND dialog, int id, Char* buffer, int size, int (*get)(HWND, Char*, int))
 {
-    if (HWND item = GetDlgItem(dialog, id)) return UINT(get(item, buffer, size));
-    if (buffer && size > 0) buffer[0] = 0;
+    if (HWND item = GetDlgItem(dialog, id))
+        return UINT(get(item, buffer, size));
+    if (buffer && size > 0)
+        buffer[0] = 0;
     return 0;
 }
 
@@ -150,7 +169,8 @@ UINT ItemText(HWND dialog, int id, Char* buffer, int size, int (*get)(HWND, Char
 INT_PTR RunModal(HWND dialog, HWND owner, testing::DialogScript script)
 {
     const bool disableOwner = owner && IsWindowEnabled(owner);
-    if (disableOwner) EnableWindow(owner, FALSE);
+    if (disableOwner)
+        EnableWindow(owner, FALSE);
     ShowWindow(dialog, SW_SHOWNORMAL);
     MSG msg;
     for (DialogState* state = FindDialog(dialog); state && !state->ended; state = FindDialog(dialog)) {
@@ -170,9 +190,12 @@ INT_PTR RunModal(HWND dialog, HWND owner, testing::DialogScript script)
     DialogState* state = FindDialog(dialog);
     const INT_PTR result = state && state->ended ? state->result : IDCANCEL;
     // The owner comes back before the dialog goes so that it is activated again.
-    if (disableOwner && IsWindow(owner)) EnableWindow(owner, TRUE);
-    if (IsWindow(dialog)) DestroyWindow(dialog);
-    if (owner && IsWindow(owner)) SetActiveWindow(owner);
+    if (disableOwner && IsWindow(owner))
+        EnableWindow(owner, TRUE);
+    if (IsWindow(dialog))
+        DestroyWindow(dialog);
+    if (owner && IsWindow(owner))
+        SetActiveWindow(owner);
     return result;
 }
 
@@ -200,12 +223,19 @@ HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND owner, DL
     return dialog ? CreateDialogFrom(*dialog, owner, procedure, param, true) : nullptr;
 }
 
-BOOL IsDialogMessageA(HWND dialog, LPMSG msg) { return IsDialogMessageFor(dialog, msg); }
-BOOL IsDialogMessageW(HWND dialog, LPMSG msg) { return IsDialogMessageFor(dialog, msg); }
+BOOL IsDialogMessageA(HWND dialog, LPMSG msg)
+{
+    return IsDialogMessageFor(dialog, msg);
+}
+BOOL IsDialogMessageW(HWND dialog, LPMSG msg)
+{
+    return IsDialogMessageFor(dialog, msg);
+}
 
 HWND GetDlgItem(HWND dialog, int id)
 {
-    struct Search {
+    struct Search
+    {
         HWND dialog;
         int id;
         HWND found;
@@ -214,7 +244,8 @@ HWND GetDlgItem(HWND dialog, int id)
         dialog,
         [](HWND child, LPARAM lParam) -> BOOL {
             auto* s = reinterpret_cast<Search*>(lParam);
-            if (GetParent(child) != s->dialog || GetDlgCtrlID(child) != s->id) return TRUE;
+            if (GetParent(child) != s->dialog || GetDlgCtrlID(child) != s->id)
+                return TRUE;
             s->found = child;
             return FALSE;
         },
@@ -222,7 +253,10 @@ HWND GetDlgItem(HWND dialog, int id)
     return search.found;
 }
 
-int GetDlgCtrlID(HWND control) { return int(GetWindowLongPtrA(control, GWLP_ID)); }
+int GetDlgCtrlID(HWND control)
+{
+    return int(GetWindowLongPtrA(control, GWLP_ID));
+}
 
 BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text)
 {

@@ -9,7 +9,8 @@
 
 namespace platform::dialogs {
 
-struct DialogState {
+struct DialogState
+{
     DLGPROC procedure = nullptr;
     bool unicode = false;
     bool ended = false;

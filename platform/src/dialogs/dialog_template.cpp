@@ -12,7 +12,8 @@ namespace platform::dialogs {
 namespace {
 
 // One statement's words: bare words and quoted texts with \t, \n, \" and \\.
-struct Words {
+struct Words
+{
     std::vector<std::string> items;
     std::vector<bool> quoted;
     std::string error;
@@ -52,7 +53,8 @@ Words Split(std::string_view line)
             words.quoted.push_back(true);
         } else {
             size_t end = line.find_first_of(" \t\r#\"", i);
-            if (end == std::string_view::npos) end = line.size();
+            if (end == std::string_view::npos)
+                end = line.size();
             words.items.emplace_back(line.substr(i, end - i));
             words.quoted.push_back(false);
             i = end;
@@ -69,28 +71,37 @@ constexpr int kMaxUnits = 32767;
 // A bare decimal word within [low, high]; a quoted text is never a number.
 std::optional<int> Number(const Words& w, size_t index, int low, int high)
 {
-    if (w.quoted[index]) return std::nullopt;
+    if (w.quoted[index])
+        return std::nullopt;
     const std::string& word = w.items[index];
     int value = 0;
     const char* end = word.data() + word.size();
     auto [ptr, ec] = std::from_chars(word.data(), end, value);
-    if (ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
+    if (ec != std::errc() || ptr != end || value < low || value > high)
+        return std::nullopt;
     return value;
 }
 
 std::optional<DWORD> Flag(const std::string& word)
 {
-    if (word == "tabstop") return WS_TABSTOP;
-    if (word == "group") return WS_GROUP;
-    if (word == "disabled") return WS_DISABLED;
-    if (word == "default") return BS_DEFPUSHBUTTON;
-    if (word == "checkbox") return BS_AUTOCHECKBOX;
-    if (word == "groupbox") return BS_GROUPBOX;
+    if (word == "tabstop")
+        return WS_TABSTOP;
+    if (word == "group")
+        return WS_GROUP;
+    if (word == "disabled")
+        return WS_DISABLED;
+    if (word == "default")
+        return BS_DEFPUSHBUTTON;
+    if (word == "checkbox")
+        return BS_AUTOCHECKBOX;
+    if (word == "groupbox")
+        return BS_GROUPBOX;
     if (word.size() > 2 && word.starts_with("0x")) {
         DWORD value = 0;
         const char* end = word.data() + word.size();
         auto [ptr, ec] = std::from_chars(word.data() + 2, end, value, 16);
-        if (ec == std::errc() && ptr == end) return value;
+        if (ec == std::errc() && ptr == end)
+            return value;
     }
     return std::nullopt;
 }
@@ -98,15 +109,18 @@ std::optional<DWORD> Flag(const std::string& word)
 // dialog WIDTH HEIGHT "TITLE" [visible]
 std::string ReadDialog(const Words& w, DialogTemplate& dialog)
 {
-    if (w.items.size() < 4 || !w.quoted[3]) return "expected: dialog WIDTH HEIGHT \"TITLE\"";
+    if (w.items.size() < 4 || !w.quoted[3])
+        return "expected: dialog WIDTH HEIGHT \"TITLE\"";
     auto width = Number(w, 1, 1, kMaxUnits);
     auto height = Number(w, 2, 1, kMaxUnits);
-    if (!width || !height) return "the size must be two numbers from 1 to 32767";
+    if (!width || !height)
+        return "the size must be two numbers from 1 to 32767";
     dialog.width = *width;
     dialog.height = *height;
     dialog.title = w.items[3];
     for (size_t i = 4; i < w.items.size(); ++i) {
-        if (w.items[i] != "visible" || w.quoted[i]) return "unknown dialog flag '" + w.items[i] + "'";
+        if (w.items[i] != "visible" || w.quoted[i])
+            return "unknown dialog flag '" + w.items[i] + "'";
         dialog.visible = true;
     }
     return {};
@@ -115,7 +129,8 @@ std::string ReadDialog(const Words& w, DialogTemplate& dialog)
 // control CLASS ID "TEXT" X Y WIDTH HEIGHT [flags]
 std::string ReadControl(const Words& w, DialogTemplate& dialog)
 {
-    if (w.items.size() < 8 || !w.quoted[3]) return "expected: control CLASS ID \"TEXT\" X Y WIDTH HEIGHT";
+    if (w.items.size() < 8 || !w.quoted[3])
+        return "expected: control CLASS ID \"TEXT\" X Y WIDTH HEIGHT";
     ControlTemplate control;
     control.className = w.items[1];
     // The id, then X Y WIDTH HEIGHT after the text.
@@ -123,10 +138,12 @@ std::string ReadControl(const Words& w, DialogTemplate& dialog)
     int numbers[5];
     for (int i = 0; i < 5; ++i) {
         auto n = Number(w, at[i], INT_MIN, INT_MAX);
-        if (!n) return "'" + w.items[at[i]] + "' is not a number";
+        if (!n)
+            return "'" + w.items[at[i]] + "' is not a number";
         numbers[i] = *n;
     }
-    if (numbers[0] < -1 || numbers[0] > 0xFFFF) return "the id must be -1 or 0..65535";
+    if (numbers[0] < -1 || numbers[0] > 0xFFFF)
+        return "the id must be -1 or 0..65535";
     if (numbers[1] < kMinPosition || numbers[1] > kMaxUnits || numbers[2] < kMinPosition || numbers[2] > kMaxUnits)
         return "a control's position must lie within -32768..32767";
     if (numbers[3] < 0 || numbers[3] > kMaxUnits || numbers[4] < 0 || numbers[4] > kMaxUnits)
@@ -141,7 +158,8 @@ std::string ReadControl(const Words& w, DialogTemplate& dialog)
             continue;
         }
         auto flag = Flag(w.items[i]);
-        if (!flag || w.quoted[i]) return "unknown control flag '" + w.items[i] + "'";
+        if (!flag || w.quoted[i])
+            return "unknown control flag '" + w.items[i] + "'";
         control.style |= *flag;
     }
     dialog.controls.push_back(std::move(control));
@@ -177,7 +195,8 @@ ParsedDialog ParseDialogText(std::string_view text)
             return parsed;
         }
     }
-    if (!sawDialog) parsed.error = "no dialog statement";
+    if (!sawDialog)
+        parsed.error = "no dialog statement";
     return parsed;
 }
 
@@ -191,9 +210,21 @@ int Scale(int units, int numerator, int denominator)
 
 }  // namespace
 
-int DialogUnitsToPixelsX(int units) { return Scale(units, 3, 2); }
-int DialogUnitsToPixelsY(int units) { return Scale(units, 13, 8); }
-int PixelsToDialogUnitsX(int pixels) { return (pixels * 2 + 2) / 3; }
-int PixelsToDialogUnitsY(int pixels) { return (pixels * 8 + 12) / 13; }
+int DialogUnitsToPixelsX(int units)
+{
+    return Scale(units, 3, 2);
+}
+int DialogUnitsToPixelsY(int units)
+{
+    return Scale(units, 13, 8);
+}
+int PixelsToDialogUnitsX(int pixels)
+{
+    return (pixels * 2 + 2) / 3;
+}
+int PixelsToDialogUnitsY(int pixels)
+{
+    return (pixels * 8 + 12) / 13;
+}
 
 }  // namespace platform::dialogs

@@ -9,7 +9,8 @@
 
 namespace platform::dialogs {
 
-struct ControlTemplate {
+struct ControlTemplate
+{
     std::string className;
     int id = 0;
     RECT rect{};  // dialog units
@@ -17,7 +18,8 @@ struct ControlTemplate {
     DWORD style = 0;
 };
 
-struct DialogTemplate {
+struct DialogTemplate
+{
     std::string title;
     int width = 0;  // dialog units
     int height = 0;
@@ -25,7 +27,8 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;
 };
 
-struct ParsedDialog {
+struct ParsedDialog
+{
     DialogTemplate dialog;
     std::string error;  // "line 3: ..." when the text is not a dialog
 };

@@ -1,8 +1,8 @@
 // Dialog windows: the class whose procedure calls the dialog procedure
 // first and does the default handling after it, creation from templates.
+#include "../display/text.h"
 #include "basic_controls.h"
 #include "dialog_state.h"
-#include "../display/text.h"
 #include "platform/src/class_registration.h"
 
 #include <platform/display.h>
@@ -26,7 +26,8 @@ std::mutex dialogsLock;
 
 void SendCancel(HWND dialog)
 {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
 }
 
 void RestoreFocus(HWND dialog, DialogState& state)
@@ -34,14 +35,16 @@ void RestoreFocus(HWND dialog, DialogState& state)
     HWND target = state.focus && IsWindow(state.focus) && IsChild(dialog, state.focus)
                       ? state.focus
                       : NextTabStop(state, nullptr, false);
-    if (target) FocusItem(target);
+    if (target)
+        FocusItem(target);
 }
 
 LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DialogState* state = FindDialog(dialog);
     if (state && state->procedure) {
-        if (INT_PTR answer = state->procedure(dialog, message, wParam, lParam)) return answer;
+        if (INT_PTR answer = state->procedure(dialog, message, wParam, lParam))
+            return answer;
         state = FindDialog(dialog);  // the procedure may have destroyed the dialog
     }
     if (state) {
@@ -50,7 +53,8 @@ LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
-                if (focus && IsChild(dialog, focus)) state->focus = focus;
+                if (focus && IsChild(dialog, focus))
+                    state->focus = focus;
             } else {
                 RestoreFocus(dialog, *state);
             }
@@ -67,8 +71,8 @@ LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 void RegisterDialogClass()
 {
-    static const ATOM atom = detail::RegisterOwnClass(
-        {.name = kDialogClass, .procedure = DialogProc, .backgroundColor = COLOR_BTNFACE});
+    static const ATOM atom =
+        detail::RegisterOwnClass({.name = kDialogClass, .procedure = DialogProc, .backgroundColor = COLOR_BTNFACE});
     (void)atom;
 }
 
@@ -101,7 +105,8 @@ RECT Placement(HWND owner, int clientWidth, int clientHeight, DWORD style)
     RECT area{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     RECT around = area;
-    if (owner) GetWindowRect(owner, &around);
+    if (owner)
+        GetWindowRect(owner, &around);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     const int x = Centred(around.left, around.right, width, area.left, area.right);
     const int y = Centred(around.top, around.bottom, height, area.top, area.bottom);
@@ -113,7 +118,8 @@ RECT Placement(HWND owner, int clientWidth, int clientHeight, DWORD style)
 void FocusItem(HWND control)
 {
     SetFocus(control);
-    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(control, EM_SETSEL, 0, -1);
 }
 
 DialogState* FindDialog(HWND dialog)
@@ -129,7 +135,8 @@ HWND NextTabStop(const DialogState& state, HWND from, bool backwards)
     const int count = int(order.size());
     int start = backwards ? count : -1;
     for (int i = 0; i < count; ++i)
-        if (order[i] == from) start = i;
+        if (order[i] == from)
+            start = i;
     for (int step = 1; step <= count; ++step) {
         int i = ((backwards ? start - step : start + step) % count + count) % count;
         HWND control = order[i];
@@ -148,7 +155,8 @@ HWND CreateDialogFrom(const DialogTemplate& dialog, HWND owner, DLGPROC procedur
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT rect = Placement(owner, DialogUnitsToPixelsX(dialog.width), DialogUnitsToPixelsY(dialog.height), style);
     HWND window = Make(unicode, kDialogClass, dialog.title, style, rect, owner, nullptr);
-    if (!window) return nullptr;
+    if (!window)
+        return nullptr;
     DialogState* state;
     {
         std::lock_guard lock(dialogsLock);
@@ -170,14 +178,16 @@ HWND CreateDialogFrom(const DialogTemplate& dialog, HWND owner, DLGPROC procedur
     HWND first = NextTabStop(*state, nullptr, false);
     INT_PTR focusFirst = procedure ? procedure(window, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) : TRUE;
     state = FindDialog(window);
-    if (!state) return nullptr;  // destroyed while starting
+    if (!state)
+        return nullptr;  // destroyed while starting
     // A focus the procedure chose itself stands; otherwise a TRUE answer picks the first tab stop.
     HWND focus = GetFocus();
     if (focus && IsChild(window, focus))
         state->focus = focus;
     else if (focusFirst)
         state->focus = first;
-    if (dialog.visible) ShowWindow(window, SW_SHOWNORMAL);
+    if (dialog.visible)
+        ShowWindow(window, SW_SHOWNORMAL);
     return window;
 }
 
@@ -188,7 +198,8 @@ using namespace platform::dialogs;
 BOOL EndDialog(HWND dialog, INT_PTR result)
 {
     DialogState* state = FindDialog(dialog);
-    if (!state) return FALSE;
+    if (!state)
+        return FALSE;
     state->ended = true;
     state->result = result;
     PostMessageA(dialog, WM_NULL, 0, 0);  // wakes the modal loop when called from elsewhere

@@ -6,18 +6,21 @@ namespace platform::dialogs {
 
 void PutClipboardText(HWND owner, const std::u16string& text)
 {
-    if (!OpenClipboard(owner)) return;
+    if (!OpenClipboard(owner))
+        return;
     EmptyClipboard();
     for (UINT format : {CF_UNICODETEXT, CF_TEXT}) {
         HGLOBAL block = detail::MakeTextBlock(format, text);
-        if (block && !SetClipboardData(format, block)) GlobalFree(block);
+        if (block && !SetClipboardData(format, block))
+            GlobalFree(block);
     }
     CloseClipboard();
 }
 
 std::u16string ClipboardText(HWND owner)
 {
-    if (!OpenClipboard(owner)) return {};
+    if (!OpenClipboard(owner))
+        return {};
     std::u16string text;
     for (UINT format : {CF_UNICODETEXT, CF_TEXT}) {
         if (HANDLE block = GetClipboardData(format)) {

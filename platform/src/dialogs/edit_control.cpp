@@ -1,13 +1,13 @@
 #include "edit_control.h"
 
+#include "../display/text.h"
+#include "../utf16.h"
+#include "../window_table.h"
 #include "edit_clipboard.h"
 #include "edit_metrics.h"
 #include "edit_paint.h"
 #include "edit_state.h"
 #include "notify_parent.h"
-#include "../display/text.h"
-#include "../utf16.h"
-#include "../window_table.h"
 #include "platform/src/class_registration.h"
 
 #include <platform/dialogs.h>
@@ -25,7 +25,10 @@ constexpr char kEditClass[] = "EDIT";
 // Control characters that Ctrl and a letter type.
 constexpr WPARAM kSelectAll = 0x01, kCopy = 0x03, kPaste = 0x16, kCut = 0x18;
 
-EditState* Find(HWND edit) { return reinterpret_cast<EditState*>(GetWindowLongPtrA(edit, 0)); }
+EditState* Find(HWND edit)
+{
+    return reinterpret_cast<EditState*>(GetWindowLongPtrA(edit, 0));
+}
 
 bool IsUnicode(HWND edit)
 {
@@ -33,12 +36,17 @@ bool IsUnicode(HWND edit)
     return window && window->unicode;
 }
 
-bool Held(int key) { return GetKeyState(key) < 0; }
+bool Held(int key)
+{
+    return GetKeyState(key) < 0;
+}
 
 std::u16string TextFrom(HWND edit, LPARAM text)
 {
-    if (!text) return {};
-    if (IsUnicode(edit)) return reinterpret_cast<const char16_t*>(text);
+    if (!text)
+        return {};
+    if (IsUnicode(edit))
+        return reinterpret_cast<const char16_t*>(text);
     return detail::Utf8ToUtf16(reinterpret_cast<LPCSTR>(text));
 }
 
@@ -52,25 +60,32 @@ RECT ClientOf(HWND edit)
 // Shows the state after a change of text or selection; a changed text is told to the parent.
 void Refresh(HWND edit, EditState& state, bool textChanged)
 {
-    if (textChanged) MeasureEdit(state);
+    if (textChanged)
+        MeasureEdit(state);
     ScrollToCaret(state, ClientOf(edit));
     InvalidateRect(edit, nullptr, FALSE);
-    if (textChanged) NotifyParent(edit, EN_CHANGE);
+    if (textChanged)
+        NotifyParent(edit, EN_CHANGE);
 }
 
 void Copy(HWND edit, const EditState& state)
 {
-    if (state.text.HasSelection()) PutClipboardText(edit, state.text.Selected());
+    if (state.text.HasSelection())
+        PutClipboardText(edit, state.text.Selected());
 }
 
 void Cut(HWND edit, EditState& state)
 {
-    if (!state.text.HasSelection()) return;
+    if (!state.text.HasSelection())
+        return;
     Copy(edit, state);
     Refresh(edit, state, state.text.Replace({}));
 }
 
-void Paste(HWND edit, EditState& state) { Refresh(edit, state, state.text.Replace(ClipboardText(edit))); }
+void Paste(HWND edit, EditState& state)
+{
+    Refresh(edit, state, state.text.Replace(ClipboardText(edit)));
+}
 
 void Type(HWND edit, EditState& state, char16_t ch)
 {
@@ -80,7 +95,8 @@ void Type(HWND edit, EditState& state, char16_t ch)
     }
     const char16_t high = std::exchange(state.pendingHigh, 0);
     if (ch >= 0xDC00 && ch <= 0xDFFF) {
-        if (!high) return;
+        if (!high)
+            return;
         const char16_t pair[] = {high, ch};
         Refresh(edit, state, state.text.Replace({pair, 2}));
         return;
@@ -101,7 +117,8 @@ void Char(HWND edit, EditState& state, WPARAM ch)
     case kPaste: Paste(edit, state); return;
     case kCut: Cut(edit, state); return;
     }
-    if (ch < 0x20 || ch == 0x7F || ch > 0xFFFF) return;  // Enter, Tab, Escape and the like are the dialog's
+    if (ch < 0x20 || ch == 0x7F || ch > 0xFFFF)
+        return;  // Enter, Tab, Escape and the like are the dialog's
     Type(edit, state, char16_t(ch));
 }
 
@@ -168,7 +185,8 @@ void SelectWord(HWND edit, EditState& state, LPARAM at)
 template <class Char>
 LRESULT CopyOut(const std::basic_string<Char>& text, WPARAM size, LPARAM buffer)
 {
-    if (!buffer || size == 0) return 0;
+    if (!buffer || size == 0)
+        return 0;
     const std::size_t count = std::min<std::size_t>(text.size(), size - 1);
     auto* out = reinterpret_cast<Char*>(buffer);
     std::copy_n(text.begin(), count, out);
@@ -178,7 +196,8 @@ LRESULT CopyOut(const std::basic_string<Char>& text, WPARAM size, LPARAM buffer)
 
 LRESULT GetText(HWND edit, const EditState& state, WPARAM size, LPARAM buffer)
 {
-    if (IsUnicode(edit)) return CopyOut(state.text.Text(), size, buffer);
+    if (IsUnicode(edit))
+        return CopyOut(state.text.Text(), size, buffer);
     return CopyOut(Utf16ToUtf8(state.text.Text().c_str()), size, buffer);
 }
 
@@ -191,8 +210,10 @@ LRESULT TextLength(HWND edit, const EditState& state)
 LRESULT GetSelection(const EditState& state, WPARAM startOut, LPARAM endOut)
 {
     const auto start = DWORD(state.text.SelectionStart()), end = DWORD(state.text.SelectionEnd());
-    if (startOut) *reinterpret_cast<DWORD*>(startOut) = start;
-    if (endOut) *reinterpret_cast<DWORD*>(endOut) = end;
+    if (startOut)
+        *reinterpret_cast<DWORD*>(startOut) = start;
+    if (endOut)
+        *reinterpret_cast<DWORD*>(endOut) = end;
     return LRESULT(DWORD(MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF))));
 }
 
@@ -243,7 +264,8 @@ LRESULT Handle(HWND edit, EditState& state, UINT message, WPARAM wParam, LPARAM 
         }
         return 0;
     case WM_LBUTTONUP:
-        if (state.dragging && GetCapture() == edit) ReleaseCapture();
+        if (state.dragging && GetCapture() == edit)
+            ReleaseCapture();
         state.dragging = false;
         return 0;
     case WM_CAPTURECHANGED: state.dragging = false; return 0;
@@ -262,7 +284,8 @@ LRESULT Handle(HWND edit, EditState& state, UINT message, WPARAM wParam, LPARAM 
 
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) SetWindowLongPtrA(edit, 0, reinterpret_cast<LONG_PTR>(new EditState));
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(edit, 0, reinterpret_cast<LONG_PTR>(new EditState));
     EditState* state = Find(edit);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(edit, 0, 0);

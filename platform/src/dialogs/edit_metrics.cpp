@@ -1,7 +1,7 @@
 #include "edit_metrics.h"
 
-#include "control_paint.h"
 #include "../utf16.h"
+#include "control_paint.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -29,7 +29,8 @@ void MeasureEdit(EditState& state)
     for (std::size_t i = 0; i < boundaries.size(); ++i) {
         // The middle of a surrogate pair sits with the pair's start, so it is never the nearest.
         const std::size_t end = i + 1 < boundaries.size() ? boundaries[i + 1] : text.size() + 1;
-        for (std::size_t unit = boundaries[i]; unit < end; ++unit) state.offsets[unit] = xs[i];
+        for (std::size_t unit = boundaries[i]; unit < end; ++unit)
+            state.offsets[unit] = xs[i];
     }
 }
 
@@ -37,7 +38,8 @@ RECT EditTextArea(const RECT& client)
 {
     const int inset = kEditBorder + kEditMargin;
     RECT area{client.left + inset, client.top + kEditBorder, client.right - inset, client.bottom - kEditBorder};
-    if (area.right < area.left) area.right = area.left;
+    if (area.right < area.left)
+        area.right = area.left;
     return area;
 }
 
@@ -46,7 +48,8 @@ std::size_t PositionAt(const EditState& state, const RECT& client, int x)
     const int wanted = x - EditTextArea(client).left + state.scroll;
     std::size_t best = 0;
     for (std::size_t i = 0; i < state.offsets.size(); ++i)
-        if (std::abs(state.offsets[i] - wanted) < std::abs(state.offsets[best] - wanted)) best = i;
+        if (std::abs(state.offsets[i] - wanted) < std::abs(state.offsets[best] - wanted))
+            best = i;
     return best;
 }
 
@@ -56,8 +59,10 @@ void ScrollToCaret(EditState& state, const RECT& client)
     const int width = std::max<int>(1, area.right - area.left);
     const int caret = state.offsets[state.text.Caret()];
     const int textWidth = state.offsets.back();
-    if (caret < state.scroll) state.scroll = caret;
-    if (caret >= state.scroll + width) state.scroll = caret - width + 1;
+    if (caret < state.scroll)
+        state.scroll = caret;
+    if (caret >= state.scroll + width)
+        state.scroll = caret - width + 1;
     // No empty room on the right while the text could fill it.
     state.scroll = std::clamp(state.scroll, 0, std::max(0, textWidth - width + 1));
 }

@@ -1,8 +1,8 @@
 #include "edit_paint.h"
 
+#include "../utf16.h"
 #include "control_paint.h"
 #include "edit_metrics.h"
-#include "../utf16.h"
 
 #include <platform/painting.h>
 
@@ -29,7 +29,8 @@ void Draw(cairo_t* cr, const RECT& client, const EditState& state, bool enabled)
     SetColor(cr, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     ShowText(cr, text.Text(), x, baseline);
 
-    if (!state.focused) return;
+    if (!state.focused)
+        return;
     if (text.HasSelection()) {
         const LONG left = LONG(x) + state.offsets[text.SelectionStart()];
         const LONG right = LONG(x) + state.offsets[text.SelectionEnd()];

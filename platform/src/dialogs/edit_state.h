@@ -7,11 +7,12 @@
 
 namespace platform::dialogs {
 
-struct EditState {
+struct EditState
+{
     EditText text;
     std::vector<int> offsets{0};  // pixels from the text's start for each position; text size + 1
-    int scroll = 0;            // pixels of text hidden on the left
-    char16_t pendingHigh = 0;  // the first half of a character typed as a surrogate pair
+    int scroll = 0;               // pixels of text hidden on the left
+    char16_t pendingHigh = 0;     // the first half of a character typed as a surrogate pair
     bool focused = false;
     bool dragging = false;
 };

@@ -5,20 +5,33 @@
 namespace platform::dialogs {
 namespace {
 
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == 0x3000; }
+bool IsLowSurrogate(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+bool IsHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == 0x3000;
+}
 
 }  // namespace
 
 std::size_t EditText::Snap(std::size_t at) const
 {
     at = std::min(at, text_.size());
-    if (at > 0 && at < text_.size() && IsLowSurrogate(text_[at]) && IsHighSurrogate(text_[at - 1])) --at;
+    if (at > 0 && at < text_.size() && IsLowSurrogate(text_[at]) && IsHighSurrogate(text_[at - 1]))
+        --at;
     return at;
 }
 
-void EditText::SetLimit(std::size_t limit) { limit_ = limit; }
+void EditText::SetLimit(std::size_t limit)
+{
+    limit_ = limit;
+}
 
 void EditText::Assign(std::u16string text)
 {
@@ -33,9 +46,11 @@ bool EditText::Replace(std::u16string_view insert)
     const std::size_t kept = text_.size() - (end - start);
     const std::size_t room = limit_ == 0 ? insert.size() : (limit_ > kept ? limit_ - kept : 0);
     std::size_t count = std::min(insert.size(), room);
-    if (count > 0 && count < insert.size() && IsHighSurrogate(insert[count - 1])) --count;
+    if (count > 0 && count < insert.size() && IsHighSurrogate(insert[count - 1]))
+        --count;
     // Text that finds no room leaves the selection as it is.
-    if (count == 0 && (start == end || !insert.empty())) return false;
+    if (count == 0 && (start == end || !insert.empty()))
+        return false;
     text_.replace(start, end - start, insert.substr(0, count));
     caret_ = anchor_ = start + count;
     return true;
@@ -44,7 +59,8 @@ bool EditText::Replace(std::u16string_view insert)
 bool EditText::EraseBackward()
 {
     if (!HasSelection()) {
-        if (caret_ == 0) return false;
+        if (caret_ == 0)
+            return false;
         anchor_ = Previous(caret_);
     }
     return Replace({});
@@ -53,7 +69,8 @@ bool EditText::EraseBackward()
 bool EditText::EraseForward()
 {
     if (!HasSelection()) {
-        if (caret_ == text_.size()) return false;
+        if (caret_ == text_.size())
+            return false;
         anchor_ = Next(caret_);
     }
     return Replace({});
@@ -62,7 +79,8 @@ bool EditText::EraseForward()
 void EditText::MoveCaret(std::size_t to, bool extend)
 {
     caret_ = Snap(to);
-    if (!extend) anchor_ = caret_;
+    if (!extend)
+        anchor_ = caret_;
 }
 
 void EditText::Select(std::size_t anchor, std::size_t caret)
@@ -71,27 +89,35 @@ void EditText::Select(std::size_t anchor, std::size_t caret)
     caret_ = Snap(caret);
 }
 
-std::size_t EditText::Previous(std::size_t at) const { return at == 0 ? 0 : Snap(at - 1); }
+std::size_t EditText::Previous(std::size_t at) const
+{
+    return at == 0 ? 0 : Snap(at - 1);
+}
 
 std::size_t EditText::Next(std::size_t at) const
 {
-    if (at >= text_.size()) return text_.size();
+    if (at >= text_.size())
+        return text_.size();
     return IsHighSurrogate(text_[at]) && at + 1 < text_.size() && IsLowSurrogate(text_[at + 1]) ? at + 2 : at + 1;
 }
 
 std::size_t EditText::WordStart(std::size_t at) const
 {
     at = Snap(at);
-    while (at > 0 && IsSpace(text_[at - 1])) --at;
-    while (at > 0 && !IsSpace(text_[at - 1])) --at;
+    while (at > 0 && IsSpace(text_[at - 1]))
+        --at;
+    while (at > 0 && !IsSpace(text_[at - 1]))
+        --at;
     return at;
 }
 
 std::size_t EditText::WordEnd(std::size_t at) const
 {
     at = Snap(at);
-    while (at < text_.size() && !IsSpace(text_[at])) ++at;
-    while (at < text_.size() && IsSpace(text_[at])) ++at;
+    while (at < text_.size() && !IsSpace(text_[at]))
+        ++at;
+    while (at < text_.size() && IsSpace(text_[at]))
+        ++at;
     return at;
 }
 

@@ -10,7 +10,8 @@ namespace platform::dialogs {
 
 inline constexpr std::size_t kDefaultEditLimit = 32767;
 
-class EditText {
+class EditText
+{
 public:
     const std::u16string& Text() const { return text_; }
     std::size_t Caret() const { return caret_; }

@@ -1,10 +1,10 @@
 // Message boxes as our own modal dialogs, or scripted answers in tests.
+#include "../scripted_queue.h"
+#include "../utf16.h"
 #include "control_paint.h"
 #include "dialog_state.h"
 #include "message_box_icon.h"
 #include "standard_texts.h"
-#include "../scripted_queue.h"
-#include "../utf16.h"
 
 #include <platform/testing/dialogs.h>
 
@@ -15,7 +15,8 @@ namespace platform::dialogs {
 namespace {
 
 // Yes and No have mnemonics; OK and Cancel have Enter and Escape.
-struct Button {
+struct Button
+{
     int id;
     const char* text;
 };
@@ -46,7 +47,8 @@ Script& TheScript()
 int CancelAnswer(UINT type)
 {
     for (const Button& button : ButtonsOf(type))
-        if (button.id == IDCANCEL) return IDCANCEL;
+        if (button.id == IDCANCEL)
+            return IDCANCEL;
     return (type & MB_TYPEMASK) == MB_OK ? IDOK : 0;
 }
 
@@ -58,7 +60,8 @@ constexpr int kButtonWidth = 50, kButtonHeight = 14, kButtonGap = 5;
 int ButtonWidth(const std::vector<Button>& buttons)
 {
     int widest = 0;
-    for (const Button& button : buttons) widest = std::max(widest, ShownTextUnits(button.text));
+    for (const Button& button : buttons)
+        widest = std::max(widest, ShownTextUnits(button.text));
     return std::max(kButtonWidth, widest + 12);
 }
 
@@ -75,11 +78,14 @@ INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
         });
         return TRUE;
     }
-    if (message != WM_COMMAND) return FALSE;
+    if (message != WM_COMMAND)
+        return FALSE;
     int id = LOWORD(wParam);
-    if (id == IDCANCEL) id = CancelAnswer(type);
+    if (id == IDCANCEL)
+        id = CancelAnswer(type);
     const auto buttons = ButtonsOf(type);
-    if (std::any_of(buttons.begin(), buttons.end(), [id](const Button& b) { return b.id == id; })) EndDialog(dialog, id);
+    if (std::any_of(buttons.begin(), buttons.end(), [id](const Button& b) { return b.id == id; }))
+        EndDialog(dialog, id);
     return TRUE;
 }
 
@@ -90,7 +96,8 @@ DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, 
 {
     const std::vector<std::string> lines = WrapLines(text, kWrapWidth);
     int widest = 0;
-    for (const std::string& line : lines) widest = std::max(widest, TextWidth(line));
+    for (const std::string& line : lines)
+        widest = std::max(widest, TextWidth(line));
     const int textWidth = PixelsToDialogUnitsX(widest) + 2;
     const int textHeight = PixelsToDialogUnitsY(int(lines.size()) * LineHeight()) + 1;
     const bool icon = HasMessageIcon(type);
@@ -106,7 +113,10 @@ DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, 
     box.width = std::max(textLeft + textWidth, kMargin + buttonRow) + kMargin;
     box.height = kMargin + contentHeight + 8 + kButtonHeight + 8;
     const int textTop = kMargin + (contentHeight - textHeight) / 2;
-    box.controls.push_back({"STATIC", -1, {textLeft, textTop, textLeft + textWidth, textTop + textHeight}, text,
+    box.controls.push_back({"STATIC",
+                            -1,
+                            {textLeft, textTop, textLeft + textWidth, textTop + textHeight},
+                            text,
                             WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX});
     const int top = box.height - 8 - kButtonHeight;
     int x = (box.width - buttonRow) / 2;
@@ -121,11 +131,13 @@ DialogTemplate BoxTemplate(const std::string& text, const std::string& caption, 
 int ShowBox(HWND owner, const std::string& text, const char* caption, UINT type, bool unicode)
 {
     const auto buttons = ButtonsOf(type);
-    if (buttons.empty() || (owner && !IsWindow(owner))) return 0;
+    if (buttons.empty() || (owner && !IsWindow(owner)))
+        return 0;
     const std::optional<int> scripted = TheScript().NextRecording([&] {
         return testing::ShownMessageBox{owner, text, caption ? caption : "Error", type};
     });
-    if (scripted) return *scripted;
+    if (scripted)
+        return *scripted;
     HWND dialog = CreateDialogFrom(BoxTemplate(text, caption ? caption : "Error", type, buttons), owner, BoxProc,
                                    LPARAM(type), unicode);
     return dialog ? int(RunModal(dialog, owner)) : 0;

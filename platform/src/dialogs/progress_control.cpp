@@ -13,7 +13,10 @@ namespace {
 constexpr LONG_PTR kLowest = 0;
 constexpr LONG_PTR kHighest = 100;
 
-LONG_PTR PositionOf(HWND bar) { return GetWindowLongPtrA(bar, 0); }
+LONG_PTR PositionOf(HWND bar)
+{
+    return GetWindowLongPtrA(bar, 0);
+}
 
 void Paint(HWND bar)
 {
@@ -35,7 +38,8 @@ LRESULT CALLBACK ProgressProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPar
     case PBM_SETPOS: {
         const LONG_PTR position = std::clamp<LONG_PTR>(LONG_PTR(int(wParam)), kLowest, kHighest);
         const LONG_PTR previous = SetWindowLongPtrA(bar, 0, position);
-        if (previous != position) InvalidateRect(bar, nullptr, FALSE);
+        if (previous != position)
+            InvalidateRect(bar, nullptr, FALSE);
         return previous;
     }
     case WM_PAINT: Paint(bar); return 0;

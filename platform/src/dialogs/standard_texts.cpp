@@ -5,7 +5,8 @@
 namespace platform::dialogs {
 namespace {
 
-struct Row {
+struct Row
+{
     StandardText text;
     const char* english;
     const char* japanese;
@@ -30,7 +31,8 @@ constexpr Row kTexts[] = {
 constexpr bool InOrder()
 {
     for (int i = 0; i < int(sizeof(kTexts) / sizeof(*kTexts)); ++i)
-        if (int(kTexts[i].text) != i) return false;
+        if (int(kTexts[i].text) != i)
+            return false;
     return int(StandardText::SaveAsTitle) + 1 == int(sizeof(kTexts) / sizeof(*kTexts));
 }
 static_assert(InOrder());

@@ -4,18 +4,19 @@
 // no table.
 namespace platform::dialogs {
 
-enum class StandardText {
+enum class StandardText
+{
     Ok,
     Cancel,
     Yes,
     No,
-    LookIn,       // the file dialog's folder row when opening
-    SaveIn,       // ... and when saving
+    LookIn,  // the file dialog's folder row when opening
+    SaveIn,  // ... and when saving
     FileName,
     FilesOfType,
     OpenButton,
     SaveButton,
-    OpenTitle,    // the file dialog's caption when the program gives none
+    OpenTitle,  // the file dialog's caption when the program gives none
     SaveAsTitle,
 };
 

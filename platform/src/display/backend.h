@@ -13,12 +13,23 @@ namespace platform::detail {
 
 // How the desktop frames a top-level window: sizable, fixed, or not at all
 // (popup menus and lists, which must not get a title bar).
-enum class DesktopFrame { Sizable, Fixed, None };
+enum class DesktopFrame
+{
+    Sizable,
+    Fixed,
+    None
+};
 
 // How the desktop shows a top-level window.
-enum class DesktopState { Normal, Minimized, Maximized };
+enum class DesktopState
+{
+    Normal,
+    Minimized,
+    Maximized
+};
 
-class DisplayBackend {
+class DisplayBackend
+{
 public:
     virtual ~DisplayBackend() = default;
     virtual RECT WorkArea() = 0;

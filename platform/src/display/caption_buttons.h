@@ -7,7 +7,13 @@
 
 namespace platform::detail {
 
-enum class CaptionGlyph { Close, Maximize, Minimize, Restore };
+enum class CaptionGlyph
+{
+    Close,
+    Maximize,
+    Minimize,
+    Restore
+};
 
 // The button's face with its glyph centred; button and clip in surface
 // coordinates.

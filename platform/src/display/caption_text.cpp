@@ -7,10 +7,10 @@
 
 namespace platform::detail {
 
-void DrawCaptionText(Surface& surface, const Region& clip, const RECT& area, const std::u16string& text,
-                     COLORREF color)
+void DrawCaptionText(Surface& surface, const Region& clip, const RECT& area, const std::u16string& text, COLORREF color)
 {
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     DrawOnSurface(surface, clip, area, [&](cairo_t* cr) {
         gdi::SetColor(cr, color);
         const gdi::FontMetrics font = gdi::MetricsOf(gdi::kCaptionFont);

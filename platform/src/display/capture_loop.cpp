@@ -6,7 +6,8 @@ namespace platform::detail {
 
 bool NextCapturedMessage(HWND window, MSG& msg)
 {
-    if (GetCapture() != window) return false;
+    if (GetCapture() != window)
+        return false;
     if (!GetMessageA(&msg, nullptr, 0, 0)) {
         PostQuitMessage(static_cast<int>(msg.wParam));
         return false;
@@ -16,7 +17,8 @@ bool NextCapturedMessage(HWND window, MSG& msg)
 
 void DispatchUnlessMouse(MSG& msg)
 {
-    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) return;
+    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
+        return;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }

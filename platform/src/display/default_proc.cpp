@@ -1,4 +1,7 @@
 // What DefWindowProc does for visible windows.
+#include "../gdi/gdi_objects.h"
+#include "../menus/menu_bar.h"
+#include "../utf16.h"
 #include "activation.h"
 #include "backend.h"
 #include "cursors.h"
@@ -13,9 +16,6 @@
 #include "text.h"
 #include "window_dc.h"
 #include "window_hooks.h"
-#include "../menus/menu_bar.h"
-#include "../utf16.h"
-#include "../gdi/gdi_objects.h"
 
 #include <platform/input.h>
 #include <platform/painting.h>
@@ -33,15 +33,18 @@ LRESULT SetText(Window& window, LPARAM lParam)
         state.text = lParam ? std::u16string(reinterpret_cast<LPCWSTR>(lParam)) : std::u16string();
     else
         state.text = Utf8ToUtf16(reinterpret_cast<LPCSTR>(lParam));
-    if (state.surface) Display().SetTitle(window.handle, Utf16ToUtf8(state.text.c_str()));
+    if (state.surface)
+        Display().SetTitle(window.handle, Utf16ToUtf8(state.text.c_str()));
     InvalidateFrame(window);
-    if (MdiClientOf(window)) MdiChildRetitled(window);
+    if (MdiClientOf(window))
+        MdiChildRetitled(window);
     return TRUE;
 }
 
 LRESULT GetText(Window& window, WPARAM size, LPARAM buffer)
 {
-    if (!buffer || size == 0) return 0;
+    if (!buffer || size == 0)
+        return 0;
     const std::u16string& text = StateOf(window).text;
     if (window.unicode) {
         size_t count = std::min<size_t>(text.size(), size - 1);
@@ -68,7 +71,8 @@ LRESULT TextLength(Window& window)
 std::optional<COLORREF> BackgroundColor(HBRUSH background)
 {
     auto index = reinterpret_cast<ULONG_PTR>(background);
-    if (index > 0 && index <= COLOR_BTNHIGHLIGHT + 1) return GetSysColor(static_cast<int>(index - 1));
+    if (index > 0 && index <= COLOR_BTNHIGHLIGHT + 1)
+        return GetSysColor(static_cast<int>(index - 1));
     return platform::gdi::BrushColor(background);
 }
 
@@ -76,7 +80,8 @@ LRESULT EraseBackground(Window& window, HDC dc)
 {
     WindowDc* target = FindWindowDc(dc);
     std::optional<COLORREF> color = BackgroundColor(window.windowClass->background);
-    if (!target || !color) return 0;
+    if (!target || !color)
+        return 0;
     RECT client;
     GetClientRect(window.handle, &client);
     FillClient(*target, client, *color);
@@ -100,10 +105,12 @@ WORD CursorForHit(LRESULT hit)
 
 LRESULT ChooseCursor(Window& window, WPARAM wParam, LPARAM lParam)
 {
-    if (!IsTopLevel(window) && window.parent && CallWindow(window.parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
+    if (!IsTopLevel(window) && window.parent && CallWindow(window.parent, WM_SETCURSOR, wParam, lParam))
+        return TRUE;
     auto hit = static_cast<SHORT>(LOWORD(lParam));
     if (hit == HTCLIENT) {
-        if (!window.windowClass->cursor) return FALSE;
+        if (!window.windowClass->cursor)
+            return FALSE;
         SetCursor(window.windowClass->cursor);
         return TRUE;
     }
@@ -131,13 +138,15 @@ LRESULT NonClientPress(HWND handle, LRESULT hit, POINT at)
     case HTMINBUTTON: return CallWindow(handle, WM_SYSCOMMAND, IsIconic(handle) ? SC_RESTORE : SC_MINIMIZE, 0);
     case HTMAXBUTTON: return CallWindow(handle, WM_SYSCOMMAND, IsZoomed(handle) ? SC_RESTORE : SC_MAXIMIZE, 0);
     case HTCAPTION:
-        if (!IsZoomed(handle)) RunSizeMoveLoop(handle, hit, at);
+        if (!IsZoomed(handle))
+            RunSizeMoveLoop(handle, hit, at);
         return 0;
     case HTMENU: platform::menus::MenuBarClick(handle, at); return 0;
     case HTHSCROLL:
     case HTVSCROLL: TrackScrollBar(handle, hit == HTVSCROLL, at); return 0;
     }
-    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) RunSizeMoveLoop(handle, hit, at);
+    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT)
+        RunSizeMoveLoop(handle, hit, at);
     return 0;
 }
 
@@ -146,7 +155,8 @@ LRESULT NonClientPress(HWND handle, LRESULT hit, POINT at)
 LRESULT DisplayDefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return 0;
+    if (!window)
+        return 0;
     switch (message) {
     case WM_SETTEXT: return SetText(*window, lParam);
     case WM_GETTEXT: return GetText(*window, wParam, lParam);
@@ -168,7 +178,8 @@ LRESULT DisplayDefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
         InvalidateFrame(*window);
         return TRUE;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !IsIconic(handle) && !IsSameOrInside(handle, GetFocus())) SetFocus(handle);
+        if (LOWORD(wParam) != WA_INACTIVE && !IsIconic(handle) && !IsSameOrInside(handle, GetFocus()))
+            SetFocus(handle);
         return 0;
     case WM_SETCURSOR: return ChooseCursor(*window, wParam, lParam);
     case WM_MOUSEWHEEL:

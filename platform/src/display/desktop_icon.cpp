@@ -9,7 +9,8 @@ namespace platform::detail {
 void ShowDesktopIcon(Window& topLevel)
 {
     DisplayState& state = StateOf(topLevel);
-    if (!IsTopLevel(topLevel) || !state.surface) return;
+    if (!IsTopLevel(topLevel) || !state.surface)
+        return;
     for (HICON candidate : {state.icons[1], state.icons[0], topLevel.windowClass->icon})
         if (auto image = FindIcon(candidate)) {
             Display().SetIcon(topLevel.handle, *image);

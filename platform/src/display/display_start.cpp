@@ -13,7 +13,8 @@
 namespace platform::detail {
 namespace {
 
-struct Running {
+struct Running
+{
     std::recursive_mutex mutex;
     std::unique_ptr<DisplayBackend> backend;
     std::atomic<DWORD> threadId{0};
@@ -29,9 +30,12 @@ Running& Current()
 DisplayKind ChosenKind(DisplayKind asked)
 {
     const char* forced = std::getenv("VQ_DISPLAY");
-    if (!forced) return asked;
-    if (std::strcmp(forced, "headless") == 0) return DisplayKind::Headless;
-    if (std::strcmp(forced, "desktop") == 0 || std::strcmp(forced, "sdl") == 0) return DisplayKind::Desktop;
+    if (!forced)
+        return asked;
+    if (std::strcmp(forced, "headless") == 0)
+        return DisplayKind::Headless;
+    if (std::strcmp(forced, "desktop") == 0 || std::strcmp(forced, "sdl") == 0)
+        return DisplayKind::Desktop;
     return asked;
 }
 
@@ -48,11 +52,15 @@ DisplayBackend& Display()
 {
     auto& running = Current();
     std::lock_guard lock(running.mutex);
-    if (!running.backend) Install(running, MakeHeadlessBackend());
+    if (!running.backend)
+        Install(running, MakeHeadlessBackend());
     return *running.backend;
 }
 
-bool OnDisplayThread() { return Current().threadId == GetCurrentThreadId(); }
+bool OnDisplayThread()
+{
+    return Current().threadId == GetCurrentThreadId();
+}
 
 }  // namespace platform::detail
 
@@ -71,18 +79,23 @@ bool StartDisplay(DisplayKind kind)
         return true;
     }
     auto backend = MakeDesktopBackend(running.failure);
-    if (!backend) return false;
+    if (!backend)
+        return false;
     Install(running, std::move(backend));
     return true;
 }
 
-const char* DisplayFailure() { return Current().failure.c_str(); }
+const char* DisplayFailure()
+{
+    return Current().failure.c_str();
+}
 
 void StopDisplay()
 {
     auto& running = Current();
     std::lock_guard lock(running.mutex);
-    if (!running.backend) return;
+    if (!running.backend)
+        return;
     for (HWND handle : TopLevelWindows()) {
         auto window = FindWindowRecord(handle);
         if (window && window->display && window->display->surface) {

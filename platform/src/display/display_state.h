@@ -14,7 +14,8 @@ struct Surface;
 // A window's own scroll bar, which its style (WS_HSCROLL, WS_VSCROLL) allows
 // and its owner shows when needed: positions run from minimum to maximum
 // inclusive and the view covers page of them.
-struct ScrollBarState {
+struct ScrollBarState
+{
     bool shown = false;
     int minimum = 0;
     int maximum = 0;
@@ -22,7 +23,8 @@ struct ScrollBarState {
     int position = 0;
 };
 
-struct DisplayState {
+struct DisplayState
+{
     std::u16string text;
     RECT invalid{0, 0, 0, 0};  // client coordinates
     bool erase = false;
@@ -34,7 +36,7 @@ struct DisplayState {
     bool showWhenCreated = false;
     RECT restoreRect{0, 0, 0, 0};  // parent coordinates, kept while minimised or maximised
     HICON icons[2] = {nullptr, nullptr};
-    ScrollBarState scrollBars[2];  // horizontal, vertical
+    ScrollBarState scrollBars[2];      // horizontal, vertical
     std::shared_ptr<Surface> surface;  // top-level windows only
 };
 

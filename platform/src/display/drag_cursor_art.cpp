@@ -1,7 +1,7 @@
 #include "drag_cursor_art.h"
 
-#include "cursors.h"
 #include "../gdi/premultiply.h"
+#include "cursors.h"
 
 #include <cairo.h>
 
@@ -47,9 +47,7 @@ void Badge(cairo_t* cr, WORD cursorId)
         cairo_move_to(cr, left + 2, centre);
         cairo_line_to(cr, left + size - 2, centre);
         break;
-    case kDragMoveCursor:
-        cairo_rectangle(cr, left + 2.5, top + 2.5, size - 5, size - 5);
-        break;
+    case kDragMoveCursor: cairo_rectangle(cr, left + 2.5, top + 2.5, size - 5, size - 5); break;
     case kDragLinkCursor:
         cairo_move_to(cr, left + 2.5, top + size - 2);
         cairo_curve_to(cr, left + 2.5, top + 3.5, left + 3, top + 3, left + size - 3, top + 3);
@@ -65,7 +63,8 @@ void Badge(cairo_t* cr, WORD cursorId)
 
 std::optional<CursorArt> DragCursorArt(WORD cursorId)
 {
-    if (cursorId != kDragMoveCursor && cursorId != kDragCopyCursor && cursorId != kDragLinkCursor) return std::nullopt;
+    if (cursorId != kDragMoveCursor && cursorId != kDragCopyCursor && cursorId != kDragLinkCursor)
+        return std::nullopt;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSize, kSize);
     cairo_t* cr = cairo_create(surface);
     Arrow(cr);
@@ -77,7 +76,8 @@ std::optional<CursorArt> DragCursorArt(WORD cursorId)
     const int stride = cairo_image_surface_get_stride(surface);
     for (int y = 0; y < kSize; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(rows + std::size_t(y) * stride);
-        for (int x = 0; x < kSize; ++x) art.pixels.push_back(platform::gdi::Unpremultiply(row[x]));
+        for (int x = 0; x < kSize; ++x)
+            art.pixels.push_back(platform::gdi::Unpremultiply(row[x]));
     }
     cairo_surface_destroy(surface);
     return art;

@@ -9,7 +9,8 @@
 
 namespace platform::detail {
 
-struct CursorArt {
+struct CursorArt
+{
     int width = 0;
     int height = 0;
     POINT hotSpot{0, 0};

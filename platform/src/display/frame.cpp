@@ -1,11 +1,11 @@
 #include "frame.h"
 
+#include "../menus/menu_bar.h"
 #include "caption_buttons.h"
 #include "caption_text.h"
 #include "geometry.h"
 #include "paint_state.h"
 #include "scroll_bars.h"
-#include "../menus/menu_bar.h"
 
 #include <platform/painting.h>
 
@@ -21,8 +21,10 @@ LRESULT BorderHit(const Window& window, POINT p)
 {
     bool left = p.x < kCornerGrip, right = p.x >= window.width - kCornerGrip;
     bool top = p.y < kCornerGrip, bottom = p.y >= window.height - kCornerGrip;
-    if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
-    if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
+    if (top)
+        return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
+    if (bottom)
+        return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
     return left ? HTLEFT : HTRIGHT;
 }
 
@@ -43,12 +45,15 @@ FrameLayout LayoutOf(const Window& window)
             slot = {right - size, layout.caption.top + 2, right, layout.caption.top + 2 + size};
             right -= size + 2;
         };
-        if (window.style & WS_SYSMENU) button(layout.close);
+        if (window.style & WS_SYSMENU)
+            button(layout.close);
         if (window.style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) {
             button(layout.maximize);
             button(layout.minimize);
-            if (!(window.style & WS_MAXIMIZEBOX)) layout.maximize = {0, 0, 0, 0};
-            if (!(window.style & WS_MINIMIZEBOX)) layout.minimize = {0, 0, 0, 0};
+            if (!(window.style & WS_MAXIMIZEBOX))
+                layout.maximize = {0, 0, 0, 0};
+            if (!(window.style & WS_MINIMIZEBOX))
+                layout.minimize = {0, 0, 0, 0};
         }
     }
     if (parts.menu) {
@@ -58,8 +63,10 @@ FrameLayout LayoutOf(const Window& window)
     const RECT& client = layout.client;
     LONG right = client.right + kScrollBarSize, bottom = client.bottom + kScrollBarSize;
     bool across = ShowsScrollBar(window, false), down = ShowsScrollBar(window, true);
-    if (down) layout.vscroll = {client.right, client.top, right, client.bottom};
-    if (across) layout.hscroll = {client.left, client.bottom, client.right, bottom};
+    if (down)
+        layout.vscroll = {client.right, client.top, right, client.bottom};
+    if (across)
+        layout.hscroll = {client.left, client.bottom, client.right, bottom};
     if (across && down)
         layout.corner = {client.right, client.bottom, right, bottom};
     return layout;
@@ -67,26 +74,37 @@ FrameLayout LayoutOf(const Window& window)
 
 LRESULT HitTest(const Window& window, POINT p)
 {
-    if (!Contains(RECT{0, 0, window.width, window.height}, p)) return HTNOWHERE;
+    if (!Contains(RECT{0, 0, window.width, window.height}, p))
+        return HTNOWHERE;
     FrameLayout layout = LayoutOf(window);
-    if (Contains(layout.client, p)) return HTCLIENT;
-    if (Contains(layout.vscroll, p)) return HTVSCROLL;
-    if (Contains(layout.hscroll, p)) return HTHSCROLL;
-    if (Contains(layout.close, p)) return HTCLOSE;
-    if (Contains(layout.maximize, p)) return HTMAXBUTTON;
-    if (Contains(layout.minimize, p)) return HTMINBUTTON;
-    if (Contains(layout.caption, p)) return HTCAPTION;
-    if (Contains(layout.menu, p)) return HTMENU;
+    if (Contains(layout.client, p))
+        return HTCLIENT;
+    if (Contains(layout.vscroll, p))
+        return HTVSCROLL;
+    if (Contains(layout.hscroll, p))
+        return HTHSCROLL;
+    if (Contains(layout.close, p))
+        return HTCLOSE;
+    if (Contains(layout.maximize, p))
+        return HTMAXBUTTON;
+    if (Contains(layout.minimize, p))
+        return HTMINBUTTON;
+    if (Contains(layout.caption, p))
+        return HTCAPTION;
+    if (Contains(layout.menu, p))
+        return HTMENU;
     bool onBorder = p.x < layout.border || p.y < layout.border || p.x >= window.width - layout.border ||
                     p.y >= window.height - layout.border;
-    if (onBorder) return (window.style & WS_THICKFRAME) ? BorderHit(window, p) : HTBORDER;
+    if (onBorder)
+        return (window.style & WS_THICKFRAME) ? BorderHit(window, p) : HTBORDER;
     return HTBORDER;  // the client edge
 }
 
 void DrawFrame(Window& window)
 {
     auto surface = SurfaceOf(window);
-    if (!surface) return;
+    if (!surface)
+        return;
     Region clip = VisibleRegion(window, false);
     POINT origin = OriginInTopLevel(window);
     FrameLayout layout = LayoutOf(window);
@@ -104,7 +122,8 @@ void DrawFrame(Window& window)
     fill(layout.caption, active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
     RECT title = layout.caption;
     for (const RECT& button : {layout.close, layout.maximize, layout.minimize})
-        if (!IsEmpty(button)) title.right = std::min(title.right, button.left - 2);
+        if (!IsEmpty(button))
+            title.right = std::min(title.right, button.left - 2);
     DrawCaptionText(*surface, clip, Offset(title, origin.x, origin.y), StateOf(window).text,
                     GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     fill(layout.menu, COLOR_MENU);
@@ -112,7 +131,8 @@ void DrawFrame(Window& window)
     const ScrollBarState* bars = StateOf(window).scrollBars;
     for (bool vertical : {false, true}) {
         const RECT& bar = vertical ? layout.vscroll : layout.hscroll;
-        if (IsEmpty(bar)) continue;
+        if (IsEmpty(bar))
+            continue;
         DrawScrollBar(*surface, clip, Offset(bar, origin.x, origin.y), vertical, bars[vertical ? 1 : 0]);
     }
     fill(layout.corner, COLOR_BTNFACE);
@@ -124,7 +144,8 @@ void DrawFrame(Window& window)
         {layout.maximize, zoomed ? CaptionGlyph::Restore : CaptionGlyph::Maximize},
         {layout.minimize, iconic ? CaptionGlyph::Restore : CaptionGlyph::Minimize}};
     for (const auto& [button, glyph] : buttons)
-        if (!IsEmpty(button)) DrawCaptionButton(*surface, clip, Offset(button, origin.x, origin.y), glyph);
+        if (!IsEmpty(button))
+            DrawCaptionButton(*surface, clip, Offset(button, origin.x, origin.y), glyph);
 }
 
 }  // namespace platform::detail

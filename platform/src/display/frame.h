@@ -6,7 +6,8 @@
 namespace platform::detail {
 
 // Window coordinates; an absent part is empty.
-struct FrameLayout {
+struct FrameLayout
+{
     LONG border = 0;
     RECT caption{0, 0, 0, 0};
     RECT close{0, 0, 0, 0};

@@ -8,7 +8,8 @@
 namespace platform::detail {
 namespace {
 
-struct TopLevels {
+struct TopLevels
+{
     std::mutex mutex;
     std::vector<HWND> order;  // bottom first
 };
@@ -61,15 +62,19 @@ bool Accepts(const Window& window)
 HWND DeepestAt(const Window& window, POINT inWindow)
 {
     RECT client = ClientRectInWindow(window);
-    if (!Contains(client, inWindow)) return window.handle;
+    if (!Contains(client, inWindow))
+        return window.handle;
     POINT inClient{inWindow.x - client.left, inWindow.y - client.top};
     for (auto it = window.children.rbegin(); it != window.children.rend(); ++it) {
         auto child = FindWindowRecord(*it);
-        if (!child || !(child->style & WS_VISIBLE)) continue;
+        if (!child || !(child->style & WS_VISIBLE))
+            continue;
         RECT rect = WindowRectInParent(*child);
-        if (!Contains(rect, inClient)) continue;
+        if (!Contains(rect, inClient))
+            continue;
         // A disabled child lets the click through to its parent.
-        if (child->style & WS_DISABLED) return window.handle;
+        if (child->style & WS_DISABLED)
+            return window.handle;
         return DeepestAt(*child, {inClient.x - rect.left, inClient.y - rect.top});
     }
     return window.handle;
@@ -80,21 +85,27 @@ HWND DeepestAt(const Window& window, POINT inWindow)
 FrameParts FramePartsFor(DWORD style, DWORD exStyle, bool menu)
 {
     FrameParts parts;
-    if (exStyle & WS_EX_CLIENTEDGE) parts.edge = 2;
+    if (exStyle & WS_EX_CLIENTEDGE)
+        parts.edge = 2;
     if (!(style & WS_CHILD)) {
         // The desktop draws the frame of a top-level window; the menu bar is ours.
-        if (menu) parts.menu = kMenuBarHeight;
+        if (menu)
+            parts.menu = kMenuBarHeight;
         return parts;
     }
     if (style & WS_THICKFRAME)
         parts.border = 4;
     else if (style & (WS_BORDER | WS_DLGFRAME))
         parts.border = 2;
-    if ((style & WS_CAPTION) == WS_CAPTION) parts.caption = (exStyle & WS_EX_TOOLWINDOW) ? kToolCaptionHeight : kCaptionHeight;
+    if ((style & WS_CAPTION) == WS_CAPTION)
+        parts.caption = (exStyle & WS_EX_TOOLWINDOW) ? kToolCaptionHeight : kCaptionHeight;
     return parts;
 }
 
-bool IsTopLevel(const Window& window) { return !(window.style & WS_CHILD) || !window.parent; }
+bool IsTopLevel(const Window& window)
+{
+    return !(window.style & WS_CHILD) || !window.parent;
+}
 
 FrameParts FramePartsOf(const Window& window)
 {
@@ -118,8 +129,10 @@ RECT ClientRectInWindow(const Window& window)
     LONG side = parts.border + parts.edge;
     RECT client{side, parts.border + parts.caption + parts.menu + parts.edge, window.width - side,
                 window.height - side};
-    if (ShowsScrollBar(window, true)) client.right -= kScrollBarSize;
-    if (ShowsScrollBar(window, false)) client.bottom -= kScrollBarSize;
+    if (ShowsScrollBar(window, true))
+        client.right -= kScrollBarSize;
+    if (ShowsScrollBar(window, false))
+        client.bottom -= kScrollBarSize;
     client.right = std::max(client.right, client.left);
     client.bottom = std::max(client.bottom, client.top);
     return client;
@@ -128,7 +141,8 @@ RECT ClientRectInWindow(const Window& window)
 POINT WindowOriginOnScreen(const Window& window)
 {
     POINT origin{window.x, window.y};
-    if (IsTopLevel(window)) return origin;
+    if (IsTopLevel(window))
+        return origin;
     if (auto parent = FindWindowRecord(window.parent)) {
         POINT parentClient = ClientOriginOnScreen(*parent);
         origin.x += parentClient.x;
@@ -148,7 +162,8 @@ std::shared_ptr<Window> TopLevelOf(std::shared_ptr<Window> window)
 {
     while (window && !IsTopLevel(*window)) {
         auto parent = FindWindowRecord(window->parent);
-        if (!parent) break;
+        if (!parent)
+            break;
         window = parent;
     }
     return window;
@@ -156,7 +171,8 @@ std::shared_ptr<Window> TopLevelOf(std::shared_ptr<Window> window)
 
 POINT OriginInTopLevel(const Window& window)
 {
-    if (IsTopLevel(window)) return {0, 0};
+    if (IsTopLevel(window))
+        return {0, 0};
     POINT origin{window.x, window.y};
     if (auto parent = FindWindowRecord(window.parent)) {
         POINT parentOrigin = OriginInTopLevel(*parent);
@@ -169,8 +185,10 @@ POINT OriginInTopLevel(const Window& window)
 
 bool IsShown(const Window& window)
 {
-    if (!(window.style & WS_VISIBLE)) return false;
-    if (IsTopLevel(window)) return !(window.display && window.display->minimized);
+    if (!(window.style & WS_VISIBLE))
+        return false;
+    if (IsTopLevel(window))
+        return !(window.display && window.display->minimized);
     auto parent = FindWindowRecord(window.parent);
     return parent && IsShown(*parent);
 }
@@ -180,14 +198,16 @@ Region VisibleRegion(const Window& window, bool clientOnly)
     POINT origin = OriginInTopLevel(window);
     RECT own = clientOnly ? ClientRectInWindow(window) : RECT{0, 0, window.width, window.height};
     Region region(Offset(own, origin.x, origin.y));
-    if (!IsShown(window)) return Region();
+    if (!IsShown(window))
+        return Region();
 
     // Children cover their parent's client area, never its frame or scroll bars.
     RECT client = ClientRectInWindow(window);
     RECT inClient{0, 0, client.right - client.left, client.bottom - client.top};
     for (HWND handle : window.children) {
         auto child = FindWindowRecord(handle);
-        if (!child || !(child->style & WS_VISIBLE)) continue;
+        if (!child || !(child->style & WS_VISIBLE))
+            continue;
         RECT covered = Intersect(WindowRectInParent(*child), inClient);
         region.Subtract(Offset(covered, origin.x + client.left, origin.y + client.top));
     }
@@ -195,7 +215,8 @@ Region VisibleRegion(const Window& window, bool clientOnly)
     const Window* current = &window;
     while (!IsTopLevel(*current)) {
         auto parent = FindWindowRecord(current->parent);
-        if (!parent) break;
+        if (!parent)
+            break;
         POINT parentOrigin = OriginInTopLevel(*parent);
         RECT parentClient = ClientRectInWindow(*parent);
         LONG dx = parentOrigin.x + parentClient.left, dy = parentOrigin.y + parentClient.top;
@@ -203,10 +224,12 @@ Region VisibleRegion(const Window& window, bool clientOnly)
         auto self = std::find(parent->children.begin(), parent->children.end(), current->handle);
         for (auto above = self == parent->children.end() ? self : self + 1; above != parent->children.end(); ++above) {
             auto sibling = FindWindowRecord(*above);
-            if (sibling && (sibling->style & WS_VISIBLE)) region.Subtract(Offset(WindowRectInParent(*sibling), dx, dy));
+            if (sibling && (sibling->style & WS_VISIBLE))
+                region.Subtract(Offset(WindowRectInParent(*sibling), dx, dy));
         }
         current = parent.get();
-        if (region.IsEmpty()) break;
+        if (region.IsEmpty())
+            break;
     }
     return region;
 }
@@ -232,17 +255,26 @@ void RemoveTopLevel(HWND handle)
     std::erase(list.order, handle);
 }
 
-void Raise(Window& window) { Reorder(window, true); }
-void Lower(Window& window) { Reorder(window, false); }
+void Raise(Window& window)
+{
+    Reorder(window, true);
+}
+void Lower(Window& window)
+{
+    Reorder(window, false);
+}
 
 HWND WindowFromScreenPoint(POINT screen)
 {
     auto order = TopLevelWindows();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         auto window = FindWindowRecord(*it);
-        if (!window || !(window->style & WS_VISIBLE) || (window->display && window->display->minimized)) continue;
-        if (!Contains(WindowRectInParent(*window), screen)) continue;
-        if (!Accepts(*window)) return nullptr;
+        if (!window || !(window->style & WS_VISIBLE) || (window->display && window->display->minimized))
+            continue;
+        if (!Contains(WindowRectInParent(*window), screen))
+            continue;
+        if (!Accepts(*window))
+            return nullptr;
         return DeepestAt(*window, {screen.x - window->x, screen.y - window->y});
     }
     return nullptr;

@@ -8,7 +8,8 @@
 
 namespace platform::detail {
 
-struct FrameParts {
+struct FrameParts
+{
     LONG border = 0;   // each side
     LONG edge = 0;     // sunken client edge, each side
     LONG caption = 0;  // below the top border
@@ -63,9 +64,12 @@ bool ForEachDescendant(const Window& window, Visit&& visit)
     std::vector<HWND> children = window.children;
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         auto child = FindWindowRecord(*it);
-        if (!child) continue;
-        if (!visit(*child)) return false;
-        if (!ForEachDescendant(*child, visit)) return false;
+        if (!child)
+            continue;
+        if (!visit(*child))
+            return false;
+        if (!ForEachDescendant(*child, visit))
+            return false;
     }
     return true;
 }

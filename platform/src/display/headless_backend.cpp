@@ -14,7 +14,8 @@ RECT gWorkArea{0, 0, 1920, 1040};
 std::mutex gIconsMutex;
 std::map<HWND, IconImage> gIcons;
 
-class HeadlessBackend final : public DisplayBackend {
+class HeadlessBackend final : public DisplayBackend
+{
 public:
     RECT WorkArea() override
     {
@@ -40,7 +41,8 @@ public:
     void Present(HWND window, const Surface& surface, const RECT& area) override
     {
         Surface& screen = screens_[window];
-        if (screen.width != surface.width || screen.height != surface.height) screen.Resize(surface.width, surface.height);
+        if (screen.width != surface.width || screen.height != surface.height)
+            screen.Resize(surface.width, surface.height);
         RECT clipped = Intersect(area, {0, 0, surface.width, surface.height});
         for (LONG y = clipped.top; y < clipped.bottom; ++y)
             std::copy(surface.Row(y) + clipped.left, surface.Row(y) + clipped.right, screen.Row(y) + clipped.left);
@@ -64,10 +66,14 @@ std::optional<IconImage> HeadlessIconOf(HWND window)
 {
     std::lock_guard lock(gIconsMutex);
     auto found = gIcons.find(window);
-    if (found == gIcons.end()) return std::nullopt;
+    if (found == gIcons.end())
+        return std::nullopt;
     return found->second;
 }
 
-std::unique_ptr<DisplayBackend> MakeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }
+std::unique_ptr<DisplayBackend> MakeHeadlessBackend()
+{
+    return std::make_unique<HeadlessBackend>();
+}
 
 }  // namespace platform::detail

@@ -9,15 +9,16 @@
 
 #include <cstring>
 #include <map>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <tuple>
 
 namespace platform::detail {
 namespace {
 
-struct Icon {
+struct Icon
+{
     IconImage image;
     bool shared;
 };
@@ -28,7 +29,8 @@ HandleTable<HICON, Icon>& Icons()
     return *table;
 }
 
-struct SharedIcons {
+struct SharedIcons
+{
     std::mutex mutex;
     std::map<std::tuple<std::string, int, int>, HICON> byNameAndSize;
 };
@@ -49,7 +51,8 @@ std::string KeyOf(LPCSTR name)
     return key;
 }
 
-struct Bytes {
+struct Bytes
+{
     const unsigned char* data;
     std::size_t left;
 };
@@ -57,7 +60,8 @@ struct Bytes {
 cairo_status_t ReadBytes(void* closure, unsigned char* out, unsigned int length)
 {
     auto* bytes = static_cast<Bytes*>(closure);
-    if (length > bytes->left) return CAIRO_STATUS_READ_ERROR;
+    if (length > bytes->left)
+        return CAIRO_STATUS_READ_ERROR;
     std::memcpy(out, bytes->data, length);
     bytes->data += length;
     bytes->left -= length;
@@ -72,7 +76,8 @@ std::optional<IconImage> Decode(const void* data, std::size_t size, int width, i
     std::optional<IconImage> image;
     if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
         const int ownWidth = cairo_image_surface_get_width(png), ownHeight = cairo_image_surface_get_height(png);
-        if (width <= 0 || height <= 0) width = ownWidth, height = ownHeight;
+        if (width <= 0 || height <= 0)
+            width = ownWidth, height = ownHeight;
         cairo_surface_t* sized = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
         cairo_t* cr = cairo_create(sized);
         cairo_scale(cr, double(width) / ownWidth, double(height) / ownHeight);
@@ -88,7 +93,8 @@ std::optional<IconImage> Decode(const void* data, std::size_t size, int width, i
         const int stride = cairo_image_surface_get_stride(sized);
         for (int y = 0; y < height; ++y) {
             const auto* row = reinterpret_cast<const std::uint32_t*>(rows + std::size_t(y) * stride);
-            for (int x = 0; x < width; ++x) image->pixels.push_back(platform::gdi::Unpremultiply(row[x]));
+            for (int x = 0; x < width; ++x)
+                image->pixels.push_back(platform::gdi::Unpremultiply(row[x]));
         }
         cairo_surface_destroy(sized);
     }
@@ -101,7 +107,8 @@ std::optional<IconImage> Decode(const void* data, std::size_t size, int width, i
 std::shared_ptr<const IconImage> FindIcon(HICON icon)
 {
     auto found = Icons().Find(icon);
-    if (!found) return nullptr;
+    if (!found)
+        return nullptr;
     return std::shared_ptr<const IconImage>(found, &found->image);
 }
 
@@ -111,20 +118,26 @@ HICON LoadResourceIcon(LPCSTR name, int width, int height, bool shared)
     auto& cache = Shared();
     std::lock_guard lock(cache.mutex);
     if (shared)
-        if (auto found = cache.byNameAndSize.find(key); found != cache.byNameAndSize.end()) return found->second;
+        if (auto found = cache.byNameAndSize.find(key); found != cache.byNameAndSize.end())
+            return found->second;
     HRSRC resource = FindResourceA(nullptr, name, "ICON");
-    if (!resource) return nullptr;
-    auto image = Decode(LockResource(LoadResource(nullptr, resource)), SizeofResource(nullptr, resource), width, height);
-    if (!image) return nullptr;
+    if (!resource)
+        return nullptr;
+    auto image =
+        Decode(LockResource(LoadResource(nullptr, resource)), SizeofResource(nullptr, resource), width, height);
+    if (!image)
+        return nullptr;
     HICON icon = Icons().Add(std::make_shared<Icon>(Icon{std::move(*image), shared}));
-    if (shared) cache.byNameAndSize[key] = icon;
+    if (shared)
+        cache.byNameAndSize[key] = icon;
     return icon;
 }
 
 bool DestroyResourceIcon(HICON icon)
 {
     auto found = Icons().Find(icon);
-    if (!found || found->shared) return false;
+    if (!found || found->shared)
+        return false;
     Icons().Take(icon);
     return true;
 }

@@ -9,7 +9,8 @@
 
 namespace platform::detail {
 
-struct IconImage {
+struct IconImage
+{
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, straight alpha, rows top-down

@@ -1,12 +1,12 @@
 #include "input_source.h"
 
+#include "../clock.h"
+#include "../message_sources.h"
 #include "activation.h"
 #include "backend.h"
 #include "geometry.h"
 #include "key_state.h"
 #include "mdi_internal.h"
-#include "../clock.h"
-#include "../message_sources.h"
 
 #include <platform/input.h>
 #include <platform/kernel.h>
@@ -19,14 +19,16 @@
 namespace platform::detail {
 namespace {
 
-struct Queued {
+struct Queued
+{
     std::uint64_t serial;
     RawInput input;
     WPARAM mouseKeys;  // taken when the input came, not when it is read
     DWORD time;
 };
 
-struct InputQueue {
+struct InputQueue
+{
     std::mutex mutex;
     std::deque<Queued> events;
     std::uint64_t nextSerial = 1;
@@ -41,7 +43,8 @@ InputQueue& Input()
 
 std::atomic<FileDropReceiver> gDropReceiver{nullptr};
 
-struct LastClick {
+struct LastClick
+{
     HWND window = nullptr;
     UINT message = 0;
     DWORD time = 0;
@@ -54,7 +57,8 @@ inline constexpr UINT kDoubleClickMs = 500;
 inline constexpr LONG kDoubleClickDistance = 2;
 
 // What an input becomes, decided when it is read.
-struct Routed {
+struct Routed
+{
     HWND window = nullptr;
     UINT message = 0;
     WPARAM wParam = 0;
@@ -64,9 +68,8 @@ struct Routed {
 
 UINT ButtonMessage(int button, bool down, bool client)
 {
-    static constexpr UINT kClient[3][2] = {{WM_LBUTTONUP, WM_LBUTTONDOWN},
-                                           {WM_RBUTTONUP, WM_RBUTTONDOWN},
-                                           {WM_MBUTTONUP, WM_MBUTTONDOWN}};
+    static constexpr UINT kClient[3][2] = {
+        {WM_LBUTTONUP, WM_LBUTTONDOWN}, {WM_RBUTTONUP, WM_RBUTTONDOWN}, {WM_MBUTTONUP, WM_MBUTTONDOWN}};
     UINT message = kClient[button][down ? 1 : 0];
     return client ? message : message - (WM_LBUTTONDOWN - WM_NCLBUTTONDOWN);
 }
@@ -137,9 +140,12 @@ Routed RouteKey(const Queued& queued, HWND receiver)
     routed.message = input.down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     routed.wParam = MessageKey(input.key);
     DWORD flags = 1;  // repeat count
-    if (alt) flags |= 1u << 29;
-    if (!input.down) flags |= (1u << 30) | (1u << 31);
-    if (input.down && input.repeat) flags |= 1u << 30;  // was down before
+    if (alt)
+        flags |= 1u << 29;
+    if (!input.down)
+        flags |= (1u << 30) | (1u << 31);
+    if (input.down && input.repeat)
+        flags |= 1u << 30;  // was down before
     routed.lParam = static_cast<LPARAM>(flags);
     return routed;
 }
@@ -169,10 +175,12 @@ Routed Route(const Queued& queued, HWND receiver)
 void ActivateForPress(HWND window)
 {
     auto top = TopLevelOf(FindWindowRecord(window));
-    if (top && top->handle != CurrentActive()) ActivateTopLevel(top->handle);
+    if (top && top->handle != CurrentActive())
+        ActivateTopLevel(top->handle);
     if (HWND child = MdiChildAround(window)) {
         auto record = FindWindowRecord(child);
-        if (record) MdiActivate(MdiClientOf(*record), child);
+        if (record)
+            MdiActivate(MdiClientOf(*record), child);
     }
 }
 
@@ -186,8 +194,10 @@ UINT ButtonKey(int button)
 // those no window receives: a release must not leave the key held.
 void NoteRetrieved(const RawInput& input)
 {
-    if (input.kind == RawInput::Kind::Key) NoteRetrievedKey(input.key, input.down);
-    if (input.kind == RawInput::Kind::Button) NoteRetrievedKey(ButtonKey(input.button), input.down);
+    if (input.kind == RawInput::Kind::Key)
+        NoteRetrievedKey(input.key, input.down);
+    if (input.kind == RawInput::Kind::Button)
+        NoteRetrievedKey(ButtonKey(input.button), input.down);
 }
 
 // What happens once the message is really taken.
@@ -197,7 +207,8 @@ void Commit(const Queued& queued, const Routed& routed)
     NoteRetrieved(input);
     switch (input.kind) {
     case RawInput::Kind::Button: {
-        if (!input.down) break;
+        if (!input.down)
+            break;
         bool doubled = routed.message == WM_LBUTTONDBLCLK || routed.message == WM_RBUTTONDBLCLK ||
                        routed.message == WM_MBUTTONDBLCLK || routed.message == WM_NCLBUTTONDBLCLK ||
                        routed.message == WM_NCRBUTTONDBLCLK || routed.message == WM_NCMBUTTONDBLCLK;
@@ -209,7 +220,8 @@ void Commit(const Queued& queued, const Routed& routed)
     default: break;
     }
     bool mouse = input.kind == RawInput::Kind::Move || input.kind == RawInput::Kind::Button;
-    if (mouse) gRetrievedPointer = input.screen;
+    if (mouse)
+        gRetrievedPointer = input.screen;
     if (mouse && !CurrentCapture() && IsWindow(routed.window))
         CallWindow(routed.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(routed.window),
                    MAKELPARAM(routed.hit, routed.message));
@@ -219,41 +231,51 @@ bool PopIf(std::uint64_t serial)
 {
     auto& queue = Input();
     std::lock_guard lock(queue.mutex);
-    if (queue.events.empty() || queue.events.front().serial != serial) return false;
+    if (queue.events.empty() || queue.events.front().serial != serial)
+        return false;
     queue.events.pop_front();
     return true;
 }
 
-class InputSource final : public MessageSource {
+class InputSource final : public MessageSource
+{
 public:
     bool Next(const MessageFilter& filter, bool remove, MSG* msg) override
     {
-        if (OnDisplayThread()) Display().Pump();
+        if (OnDisplayThread())
+            Display().Pump();
         for (;;) {
             Queued queued;
             {
                 auto& queue = Input();
                 std::lock_guard lock(queue.mutex);
-                if (queue.events.empty()) return false;
+                if (queue.events.empty())
+                    return false;
                 queued = queue.events.front();
             }
             // Only the receiver's own thread may ask it anything.
             auto receiver = FindWindowRecord(Receiver(queued));
-            if (receiver && receiver->threadId != filter.threadId) return false;
+            if (receiver && receiver->threadId != filter.threadId)
+                return false;
             Routed routed = receiver ? Route(queued, receiver->handle) : Routed{};
             if (!routed.window) {
-                if (PopIf(queued.serial)) NoteRetrieved(queued.input);  // nobody to receive it
+                if (PopIf(queued.serial))
+                    NoteRetrieved(queued.input);  // nobody to receive it
                 continue;
             }
             if (queued.input.kind == RawInput::Kind::Drop) {
-                if (!remove) return false;
+                if (!remove)
+                    return false;
                 if (PopIf(queued.serial))
-                    if (auto receiver = gDropReceiver.load()) receiver(routed.window, queued.input.screen, queued.input.files);
+                    if (auto receiver = gDropReceiver.load())
+                        receiver(routed.window, queued.input.screen, queued.input.files);
                 continue;
             }
-            if (!filter.Accepts(routed.window, routed.message)) return false;
+            if (!filter.Accepts(routed.window, routed.message))
+                return false;
             *msg = MSG{routed.window, routed.message, routed.wParam, routed.lParam, queued.time, queued.input.screen};
-            if (remove && PopIf(queued.serial)) Commit(queued, routed);
+            if (remove && PopIf(queued.serial))
+                Commit(queued, routed);
             return true;
         }
     }
@@ -283,8 +305,10 @@ void QueueInput(RawInput input)
     }
     // Every thread with a window on the display may be the receiver.
     for (HWND handle : TopLevelWindows())
-        if (auto window = FindWindowRecord(handle)) threads.push_back(window->threadId);
-    for (DWORD thread : threads) WakeThread(thread);
+        if (auto window = FindWindowRecord(handle))
+            threads.push_back(window->threadId);
+    for (DWORD thread : threads)
+        WakeThread(thread);
 }
 
 POINT PointerPosition()
@@ -294,7 +318,10 @@ POINT PointerPosition()
     return queue.pointer;
 }
 
-POINT RetrievedPointerPosition() { return gRetrievedPointer; }
+POINT RetrievedPointerPosition()
+{
+    return gRetrievedPointer;
+}
 
 void InstallInputSource()
 {
@@ -305,10 +332,14 @@ void InstallInputSource()
 
 void ForgetInput(HWND window)
 {
-    if (gLastClick.window == window) gLastClick = {};
+    if (gLastClick.window == window)
+        gLastClick = {};
 }
 
-void SetFileDropReceiver(FileDropReceiver receiver) { gDropReceiver = receiver; }
+void SetFileDropReceiver(FileDropReceiver receiver)
+{
+    gDropReceiver = receiver;
+}
 
 }  // namespace platform::detail
 
@@ -316,9 +347,13 @@ using namespace platform::detail;
 
 BOOL GetCursorPos(LPPOINT point)
 {
-    if (!point) return FALSE;
+    if (!point)
+        return FALSE;
     *point = PointerPosition();
     return TRUE;
 }
 
-UINT GetDoubleClickTime() { return kDoubleClickMs; }
+UINT GetDoubleClickTime()
+{
+    return kDoubleClickMs;
+}

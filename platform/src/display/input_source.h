@@ -9,16 +9,25 @@
 
 namespace platform::detail {
 
-struct RawInput {
-    enum class Kind { Move, Button, Wheel, Key, Char, Drop };
+struct RawInput
+{
+    enum class Kind
+    {
+        Move,
+        Button,
+        Wheel,
+        Key,
+        Char,
+        Drop
+    };
     Kind kind = Kind::Move;
-    POINT screen{0, 0};  // the pointer, for every kind
-    int button = 0;      // 0 left, 1 right, 2 middle
-    bool down = false;   // buttons and keys
-    bool repeat = false; // a key pressed again while down, set when queued
-    int delta = 0;       // wheel, 120 per notch
-    UINT key = 0;        // virtual key
-    char16_t ch = 0;     // a character that no key makes
+    POINT screen{0, 0};   // the pointer, for every kind
+    int button = 0;       // 0 left, 1 right, 2 middle
+    bool down = false;    // buttons and keys
+    bool repeat = false;  // a key pressed again while down, set when queued
+    int delta = 0;        // wheel, 120 per notch
+    UINT key = 0;         // virtual key
+    char16_t ch = 0;      // a character that no key makes
     std::vector<std::string> files;
 };
 

@@ -32,7 +32,8 @@ LRESULT FrameProc(HWND frame, HWND client, UINT message, WPARAM wParam, LPARAM l
             UINT id = LOWORD(wParam);
             if (id >= state->firstId && id < state->firstId + state->children.size()) {
                 HWND child = state->children[id - state->firstId];
-                if (IsIconic(child)) ShowWindow(child, SW_RESTORE);
+                if (IsIconic(child))
+                    ShowWindow(child, SW_RESTORE);
                 MdiActivate(client, child);
                 return 0;
             }
@@ -46,7 +47,8 @@ LRESULT FrameProc(HWND frame, HWND client, UINT message, WPARAM wParam, LPARAM l
         }
         break;
     case WM_SETFOCUS:
-        if (client && IsWindow(client)) SetFocus(client);
+        if (client && IsWindow(client))
+            SetFocus(client);
         return 0;
     }
     return DefaultFor(frame, message, wParam, lParam);
@@ -58,11 +60,13 @@ LRESULT ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam)
     MdiClientState* state = FindMdiClient(client);
     switch (message) {
     case WM_CLOSE:
-        if (state) SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+        if (state)
+            SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
         return 0;
     case WM_SETFOCUS:
     case WM_CHILDACTIVATE:
-        if (state && state->active != child) MdiActivate(client, child);
+        if (state && state->active != child)
+            MdiActivate(client, child);
         return 0;
     case WM_MDIACTIVATE: return 0;
     case WM_SYSCOMMAND:
@@ -112,18 +116,22 @@ LRESULT DefMDIChildProcW(HWND child, UINT message, WPARAM wParam, LPARAM lParam)
 BOOL TranslateMDISysAccel(HWND client, LPMSG msg)
 {
     MdiClientState* state = FindMdiClient(client);
-    if (!state || !msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
-    if (GetKeyState(VK_MENU) < 0) return FALSE;
+    if (!state || !msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN))
+        return FALSE;
+    if (GetKeyState(VK_MENU) < 0)
+        return FALSE;
     // Page Up and Down anywhere in the client page through it (sideways with
     // Shift) while it shows the bar; the windows inside have no use for them.
     bool paging = msg->wParam == VK_PRIOR || msg->wParam == VK_NEXT;
     if (paging && msg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) >= 0 && IsSameOrInside(client, msg->hwnd))
         return MdiScrollKey(client, static_cast<UINT>(msg->wParam), GetKeyState(VK_SHIFT) < 0) ? TRUE : FALSE;
-    if (GetKeyState(VK_CONTROL) >= 0) return FALSE;
+    if (GetKeyState(VK_CONTROL) >= 0)
+        return FALSE;
     bool backwards = GetKeyState(VK_SHIFT) < 0;
     switch (msg->wParam) {
     case VK_F4:
-        if (!state->active) return FALSE;
+        if (!state->active)
+            return FALSE;
         SendMessageA(state->active, WM_SYSCOMMAND, SC_CLOSE, 0);
         return TRUE;
     case VK_F6:

@@ -18,7 +18,8 @@
 namespace platform::detail {
 namespace {
 
-struct Clients {
+struct Clients
+{
     std::mutex mutex;
     std::map<HWND, MdiClientState> states;  // nodes stay where they are
 };
@@ -41,9 +42,11 @@ std::vector<HWND> StackedChildren(HWND client, HWND leaving)
     std::vector<HWND> stacked;
     auto record = FindWindowRecord(client);
     MdiClientState* state = FindMdiClient(client);
-    if (!record || !state) return stacked;
+    if (!record || !state)
+        return stacked;
     for (auto it = record->children.rbegin(); it != record->children.rend(); ++it)
-        if (*it != leaving && Visible(*it) && std::find(state->children.begin(), state->children.end(), *it) != state->children.end())
+        if (*it != leaving && Visible(*it) &&
+            std::find(state->children.begin(), state->children.end(), *it) != state->children.end())
             stacked.push_back(*it);
     return stacked;
 }
@@ -51,7 +54,8 @@ std::vector<HWND> StackedChildren(HWND client, HWND leaving)
 void PassActivationOn(HWND client, HWND leaving)
 {
     MdiClientState* state = FindMdiClient(client);
-    if (!state || state->active != leaving) return;
+    if (!state || state->active != leaving)
+        return;
     auto others = StackedChildren(client, leaving);
     MdiActivate(client, others.empty() ? nullptr : others.front());
 }
@@ -59,7 +63,8 @@ void PassActivationOn(HWND client, HWND leaving)
 std::u16string EntryText(size_t index, const std::u16string& title)
 {
     std::u16string number;
-    for (char c : std::to_string(index + 1)) number.push_back(static_cast<char16_t>(c));
+    for (char c : std::to_string(index + 1))
+        number.push_back(static_cast<char16_t>(c));
     return (index < 9 ? u"&" : u"") + number + u" " + title;
 }
 
@@ -77,8 +82,10 @@ LRESULT SetMenus(HWND client, MdiClientState& state, HMENU frameMenu, HMENU wind
     if (frame && frameMenu && frameMenu != previous) {
         frame->menuOrId = frameMenu;
         // The menu bar's height stays; the menus module draws the new bar.
-        if (previous) InvalidateFrame(*frame);
-        else FrameChanged(*frame);
+        if (previous)
+            InvalidateFrame(*frame);
+        else
+            FrameChanged(*frame);
     }
     if (windowMenu && windowMenu != state.windowMenu) {
         WriteWindowMenu(state.windowMenu, {});
@@ -105,22 +112,26 @@ LRESULT CALLBACK MdiClientProc(HWND client, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     case WM_NCDESTROY: {
-        if (state) WriteWindowMenu(state->windowMenu, {});
+        if (state)
+            WriteWindowMenu(state->windowMenu, {});
         auto& clients = AllClients();
         std::lock_guard lock(clients.mutex);
         clients.states.erase(client);
         break;
     }
     case WM_MDICREATE:
-        if (!state) return 0;
+        if (!state)
+            return 0;
         if (auto window = FindWindowRecord(client); window && window->unicode)
             return reinterpret_cast<LRESULT>(CreateMdiChild(client, *reinterpret_cast<MDICREATESTRUCTW*>(lParam)));
         return reinterpret_cast<LRESULT>(CreateMdiChild(client, *reinterpret_cast<MDICREATESTRUCTA*>(lParam)));
     case WM_MDIDESTROY: DestroyWindow(reinterpret_cast<HWND>(wParam)); return 0;
     case WM_MDIACTIVATE: MdiActivate(client, reinterpret_cast<HWND>(wParam)); return 0;
     case WM_MDIGETACTIVE:
-        if (!state) return 0;
-        if (lParam) *reinterpret_cast<BOOL*>(lParam) = IsZoomed(state->active);
+        if (!state)
+            return 0;
+        if (lParam)
+            *reinterpret_cast<BOOL*>(lParam) = IsZoomed(state->active);
         return reinterpret_cast<LRESULT>(state->active);
     case WM_MDINEXT: ActivateNextChild(client, lParam != 0); return 0;
     case WM_MDIRESTORE: ShowWindow(reinterpret_cast<HWND>(wParam), SW_RESTORE); return 0;
@@ -133,22 +144,23 @@ LRESULT CALLBACK MdiClientProc(HWND client, UINT message, WPARAM wParam, LPARAM 
         return frame ? reinterpret_cast<LRESULT>(frame->menuOrId) : 0;
     }
     case WM_SETFOCUS:
-        if (state && state->active && IsWindow(state->active)) SetFocus(state->active);
+        if (state && state->active && IsWindow(state->active))
+            SetFocus(state->active);
         return 0;
     case WM_SIZE:
         if (state)
             for (HWND child : std::vector<HWND>(state->children))
                 if (IsZoomed(child))
-                    if (auto record = FindWindowRecord(child)) Place(*record, ClientArea(client));
+                    if (auto record = FindWindowRecord(child))
+                        Place(*record, ClientArea(client));
         UpdateMdiScrollBars(client);
         return 0;
     case WM_HSCROLL:
-    case WM_VSCROLL:
-        MdiScroll(client, message == WM_VSCROLL, LOWORD(wParam), HIWORD(wParam));
-        return 0;
+    case WM_VSCROLL: MdiScroll(client, message == WM_VSCROLL, LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: MdiWheel(client, wParam); return 0;
     case WM_KEYDOWN:
-        if (MdiScrollKey(client, static_cast<UINT>(wParam), GetKeyState(VK_SHIFT) < 0)) return 0;
+        if (MdiScrollKey(client, static_cast<UINT>(wParam), GetKeyState(VK_SHIFT) < 0))
+            return 0;
         break;
     }
     return DefWindowProcA(client, message, wParam, lParam);
@@ -184,7 +196,8 @@ void RegisterMdiClientClass()
 
 HWND MdiClientOf(const Window& window)
 {
-    if (IsTopLevel(window)) return nullptr;
+    if (IsTopLevel(window))
+        return nullptr;
     MdiClientState* state = FindMdiClient(window.parent);
     if (!state || std::find(state->children.begin(), state->children.end(), window.handle) == state->children.end())
         return nullptr;
@@ -195,8 +208,10 @@ HWND MdiChildAround(HWND handle)
 {
     while (handle) {
         auto window = FindWindowRecord(handle);
-        if (!window || IsTopLevel(*window)) return nullptr;
-        if (MdiClientOf(*window)) return handle;
+        if (!window || IsTopLevel(*window))
+            return nullptr;
+        if (MdiClientOf(*window))
+            return handle;
         handle = window->parent;
     }
     return nullptr;
@@ -205,11 +220,14 @@ HWND MdiChildAround(HWND handle)
 void MdiActivate(HWND client, HWND child)
 {
     MdiClientState* state = FindMdiClient(client);
-    if (!state) return;
+    if (!state)
+        return;
     HWND previous = state->active;
     // Activating the active child again changes nothing.
-    if (child == previous) return;
-    if (child && std::find(state->children.begin(), state->children.end(), child) == state->children.end()) return;
+    if (child == previous)
+        return;
+    if (child && std::find(state->children.begin(), state->children.end(), child) == state->children.end())
+        return;
     // A hidden child is never activated. Hiding the active child passed the
     // activation on and told it so; asked to activate it now (a child hides
     // itself and then activates itself, as the framework does), the client
@@ -242,9 +260,11 @@ void MdiActivate(HWND client, HWND child)
 void ActivateNextChild(HWND client, bool backwards)
 {
     MdiClientState* state = FindMdiClient(client);
-    if (!state) return;
+    if (!state)
+        return;
     auto stacked = StackedChildren(client, nullptr);
-    if (stacked.size() < 2) return;
+    if (stacked.size() < 2)
+        return;
     HWND previous = state->active;
     MdiActivate(client, backwards ? stacked.back() : stacked[1]);
     if (!backwards && previous)
@@ -257,11 +277,13 @@ void ActivateNextChild(HWND client, bool backwards)
 void RefreshWindowMenu(HWND client)
 {
     MdiClientState* state = FindMdiClient(client);
-    if (!state || !state->windowMenu) return;
+    if (!state || !state->windowMenu)
+        return;
     std::vector<WindowMenuEntry> entries;
     for (size_t i = 0; i < state->children.size(); ++i) {
         auto child = FindWindowRecord(state->children[i]);
-        if (!child || !(child->style & WS_VISIBLE)) continue;
+        if (!child || !(child->style & WS_VISIBLE))
+            continue;
         entries.push_back({state->firstId + static_cast<UINT>(i), EntryText(entries.size(), StateOf(*child).text),
                            child->handle == state->active});
     }
@@ -271,8 +293,10 @@ void RefreshWindowMenu(HWND client)
 void MdiChildVisibilityChanged(Window& child)
 {
     HWND client = MdiClientOf(child);
-    if (!client) return;
-    if (!(child.style & WS_VISIBLE)) PassActivationOn(client, child.handle);
+    if (!client)
+        return;
+    if (!(child.style & WS_VISIBLE))
+        PassActivationOn(client, child.handle);
     RefreshWindowMenu(client);
     UpdateMdiScrollBars(client);
 }
@@ -280,7 +304,8 @@ void MdiChildVisibilityChanged(Window& child)
 void MdiChildGoing(Window& child)
 {
     HWND client = MdiClientOf(child);
-    if (!client) return;
+    if (!client)
+        return;
     PassActivationOn(client, child.handle);
     MdiClientState* state = FindMdiClient(client);
     auto& children = state->children;
@@ -298,14 +323,16 @@ void MdiChildGoing(Window& child)
 
 void MdiChildRetitled(Window& child)
 {
-    if (HWND client = MdiClientOf(child)) RefreshWindowMenu(client);
+    if (HWND client = MdiClientOf(child))
+        RefreshWindowMenu(client);
 }
 
 template <class CreateStruct>
 HWND CreateMdiChild(HWND client, const CreateStruct& create)
 {
     MdiClientState* state = FindMdiClient(client);
-    if (!state) return nullptr;
+    if (!state)
+        return nullptr;
     RECT area = ClientArea(client);
     int x = create.x, y = create.y, width = create.cx, height = create.cy;
     if (x == CW_USEDEFAULT) {
@@ -324,9 +351,11 @@ HWND CreateMdiChild(HWND client, const CreateStruct& create)
     HWND child = CreateChildWindow(WS_EX_MDICHILD, create.szClass, create.szTitle, style, x, y, width, height, client,
                                    id, static_cast<HINSTANCE>(create.hOwner), const_cast<CreateStruct*>(&create));
     state = FindMdiClient(client);
-    if (!child || !state) return nullptr;
+    if (!child || !state)
+        return nullptr;
     state->children.push_back(child);
-    if (Visible(child)) MdiActivate(client, child);
+    if (Visible(child))
+        MdiActivate(client, child);
     RefreshWindowMenu(client);
     UpdateMdiScrollBars(client);
     return child;

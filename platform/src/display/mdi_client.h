@@ -9,13 +9,14 @@
 
 namespace platform::detail {
 
-struct MdiClientState {
+struct MdiClientState
+{
     HMENU windowMenu = nullptr;
     UINT firstId = 0;
     HWND active = nullptr;
     std::vector<HWND> children;  // the child at index i has id firstId + i
-    bool arranging = false;               // moving children or resizing: the bars wait
-    int wheelRest = 0;                    // wheel turned short of a line
+    bool arranging = false;      // moving children or resizing: the bars wait
+    int wheelRest = 0;           // wheel turned short of a line
 };
 
 // Null for a window that is no MDI client.

@@ -15,7 +15,8 @@ namespace {
 inline constexpr int kLine = 16;
 inline constexpr int kWheelLines = 3;
 
-struct Extent {
+struct Extent
+{
     RECT rect{0, 0, 0, 0};  // client coordinates
     bool maximized = false;
 };
@@ -25,14 +26,16 @@ Extent ChildrenExtent(const MdiClientState& state)
     Extent extent;
     for (HWND handle : state.children) {
         auto child = FindWindowRecord(handle);
-        if (!child || !(child->style & WS_VISIBLE)) continue;
+        if (!child || !(child->style & WS_VISIBLE))
+            continue;
         extent.rect = Union(extent.rect, WindowRectInParent(*child));
         extent.maximized = extent.maximized || StateOf(*child).maximized;
     }
     return extent;
 }
 
-struct Bars {
+struct Bars
+{
     bool across = false;
     bool down = false;
 };
@@ -42,7 +45,8 @@ struct Bars {
 Bars BarsNeeded(DWORD style, const Extent& extent, LONG width, LONG height)
 {
     Bars bars;
-    if (extent.maximized || IsEmpty(extent.rect)) return bars;
+    if (extent.maximized || IsEmpty(extent.rect))
+        return bars;
     // A bar takes room from the other direction, so a second look may need it too.
     for (int look = 0; look < 2; ++look) {
         LONG w = width - (bars.down ? kScrollBarSize : 0);
@@ -62,11 +66,14 @@ bool operator!=(const ScrollBarState& a, const ScrollBarState& b)
 void MoveChildren(HWND client, LONG dx, LONG dy)
 {
     MdiClientState* state = FindMdiClient(client);
-    if (!state) return;
+    if (!state)
+        return;
     state->arranging = true;
     for (HWND handle : std::vector<HWND>(state->children))
-        if (auto child = FindWindowRecord(handle)) Place(*child, Offset(WindowRectInParent(*child), dx, dy));
-    if (MdiClientState* still = FindMdiClient(client)) still->arranging = false;
+        if (auto child = FindWindowRecord(handle))
+            Place(*child, Offset(WindowRectInParent(*child), dx, dy));
+    if (MdiClientState* still = FindMdiClient(client))
+        still->arranging = false;
     UpdateMdiScrollBars(client);
 }
 
@@ -96,8 +103,10 @@ void UpdateMdiScrollBars(HWND client)
     if (resized) {
         state->arranging = true;
         SendSize(*window);
-        if (MdiClientState* still = FindMdiClient(client)) still->arranging = false;
-        if (IsWindow(client) && IsShown(*window)) ExposeWindow(*window);
+        if (MdiClientState* still = FindMdiClient(client))
+            still->arranging = false;
+        if (IsWindow(client) && IsShown(*window))
+            ExposeWindow(*window);
     } else if (changed && (bars.across || bars.down)) {
         InvalidateFrame(*window);
     }
@@ -106,7 +115,8 @@ void UpdateMdiScrollBars(HWND client)
 void MdiScroll(HWND client, bool vertical, WORD code, int thumbPosition)
 {
     auto window = FindWindowRecord(client);
-    if (!window || !FindMdiClient(client) || !ShowsScrollBar(*window, vertical)) return;
+    if (!window || !FindMdiClient(client) || !ShowsScrollBar(*window, vertical))
+        return;
     const ScrollBarState bar = StateOf(*window).scrollBars[vertical ? 1 : 0];
     int target = bar.position;
     switch (code) {
@@ -121,14 +131,16 @@ void MdiScroll(HWND client, bool vertical, WORD code, int thumbPosition)
     default: return;
     }
     int step = std::clamp(target, bar.minimum, LastScrollPosition(bar)) - bar.position;
-    if (step != 0) MoveChildren(client, vertical ? 0 : -step, vertical ? -step : 0);
+    if (step != 0)
+        MoveChildren(client, vertical ? 0 : -step, vertical ? -step : 0);
 }
 
 void MdiWheel(HWND client, WPARAM wParam)
 {
     auto window = FindWindowRecord(client);
     MdiClientState* state = FindMdiClient(client);
-    if (!window || !state) return;
+    if (!window || !state)
+        return;
     bool sideways = (LOWORD(wParam) & MK_SHIFT) || !ShowsScrollBar(*window, true);
     // Turning away from the user scrolls up (left).
     state->wheelRest += GET_WHEEL_DELTA_WPARAM(wParam) * kWheelLines;
@@ -142,21 +154,35 @@ void MdiWheel(HWND client, WPARAM wParam)
 bool MdiScrollKey(HWND client, UINT key, bool shift)
 {
     auto window = FindWindowRecord(client);
-    if (!window || !FindMdiClient(client)) return false;
+    if (!window || !FindMdiClient(client))
+        return false;
     bool vertical = !shift;
     WORD code;
     switch (key) {
-    case VK_UP: vertical = true; code = SB_LINEUP; break;
-    case VK_DOWN: vertical = true; code = SB_LINEDOWN; break;
-    case VK_LEFT: vertical = false; code = SB_LINELEFT; break;
-    case VK_RIGHT: vertical = false; code = SB_LINERIGHT; break;
+    case VK_UP:
+        vertical = true;
+        code = SB_LINEUP;
+        break;
+    case VK_DOWN:
+        vertical = true;
+        code = SB_LINEDOWN;
+        break;
+    case VK_LEFT:
+        vertical = false;
+        code = SB_LINELEFT;
+        break;
+    case VK_RIGHT:
+        vertical = false;
+        code = SB_LINERIGHT;
+        break;
     case VK_PRIOR: code = SB_PAGEUP; break;
     case VK_NEXT: code = SB_PAGEDOWN; break;
     case VK_HOME: code = SB_TOP; break;
     case VK_END: code = SB_BOTTOM; break;
     default: return false;
     }
-    if (!ShowsScrollBar(*window, vertical)) return false;
+    if (!ShowsScrollBar(*window, vertical))
+        return false;
     SendMessageA(client, vertical ? WM_VSCROLL : WM_HSCROLL, code, 0);
     return true;
 }

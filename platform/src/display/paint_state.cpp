@@ -1,10 +1,10 @@
 #include "paint_state.h"
 
+#include "../clock.h"
+#include "../utf16.h"
 #include "backend.h"
 #include "desktop_icon.h"
 #include "geometry.h"
-#include "../clock.h"
-#include "../utf16.h"
 
 #include <platform/kernel.h>
 #include <platform/painting.h>
@@ -15,7 +15,8 @@
 namespace platform::detail {
 namespace {
 
-struct DirtyWindows {
+struct DirtyWindows
+{
     std::mutex mutex;
     std::set<HWND> windows;  // handles grow with creation, so parents come before their children
 };
@@ -53,7 +54,8 @@ std::vector<HWND> DirtySnapshot()
 void SettleIfClean(Window& window)
 {
     DisplayState& state = StateOf(window);
-    if (!IsEmpty(state.invalid) || state.frameDirty) return;
+    if (!IsEmpty(state.invalid) || state.frameDirty)
+        return;
     auto& dirty = Dirty();
     std::lock_guard lock(dirty.mutex);
     dirty.windows.erase(window.handle);
@@ -62,12 +64,14 @@ void SettleIfClean(Window& window)
 void PaintFrameIfDirty(Window& window)
 {
     DisplayState& state = StateOf(window);
-    if (!state.frameDirty) return;
+    if (!state.frameDirty)
+        return;
     state.frameDirty = false;
     CallWindow(window.handle, WM_NCPAINT, 1, 0);
 }
 
-class PaintSource final : public MessageSource {
+class PaintSource final : public MessageSource
+{
 public:
     bool Next(const MessageFilter& filter, bool remove, MSG* msg) override
     {
@@ -77,18 +81,23 @@ public:
                 ForgetPaint(handle);
                 continue;
             }
-            if (window->threadId != filter.threadId || !IsShown(*window)) continue;
-            if (remove) PaintFrameIfDirty(*window);
-            if (!IsWindow(handle)) continue;
+            if (window->threadId != filter.threadId || !IsShown(*window))
+                continue;
+            if (remove)
+                PaintFrameIfDirty(*window);
+            if (!IsWindow(handle))
+                continue;
             if (IsEmpty(StateOf(*window).invalid)) {
                 SettleIfClean(*window);
                 continue;
             }
-            if (!filter.Accepts(handle, WM_PAINT)) continue;
+            if (!filter.Accepts(handle, WM_PAINT))
+                continue;
             *msg = MSG{handle, WM_PAINT, 0, 0, static_cast<DWORD>(NowMs()), {0, 0}};
             return true;
         }
-        if (remove) PresentThread(filter.threadId);
+        if (remove)
+            PresentThread(filter.threadId);
         return false;
     }
 };
@@ -99,7 +108,8 @@ void InvalidateClient(Window& window, const RECT& rect, bool erase)
 {
     RECT client = ClientRectInWindow(window);
     RECT area = Intersect(rect, {0, 0, client.right - client.left, client.bottom - client.top});
-    if (IsEmpty(area)) return;
+    if (IsEmpty(area))
+        return;
     DisplayState& state = StateOf(window);
     state.invalid = Union(state.invalid, area);
     state.erase = state.erase || erase;
@@ -108,7 +118,8 @@ void InvalidateClient(Window& window, const RECT& rect, bool erase)
 
 void InvalidateFrame(Window& window)
 {
-    if (!HasFrame(window)) return;
+    if (!HasFrame(window))
+        return;
     StateOf(window).frameDirty = true;
     MarkDirty(window);
 }
@@ -116,16 +127,20 @@ void InvalidateFrame(Window& window)
 void ExposeArea(Window& topLevel, const RECT& area)
 {
     auto expose = [&](Window& window) {
-        if (!IsShown(window)) return true;
+        if (!IsShown(window))
+            return true;
         POINT origin = OriginInTopLevel(window);
         RECT whole = Offset(RECT{0, 0, window.width, window.height}, origin.x, origin.y);
         RECT overlap = Intersect(whole, area);
-        if (IsEmpty(overlap)) return true;
+        if (IsEmpty(overlap))
+            return true;
         RECT client = ClientRectInWindow(window);
         RECT clientInTop = Offset(client, origin.x, origin.y);
         RECT clientPart = Intersect(overlap, clientInTop);
-        if (!IsEmpty(clientPart)) InvalidateClient(window, Offset(clientPart, -clientInTop.left, -clientInTop.top), true);
-        if (!(clientPart == overlap)) InvalidateFrame(window);
+        if (!IsEmpty(clientPart))
+            InvalidateClient(window, Offset(clientPart, -clientInTop.left, -clientInTop.top), true);
+        if (!(clientPart == overlap))
+            InvalidateFrame(window);
         return true;
     };
     expose(topLevel);
@@ -135,7 +150,8 @@ void ExposeArea(Window& topLevel, const RECT& area)
 void ExposeWindow(Window& window)
 {
     auto top = TopLevelOf(FindWindowRecord(window.handle));
-    if (!top) return;
+    if (!top)
+        return;
     POINT origin = OriginInTopLevel(window);
     ExposeArea(*top, Offset(RECT{0, 0, window.width, window.height}, origin.x, origin.y));
 }
@@ -150,7 +166,8 @@ namespace {
 
 DesktopFrame FrameFor(DWORD style)
 {
-    if ((style & WS_POPUP) != 0 && (style & WS_CAPTION) != WS_CAPTION) return DesktopFrame::None;
+    if ((style & WS_POPUP) != 0 && (style & WS_CAPTION) != WS_CAPTION)
+        return DesktopFrame::None;
     return (style & WS_THICKFRAME) != 0 ? DesktopFrame::Sizable : DesktopFrame::Fixed;
 }
 
@@ -175,7 +192,8 @@ void AttachSurface(Window& topLevel)
 void PresentWindow(Window& topLevel)
 {
     auto& surface = StateOf(topLevel).surface;
-    if (!surface || IsEmpty(surface->unpresented)) return;
+    if (!surface || IsEmpty(surface->unpresented))
+        return;
     Display().Present(topLevel.handle, *surface, surface->unpresented);
     surface->unpresented = {0, 0, 0, 0};
 }
@@ -184,20 +202,25 @@ void PresentThread(DWORD threadId)
 {
     for (HWND handle : TopLevelWindows()) {
         auto window = FindWindowRecord(handle);
-        if (window && window->threadId == threadId && window->display) PresentWindow(*window);
+        if (window && window->threadId == threadId && window->display)
+            PresentWindow(*window);
     }
 }
 
 void PaintNow(Window& window)
 {
-    if (!IsShown(window)) return;
+    if (!IsShown(window))
+        return;
     HWND handle = window.handle;
     PaintFrameIfDirty(window);
-    if (IsWindow(handle) && !IsEmpty(StateOf(window).invalid)) CallWindow(handle, WM_PAINT, 0, 0);
-    if (!IsWindow(handle)) return;
+    if (IsWindow(handle) && !IsEmpty(StateOf(window).invalid))
+        CallWindow(handle, WM_PAINT, 0, 0);
+    if (!IsWindow(handle))
+        return;
     SettleIfClean(window);
     for (HWND child : std::vector<HWND>(window.children))
-        if (auto record = FindWindowRecord(child)) PaintNow(*record);
+        if (auto record = FindWindowRecord(child))
+            PaintNow(*record);
 }
 
 void ForgetPaint(HWND handle)

@@ -13,7 +13,8 @@
 namespace platform::detail {
 namespace {
 
-struct OpenDcs {
+struct OpenDcs
+{
     std::mutex mutex;
     std::set<WindowDc*> dcs;
 };
@@ -35,7 +36,8 @@ RECT ClientBounds(const Window& window)
 HDC OpenWindowDc(HWND handle, const RECT* paintArea)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return nullptr;
+    if (!window)
+        return nullptr;
     auto dc = new WindowDc;
     dc->window = handle;
     dc->surface = SurfaceOf(*window);
@@ -54,8 +56,10 @@ HDC OpenWindowDc(HWND handle, const RECT* paintArea)
 void CloseWindowDc(HDC handle)
 {
     WindowDc* dc = FindWindowDc(handle);
-    if (!dc) return;
-    if (dc->surface) dc->surface->MarkPainted(dc->clip.Bounds());
+    if (!dc)
+        return;
+    if (dc->surface)
+        dc->surface->MarkPainted(dc->clip.Bounds());
     {
         auto& dcs = Dcs();
         std::lock_guard lock(dcs.mutex);
@@ -74,7 +78,8 @@ WindowDc* FindWindowDc(HDC handle)
 
 void FillClient(WindowDc& dc, const RECT& rect, COLORREF color)
 {
-    if (dc.surface) Fill(*dc.surface, dc.clip, Offset(rect, dc.origin.x, dc.origin.y), color);
+    if (dc.surface)
+        Fill(*dc.surface, dc.clip, Offset(rect, dc.origin.x, dc.origin.y), color);
 }
 
 }  // namespace platform::detail
@@ -96,11 +101,13 @@ BOOL InvalidateRect(HWND handle, const RECT* rect, BOOL erase)
 {
     if (!handle) {
         for (HWND top : TopLevelWindows())
-            if (auto window = FindWindowRecord(top)) ExposeWindow(*window);
+            if (auto window = FindWindowRecord(top))
+                ExposeWindow(*window);
         return TRUE;
     }
     auto window = FindWindowRecord(handle);
-    if (!window) return FALSE;
+    if (!window)
+        return FALSE;
     InvalidateClient(*window, rect ? *rect : ClientBounds(*window), erase != FALSE);
     return TRUE;
 }
@@ -108,7 +115,8 @@ BOOL InvalidateRect(HWND handle, const RECT* rect, BOOL erase)
 BOOL ValidateRect(HWND handle, const RECT* rect)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return FALSE;
+    if (!window)
+        return FALSE;
     DisplayState& state = StateOf(*window);
     // The invalid area is kept as one rectangle: validating a part that
     // spans it on three sides shrinks it, anything less leaves it whole.
@@ -123,25 +131,30 @@ BOOL ValidateRect(HWND handle, const RECT* rect)
 BOOL GetUpdateRect(HWND handle, LPRECT rect, BOOL)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return FALSE;
+    if (!window)
+        return FALSE;
     RECT invalid = window->display ? window->display->invalid : RECT{0, 0, 0, 0};
-    if (rect) *rect = invalid;
+    if (rect)
+        *rect = invalid;
     return IsEmpty(invalid) ? FALSE : TRUE;
 }
 
 BOOL UpdateWindow(HWND handle)
 {
     auto window = OwnedWindow(handle);
-    if (!window) return FALSE;
+    if (!window)
+        return FALSE;
     PaintNow(*window);
-    if (auto top = TopLevelOf(window); top && IsWindow(top->handle)) PresentWindow(*top);
+    if (auto top = TopLevelOf(window); top && IsWindow(top->handle))
+        PresentWindow(*top);
     return TRUE;
 }
 
 HDC BeginPaint(HWND handle, LPPAINTSTRUCT paint)
 {
     auto window = OwnedWindow(handle);
-    if (!window || !paint) return nullptr;
+    if (!window || !paint)
+        return nullptr;
     DisplayState& state = StateOf(*window);
     RECT area = Intersect(state.invalid, ClientBounds(*window));
     bool erase = state.erase;
@@ -157,7 +170,8 @@ HDC BeginPaint(HWND handle, LPPAINTSTRUCT paint)
 
 BOOL EndPaint(HWND, const PAINTSTRUCT* paint)
 {
-    if (!paint) return FALSE;
+    if (!paint)
+        return FALSE;
     CloseWindowDc(paint->hdc);
     return TRUE;
 }

@@ -6,7 +6,10 @@
 
 namespace platform::detail {
 
-inline bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool IsEmpty(const RECT& r)
+{
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
 inline RECT Intersect(const RECT& a, const RECT& b)
 {
@@ -17,14 +20,22 @@ inline RECT Intersect(const RECT& a, const RECT& b)
 // The bounding box; an empty side counts for nothing.
 inline RECT Union(const RECT& a, const RECT& b)
 {
-    if (IsEmpty(a)) return IsEmpty(b) ? RECT{0, 0, 0, 0} : b;
-    if (IsEmpty(b)) return a;
+    if (IsEmpty(a))
+        return IsEmpty(b) ? RECT{0, 0, 0, 0} : b;
+    if (IsEmpty(b))
+        return a;
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
-inline RECT Offset(RECT r, LONG dx, LONG dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+inline RECT Offset(RECT r, LONG dx, LONG dy)
+{
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 
-inline bool Contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+inline bool Contains(const RECT& r, POINT p)
+{
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
 
 inline bool operator==(const RECT& a, const RECT& b)
 {

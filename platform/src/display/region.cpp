@@ -4,7 +4,8 @@ namespace platform::detail {
 
 Region::Region(const RECT& r)
 {
-    if (!platform::detail::IsEmpty(r)) rects_.push_back(r);
+    if (!platform::detail::IsEmpty(r))
+        rects_.push_back(r);
 }
 
 void Region::Subtract(const RECT& cut)
@@ -22,7 +23,8 @@ void Region::Subtract(const RECT& cut)
                          {r.left, overlap.top, overlap.left, overlap.bottom},
                          {overlap.right, overlap.top, r.right, overlap.bottom}};
         for (const RECT& piece : pieces)
-            if (!platform::detail::IsEmpty(piece)) kept.push_back(piece);
+            if (!platform::detail::IsEmpty(piece))
+                kept.push_back(piece);
     }
     rects_.swap(kept);
 }
@@ -32,7 +34,8 @@ void Region::Intersect(const RECT& clip)
     std::vector<RECT> kept;
     for (const RECT& r : rects_) {
         RECT overlap = platform::detail::Intersect(r, clip);
-        if (!platform::detail::IsEmpty(overlap)) kept.push_back(overlap);
+        if (!platform::detail::IsEmpty(overlap))
+            kept.push_back(overlap);
     }
     rects_.swap(kept);
 }
@@ -40,7 +43,8 @@ void Region::Intersect(const RECT& clip)
 RECT Region::Bounds() const
 {
     RECT bounds{0, 0, 0, 0};
-    for (const RECT& r : rects_) bounds = Union(bounds, r);
+    for (const RECT& r : rects_)
+        bounds = Union(bounds, r);
     return bounds;
 }
 

@@ -6,7 +6,8 @@
 
 namespace platform::detail {
 
-class Region {
+class Region
+{
 public:
     Region() = default;
     explicit Region(const RECT& r);

@@ -10,11 +10,14 @@ namespace platform::detail {
 
 bool WritePng(const Surface& surface, const char* path)
 {
-    if (!path || surface.width <= 0 || surface.height <= 0) return false;
+    if (!path || surface.width <= 0 || surface.height <= 0)
+        return false;
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "wb"), std::fclose);
-    if (!file) return false;
+    if (!file)
+        return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!png) return false;
+    if (!png)
+        return false;
     png_infop info = png_create_info_struct(png);
     std::vector<png_byte> row(static_cast<size_t>(surface.width) * 3);
     if (!info || setjmp(png_jmpbuf(png))) {

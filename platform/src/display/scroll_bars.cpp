@@ -1,10 +1,10 @@
 #include "scroll_bars.h"
 
+#include "../gdi/window_paint.h"
 #include "capture_loop.h"
 #include "frame.h"
 #include "geometry.h"
 #include "surface_cairo.h"
-#include "../gdi/window_paint.h"
 
 #include <platform/input.h>
 #include <platform/painting.h>
@@ -66,7 +66,8 @@ WORD CodeOf(ScrollPart part)
     }
 }
 
-struct BarNow {
+struct BarNow
+{
     RECT bar;  // window coordinates
     ScrollBarState state;
     ScrollBarParts parts;
@@ -102,7 +103,8 @@ ScrollBarParts ScrollBarPartsOf(const RECT& bar, bool vertical, const ScrollBarS
     parts.lineForward = Stretch(bar, vertical, end - arrow, end);
     LONG trackFrom = start + arrow, track = end - arrow - trackFrom;
     std::int64_t total = static_cast<std::int64_t>(state.maximum) - state.minimum + 1;
-    if (state.page <= 0 || total <= state.page || track < kMinimumThumb) return parts;
+    if (state.page <= 0 || total <= state.page || track < kMinimumThumb)
+        return parts;
     LONG thumb = std::clamp<LONG>(static_cast<LONG>(track * state.page / total), kMinimumThumb, track);
     parts.thumbTravel = track - thumb;
     std::int64_t travel = total - state.page;
@@ -116,11 +118,16 @@ ScrollBarParts ScrollBarPartsOf(const RECT& bar, bool vertical, const ScrollBarS
 
 ScrollPart ScrollPartAt(const ScrollBarParts& parts, POINT p)
 {
-    if (Contains(parts.lineBack, p)) return ScrollPart::LineBack;
-    if (Contains(parts.lineForward, p)) return ScrollPart::LineForward;
-    if (Contains(parts.thumb, p)) return ScrollPart::Thumb;
-    if (Contains(parts.pageBack, p)) return ScrollPart::PageBack;
-    if (Contains(parts.pageForward, p)) return ScrollPart::PageForward;
+    if (Contains(parts.lineBack, p))
+        return ScrollPart::LineBack;
+    if (Contains(parts.lineForward, p))
+        return ScrollPart::LineForward;
+    if (Contains(parts.thumb, p))
+        return ScrollPart::Thumb;
+    if (Contains(parts.pageBack, p))
+        return ScrollPart::PageBack;
+    if (Contains(parts.pageForward, p))
+        return ScrollPart::PageForward;
     return ScrollPart::None;
 }
 
@@ -132,16 +139,19 @@ void DrawScrollBar(Surface& surface, const Region& clip, const RECT& bar, bool v
     DrawArrow(surface, clip, parts.lineBack, vertical, false);
     DrawButtonFace(surface, clip, parts.lineForward);
     DrawArrow(surface, clip, parts.lineForward, vertical, true);
-    if (!IsEmpty(parts.thumb)) DrawButtonFace(surface, clip, parts.thumb);
+    if (!IsEmpty(parts.thumb))
+        DrawButtonFace(surface, clip, parts.thumb);
 }
 
 void TrackScrollBar(HWND handle, bool vertical, POINT screen)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return;
+    if (!window)
+        return;
     BarNow start = BarOf(*window, vertical);
     ScrollPart part = ScrollPartAt(start.parts, InWindow(*window, screen));
-    if (part == ScrollPart::None) return;
+    if (part == ScrollPart::None)
+        return;
     UINT message = vertical ? WM_VSCROLL : WM_HSCROLL;
     auto send = [&](WORD code, int position) {
         CallWindow(handle, message, MAKEWPARAM(code, static_cast<WORD>(position)), 0);
@@ -149,20 +159,25 @@ void TrackScrollBar(HWND handle, bool vertical, POINT screen)
     bool dragging = part == ScrollPart::Thumb;
     int dragged = start.state.position;
     POINT pointer = screen;
-    if (!dragging) send(CodeOf(part), 0);
-    if (!IsWindow(handle)) return;
+    if (!dragging)
+        send(CodeOf(part), 0);
+    if (!IsWindow(handle))
+        return;
     SetCapture(handle);
-    if (!dragging) SetTimer(handle, kRepeatTimer, kRepeatDelayMs, nullptr);
+    if (!dragging)
+        SetTimer(handle, kRepeatTimer, kRepeatDelayMs, nullptr);
     MSG msg;
     while (NextCapturedMessage(handle, msg)) {
         if (msg.message == WM_MOUSEMOVE && msg.hwnd == handle) {
             pointer = msg.pt;
-            if (!dragging || start.parts.thumbTravel <= 0) continue;
+            if (!dragging || start.parts.thumbTravel <= 0)
+                continue;
             LONG moved = vertical ? pointer.y - screen.y : pointer.x - screen.x;
             std::int64_t travel = static_cast<std::int64_t>(LastScrollPosition(start.state)) - start.state.minimum;
             int position = std::clamp(start.state.position + static_cast<int>(moved * travel / start.parts.thumbTravel),
                                       start.state.minimum, LastScrollPosition(start.state));
-            if (position == dragged) continue;
+            if (position == dragged)
+                continue;
             dragged = position;
             send(SB_THUMBTRACK, position);
         } else if (msg.message == WM_TIMER && msg.hwnd == handle && msg.wParam == kRepeatTimer) {
@@ -171,18 +186,23 @@ void TrackScrollBar(HWND handle, bool vertical, POINT screen)
             auto now = FindWindowRecord(handle);
             if (now && ScrollPartAt(BarOf(*now, vertical).parts, InWindow(*now, pointer)) == part)
                 send(CodeOf(part), 0);
-            if (IsWindow(handle)) SetTimer(handle, kRepeatTimer, kRepeatMs, nullptr);
+            if (IsWindow(handle))
+                SetTimer(handle, kRepeatTimer, kRepeatMs, nullptr);
         } else if (msg.message == WM_LBUTTONUP) {
             break;
         } else {
             DispatchUnlessMouse(msg);
         }
     }
-    if (!IsWindow(handle)) return;
+    if (!IsWindow(handle))
+        return;
     KillTimer(handle, kRepeatTimer);
-    if (GetCapture() == handle) ReleaseCapture();
-    if (dragging) send(SB_THUMBPOSITION, dragged);
-    if (IsWindow(handle)) send(SB_ENDSCROLL, 0);
+    if (GetCapture() == handle)
+        ReleaseCapture();
+    if (dragging)
+        send(SB_THUMBPOSITION, dragged);
+    if (IsWindow(handle))
+        send(SB_ENDSCROLL, 0);
 }
 
 }  // namespace platform::detail

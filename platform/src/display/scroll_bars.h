@@ -7,11 +7,20 @@
 
 namespace platform::detail {
 
-enum class ScrollPart { None, LineBack, LineForward, PageBack, PageForward, Thumb };
+enum class ScrollPart
+{
+    None,
+    LineBack,
+    LineForward,
+    PageBack,
+    PageForward,
+    Thumb
+};
 
 // The parts of a bar, in the coordinates the bar is given in. Without room for a thumb,
 // or with nothing to scroll, the thumb and the page areas are empty.
-struct ScrollBarParts {
+struct ScrollBarParts
+{
     RECT lineBack{0, 0, 0, 0};  // the up or left arrow
     RECT lineForward{0, 0, 0, 0};
     RECT pageBack{0, 0, 0, 0};

@@ -25,7 +25,8 @@
 namespace platform::detail {
 namespace {
 
-class SdlWaiter final : public EventWaiter {
+class SdlWaiter final : public EventWaiter
+{
 public:
     explicit SdlWaiter(Uint32 wakeEvent) : wakeEvent_(wakeEvent) {}
     void Wait(DWORD timeoutMs) override
@@ -39,7 +40,8 @@ public:
     // One wake-up event at a time is enough.
     void Wake() override
     {
-        if (pending_.exchange(true)) return;
+        if (pending_.exchange(true))
+            return;
         SDL_Event event{};
         event.type = wakeEvent_;
         SDL_PushEvent(&event);
@@ -51,21 +53,25 @@ private:
     std::atomic<bool> pending_{false};
 };
 
-struct Opened {
+struct Opened
+{
     SDL_Window* window;
     DesktopFrame frame;
     DesktopState state = DesktopState::Normal;
 };
 
-class SdlBackend final : public DisplayBackend {
+class SdlBackend final : public DisplayBackend
+{
 public:
     // Characters come from SDL's text input, in the user's keyboard layout.
     SdlBackend() : waiter_(SDL_RegisterEvents(1)) { SDL_StartTextInput(); }
     ~SdlBackend() override
     {
         SDL_StopTextInput();
-        for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
-        for (auto& [handle, opened] : windows_) SDL_DestroyWindow(opened.window);
+        for (auto& [id, cursor] : cursors_)
+            SDL_FreeCursor(cursor);
+        for (auto& [handle, opened] : windows_)
+            SDL_DestroyWindow(opened.window);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
@@ -78,19 +84,23 @@ public:
     RECT WorkArea() override
     {
         SDL_Rect usable;
-        if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return {0, 0, 1024, 768};
+        if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
+            return {0, 0, 1024, 768};
         return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
     }
 
     void Open(HWND handle, const RECT& rect, const std::string& title, DesktopFrame frame) override
     {
         Uint32 flags = SDL_WINDOW_HIDDEN;
-        if (frame == DesktopFrame::Sizable) flags |= SDL_WINDOW_RESIZABLE;
+        if (frame == DesktopFrame::Sizable)
+            flags |= SDL_WINDOW_RESIZABLE;
         if (frame == DesktopFrame::None)
             flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
-        SDL_Window* window = SDL_CreateWindow(title.c_str(), rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 1),
-                                              std::max<LONG>(rect.bottom - rect.top, 1), flags);
-        if (!window) return;
+        SDL_Window* window =
+            SDL_CreateWindow(title.c_str(), rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 1),
+                             std::max<LONG>(rect.bottom - rect.top, 1), flags);
+        if (!window)
+            return;
         SetLegacyWindowName(window, title.c_str());
         windows_[handle] = {window, frame};
         handles_[SDL_GetWindowID(window)] = handle;
@@ -99,7 +109,8 @@ public:
     void Close(HWND handle) override
     {
         auto found = windows_.find(handle);
-        if (found == windows_.end()) return;
+        if (found == windows_.end())
+            return;
         handles_.erase(SDL_GetWindowID(found->second.window));
         SDL_DestroyWindow(found->second.window);
         windows_.erase(found);
@@ -107,46 +118,56 @@ public:
 
     void Show(HWND handle, bool shown) override
     {
-        if (SDL_Window* window = WindowOf(handle)) shown ? SDL_ShowWindow(window) : SDL_HideWindow(window);
+        if (SDL_Window* window = WindowOf(handle))
+            shown ? SDL_ShowWindow(window) : SDL_HideWindow(window);
     }
 
     void Place(HWND handle, const RECT& rect) override
     {
         Opened* opened = OpenedOf(handle);
-        if (!opened || opened->state != DesktopState::Normal || following_) return;
+        if (!opened || opened->state != DesktopState::Normal || following_)
+            return;
         SDL_Window* window = opened->window;
         int x, y, w, h;
         SDL_GetWindowPosition(window, &x, &y);
         SDL_GetWindowSize(window, &w, &h);
-        if (x != rect.left || y != rect.top) SDL_SetWindowPosition(window, rect.left, rect.top);
+        if (x != rect.left || y != rect.top)
+            SDL_SetWindowPosition(window, rect.left, rect.top);
         if (w != rect.right - rect.left || h != rect.bottom - rect.top)
-            SDL_SetWindowSize(window, std::max<LONG>(rect.right - rect.left, 1), std::max<LONG>(rect.bottom - rect.top, 1));
+            SDL_SetWindowSize(window, std::max<LONG>(rect.right - rect.left, 1),
+                              std::max<LONG>(rect.bottom - rect.top, 1));
     }
 
     void SetState(HWND handle, DesktopState state) override
     {
         Opened* opened = OpenedOf(handle);
-        if (!opened) return;
+        if (!opened)
+            return;
         opened->state = state;
-        if (following_) return;
+        if (following_)
+            return;
         Uint32 flags = SDL_GetWindowFlags(opened->window);
         bool minimized = flags & SDL_WINDOW_MINIMIZED, maximized = flags & SDL_WINDOW_MAXIMIZED;
         switch (state) {
         case DesktopState::Minimized:
-            if (!minimized) SDL_MinimizeWindow(opened->window);
+            if (!minimized)
+                SDL_MinimizeWindow(opened->window);
             break;
         case DesktopState::Maximized:
-            if (minimized || !maximized) SDL_MaximizeWindow(opened->window);
+            if (minimized || !maximized)
+                SDL_MaximizeWindow(opened->window);
             break;
         case DesktopState::Normal:
-            if (minimized || maximized) SDL_RestoreWindow(opened->window);
+            if (minimized || maximized)
+                SDL_RestoreWindow(opened->window);
             break;
         }
     }
 
     void SetMinimumSize(HWND handle, int width, int height) override
     {
-        if (SDL_Window* window = WindowOf(handle)) SDL_SetWindowMinimumSize(window, std::max(width, 1), std::max(height, 1));
+        if (SDL_Window* window = WindowOf(handle))
+            SDL_SetWindowMinimumSize(window, std::max(width, 1), std::max(height, 1));
     }
 
     void SetTitle(HWND handle, const std::string& title) override
@@ -161,10 +182,11 @@ public:
     void SetIcon(HWND handle, const IconImage& icon) override
     {
         SDL_Window* window = WindowOf(handle);
-        SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.pixels.data()),
-                                                                  icon.width, icon.height, 32, icon.width * 4,
-                                                                  SDL_PIXELFORMAT_ARGB8888);
-        if (window && picture) SDL_SetWindowIcon(window, picture);
+        SDL_Surface* picture =
+            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.pixels.data()), icon.width, icon.height,
+                                               32, icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (window && picture)
+            SDL_SetWindowIcon(window, picture);
         SDL_FreeSurface(picture);
     }
 
@@ -172,11 +194,14 @@ public:
     {
         SDL_Window* window = WindowOf(handle);
         SDL_Surface* screen = window ? SDL_GetWindowSurface(window) : nullptr;
-        if (!screen) return;
+        if (!screen)
+            return;
         RECT part = Intersect(area, {0, 0, std::min(surface.width, screen->w), std::min(surface.height, screen->h)});
-        if (IsEmpty(part)) return;
+        if (IsEmpty(part))
+            return;
         const std::uint32_t* from = surface.Row(part.top) + part.left;
-        auto* to = static_cast<Uint8*>(screen->pixels) + part.top * screen->pitch + part.left * screen->format->BytesPerPixel;
+        auto* to =
+            static_cast<Uint8*>(screen->pixels) + part.top * screen->pitch + part.left * screen->format->BytesPerPixel;
         SDL_ConvertPixels(part.right - part.left, part.bottom - part.top, SDL_PIXELFORMAT_ARGB8888, from,
                           surface.width * 4, screen->format->format, to, screen->pitch);
         SDL_Rect changed{part.left, part.top, part.right - part.left, part.bottom - part.top};
@@ -186,8 +211,10 @@ public:
     void SetCursorShape(WORD id) override
     {
         SDL_Cursor*& cursor = cursors_[id];
-        if (!cursor) cursor = MakeSdlCursor(id);
-        if (cursor) SDL_SetCursor(cursor);
+        if (!cursor)
+            cursor = MakeSdlCursor(id);
+        if (cursor)
+            SDL_SetCursor(cursor);
     }
 
     void CaptureMouse(bool captured) override { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); }
@@ -196,7 +223,8 @@ public:
     {
         waiter_.Drained();
         SDL_Event event;
-        while (SDL_PollEvent(&event)) Handle(event);
+        while (SDL_PollEvent(&event))
+            Handle(event);
     }
 
     EventWaiter* Waiter() override { return &waiter_; }
@@ -204,16 +232,19 @@ public:
 
     void PutClipboardText(const std::string& utf8) override
     {
-        if (SDL_SetClipboardText(utf8.c_str()) == 0) clipboardSeen_ = utf8;
+        if (SDL_SetClipboardText(utf8.c_str()) == 0)
+            clipboardSeen_ = utf8;
     }
 
     std::optional<std::string> TakeNewerClipboardText() override
     {
-        if (!SDL_HasClipboardText()) return std::nullopt;
+        if (!SDL_HasClipboardText())
+            return std::nullopt;
         char* raw = SDL_GetClipboardText();
         std::string text = raw ? raw : "";
         SDL_free(raw);
-        if (text == clipboardSeen_) return std::nullopt;
+        if (text == clipboardSeen_)
+            return std::nullopt;
         clipboardSeen_ = text;
         return text;
     }
@@ -234,7 +265,8 @@ private:
     POINT OnScreen(Uint32 windowId, int x, int y)
     {
         int left = 0, top = 0;
-        if (HWND handle = HandleOf(windowId)) SDL_GetWindowPosition(WindowOf(handle), &left, &top);
+        if (HWND handle = HandleOf(windowId))
+            SDL_GetWindowPosition(WindowOf(handle), &left, &top);
         pointer_ = {left + x, top + y};
         return pointer_;
     }
@@ -245,7 +277,8 @@ private:
         input.kind = RawInput::Kind::Button;
         input.down = down;
         input.button = button.button == SDL_BUTTON_RIGHT ? 1 : button.button == SDL_BUTTON_MIDDLE ? 2 : 0;
-        if (button.button > SDL_BUTTON_RIGHT) return;
+        if (button.button > SDL_BUTTON_RIGHT)
+            return;
         input.screen = OnScreen(button.windowID, button.x, button.y);
         QueueInput(std::move(input));
     }
@@ -257,14 +290,16 @@ private:
         input.kind = RawInput::Kind::Key;
         input.key = VirtualKeyOf(key.keysym.sym);
         input.down = down;
-        if (input.key) QueueInput(std::move(input));
+        if (input.key)
+            QueueInput(std::move(input));
     }
 
     // What the user typed, in the keyboard layout the desktop has. A key
     // pressed with Ctrl or Alt is a shortcut: its character comes from the key.
     void Text(const char* text)
     {
-        if (keyModifiers_ & (KMOD_CTRL | KMOD_ALT)) return;
+        if (keyModifiers_ & (KMOD_CTRL | KMOD_ALT))
+            return;
         for (char16_t unit : Utf8ToUtf16(text)) {
             RawInput input;
             input.kind = RawInput::Kind::Char;
@@ -278,8 +313,11 @@ private:
     void Follow(HWND handle, int command)
     {
         bool minimized = IsIconic(handle), maximized = IsZoomed(handle) && !minimized;
-        bool already = command == SW_MINIMIZE ? minimized : command == SW_MAXIMIZE ? maximized : !minimized && !maximized;
-        if (already) return;
+        bool already = command == SW_MINIMIZE   ? minimized
+                       : command == SW_MAXIMIZE ? maximized
+                                                : !minimized && !maximized;
+        if (already)
+            return;
         following_ = true;
         ShowWindow(handle, command);
         following_ = false;
@@ -290,7 +328,8 @@ private:
     void FollowMaximizedFirst(HWND handle, SDL_Window* window)
     {
         Uint32 flags = SDL_GetWindowFlags(window);
-        if ((flags & SDL_WINDOW_MAXIMIZED) && !(flags & SDL_WINDOW_MINIMIZED)) Follow(handle, SW_MAXIMIZE);
+        if ((flags & SDL_WINDOW_MAXIMIZED) && !(flags & SDL_WINDOW_MINIMIZED))
+            Follow(handle, SW_MAXIMIZE);
     }
 
     // Another program took the keyboard, not one of our own windows.
@@ -305,17 +344,20 @@ private:
         HWND handle = HandleOf(event.windowID);
         auto window = FindWindowRecord(handle);
         Opened* opened = OpenedOf(handle);
-        if (!window || !opened) return;
+        if (!window || !opened)
+            return;
         switch (event.event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             FollowMaximizedFirst(handle, opened->window);
             if (event.data1 != window->width || event.data2 != window->height)
-                SetWindowPos(handle, nullptr, 0, 0, event.data1, event.data2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                SetWindowPos(handle, nullptr, 0, 0, event.data1, event.data2,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case SDL_WINDOWEVENT_MOVED:
             FollowMaximizedFirst(handle, opened->window);
             if (event.data1 != window->x || event.data2 != window->y)
-                SetWindowPos(handle, nullptr, event.data1, event.data2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                SetWindowPos(handle, nullptr, event.data1, event.data2, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case SDL_WINDOWEVENT_MINIMIZED: Follow(handle, SW_MINIMIZE); break;
         case SDL_WINDOWEVENT_MAXIMIZED: Follow(handle, SW_MAXIMIZE); break;
@@ -329,10 +371,12 @@ private:
             break;
         // Popup menus and lists are never active, whatever the desktop does with them.
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            if (opened->frame != DesktopFrame::None) ActivateTopLevel(handle);
+            if (opened->frame != DesktopFrame::None)
+                ActivateTopLevel(handle);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            if (handle == CurrentActive() && KeyboardLeftUs(opened->window)) DeactivateForDesktop();
+            if (handle == CurrentActive() && KeyboardLeftUs(opened->window))
+                DeactivateForDesktop();
             break;
         case SDL_WINDOWEVENT_CLOSE: PostMessageA(handle, WM_SYSCOMMAND, SC_CLOSE, 0); break;
         }
@@ -355,18 +399,23 @@ private:
             int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
             input.delta = notches * WHEEL_DELTA;
             input.screen = pointer_;
-            if (input.delta) QueueInput(std::move(input));
+            if (input.delta)
+                QueueInput(std::move(input));
             break;
         }
         case SDL_KEYDOWN: Key(event.key, true); break;
         case SDL_KEYUP: Key(event.key, false); break;
         case SDL_TEXTINPUT: Text(event.text.text); break;
         case SDL_WINDOWEVENT: WindowEvent(event.window); break;
-        case SDL_DROPBEGIN: dropping_ = true; drops_.clear(); break;
+        case SDL_DROPBEGIN:
+            dropping_ = true;
+            drops_.clear();
+            break;
         case SDL_DROPFILE:
             drops_.emplace_back(event.drop.file);
             SDL_free(event.drop.file);
-            if (!dropping_) Dropped();
+            if (!dropping_)
+                Dropped();
             break;
         case SDL_DROPCOMPLETE:
             dropping_ = false;
@@ -378,7 +427,8 @@ private:
     // Files arrive one by one without a place; they land together at the pointer.
     void Dropped()
     {
-        if (drops_.empty()) return;
+        if (drops_.empty())
+            return;
         RawInput input;
         input.kind = RawInput::Kind::Drop;
         input.files.swap(drops_);
@@ -396,15 +446,16 @@ private:
     bool dropping_ = false;
     std::vector<std::string> drops_;
     std::string clipboardSeen_;  // the desktop's text as this process last put or took it
-    Uint16 keyModifiers_ = 0;   // as of the last key pressed or released
-    bool following_ = false;    // taking a state the desktop gave: nothing goes back to it
+    Uint16 keyModifiers_ = 0;    // as of the last key pressed or released
+    bool following_ = false;     // taking a state the desktop gave: nothing goes back to it
 };
 
 }  // namespace
 
 std::unique_ptr<DisplayBackend> MakeDesktopBackend(std::string& failure)
 {
-    if (!StartSdlVideo(failure)) return nullptr;
+    if (!StartSdlVideo(failure))
+        return nullptr;
     return std::make_unique<SdlBackend>();
 }
 

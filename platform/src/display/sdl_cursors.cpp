@@ -29,7 +29,8 @@ SDL_SystemCursor SystemCursorOf(WORD id)
 SDL_Cursor* MakeSdlCursor(WORD id)
 {
     std::optional<CursorArt> art = DragCursorArt(id);
-    if (!art) return SDL_CreateSystemCursor(SystemCursorOf(id));
+    if (!art)
+        return SDL_CreateSystemCursor(SystemCursorOf(id));
     SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(art->pixels.data(), art->width, art->height, 32,
                                                               art->width * 4, SDL_PIXELFORMAT_ARGB8888);
     SDL_Cursor* cursor = picture ? SDL_CreateColorCursor(picture, art->hotSpot.x, art->hotSpot.y) : nullptr;

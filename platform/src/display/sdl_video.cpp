@@ -11,7 +11,10 @@
 namespace platform::detail {
 namespace {
 
-bool Unseen(const char* driver) { return strcasecmp(driver, "offscreen") == 0 || strcasecmp(driver, "dummy") == 0; }
+bool Unseen(const char* driver)
+{
+    return strcasecmp(driver, "offscreen") == 0 || strcasecmp(driver, "dummy") == 0;
+}
 
 // SDL_VIDEODRIVER (the variable or the hint) may list several drivers.
 bool AskedFor(const char* driver)
@@ -19,7 +22,8 @@ bool AskedFor(const char* driver)
     const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
     std::istringstream names(asked ? asked : "");
     for (std::string name; std::getline(names, name, ',');)
-        if (strcasecmp(name.c_str(), driver) == 0) return true;
+        if (strcasecmp(name.c_str(), driver) == 0)
+            return true;
     return false;
 }
 

@@ -16,10 +16,14 @@ RECT Sized(RECT rect, LRESULT hit, POINT delta, POINT minimum)
     bool right = hit == HTRIGHT || hit == HTTOPRIGHT || hit == HTBOTTOMRIGHT;
     bool top = hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT;
     bool bottom = hit == HTBOTTOM || hit == HTBOTTOMLEFT || hit == HTBOTTOMRIGHT;
-    if (left) rect.left = std::min(rect.left + delta.x, rect.right - minimum.x);
-    if (right) rect.right = std::max(rect.right + delta.x, rect.left + minimum.x);
-    if (top) rect.top = std::min(rect.top + delta.y, rect.bottom - minimum.y);
-    if (bottom) rect.bottom = std::max(rect.bottom + delta.y, rect.top + minimum.y);
+    if (left)
+        rect.left = std::min(rect.left + delta.x, rect.right - minimum.x);
+    if (right)
+        rect.right = std::max(rect.right + delta.x, rect.left + minimum.x);
+    if (top)
+        rect.top = std::min(rect.top + delta.y, rect.bottom - minimum.y);
+    if (bottom)
+        rect.bottom = std::max(rect.bottom + delta.y, rect.top + minimum.y);
     return rect;
 }
 
@@ -28,14 +32,17 @@ RECT Sized(RECT rect, LRESULT hit, POINT delta, POINT minimum)
 void RunSizeMoveLoop(HWND handle, LRESULT hit, POINT start)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return;
+    if (!window)
+        return;
     bool moving = hit == HTCAPTION;
-    if (!moving && !(hit >= HTLEFT && hit <= HTBOTTOMRIGHT)) return;
+    if (!moving && !(hit >= HTLEFT && hit <= HTBOTTOMRIGHT))
+        return;
     RECT startRect;
     GetWindowRect(handle, &startRect);
     POINT parentOrigin{0, 0};
     if (!IsTopLevel(*window))
-        if (auto parent = FindWindowRecord(window->parent)) parentOrigin = ClientOriginOnScreen(*parent);
+        if (auto parent = FindWindowRecord(window->parent))
+            parentOrigin = ClientOriginOnScreen(*parent);
     TrackLimits limits = TrackLimitsOf(*window);
 
     SetCapture(handle);
@@ -67,8 +74,10 @@ void RunSizeMoveLoop(HWND handle, LRESULT hit, POINT start)
             DispatchUnlessMouse(msg);
         }
     }
-    if (GetCapture() == handle) ReleaseCapture();
-    if (IsWindow(handle)) CallWindow(handle, WM_EXITSIZEMOVE, 0, 0);
+    if (GetCapture() == handle)
+        ReleaseCapture();
+    if (IsWindow(handle))
+        CallWindow(handle, WM_EXITSIZEMOVE, 0, 0);
 }
 
 }  // namespace platform::detail

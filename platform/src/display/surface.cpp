@@ -8,7 +8,8 @@ void Surface::Resize(int newWidth, int newHeight)
 {
     newWidth = std::max(newWidth, 0);
     newHeight = std::max(newHeight, 0);
-    if (newWidth == width && newHeight == height) return;
+    if (newWidth == width && newHeight == height)
+        return;
     std::vector<std::uint32_t> resized(static_cast<size_t>(newWidth) * static_cast<size_t>(newHeight), 0xFF000000u);
     int keptWidth = std::min(width, newWidth), keptHeight = std::min(height, newHeight);
     for (int y = 0; y < keptHeight; ++y)
@@ -36,7 +37,8 @@ void Fill(Surface& surface, const Region& clip, const RECT& rect, COLORREF color
     RECT bounds = Intersect(rect, {0, 0, surface.width, surface.height});
     for (const RECT& part : clip.Rects()) {
         RECT area = Intersect(part, bounds);
-        for (LONG y = area.top; y < area.bottom; ++y) std::fill(surface.Row(y) + area.left, surface.Row(y) + area.right, pixel);
+        for (LONG y = area.top; y < area.bottom; ++y)
+            std::fill(surface.Row(y) + area.left, surface.Row(y) + area.right, pixel);
         surface.MarkPainted(area);
     }
 }

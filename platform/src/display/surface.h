@@ -7,11 +7,12 @@
 
 namespace platform::detail {
 
-struct Surface {
+struct Surface
+{
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;  // width * height, rows top first
-    RECT unpresented{0, 0, 0, 0};      // painted since the last present
+    RECT unpresented{0, 0, 0, 0};       // painted since the last present
 
     // Keeps what still fits; the rest is black.
     void Resize(int newWidth, int newHeight);

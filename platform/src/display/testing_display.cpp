@@ -17,7 +17,10 @@ namespace {
 
 using platform::detail::RawInput;
 
-void Queue(RawInput input) { platform::detail::QueueInput(std::move(input)); }
+void Queue(RawInput input)
+{
+    platform::detail::QueueInput(std::move(input));
+}
 
 RawInput Button(MouseButton button, bool down, int x, int y)
 {
@@ -47,8 +50,14 @@ void MoveMouse(int x, int y)
     Queue(input);
 }
 
-void PressMouse(MouseButton button, int x, int y) { Queue(Button(button, true, x, y)); }
-void ReleaseMouse(MouseButton button, int x, int y) { Queue(Button(button, false, x, y)); }
+void PressMouse(MouseButton button, int x, int y)
+{
+    Queue(Button(button, true, x, y));
+}
+void ReleaseMouse(MouseButton button, int x, int y)
+{
+    Queue(Button(button, false, x, y));
+}
 
 void Click(MouseButton button, int x, int y)
 {
@@ -65,15 +74,23 @@ void TurnWheel(int delta, int x, int y)
     Queue(input);
 }
 
-void PressKey(UINT key) { Queue(Key(key, true)); }
-void ReleaseKey(UINT key) { Queue(Key(key, false)); }
+void PressKey(UINT key)
+{
+    Queue(Key(key, true));
+}
+void ReleaseKey(UINT key)
+{
+    Queue(Key(key, false));
+}
 
 void TypeKey(UINT key, std::vector<UINT> modifiers)
 {
-    for (UINT modifier : modifiers) PressKey(modifier);
+    for (UINT modifier : modifiers)
+        PressKey(modifier);
     PressKey(key);
     ReleaseKey(key);
-    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) ReleaseKey(*it);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        ReleaseKey(*it);
 }
 
 void TypeText(const char* utf8)
@@ -95,7 +112,10 @@ void DropFiles(const std::vector<std::string>& paths, int x, int y)
     Queue(input);
 }
 
-void SwitchToOtherProgram() { platform::detail::DeactivateForDesktop(); }
+void SwitchToOtherProgram()
+{
+    platform::detail::DeactivateForDesktop();
+}
 
 void PumpMessages()
 {
@@ -110,12 +130,16 @@ void PumpMessages()
     }
 }
 
-void SetWorkArea(const RECT& area) { platform::detail::SetHeadlessWorkArea(area); }
+void SetWorkArea(const RECT& area)
+{
+    platform::detail::SetHeadlessWorkArea(area);
+}
 
 bool SaveScreenshot(HWND topLevel, const char* path)
 {
     auto window = platform::detail::FindWindowRecord(topLevel);
-    if (!window || !platform::detail::IsShown(*window)) return false;
+    if (!window || !platform::detail::IsShown(*window))
+        return false;
     auto surface = platform::detail::SurfaceOf(*window);
     return surface && platform::detail::WritePng(*surface, path);
 }
@@ -123,19 +147,22 @@ bool SaveScreenshot(HWND topLevel, const char* path)
 COLORREF PixelAt(HWND handle, int x, int y)
 {
     auto window = platform::detail::FindWindowRecord(handle);
-    if (!window) return 0;
+    if (!window)
+        return 0;
     auto surface = platform::detail::SurfaceOf(*window);
     POINT origin = platform::detail::OriginInTopLevel(*window);
     RECT client = platform::detail::ClientRectInWindow(*window);
     int px = origin.x + client.left + x, py = origin.y + client.top + y;
-    if (!surface || px < 0 || py < 0 || px >= surface->width || py >= surface->height) return 0;
+    if (!surface || px < 0 || py < 0 || px >= surface->width || py >= surface->height)
+        return 0;
     return platform::detail::ColorFromPixel(surface->Row(py)[px]);
 }
 
 ScrollBar ScrollBarOf(HWND handle, bool vertical)
 {
     auto window = platform::detail::FindWindowRecord(handle);
-    if (!window) return {};
+    if (!window)
+        return {};
     const platform::detail::ScrollBarState& bar = platform::detail::StateOf(*window).scrollBars[vertical ? 1 : 0];
     return {bar.shown, bar.minimum, bar.maximum, bar.page, bar.position};
 }

@@ -6,10 +6,14 @@ namespace {
 // Length of a sequence from its lead byte; 0 for a byte that cannot lead.
 int SequenceLength(unsigned char lead)
 {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
     return 0;
 }
 
@@ -18,7 +22,8 @@ int SequenceLength(unsigned char lead)
 std::u16string Utf8ToUtf16(const char* text)
 {
     std::u16string out;
-    if (!text) return out;
+    if (!text)
+        return out;
     const auto* p = reinterpret_cast<const unsigned char*>(text);
     while (*p) {
         int length = SequenceLength(*p);
@@ -26,10 +31,12 @@ std::u16string Utf8ToUtf16(const char* text)
         bool valid = length > 0;
         for (int i = 1; valid && i < length; ++i) {
             valid = (p[i] & 0xC0) == 0x80;
-            if (valid) code = (code << 6) | (p[i] & 0x3F);
+            if (valid)
+                code = (code << 6) | (p[i] & 0x3F);
         }
         static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (valid && (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))) valid = false;
+        if (valid && (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)))
+            valid = false;
         if (!valid) {
             out.push_back(u'\uFFFD');
             ++p;

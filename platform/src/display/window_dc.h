@@ -8,7 +8,8 @@
 
 namespace platform::detail {
 
-struct WindowDc {
+struct WindowDc
+{
     HWND window = nullptr;
     std::shared_ptr<Surface> surface;  // null while the window is not on the display
     POINT origin{0, 0};                // the client area's top-left in the surface

@@ -57,7 +57,8 @@ void Prepare(Window& window, int x, int y, int width, int height, std::u16string
 
 DisplayState& StateOf(Window& window)
 {
-    if (!window.display) window.display = std::make_shared<DisplayState>();
+    if (!window.display)
+        window.display = std::make_shared<DisplayState>();
     return *window.display;
 }
 
@@ -109,18 +110,24 @@ LPARAM ClientOriginParam(const Window& window)
 void WindowCreated(HWND handle)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return;
-    if (IsTopLevel(*window)) AddTopLevel(handle);
-    if (StateOf(*window).showWhenCreated) SetShown(*window, true, IsTopLevel(*window));
+    if (!window)
+        return;
+    if (IsTopLevel(*window))
+        AddTopLevel(handle);
+    if (StateOf(*window).showWhenCreated)
+        SetShown(*window, true, IsTopLevel(*window));
 }
 
 void WindowDestroying(HWND handle)
 {
     auto window = FindWindowRecord(handle);
-    if (!window) return;
+    if (!window)
+        return;
     LeaveWindow(*window, true);
-    if (IsWindow(handle) && MdiClientOf(*window)) MdiChildGoing(*window);
-    if (IsWindow(handle) && (window->style & WS_VISIBLE)) SetShown(*window, false, false);
+    if (IsWindow(handle) && MdiClientOf(*window))
+        MdiChildGoing(*window);
+    if (IsWindow(handle) && (window->style & WS_VISIBLE))
+        SetShown(*window, false, false);
 }
 
 void WindowRemoved(Window& window)

@@ -9,7 +9,8 @@ namespace {
 
 std::atomic<WindowMenuWriter> gWriter{nullptr};
 
-struct Written {
+struct Written
+{
     std::mutex mutex;
     std::map<HMENU, std::vector<WindowMenuEntry>> menus;
 };
@@ -22,17 +23,22 @@ Written& Menus()
 
 }  // namespace
 
-void SetWindowMenuWriter(WindowMenuWriter writer) { gWriter = writer; }
+void SetWindowMenuWriter(WindowMenuWriter writer)
+{
+    gWriter = writer;
+}
 
 void WriteWindowMenu(HMENU windowMenu, const std::vector<WindowMenuEntry>& entries)
 {
-    if (!windowMenu) return;
+    if (!windowMenu)
+        return;
     {
         auto& written = Menus();
         std::lock_guard lock(written.mutex);
         written.menus[windowMenu] = entries;
     }
-    if (auto writer = gWriter.load()) writer(windowMenu, entries);
+    if (auto writer = gWriter.load())
+        writer(windowMenu, entries);
 }
 
 std::vector<WindowMenuEntry> WrittenWindowMenu(HMENU windowMenu)

@@ -9,7 +9,8 @@
 
 namespace platform::detail {
 
-struct WindowMenuEntry {
+struct WindowMenuEntry
+{
     UINT id;
     std::u16string text;  // "&1 Title" for the first nine
     bool checked;         // the active child

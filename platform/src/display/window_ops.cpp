@@ -31,9 +31,11 @@ RECT IconRect(const Window& window)
 
 RECT MaximizedRect(const Window& window)
 {
-    if (IsTopLevel(window)) return Display().WorkArea();
+    if (IsTopLevel(window))
+        return Display().WorkArea();
     auto parent = FindWindowRecord(window.parent);
-    if (!parent) return WindowRectInParent(window);
+    if (!parent)
+        return WindowRectInParent(window);
     RECT client = ClientRectInWindow(*parent);
     return {0, 0, client.right - client.left, client.bottom - client.top};
 }
@@ -56,10 +58,12 @@ void SetShown(Window& window, bool shown, bool activate)
     if (visible != shown) {
         if (!shown) {
             LeaveWindow(window, false);
-            if (!IsWindow(handle)) return;
+            if (!IsWindow(handle))
+                return;
         }
         auto top = TopLevelOf(FindWindowRecord(handle));
-        if (!top) return;
+        if (!top)
+            return;
         RECT area = InTopLevel(window);
         if (shown)
             window.style |= WS_VISIBLE;
@@ -75,13 +79,15 @@ void SetShown(Window& window, bool shown, bool activate)
                 }
                 ExposeWindow(window);
             }
-            if (StateOf(window).surface) Display().Show(handle, shown);
+            if (StateOf(window).surface)
+                Display().Show(handle, shown);
         } else {
             ExposeArea(*top, area);
             MdiChildVisibilityChanged(window);
         }
     }
-    if (shown && activate && IsTopLevel(window)) ActivateTopLevel(handle);
+    if (shown && activate && IsTopLevel(window))
+        ActivateTopLevel(handle);
 }
 
 bool Place(Window& window, const RECT& rect)
@@ -109,63 +115,81 @@ bool Place(Window& window, const RECT& rect)
             surface->Resize(window.width, window.height);
             Display().Place(handle, rect);
         }
-        if (shown && resized) ExposeWindow(window);
+        if (shown && resized)
+            ExposeWindow(window);
     } else if (shown && top && (resized || moved)) {
         ExposeArea(*top, before);
         ExposeArea(*top, InTopLevel(window));
     }
-    if (resized) SendSize(window);
-    if (moved && IsWindow(handle)) CallWindow(handle, WM_MOVE, 0, MAKELPARAM(window.x + client.left, window.y + client.top));
-    if ((resized || moved) && !IsTopLevel(window)) UpdateMdiScrollBars(window.parent);  // no-op unless an MDI client
+    if (resized)
+        SendSize(window);
+    if (moved && IsWindow(handle))
+        CallWindow(handle, WM_MOVE, 0, MAKELPARAM(window.x + client.left, window.y + client.top));
+    if ((resized || moved) && !IsTopLevel(window))
+        UpdateMdiScrollBars(window.parent);  // no-op unless an MDI client
     return resized;
 }
 
 void Minimize(Window& window)
 {
     DisplayState& state = StateOf(window);
-    if (state.minimized) return;
-    if (!state.maximized) state.restoreRect = WindowRectInParent(window);
+    if (state.minimized)
+        return;
+    if (!state.maximized)
+        state.restoreRect = WindowRectInParent(window);
     LeaveWindow(window, false);
     state.minimized = true;
     if (IsTopLevel(window)) {
-        if (state.surface) Display().SetState(window.handle, DesktopState::Minimized);
+        if (state.surface)
+            Display().SetState(window.handle, DesktopState::Minimized);
         SendSize(window);
         return;
     }
-    if (!Place(window, IconRect(window))) SendSize(window);
+    if (!Place(window, IconRect(window)))
+        SendSize(window);
 }
 
 void Maximize(Window& window)
 {
     DisplayState& state = StateOf(window);
-    if (state.maximized && !state.minimized) return;
-    if (!state.minimized) state.restoreRect = WindowRectInParent(window);
+    if (state.maximized && !state.minimized)
+        return;
+    if (!state.minimized)
+        state.restoreRect = WindowRectInParent(window);
     state.minimized = false;
     state.maximized = true;
-    if (IsTopLevel(window) && state.surface) Display().SetState(window.handle, DesktopState::Maximized);
+    if (IsTopLevel(window) && state.surface)
+        Display().SetState(window.handle, DesktopState::Maximized);
     RECT target = MaximizedRect(window);
     TrackLimits limits = TrackLimitsOf(window);
     target.right = target.left + std::min<LONG>(target.right - target.left, limits.maximum.x);
     target.bottom = target.top + std::min<LONG>(target.bottom - target.top, limits.maximum.y);
-    if (!Place(window, target)) SendSize(window);
-    if (IsShown(window)) ExposeWindow(window);
+    if (!Place(window, target))
+        SendSize(window);
+    if (IsShown(window))
+        ExposeWindow(window);
 }
 
 void Restore(Window& window)
 {
     DisplayState& state = StateOf(window);
-    if (!state.minimized && !state.maximized) return;
+    if (!state.minimized && !state.maximized)
+        return;
     state.minimized = false;
     state.maximized = false;
-    if (IsTopLevel(window) && state.surface) Display().SetState(window.handle, DesktopState::Normal);
-    if (!Place(window, state.restoreRect)) SendSize(window);
-    if (IsShown(window)) ExposeWindow(window);
+    if (IsTopLevel(window) && state.surface)
+        Display().SetState(window.handle, DesktopState::Normal);
+    if (!Place(window, state.restoreRect))
+        SendSize(window);
+    if (IsShown(window))
+        ExposeWindow(window);
 }
 
 void FrameChanged(Window& window)
 {
     SendSize(window);
-    if (IsShown(window)) ExposeWindow(window);
+    if (IsShown(window))
+        ExposeWindow(window);
 }
 
 TrackLimits TrackLimitsOf(Window& window)

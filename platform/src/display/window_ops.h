@@ -21,7 +21,8 @@ void SendSize(Window& window);
 void FrameChanged(Window& window);
 
 // The minimum and maximum sizes the window accepts, asked with WM_GETMINMAXINFO.
-struct TrackLimits {
+struct TrackLimits
+{
     POINT minimum;
     POINT maximum;
 };

@@ -10,21 +10,25 @@ namespace platform::dragdrop {
 
 // An interface with the id QueryInterface knows it by.
 template <class Interface, const IID& kId>
-struct Face {
+struct Face
+{
     using Type = Interface;
     static const IID& Id() { return kId; }
 };
 
 template <class... Faces>
-class ComObject : public Faces::Type... {
+class ComObject : public Faces::Type...
+{
 public:
     HRESULT QueryInterface(REFIID iid, void** object) override
     {
-        if (!object) return E_POINTER;
+        if (!object)
+            return E_POINTER;
         using First = std::tuple_element_t<0, std::tuple<typename Faces::Type...>>;
         *object = iid == IID_IUnknown ? static_cast<First*>(this) : nullptr;
         ((*object = !*object && iid == Faces::Id() ? static_cast<typename Faces::Type*>(this) : *object), ...);
-        if (!*object) return E_NOINTERFACE;
+        if (!*object)
+            return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
@@ -32,7 +36,8 @@ public:
     ULONG Release() override
     {
         ULONG left = --references_;
-        if (left == 0) delete this;
+        if (left == 0)
+            delete this;
         return left;
     }
 

@@ -8,23 +8,28 @@
 namespace platform::dragdrop {
 namespace {
 
-struct Entry {
+struct Entry
+{
     FORMATETC format;
     HGLOBAL block;
 };
 
-class DataObject final : public ComObject<Face<IDataObject, IID_IDataObject>> {
+class DataObject final : public ComObject<Face<IDataObject, IID_IDataObject>>
+{
 public:
     ~DataObject() override
     {
-        for (Entry& entry : entries_) GlobalFree(entry.block);
+        for (Entry& entry : entries_)
+            GlobalFree(entry.block);
     }
 
     HRESULT GetData(FORMATETC* format, STGMEDIUM* medium) override
     {
-        if (!medium) return E_INVALIDARG;
+        if (!medium)
+            return E_INVALIDARG;
         Entry* entry = nullptr;
-        if (HRESULT looked = Lookup(format, &entry); FAILED(looked)) return looked;
+        if (HRESULT looked = Lookup(format, &entry); FAILED(looked))
+            return looked;
         // The block is shared: the receiver's ReleaseStgMedium drops a reference instead of freeing it.
         medium->tymed = TYMED_HGLOBAL;
         medium->hGlobal = entry->block;
@@ -45,18 +50,24 @@ public:
 
     HRESULT SetData(FORMATETC* format, STGMEDIUM* medium, BOOL release) override
     {
-        if (!format || !medium) return E_INVALIDARG;
-        if (!release) return E_NOTIMPL;
-        if (format->ptd || medium->tymed != TYMED_HGLOBAL || medium->pUnkForRelease) return DV_E_TYMED;
+        if (!format || !medium)
+            return E_INVALIDARG;
+        if (!release)
+            return E_NOTIMPL;
+        if (format->ptd || medium->tymed != TYMED_HGLOBAL || medium->pUnkForRelease)
+            return DV_E_TYMED;
         return Offer(*format, medium->hGlobal) ? S_OK : E_OUTOFMEMORY;
     }
 
     HRESULT EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override
     {
-        if (!formats) return E_INVALIDARG;
-        if (direction != DATADIR_GET) return E_NOTIMPL;
+        if (!formats)
+            return E_INVALIDARG;
+        if (direction != DATADIR_GET)
+            return E_NOTIMPL;
         std::vector<FORMATETC> list;
-        for (const Entry& entry : entries_) list.push_back(entry.format);
+        for (const Entry& entry : entries_)
+            list.push_back(entry.format);
         *formats = NewFormatList(std::move(list));
         return S_OK;
     }
@@ -68,11 +79,14 @@ public:
     // A block offered again for the same format replaces the old one.
     bool Offer(FORMATETC format, HGLOBAL block)
     {
-        if (!block) return false;
+        if (!block)
+            return false;
         format.tymed = TYMED_HGLOBAL;
         for (Entry& entry : entries_) {
-            if (!Matches(entry.format, format)) continue;
-            if (entry.block != block) GlobalFree(entry.block);
+            if (!Matches(entry.format, format))
+                continue;
+            if (entry.block != block)
+                GlobalFree(entry.block);
             entry.block = block;
             return true;
         }
@@ -88,11 +102,15 @@ private:
 
     HRESULT Lookup(const FORMATETC* format, Entry** found)
     {
-        if (!format) return E_INVALIDARG;
-        if (format->ptd) return DV_E_DVTARGETDEVICE;
+        if (!format)
+            return E_INVALIDARG;
+        if (format->ptd)
+            return DV_E_DVTARGETDEVICE;
         for (Entry& entry : entries_) {
-            if (!Matches(entry.format, *format)) continue;
-            if (!(format->tymed & TYMED_HGLOBAL)) return DV_E_TYMED;
+            if (!Matches(entry.format, *format))
+                continue;
+            if (!(format->tymed & TYMED_HGLOBAL))
+                return DV_E_TYMED;
             *found = &entry;
             return S_OK;
         }
@@ -104,7 +122,10 @@ private:
 
 }  // namespace
 
-IDataObject* NewDataObject() { return new DataObject; }
+IDataObject* NewDataObject()
+{
+    return new DataObject;
+}
 
 bool OfferBlock(IDataObject* data, UINT format, LONG index, HGLOBAL block)
 {

@@ -18,7 +18,8 @@ namespace {
 HWND FileAcceptorAround(HWND window)
 {
     for (HWND at = window; at && IsWindow(at); at = GetParent(at))
-        if (GetWindowLongPtrA(at, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) return at;
+        if (GetWindowLongPtrA(at, GWL_EXSTYLE) & WS_EX_ACCEPTFILES)
+            return at;
     return nullptr;
 }
 
@@ -28,9 +29,11 @@ void PostFileDrop(HWND receiver, POINT screen, const std::vector<std::string>& p
     ScreenToClient(receiver, &client);
     RECT area{};
     GetClientRect(receiver, &area);
-    const bool outside = client.x < area.left || client.y < area.top || client.x >= area.right || client.y >= area.bottom;
+    const bool outside =
+        client.x < area.left || client.y < area.top || client.x >= area.right || client.y >= area.bottom;
     HDROP drop = MakeFileDrop(paths, client, outside);
-    if (drop && !PostMessageA(receiver, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0)) GlobalFree(drop);
+    if (drop && !PostMessageA(receiver, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0))
+        GlobalFree(drop);
 }
 
 // The desktop gives no enter or over events, so the target sees the whole
@@ -39,7 +42,8 @@ void DropOnTarget(const FoundTarget& found, POINT screen, const std::vector<std:
 {
     IDataObject* data = NewDataObject();
     HDROP drop = MakeFileDrop(paths, screen, false);
-    if (!OfferBlock(data, CF_HDROP, -1, drop)) GlobalFree(drop);
+    if (!OfferBlock(data, CF_HDROP, -1, drop))
+        GlobalFree(drop);
     const DWORD keys = DragKeyState();
     const POINTL point{screen.x, screen.y};
     const DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
@@ -56,22 +60,28 @@ void DropOnTarget(const FoundTarget& found, POINT screen, const std::vector<std:
 
 void DeliverFileDrop(HWND under, POINT screen, const std::vector<std::string>& paths)
 {
-    if (paths.empty()) return;
+    if (paths.empty())
+        return;
     // A window that takes files by message is what the user dropped on,
     // even when a registered target lies nearer.
     if (HWND receiver = FileAcceptorAround(under)) {
         PostFileDrop(receiver, screen, paths);
         return;
     }
-    if (!OleIsUp()) return;
+    if (!OleIsUp())
+        return;
     FoundTarget found = TargetAround(under);
-    if (!found.target) return;
+    if (!found.target)
+        return;
     DropOnTarget(found, screen, paths);
     found.target->Release();
 }
 
 }  // namespace
 
-void InstallDesktopDrops() { platform::detail::SetFileDropReceiver(&DeliverFileDrop); }
+void InstallDesktopDrops()
+{
+    platform::detail::SetFileDropReceiver(&DeliverFileDrop);
+}
 
 }  // namespace platform::dragdrop

@@ -9,12 +9,13 @@
 
 namespace platform::dragdrop {
 
-struct DragImage {
+struct DragImage
+{
     int width = 0;
     int height = 0;
-    POINT hotSpot{0, 0};  // the image's point under the pointer
+    POINT hotSpot{0, 0};                // the image's point under the pointer
     std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, rows top-down
-    std::uint32_t colorKey = 0;  // 0x00RRGGBB: pixels of this colour are not drawn
+    std::uint32_t colorKey = 0;         // 0x00RRGGBB: pixels of this colour are not drawn
 };
 
 // The image given for the data object, taken away from the helper.

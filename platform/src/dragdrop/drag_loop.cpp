@@ -25,7 +25,8 @@ constexpr char kTrackerClass[] = "VqDragTracker";
 HWND MakeTracker()
 {
     static const bool registered = detail::RegisterOwnClass({.name = kTrackerClass, .procedure = DefWindowProcA}) != 0;
-    if (!registered) return nullptr;
+    if (!registered)
+        return nullptr;
     return CreateWindowExA(0, kTrackerClass, nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
 }
 
@@ -35,24 +36,31 @@ bool IsMouseMessage(UINT message)
            (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
-bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+bool IsKeyMessage(UINT message)
+{
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
 
 // A move wins over a copy and a copy over a link when a target allows more than one.
 HCURSOR CursorForEffect(DWORD effect)
 {
     using namespace platform::detail;
-    if (effect & DROPEFFECT_MOVE) return StandardCursor(kDragMoveCursor);
-    if (effect & DROPEFFECT_COPY) return StandardCursor(kDragCopyCursor);
-    if (effect & DROPEFFECT_LINK) return StandardCursor(kDragLinkCursor);
+    if (effect & DROPEFFECT_MOVE)
+        return StandardCursor(kDragMoveCursor);
+    if (effect & DROPEFFECT_COPY)
+        return StandardCursor(kDragCopyCursor);
+    if (effect & DROPEFFECT_LINK)
+        return StandardCursor(kDragLinkCursor);
     return LoadCursorA(nullptr, IDC_NO);
 }
 
-class DragSession {
+class DragSession
+{
 public:
-    DragSession(IDataObject* data, IDropSource* source, DWORD allowed)
-        : data_(data), source_(source), allowed_(allowed)
+    DragSession(IDataObject* data, IDropSource* source, DWORD allowed) : data_(data), source_(source), allowed_(allowed)
     {
-        if (auto image = TakeDragImage(data)) overlay_ = std::make_unique<DragOverlay>(std::move(*image));
+        if (auto image = TakeDragImage(data))
+            overlay_ = std::make_unique<DragOverlay>(std::move(*image));
     }
 
     ~DragSession() { Leave(); }
@@ -60,7 +68,8 @@ public:
     HRESULT Run(DWORD* effect)
     {
         HWND tracker = MakeTracker();
-        if (!tracker) return E_OUTOFMEMORY;
+        if (!tracker)
+            return E_OUTOFMEMORY;
         SetCapture(tracker);
         GetCursorPos(&pointer_);
         RunDragScript();
@@ -80,15 +89,18 @@ public:
                 pointer_ = msg.pt;  // where the pointer was when the key came
                 const bool escape = msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
                 // Only presses and releases change the key state; characters are swallowed.
-                if (msg.message != WM_CHAR && msg.message != WM_SYSCHAR) result = Step(escape, true, effect);
+                if (msg.message != WM_CHAR && msg.message != WM_SYSCHAR)
+                    result = Step(escape, true, effect);
             } else {
                 DispatchMessageA(&msg);
             }
             // Back on top of whatever was painted meanwhile.
-            if (result == S_OK && overlay_) overlay_->ShowAt(pointer_);
+            if (result == S_OK && overlay_)
+                overlay_->ShowAt(pointer_);
         }
         overlay_.reset();
-        if (GetCapture() == tracker) ReleaseCapture();
+        if (GetCapture() == tracker)
+            ReleaseCapture();
         DestroyWindow(tracker);
         return result;
     }
@@ -106,8 +118,10 @@ private:
             Leave();
             return FAILED(answer) ? answer : DRAGDROP_S_CANCEL;
         }
-        if (!track) return S_OK;
-        if (overlay_) overlay_->ShowAt(pointer_);
+        if (!track)
+            return S_OK;
+        if (overlay_)
+            overlay_->ShowAt(pointer_);
         Track();
         if (source_->GiveFeedback(effect_) == DRAGDROP_S_USEDEFAULTCURSORS)
             SetCursor(CursorForEffect(effect_));
@@ -128,8 +142,10 @@ private:
                 effect = DROPEFFECT_NONE;
             }
         } else {
-            if (found.target) found.target->Release();
-            if (current_.target) current_.target->DragOver(DragKeyState(), Point(), &effect);
+            if (found.target)
+                found.target->Release();
+            if (current_.target)
+                current_.target->DragOver(DragKeyState(), Point(), &effect);
         }
         effect_ = current_.target ? effect & allowed_ : DROPEFFECT_NONE;
     }
@@ -150,13 +166,15 @@ private:
 
     void Leave()
     {
-        if (current_.target) current_.target->DragLeave();
+        if (current_.target)
+            current_.target->DragLeave();
         Forget();
     }
 
     void Forget()
     {
-        if (current_.target) current_.target->Release();
+        if (current_.target)
+            current_.target->Release();
         current_ = {};
     }
 
@@ -176,7 +194,8 @@ private:
 
 HRESULT DoDragDrop(IDataObject* data, IDropSource* source, DWORD allowedEffects, DWORD* effect)
 {
-    if (!data || !source || !effect) return E_INVALIDARG;
+    if (!data || !source || !effect)
+        return E_INVALIDARG;
     *effect = DROPEFFECT_NONE;
     platform::dragdrop::DragSession session(data, source, allowedEffects);
     return session.Run(effect);

@@ -11,7 +11,8 @@ namespace {
 using platform::detail::Surface;
 using platform::detail::Window;
 
-struct Shown {
+struct Shown
+{
     std::shared_ptr<Window> window;
     std::shared_ptr<Surface> surface;
 };
@@ -20,9 +21,11 @@ struct Shown {
 Shown SurfaceFor(HWND topLevel, int width, int height)
 {
     auto window = platform::detail::FindWindowRecord(topLevel);
-    if (!window || !platform::detail::IsShown(*window)) return {};
+    if (!window || !platform::detail::IsShown(*window))
+        return {};
     auto surface = platform::detail::SurfaceOf(*window);
-    if (!surface || surface->width != width || surface->height != height) return {};
+    if (!surface || surface->width != width || surface->height != height)
+        return {};
     return {window, surface};
 }
 
@@ -38,12 +41,14 @@ void DragOverlay::Hide()
 {
     for (const Patch& patch : patches_) {
         Shown shown = SurfaceFor(patch.topLevel, patch.surfaceWidth, patch.surfaceHeight);
-        if (!shown.surface) continue;
+        if (!shown.surface)
+            continue;
         std::size_t i = 0;
         for (LONG y = patch.area.top; y < patch.area.bottom; ++y) {
             std::uint32_t* row = shown.surface->Row(y);
             for (LONG x = patch.area.left; x < patch.area.right; ++x, ++i)
-                if (row[x] == patch.drawn[i]) row[x] = patch.under[i];
+                if (row[x] == patch.drawn[i])
+                    row[x] = patch.under[i];
         }
         Present(shown, patch.area);
     }
@@ -58,14 +63,17 @@ void DragOverlay::ShowAt(POINT pointer)
     const DWORD thread = GetCurrentThreadId();
     for (HWND handle : platform::detail::TopLevelWindows()) {
         auto window = platform::detail::FindWindowRecord(handle);
-        if (!window || window->threadId != thread || !platform::detail::IsShown(*window)) continue;
+        if (!window || window->threadId != thread || !platform::detail::IsShown(*window))
+            continue;
         auto surface = platform::detail::SurfaceOf(*window);
-        if (!surface) continue;
+        if (!surface)
+            continue;
         const RECT frame = platform::detail::WindowRectInParent(*window);
-        RECT area = platform::detail::Intersect({image.left - frame.left, image.top - frame.top,
-                                                 image.right - frame.left, image.bottom - frame.top},
-                                                {0, 0, surface->width, surface->height});
-        if (platform::detail::IsEmpty(area)) continue;
+        RECT area = platform::detail::Intersect(
+            {image.left - frame.left, image.top - frame.top, image.right - frame.left, image.bottom - frame.top},
+            {0, 0, surface->width, surface->height});
+        if (platform::detail::IsEmpty(area))
+            continue;
         Patch patch{handle, area, surface->width, surface->height, {}, {}};
         for (LONG y = area.top; y < area.bottom; ++y) {
             std::uint32_t* row = surface->Row(y);
@@ -74,7 +82,8 @@ void DragOverlay::ShowAt(POINT pointer)
             for (LONG x = area.left; x < area.right; ++x) {
                 std::uint32_t pixel = source[x + frame.left - image.left];
                 patch.under.push_back(row[x]);
-                if ((pixel & 0xFFFFFFu) != image_.colorKey) row[x] = pixel | 0xFF000000u;
+                if ((pixel & 0xFFFFFFu) != image_.colorKey)
+                    row[x] = pixel | 0xFF000000u;
                 patch.drawn.push_back(row[x]);
             }
         }

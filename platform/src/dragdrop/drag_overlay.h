@@ -11,7 +11,8 @@
 
 namespace platform::dragdrop {
 
-class DragOverlay {
+class DragOverlay
+{
 public:
     explicit DragOverlay(DragImage image) : image_(std::move(image)) {}
     ~DragOverlay() { Hide(); }
@@ -24,7 +25,8 @@ public:
     void Hide();
 
 private:
-    struct Patch {
+    struct Patch
+    {
         HWND topLevel;
         RECT area;  // framebuffer coordinates
         int surfaceWidth, surfaceHeight;

@@ -20,7 +20,8 @@ Scripts& Queued()
 void RunDragScript()
 {
     std::optional<platform::testing::DragScript> script = Queued().Next();
-    if (script && *script) (*script)();
+    if (script && *script)
+        (*script)();
 }
 
 }  // namespace platform::dragdrop

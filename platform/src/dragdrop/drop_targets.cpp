@@ -11,7 +11,8 @@
 namespace platform::dragdrop {
 namespace {
 
-struct Registry {
+struct Registry
+{
     std::mutex mutex;
     int oleUsers = 0;
     std::map<HWND, IDropTarget*> targets;
@@ -39,7 +40,8 @@ void ReleaseTargetsOfGoneWindows()
             it = registry.targets.erase(it);
         }
     }
-    for (IDropTarget* target : gone) target->Release();
+    for (IDropTarget* target : gone)
+        target->Release();
 }
 
 }  // namespace
@@ -57,7 +59,8 @@ FoundTarget TargetAround(HWND window)
     std::unique_lock lock(registry.mutex);
     for (HWND at = window; at && IsWindow(at); at = GetParent(at)) {
         auto found = registry.targets.find(at);
-        if (found == registry.targets.end()) continue;
+        if (found == registry.targets.end())
+            continue;
         FoundTarget result{at, found->second};
         lock.unlock();
         result.target->AddRef();
@@ -82,19 +85,24 @@ void OleUninitialize()
 {
     auto& registry = Targets();
     std::lock_guard lock(registry.mutex);
-    if (registry.oleUsers > 0) --registry.oleUsers;
+    if (registry.oleUsers > 0)
+        --registry.oleUsers;
 }
 
 HRESULT RegisterDragDrop(HWND window, IDropTarget* target)
 {
-    if (!target) return E_INVALIDARG;
-    if (!IsWindow(window)) return DRAGDROP_E_INVALIDHWND;
-    if (!OleIsUp()) return CO_E_NOTINITIALIZED;
+    if (!target)
+        return E_INVALIDARG;
+    if (!IsWindow(window))
+        return DRAGDROP_E_INVALIDHWND;
+    if (!OleIsUp())
+        return CO_E_NOTINITIALIZED;
     ReleaseTargetsOfGoneWindows();
     auto& registry = Targets();
     {
         std::lock_guard lock(registry.mutex);
-        if (!registry.targets.emplace(window, target).second) return DRAGDROP_E_ALREADYREGISTERED;
+        if (!registry.targets.emplace(window, target).second)
+            return DRAGDROP_E_ALREADYREGISTERED;
     }
     target->AddRef();
     return S_OK;
@@ -107,7 +115,8 @@ HRESULT RevokeDragDrop(HWND window)
         auto& registry = Targets();
         std::lock_guard lock(registry.mutex);
         auto found = registry.targets.find(window);
-        if (found == registry.targets.end()) return DRAGDROP_E_NOTREGISTERED;
+        if (found == registry.targets.end())
+            return DRAGDROP_E_NOTREGISTERED;
         target = found->second;
         registry.targets.erase(found);
     }

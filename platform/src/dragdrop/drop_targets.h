@@ -7,7 +7,8 @@ namespace platform::dragdrop {
 bool OleIsUp();
 
 // A target with a reference for the caller, or null.
-struct FoundTarget {
+struct FoundTarget
+{
     HWND window = nullptr;
     IDropTarget* target = nullptr;
 };

@@ -7,20 +7,26 @@
 namespace platform::dragdrop {
 namespace {
 
-class FormatList final : public ComObject<Face<IEnumFORMATETC, IID_IEnumFORMATETC>> {
+class FormatList final : public ComObject<Face<IEnumFORMATETC, IID_IEnumFORMATETC>>
+{
 public:
     explicit FormatList(std::vector<FORMATETC> formats) : formats_(std::move(formats))
     {
-        for (auto& format : formats_) format.ptd = nullptr;
+        for (auto& format : formats_)
+            format.ptd = nullptr;
     }
 
     HRESULT Next(ULONG count, FORMATETC* out, ULONG* fetched) override
     {
-        if (fetched) *fetched = 0;
-        if (!out || count == 0 || (!fetched && count != 1)) return S_FALSE;
+        if (fetched)
+            *fetched = 0;
+        if (!out || count == 0 || (!fetched && count != 1))
+            return S_FALSE;
         ULONG copied = 0;
-        while (copied < count && next_ < formats_.size()) out[copied++] = formats_[next_++];
-        if (fetched) *fetched = copied;
+        while (copied < count && next_ < formats_.size())
+            out[copied++] = formats_[next_++];
+        if (fetched)
+            *fetched = copied;
         return copied == count ? S_OK : S_FALSE;
     }
 
@@ -39,7 +45,8 @@ public:
 
     HRESULT Clone(IEnumFORMATETC** copy) override
     {
-        if (!copy) return E_POINTER;
+        if (!copy)
+            return E_POINTER;
         auto* list = new FormatList(formats_);
         list->next_ = next_;
         *copy = list;
@@ -53,6 +60,9 @@ private:
 
 }  // namespace
 
-IEnumFORMATETC* NewFormatList(std::vector<FORMATETC> formats) { return new FormatList(std::move(formats)); }
+IEnumFORMATETC* NewFormatList(std::vector<FORMATETC> formats)
+{
+    return new FormatList(std::move(formats));
+}
 
 }  // namespace platform::dragdrop

@@ -4,7 +4,10 @@
 
 namespace {
 
-constexpr GUID Id(DWORD serial) { return GUID{0x56510000u | serial, 0x0D0D, 0x4F1E, {0x80, 0, 0, 0, 0, 0, 0, 0x01}}; }
+constexpr GUID Id(DWORD serial)
+{
+    return GUID{0x56510000u | serial, 0x0D0D, 0x4F1E, {0x80, 0, 0, 0, 0, 0, 0, 0x01}};
+}
 
 }  // namespace
 

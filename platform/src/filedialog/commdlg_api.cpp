@@ -18,7 +18,8 @@ thread_local DWORD lastError = 0;
 // Copies as much as fits with a NUL.
 void CopyCut(const std::u16string& text, LPWSTR buffer, DWORD size)
 {
-    if (!buffer || size == 0) return;
+    if (!buffer || size == 0)
+        return;
     const std::size_t count = std::min<std::size_t>(text.size(), size - 1);
     std::copy_n(text.begin(), count, buffer);
     buffer[count] = 0;
@@ -35,8 +36,10 @@ DWORD WriteChoice(OPENFILENAMEW& dialog, const std::filesystem::path& path, cons
         return FNERR_BUFFERTOOSMALL;
     }
     CopyCut(wide, dialog.lpstrFile, dialog.nMaxFile);
-    CopyCut(detail::Utf8ToUtf16(FileNameText(path.filename().native()).c_str()), dialog.lpstrFileTitle, dialog.nMaxFileTitle);
-    if (!choice.Request().filters.empty()) dialog.nFilterIndex = DWORD(choice.FilterIndex() + 1);
+    CopyCut(detail::Utf8ToUtf16(FileNameText(path.filename().native()).c_str()), dialog.lpstrFileTitle,
+            dialog.nMaxFileTitle);
+    if (!choice.Request().filters.empty())
+        dialog.nFilterIndex = DWORD(choice.FilterIndex() + 1);
     return 0;
 }
 
@@ -51,12 +54,15 @@ BOOL Run(LPOPENFILENAMEW dialog, bool save)
     std::filesystem::path chosen;
     if (HasScriptedSteps()) {
         auto scripted = RunScripted(choice);
-        if (!scripted) return FALSE;
+        if (!scripted)
+            return FALSE;
         chosen = *scripted;
     } else {
         const Ending ending = RunFileDialogWindow(choice, chosen, *dialog);
-        if (ending == Ending::Failed) lastError = CDERR_INITIALIZATION;
-        if (ending != Ending::Chosen) return FALSE;
+        if (ending == Ending::Failed)
+            lastError = CDERR_INITIALIZATION;
+        if (ending != Ending::Chosen)
+            return FALSE;
     }
     lastError = WriteChoice(*dialog, chosen, choice);
     return lastError == 0;
@@ -65,6 +71,15 @@ BOOL Run(LPOPENFILENAMEW dialog, bool save)
 }  // namespace
 }  // namespace platform::filedialog
 
-BOOL GetOpenFileNameW(LPOPENFILENAMEW dialog) { return platform::filedialog::Run(dialog, false); }
-BOOL GetSaveFileNameW(LPOPENFILENAMEW dialog) { return platform::filedialog::Run(dialog, true); }
-DWORD CommDlgExtendedError() { return platform::filedialog::lastError; }
+BOOL GetOpenFileNameW(LPOPENFILENAMEW dialog)
+{
+    return platform::filedialog::Run(dialog, false);
+}
+BOOL GetSaveFileNameW(LPOPENFILENAMEW dialog)
+{
+    return platform::filedialog::Run(dialog, true);
+}
+DWORD CommDlgExtendedError()
+{
+    return platform::filedialog::lastError;
+}

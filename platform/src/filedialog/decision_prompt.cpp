@@ -21,7 +21,8 @@ std::optional<std::filesystem::path> Settle(const Decision& decision, HWND owner
     switch (decision.kind) {
     case Decision::Kind::Accept: return decision.path;
     case Decision::Kind::Ask:
-        if (Show(owner, decision.message, caption, MB_YESNO | MB_ICONWARNING) == IDYES) return decision.path;
+        if (Show(owner, decision.message, caption, MB_YESNO | MB_ICONWARNING) == IDYES)
+            return decision.path;
         return std::nullopt;
     case Decision::Kind::Refuse: Show(owner, decision.message, caption, MB_OK | MB_ICONWARNING); return std::nullopt;
     case Decision::Kind::Stay:

@@ -5,7 +5,8 @@
 
 namespace platform::filedialog {
 
-class DialogHook {
+class DialogHook
+{
 public:
     // Makes the child and sends the hook WM_INITDIALOG; does nothing when
     // the structure asks for no hook.

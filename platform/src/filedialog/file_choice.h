@@ -12,7 +12,8 @@
 
 namespace platform::filedialog {
 
-struct DialogRequest {
+struct DialogRequest
+{
     bool save = false;
     HWND owner = nullptr;
     DWORD flags = 0;
@@ -29,8 +30,10 @@ struct DialogRequest {
 DialogRequest ReadRequest(const OPENFILENAMEW& dialog, bool save);
 
 // What to do with a typed name or path.
-struct Decision {
-    enum class Kind {
+struct Decision
+{
+    enum class Kind
+    {
         Stay,      // nothing typed
         Navigate,  // a folder: go into it
         Refuse,    // tell the user `message`; the dialog stays
@@ -42,7 +45,8 @@ struct Decision {
     std::string message;  // UTF-8
 };
 
-class FileChoice {
+class FileChoice
+{
 public:
     explicit FileChoice(DialogRequest request);
 

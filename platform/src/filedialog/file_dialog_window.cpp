@@ -28,7 +28,8 @@ constexpr int kList = 1120;
 constexpr int kName = 1152;
 constexpr int kTypes = 1136;
 
-struct Session {
+struct Session
+{
     FileChoice& choice;
     std::filesystem::path& chosen;
     OPENFILENAMEW& structure;
@@ -38,14 +39,18 @@ struct Session {
     std::unique_ptr<DialogHook> hook;
 };
 
-Session& SessionOf(HWND dialog) { return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
+Session& SessionOf(HWND dialog)
+{
+    return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+}
 
 // Dialog units across the name field and the filters: room for the widest
 // filter with the box's arrow, never less than the usual width.
 int FieldWidth(const DialogRequest& request)
 {
     int widest = 0;
-    for (const FileFilter& filter : request.filters) widest = std::max(widest, dialogs::TextWidth(filter.description));
+    for (const FileFilter& filter : request.filters)
+        widest = std::max(widest, dialogs::TextWidth(filter.description));
     return std::max(148, dialogs::PixelsToDialogUnitsX(widest + dialogs::kComboArrowWidth + 12));
 }
 
@@ -53,7 +58,8 @@ int FieldWidth(const DialogRequest& request)
 int WidthOf(std::initializer_list<const char*> texts, int least)
 {
     int widest = least;
-    for (const char* text : texts) widest = std::max(widest, dialogs::ShownTextUnits(text));
+    for (const char* text : texts)
+        widest = std::max(widest, dialogs::ShownTextUnits(text));
     return widest;
 }
 
@@ -79,7 +85,8 @@ dialogs::DialogTemplate Layout(const DialogRequest& request)
     };
     // Labelled like the fields below, so that the path does not read as the caption.
     add("STATIC", -1, {7, 6, labelRight, 16}, folderLabel, 0);
-    add("STATIC", kFolderLabel, {fieldLeft, 6, right, 16}, FileNameText(request.folder.native()), SS_NOPREFIX);  // paths may hold "&"
+    add("STATIC", kFolderLabel, {fieldLeft, 6, right, 16}, FileNameText(request.folder.native()),
+        SS_NOPREFIX);  // paths may hold "&"
     add(kFileListClass, kList, {7, 18, right, 126}, "", WS_TABSTOP);
     add("STATIC", -1, {7, 134, labelRight, 144}, nameLabel, 0);
     add("EDIT", kName, {fieldLeft, 132, fieldRight, 144}, request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
@@ -100,14 +107,17 @@ void ShowFolder(HWND dialog, Session& session)
     const std::filesystem::path& folder = session.choice.Folder();
     SetDlgItemTextW(dialog, kFolderLabel, detail::Utf8ToUtf16(FileNameText(folder.native()).c_str()).c_str());
     std::vector<FolderEntry> entries;
-    if (folder != folder.root_path()) entries.push_back({"..", true});
-    for (FolderEntry& entry : session.choice.Listing()) entries.push_back(std::move(entry));
+    if (folder != folder.root_path())
+        entries.push_back({"..", true});
+    for (FolderEntry& entry : session.choice.Listing())
+        entries.push_back(std::move(entry));
     SetFileListEntries(session.list, std::move(entries));
 }
 
 void Open(HWND dialog, Session& session, const std::filesystem::path& folder)
 {
-    if (!session.choice.Enter(folder)) return;
+    if (!session.choice.Enter(folder))
+        return;
     ShowFolder(dialog, session);
     session.hook->Notify(CDN_FOLDERCHANGE);
 }
@@ -131,20 +141,28 @@ void Submit(HWND dialog, Session& session, const std::string& text)
 void Confirm(HWND dialog, Session& session)
 {
     const FolderEntry* picked = SelectedFileListEntry(session.list);
-    if (GetFocus() == session.list && picked && picked->folder) Open(dialog, session, SystemFileName(picked->name));
-    else Submit(dialog, session, dialogs::WindowTextOf(session.name));
+    if (GetFocus() == session.list && picked && picked->folder)
+        Open(dialog, session, SystemFileName(picked->name));
+    else
+        Submit(dialog, session, dialogs::WindowTextOf(session.name));
 }
 
 void OnList(HWND dialog, Session& session, WORD code)
 {
     const FolderEntry* picked = SelectedFileListEntry(session.list);
-    if (code == kListBackspace) Open(dialog, session, "..");
-    if (code == kListSelectionChanged) session.hook->Notify(CDN_SELCHANGE);
-    if (!picked) return;
-    if (code == kListSelectionChanged && !picked->folder) SetNameText(session, picked->name);
+    if (code == kListBackspace)
+        Open(dialog, session, "..");
+    if (code == kListSelectionChanged)
+        session.hook->Notify(CDN_SELCHANGE);
+    if (!picked)
+        return;
+    if (code == kListSelectionChanged && !picked->folder)
+        SetNameText(session, picked->name);
     if (code == kListDoubleClicked) {
-        if (picked->folder) Open(dialog, session, SystemFileName(picked->name));
-        else Submit(dialog, session, picked->name);
+        if (picked->folder)
+            Open(dialog, session, SystemFileName(picked->name));
+        else
+            Submit(dialog, session, picked->name);
     }
 }
 
@@ -170,7 +188,8 @@ INT_PTR CALLBACK FileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         Start(dialog, SessionOf(dialog));
         return FALSE;
     }
-    if (message != WM_COMMAND) return FALSE;
+    if (message != WM_COMMAND)
+        return FALSE;
     Session& session = SessionOf(dialog);
     switch (LOWORD(wParam)) {
     case IDOK: Confirm(dialog, session); return TRUE;
@@ -196,7 +215,8 @@ Ending RunFileDialogWindow(FileChoice& choice, std::filesystem::path& chosen, OP
     const DialogRequest& request = choice.Request();
     HWND dialog = dialogs::CreateDialogFrom(Layout(request), request.owner, FileDialogProc,
                                             reinterpret_cast<LPARAM>(&session), true);
-    if (!dialog) return Ending::Failed;
+    if (!dialog)
+        return Ending::Failed;
     return dialogs::RunModal(dialog, request.owner) == IDOK ? Ending::Chosen : Ending::Cancelled;
 }
 

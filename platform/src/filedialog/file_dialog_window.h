@@ -7,7 +7,12 @@
 
 namespace platform::filedialog {
 
-enum class Ending { Chosen, Cancelled, Failed };
+enum class Ending
+{
+    Chosen,
+    Cancelled,
+    Failed
+};
 
 // Runs until the user settles on a path (written to `chosen`) or cancels;
 // Failed when the window cannot be made. The structure's hook, if it asks

@@ -6,7 +6,8 @@
 
 namespace platform::filedialog {
 
-struct FileFilter {
+struct FileFilter
+{
     std::string description;  // UTF-8
     std::vector<std::string> patterns;
 };

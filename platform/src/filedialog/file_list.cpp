@@ -18,13 +18,17 @@ constexpr int kInset = 2;
 constexpr COLORREF kFolderColor = 0x0040B3D9;
 constexpr COLORREF kFileColor = 0x00807373;
 
-struct ListState {
+struct ListState
+{
     std::vector<FolderEntry> entries;
     int selected = -1;
     int top = 0;  // the first row shown
 };
 
-ListState* StateOf(HWND list) { return reinterpret_cast<ListState*>(GetWindowLongPtrW(list, GWLP_USERDATA)); }
+ListState* StateOf(HWND list)
+{
+    return reinterpret_cast<ListState*>(GetWindowLongPtrW(list, GWLP_USERDATA));
+}
 
 int VisibleRows(HWND list)
 {
@@ -43,12 +47,16 @@ void ScrollTo(HWND list, ListState& state, int top)
 void Select(HWND list, ListState& state, int row)
 {
     const int count = int(state.entries.size());
-    if (count == 0) return;
+    if (count == 0)
+        return;
     row = std::clamp(row, 0, count - 1);
     const int rows = VisibleRows(list);
-    if (row < state.top) ScrollTo(list, state, row);
-    else if (row >= state.top + rows) ScrollTo(list, state, row - rows + 1);
-    if (row == state.selected) return;
+    if (row < state.top)
+        ScrollTo(list, state, row);
+    else if (row >= state.top + rows)
+        ScrollTo(list, state, row - rows + 1);
+    if (row == state.selected)
+        return;
     state.selected = row;
     InvalidateRect(list, nullptr, FALSE);
     dialogs::NotifyParent(list, kListSelectionChanged);
@@ -57,7 +65,8 @@ void Select(HWND list, ListState& state, int row)
 int RowAt(const ListState& state, LPARAM lParam)
 {
     const int y = GET_Y_LPARAM(lParam) - kInset;
-    if (y < 0) return -1;
+    if (y < 0)
+        return -1;
     const int row = state.top + y / kRowHeight;
     return row < int(state.entries.size()) ? row : -1;
 }
@@ -82,7 +91,8 @@ void DrawRows(cairo_t* cr, HWND list, const ListState& state, const RECT& client
         const int row = state.top + i;
         const RECT box{kInset, kInset + i * kRowHeight, client.right - kInset, kInset + (i + 1) * kRowHeight};
         const bool selected = row == state.selected;
-        if (selected) dialogs::FillBox(cr, box, GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
+        if (selected)
+            dialogs::FillBox(cr, box, GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
         const FolderEntry& entry = state.entries[row];
         DrawIcon(cr, entry.folder, box.left + 4, box.top + 3);
         const COLORREF color = GetSysColor(selected && focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
@@ -117,7 +127,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowLongPtrW(list, GWLP_USERDATA, 0);
         break;
     }
-    if (!state) return DefWindowProcW(list, message, wParam, lParam);
+    if (!state)
+        return DefWindowProcW(list, message, wParam, lParam);
     switch (message) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_PAINT:
@@ -129,7 +140,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN: {
         SetFocus(list);
         const int row = RowAt(*state, lParam);
-        if (row >= 0) Select(list, *state, row);
+        if (row >= 0)
+            Select(list, *state, row);
         return 0;
     }
     case WM_LBUTTONDBLCLK:
@@ -138,7 +150,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_MOUSEWHEEL: ScrollTo(list, *state, state->top - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA); return 0;
     case WM_KEYDOWN:
-        if (HandleKey(list, *state, wParam)) return 0;
+        if (HandleKey(list, *state, wParam))
+            return 0;
         break;
     }
     return DefWindowProcW(list, message, wParam, lParam);
@@ -148,15 +161,16 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 
 void RegisterFileList()
 {
-    static const ATOM atom = detail::RegisterOwnClass(
-        {.name = kFileListClass, .procedure = ListProc, .style = CS_DBLCLKS, .unicode = true});
+    static const ATOM atom =
+        detail::RegisterOwnClass({.name = kFileListClass, .procedure = ListProc, .style = CS_DBLCLKS, .unicode = true});
     (void)atom;
 }
 
 void SetFileListEntries(HWND list, std::vector<FolderEntry> entries)
 {
     ListState* state = StateOf(list);
-    if (!state) return;
+    if (!state)
+        return;
     state->entries = std::move(entries);
     state->selected = -1;
     state->top = 0;

@@ -10,7 +10,8 @@ namespace {
 
 bool LessIgnoringCase(const FolderEntry& a, const FolderEntry& b)
 {
-    if (a.folder != b.folder) return a.folder;
+    if (a.folder != b.folder)
+        return a.folder;
     const auto less = [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); };
     return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(), less);
 }
@@ -23,9 +24,11 @@ std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder, const F
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = FileNameText(it->path().filename().native());
-        if (name.empty() || name[0] == '.') continue;
+        if (name.empty() || name[0] == '.')
+            continue;
         std::error_code statError;
-        if (it->is_directory(statError)) entries.push_back({name, true});
+        if (it->is_directory(statError))
+            entries.push_back({name, true});
         else if (it->is_regular_file(statError) && (!filter || Matches(*filter, name)))
             entries.push_back({name, false});
     }

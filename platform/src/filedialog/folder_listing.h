@@ -8,7 +8,8 @@
 
 namespace platform::filedialog {
 
-struct FolderEntry {
+struct FolderEntry
+{
     std::string name;  // its text (platform/file_names.h), without the folder
     bool folder = false;
     bool operator==(const FolderEntry&) const = default;

@@ -20,11 +20,18 @@ Script& TheScript()
 
 void Record(const DialogRequest& request)
 {
-    testing::ShownFileDialog shown{request.owner, request.save, request.title, {}, request.filterIndex + 1,
-                                   request.folder.string(), request.defaultExtension, request.flags};
+    testing::ShownFileDialog shown{request.owner,
+                                   request.save,
+                                   request.title,
+                                   {},
+                                   request.filterIndex + 1,
+                                   request.folder.string(),
+                                   request.defaultExtension,
+                                   request.flags};
     for (const FileFilter& filter : request.filters) {
         std::string patterns;
-        for (const std::string& pattern : filter.patterns) patterns += (patterns.empty() ? "" : ";") + pattern;
+        for (const std::string& pattern : filter.patterns)
+            patterns += (patterns.empty() ? "" : ";") + pattern;
         shown.filters.emplace_back(filter.description, patterns);
     }
     TheScript().Record(std::move(shown));
@@ -46,8 +53,10 @@ std::optional<std::filesystem::path> RunScripted(FileChoice& choice)
         case FileDialogStep::Kind::ChooseFilter: choice.SelectFilter(step->filterIndex - 1); break;
         case FileDialogStep::Kind::TypeName: {
             const Decision decision = choice.Decide(step->name);
-            if (decision.kind == Decision::Kind::Navigate) choice.Enter(decision.path);
-            if (auto chosen = Settle(decision, choice.Request().owner, choice.Request().title)) return chosen;
+            if (decision.kind == Decision::Kind::Navigate)
+                choice.Enter(decision.path);
+            if (auto chosen = Settle(decision, choice.Request().owner, choice.Request().title))
+                return chosen;
             break;
         }
         }

@@ -24,8 +24,7 @@ void CopyRect(const PixelBuffer& from, POINT fromOrigin, const PixelBuffer& to, 
 
 }  // namespace
 
-BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-            DWORD rop)
+BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop)
 {
     if (rop != SRCCOPY || width < 0 || height < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -47,7 +46,8 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
         RECT reach = Overlap(wanted, shifted);
         for (const RECT& destinationPart : to.visible) {
             RECT area = Overlap(reach, destinationPart);
-            if (IsEmptyRect(area)) continue;
+            if (IsEmptyRect(area))
+                continue;
             CopyRect(from.buffer, {area.left - dx + sx, area.top - dy + sy}, to.buffer, area);
         }
     }

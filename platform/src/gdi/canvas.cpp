@@ -10,7 +10,8 @@
 namespace platform::gdi {
 namespace {
 
-struct Canvas {
+struct Canvas
+{
     PixelBuffer buffer;
     std::vector<RECT> visible;  // buffer coordinates
     POINT origin{0, 0};         // the graphics' (0, 0) in the buffer
@@ -20,13 +21,16 @@ struct Canvas {
 GpStatus CanvasOf(const GpGraphics& graphics, Canvas* canvas)
 {
     if (graphics.bitmap) {
-        if (graphics.bitmap->disposed) return InvalidParameter;
-        if (graphics.bitmap->locked) return ObjectBusy;
+        if (graphics.bitmap->disposed)
+            return InvalidParameter;
+        if (graphics.bitmap->locked)
+            return ObjectBusy;
         const PixelBuffer& pixels = graphics.bitmap->buffer;
         *canvas = {pixels, {pixels.Bounds()}, {0, 0}, true};
         return Ok;
     }
-    if (!FindObjectOf<DeviceContext>(graphics.context) && !IsWindowContext(graphics.context)) return InvalidParameter;
+    if (!FindObjectOf<DeviceContext>(graphics.context) && !IsWindowContext(graphics.context))
+        return InvalidParameter;
     DrawTarget target = TargetOf(graphics.context);
     *canvas = {target.buffer, std::move(target.visible), target.origin, false};
     return Ok;
@@ -36,7 +40,8 @@ RECT VisibleBounds(const Canvas& canvas)
 {
     RECT bounds{0, 0, 0, 0};
     for (const RECT& r : canvas.visible) {
-        if (IsEmptyRect(r)) continue;
+        if (IsEmptyRect(r))
+            continue;
         bounds = IsEmptyRect(bounds) ? r
                                      : RECT{std::min(bounds.left, r.left), std::min(bounds.top, r.top),
                                             std::max(bounds.right, r.right), std::max(bounds.bottom, r.bottom)};
@@ -70,7 +75,8 @@ Reach ClipReach(const GpGraphics& graphics)
     return reach;
 }
 
-struct CairoDeleter {
+struct CairoDeleter
+{
     void operator()(cairo_t* cr) const { cairo_destroy(cr); }
     void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
 };
@@ -88,16 +94,16 @@ CairoContext Prepare(cairo_surface_t* surface, const GpGraphics& graphics, const
     cairo_clip(cr.get());
     cairo_translate(cr.get(), canvas.origin.x - box.left + 0.5, canvas.origin.y - box.top + 0.5);
     if (graphics.clipped) {
-        for (const PieFigure& figure : graphics.clip) AppendPie(cr.get(), figure);
+        for (const PieFigure& figure : graphics.clip)
+            AppendPie(cr.get(), figure);
         cairo_set_fill_rule(cr.get(), graphics.clipFillMode == FillModeWinding ? CAIRO_FILL_RULE_WINDING
                                                                                : CAIRO_FILL_RULE_EVEN_ODD);
         cairo_clip(cr.get());
     }
-    const bool smooth =
-        graphics.smoothing == SmoothingModeAntiAlias || graphics.smoothing == SmoothingModeHighQuality;
+    const bool smooth = graphics.smoothing == SmoothingModeAntiAlias || graphics.smoothing == SmoothingModeHighQuality;
     cairo_set_antialias(cr.get(), smooth ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
-    cairo_set_operator(cr.get(), graphics.compositing == CompositingModeSourceCopy ? CAIRO_OPERATOR_SOURCE
-                                                                                   : CAIRO_OPERATOR_OVER);
+    cairo_set_operator(cr.get(),
+                       graphics.compositing == CompositingModeSourceCopy ? CAIRO_OPERATOR_SOURCE : CAIRO_OPERATOR_OVER);
     cairo_set_line_cap(cr.get(), CAIRO_LINE_CAP_BUTT);
     cairo_set_line_join(cr.get(), CAIRO_LINE_JOIN_MITER);
     cairo_set_miter_limit(cr.get(), 10.0);
@@ -109,28 +115,32 @@ void PaintStraight(const GpGraphics& graphics, const Canvas& canvas, const RECT&
 {
     const int width = box.right - box.left, height = box.bottom - box.top;
     CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
-    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return;
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        return;
     const PixelBuffer source = canvas.buffer.Part(box);
     const PixelBuffer copy{cairo_image_surface_get_data(surface.get()), width, height,
                            cairo_image_surface_get_stride(surface.get())};
     std::vector<std::uint32_t> before(std::size_t(width) * height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) copy.Row(y)[x] = before[std::size_t(y) * width + x] = Premultiply(source.Row(y)[x]);
+        for (int x = 0; x < width; ++x)
+            copy.Row(y)[x] = before[std::size_t(y) * width + x] = Premultiply(source.Row(y)[x]);
     cairo_surface_mark_dirty(surface.get());
     draw(Prepare(surface.get(), graphics, canvas, box).get());
     cairo_surface_flush(surface.get());
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (copy.Row(y)[x] != before[std::size_t(y) * width + x]) source.Row(y)[x] = Unpremultiply(copy.Row(y)[x]);
+            if (copy.Row(y)[x] != before[std::size_t(y) * width + x])
+                source.Row(y)[x] = Unpremultiply(copy.Row(y)[x]);
 }
 
 void PaintDirect(const GpGraphics& graphics, const Canvas& canvas, const RECT& box,
                  const std::function<void(cairo_t*)>& draw)
 {
     const PixelBuffer target = canvas.buffer.Part(box);
-    CairoSurface surface(
-        cairo_image_surface_create_for_data(target.pixels, CAIRO_FORMAT_RGB24, target.width, target.height, target.stride));
-    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return;
+    CairoSurface surface(cairo_image_surface_create_for_data(target.pixels, CAIRO_FORMAT_RGB24, target.width,
+                                                             target.height, target.stride));
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        return;
     draw(Prepare(surface.get(), graphics, canvas, box).get());
     cairo_surface_flush(surface.get());
 }
@@ -140,9 +150,11 @@ void PaintDirect(const GpGraphics& graphics, const Canvas& canvas, const RECT& b
 GpStatus Paint(const GpGraphics& graphics, const Reach& reach, const std::function<void(cairo_t*)>& draw)
 {
     Canvas canvas;
-    if (GpStatus status = CanvasOf(graphics, &canvas); status != Ok) return status;
+    if (GpStatus status = CanvasOf(graphics, &canvas); status != Ok)
+        return status;
     const RECT box = Overlap(PixelsWithin(reach, canvas.origin), VisibleBounds(canvas));
-    if (IsEmptyRect(box)) return Ok;
+    if (IsEmptyRect(box))
+        return Ok;
     if (canvas.straightAlpha)
         PaintStraight(graphics, canvas, box, draw);
     else
@@ -153,14 +165,18 @@ GpStatus Paint(const GpGraphics& graphics, const Reach& reach, const std::functi
 GpStatus Clear(const GpGraphics& graphics, ARGB color)
 {
     Canvas canvas;
-    if (GpStatus status = CanvasOf(graphics, &canvas); status != Ok) return status;
+    if (GpStatus status = CanvasOf(graphics, &canvas); status != Ok)
+        return status;
     RECT box = VisibleBounds(canvas);
-    if (graphics.clipped) box = Overlap(box, PixelsWithin(ClipReach(graphics), canvas.origin));
-    if (IsEmptyRect(box)) return Ok;
+    if (graphics.clipped)
+        box = Overlap(box, PixelsWithin(ClipReach(graphics), canvas.origin));
+    if (IsEmptyRect(box))
+        return Ok;
     // The clip is aliased, so the mask holds only 0 and 255.
     const int width = box.right - box.left, height = box.bottom - box.top;
     CairoSurface mask(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
-    if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return OutOfMemory;
+    if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS)
+        return OutOfMemory;
     GpGraphics aliased = graphics;
     aliased.smoothing = SmoothingModeNone;
     cairo_paint(Prepare(mask.get(), aliased, canvas, box).get());
@@ -170,7 +186,8 @@ GpStatus Clear(const GpGraphics& graphics, ARGB color)
     const PixelBuffer target = canvas.buffer.Part(box);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (coverage[std::ptrdiff_t(y) * maskStride + x]) target.Row(y)[x] = color;
+            if (coverage[std::ptrdiff_t(y) * maskStride + x])
+                target.Row(y)[x] = color;
     return Ok;
 }
 

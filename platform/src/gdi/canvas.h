@@ -12,7 +12,8 @@
 namespace platform::gdi {
 
 // What a drawing may touch, in the graphics' coordinates.
-struct Reach {
+struct Reach
+{
     double left, top, right, bottom;
 };
 

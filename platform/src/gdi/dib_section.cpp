@@ -20,12 +20,14 @@ bool IsSupported(const BITMAPINFOHEADER& header)
 
 HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD)
 {
-    if (bits) *bits = nullptr;
+    if (bits)
+        *bits = nullptr;
     if (!info || usage != DIB_RGB_COLORS || section || !IsSupported(info->bmiHeader)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
     auto bitmap = std::make_shared<Bitmap>(info->bmiHeader.biWidth, -info->bmiHeader.biHeight);
-    if (bits) *bits = bitmap->Pixels().pixels;
+    if (bits)
+        *bits = bitmap->Pixels().pixels;
     return static_cast<HBITMAP>(AddObject(std::move(bitmap)));
 }

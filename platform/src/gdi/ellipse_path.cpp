@@ -7,13 +7,17 @@
 namespace platform::gdi {
 namespace {
 
-double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
 
 // The ellipse parameter whose point lies at the given angle from the
 // centre, kept within a quarter turn of the angle so sweeps stay continuous.
 double ParameterAt(double angle, double a, double b)
 {
-    if (a == b) return angle;
+    if (a == b)
+        return angle;
     double parameter = std::atan2(a * std::sin(angle), b * std::cos(angle));
     return angle + std::remainder(parameter - angle, 2 * std::numbers::pi);
 }
@@ -22,7 +26,8 @@ double ParameterAt(double angle, double a, double b)
 
 void AppendArc(cairo_t* cr, const PieFigure& f)
 {
-    if (!(f.width > 0) || !(f.height > 0)) return;
+    if (!(f.width > 0) || !(f.height > 0))
+        return;
     const double a = f.width / 2.0, b = f.height / 2.0;
     const double sweep = std::clamp<double>(f.sweepAngle, -360.0, 360.0);
     const double start = Radians(f.startAngle), end = Radians(f.startAngle + sweep);
@@ -40,7 +45,8 @@ void AppendArc(cairo_t* cr, const PieFigure& f)
 
 void AppendPie(cairo_t* cr, const PieFigure& f)
 {
-    if (!(f.width > 0) || !(f.height > 0)) return;
+    if (!(f.width > 0) || !(f.height > 0))
+        return;
     cairo_move_to(cr, f.x + f.width / 2.0, f.y + f.height / 2.0);
     AppendArc(cr, f);
     cairo_close_path(cr);

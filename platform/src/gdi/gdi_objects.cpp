@@ -15,8 +15,7 @@ platform::detail::HandleTable<HGDIOBJ, GdiObject>& Objects()
 
 Bitmap::Bitmap(int width, int height, bool stock)
     : stock(stock), width_(width), height_(height), pixels_(std::size_t(width) * std::size_t(height), 0u)
-{
-}
+{}
 
 HGDIOBJ AddObject(std::shared_ptr<GdiObject> object)
 {

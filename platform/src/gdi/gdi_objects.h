@@ -10,12 +10,14 @@
 
 namespace platform::gdi {
 
-class GdiObject {
+class GdiObject
+{
 public:
     virtual ~GdiObject() = default;
 };
 
-class Bitmap : public GdiObject {
+class Bitmap : public GdiObject
+{
 public:
     Bitmap(int width, int height, bool stock = false);
     PixelBuffer Pixels() { return {reinterpret_cast<BYTE*>(pixels_.data()), width_, height_, width_ * 4}; }
@@ -30,7 +32,8 @@ private:
 };
 
 // A brush of one colour; the stock brushes are the only ones.
-class Brush : public GdiObject {
+class Brush : public GdiObject
+{
 public:
     explicit Brush(COLORREF color) : color(color) {}
     const COLORREF color;
@@ -39,13 +42,15 @@ public:
 // What a device context draws on now: a buffer, the part of it the context
 // may touch (rectangles that do not overlap, in buffer coordinates), and
 // where the context's (0, 0) lies in the buffer.
-struct DrawTarget {
+struct DrawTarget
+{
     PixelBuffer buffer;
     std::vector<RECT> visible;
     POINT origin{0, 0};
 };
 
-class DeviceContext : public GdiObject {
+class DeviceContext : public GdiObject
+{
 public:
     // Nothing to draw on when the buffer is empty.
     virtual DrawTarget Target() = 0;

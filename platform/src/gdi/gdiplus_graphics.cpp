@@ -6,9 +6,12 @@ using namespace platform::gdi;
 
 GpStatus GdipCreateFromHDC(HDC context, GpGraphics** graphics)
 {
-    if (graphics) *graphics = nullptr;
-    if (GpStatus status = Note("GdipCreateFromHDC", context); status != Ok) return status;
-    if (!graphics || (!FindObjectOf<DeviceContext>(context) && !IsWindowContext(context))) return InvalidParameter;
+    if (graphics)
+        *graphics = nullptr;
+    if (GpStatus status = Note("GdipCreateFromHDC", context); status != Ok)
+        return status;
+    if (!graphics || (!FindObjectOf<DeviceContext>(context) && !IsWindowContext(context)))
+        return InvalidParameter;
     *graphics = new GpGraphics;
     (*graphics)->context = context;
     return Ok;
@@ -16,9 +19,12 @@ GpStatus GdipCreateFromHDC(HDC context, GpGraphics** graphics)
 
 GpStatus GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics)
 {
-    if (graphics) *graphics = nullptr;
-    if (GpStatus status = Note("GdipGetImageGraphicsContext", image); status != Ok) return status;
-    if (!image || !graphics) return InvalidParameter;
+    if (graphics)
+        *graphics = nullptr;
+    if (GpStatus status = Note("GdipGetImageGraphicsContext", image); status != Ok)
+        return status;
+    if (!image || !graphics)
+        return InvalidParameter;
     *graphics = new GpGraphics;
     (*graphics)->bitmap = static_cast<BitmapImage*>(image)->pixels;
     return Ok;
@@ -26,15 +32,18 @@ GpStatus GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics)
 
 GpStatus GdipDeleteGraphics(GpGraphics* graphics)
 {
-    if (GpStatus status = Note("GdipDeleteGraphics", graphics); status != Ok) return status;
-    if (!graphics) return InvalidParameter;
+    if (GpStatus status = Note("GdipDeleteGraphics", graphics); status != Ok)
+        return status;
+    if (!graphics)
+        return InvalidParameter;
     delete graphics;
     return Ok;
 }
 
 GpStatus GdipSetCompositingMode(GpGraphics* graphics, CompositingMode mode)
 {
-    if (GpStatus status = Note("GdipSetCompositingMode", graphics, {float(mode)}); status != Ok) return status;
+    if (GpStatus status = Note("GdipSetCompositingMode", graphics, {float(mode)}); status != Ok)
+        return status;
     if (!graphics || (mode != CompositingModeSourceOver && mode != CompositingModeSourceCopy))
         return InvalidParameter;
     graphics->compositing = mode;
@@ -43,17 +52,22 @@ GpStatus GdipSetCompositingMode(GpGraphics* graphics, CompositingMode mode)
 
 GpStatus GdipSetSmoothingMode(GpGraphics* graphics, SmoothingMode mode)
 {
-    if (GpStatus status = Note("GdipSetSmoothingMode", graphics, {float(mode)}); status != Ok) return status;
-    if (!graphics || mode < SmoothingModeDefault || mode > SmoothingModeAntiAlias) return InvalidParameter;
+    if (GpStatus status = Note("GdipSetSmoothingMode", graphics, {float(mode)}); status != Ok)
+        return status;
+    if (!graphics || mode < SmoothingModeDefault || mode > SmoothingModeAntiAlias)
+        return InvalidParameter;
     graphics->smoothing = mode;
     return Ok;
 }
 
 GpStatus GdipCreatePath(GpFillMode fillMode, GpPath** path)
 {
-    if (path) *path = nullptr;
-    if (GpStatus status = Note("GdipCreatePath", nullptr, {float(fillMode)}); status != Ok) return status;
-    if (!path || (fillMode != FillModeAlternate && fillMode != FillModeWinding)) return InvalidParameter;
+    if (path)
+        *path = nullptr;
+    if (GpStatus status = Note("GdipCreatePath", nullptr, {float(fillMode)}); status != Ok)
+        return status;
+    if (!path || (fillMode != FillModeAlternate && fillMode != FillModeWinding))
+        return InvalidParameter;
     *path = new GpPath{fillMode, {}};
     return Ok;
 }
@@ -62,24 +76,30 @@ GpStatus GdipAddPathPie(GpPath* path, REAL x, REAL y, REAL width, REAL height, R
 {
     if (GpStatus status = Note("GdipAddPathPie", path, {x, y, width, height, startAngle, sweepAngle}); status != Ok)
         return status;
-    if (!path) return InvalidParameter;
+    if (!path)
+        return InvalidParameter;
     path->figures.push_back({x, y, width, height, startAngle, sweepAngle});
     return Ok;
 }
 
 GpStatus GdipDeletePath(GpPath* path)
 {
-    if (GpStatus status = Note("GdipDeletePath", path); status != Ok) return status;
-    if (!path) return InvalidParameter;
+    if (GpStatus status = Note("GdipDeletePath", path); status != Ok)
+        return status;
+    if (!path)
+        return InvalidParameter;
     delete path;
     return Ok;
 }
 
 GpStatus GdipSetClipPath(GpGraphics* graphics, GpPath* path, CombineMode combineMode)
 {
-    if (GpStatus status = Note("GdipSetClipPath", graphics, {float(combineMode)}); status != Ok) return status;
-    if (!graphics || !path) return InvalidParameter;
-    if (combineMode != CombineModeReplace) return NotImplemented;
+    if (GpStatus status = Note("GdipSetClipPath", graphics, {float(combineMode)}); status != Ok)
+        return status;
+    if (!graphics || !path)
+        return InvalidParameter;
+    if (combineMode != CombineModeReplace)
+        return NotImplemented;
     graphics->clipped = true;
     graphics->clipFillMode = path->fillMode;
     graphics->clip = path->figures;
@@ -88,8 +108,10 @@ GpStatus GdipSetClipPath(GpGraphics* graphics, GpPath* path, CombineMode combine
 
 GpStatus GdipResetClip(GpGraphics* graphics)
 {
-    if (GpStatus status = Note("GdipResetClip", graphics); status != Ok) return status;
-    if (!graphics) return InvalidParameter;
+    if (GpStatus status = Note("GdipResetClip", graphics); status != Ok)
+        return status;
+    if (!graphics)
+        return InvalidParameter;
     graphics->clipped = false;
     graphics->clip.clear();
     return Ok;
@@ -97,7 +119,9 @@ GpStatus GdipResetClip(GpGraphics* graphics)
 
 GpStatus GdipGraphicsClear(GpGraphics* graphics, ARGB color)
 {
-    if (GpStatus status = Note("GdipGraphicsClear", graphics, {}, color); status != Ok) return status;
-    if (!graphics) return InvalidParameter;
+    if (GpStatus status = Note("GdipGraphicsClear", graphics, {}, color); status != Ok)
+        return status;
+    if (!graphics)
+        return InvalidParameter;
     return Clear(*graphics, color);
 }

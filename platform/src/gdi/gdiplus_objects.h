@@ -10,31 +10,36 @@
 
 namespace platform::gdi {
 
-struct PieFigure {
+struct PieFigure
+{
     REAL x, y, width, height, startAngle, sweepAngle;
 };
 
 // Pixels of a bitmap image, shared with the graphics drawing on it so that
 // a disposed image never leaves a graphics pointing at freed memory.
-struct BitmapPixels {
+struct BitmapPixels
+{
     PixelBuffer buffer;
     std::vector<std::uint32_t> owned;  // empty when the caller gave the memory
     bool locked = false;
     bool disposed = false;
 };
 
-struct BitmapImage final : GpBitmap {
+struct BitmapImage final : GpBitmap
+{
     std::shared_ptr<BitmapPixels> pixels = std::make_shared<BitmapPixels>();
 };
 
-struct SolidFill final : GpSolidFill {
+struct SolidFill final : GpSolidFill
+{
     explicit SolidFill(ARGB color) : color(color) {}
     ARGB color;
 };
 
 }  // namespace platform::gdi
 
-struct GpGraphics {
+struct GpGraphics
+{
     HDC context = nullptr;                                // drawing on a device context
     std::shared_ptr<platform::gdi::BitmapPixels> bitmap;  // or on a bitmap
     CompositingMode compositing = CompositingModeSourceOver;
@@ -44,12 +49,14 @@ struct GpGraphics {
     std::vector<platform::gdi::PieFigure> clip;
 };
 
-struct GpPen {
+struct GpPen
+{
     ARGB color;
     REAL width;
 };
 
-struct GpPath {
+struct GpPath
+{
     GpFillMode fillMode;
     std::vector<platform::gdi::PieFigure> figures;
 };

@@ -15,7 +15,10 @@ Reach Around(REAL x, REAL y, REAL width, REAL height, double margin)
 }
 
 // A pen of no width still draws a pixel wide line.
-double StrokeWidth(const GpPen& pen) { return pen.width > 0 ? pen.width : 1.0; }
+double StrokeWidth(const GpPen& pen)
+{
+    return pen.width > 0 ? pen.width : 1.0;
+}
 
 GpStatus Stroke(const GpGraphics& graphics, const GpPen& pen, const Reach& reach, void (*path)(cairo_t*, const float*),
                 const float* args)
@@ -28,8 +31,8 @@ GpStatus Stroke(const GpGraphics& graphics, const GpPen& pen, const Reach& reach
     });
 }
 
-GpStatus Fill(const GpGraphics& graphics, const GpBrush& brush, const Reach& reach, void (*path)(cairo_t*, const float*),
-              const float* args)
+GpStatus Fill(const GpGraphics& graphics, const GpBrush& brush, const Reach& reach,
+              void (*path)(cairo_t*, const float*), const float* args)
 {
     return Paint(graphics, reach, [&](cairo_t* cr) {
         path(cr, args);
@@ -43,9 +46,18 @@ void LinePath(cairo_t* cr, const float* a)
     cairo_move_to(cr, a[0], a[1]);
     cairo_line_to(cr, a[2], a[3]);
 }
-void RectanglePath(cairo_t* cr, const float* a) { cairo_rectangle(cr, a[0], a[1], a[2], a[3]); }
-void ArcPath(cairo_t* cr, const float* a) { AppendArc(cr, {a[0], a[1], a[2], a[3], a[4], a[5]}); }
-void PiePath(cairo_t* cr, const float* a) { AppendPie(cr, {a[0], a[1], a[2], a[3], a[4], a[5]}); }
+void RectanglePath(cairo_t* cr, const float* a)
+{
+    cairo_rectangle(cr, a[0], a[1], a[2], a[3]);
+}
+void ArcPath(cairo_t* cr, const float* a)
+{
+    AppendArc(cr, {a[0], a[1], a[2], a[3], a[4], a[5]});
+}
+void PiePath(cairo_t* cr, const float* a)
+{
+    AppendPie(cr, {a[0], a[1], a[2], a[3], a[4], a[5]});
+}
 
 }  // namespace
 
@@ -55,7 +67,8 @@ GpStatus GdipDrawLine(GpGraphics* graphics, GpPen* pen, REAL x1, REAL y1, REAL x
     if (GpStatus status = Note("GdipDrawLine", graphics, {x1, y1, x2, y2}, pen ? pen->color : 0, pen ? pen->width : 0);
         status != Ok)
         return status;
-    if (!graphics || !pen) return InvalidParameter;
+    if (!graphics || !pen)
+        return InvalidParameter;
     return Stroke(*graphics, *pen, Around(x1, y1, x2 - x1, y2 - y1, StrokeWidth(*pen)), LinePath, args);
 }
 
@@ -66,7 +79,8 @@ GpStatus GdipDrawRectangle(GpGraphics* graphics, GpPen* pen, REAL x, REAL y, REA
             Note("GdipDrawRectangle", graphics, {x, y, width, height}, pen ? pen->color : 0, pen ? pen->width : 0);
         status != Ok)
         return status;
-    if (!graphics || !pen) return InvalidParameter;
+    if (!graphics || !pen)
+        return InvalidParameter;
     // Mitred corners reach about 0.71 widths beyond the outline.
     return Stroke(*graphics, *pen, Around(x, y, width, height, StrokeWidth(*pen)), RectanglePath, args);
 }
@@ -78,19 +92,21 @@ GpStatus GdipFillRectangle(GpGraphics* graphics, GpBrush* brush, REAL x, REAL y,
                                brush ? static_cast<SolidFill*>(brush)->color : 0);
         status != Ok)
         return status;
-    if (!graphics || !brush) return InvalidParameter;
+    if (!graphics || !brush)
+        return InvalidParameter;
     return Fill(*graphics, *brush, Around(x, y, width, height, 0), RectanglePath, args);
 }
 
-GpStatus GdipFillPie(GpGraphics* graphics, GpBrush* brush, REAL x, REAL y, REAL width, REAL height,
-                     REAL startAngle, REAL sweepAngle)
+GpStatus GdipFillPie(GpGraphics* graphics, GpBrush* brush, REAL x, REAL y, REAL width, REAL height, REAL startAngle,
+                     REAL sweepAngle)
 {
     const float args[] = {x, y, width, height, startAngle, sweepAngle};
     if (GpStatus status = Note("GdipFillPie", graphics, {x, y, width, height, startAngle, sweepAngle},
                                brush ? static_cast<SolidFill*>(brush)->color : 0);
         status != Ok)
         return status;
-    if (!graphics || !brush) return InvalidParameter;
+    if (!graphics || !brush)
+        return InvalidParameter;
     return Fill(*graphics, *brush, Around(x, y, width, height, 0), PiePath, args);
 }
 
@@ -102,6 +118,7 @@ GpStatus GdipDrawArc(GpGraphics* graphics, GpPen* pen, REAL x, REAL y, REAL widt
                                pen ? pen->color : 0, pen ? pen->width : 0);
         status != Ok)
         return status;
-    if (!graphics || !pen) return InvalidParameter;
+    if (!graphics || !pen)
+        return InvalidParameter;
     return Stroke(*graphics, *pen, Around(x, y, width, height, StrokeWidth(*pen)), ArcPath, args);
 }

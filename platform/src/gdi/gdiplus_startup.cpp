@@ -4,10 +4,14 @@
 GpStatus GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input, GdiplusStartupOutput* output)
 {
     using platform::gdi::Note;
-    if (GpStatus status = Note("GdiplusStartup", nullptr); status != Ok) return status;
-    if (!token || !input) return InvalidParameter;
-    if (input->GdiplusVersion != 1) return UnsupportedGdiplusVersion;
-    if (output) *output = {nullptr, nullptr};
+    if (GpStatus status = Note("GdiplusStartup", nullptr); status != Ok)
+        return status;
+    if (!token || !input)
+        return InvalidParameter;
+    if (input->GdiplusVersion != 1)
+        return UnsupportedGdiplusVersion;
+    if (output)
+        *output = {nullptr, nullptr};
     *token = 1;
     return Ok;
 }

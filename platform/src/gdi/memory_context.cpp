@@ -33,7 +33,8 @@ BOOL DeleteDC(HDC context)
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    if (!dc->bitmap->stock) dc->bitmap->selectedInto = nullptr;
+    if (!dc->bitmap->stock)
+        dc->bitmap->selectedInto = nullptr;
     RemoveObject(context);
     return TRUE;
 }
@@ -51,8 +52,10 @@ HGDIOBJ SelectObject(HDC context, HGDIOBJ object)
         return nullptr;
     }
     HGDIOBJ previous = dc->bitmapHandle;
-    if (!dc->bitmap->stock) dc->bitmap->selectedInto = nullptr;
-    if (!bitmap->stock) bitmap->selectedInto = context;
+    if (!dc->bitmap->stock)
+        dc->bitmap->selectedInto = nullptr;
+    if (!bitmap->stock)
+        bitmap->selectedInto = context;
     dc->bitmap = std::move(bitmap);
     dc->bitmapHandle = object;
     return previous;
@@ -60,13 +63,15 @@ HGDIOBJ SelectObject(HDC context, HGDIOBJ object)
 
 BOOL DeleteObject(HGDIOBJ object)
 {
-    if (FindObjectOf<Brush>(object)) return TRUE;  // only stock brushes exist
+    if (FindObjectOf<Brush>(object))
+        return TRUE;  // only stock brushes exist
     auto bitmap = FindObjectOf<Bitmap>(object);
     if (!bitmap) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    if (bitmap->stock) return TRUE;
+    if (bitmap->stock)
+        return TRUE;
     if (bitmap->selectedInto) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;

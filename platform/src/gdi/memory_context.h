@@ -4,12 +4,12 @@
 
 namespace platform::gdi {
 
-class MemoryContext : public DeviceContext {
+class MemoryContext : public DeviceContext
+{
 public:
     MemoryContext(std::shared_ptr<Bitmap> bitmap, HGDIOBJ bitmapHandle)
         : bitmap(std::move(bitmap)), bitmapHandle(bitmapHandle)
-    {
-    }
+    {}
     DrawTarget Target() override;
 
     std::shared_ptr<Bitmap> bitmap;

@@ -10,12 +10,15 @@ namespace platform::gdi {
 // The common part of two rectangles, empty (right <= left) when none.
 inline RECT Overlap(const RECT& a, const RECT& b)
 {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
-inline bool IsEmptyRect(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool IsEmptyRect(const RECT& r)
+{
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
-struct PixelBuffer {
+struct PixelBuffer
+{
     BYTE* pixels = nullptr;
     int width = 0;
     int height = 0;

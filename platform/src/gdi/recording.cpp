@@ -8,7 +8,8 @@
 namespace platform::gdi {
 namespace {
 
-struct Recorder {
+struct Recorder
+{
     std::mutex mutex;
     bool active = false;
     std::vector<testing::GdiplusCall> calls;
@@ -23,15 +24,16 @@ Recorder& TheRecorder()
 
 }  // namespace
 
-GpStatus Note(const char* function, const void* object, std::initializer_list<float> args, ARGB color,
-              float penWidth)
+GpStatus Note(const char* function, const void* object, std::initializer_list<float> args, ARGB color, float penWidth)
 {
     auto& recorder = TheRecorder();
     std::lock_guard lock(recorder.mutex);
-    if (recorder.active) recorder.calls.push_back({function, object, args, color, penWidth});
+    if (recorder.active)
+        recorder.calls.push_back({function, object, args, color, penWidth});
     auto failure = std::find_if(recorder.failures.begin(), recorder.failures.end(),
                                 [&](const auto& f) { return f.first == function; });
-    if (failure == recorder.failures.end()) return Ok;
+    if (failure == recorder.failures.end())
+        return Ok;
     GpStatus status = failure->second;
     recorder.failures.erase(failure);
     return status;
@@ -74,7 +76,8 @@ std::vector<GdiplusCall> GdiplusRecording::CallsOf(std::string_view function) co
 std::vector<std::string> GdiplusRecording::Functions() const
 {
     std::vector<std::string> names;
-    for (const GdiplusCall& call : Calls()) names.push_back(call.function);
+    for (const GdiplusCall& call : Calls())
+        names.push_back(call.function);
     return names;
 }
 

@@ -6,7 +6,8 @@ namespace platform::gdi {
 std::optional<COLORREF> BrushColor(HBRUSH brush)
 {
     auto found = FindObjectOf<Brush>(brush);
-    if (!found) return std::nullopt;
+    if (!found)
+        return std::nullopt;
     return found->color;
 }
 

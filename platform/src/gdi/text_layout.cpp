@@ -10,7 +10,8 @@ namespace platform::gdi {
 namespace {
 
 template <class T, void (*Free)(T*)>
-struct Freer {
+struct Freer
+{
     void operator()(T* object) const { Free(object); }
 };
 template <class T>
@@ -57,7 +58,8 @@ Layout LineLayoutIn(PangoContext* context, const Font& font, std::string_view ut
 // Measuring happens on a scratch surface of the calling thread's own:
 // Pango's fonts belong to the thread that loaded them. An image surface,
 // like the windows' framebuffers, so that sizes come out as drawn.
-struct Scratch {
+struct Scratch
+{
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
     cairo_t* cr = cairo_create(surface);
     PangoContext* context = pango_cairo_create_context(cr);
@@ -75,11 +77,20 @@ PangoContext* MeasuringContext()
     return scratch.context;
 }
 
-Layout MeasuringLine(const Font& font, std::string_view utf8) { return LineLayoutIn(MeasuringContext(), font, utf8); }
+Layout MeasuringLine(const Font& font, std::string_view utf8)
+{
+    return LineLayoutIn(MeasuringContext(), font, utf8);
+}
 
-double Pixels(int units) { return double(units) / PANGO_SCALE; }
+double Pixels(int units)
+{
+    return double(units) / PANGO_SCALE;
+}
 
-bool IsLineEndSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsLineEndSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 }  // namespace
 
@@ -95,7 +106,8 @@ FontMetrics MetricsOf(const Font& font)
 
 int TextWidth(const Font& font, std::string_view utf8)
 {
-    if (utf8.empty()) return 0;
+    if (utf8.empty())
+        return 0;
     Layout layout = MeasuringLine(font, utf8);
     PangoRectangle logical{};
     pango_layout_line_get_extents(pango_layout_get_line_readonly(layout.get(), 0), nullptr, &logical);
@@ -134,7 +146,8 @@ std::vector<std::string> WrapText(const Font& font, std::string_view utf8, int w
     for (GSList* each = pango_layout_get_lines_readonly(layout.get()); each; each = each->next) {
         const auto* line = static_cast<const PangoLayoutLine*>(each->data);
         std::string_view part(text + line->start_index, std::size_t(line->length));
-        while (!part.empty() && IsLineEndSpace(part.back())) part.remove_suffix(1);
+        while (!part.empty() && IsLineEndSpace(part.back()))
+            part.remove_suffix(1);
         lines.emplace_back(part);
     }
     return lines;
@@ -142,7 +155,8 @@ std::vector<std::string> WrapText(const Font& font, std::string_view utf8, int w
 
 void ShowText(cairo_t* cr, const Font& font, double x, double baseline, std::string_view utf8)
 {
-    if (utf8.empty()) return;
+    if (utf8.empty())
+        return;
     PangoContext* context = pango_cairo_create_context(cr);
     Layout layout = LineLayoutIn(context, font, utf8);
     g_object_unref(context);
@@ -160,4 +174,7 @@ int MissingGlyphs(const Font& font, std::string_view utf8)
 // What libraries keep until the process ends, which the leak checker of
 // the sanitizer builds must not count: the font library its configuration,
 // the session-bus library (the desktop display's input methods) its state.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\nleak:libdbus-1\n"; }
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig\nleak:libdbus-1\n";
+}

@@ -12,7 +12,8 @@
 
 namespace platform::gdi {
 
-struct Font {
+struct Font
+{
     // Comma-separated; each character is looked for in them in order
     // before the desktop's own choice of font.
     const char* families;
@@ -25,7 +26,8 @@ struct Font {
 inline constexpr Font kUiFont{"DejaVu Sans,IPAGothic", 12};
 inline constexpr Font kCaptionFont{"DejaVu Sans,IPAGothic", 11, true};
 
-struct FontMetrics {
+struct FontMetrics
+{
     double ascent;
     double descent;
     double height;  // from one baseline to the next
@@ -39,7 +41,8 @@ int TextWidth(const Font& font, std::string_view utf8);
 std::vector<int> CaretOffsets(const Font& font, std::string_view utf8, const std::vector<std::size_t>& offsets);
 
 // The box the drawn pixels take, from the start of the baseline.
-struct InkBox {
+struct InkBox
+{
     double left;
     double top;
     double width;

@@ -12,28 +12,34 @@ namespace platform::gdi {
 DrawTarget WindowTargetOf(HDC context)
 {
     detail::WindowDc* dc = detail::FindWindowDc(context);
-    if (!dc || !dc->surface) return {};
+    if (!dc || !dc->surface)
+        return {};
     detail::Surface& surface = *dc->surface;
     return {{reinterpret_cast<BYTE*>(surface.pixels.data()), surface.width, surface.height, surface.width * 4},
             dc->clip.Rects(),
             dc->origin};
 }
 
-bool IsWindowContext(HDC context) { return detail::FindWindowDc(context) != nullptr; }
+bool IsWindowContext(HDC context)
+{
+    return detail::FindWindowDc(context) != nullptr;
+}
 
 }  // namespace platform::gdi
 
 HDC GetDC(HWND window)
 {
     HDC context = platform::detail::OpenWindowDc(window, nullptr);
-    if (!context) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    if (!context)
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return context;
 }
 
 int ReleaseDC(HWND window, HDC context)
 {
     platform::detail::WindowDc* dc = platform::detail::FindWindowDc(context);
-    if (!dc || dc->window != window) return 0;
+    if (!dc || dc->window != window)
+        return 0;
     platform::detail::CloseWindowDc(context);
     return 1;
 }

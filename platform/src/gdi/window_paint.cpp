@@ -15,7 +15,8 @@ void PaintWindow(HWND window, const std::function<void(cairo_t*, const RECT&)>& 
         cairo_surface_t* surface = cairo_image_surface_create_for_data(
             target.buffer.pixels, CAIRO_FORMAT_RGB24, target.buffer.width, target.buffer.height, target.buffer.stride);
         cairo_t* cr = cairo_create(surface);
-        for (const RECT& r : target.visible) cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+        for (const RECT& r : target.visible)
+            cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
         cairo_clip(cr);
         cairo_translate(cr, target.origin.x, target.origin.y);
         RECT client{};

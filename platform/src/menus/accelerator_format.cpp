@@ -10,10 +10,9 @@ namespace platform::menus {
 namespace {
 
 constexpr std::pair<std::string_view, WORD> kNamedKeys[] = {
-    {"Delete", VK_DELETE}, {"Insert", VK_INSERT}, {"Home", VK_HOME},     {"End", VK_END},
-    {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}, {"Left", VK_LEFT},     {"Right", VK_RIGHT},
-    {"Up", VK_UP},         {"Down", VK_DOWN},     {"Escape", VK_ESCAPE}, {"Enter", VK_RETURN},
-    {"Tab", VK_TAB},       {"Space", VK_SPACE},   {"Back", VK_BACK},
+    {"Delete", VK_DELETE}, {"Insert", VK_INSERT}, {"Home", VK_HOME},   {"End", VK_END},     {"PageUp", VK_PRIOR},
+    {"PageDown", VK_NEXT}, {"Left", VK_LEFT},     {"Right", VK_RIGHT}, {"Up", VK_UP},       {"Down", VK_DOWN},
+    {"Escape", VK_ESCAPE}, {"Enter", VK_RETURN},  {"Tab", VK_TAB},     {"Space", VK_SPACE}, {"Back", VK_BACK},
 };
 
 bool KeyCode(std::string_view name, WORD* key)
@@ -68,9 +67,11 @@ bool ReadLine(const std::string& line, std::vector<ACCEL>* entries, std::string*
 {
     std::istringstream fields(line.substr(0, line.find('#')));
     std::string chord, command, extra;
-    if (!(fields >> chord)) return true;
+    if (!(fields >> chord))
+        return true;
     ACCEL entry{};
-    if (!ReadKey(chord, &entry, error)) return false;
+    if (!ReadKey(chord, &entry, error))
+        return false;
     unsigned id = 0;
     fields >> command;
     auto [end, status] = std::from_chars(command.data(), command.data() + command.size(), id);
@@ -96,7 +97,8 @@ ParsedAccelerators ParseAcceleratorText(std::string_view text)
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
         std::string error;
-        if (!ReadLine(line, &parsed.entries, &error)) return {{}, "line " + std::to_string(number) + ": " + error};
+        if (!ReadLine(line, &parsed.entries, &error))
+            return {{}, "line " + std::to_string(number) + ": " + error};
     }
     return parsed;
 }

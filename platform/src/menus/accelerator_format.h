@@ -8,7 +8,8 @@
 
 namespace platform::menus {
 
-struct ParsedAccelerators {
+struct ParsedAccelerators
+{
     std::vector<ACCEL> entries;
     std::string error;  // "line 3: ..." when the text is not a table
 };

@@ -20,7 +20,8 @@ constexpr DWORD kErrorInvalidAcceleratorHandle = 1403;
 
 // Tables loaded from resources live as long as the process, as the
 // resources themselves do; loading one resource twice gives the same table.
-struct AcceleratorTables {
+struct AcceleratorTables
+{
     std::mutex mutex;
     std::unordered_map<HRSRC, std::vector<ACCEL>> byResource;
     std::unordered_map<HACCEL, const std::vector<ACCEL>*> byHandle;
@@ -55,40 +56,51 @@ HACCEL Load(HINSTANCE instance, HRSRC resource)
     return handle;
 }
 
-bool IsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+bool IsDown(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
 
 // A command the window's menu bar shows grey or disabled stays off.
 bool IsCommandEnabled(HWND window, WORD command)
 {
     HMENU bar = GetMenu(window);
     ItemPlace place;
-    if (!bar || !FindItem(bar, command, false, &place)) return true;
+    if (!bar || !FindItem(bar, command, false, &place))
+        return true;
     return (place.Item().state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
 int Translate(HWND window, HACCEL handle, LPMSG msg)
 {
-    if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return 0;
+    if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN))
+        return 0;
     const std::vector<ACCEL>* entries = nullptr;
     {
         auto& tables = Tables();
         std::lock_guard lock(tables.mutex);
         auto found = tables.byHandle.find(handle);
-        if (found != tables.byHandle.end()) entries = found->second;
+        if (found != tables.byHandle.end())
+            entries = found->second;
     }
     if (!entries) {
         SetLastError(kErrorInvalidAcceleratorHandle);
         return 0;
     }
     BYTE held = FVIRTKEY;
-    if (IsDown(VK_CONTROL)) held |= FCONTROL;
-    if (IsDown(VK_SHIFT)) held |= FSHIFT;
-    if (IsDown(VK_MENU)) held |= FALT;
+    if (IsDown(VK_CONTROL))
+        held |= FCONTROL;
+    if (IsDown(VK_SHIFT))
+        held |= FSHIFT;
+    if (IsDown(VK_MENU))
+        held |= FALT;
     auto match = std::find_if(entries->begin(), entries->end(), [&](const ACCEL& entry) {
         return entry.key == msg->wParam && (entry.fVirt & ~FNOINVERT) == held;
     });
-    if (match == entries->end()) return 0;
-    if (IsCommandEnabled(window, match->cmd)) SendMessageA(window, WM_COMMAND, MAKEWPARAM(match->cmd, 1), 0);
+    if (match == entries->end())
+        return 0;
+    if (IsCommandEnabled(window, match->cmd))
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(match->cmd, 1), 0);
     return 1;
 }
 
@@ -106,5 +118,11 @@ HACCEL LoadAcceleratorsW(HINSTANCE instance, LPCWSTR name)
     return Load(instance, resource);
 }
 
-int TranslateAcceleratorA(HWND window, HACCEL table, LPMSG msg) { return Translate(window, table, msg); }
-int TranslateAcceleratorW(HWND window, HACCEL table, LPMSG msg) { return Translate(window, table, msg); }
+int TranslateAcceleratorA(HWND window, HACCEL table, LPMSG msg)
+{
+    return Translate(window, table, msg);
+}
+int TranslateAcceleratorW(HWND window, HACCEL table, LPMSG msg)
+{
+    return Translate(window, table, msg);
+}

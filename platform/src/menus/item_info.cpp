@@ -13,8 +13,14 @@ bool IsKnownSize(UINT cbSize, std::size_t ownSize, UINT legacySize)
     return cbSize == ownSize || cbSize == legacySize;
 }
 
-std::string TextFrom(LPCSTR text) { return text; }
-std::string TextFrom(LPCWSTR text) { return Utf16ToUtf8(text); }
+std::string TextFrom(LPCSTR text)
+{
+    return text;
+}
+std::string TextFrom(LPCWSTR text)
+{
+    return Utf16ToUtf8(text);
+}
 
 UINT CopyText(const std::string& text, LPSTR buffer, UINT capacity)
 {

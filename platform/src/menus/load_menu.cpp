@@ -49,5 +49,11 @@ HMENU Load(HINSTANCE instance, Name name, Name type)
 
 }  // namespace
 
-HMENU LoadMenuA(HINSTANCE instance, LPCSTR name) { return Load(instance, name, "MENU"); }
-HMENU LoadMenuW(HINSTANCE instance, LPCWSTR name) { return Load(instance, name, u"MENU"); }
+HMENU LoadMenuA(HINSTANCE instance, LPCSTR name)
+{
+    return Load(instance, name, "MENU");
+}
+HMENU LoadMenuW(HINSTANCE instance, LPCWSTR name)
+{
+    return Load(instance, name, u"MENU");
+}

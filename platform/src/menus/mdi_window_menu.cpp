@@ -11,7 +11,8 @@ namespace platform::menus {
 namespace {
 
 // What was added to each window menu last time, to be taken out again.
-struct Added {
+struct Added
+{
     std::size_t count = 0;  // the separator and the entries, at the end
 };
 
@@ -21,11 +22,13 @@ void Write(HMENU windowMenu, const std::vector<detail::WindowMenuEntry>& entries
     static std::map<HMENU, Added> added;
     std::lock_guard lock(mutex);
     auto menu = FindMenu(windowMenu);
-    if (!menu) return;
+    if (!menu)
+        return;
     Added& previous = added[windowMenu];
     menu->items.resize(menu->items.size() - std::min(previous.count, menu->items.size()));
     previous.count = 0;
-    if (entries.empty()) return;
+    if (entries.empty())
+        return;
     MenuItem separator;
     separator.type = MFT_SEPARATOR;
     menu->items.push_back(separator);
@@ -41,6 +44,9 @@ void Write(HMENU windowMenu, const std::vector<detail::WindowMenuEntry>& entries
 
 }  // namespace
 
-void InstallWindowMenuWriter() { detail::SetWindowMenuWriter(Write); }
+void InstallWindowMenuWriter()
+{
+    detail::SetWindowMenuWriter(Write);
+}
 
 }  // namespace platform::menus

@@ -18,7 +18,8 @@ namespace {
 
 using detail::Window;
 
-struct Bar {
+struct Bar
+{
     std::shared_ptr<Window> frame;
     std::shared_ptr<Menu> menu;
 };
@@ -29,13 +30,15 @@ Bar BarOf(HWND handle)
     auto window = detail::FindWindowRecord(handle);
     auto frame = window ? detail::TopLevelOf(window) : nullptr;
     auto menu = frame ? FindMenu(frame->menuOrId) : nullptr;
-    if (!menu || menu->items.empty()) return {};
+    if (!menu || menu->items.empty())
+        return {};
     return {frame, menu};
 }
 
 void Highlight(const Bar& bar, int title)
 {
-    if (HotTitle(bar.frame->handle) == title) return;
+    if (HotTitle(bar.frame->handle) == title)
+        return;
     SetHotTitle(bar.frame->handle, title);
     detail::InvalidateFrame(*bar.frame);
 }
@@ -55,7 +58,8 @@ bool HasDropDown(const MenuItem& item)
 int Open(const Bar& bar, int title, bool fromKeyboard)
 {
     const MenuItem item = bar.menu->items[title];
-    if (IsGrey(item) || (item.type & MFT_SEPARATOR)) return 0;
+    if (IsGrey(item) || (item.type & MFT_SEPARATOR))
+        return 0;
     HWND frame = bar.frame->handle;
     DropDownEnd end{item.id, 0};
     if (item.submenu) {
@@ -63,7 +67,8 @@ int Open(const Bar& bar, int title, bool fromKeyboard)
         const RECT at = MenuBarTitlesOnScreen(frame)[title];
         end = TrackDropDown(item.submenu, at.left, at.bottom, frame, fromKeyboard);
     }
-    if (end.picked) PostMessageA(frame, WM_COMMAND, end.picked, 0);
+    if (end.picked)
+        PostMessageA(frame, WM_COMMAND, end.picked, 0);
     return end.along;
 }
 
@@ -72,7 +77,8 @@ int Step(const Menu& menu, int from, int step)
     const int count = int(menu.items.size());
     for (int i = 1; i <= count; ++i) {
         const int at = ((from + step * i) % count + count) % count;
-        if (!(menu.items[at].type & MFT_SEPARATOR)) return at;
+        if (!(menu.items[at].type & MFT_SEPARATOR))
+            return at;
     }
     return from;
 }
@@ -94,7 +100,8 @@ void KeyboardMode(const Bar& bar, int title, bool openNow)
     while (!done) {
         if (openNow) {
             const int along = Open(bar, title, true);
-            if (!along || BarGone(bar)) break;
+            if (!along || BarGone(bar))
+                break;
             title = Step(*bar.menu, title, along);
             openNow = HasDropDown(bar.menu->items[title]);
             Highlight(bar, title);
@@ -121,16 +128,19 @@ void KeyboardMode(const Bar& bar, int title, bool openNow)
             Highlight(bar, title);
         } else if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
             const int found = ItemWithMnemonic(*bar.menu, char16_t(msg.wParam));
-            if (found >= 0) title = found, openNow = true;
+            if (found >= 0)
+                title = found, openNow = true;
         } else if (isPress) {
             done = true;  // the press still does what it would have done
             DispatchMessageA(&msg);
         } else if (!isKey) {
             DispatchMessageA(&msg);
         }
-        if (BarGone(bar)) return;
+        if (BarGone(bar))
+            return;
     }
-    if (IsWindow(frame)) Highlight(bar, -1);
+    if (IsWindow(frame))
+        Highlight(bar, -1);
 }
 
 // Alt pressed and released with no other key between enters keyboard mode.
@@ -142,27 +152,32 @@ std::vector<RECT> MenuBarTitlesOnScreen(HWND handle)
 {
     auto window = detail::FindWindowRecord(handle);
     auto menu = window && detail::IsTopLevel(*window) ? FindMenu(window->menuOrId) : nullptr;
-    if (!menu) return {};
+    if (!menu)
+        return {};
     const RECT strip = detail::LayoutOf(*window).menu;
     const POINT origin = detail::WindowOriginOnScreen(*window);
     std::vector<RECT> titles = TitleSlots(*menu, strip.bottom - strip.top);
-    for (RECT& r : titles) r = detail::Offset(r, origin.x + strip.left, origin.y + strip.top);
+    for (RECT& r : titles)
+        r = detail::Offset(r, origin.x + strip.left, origin.y + strip.top);
     return titles;
 }
 
 void MenuBarClick(HWND handle, POINT screen)
 {
     Bar bar = BarOf(handle);
-    if (!bar.frame || bar.frame->handle != handle) return;
+    if (!bar.frame || bar.frame->handle != handle)
+        return;
     const std::vector<RECT> titles = MenuBarTitlesOnScreen(handle);
     for (std::size_t i = 0; i < titles.size(); ++i) {
-        if (!detail::Contains(titles[i], screen)) continue;
+        if (!detail::Contains(titles[i], screen))
+            continue;
         const int along = Open(bar, int(i), false);
         if (along && !BarGone(bar)) {
             const int next = Step(*bar.menu, int(i), along);
             KeyboardMode(bar, next, HasDropDown(bar.menu->items[next]));
         }
-        if (IsWindow(handle)) Highlight(bar, -1);
+        if (IsWindow(handle))
+            Highlight(bar, -1);
         return;
     }
 }
@@ -172,21 +187,26 @@ bool MenuBarKey(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
     const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
     const bool repeat = (lParam >> 30) & 1;
     if (message == WM_SYSKEYDOWN && wParam == VK_MENU) {
-        if (!repeat) altArmed = handle;
+        if (!repeat)
+            altArmed = handle;
         return false;
     }
-    if (down) altArmed = nullptr;
+    if (down)
+        altArmed = nullptr;
     const bool altReleased = message == WM_SYSKEYUP && wParam == VK_MENU && altArmed == handle;
-    if (message == WM_SYSKEYUP && wParam == VK_MENU) altArmed = nullptr;
+    if (message == WM_SYSKEYUP && wParam == VK_MENU)
+        altArmed = nullptr;
     Bar bar = BarOf(handle);
-    if (!bar.frame) return false;
+    if (!bar.frame)
+        return false;
     if (altReleased || (down && wParam == VK_F10)) {
         KeyboardMode(bar, Step(*bar.menu, -1, 1), false);
         return true;
     }
     if (message == WM_SYSCHAR) {
         const int found = ItemWithMnemonic(*bar.menu, char16_t(wParam));
-        if (found < 0) return false;
+        if (found < 0)
+            return false;
         KeyboardMode(bar, found, true);
         return true;
     }

@@ -24,7 +24,8 @@ void DrawTitles(cairo_t* cr, const Menu& bar, LONG height, HWND frame)
     const int hot = HotTitle(frame);
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const MenuItem& item = bar.items[i];
-        if (item.type & MFT_SEPARATOR) continue;
+        if (item.type & MFT_SEPARATOR)
+            continue;
         const RECT& slot = slots[i];
         const bool highlighted = int(i) == hot;
         if (highlighted) {
@@ -44,7 +45,8 @@ void DrawMenuBarTitles(detail::Surface& surface, const detail::Region& clip, con
 {
     auto window = detail::FindWindowRecord(frame);
     auto bar = window ? FindMenu(window->menuOrId) : nullptr;
-    if (!bar) return;
+    if (!bar)
+        return;
     detail::DrawOnSurface(surface, clip, area, [&](cairo_t* cr) {
         cairo_translate(cr, area.left, area.top);
         DrawTitles(cr, *bar, area.bottom - area.top, frame);

@@ -6,7 +6,8 @@
 namespace platform::menus {
 namespace {
 
-struct Hot {
+struct Hot
+{
     HWND frame = nullptr;
     int title = -1;
 };

@@ -23,13 +23,15 @@ constexpr DWORD kErrorInvalidMenuHandle = 1401;
 bool FindById(HMENU handle, UINT id, ItemPlace* place, int depth)
 {
     auto menu = FindMenu(handle);
-    if (!menu || depth > 32) return false;  // a menu cannot hold itself, but a loop must not hang us
+    if (!menu || depth > 32)
+        return false;  // a menu cannot hold itself, but a loop must not hang us
     for (std::size_t i = 0; i < menu->items.size(); ++i) {
         if (menu->items[i].id == id && !(menu->items[i].type & MFT_SEPARATOR)) {
             *place = {menu, i};
             return true;
         }
-        if (menu->items[i].submenu && FindById(menu->items[i].submenu, id, place, depth + 1)) return true;
+        if (menu->items[i].submenu && FindById(menu->items[i].submenu, id, place, depth + 1))
+            return true;
     }
     return false;
 }
@@ -45,7 +47,8 @@ HMENU AddMenu(bool popup)
 
 std::shared_ptr<Menu> FindMenu(HMENU handle)
 {
-    if (auto menu = Menus().Find(handle)) return menu;
+    if (auto menu = Menus().Find(handle))
+        return menu;
     SetLastError(kErrorInvalidMenuHandle);
     return nullptr;
 }
@@ -53,9 +56,11 @@ std::shared_ptr<Menu> FindMenu(HMENU handle)
 bool RemoveMenuTree(HMENU handle)
 {
     std::shared_ptr<Menu> removed = Menus().Take(handle);
-    if (!removed) return false;
+    if (!removed)
+        return false;
     for (const MenuItem& item : removed->items)
-        if (item.submenu) RemoveMenuTree(item.submenu);
+        if (item.submenu)
+            RemoveMenuTree(item.submenu);
     return true;
 }
 
@@ -63,14 +68,17 @@ bool FindItem(HMENU handle, UINT item, bool byPosition, ItemPlace* place)
 {
     if (byPosition) {
         auto menu = FindMenu(handle);
-        if (!menu) return false;
+        if (!menu)
+            return false;
         if (item < menu->items.size()) {
             *place = {menu, item};
             return true;
         }
     } else {
-        if (!FindMenu(handle)) return false;
-        if (FindById(handle, item, place, 0)) return true;
+        if (!FindMenu(handle))
+            return false;
+        if (FindById(handle, item, place, 0))
+            return true;
     }
     SetLastError(kErrorMenuItemNotFound);
     return false;

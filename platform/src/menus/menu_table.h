@@ -8,7 +8,8 @@
 
 namespace platform::menus {
 
-struct MenuItem {
+struct MenuItem
+{
     UINT type = MFT_STRING;
     UINT state = MFS_ENABLED;
     UINT id = 0;
@@ -17,7 +18,8 @@ struct MenuItem {
     std::string text;  // UTF-8
 };
 
-struct Menu {
+struct Menu
+{
     bool popup = false;
     std::vector<MenuItem> items;
     DWORD style = 0;
@@ -34,7 +36,8 @@ std::shared_ptr<Menu> FindMenu(HMENU handle);
 bool RemoveMenuTree(HMENU handle);
 
 // Where an item lives: its menu and index there.
-struct ItemPlace {
+struct ItemPlace
+{
     std::shared_ptr<Menu> menu;
     std::size_t index = 0;
     MenuItem& Item() const { return menu->items[index]; }

@@ -8,7 +8,8 @@
 namespace platform::menus {
 namespace {
 
-class LineReader {
+class LineReader
+{
 public:
     explicit LineReader(std::string_view line) : rest_(line) {}
 
@@ -23,7 +24,8 @@ public:
     bool Quoted(std::string* text)
     {
         SkipBlanks();
-        if (rest_.empty() || rest_[0] != '"') return false;
+        if (rest_.empty() || rest_[0] != '"')
+            return false;
         for (std::size_t i = 1; i < rest_.size(); ++i) {
             char c = rest_[i];
             if (c == '"') {
@@ -52,7 +54,8 @@ public:
 private:
     void SkipBlanks()
     {
-        while (!rest_.empty() && (rest_[0] == ' ' || rest_[0] == '\t' || rest_[0] == '\r')) rest_.remove_prefix(1);
+        while (!rest_.empty() && (rest_[0] == ' ' || rest_[0] == '\t' || rest_[0] == '\r'))
+            rest_.remove_prefix(1);
     }
     std::string_view rest_;
 };
@@ -83,7 +86,8 @@ bool ReadId(std::string_view word, UINT* id)
 {
     unsigned value = 0;
     auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (status != std::errc() || end != word.data() + word.size() || word.empty() || value > 0xFFFF) return false;
+    if (status != std::errc() || end != word.data() + word.size() || word.empty() || value > 0xFFFF)
+        return false;
     *id = value;
     return true;
 }
@@ -92,7 +96,8 @@ bool ReadId(std::string_view word, UINT* id)
 bool ReadStatement(std::string_view line, std::vector<std::vector<MenuEntry>*>& open, std::string* error)
 {
     LineReader reader(line);
-    if (reader.AtEnd()) return true;
+    if (reader.AtEnd())
+        return true;
     std::string_view keyword = reader.Word();
     MenuEntry entry;
     if (keyword == "end") {
@@ -124,9 +129,11 @@ bool ReadStatement(std::string_view line, std::vector<std::vector<MenuEntry>*>& 
         *error = "expected a text in double quotes";
         return false;
     }
-    if (!ReadFlags(reader, &entry, error)) return false;
+    if (!ReadFlags(reader, &entry, error))
+        return false;
     open.back()->push_back(std::move(entry));
-    if (keyword == "popup") open.push_back(&open.back()->back().children);
+    if (keyword == "popup")
+        open.push_back(&open.back()->back().children);
     return true;
 }
 
@@ -148,7 +155,8 @@ ParsedMenu ParseMenuText(std::string_view text)
             return parsed;
         }
     }
-    if (open.size() > 1) parsed = {{}, "a popup has no \"end\""};
+    if (open.size() > 1)
+        parsed = {{}, "a popup has no \"end\""};
     return parsed;
 }
 

@@ -20,8 +20,14 @@
 
 namespace platform::menus {
 
-struct MenuEntry {
-    enum class Kind { Item, Popup, Separator };
+struct MenuEntry
+{
+    enum class Kind
+    {
+        Item,
+        Popup,
+        Separator
+    };
     Kind kind = Kind::Item;
     UINT id = 0;
     std::string text;
@@ -30,7 +36,8 @@ struct MenuEntry {
     std::vector<MenuEntry> children;
 };
 
-struct ParsedMenu {
+struct ParsedMenu
+{
     std::vector<MenuEntry> bar;
     std::string error;  // "line 3: ..." when the text is not a menu
 };

@@ -8,8 +8,9 @@ namespace platform::menus {
 // A title as shown: without its "&" marks.
 std::string ShownTitle(const std::string& text);
 
-struct Mnemonic {
-    int key = -1;                       // the character, lowercase; -1 for none (or not ASCII)
+struct Mnemonic
+{
+    int key = -1;                        // the character, lowercase; -1 for none (or not ASCII)
     std::size_t at = std::string::npos;  // its byte offset in the shown title
 };
 // The first marked character.

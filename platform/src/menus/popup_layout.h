@@ -10,10 +10,11 @@ namespace platform::menus {
 
 inline constexpr int kRowHeight = 20;
 inline constexpr int kSeparatorHeight = 8;
-inline constexpr int kPadding = 3;          // around the items
+inline constexpr int kPadding = 3;  // around the items
 inline constexpr int kScrollArrowHeight = 12;
 
-struct PopupLayout {
+struct PopupLayout
+{
     std::vector<RECT> slots;  // one per item, content coordinates
     int width = 0;
     int contentHeight = 0;

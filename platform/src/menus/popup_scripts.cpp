@@ -30,7 +30,8 @@ std::optional<UINT> TakePopupAnswer(const Menu& menu, UINT flags, int x, int y, 
 {
     return TheScript().NextRecording([&] {
         testing::ShownPopupMenu shown{owner, flags, {x, y}, {}};
-        for (const MenuItem& item : menu.items) shown.items.push_back(Shown(item));
+        for (const MenuItem& item : menu.items)
+            shown.items.push_back(Shown(item));
         return shown;
     });
 }

@@ -17,12 +17,13 @@
 namespace platform::menus {
 namespace {
 
-struct Tracking {
+struct Tracking
+{
     HWND owner = nullptr;
     std::vector<std::unique_ptr<PopupLevel>> levels;  // the tracked menu first, then each open submenu
-    POINT opened{0, 0};  // the pointer when the menu came up
-    bool armed = false;  // the mouse may pick
-    bool alongBar = false;  // a drop-down of the menu bar
+    POINT opened{0, 0};                               // the pointer when the menu came up
+    bool armed = false;                               // the mouse may pick
+    bool alongBar = false;                            // a drop-down of the menu bar
     bool done = false;
     UINT picked = 0;
     int along = 0;  // the step along the bar asked for on leaving
@@ -39,10 +40,14 @@ RECT WorkArea()
 
 POINT Placement(UINT flags, int x, int y, int width, int height)
 {
-    if (flags & TPM_RIGHTALIGN) x -= width;
-    if (flags & TPM_CENTERALIGN) x -= width / 2;
-    if (flags & TPM_BOTTOMALIGN) y -= height;
-    if (flags & TPM_VCENTERALIGN) y -= height / 2;
+    if (flags & TPM_RIGHTALIGN)
+        x -= width;
+    if (flags & TPM_CENTERALIGN)
+        x -= width / 2;
+    if (flags & TPM_BOTTOMALIGN)
+        y -= height;
+    if (flags & TPM_VCENTERALIGN)
+        y -= height / 2;
     const RECT area = WorkArea();
     x = std::max<int>(area.left, std::min<int>(x, area.right - width));
     y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
@@ -54,7 +59,8 @@ std::unique_ptr<PopupLevel> LayOutLevel(std::shared_ptr<Menu> menu)
     auto level = std::make_unique<PopupLevel>();
     level->menu = std::move(menu);
     const RECT area = WorkArea();
-    level->layout = LayOut(*level->menu, area.bottom - area.top, [](const MenuItem& item) { return MenuTextWidth(item.text); });
+    level->layout =
+        LayOut(*level->menu, area.bottom - area.top, [](const MenuItem& item) { return MenuTextWidth(item.text); });
     return level;
 }
 
@@ -77,14 +83,16 @@ RECT ItemOnScreen(const PopupLevel& level, int item)
 void CloseAbove(Tracking& t, std::size_t keep)
 {
     while (t.levels.size() > keep + 1) {
-        if (IsWindow(t.levels.back()->window)) DestroyWindow(t.levels.back()->window);
+        if (IsWindow(t.levels.back()->window))
+            DestroyWindow(t.levels.back()->window);
         t.levels.pop_back();
     }
 }
 
 void Select(PopupLevel& level, int item)
 {
-    if (item == level.selected) return;
+    if (item == level.selected)
+        return;
     level.selected = item;
     level.layout.Reveal(item);
     InvalidateRect(level.window, nullptr, FALSE);
@@ -100,11 +108,14 @@ bool OpensSubmenu(const MenuItem& item)
 void OpenSubmenu(Tracking& t, std::size_t index, bool selectFirst)
 {
     PopupLevel& parent = *t.levels[index];
-    if (parent.selected < 0) return;
+    if (parent.selected < 0)
+        return;
     const MenuItem& item = parent.menu->items[std::size_t(parent.selected)];
     auto menu = OpensSubmenu(item) ? FindMenu(item.submenu) : nullptr;
-    if (!menu || menu->items.empty()) return;
-    if (t.levels.size() > index + 1 && t.levels[index + 1]->menu == menu) return;  // open already
+    if (!menu || menu->items.empty())
+        return;
+    if (t.levels.size() > index + 1 && t.levels[index + 1]->menu == menu)
+        return;  // open already
     CloseAbove(t, index);
     auto level = LayOutLevel(menu);
     const RECT row = ItemOnScreen(parent, parent.selected);
@@ -112,11 +123,13 @@ void OpenSubmenu(Tracking& t, std::size_t index, bool selectFirst)
     const int height = level->layout.WindowHeight();
     const int top = row.top - level->layout.ViewTop();
     const bool roomRight = beside.right + level->layout.width <= WorkArea().right;
-    const POINT at = Placement(0, roomRight ? beside.right : beside.left - level->layout.width, top,
-                               level->layout.width, height);
+    const POINT at =
+        Placement(0, roomRight ? beside.right : beside.left - level->layout.width, top, level->layout.width, height);
     level->window = OpenPopupWindow(*level, at, t.owner);
-    if (!level->window) return;
-    if (selectFirst) level->selected = NextItem(*menu, -1, 1);
+    if (!level->window)
+        return;
+    if (selectFirst)
+        level->selected = NextItem(*menu, -1, 1);
     t.levels.push_back(std::move(level));
 }
 
@@ -124,14 +137,16 @@ void OpenSubmenu(Tracking& t, std::size_t index, bool selectFirst)
 void Choose(Tracking& t, std::size_t index, int item, bool fromKeyboard)
 {
     PopupLevel& level = *t.levels[index];
-    if (item < 0) return;
+    if (item < 0)
+        return;
     Select(level, item);
     const MenuItem& chosen = level.menu->items[std::size_t(item)];
     if (chosen.submenu) {
         OpenSubmenu(t, index, fromKeyboard);
         return;
     }
-    if (!IsPickable(chosen)) return;
+    if (!IsPickable(chosen))
+        return;
     t.picked = chosen.id;
     t.done = true;
 }
@@ -157,8 +172,10 @@ void OnKey(Tracking& t, WPARAM key)
     const bool onSubmenu = level.selected >= 0 && OpensSubmenu(menu.items[std::size_t(level.selected)]);
     switch (key) {
     case VK_ESCAPE:
-        if (deepest == 0) t.done = true;
-        else CloseAbove(t, deepest - 1);
+        if (deepest == 0)
+            t.done = true;
+        else
+            CloseAbove(t, deepest - 1);
         break;
     case VK_RETURN: Choose(t, deepest, level.selected, true); break;
     case VK_DOWN: Select(level, NextItem(menu, level.selected, 1)); break;
@@ -166,12 +183,16 @@ void OnKey(Tracking& t, WPARAM key)
     case VK_HOME: Select(level, NextItem(menu, -1, 1)); break;
     case VK_END: Select(level, NextItem(menu, -1, -1)); break;
     case VK_RIGHT:
-        if (onSubmenu) OpenSubmenu(t, deepest, true);
-        else Across(t, level, 1);
+        if (onSubmenu)
+            OpenSubmenu(t, deepest, true);
+        else
+            Across(t, level, 1);
         break;
     case VK_LEFT:
-        if (deepest > 0) CloseAbove(t, deepest - 1);
-        else Across(t, level, -1);
+        if (deepest > 0)
+            CloseAbove(t, deepest - 1);
+        else
+            Across(t, level, -1);
         break;
     default: break;
     }
@@ -182,7 +203,8 @@ int LevelAt(const Tracking& t, POINT screen)
 {
     for (std::size_t i = t.levels.size(); i-- > 0;) {
         const RECT r = WindowRectOf(*t.levels[i]);
-        if (screen.x >= r.left && screen.x < r.right && screen.y >= r.top && screen.y < r.bottom) return int(i);
+        if (screen.x >= r.left && screen.x < r.right && screen.y >= r.top && screen.y < r.bottom)
+            return int(i);
     }
     return -1;
 }
@@ -202,15 +224,19 @@ void OnMouse(Tracking& t, const MSG& msg)
                        msg.message == WM_LBUTTONDBLCLK || msg.message == WM_RBUTTONDBLCLK;
     switch (msg.message) {
     case WM_MOUSEMOVE:
-        if (item < 0) break;
-        if (msg.pt.x != t.opened.x || msg.pt.y != t.opened.y) t.armed = true;
-        if (!t.armed) break;
+        if (item < 0)
+            break;
+        if (msg.pt.x != t.opened.x || msg.pt.y != t.opened.y)
+            t.armed = true;
+        if (!t.armed)
+            break;
         CloseAbove(t, std::size_t(index));
         Select(*level, item);
         OpenSubmenu(t, std::size_t(index), false);
         break;
     case WM_LBUTTONUP:
-        if (t.armed && item >= 0) Choose(t, std::size_t(index), item, false);
+        if (t.armed && item >= 0)
+            Choose(t, std::size_t(index), item, false);
         break;
     case WM_MOUSEWHEEL:
         if (PopupLevel* scrolled = level ? level : &t.Deepest(); scrolled->layout.scrolls) {
@@ -220,7 +246,8 @@ void OnMouse(Tracking& t, const MSG& msg)
         break;
     default: break;
     }
-    if (!press) return;
+    if (!press)
+        return;
     if (!level) {
         t.done = true;  // a press outside every open menu cancels
         return;
@@ -256,8 +283,10 @@ void Handle(Tracking& t, const MSG& msg)
 // What TrackPopupMenu answers for a pick (0 for none).
 BOOL Finish(UINT picked, UINT flags, HWND owner)
 {
-    if (flags & TPM_RETURNCMD) return BOOL(picked);
-    if (picked && !(flags & TPM_NONOTIFY) && owner) PostMessageA(owner, WM_COMMAND, picked, 0);
+    if (flags & TPM_RETURNCMD)
+        return BOOL(picked);
+    if (picked && !(flags & TPM_NONOTIFY) && owner)
+        PostMessageA(owner, WM_COMMAND, picked, 0);
     return picked != 0;
 }
 
@@ -265,13 +294,16 @@ BOOL Finish(UINT picked, UINT flags, HWND owner)
 void Track(Tracking& t, HMENU handle, UINT flags, int x, int y, bool selectFirst)
 {
     auto menu = FindMenu(handle);
-    if (!menu || menu->items.empty()) return;
+    if (!menu || menu->items.empty())
+        return;
     t.opened = detail::RetrievedPointerPosition();
     t.levels.push_back(LayOutLevel(menu));
     PopupLevel& top = *t.levels.front();
-    if (selectFirst) top.selected = NextItem(*menu, -1, 1);
+    if (selectFirst)
+        top.selected = NextItem(*menu, -1, 1);
     top.window = OpenPopupWindow(top, Placement(flags, x, y, top.layout.width, top.layout.WindowHeight()), t.owner);
-    if (!top.window) return;
+    if (!top.window)
+        return;
     HWND popup = top.window;
     HWND previousCapture = GetCapture();
     SetCapture(popup);
@@ -283,11 +315,14 @@ void Track(Tracking& t, HMENU handle, UINT flags, int x, int y, bool selectFirst
             break;
         }
         Handle(t, msg);
-        if (!FindMenu(handle)) t.picked = 0, t.along = 0, t.done = true;  // destroyed under us: a cancel
+        if (!FindMenu(handle))
+            t.picked = 0, t.along = 0, t.done = true;  // destroyed under us: a cancel
     }
     CloseAbove(t, 0);
-    if (GetCapture() == popup) ReleaseCapture();
-    if (previousCapture && IsWindow(previousCapture)) SetCapture(previousCapture);
+    if (GetCapture() == popup)
+        ReleaseCapture();
+    if (previousCapture && IsWindow(previousCapture))
+        SetCapture(previousCapture);
     DestroyWindow(popup);
 }
 

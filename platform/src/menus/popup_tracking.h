@@ -20,7 +20,8 @@ BOOL TrackPopup(HMENU menu, UINT flags, int x, int y, HWND owner, bool selectFir
 
 // How a drop-down of the bar ended: the command picked (0 for none), or the
 // step along the bar (-1 previous, +1 next) that Left or Right asked for.
-struct DropDownEnd {
+struct DropDownEnd
+{
     UINT picked = 0;
     int along = 0;
 };

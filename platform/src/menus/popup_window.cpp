@@ -1,7 +1,7 @@
 // The popup menu's overlay window: the items of one level drawn with their
 // checks, greys, selection, submenu arrows and scroll arrows.
-#include "menu_font.h"
 #include "popup_window.h"
+#include "menu_font.h"
 
 #include "platform/src/class_registration.h"
 #include "platform/src/gdi/window_paint.h"
@@ -11,7 +11,6 @@
 #include <platform/window.h>
 
 #include <cairo.h>
-
 
 namespace {
 
@@ -31,7 +30,8 @@ void DrawItemText(cairo_t* cr, const MenuItem& item, const RECT& slot, int top)
             into = &keys;
             continue;
         }
-        if (c == '&' && i + 1 < item.text.size()) c = item.text[++i];
+        if (c == '&' && i + 1 < item.text.size())
+            c = item.text[++i];
         into->push_back(c);
     }
     platform::gdi::ShowText(cr, kMenuFont, slot.left + 20, top + 14, shown);
@@ -126,7 +126,8 @@ HWND platform::menus::OpenPopupWindow(PopupLevel& level, POINT at, HWND owner)
     RegisterPopupClass();
     HWND popup = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, nullptr, WS_POPUP, at.x, at.y,
                                  level.layout.width, level.layout.WindowHeight(), owner, nullptr, nullptr, nullptr);
-    if (!popup) return nullptr;
+    if (!popup)
+        return nullptr;
     SetWindowLongPtrA(popup, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&level));
     ShowWindow(popup, SW_SHOWNOACTIVATE);
     return popup;

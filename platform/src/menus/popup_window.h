@@ -5,7 +5,8 @@
 
 namespace platform::menus {
 
-struct PopupLevel {
+struct PopupLevel
+{
     std::shared_ptr<Menu> menu;
     PopupLayout layout;
     int selected = -1;

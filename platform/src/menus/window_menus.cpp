@@ -27,7 +27,8 @@ HMENU GetMenu(HWND handle)
 BOOL SetMenu(HWND handle, HMENU menu)
 {
     auto window = TopLevelWindow(handle);
-    if (!window || (menu && !platform::menus::FindMenu(menu))) return FALSE;
+    if (!window || (menu && !platform::menus::FindMenu(menu)))
+        return FALSE;
     window->menuOrId = menu;
     return SetWindowPos(handle, nullptr, 0, 0, 0, 0,
                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -36,7 +37,8 @@ BOOL SetMenu(HWND handle, HMENU menu)
 BOOL DrawMenuBar(HWND handle)
 {
     auto window = TopLevelWindow(handle);
-    if (!window) return FALSE;
+    if (!window)
+        return FALSE;
     InvalidateFrame(*window);
     return TRUE;
 }

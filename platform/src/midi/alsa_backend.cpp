@@ -22,14 +22,16 @@ constexpr const char* kClientName = "VQ-700Z Sound Editor";
 // Bytes per sequencer event: longer System Exclusive goes out in pieces.
 constexpr std::size_t kEventBytes = 256;
 
-struct AlsaPort {
+struct AlsaPort
+{
     PortInfo info;
     int client = 0;
     int port = 0;
 };
 
 // A sequencer client that is closed with its owner.
-class Sequencer {
+class Sequencer
+{
 public:
     Sequencer(int streams, int mode)
     {
@@ -57,7 +59,8 @@ bool HasCaps(unsigned int caps, unsigned int wanted)
     return (caps & wanted) == wanted;
 }
 
-void Quiet(const char*, int, const char*, int, const char*, ...) {}
+void Quiet(const char*, int, const char*, int, const char*, ...)
+{}
 
 // The ports others can read from (our inputs) and write to (our outputs),
 // sorted by client and port, named without client numbers.
@@ -107,7 +110,8 @@ void ListPorts(std::vector<AlsaPort>& inputs, std::vector<AlsaPort>& outputs)
     }
 }
 
-class AlsaInput final : public InputConnection {
+class AlsaInput final : public InputConnection
+{
 public:
     AlsaInput(InputSink& sink) : sink_(sink), sequencer_(SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) {}
 
@@ -116,8 +120,9 @@ public:
         snd_seq_t* seq = sequencer_.get();
         if (seq == nullptr)
             return MMSYSERR_NODRIVER;
-        const int port = snd_seq_create_simple_port(seq, "MIDI IN", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
-                                                    SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+        const int port =
+            snd_seq_create_simple_port(seq, "MIDI IN", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+                                       SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
         if (port < 0 || snd_seq_connect_from(seq, port, source.client, source.port) < 0)
             return MIDIERR_NODEVICE;
         if (snd_midi_event_new(kEventBytes, &decoder_) < 0)
@@ -188,7 +193,8 @@ private:
 
 // Sends through the stream parser, so that running status is expanded and a
 // System Exclusive message may span several long buffers.
-class AlsaOutput final : public OutputConnection, private StreamEvents {
+class AlsaOutput final : public OutputConnection, private StreamEvents
+{
 public:
     AlsaOutput() : sequencer_(SND_SEQ_OPEN_OUTPUT, 0) {}
     ~AlsaOutput() override
@@ -260,7 +266,8 @@ private:
     MMRESULT result_ = MMSYSERR_NOERROR;
 };
 
-class AlsaBackend final : public Backend {
+class AlsaBackend final : public Backend
+{
 public:
     AlsaBackend() { ListPorts(inputs_, outputs_); }
 

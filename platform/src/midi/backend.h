@@ -10,9 +10,14 @@
 
 namespace platform::midi {
 
-enum class Direction { In, Out };
+enum class Direction
+{
+    In,
+    Out
+};
 
-struct PortInfo {
+struct PortInfo
+{
     std::string name;  // UTF-8, without system numbering
     WORD manufacturerId = 0;
     WORD productId = 0;
@@ -21,7 +26,8 @@ struct PortInfo {
 
 // Receives the raw bytes of an open input port, in arrival order, on a
 // thread of the backend.
-class InputSink {
+class InputSink
+{
 public:
     virtual ~InputSink() = default;
     virtual void Receive(const BYTE* data, std::size_t size) = 0;
@@ -35,14 +41,16 @@ public:
 using PortCall = testing::MidiPortCall;
 
 // An open input port. Once destroyed, its sink is never called again.
-class InputConnection {
+class InputConnection
+{
 public:
     virtual ~InputConnection() = default;
     virtual MMRESULT Admit(PortCall /*call*/) { return MMSYSERR_NOERROR; }
 };
 
 // An open output port. Writes come from one thread at a time, in order.
-class OutputConnection {
+class OutputConnection
+{
 public:
     virtual ~OutputConnection() = default;
     // Asked for a send before the message is queued.
@@ -51,7 +59,8 @@ public:
     virtual MMRESULT Write(const BYTE* data, std::size_t size) = 0;
 };
 
-class Backend {
+class Backend
+{
 public:
     virtual ~Backend() = default;
     virtual UINT Count(Direction direction) = 0;

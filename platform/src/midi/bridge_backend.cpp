@@ -45,7 +45,8 @@ bool ReadHeader(int fd, std::string& inName, std::string& outName)
     std::string header;
     std::size_t lines = 0;
     while (lines < 2) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd waiting{fd, POLLIN, 0};
         if (left.count() <= 0 || poll(&waiting, 1, static_cast<int>(left.count())) <= 0)
             return false;
@@ -66,7 +67,8 @@ bool ReadHeader(int fd, std::string& inName, std::string& outName)
     return true;
 }
 
-class BridgeOutput final : public OutputConnection {
+class BridgeOutput final : public OutputConnection
+{
 public:
     explicit BridgeOutput(int fd) : fd_(fd) {}
 
@@ -88,7 +90,8 @@ private:
     const int fd_;
 };
 
-class BridgeBackend final : public Backend {
+class BridgeBackend final : public Backend
+{
 public:
     explicit BridgeBackend(const std::string& socketPath) : fd_(Connect(socketPath))
     {

@@ -9,8 +9,7 @@ namespace platform::midi {
 
 InputPort::InputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread)
     : PortBase(std::move(backend), index, callbackThread)
-{
-}
+{}
 
 InputPort::~InputPort() = default;
 

@@ -9,7 +9,8 @@
 
 namespace platform::midi {
 
-class InputPort final : public PortBase, private InputSink, private StreamEvents {
+class InputPort final : public PortBase, private InputSink, private StreamEvents
+{
 public:
     InputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread);
     ~InputPort() override;

@@ -7,8 +7,7 @@ namespace platform::midi {
 
 OutputPort::OutputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread)
     : PortBase(std::move(backend), index, callbackThread)
-{
-}
+{}
 
 OutputPort::~OutputPort()
 {

@@ -11,7 +11,8 @@
 
 namespace platform::midi {
 
-class OutputPort final : public PortBase {
+class OutputPort final : public PortBase
+{
 public:
     OutputPort(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread);
     ~OutputPort();
@@ -26,7 +27,8 @@ public:
 private:
     MMRESULT Admit(PortCall call) override { return connection_->Admit(call); }
 
-    struct Item {
+    struct Item
+    {
         MIDIHDR* header = nullptr;  // null for a short message
         BYTE bytes[3] = {};
         std::size_t size = 0;

@@ -9,12 +9,12 @@
 
 namespace platform::midi {
 
-class PortBase {
+class PortBase
+{
 public:
     PortBase(std::shared_ptr<Backend> backend, UINT index, DWORD callbackThread)
         : backend_(std::move(backend)), index_(index), callbackThread_(callbackThread)
-    {
-    }
+    {}
     virtual ~PortBase() = default;
 
     const Backend* backend() const { return backend_.get(); }

@@ -11,7 +11,8 @@
 namespace platform::midi {
 
 template <class Port>
-class PortTable {
+class PortTable
+{
 public:
     // The checks and the open shared by both directions; the handle is null
     // after a refusal.
@@ -65,8 +66,8 @@ private:
     std::shared_ptr<Port> Find(const void* handle)
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        const auto found = std::find_if(ports_.begin(), ports_.end(),
-                                        [&](const auto& port) { return port.get() == handle; });
+        const auto found =
+            std::find_if(ports_.begin(), ports_.end(), [&](const auto& port) { return port.get() == handle; });
         return found == ports_.end() ? nullptr : *found;
     }
 

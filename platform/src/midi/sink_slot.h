@@ -8,7 +8,8 @@
 
 namespace platform::midi {
 
-class SinkSlot {
+class SinkSlot
+{
 public:
     void Attach(InputSink& sink);
     // Returns once no delivery is running; none starts afterwards.
@@ -25,7 +26,8 @@ private:
 };
 
 // An open input port that is its slot's attachment.
-class SlotConnection final : public InputConnection {
+class SlotConnection final : public InputConnection
+{
 public:
     SlotConnection(SinkSlot& slot, InputSink& sink) : slot_(slot) { slot_.Attach(sink); }
     ~SlotConnection() override { slot_.Detach(); }

@@ -7,7 +7,8 @@
 
 namespace platform::midi {
 
-class StreamEvents {
+class StreamEvents
+{
 public:
     virtual ~StreamEvents() = default;
     // A complete short message packed as status | data1 << 8 | data2 << 16;
@@ -19,7 +20,8 @@ public:
     virtual void SysExEnded() = 0;
 };
 
-class StreamParser {
+class StreamParser
+{
 public:
     void Feed(const BYTE* data, std::size_t size, StreamEvents& events);
     // Forgets a partial message and the running status.

@@ -7,12 +7,12 @@
 
 namespace platform::midi {
 
-class VirtualBackend::Input final : public InputConnection {
+class VirtualBackend::Input final : public InputConnection
+{
 public:
     Input(VirtualBackend& backend, UINT index, InputSink& sink)
         : backend_(backend), index_(index), attachment_(backend.inputs_[index].slot, sink)
-    {
-    }
+    {}
 
     MMRESULT Admit(PortCall call) override { return backend_.Admit(Direction::In, index_, call); }
 
@@ -22,7 +22,8 @@ private:
     SlotConnection attachment_;
 };
 
-class VirtualBackend::Output final : public OutputConnection {
+class VirtualBackend::Output final : public OutputConnection
+{
 public:
     Output(VirtualBackend& backend, UINT index) : backend_(backend), index_(index) {}
 
@@ -51,7 +52,8 @@ private:
     const UINT index_;
 };
 
-VirtualBackend::VirtualBackend() : thread_([this] { DeliveryLoop(); }) {}
+VirtualBackend::VirtualBackend() : thread_([this] { DeliveryLoop(); })
+{}
 
 VirtualBackend::~VirtualBackend()
 {

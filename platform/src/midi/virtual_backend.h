@@ -16,7 +16,8 @@
 
 namespace platform::midi {
 
-class VirtualBackend final : public Backend {
+class VirtualBackend final : public Backend
+{
 public:
     VirtualBackend();
     ~VirtualBackend() override;
@@ -41,13 +42,15 @@ private:
     using Clock = std::chrono::steady_clock;
 
     // An injected refusal of one call: it passes `passing` more times first.
-    struct CallResult {
+    struct CallResult
+    {
         MMRESULT result = MMSYSERR_NOERROR;
         UINT passing = 0;
     };
     using CallResults = std::array<CallResult, testing::kMidiPortCalls>;
 
-    struct InPort {
+    struct InPort
+    {
         testing::VirtualMidiPort port;
         MMRESULT openResult = MMSYSERR_NOERROR;
         CallResults callResults;
@@ -55,13 +58,15 @@ private:
         Clock::time_point wireFreeAt;  // when the last byte sent so far arrives
         SinkSlot slot;
     };
-    struct OutPort {
+    struct OutPort
+    {
         testing::VirtualMidiPort port;
         testing::VirtualMidiReceiver receiver;
         MMRESULT openResult = MMSYSERR_NOERROR;
         CallResults callResults;
     };
-    struct Chunk {
+    struct Chunk
+    {
         UINT index;
         std::vector<BYTE> bytes;
         std::size_t fragmentSize;

@@ -105,8 +105,8 @@ void SeedImports()
     const Bytes image(global.GetData(), global.GetData() + CQ3917GlobalData::kImageSize);
     for (const char* model : {"3917", "3918"}) {
         Seed("sibling_import", std::string(model) + "_all_data",
-             SiblingAllData(model, {SiblingProgramChunk(model, SiblingPrograms(1), 128), SiblingGlobalChunk(model, image)},
-                            2));
+             SiblingAllData(
+                 model, {SiblingProgramChunk(model, SiblingPrograms(1), 128), SiblingGlobalChunk(model, image)}, 2));
     }
     std::vector<SiblingProgramLayout> two = SiblingPrograms(2);
     two.resize(2);
@@ -127,7 +127,9 @@ void SeedMidi()
     const CQ3917GlobalData global;
     const std::int32_t channel = 3;
     Bytes replies;
-    auto add = [&](const std::vector<std::uint8_t>& message) { replies.insert(replies.end(), message.begin(), message.end()); };
+    auto add = [&](const std::vector<std::uint8_t>& message) {
+        replies.insert(replies.end(), message.begin(), message.end());
+    };
     add(BuildSysExMessage(DeviceInquiryReply, channel));
     add(BuildSysExMessage(ProgramDump, channel, 5, std::span(program.GetData(), CQ3917ProgramData::kImageSize)));
     add(BuildSysExMessage(CurrentProgramDump, channel, 0, std::span(program.GetData(), CQ3917ProgramData::kImageSize)));
@@ -196,7 +198,8 @@ void SeedImages()
     png("interlaced", 2, 3, PNG_COLOR_TYPE_RGB, 8, Bytes(18, 0x5A));
 
     auto dib = [](const char* name, int height, WORD bitCount, DWORD coloursUsed, const Bytes& body) {
-        const BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 2, height, 1, bitCount, BI_RGB, 0, 0, 0, coloursUsed, 0};
+        const BITMAPINFOHEADER header{
+            sizeof(BITMAPINFOHEADER), 2, height, 1, bitCount, BI_RGB, 0, 0, 0, coloursUsed, 0};
         Bytes bytes(sizeof header);
         std::memcpy(bytes.data(), &header, sizeof header);
         bytes.insert(bytes.end(), body.begin(), body.end());

@@ -36,10 +36,10 @@ public:
         DeviceIdentity identity{};
         ReadDeviceInquiryReply(bytes, length, identity);
         std::array<std::uint8_t, CQ3917ProgramData::kImageSize> image{};
-        for (ReplyKind kind : {ReplyKind::ProgramWriteReply, ReplyKind::GlobalWriteReply,
-                               ReplyKind::ProgramDumpReply, ReplyKind::GlobalDumpReply}) {
-            const std::size_t imageSize = kind == ReplyKind::GlobalDumpReply ? CQ3917GlobalData::kImageSize
-                                                                              : CQ3917ProgramData::kImageSize;
+        for (ReplyKind kind : {ReplyKind::ProgramWriteReply, ReplyKind::GlobalWriteReply, ReplyKind::ProgramDumpReply,
+                               ReplyKind::GlobalDumpReply}) {
+            const std::size_t imageSize =
+                kind == ReplyKind::GlobalDumpReply ? CQ3917GlobalData::kImageSize : CQ3917ProgramData::kImageSize;
             ClassifyReply(kind, bytes, length, std::span(image.data(), imageSize));
         }
     }

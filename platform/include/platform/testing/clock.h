@@ -12,7 +12,8 @@ void AdvanceClock(DWORD milliseconds);
 void UseRealClock();
 
 // The fake clock for the lifetime of a test scope.
-class ScopedFakeClock {
+class ScopedFakeClock
+{
 public:
     explicit ScopedFakeClock(DWORD startMs = 0) { UseFakeClock(startMs); }
     ~ScopedFakeClock() { UseRealClock(); }

@@ -9,7 +9,8 @@
 
 namespace platform::testing {
 
-struct ShownMessageBox {
+struct ShownMessageBox
+{
     HWND owner;
     std::string text;  // UTF-8
     std::string caption;

@@ -8,7 +8,12 @@
 
 namespace platform::testing {
 
-enum class MouseButton { Left, Right, Middle };
+enum class MouseButton
+{
+    Left,
+    Right,
+    Middle
+};
 
 // Screen coordinates throughout. Input is queued; it turns into messages
 // when the receiving thread retrieves them.
@@ -43,7 +48,8 @@ COLORREF PixelAt(HWND window, int x, int y);
 
 // A window's own scroll bar: shown or not, and the range (minimum to
 // maximum inclusive), the page the view covers and the position.
-struct ScrollBar {
+struct ScrollBar
+{
     bool shown;
     int minimum;
     int maximum;
@@ -53,7 +59,8 @@ struct ScrollBar {
 ScrollBar ScrollBarOf(HWND window, bool vertical);
 
 // What the window menu of an MDI frame lists.
-struct WindowMenuItem {
+struct WindowMenuItem
+{
     UINT id;
     std::u16string text;
     bool checked;

@@ -14,26 +14,42 @@
 
 namespace platform::testing {
 
-struct FileDialogStep {
-    enum class Kind { TypeName, ChooseFilter, Cancel };
+struct FileDialogStep
+{
+    enum class Kind
+    {
+        TypeName,
+        ChooseFilter,
+        Cancel
+    };
     Kind kind;
     std::string name;     // TypeName: a name or a path, UTF-8, as typed and confirmed with OK
     int filterIndex = 0;  // ChooseFilter: 1-based
 };
 
-inline FileDialogStep TypeFileName(std::string name) { return {FileDialogStep::Kind::TypeName, std::move(name)}; }
-inline FileDialogStep ChooseFileFilter(int index) { return {FileDialogStep::Kind::ChooseFilter, {}, index}; }
-inline FileDialogStep CancelFileDialog() { return {FileDialogStep::Kind::Cancel, {}}; }
+inline FileDialogStep TypeFileName(std::string name)
+{
+    return {FileDialogStep::Kind::TypeName, std::move(name)};
+}
+inline FileDialogStep ChooseFileFilter(int index)
+{
+    return {FileDialogStep::Kind::ChooseFilter, {}, index};
+}
+inline FileDialogStep CancelFileDialog()
+{
+    return {FileDialogStep::Kind::Cancel, {}};
+}
 
 void QueueFileDialogSteps(const std::vector<FileDialogStep>& steps);
 
-struct ShownFileDialog {
+struct ShownFileDialog
+{
     HWND owner;
     bool save;
-    std::string title;  // UTF-8, as shown
+    std::string title;                                         // UTF-8, as shown
     std::vector<std::pair<std::string, std::string>> filters;  // description and patterns joined by ';'
-    int filterIndex;     // 1-based, the one shown first
-    std::string folder;  // the starting folder
+    int filterIndex;                                           // 1-based, the one shown first
+    std::string folder;                                        // the starting folder
     std::string defaultExtension;
     DWORD flags;
 };

@@ -9,18 +9,20 @@
 
 namespace platform::testing {
 
-struct GdiplusCall {
-    std::string function;    // "GdipFillPie"
-    const void* object;      // the first handle argument: graphics, pen, brush, path or image
+struct GdiplusCall
+{
+    std::string function;     // "GdipFillPie"
+    const void* object;       // the first handle argument: graphics, pen, brush, path or image
     std::vector<float> args;  // the numeric arguments in order (modes and units as numbers)
-    ARGB color;              // the pen's or brush's colour, the clear or creation colour; else 0
-    float penWidth;          // the pen's width when a pen is involved; else 0
+    ARGB color;               // the pen's or brush's colour, the clear or creation colour; else 0
+    float penWidth;           // the pen's width when a pen is involved; else 0
 
     bool operator==(const GdiplusCall&) const = default;
 };
 
 // Drawing goes on as usual while calls are recorded. One recording at a time.
-class GdiplusRecording {
+class GdiplusRecording
+{
 public:
     GdiplusRecording();
     ~GdiplusRecording();

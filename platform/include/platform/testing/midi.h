@@ -15,7 +15,8 @@ void UseVirtualMidi();  // a fresh set with no ports
 void UseMidiBridge(const std::string& socketPath);
 void UseAlsaMidi();
 
-struct VirtualMidiPort {
+struct VirtualMidiPort
+{
     std::string name;
     WORD manufacturerId = 0;
     WORD productId = 0;
@@ -58,7 +59,16 @@ void SetVirtualMidiSendResult(UINT index, MMRESULT result);
 // The calls on an open port that can be made to fail. AddBuffer, Start, Stop
 // and Reset exist on IN ports only, Send (a short or long message) on OUT
 // ports only.
-enum class MidiPortCall { PrepareHeader, AddBuffer, Start, Stop, Reset, Close, Send };
+enum class MidiPortCall
+{
+    PrepareHeader,
+    AddBuffer,
+    Start,
+    Stop,
+    Reset,
+    Close,
+    Send
+};
 inline constexpr std::size_t kMidiPortCalls = static_cast<std::size_t>(MidiPortCall::Send) + 1;
 
 // The call on port index passes `passing` more times and then fails with this

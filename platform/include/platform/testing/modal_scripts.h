@@ -23,7 +23,8 @@ std::size_t DiscardDialogScripts();
 // or 0 for a menu dismissed.
 void QueuePopupMenuAnswers(const std::vector<UINT>& answers);
 
-struct ShownMenuItem {
+struct ShownMenuItem
+{
     UINT id;
     std::string text;  // UTF-8, as given, "&" marks and key texts included
     bool separator;
@@ -31,7 +32,8 @@ struct ShownMenuItem {
     bool checked;
     bool hasSubmenu;
 };
-struct ShownPopupMenu {
+struct ShownPopupMenu
+{
     HWND owner;
     UINT flags;
     POINT at;
