@@ -51,7 +51,7 @@ bool CBaseLayer::Close(bool /*flag*/)
 
 void CBaseLayer::PostDataChanged(bool wholeProgram)
 {
-    PostMessageToAll(kEventProgramDataChanged, m_iProgramIndex, wholeProgram ? kWholeProgram : -1, m_iDocumentId, -1);
+    PostMessageToAll(kEventProgramDataChanged, m_programIndex, wholeProgram ? kWholeProgram : -1, m_documentId, -1);
 }
 
 void CBaseLayer::PostMessageToAll(int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4)
@@ -72,22 +72,22 @@ void CBaseLayer::RedrawAllControls(bool force)
 void CBaseLayer::ReceiveFromCurrent()
 {
     CMidiManager* midi = MidiManager();
-    if (m_iProgramIndex == -1 || m_pProgramRecord == nullptr || midi == nullptr)
+    if (m_programIndex == -1 || m_programRecord == nullptr || midi == nullptr)
         return;
-    if (!midi->ReceiveCurrentProgram(*m_pProgramRecord, m_iDocumentId, m_iProgramIndex))
+    if (!midi->ReceiveCurrentProgram(*m_programRecord, m_documentId, m_programIndex))
         return;
     PostDataChanged(true);
-    PostMessageToAll(kEventProgramReceived, m_iProgramIndex, -1, 0, 0);
+    PostMessageToAll(kEventProgramReceived, m_programIndex, -1, 0, 0);
 }
 
 void CBaseLayer::TransmitToCurrent()
 {
     CMidiManager* midi = MidiManager();
-    if (m_iProgramIndex == -1 || m_pProgramRecord == nullptr)
+    if (m_programIndex == -1 || m_programRecord == nullptr)
         return;
-    StoreLastTransmittedProgram(m_pProgramRecord, m_iDocumentId, m_iProgramIndex);
+    StoreLastTransmittedProgram(m_programRecord, m_documentId, m_programIndex);
     if (midi != nullptr)
-        midi->WriteProgram(*m_pProgramRecord, kCurrentProgram, true);
+        midi->WriteProgram(*m_programRecord, kCurrentProgram, true);
 }
 
 bool CBaseLayer::IsCapturingControl()
@@ -103,49 +103,49 @@ bool CBaseLayer::IsCapturingControl()
 
 int CBaseLayer::SetParameterValue(std::uint32_t idHigh, std::uint32_t idLow, std::int32_t value)
 {
-    if (m_pProgramRecord == nullptr || !m_bEditable)
+    if (m_programRecord == nullptr || !m_editable)
         return -1;
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
     ParameterAddress address{};
     if (accessor == nullptr || !AddressOfDeviceId(idHigh, idLow, address))
         return false;
-    accessor->SetValue(m_pProgramRecord, address, value);
+    accessor->SetValue(m_programRecord, address, value);
     return true;
 }
 
 std::int32_t CBaseLayer::GetParameterValue(std::uint32_t idHigh, std::uint32_t idLow)
 {
-    if (m_pProgramRecord == nullptr)
+    if (m_programRecord == nullptr)
         return -1;
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
     ParameterAddress address{};
     if (accessor == nullptr || !AddressOfDeviceId(idHigh, idLow, address))
         return 0;
-    return accessor->GetValue(m_pProgramRecord, address);
+    return accessor->GetValue(m_programRecord, address);
 }
 
 bool CBaseLayer::Create(int x, int y, int width, int height, CHfcWindow* window)
 {
-    m_pWindow = dynamic_cast<CBaseWindow*>(window);
-    if (m_pWindow != nullptr) {
-        m_pDocumentList = m_pWindow->GetDocumentList();
-        m_iProgramIndex = m_pWindow->GetProgramIndex();
-        m_iSecondIndex = m_pWindow->GetSecondIndex();
-        if (m_iDataKind == kAnyData)
-            m_pContainer = m_pWindow->GetDataContainer();
-        else if ((m_iDataKind == kProgramBankData || m_iDataKind == kGlobalData) && m_pDocumentList != nullptr)
-            m_pContainer = m_pDocumentList->FindItem(static_cast<std::uint32_t>(m_iDataKind));
-        m_iDocumentId = m_pWindow->GetDocumentId();
+    m_window = dynamic_cast<CBaseWindow*>(window);
+    if (m_window != nullptr) {
+        m_documentList = m_window->GetDocumentList();
+        m_programIndex = m_window->GetProgramIndex();
+        m_secondIndex = m_window->GetSecondIndex();
+        if (m_dataKind == kAnyData)
+            m_container = m_window->GetDataContainer();
+        else if ((m_dataKind == kProgramBankData || m_dataKind == kGlobalData) && m_documentList != nullptr)
+            m_container = m_documentList->FindItem(static_cast<std::uint32_t>(m_dataKind));
+        m_documentId = m_window->GetDocumentId();
         for (int i = 0; i < kViewWords; ++i)
-            m_viewWords[static_cast<std::size_t>(i)] = m_pWindow->GetViewWord(i);
-        if (m_iDataKind == kAnyData)
-            m_iWindowKind = m_pWindow->GetKind();
-        if (m_pContainer != nullptr) {
-            m_iDataKind = static_cast<int>(m_pContainer->type);
-            if (m_iDataKind == kProgramBankData)
-                BindProgram(m_iProgramIndex);
-            else if (m_iDataKind == kGlobalData)
-                m_pGlobalData = m_pContainer->global.get();
+            m_viewWords[static_cast<std::size_t>(i)] = m_window->GetViewWord(i);
+        if (m_dataKind == kAnyData)
+            m_windowKind = m_window->GetKind();
+        if (m_container != nullptr) {
+            m_dataKind = static_cast<int>(m_container->type);
+            if (m_dataKind == kProgramBankData)
+                BindProgram(m_programIndex);
+            else if (m_dataKind == kGlobalData)
+                m_globalData = m_container->global.get();
         }
     }
     return CHfcWindowLayer::Create(x, y, width, height, window);
@@ -159,16 +159,16 @@ bool CBaseLayer::OnDestroy()
 
 bool CBaseLayer::OnHfcDragEnter(CHfcOleToken*, CHfcDragData*, int x, int y, int, int*)
 {
-    m_bDragHover = true;
+    m_dragHover = true;
     m_dragPoint = {x, y};
-    m_iDragCounter = 0;
+    m_dragCounter = 0;
     return false;
 }
 
 bool CBaseLayer::OnHfcDragOver(CHfcOleToken*, CHfcDragData*, int x, int y, int, int*)
 {
     if (x != m_dragPoint.x || y != m_dragPoint.y) {
-        m_iDragCounter = 0;
+        m_dragCounter = 0;
         m_dragPoint = {x, y};
     }
     return false;
@@ -176,13 +176,13 @@ bool CBaseLayer::OnHfcDragOver(CHfcOleToken*, CHfcDragData*, int x, int y, int, 
 
 bool CBaseLayer::OnHfcDragLeave(CHfcOleToken*)
 {
-    m_bDragHover = false;
+    m_dragHover = false;
     return false;
 }
 
 bool CBaseLayer::OnHfcDrop(CHfcOleToken*, CHfcDragData*, int, int, int, int*)
 {
-    m_bDragHover = false;
+    m_dragHover = false;
     return false;
 }
 
@@ -246,8 +246,8 @@ ParameterAddress CBaseLayer::GetControlParameter(CCustomControl* binding) const
         return {};
     ParameterReference reference{};
     ParameterAddress address = binding->GetParameter(reference).address;
-    if (m_iTimbreOverride != -1)
-        address.timbre = static_cast<std::uint32_t>(m_iTimbreOverride);
+    if (m_timbreOverride != -1)
+        address.timbre = static_cast<std::uint32_t>(m_timbreOverride);
     return address;
 }
 
@@ -256,27 +256,27 @@ void CBaseLayer::SelectProgram(int index)
     const int kind = GetDataKind();
     if (kind != kProgramEditKind && kind != kValueDisplayKind)
         return;
-    m_iProgramIndex = index;
+    m_programIndex = index;
     m_viewWords[1] = index;
     BindProgram(index);
 }
 
 void CBaseLayer::SetWindowModified()
 {
-    if (m_bMarksEdits && m_pWindow != nullptr)
-        m_pWindow->SetModified(true);
+    if (m_marksEdits && m_window != nullptr)
+        m_window->SetModified(true);
 }
 
 bool CBaseLayer::TransmitShownProgram()
 {
     CMidiManager* midi = MidiManager();
-    if (midi == nullptr || !midi->IsReady() || m_pProgramRecord == nullptr)
+    if (midi == nullptr || !midi->IsReady() || m_programRecord == nullptr)
         return false;
-    StoreLastTransmittedProgram(m_pProgramRecord, m_iDocumentId, m_iProgramIndex);
-    const bool sent = midi->WriteProgram(*m_pProgramRecord, kCurrentProgram, true);
+    StoreLastTransmittedProgram(m_programRecord, m_documentId, m_programIndex);
+    const bool sent = midi->WriteProgram(*m_programRecord, kCurrentProgram, true);
     // The transfer's progress dialog took the activation away.
-    if (m_pWindow != nullptr)
-        m_pWindow->Activate();
+    if (m_window != nullptr)
+        m_window->Activate();
     return sent;
 }
 
@@ -291,11 +291,11 @@ void CBaseLayer::SendParameterToDevice(const ParameterAddress& address, std::int
 
 void CBaseLayer::BindProgram(int index)
 {
-    m_pProgramRecord = nullptr;
-    m_pParameterRegion = nullptr;
-    if (m_pContainer == nullptr || m_pContainer->type != LibraryDataItem::kProgramBank ||
-        m_pContainer->bank == nullptr || index < 0 || index >= kProgramBankSize)
+    m_programRecord = nullptr;
+    m_parameterRegion = nullptr;
+    if (m_container == nullptr || m_container->type != LibraryDataItem::kProgramBank || m_container->bank == nullptr ||
+        index < 0 || index >= kProgramBankSize)
         return;
-    m_pProgramRecord = &(*m_pContainer->bank)[static_cast<std::size_t>(index)];
-    m_pParameterRegion = m_pProgramRecord->GetData();
+    m_programRecord = &(*m_container->bank)[static_cast<std::size_t>(index)];
+    m_parameterRegion = m_programRecord->GetData();
 }

@@ -121,54 +121,54 @@ public:
     // The window's keys come to the layer.
     void TakeKeyFocus();
 
-    CBaseWindow* GetWindow() const { return m_pWindow; }
-    int GetDocumentId() const { return m_iDocumentId; }
+    CBaseWindow* GetWindow() const { return m_window; }
+    int GetDocumentId() const { return m_documentId; }
     int GetViewWord(int index) const { return m_viewWords.at(static_cast<std::size_t>(index)); }
-    int GetWindowKind() const { return m_iWindowKind; }
-    int GetBoundDataKind() const { return m_iDataKind; }
-    int GetProgramIndex() const { return m_iProgramIndex; }
-    int GetSecondIndex() const { return m_iSecondIndex; }
-    int GetTimbreOverride() const { return m_iTimbreOverride; }
-    void SetTimbreOverride(int timbre) { m_iTimbreOverride = timbre; }
-    LibraryData* GetDocumentList() const { return m_pDocumentList; }
-    LibraryDataItem* GetContainer() const { return m_pContainer; }
-    CProgram* GetProgramRecord() const { return m_pProgramRecord; }
-    std::uint8_t* GetParameterRegion() const { return m_pParameterRegion; }
-    CGlobal* GetGlobalData() const { return m_pGlobalData; }
+    int GetWindowKind() const { return m_windowKind; }
+    int GetBoundDataKind() const { return m_dataKind; }
+    int GetProgramIndex() const { return m_programIndex; }
+    int GetSecondIndex() const { return m_secondIndex; }
+    int GetTimbreOverride() const { return m_timbreOverride; }
+    void SetTimbreOverride(int timbre) { m_timbreOverride = timbre; }
+    LibraryData* GetDocumentList() const { return m_documentList; }
+    LibraryDataItem* GetContainer() const { return m_container; }
+    CProgram* GetProgramRecord() const { return m_programRecord; }
+    std::uint8_t* GetParameterRegion() const { return m_parameterRegion; }
+    CGlobal* GetGlobalData() const { return m_globalData; }
     CHfcBmp* GetLcdFont(LcdFont font) const { return m_fonts.at(font); }
-    bool IsLayerCreated() const { return m_bLayerCreated; }
-    bool IsDragHover() const { return m_bDragHover; }
-    void SetMarksEdits(bool marks) { m_bMarksEdits = marks; }
-    void SetEditable(bool editable) { m_bEditable = editable; }
-    bool IsEditable() const { return m_bEditable; }
+    bool IsLayerCreated() const { return m_layerCreated; }
+    bool IsDragHover() const { return m_dragHover; }
+    void SetMarksEdits(bool marks) { m_marksEdits = marks; }
+    void SetEditable(bool editable) { m_editable = editable; }
+    bool IsEditable() const { return m_editable; }
 
 protected:
     // Asks for a kind of data before Create binds.
-    void SetDataKind(int kind) { m_iDataKind = kind; }
-    void SetLayerCreated(bool created) { m_bLayerCreated = created; }
+    void SetDataKind(int kind) { m_dataKind = kind; }
+    void SetLayerCreated(bool created) { m_layerCreated = created; }
     // The program of the index in the bound bank, or none.
     void BindProgram(int index);
 
 private:
-    CBaseWindow* m_pWindow = nullptr;
-    int m_iDocumentId = 0;
+    CBaseWindow* m_window = nullptr;
+    int m_documentId = 0;
     std::array<int, kViewWords> m_viewWords{};
-    int m_iWindowKind = 0;
-    int m_iDataKind = kAnyData;
-    int m_iProgramIndex = -1;
-    int m_iSecondIndex = -1;
-    int m_iTimbreOverride = -1;
-    LibraryData* m_pDocumentList = nullptr;
-    LibraryDataItem* m_pContainer = nullptr;
-    CProgram* m_pProgramRecord = nullptr;
-    CGlobal* m_pGlobalData = nullptr;
-    std::uint8_t* m_pParameterRegion = nullptr;
+    int m_windowKind = 0;
+    int m_dataKind = kAnyData;
+    int m_programIndex = -1;
+    int m_secondIndex = -1;
+    int m_timbreOverride = -1;
+    LibraryData* m_documentList = nullptr;
+    LibraryDataItem* m_container = nullptr;
+    CProgram* m_programRecord = nullptr;
+    CGlobal* m_globalData = nullptr;
+    std::uint8_t* m_parameterRegion = nullptr;
     std::array<CHfcBmp*, kLcdFontCount> m_fonts{};
-    bool m_bLayerCreated = false;
+    bool m_layerCreated = false;
     std::vector<CCustomControl*> m_boundControls;
-    bool m_bDragHover = false;
-    int m_iDragCounter = 0;
+    bool m_dragHover = false;
+    int m_dragCounter = 0;
     POINT m_dragPoint{};
-    bool m_bMarksEdits = true;
-    bool m_bEditable = true;
+    bool m_marksEdits = true;
+    bool m_editable = true;
 };

@@ -66,13 +66,13 @@ bool CBaseWindow::Show()
 {
     if (!CHfcMdiChildWindow::Show())
         return false;
-    m_bShown = true;
+    m_isShown = true;
     return true;
 }
 
 bool CBaseWindow::Hide()
 {
-    m_bShown = false;
+    m_isShown = false;
     return CHfcMdiChildWindow::Hide();
 }
 
@@ -100,7 +100,7 @@ bool CBaseWindow::Create(const char* title, int x, int y, int width, int height,
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     ApplyShowValues();
-    if (m_pParentWindow != nullptr)
+    if (m_parentWindow != nullptr)
         AttachToParent();
     RegisterTimer(true);
     return true;
@@ -108,14 +108,14 @@ bool CBaseWindow::Create(const char* title, int x, int y, int width, int height,
 
 void CBaseWindow::DestroyLayers()
 {
-    m_bShown = false;
+    m_isShown = false;
     RegisterTimer(false);
     if (CEditorShell* shell = GetEditorShell())
         shell->RemoveChildWindow(this);
     for (auto& display : m_valueDisplays)
         Discard(*this, display, [](CValueDisplayLayer& layer) { layer.Close(false); });
-    Discard(*this, m_pMessageLayer, [](CMessageWindowLayer& layer) { layer.Destroy(); });
-    Discard(*this, m_pMainLayer, [](CBaseLayer& layer) { layer.Close(false); });
+    Discard(*this, m_messageLayer, [](CMessageWindowLayer& layer) { layer.Destroy(); });
+    Discard(*this, m_mainLayer, [](CBaseLayer& layer) { layer.Close(false); });
     DetachFromParent();
     CHfcMdiChildWindow::DestroyLayers();
 }
@@ -124,16 +124,16 @@ void CBaseWindow::OnActivate()
 {
     if (CHfcKey* key = CHfcKey::GetInstance()) {
         key->ClearFocus();
-        if (m_pMainLayer != nullptr)
-            key->SetFocus(static_cast<CHfcKeyListener*>(m_pMainLayer.get()), m_hWnd);
+        if (m_mainLayer != nullptr)
+            key->SetFocus(static_cast<CHfcKeyListener*>(m_mainLayer.get()), m_hWnd);
     }
     CEditorShell* shell = GetEditorShell();
     if (shell != nullptr) {
         shell->CheckShowValues(shell->GetSettings().showValueLayer);
         if (m_iKind == kLibraryWindow) {
-            if (m_iLibraryPage == 0)
+            if (m_libraryPage == 0)
                 shell->ApplyMenuKind(CEditorShell::kLibraryProgramMenu);
-            else if (m_iLibraryPage == 1)
+            else if (m_libraryPage == 1)
                 shell->ApplyMenuKind(CEditorShell::kLibraryGlobalMenu);
         } else if (m_iKind == kMidiMonitorWindow || m_iKind == kStatusLogWindow || m_iKind == kVersionWindow) {
             shell->ApplyMenuKind(CEditorShell::kToolMenu);
@@ -143,10 +143,10 @@ void CBaseWindow::OnActivate()
     }
     GetClassNumber();
     // The device plays what the active window shows; failures stay silent here.
-    CProgram* record = m_pMainLayer != nullptr ? m_pMainLayer->GetProgramRecord() : nullptr;
-    if (record == nullptr || IsLastTransmittedProgram(m_iDocumentId, m_iProgramIndex))
+    CProgram* record = m_mainLayer != nullptr ? m_mainLayer->GetProgramRecord() : nullptr;
+    if (record == nullptr || IsLastTransmittedProgram(m_documentId, m_programIndex))
         return;
-    StoreLastTransmittedProgram(record, m_iDocumentId, m_iProgramIndex);
+    StoreLastTransmittedProgram(record, m_documentId, m_programIndex);
     if (CMidiManager* midi = shell != nullptr ? shell->GetMidiManager() : nullptr)
         midi->WriteProgram(*record, kCurrentProgram, false);
 }
@@ -157,8 +157,8 @@ void CBaseWindow::OnDeactivate()
         key->ClearFocus();
     if (CHfcMouse* mouse = CHfcMouse::GetInstance())
         mouse->ReleaseCapture();
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->OnWindowDeactivate();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->OnWindowDeactivate();
 }
 
 void CBaseWindow::OnMoved(int /*x*/, int /*y*/)
@@ -176,7 +176,7 @@ void CBaseWindow::OnMoved(int /*x*/, int /*y*/)
 
 bool CBaseWindow::CanClose()
 {
-    m_bTimerEnabled = false;
+    m_timerEnabled = false;
     return true;
 }
 
@@ -192,12 +192,12 @@ const char* CBaseWindow::GetWindowClassName()
 
 void CBaseWindow::OnMMTimer(CMMTimer* /*timer*/)
 {
-    if (!m_bTimerEnabled || !m_bShown)
+    if (!m_timerEnabled || !m_isShown)
         return;
-    if (m_pMessageLayer != nullptr)
-        m_pMessageLayer->OnFadeTick();
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->OnTimerTick();
+    if (m_messageLayer != nullptr)
+        m_messageLayer->OnFadeTick();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->OnTimerTick();
 }
 
 void CBaseWindow::OnWindowManagerMessage(CWindowManager*, int, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
@@ -209,7 +209,7 @@ void CBaseWindow::SetProgramIndex(int index)
     const int kind = GetDataKind();
     if (kind != 2 && kind != 3)
         return;
-    m_iProgramIndex = index;
+    m_programIndex = index;
     m_viewWords[1] = index;
 }
 
@@ -233,15 +233,15 @@ void CBaseWindow::CreateMessageWindowLayer(const MessageLayerSetup& setup)
 {
     CEditorShell* shell = GetEditorShell();
     RECT client{};
-    if (shell == nullptr || !shell->GetSettings().showTipsLayer || m_pMessageLayer != nullptr || !GetClientRect(client))
+    if (shell == nullptr || !shell->GetSettings().showTipsLayer || m_messageLayer != nullptr || !GetClientRect(client))
         return;
     auto layer = std::make_unique<CMessageWindowLayer>();
     if (!layer->Setup(setup, this, client.right - client.left, client.bottom - client.top)) {
         RemoveLayer(layer.get(), false);
         return;
     }
-    m_pMessageLayer = std::move(layer);
-    m_pMessageLayer->Show(true);
+    m_messageLayer = std::move(layer);
+    m_messageLayer->Show(true);
 }
 
 std::string CBaseWindow::GetWindowTitle()
@@ -261,8 +261,8 @@ void CBaseWindow::MakeTopMost()
 
 CBaseLayer* CBaseWindow::SetMainLayer(std::unique_ptr<CBaseLayer> layer)
 {
-    m_pMainLayer = std::move(layer);
-    return m_pMainLayer.get();
+    m_mainLayer = std::move(layer);
+    return m_mainLayer.get();
 }
 
 CValueDisplayLayer* CBaseWindow::SetValueDisplayLayer(int index, std::unique_ptr<CValueDisplayLayer> layer)
@@ -274,16 +274,16 @@ CValueDisplayLayer* CBaseWindow::SetValueDisplayLayer(int index, std::unique_ptr
 
 void CBaseWindow::AttachToParent()
 {
-    m_pParentWindow->m_dependentWindows.push_back(this);
-    m_bAttachedToParent = true;
+    m_parentWindow->m_dependentWindows.push_back(this);
+    m_attachedToParent = true;
 }
 
 void CBaseWindow::DetachFromParent()
 {
-    if (!m_bAttachedToParent)
+    if (!m_attachedToParent)
         return;
-    m_bAttachedToParent = false;
-    auto& siblings = m_pParentWindow->m_dependentWindows;
+    m_attachedToParent = false;
+    auto& siblings = m_parentWindow->m_dependentWindows;
     auto found = std::find(siblings.begin(), siblings.end(), this);
     if (found != siblings.end())
         siblings.erase(found);
@@ -293,7 +293,7 @@ void CBaseWindow::RegisterTimer(bool registered)
 {
     CEditorShell* shell = GetEditorShell();
     CMMTimer* timer = shell != nullptr ? shell->GetTimer() : nullptr;
-    if (timer == nullptr || registered == m_bTimerRegistered)
+    if (timer == nullptr || registered == m_timerRegistered)
         return;
-    m_bTimerRegistered = registered ? timer->AddListener(this) : !timer->RemoveListener(this);
+    m_timerRegistered = registered ? timer->AddListener(this) : !timer->RemoveListener(this);
 }

@@ -122,41 +122,41 @@ public:
     std::string GetWindowTitle();
     void MakeTopMost();
 
-    int GetDocumentId() const { return m_iDocumentId; }
-    void SetDocumentId(int id) { m_iDocumentId = id; }
+    int GetDocumentId() const { return m_documentId; }
+    void SetDocumentId(int id) { m_documentId = id; }
     int GetViewWord(int index) const { return m_viewWords.at(static_cast<std::size_t>(index)); }
     void SetViewWord(int index, int value) { m_viewWords.at(static_cast<std::size_t>(index)) = value; }
     int GetKind() const { return m_iKind; }
     void SetKind(int kind) { m_iKind = kind; }
-    CBaseWindow* GetParentWindow() const { return m_pParentWindow; }
-    void SetParentWindow(CBaseWindow* parent) { m_pParentWindow = parent; }
-    CBaseWindow* GetOwnerWindow() const { return m_pOwnerWindow; }
-    void SetOwnerWindow(CBaseWindow* owner) { m_pOwnerWindow = owner; }
-    LibraryDataItem* GetDataContainer() const { return m_pDataContainer; }
-    void SetDataContainer(LibraryDataItem* container) { m_pDataContainer = container; }
-    LibraryData* GetDocumentList() const { return m_pDocumentList; }
-    void SetDocumentList(LibraryData* list) { m_pDocumentList = list; }
-    bool IsTimerEnabled() const { return m_bTimerEnabled; }
-    void SetTimerEnabled(bool enabled) { m_bTimerEnabled = enabled; }
-    int GetLibraryPage() const { return m_iLibraryPage; }
-    void SetLibraryPage(int page) { m_iLibraryPage = page; }
-    int GetProgramIndex() const { return m_iProgramIndex; }
-    int GetSecondIndex() const { return m_iSecondIndex; }
-    void SetSecondIndex(int index) { m_iSecondIndex = index; }
+    CBaseWindow* GetParentWindow() const { return m_parentWindow; }
+    void SetParentWindow(CBaseWindow* parent) { m_parentWindow = parent; }
+    CBaseWindow* GetOwnerWindow() const { return m_ownerWindow; }
+    void SetOwnerWindow(CBaseWindow* owner) { m_ownerWindow = owner; }
+    LibraryDataItem* GetDataContainer() const { return m_dataContainer; }
+    void SetDataContainer(LibraryDataItem* container) { m_dataContainer = container; }
+    LibraryData* GetDocumentList() const { return m_documentList; }
+    void SetDocumentList(LibraryData* list) { m_documentList = list; }
+    bool IsTimerEnabled() const { return m_timerEnabled; }
+    void SetTimerEnabled(bool enabled) { m_timerEnabled = enabled; }
+    int GetLibraryPage() const { return m_libraryPage; }
+    void SetLibraryPage(int page) { m_libraryPage = page; }
+    int GetProgramIndex() const { return m_programIndex; }
+    int GetSecondIndex() const { return m_secondIndex; }
+    void SetSecondIndex(int index) { m_secondIndex = index; }
     POINT GetRestoredPosition() const { return m_restoredPosition; }
-    bool IsShown() const { return m_bShown; }
+    bool IsShown() const { return m_isShown; }
     bool IsWindowCreated() const { return m_bCreated; }
     void SetWindowCreated(bool created) { m_bCreated = created; }
     // Whether its system window was made and is gone again.
     bool IsGone() const { return IsWindowCreated() && GetHandle() == nullptr; }
     const std::vector<CBaseWindow*>& GetDependentWindows() const { return m_dependentWindows; }
 
-    CBaseLayer* GetMainLayer() const { return m_pMainLayer.get(); }
+    CBaseLayer* GetMainLayer() const { return m_mainLayer.get(); }
     CValueDisplayLayer* GetValueDisplayLayer(int index) const
     {
         return m_valueDisplays.at(static_cast<std::size_t>(index)).get();
     }
-    CMessageWindowLayer* GetMessageLayer() const { return m_pMessageLayer.get(); }
+    CMessageWindowLayer* GetMessageLayer() const { return m_messageLayer.get(); }
 
 protected:
     // The window owns its layers from here until DestroyLayers.
@@ -168,24 +168,24 @@ private:
     void DetachFromParent();
     void RegisterTimer(bool registered);
 
-    int m_iDocumentId = -1;
+    int m_documentId = -1;
     std::array<int, kViewWords> m_viewWords{-1, -1, -1};
     int m_iKind = 0;
-    CBaseWindow* m_pParentWindow = nullptr;
-    CBaseWindow* m_pOwnerWindow = nullptr;
-    LibraryDataItem* m_pDataContainer = nullptr;
-    LibraryData* m_pDocumentList = nullptr;
-    bool m_bTimerEnabled = false;
-    int m_iLibraryPage = -1;
-    std::unique_ptr<CBaseLayer> m_pMainLayer;
+    CBaseWindow* m_parentWindow = nullptr;
+    CBaseWindow* m_ownerWindow = nullptr;
+    LibraryDataItem* m_dataContainer = nullptr;
+    LibraryData* m_documentList = nullptr;
+    bool m_timerEnabled = false;
+    int m_libraryPage = -1;
+    std::unique_ptr<CBaseLayer> m_mainLayer;
     POINT m_restoredPosition{};
-    int m_iProgramIndex = -1;
-    int m_iSecondIndex = -1;
-    std::unique_ptr<CMessageWindowLayer> m_pMessageLayer;
+    int m_programIndex = -1;
+    int m_secondIndex = -1;
+    std::unique_ptr<CMessageWindowLayer> m_messageLayer;
     std::array<std::unique_ptr<CValueDisplayLayer>, kValueDisplays> m_valueDisplays;
     std::vector<CBaseWindow*> m_dependentWindows;
-    bool m_bShown = false;
+    bool m_isShown = false;
     bool m_bCreated = false;
-    bool m_bTimerRegistered = false;
-    bool m_bAttachedToParent = false;
+    bool m_timerRegistered = false;
+    bool m_attachedToParent = false;
 };

@@ -12,91 +12,91 @@ bool CBaseWindow::CloseWindow(bool /*force*/)
 
 void CBaseWindow::SetModified(bool modified)
 {
-    if (m_pOwnerWindow != nullptr)
-        m_pOwnerWindow->SetModified(modified);
+    if (m_ownerWindow != nullptr)
+        m_ownerWindow->SetModified(modified);
 }
 
 bool CBaseWindow::IsModified()
 {
-    return m_pOwnerWindow != nullptr && m_pOwnerWindow->IsModified();
+    return m_ownerWindow != nullptr && m_ownerWindow->IsModified();
 }
 
 void CBaseWindow::OnFileSave()
 {
-    if (m_pOwnerWindow != nullptr)
-        m_pOwnerWindow->OnFileSave();
+    if (m_ownerWindow != nullptr)
+        m_ownerWindow->OnFileSave();
 }
 
 void CBaseWindow::OnFileSaveAs()
 {
-    if (m_pOwnerWindow != nullptr)
-        m_pOwnerWindow->OnFileSaveAs();
+    if (m_ownerWindow != nullptr)
+        m_ownerWindow->OnFileSaveAs();
 }
 
 void CBaseWindow::OnSaveReport()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->OnSaveReport();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->OnSaveReport();
 }
 
 void CBaseWindow::OnReceiveCurrent()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->ReceiveFromCurrent();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->ReceiveFromCurrent();
 }
 
 void CBaseWindow::OnTransmitCurrent()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->TransmitToCurrent();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->TransmitToCurrent();
 }
 
 void CBaseWindow::OnReceiveAll()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->OnReceiveAll();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->OnReceiveAll();
 }
 
 void CBaseWindow::OnTransmitAll()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->OnTransmitAll();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->OnTransmitAll();
 }
 
 void CBaseWindow::OnReceiveProgram()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->OnReceiveProgram();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->OnReceiveProgram();
 }
 
 void CBaseWindow::OnTransmitProgram()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->OnTransmitProgram();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->OnTransmitProgram();
 }
 
 void CBaseWindow::OnReceiveFromCurrent()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->ReceiveFromCurrent();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->ReceiveFromCurrent();
 }
 
 void CBaseWindow::OnTransmitToCurrent()
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->TransmitToCurrent();
+    if (m_mainLayer != nullptr)
+        m_mainLayer->TransmitToCurrent();
 }
 
 void CBaseWindow::OnReceiveAllData()
 {
-    if (m_pOwnerWindow != nullptr)
-        m_pOwnerWindow->OnReceiveAllData();
+    if (m_ownerWindow != nullptr)
+        m_ownerWindow->OnReceiveAllData();
 }
 
 void CBaseWindow::OnWriteAllData()
 {
-    if (m_pOwnerWindow != nullptr)
-        m_pOwnerWindow->OnWriteAllData();
+    if (m_ownerWindow != nullptr)
+        m_ownerWindow->OnWriteAllData();
 }
 
 void CBaseWindow::OnCloseWindow()
@@ -107,8 +107,8 @@ void CBaseWindow::OnCloseWindow()
 
 void CBaseWindow::NotifyProgramChanged(int a, int b, int c)
 {
-    if (m_pMainLayer != nullptr)
-        m_pMainLayer->NotifyProgramChanged(a, b, c);
+    if (m_mainLayer != nullptr)
+        m_mainLayer->NotifyProgramChanged(a, b, c);
 }
 
 void CBaseWindow::SendMessageToAllChildWindow(int event, LONG_PTR p1, LONG_PTR p2)
@@ -125,7 +125,7 @@ void CBaseWindow::SendMessageToAllBankWindow(int event, LONG_PTR p1, LONG_PTR p2
 
 bool CBaseWindow::IsLayerCapturing()
 {
-    if (m_pMainLayer != nullptr && m_pMainLayer->IsCapturingControl())
+    if (m_mainLayer != nullptr && m_mainLayer->IsCapturingControl())
         return true;
     for (auto& display : m_valueDisplays)
         if (display != nullptr && display->IsCapturingControl())

@@ -21,9 +21,9 @@ void CCustomControl::CopyText(char* buffer, int size, const char* text, std::siz
 
 void CCustomControl::SetBackgroundOrigin(bool atOwnPosition, int x, int y)
 {
-    m_bBackgroundAtOwnPosition = atOwnPosition;
-    m_iBackgroundX = x;
-    m_iBackgroundY = y;
+    m_backgroundAtOwnPosition = atOwnPosition;
+    m_backgroundX = x;
+    m_backgroundY = y;
 }
 
 ParameterReference& CCustomControl::GetParameter(ParameterReference& out)

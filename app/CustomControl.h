@@ -76,20 +76,20 @@ public:
     virtual int GetMax() { return 127; }
     virtual void SetMin(int /*minimum*/) {}
     virtual void SetMax(int /*maximum*/) {}
-    virtual void SetSubValue(int value) { m_iSubValue = value; }
-    virtual int GetSubValue() { return m_iSubValue; }
+    virtual void SetSubValue(int value) { m_subValue = value; }
+    virtual int GetSubValue() { return m_subValue; }
     virtual void SetRatio(int /*ratio*/) {}
-    virtual void SetEnabled(bool enabled) { m_bCustomEnabled = enabled; }
-    virtual bool IsEnabled() const { return m_bCustomEnabled; }
+    virtual void SetEnabled(bool enabled) { m_customEnabled = enabled; }
+    virtual bool IsEnabled() const { return m_customEnabled; }
     // The empty text unless the control shows one; size counts the 0.
     virtual void GetText(char* buffer, int size);
     virtual int GetControlType() const { return kNone; }
     virtual void SetBackgroundOrigin(bool atOwnPosition, int x, int y);
-    virtual bool IsBackgroundAtOwnPosition() { return m_bBackgroundAtOwnPosition; }
+    virtual bool IsBackgroundAtOwnPosition() { return m_backgroundAtOwnPosition; }
     virtual void SetParameter(const ParameterReference& parameter) { m_parameter = parameter; }
     virtual ParameterReference& GetParameter(ParameterReference& out);
-    virtual void SetReadOnly(bool readOnly) { m_bReadOnly = readOnly; }
-    virtual bool IsReadOnly() const { return m_bReadOnly; }
+    virtual void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    virtual bool IsReadOnly() const { return m_readOnly; }
     virtual void SetIndex(int index) { m_iIndex = index; }
     virtual int GetIndex() { return m_iIndex; }
 
@@ -100,15 +100,15 @@ protected:
     static void CopyText(char* buffer, int size, const char* text, std::size_t available);
     // Where the control's background piece is cut: its own position, or
     // the origin set before Create.
-    int BackgroundX(int ownX) const { return m_bBackgroundAtOwnPosition ? ownX : m_iBackgroundX; }
-    int BackgroundY(int ownY) const { return m_bBackgroundAtOwnPosition ? ownY : m_iBackgroundY; }
+    int BackgroundX(int ownX) const { return m_backgroundAtOwnPosition ? ownX : m_backgroundX; }
+    int BackgroundY(int ownY) const { return m_backgroundAtOwnPosition ? ownY : m_backgroundY; }
 
-    bool m_bCustomEnabled = true;
-    int m_iSubValue = 0;
-    bool m_bBackgroundAtOwnPosition = true;
-    int m_iBackgroundX = 0;
-    int m_iBackgroundY = 0;
-    bool m_bReadOnly = false;
+    bool m_customEnabled = true;
+    int m_subValue = 0;
+    bool m_backgroundAtOwnPosition = true;
+    int m_backgroundX = 0;
+    int m_backgroundY = 0;
+    bool m_readOnly = false;
     ParameterReference m_parameter{};
     int m_iIndex = 0;
 };

@@ -26,7 +26,7 @@ CWindowManager* WindowManager()
 
 CEditLayerBase::~CEditLayerBase()
 {
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
 }
 
@@ -34,8 +34,8 @@ bool CEditLayerBase::Create(int x, int y, int width, int height, CHfcWindow* win
 {
     SetDataKind(kProgramBankData);
     const bool made = CBaseLayer::Create(x, y, width, height, window);
-    if (CWindowManager* manager = WindowManager(); manager != nullptr && !m_bRegistered)
-        m_bRegistered = manager->AddListener(this);
+    if (CWindowManager* manager = WindowManager(); manager != nullptr && !m_registered)
+        m_registered = manager->AddListener(this);
     SetLayerCreated(true);
     return made;
 }
@@ -44,9 +44,9 @@ bool CEditLayerBase::OnDestroy()
 {
     // Create builds the layer on this thread before it returns, so no
     // creation can still be under way here and nothing is waited for.
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
-    m_bRegistered = false;
+    m_registered = false;
     if (GetWindow() != nullptr)
         GetWindow()->SetTimerEnabled(false);
     while (!m_ownedControls.empty()) {
@@ -57,7 +57,7 @@ bool CEditLayerBase::OnDestroy()
     }
     while (GetBoundControlCount() > 0)
         RemoveBoundControl(GetBoundControl(GetBoundControlCount() - 1));
-    m_iHoveredControl = -1;
+    m_hoveredControl = -1;
     Disarm();
     return CBaseLayer::OnDestroy();
 }
@@ -148,7 +148,7 @@ void CEditLayerBase::OnTimerTick()
 void CEditLayerBase::OnWindowDeactivate()
 {
     EndTextEditing();
-    m_iDragSource = -1;
+    m_dragSource = -1;
 }
 
 void CEditLayerBase::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3,

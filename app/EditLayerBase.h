@@ -98,12 +98,12 @@ public:
     // The framework control of a control id, or none.
     CHfcControl* GetControl(int index) const;
 
-    int GetDragSource() const { return m_iDragSource; }
-    bool IsDragArmed() const { return m_iDragArmed != 0; }
+    int GetDragSource() const { return m_dragSource; }
+    bool IsDragArmed() const { return m_dragArmed != 0; }
     POINT GetDragStart() const { return m_dragStart; }
-    int GetHoveredControl() const { return m_iHoveredControl; }
-    const char* GetShownName() const { return m_szShownName; }
-    const char* GetShownValue() const { return m_szShownValue; }
+    int GetHoveredControl() const { return m_hoveredControl; }
+    const char* GetShownName() const { return m_shownName; }
+    const char* GetShownValue() const { return m_shownValue; }
 
 protected:
     // The text on a drop area's drag image; none by default.
@@ -126,12 +126,12 @@ private:
     // The effect of a drag over a control, written into *effect.
     bool OfferDrop(CHfcControl* control, CHfcDragData* data, int modifiers, int* effect);
 
-    int m_iDragSource = -1;
-    int m_iDragArmed = 0;
+    int m_dragSource = -1;
+    int m_dragArmed = 0;
     POINT m_dragStart{};
-    int m_iHoveredControl = -1;
-    char m_szShownName[kShownTextLength + 1] = {};
-    char m_szShownValue[kShownTextLength + 1] = {};
-    bool m_bRegistered = false;
+    int m_hoveredControl = -1;
+    char m_shownName[kShownTextLength + 1] = {};
+    char m_shownValue[kShownTextLength + 1] = {};
+    bool m_registered = false;
     std::vector<std::unique_ptr<CHfcControl>> m_ownedControls;
 };

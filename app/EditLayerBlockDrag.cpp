@@ -68,7 +68,7 @@ bool CEditLayerBase::OnControlDragOver(CHfcControl* control, CHfcDragData* data,
 bool CEditLayerBase::OnControlDrop(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/, int modifiers,
                                    int* effect)
 {
-    const int mode = BlockDropMode(m_iDragSource != -1, modifiers);
+    const int mode = BlockDropMode(m_dragSource != -1, modifiers);
     bool accepted = false;
     if (data != nullptr) {
         for (const SHfcDragItem& item : data->GetItems()) {

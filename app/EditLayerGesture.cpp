@@ -84,9 +84,9 @@ bool CEditLayerBase::OnControlMouseDown(CHfcControl* control, int x, int y, int 
 {
     if (control == nullptr)
         return false;
-    if (m_iHoveredControl != -1) {
-        m_iDragSource = static_cast<int>(control->GetId());
-        m_iDragArmed = 1;
+    if (m_hoveredControl != -1) {
+        m_dragSource = static_cast<int>(control->GetId());
+        m_dragArmed = 1;
         m_dragStart = {control->GetRect().left + x, control->GetRect().top + y};
     }
     if (control->GetEventCode() != CCustomControl::kEventPosition)

@@ -42,14 +42,14 @@ void CEditLayerBase::ShowParameterMessage(CHfcControl* control)
     accessor->GetValueText(GetProgramRecord(), address, value, sizeof value);
     if (name == nullptr)
         name = "";
-    if (std::strncmp(name, m_szShownName, kShownTextLength) == 0 &&
-        std::strncmp(value, m_szShownValue, kShownTextLength) == 0)
+    if (std::strncmp(name, m_shownName, kShownTextLength) == 0 &&
+        std::strncmp(value, m_shownValue, kShownTextLength) == 0)
         return;
-    KeepShown(m_szShownName, name);
-    KeepShown(m_szShownValue, value);
+    KeepShown(m_shownName, name);
+    KeepShown(m_shownValue, value);
     if (message != nullptr) {
         message->SetSourceControl(control);
-        message->PostText(m_szShownName, m_szShownValue);
+        message->PostText(m_shownName, m_shownValue);
     }
 }
 
@@ -64,18 +64,18 @@ bool CEditLayerBase::OnControlMouseMove(CHfcControl* control, int x, int y, int 
         binding->IsEnabled())
         mouse->SetCursor(kDragCursor);
     ShowParameterMessage(control);
-    if (id != m_iHoveredControl) {
+    if (id != m_hoveredControl) {
         OnControlHoverBegin(control);
-        m_iHoveredControl = id;
+        m_hoveredControl = id;
     }
-    if (m_iDragArmed != 1 || m_iDragSource == -1)
+    if (m_dragArmed != 1 || m_dragSource == -1)
         return false;
     const POINT at{control->GetRect().left + x, control->GetRect().top + y};
     if (std::abs(at.x - m_dragStart.x) + std::abs(at.y - m_dragStart.y) <= kDragThreshold)
         return false;
     // The source stays set while the drag runs, so that a drop back onto
     // this layer knows where it came from.
-    CHfcControl* source = GetControl(m_iDragSource);
+    CHfcControl* source = GetControl(m_dragSource);
     bool started = false;
     if (source != nullptr) {
         const RECT& from = source->GetRect();
@@ -93,9 +93,9 @@ bool CEditLayerBase::OnHfcMouseMove(CHfcMouse* mouse, int /*x*/, int /*y*/, int 
         mouse->SetCursor(kDefaultCursor);
     if (CMessageWindowLayer* message = GetWindow() != nullptr ? GetWindow()->GetMessageLayer() : nullptr)
         message->ClearWoken();
-    if (m_iHoveredControl != -1)
-        OnControlHoverEnd(GetControl(m_iHoveredControl));
-    m_iHoveredControl = -1;
+    if (m_hoveredControl != -1)
+        OnControlHoverEnd(GetControl(m_hoveredControl));
+    m_hoveredControl = -1;
     return false;
 }
 
@@ -113,7 +113,7 @@ bool CEditLayerBase::OnControlMouseUp(CHfcControl* /*control*/, int /*x*/, int /
 
 void CEditLayerBase::Disarm()
 {
-    m_iDragArmed = 0;
+    m_dragArmed = 0;
     m_dragStart = {};
-    m_iDragSource = -1;
+    m_dragSource = -1;
 }

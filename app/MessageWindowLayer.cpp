@@ -46,49 +46,49 @@ void CopyText(char* target, const char* text)
 CMessageWindowLayer::CMessageWindowLayer()
 {
     if (CWindowManager* manager = WindowManager())
-        m_bRegistered = manager->AddListener(this);
+        m_registered = manager->AddListener(this);
 }
 
 CMessageWindowLayer::~CMessageWindowLayer()
 {
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
 }
 
 bool CMessageWindowLayer::Setup(const MessageLayerSetup& setup, CHfcWindow* window, int clientWidth, int clientHeight)
 {
-    m_iX = setup.x;
-    m_iY = setup.y;
+    m_X = setup.x;
+    m_Y = setup.y;
     SetBox(setup.x, setup.y, setup.width, setup.height);
-    m_bFollowControl = setup.followControl;
-    m_bAutoWidth = setup.autoWidth;
+    m_followControl = setup.followControl;
+    m_autoWidth = setup.autoWidth;
     SetDuration(setup.durationMs);
-    m_pSourceControl = setup.sourceControl;
-    m_pFont = GetBitmap("LcdCharWhite");
-    m_iClientWidth = clientWidth;
-    m_iClientHeight = clientHeight;
+    m_sourceControl = setup.sourceControl;
+    m_font = GetBitmap("LcdCharWhite");
+    m_clientWidth = clientWidth;
+    m_clientHeight = clientHeight;
     return Create(0, 0, clientWidth, clientHeight, window);
 }
 
 void CMessageWindowLayer::PostText(const char* text1, const char* text2)
 {
-    CopyText(m_szText1, text1);
-    CopyText(m_szText2, text2);
+    CopyText(m_text1, text1);
+    CopyText(m_text2, text2);
     Broadcast();
 }
 
 void CMessageWindowLayer::Wake()
 {
-    if (m_bWoken)
+    if (m_woken)
         return;
-    m_bWoken = true;
+    m_woken = true;
     Broadcast();
 }
 
 void CMessageWindowLayer::SetBox(int x, int y, int width, int height)
 {
-    m_iX = x;
-    m_iY = y;
+    m_X = x;
+    m_Y = y;
     m_iWidth = width != 0 ? width : kDefaultWidth;
     m_iHeight = height != 0 ? height : kDefaultHeight;
 }
@@ -96,37 +96,37 @@ void CMessageWindowLayer::SetBox(int x, int y, int width, int height)
 void CMessageWindowLayer::OnFadeTick()
 {
     CSemaphoreHold drawing(DrawingSemaphore());
-    if (m_bWoken)
+    if (m_woken)
         return;
-    if (m_iRemainingMs > 0) {
-        m_iRemainingMs = std::max(m_iRemainingMs - kTickMs, 0);
-        DrawBox(m_iRemainingMs * 255 / m_iDurationMs);
-    } else if (m_bDrawn) {
+    if (m_remainingMs > 0) {
+        m_remainingMs = std::max(m_remainingMs - kTickMs, 0);
+        DrawBox(m_remainingMs * 255 / m_durationMs);
+    } else if (m_drawn) {
         if (GetContext() != nullptr)
             GetContext()->ClearRectangle(m_lastBox);
         UpdateBox(m_lastBox);
         m_lastBox = {};
-        m_bDrawn = false;
+        m_drawn = false;
     }
 }
 
 bool CMessageWindowLayer::OnDestroy()
 {
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
-    m_bRegistered = false;
+    m_registered = false;
     return CHfcWindowLayer::OnDestroy();
 }
 
 void CMessageWindowLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR,
                                                  CWindowManagerListener* sender)
 {
-    if (event != kEventMessageLine || sender != static_cast<CWindowManagerListener*>(this) || !m_bWoken)
+    if (event != kEventMessageLine || sender != static_cast<CWindowManagerListener*>(this) || !m_woken)
         return;
     CSemaphoreHold drawing(DrawingSemaphore());
     DrawBox(255);
-    m_bDrawn = true;
-    m_iRemainingMs = m_iDurationMs;
+    m_drawn = true;
+    m_remainingMs = m_durationMs;
 }
 
 ARGB CMessageWindowLayer::FillColor(int opacity)
@@ -142,24 +142,24 @@ ARGB CMessageWindowLayer::OutlineColor(int opacity)
 void CMessageWindowLayer::Broadcast()
 {
     if (CWindowManager* manager = WindowManager())
-        manager->PostMessageToAll(kEventMessageLine, reinterpret_cast<LONG_PTR>(m_szText1), 0, 0, 0, this);
+        manager->PostMessageToAll(kEventMessageLine, reinterpret_cast<LONG_PTR>(m_text1), 0, 0, 0, this);
 }
 
 POINT CMessageWindowLayer::PlaceBox(int width, int height) const
 {
-    if (!m_bFollowControl || m_pSourceControl == nullptr)
-        return {m_iX, m_iY};
+    if (!m_followControl || m_sourceControl == nullptr)
+        return {m_X, m_Y};
     // The control's rectangle in this layer's coordinates.
-    RECT control = m_pSourceControl->GetRect();
-    if (const CHfcWindowLayer* layer = m_pSourceControl->GetLayer()) {
+    RECT control = m_sourceControl->GetRect();
+    if (const CHfcWindowLayer* layer = m_sourceControl->GetLayer()) {
         const LONG dx = layer->GetRect().left - GetRect().left;
         const LONG dy = layer->GetRect().top - GetRect().top;
         control = {control.left + dx, control.top + dy, control.right + dx, control.bottom + dy};
     }
     POINT at{};
-    at.y = control.top + height > m_iClientHeight ? m_iClientHeight - height : control.top;
-    at.x = control.right + width + kControlGap <= m_iClientWidth ? control.right + kControlGap
-                                                                 : control.left - width - kControlGap;
+    at.y = control.top + height > m_clientHeight ? m_clientHeight - height : control.top;
+    at.x = control.right + width + kControlGap <= m_clientWidth ? control.right + kControlGap
+                                                                : control.left - width - kControlGap;
     return at;
 }
 
@@ -168,8 +168,8 @@ void CMessageWindowLayer::DrawBox(int opacity)
     CHfcOffscreenContext* context = GetContext();
     if (context == nullptr)
         return;
-    const int longer = static_cast<int>(std::max(std::strlen(m_szText1), std::strlen(m_szText2)));
-    const int width = m_bAutoWidth ? kCellWidth * longer + kAutoWidthMargin : m_iWidth;
+    const int longer = static_cast<int>(std::max(std::strlen(m_text1), std::strlen(m_text2)));
+    const int width = m_autoWidth ? kCellWidth * longer + kAutoWidthMargin : m_iWidth;
     const POINT at = PlaceBox(width, m_iHeight);
     const RECT box{at.x, at.y, at.x + width, at.y + m_iHeight};
     context->ClearRectangle(m_lastBox);
@@ -180,9 +180,9 @@ void CMessageWindowLayer::DrawBox(int opacity)
     context->SetPenWidth(1.0f);
     context->FillRectangle(box.left, box.top, width, m_iHeight);
     context->DrawRectangle(box.left, box.top, width, m_iHeight);
-    context->DrawBitmapText(box.left + kTextX, box.top + kLine1Y, m_szText1, kTextLength, m_pFont, kCellWidth,
+    context->DrawBitmapText(box.left + kTextX, box.top + kLine1Y, m_text1, kTextLength, m_font, kCellWidth,
                             kCellHeight);
-    context->DrawBitmapText(box.left + kTextX, box.top + kLine2Y, m_szText2, kTextLength, m_pFont, kCellWidth,
+    context->DrawBitmapText(box.left + kTextX, box.top + kLine2Y, m_text2, kTextLength, m_font, kCellWidth,
                             kCellHeight);
     m_lastBox = box;
     UpdateBox(box);

@@ -43,11 +43,11 @@ public:
     // Each text cut to 33 characters; the box shows them once woken.
     void PostText(const char* text1, const char* text2);
     void Wake();
-    void ClearWoken() { m_bWoken = false; }
-    void SetSourceControl(CHfcLayerControl* control) { m_pSourceControl = control; }
-    void SetDuration(int milliseconds) { m_iDurationMs = milliseconds != 0 ? milliseconds : kDefaultDurationMs; }
-    void SetFollowControl(bool follow) { m_bFollowControl = follow; }
-    void SetAutoWidth(bool autoWidth) { m_bAutoWidth = autoWidth; }
+    void ClearWoken() { m_woken = false; }
+    void SetSourceControl(CHfcLayerControl* control) { m_sourceControl = control; }
+    void SetDuration(int milliseconds) { m_durationMs = milliseconds != 0 ? milliseconds : kDefaultDurationMs; }
+    void SetFollowControl(bool follow) { m_followControl = follow; }
+    void SetAutoWidth(bool autoWidth) { m_autoWidth = autoWidth; }
     void SetBox(int x, int y, int width, int height);
     // Every 60 ms: a box left alone fades, then goes.
     void OnFadeTick();
@@ -57,12 +57,12 @@ public:
     void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
                                 CWindowManagerListener* sender) override;
 
-    bool IsWoken() const { return m_bWoken; }
-    bool IsDrawn() const { return m_bDrawn; }
-    int GetRemainingMs() const { return m_iRemainingMs; }
-    int GetDurationMs() const { return m_iDurationMs; }
-    const char* GetText1() const { return m_szText1; }
-    const char* GetText2() const { return m_szText2; }
+    bool IsWoken() const { return m_woken; }
+    bool IsDrawn() const { return m_drawn; }
+    int GetRemainingMs() const { return m_remainingMs; }
+    int GetDurationMs() const { return m_durationMs; }
+    const char* GetText1() const { return m_text1; }
+    const char* GetText2() const { return m_text2; }
     // The box last drawn, empty when none.
     const RECT& GetLastBox() const { return m_lastBox; }
     // The fill and outline colours of a box drawn at an opacity of 0 to 255.
@@ -76,22 +76,22 @@ private:
     POINT PlaceBox(int width, int height) const;
     void UpdateBox(const RECT& box);
 
-    int m_iX = 0;
-    int m_iY = 0;
+    int m_X = 0;
+    int m_Y = 0;
     int m_iWidth = kDefaultWidth;
     int m_iHeight = kDefaultHeight;
-    bool m_bFollowControl = false;
-    bool m_bAutoWidth = false;
-    int m_iDurationMs = kDefaultDurationMs;
-    CHfcBmp* m_pFont = nullptr;
-    int m_iClientWidth = 0;
-    int m_iClientHeight = 0;
-    bool m_bWoken = false;
-    bool m_bDrawn = false;
-    int m_iRemainingMs = 0;
-    char m_szText1[kTextLength + 1] = {};
-    char m_szText2[kTextLength + 1] = {};
+    bool m_followControl = false;
+    bool m_autoWidth = false;
+    int m_durationMs = kDefaultDurationMs;
+    CHfcBmp* m_font = nullptr;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    bool m_woken = false;
+    bool m_drawn = false;
+    int m_remainingMs = 0;
+    char m_text1[kTextLength + 1] = {};
+    char m_text2[kTextLength + 1] = {};
     RECT m_lastBox{};
-    CHfcLayerControl* m_pSourceControl = nullptr;
-    bool m_bRegistered = false;
+    CHfcLayerControl* m_sourceControl = nullptr;
+    bool m_registered = false;
 };

@@ -45,7 +45,7 @@ RECT Union(const RECT& a, const RECT& b)
 
 CValueDisplayLayer::~CValueDisplayLayer()
 {
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
 }
 
@@ -53,14 +53,14 @@ bool CValueDisplayLayer::Attach(CBaseLayer* editLayer, CHfcWindow* window)
 {
     if (editLayer == nullptr)
         return false;
-    m_pEditLayer = editLayer;
+    m_editLayer = editLayer;
     m_records.assign(static_cast<std::size_t>(editLayer->GetBoundControlCount()), ValueDisplayRecord{});
     for (ValueDisplayRecord& record : m_records)
         record.dirty = true;
     const RECT& rect = editLayer->GetRect();
     const bool bound = Create(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, window);
     if (CWindowManager* manager = WindowManager())
-        m_bRegistered = manager->AddListener(this);
+        m_registered = manager->AddListener(this);
     SetLayerCreated(true);
     return bound;
 }
@@ -75,9 +75,9 @@ bool CValueDisplayLayer::OnDestroy()
 {
     // The layer is built within Attach, so no creation can still be under
     // way here: a layer whose Attach failed goes at once.
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
-    m_bRegistered = false;
+    m_registered = false;
     m_records.clear();
     return CBaseLayer::OnDestroy();
 }
@@ -141,7 +141,7 @@ RECT CValueDisplayLayer::PlaceBox(const RECT& control, int width, int placement)
 bool CValueDisplayLayer::IsPressed(int index) const
 {
     CHfcMouse* mouse = CHfcMouse::GetInstance();
-    const auto& controls = m_pEditLayer->GetControls();
+    const auto& controls = m_editLayer->GetControls();
     return mouse != nullptr && index < static_cast<int>(controls.size()) &&
            mouse->GetCapture() == static_cast<CHfcMouseListener*>(controls[static_cast<std::size_t>(index)]);
 }
@@ -152,14 +152,14 @@ void CValueDisplayLayer::Redraw()
     CSemaphoreHold valueLayer(shell != nullptr ? &shell->GetValueLayerSemaphore() : nullptr);
     CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
     const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance();
-    if (m_records.empty() || m_pEditLayer == nullptr || accessor == nullptr || GetProgramRecord() == nullptr ||
+    if (m_records.empty() || m_editLayer == nullptr || accessor == nullptr || GetProgramRecord() == nullptr ||
         GetContext() == nullptr)
         return;
-    const auto& controls = m_pEditLayer->GetControls();
+    const auto& controls = m_editLayer->GetControls();
     const int count = std::min(
-        {static_cast<int>(m_records.size()), m_pEditLayer->GetBoundControlCount(), static_cast<int>(controls.size())});
+        {static_cast<int>(m_records.size()), m_editLayer->GetBoundControlCount(), static_cast<int>(controls.size())});
     for (int i = 0; i < count; ++i) {
-        CCustomControl* binding = m_pEditLayer->GetBoundControl(i);
+        CCustomControl* binding = m_editLayer->GetBoundControl(i);
         ParameterReference reference{};
         if (binding == nullptr || binding->GetParameter(reference).showValue == 0)
             continue;
@@ -170,7 +170,7 @@ void CValueDisplayLayer::Redraw()
             continue;
         }
         char text[kValueTextSize + 1] = {};
-        accessor->GetValueText(GetProgramRecord(), m_pEditLayer->GetControlParameter(binding), text, sizeof text);
+        accessor->GetValueText(GetProgramRecord(), m_editLayer->GetControlParameter(binding), text, sizeof text);
         // Compared and kept as far as the record holds it.
         const std::string shown(text, strnlen(text, ValueDisplayRecord::kTextLength));
         if (!record.dirty && shown == record.text)

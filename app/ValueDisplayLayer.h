@@ -58,7 +58,7 @@ public:
     void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
                                 CWindowManagerListener* sender) override;
 
-    CBaseLayer* GetEditLayer() const { return m_pEditLayer; }
+    CBaseLayer* GetEditLayer() const { return m_editLayer; }
     const std::vector<ValueDisplayRecord>& GetRecords() const { return m_records; }
 
     // The box for a text width beside the control rectangle.
@@ -70,7 +70,7 @@ private:
     void EraseBox(ValueDisplayRecord& record);
     bool IsPressed(int index) const;
 
-    CBaseLayer* m_pEditLayer = nullptr;
+    CBaseLayer* m_editLayer = nullptr;
     std::vector<ValueDisplayRecord> m_records;
-    bool m_bRegistered = false;
+    bool m_registered = false;
 };

@@ -41,10 +41,10 @@ CArpEditLayer::~CArpEditLayer()
 
 bool CArpEditLayer::OnCreate()
 {
-    m_pBackground = ThemedBackground(Page().background);
-    PaintSkinnedPage(*this, m_pBackground);
+    m_background = ThemedBackground(Page().background);
+    PaintSkinnedPage(*this, m_background);
     for (const layout::Control& row : Page().controls)
-        AddLayoutControl(*this, row, m_pBackground);
+        AddLayoutControl(*this, row, m_background);
     UpdateAllControls();
     return CEditLayerBase::OnCreate();
 }

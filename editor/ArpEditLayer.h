@@ -31,5 +31,5 @@ public:
     // written and sent in the order they are written, changed or not.
     void RotateSteps(Rotation rotation);
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
 };

@@ -74,15 +74,15 @@ std::int32_t CGlobalEditCcMapPageLayer::GetLineValue(int line) const
 
 bool CGlobalEditCcMapPageLayer::OnCreate()
 {
-    m_pBackground = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
+    m_background = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
     CHfcBmp* font = GetBitmap("LcdCharWhite");
     CHfcBmp* dimFont = GetBitmap("LcdCharWhiteDim");
 
     // Each piece of the background comes from under its control.
     const layout::Control& tabs = Place(kTabsId);
-    m_pTabs = MakeGlobalTabStrip(tabs, {m_pBackground, kBackgroundX + tabs.x, kBackgroundY + tabs.y, font, font,
-                                        dimFont, kTabFrameColour, kTabFillColour, true});
-    if (m_pTabs == nullptr || !AttachBoundControl(*this, *m_pTabs, ParameterReference{}))
+    m_tabs = MakeGlobalTabStrip(tabs, {m_background, kBackgroundX + tabs.x, kBackgroundY + tabs.y, font, font, dimFont,
+                                       kTabFrameColour, kTabFillColour, true});
+    if (m_tabs == nullptr || !AttachBoundControl(*this, *m_tabs, ParameterReference{}))
         return false;
 
     const layout::Control& list = Place(kListId);
@@ -93,7 +93,7 @@ bool CGlobalEditCcMapPageLayer::OnCreate()
     listWords[kHfcListHeight] = list.h;
     listWords[kHfcListBackX] = kBackgroundX + list.x;
     listWords[kHfcListBackY] = kBackgroundY + list.y;
-    listWords[kHfcListBack] = HfcBitmapWord(m_pBackground);
+    listWords[kHfcListBack] = HfcBitmapWord(m_background);
     listWords[kHfcListFont] = HfcBitmapWord(font);
     listWords[kHfcListDisabledFont] = HfcBitmapWord(dimFont);
     listWords[kHfcListGlyphWidth] = kCellWidth;
@@ -106,30 +106,30 @@ bool CGlobalEditCcMapPageLayer::OnCreate()
     listWords[kHfcListSelectedColor] = kListSelectedColour;
     listWords[kHfcListMarkedColor] = kListMarkedColour;
     listWords[kHfcListFrameColor] = kListFrameColour;
-    m_pList = std::make_unique<CCustomList>();
-    if (!m_pList->Create(listWords, kListId, 0) ||
-        !AttachBoundControl(*this, *m_pList, ParameterReference{{kMapGroup, 0, 0}, 0, 0}))
+    m_list = std::make_unique<CCustomList>();
+    if (!m_list->Create(listWords, kListId, 0) ||
+        !AttachBoundControl(*this, *m_list, ParameterReference{{kMapGroup, 0, 0}, 0, 0}))
         return false;
-    m_pList->SetSelectionColor(kSelectionColour);
+    m_list->SetSelectionColor(kSelectionColour);
 
     SetMarksEdits(false);
     char label[16];
     std::snprintf(label, sizeof label, "Page %d", 0);
-    m_pTabs->AddTab(label);
+    m_tabs->AddTab(label);
     for (int line = 0; line < kLineCount; ++line) {
-        if (CHfcCtrlListItem* item = m_pList->AddItem())
+        if (CHfcCtrlListItem* item = m_list->AddItem())
             item->SetUserWord(kNothingShown);
     }
-    m_pList->NotifySelectedItems();
-    m_pList->SelectItem(0, 0);
-    m_iPage = 0;
+    m_list->NotifySelectedItems();
+    m_list->SelectItem(0, 0);
+    m_page = 0;
     FillLines();
-    m_pList->Redraw(true, false);
+    m_list->Redraw(true, false);
     FocusList();
     SetMarksEdits(true);
 
-    m_pTabs->Hide(false);
-    m_bBackgroundPending = true;
+    m_tabs->Hide(false);
+    m_backgroundPending = true;
     SetLayerCreated(true);
     return true;
 }
@@ -137,24 +137,24 @@ bool CGlobalEditCcMapPageLayer::OnCreate()
 bool CGlobalEditCcMapPageLayer::OnDestroy()
 {
     SetLayerCreated(false);
-    if (CHfcKey* key = CHfcKey::GetInstance(); key != nullptr && m_pList != nullptr && m_pList->HasFocus())
+    if (CHfcKey* key = CHfcKey::GetInstance(); key != nullptr && m_list != nullptr && m_list->HasFocus())
         key->ClearFocus();
     RemoveAllControls();
-    for (CHfcControl* control : {static_cast<CHfcControl*>(m_pTabs.get()), static_cast<CHfcControl*>(m_pList.get())}) {
+    for (CHfcControl* control : {static_cast<CHfcControl*>(m_tabs.get()), static_cast<CHfcControl*>(m_list.get())}) {
         if (control != nullptr)
             control->Destroy();
     }
-    m_pTabs.reset();
-    m_pList.reset();
+    m_tabs.reset();
+    m_list.reset();
     return CGlobalBaseLayer::OnDestroy();
 }
 
 void CGlobalEditCcMapPageLayer::FillLines()
 {
-    if (m_pList == nullptr)
+    if (m_list == nullptr)
         return;
     for (int line = 0; line < kLineCount; ++line) {
-        CHfcCtrlListItem* item = m_pList->GetItem(line);
+        CHfcCtrlListItem* item = m_list->GetItem(line);
         const std::int32_t value = GetLineValue(line);
         if (item == nullptr || (item->GetUserWord() != kNothingShown && item->GetUserWord() == value))
             continue;
@@ -162,14 +162,14 @@ void CGlobalEditCcMapPageLayer::FillLines()
         item->SetUserWord(value);
         item->SetDirty(true);
     }
-    m_pList->SetTopLine(m_iPage * m_pList->GetVisibleLineCount());
+    m_list->SetTopLine(m_page * m_list->GetVisibleLineCount());
 }
 
 void CGlobalEditCcMapPageLayer::FocusList()
 {
     CHfcKey* key = CHfcKey::GetInstance();
-    if (key != nullptr && m_pList != nullptr && GetOwner() != nullptr)
-        key->SetFocus(m_pList.get(), GetOwner()->GetHandle());
+    if (key != nullptr && m_list != nullptr && GetOwner() != nullptr)
+        key->SetFocus(m_list.get(), GetOwner()->GetHandle());
 }
 
 void CGlobalEditCcMapPageLayer::TakeFocus()
@@ -187,13 +187,13 @@ void CGlobalEditCcMapPageLayer::OnTimerTick()
     CEditorShell* shell = GetEditorShell();
     CSemaphoreHold drawing(shell != nullptr ? &shell->GetDrawingSemaphore() : nullptr);
     CHfcOffscreenContext* context = GetContext();
-    if (!m_bBackgroundPending || context == nullptr) {
+    if (!m_backgroundPending || context == nullptr) {
         RedrawAllControls(false);
         return;
     }
-    m_bBackgroundPending = false;
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_pBackground, kBackgroundX, kBackgroundY);
+    m_backgroundPending = false;
+    if (m_background != nullptr)
+        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_background, kBackgroundX, kBackgroundY);
     Invalidate();
     RedrawAllControls(true);
     Update(true);
@@ -206,42 +206,42 @@ void CGlobalEditCcMapPageLayer::OnWindowManagerMessage(CWindowManager*, int even
         return;
     SetEditable(false);
     FillLines();
-    if (m_pList != nullptr)
-        m_pList->Redraw(false, false);
+    if (m_list != nullptr)
+        m_list->Redraw(false, false);
     SetEditable(true);
 }
 
 void CGlobalEditCcMapPageLayer::ShowPage(int page)
 {
-    m_iPage = page;
-    if (m_pTabs != nullptr)
-        m_pTabs->CHfcCtrlPageButton::SetValue(page, true);
+    m_page = page;
+    if (m_tabs != nullptr)
+        m_tabs->CHfcCtrlPageButton::SetValue(page, true);
 }
 
 void CGlobalEditCcMapPageLayer::OnControlValueChanged(CHfcControl* control, int value)
 {
-    if (control != m_pTabs.get() || m_pTabs == nullptr || value == m_iPage)
+    if (control != m_tabs.get() || m_tabs == nullptr || value == m_page)
         return;
     ShowPage(value);
-    m_pList->SetTopLine(value * m_pList->GetVisibleLineCount());
+    m_list->SetTopLine(value * m_list->GetVisibleLineCount());
 }
 
 bool CGlobalEditCcMapPageLayer::OnControlListItem(CHfcControl* control, int code, std::intptr_t a, std::intptr_t b)
 {
-    if (control != m_pList.get() || m_pList == nullptr)
+    if (control != m_list.get() || m_list == nullptr)
         return false;
     switch (code) {
-    case kReportSelect: m_pList->SetItemSelected(static_cast<int>(b), a != 0); break;
+    case kReportSelect: m_list->SetItemSelected(static_cast<int>(b), a != 0); break;
     case kReportSelectionDone:
-    case kReportRedraw: m_pList->Redraw(false, false); break;
+    case kReportRedraw: m_list->Redraw(false, false); break;
     case kReportActivate:
         if (a != -1)
             OpenValueDialog(static_cast<int>(a));
         break;
     case kReportScroll: {
-        m_pList->EnsureVisible(static_cast<int>(a), 1);
-        const int visible = m_pList->GetVisibleLineCount();
-        ShowPage(visible > 0 ? m_pList->GetTopLine() / visible : 0);
+        m_list->EnsureVisible(static_cast<int>(a), 1);
+        const int visible = m_list->GetVisibleLineCount();
+        ShowPage(visible > 0 ? m_list->GetTopLine() / visible : 0);
         break;
     }
     default: return false;

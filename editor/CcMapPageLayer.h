@@ -66,17 +66,17 @@ public:
     // "%-24.24s : CC# %02d", or "%-24.24s : Off" above the last controller.
     static std::string LineText(const std::string& name, std::int32_t value);
 
-    CCustomList* GetList() const { return m_pList.get(); }
-    CCustomPageButton* GetTabs() const { return m_pTabs.get(); }
-    int GetCurrentPage() const { return m_iPage; }
+    CCustomList* GetList() const { return m_list.get(); }
+    CCustomPageButton* GetTabs() const { return m_tabs.get(); }
+    int GetCurrentPage() const { return m_page; }
 
 private:
     void ShowPage(int page);
     void FocusList();
 
-    CHfcBmp* m_pBackground = nullptr;
-    bool m_bBackgroundPending = false;
-    int m_iPage = 0;
-    std::unique_ptr<CCustomPageButton> m_pTabs;
-    std::unique_ptr<CCustomList> m_pList;
+    CHfcBmp* m_background = nullptr;
+    bool m_backgroundPending = false;
+    int m_page = 0;
+    std::unique_ptr<CCustomPageButton> m_tabs;
+    std::unique_ptr<CCustomList> m_list;
 };

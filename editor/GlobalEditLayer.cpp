@@ -51,11 +51,11 @@ CGlobalEditLayer::~CGlobalEditLayer()
 
 bool CGlobalEditLayer::OnCreate()
 {
-    m_pBackground = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
+    m_background = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
     const layout::Control& tabs = Layout().controls[kTabsId];
-    m_pTabs = MakeGlobalTabStrip(tabs, {m_pBackground, tabs.x, tabs.y, GetBitmap("LcdCharWhite"), GetBitmap("LcdChar"),
-                                        GetBitmap("LcdCharWhiteDim"), kTabFrameColour, kTabFillColour, false});
-    if (m_pTabs == nullptr || !AttachBoundControl(*this, *m_pTabs, ParameterReference{}))
+    m_tabs = MakeGlobalTabStrip(tabs, {m_background, tabs.x, tabs.y, GetBitmap("LcdCharWhite"), GetBitmap("LcdChar"),
+                                       GetBitmap("LcdCharWhiteDim"), kTabFrameColour, kTabFillColour, false});
+    if (m_tabs == nullptr || !AttachBoundControl(*this, *m_tabs, ParameterReference{}))
         return false;
 
     for (int id = kLoadId; id < kControlCount; ++id) {
@@ -64,7 +64,7 @@ bool CGlobalEditLayer::OnCreate()
         descriptor.x = place.x;
         descriptor.y = place.y;
         descriptor.bitmap = GetBitmap(place.skin);
-        descriptor.background = m_pBackground;
+        descriptor.background = m_background;
         descriptor.dimBitmap = GetBitmap((std::string(place.skin) + "Dim").c_str());
         auto button = std::make_unique<CCustomButton>();
         if (!button->Create(&descriptor, static_cast<std::uint32_t>(id), CCustomControl::kEventPosition) ||
@@ -83,13 +83,13 @@ bool CGlobalEditLayer::OnDestroy()
     if (CLibraryWindow* window = GetLibraryWindow())
         window->SetContentReady(false);
     RemoveAllControls();
-    if (m_pTabs != nullptr)
-        m_pTabs->Destroy();
+    if (m_tabs != nullptr)
+        m_tabs->Destroy();
     for (auto& button : m_buttons) {
         if (button != nullptr)
             button->Destroy();
     }
-    m_pTabs.reset();
+    m_tabs.reset();
     for (auto& button : m_buttons)
         button.reset();
     return CBaseLayer::OnDestroy();
@@ -110,8 +110,8 @@ void CGlobalEditLayer::Paint()
     CHfcOffscreenContext* context = GetContext();
     if (context == nullptr)
         return;
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(0, 0, m_pBackground->GetWidth(), m_pBackground->GetHeight(), m_pBackground, 0, 0);
+    if (m_background != nullptr)
+        context->DrawBitmap(0, 0, m_background->GetWidth(), m_background->GetHeight(), m_background, 0, 0);
     for (CHfcLayerControl* control : GetControls())
         control->Redraw(true, false);
     Update(false);
@@ -149,8 +149,8 @@ void CGlobalEditLayer::OnControlValueChanged(CHfcControl* control, int value)
 
 void CGlobalEditLayer::SetPage(int page)
 {
-    if (m_pTabs != nullptr)
-        m_pTabs->CHfcCtrlPageButton::SetValue(page, true);
+    if (m_tabs != nullptr)
+        m_tabs->CHfcCtrlPageButton::SetValue(page, true);
     PostMessageToAll(kEventGlobalPageChanged, GetDocumentId(), page, -1, 0);
 }
 

@@ -57,7 +57,7 @@ public:
     // The buttons act when they are released.
     void OnControlValueChanged(CHfcControl* control, int value) override;
 
-    CCustomPageButton* GetTabs() const { return m_pTabs.get(); }
+    CCustomPageButton* GetTabs() const { return m_tabs.get(); }
     CCustomButton* GetButton(int id) const;
 
 private:
@@ -68,7 +68,7 @@ private:
     void RefocusPage();
     void Paint();
 
-    CHfcBmp* m_pBackground = nullptr;
-    std::unique_ptr<CCustomPageButton> m_pTabs;
+    CHfcBmp* m_background = nullptr;
+    std::unique_ptr<CCustomPageButton> m_tabs;
     std::unique_ptr<CCustomButton> m_buttons[kControlCount - kLoadId];
 };

@@ -58,7 +58,7 @@ bool CGlobalEditGlobalPageLayer::Attach(std::unique_ptr<CHfcControl> control, CC
 
 bool CGlobalEditGlobalPageLayer::OnCreate()
 {
-    m_pBackground = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
+    m_background = GetBitmap(ThemedBitmapName(kBackground, GetColourTheme()).c_str());
     CHfcBmp* labelFont = GetBitmap("LcdCharWhite");
     CHfcBmp* labelDim = GetBitmap("LcdCharWhiteDim");
     for (int index = 0; index < table::kRowCount; ++index) {
@@ -71,7 +71,7 @@ bool CGlobalEditGlobalPageLayer::OnCreate()
             text.columns = table::kLabelColumns;
             text.font = row.header ? GetBitmap("LcdCharStrong") : labelFont;
             text.dimFont = row.header ? GetBitmap("LcdCharStrongDim") : labelDim;
-            text.background = m_pBackground;
+            text.background = m_background;
             auto control = std::make_unique<CCustomStaticText>();
             CCustomStaticText& made = *control;
             made.SetBackgroundOrigin(false, label.x + kBackgroundX, label.y + kBackgroundY);
@@ -94,7 +94,7 @@ bool CGlobalEditGlobalPageLayer::OnCreate()
         field.font = GetBitmap("LcdCharWhiteBack");
         field.selectedFont = GetBitmap("LcdCharWhiteSelected");
         field.dimFont = labelDim;
-        field.background = m_pBackground;
+        field.background = m_background;
         field.minimum = minimum;
         field.maximum = maximum;
         field.ratio = RatioOf(minimum, maximum);
@@ -129,8 +129,8 @@ void CGlobalEditGlobalPageLayer::DrawPage()
     CHfcOffscreenContext* context = GetContext();
     if (context == nullptr)
         return;
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_pBackground, kBackgroundX, kBackgroundY);
+    if (m_background != nullptr)
+        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_background, kBackgroundX, kBackgroundY);
     if (CHfcBmp* keyboard = GetBitmap(kKeyboard))
         context->DrawBitmap(0, table::kKeyboardY, keyboard->GetWidth(), keyboard->GetHeight(), keyboard, 0, 0);
     Update(false);

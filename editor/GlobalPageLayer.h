@@ -68,6 +68,6 @@ private:
                 const ParameterAddress& address);
     void DrawPage();
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
     std::vector<std::unique_ptr<CHfcControl>> m_controls;
 };

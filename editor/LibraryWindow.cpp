@@ -75,13 +75,13 @@ bool CLibraryWindow::CreateMdiWindow(const char* title, int x, int y, CHfcMenuBa
     CWindowManager* manager = library_shell::WindowManager();
     if (manager != nullptr)
         SetDocumentId(manager->TakeWindowNumber());
-    m_pLibrary = std::make_unique<LibraryData>();
-    SetDocumentList(m_pLibrary.get());
+    m_library = std::make_unique<LibraryData>();
+    SetDocumentList(m_library.get());
     const bool made = Create(title, x, y, kClientWidth, kClientHeight, kWindowFlags, menuBar, frame);
     UpdateTitle();
     SetTimerEnabled(true);
-    if (manager != nullptr && !m_bListening)
-        m_bListening = manager->AddListener(this);
+    if (manager != nullptr && !m_listening)
+        m_listening = manager->AddListener(this);
     SetWindowCreated(true);
     return made;
 }
@@ -98,35 +98,35 @@ bool CLibraryWindow::CreateRootLayer()
 void CLibraryWindow::DestroyLayers()
 {
     SetTimerEnabled(false);
-    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && m_bListening)
+    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && m_listening)
         manager->RemoveListener(this);
-    m_bListening = false;
+    m_listening = false;
     if (CLibraryWindowServices* services = library_shell::Services())
         services->RemoveLibraryWindow(this);
     ForgetLastTransmittedProgram();
     // Whatever still shows this data goes before the data does.
     CloseProgramEditWindows(true);
-    if (m_bLayersBuilt) {
-        m_bContentReady = false;
-        if (m_pPageStrip != nullptr) {
-            RemoveLayer(m_pPageStrip.get(), false);
-            m_pPageStrip->Close(false);
-            m_pPageStrip.reset();
+    if (m_layersBuilt) {
+        m_contentReady = false;
+        if (m_pageStrip != nullptr) {
+            RemoveLayer(m_pageStrip.get(), false);
+            m_pageStrip->Close(false);
+            m_pageStrip.reset();
         }
         DiscardPageLayers();
-        m_bLayersBuilt = false;
+        m_layersBuilt = false;
     }
     SetDocumentList(nullptr);
-    m_pLibrary.reset();
+    m_library.reset();
     CBaseWindow::DestroyLayers();
 }
 
 void CLibraryWindow::DiscardPageLayers()
 {
-    DiscardLayer(*this, m_pProgramList);
-    DiscardLayer(*this, m_pGlobalEdit);
-    DiscardLayer(*this, m_pGlobalPage);
-    DiscardLayer(*this, m_pCcMapPage);
+    DiscardLayer(*this, m_programList);
+    DiscardLayer(*this, m_globalEdit);
+    DiscardLayer(*this, m_globalPage);
+    DiscardLayer(*this, m_ccMapPage);
 }
 
 void CLibraryWindow::ForgetLastTransmittedProgram()
@@ -137,22 +137,22 @@ void CLibraryWindow::ForgetLastTransmittedProgram()
 
 void CLibraryWindow::RebuildLayers()
 {
-    if (m_bLayersBuilt || m_pLibrary == nullptr)
+    if (m_layersBuilt || m_library == nullptr)
         return;
     const RECT pageArea{0, kPageTop, kClientWidth, kPageTop + kPageHeight};
     auto programList = std::make_unique<CProgramListLayer>();
     programList->SetDragHandler(std::make_unique<CProgramListDrag>(*programList));
-    m_pProgramList = MakePageLayer<CBaseLayer>(*this, std::move(programList), pageArea);
-    m_pGlobalEdit = MakePageLayer(*this, std::make_unique<CGlobalEditLayer>(), pageArea);
+    m_programList = MakePageLayer<CBaseLayer>(*this, std::move(programList), pageArea);
+    m_globalEdit = MakePageLayer(*this, std::make_unique<CGlobalEditLayer>(), pageArea);
     KeepGlobalAsSaved();
     auto strip = std::make_unique<CPageSelectLayer>();
     if (strip->Create(0, 0, kClientWidth, kStripHeight, this)) {
-        m_pPageStrip = std::move(strip);
-        m_pPageStrip->Show(false);
+        m_pageStrip = std::move(strip);
+        m_pageStrip->Show(false);
     } else {
         RemoveLayer(strip.get(), false);
     }
-    m_bLayersBuilt = true;
+    m_layersBuilt = true;
     RebuildGlobalPageLayers();
     SetPage(GetCurrentPage(), true);
     library_shell::ApplyMenuKind(CEditorShell::kLibraryProgramMenu);
@@ -162,17 +162,17 @@ void CLibraryWindow::RebuildGlobalPageLayers()
 {
     if (GetDialogRefCount() > 0)
         return;
-    DiscardLayer(*this, m_pGlobalPage);
-    DiscardLayer(*this, m_pCcMapPage);
+    DiscardLayer(*this, m_globalPage);
+    DiscardLayer(*this, m_ccMapPage);
     const bool shown = GetCurrentPage() == kGlobalPage;
     if (shown)
         ClearKeyFocus();
-    m_pGlobalPage = MakePageLayer<CBaseLayer>(*this, std::make_unique<CGlobalEditGlobalPageLayer>(),
-                                              CGlobalEditGlobalPageLayer::kArea);
-    m_pCcMapPage = MakePageLayer<CBaseLayer>(*this, std::make_unique<CGlobalEditCcMapPageLayer>(),
-                                             CGlobalEditCcMapPageLayer::kArea);
+    m_globalPage = MakePageLayer<CBaseLayer>(*this, std::make_unique<CGlobalEditGlobalPageLayer>(),
+                                             CGlobalEditGlobalPageLayer::kArea);
+    m_ccMapPage = MakePageLayer<CBaseLayer>(*this, std::make_unique<CGlobalEditCcMapPageLayer>(),
+                                            CGlobalEditCcMapPageLayer::kArea);
     if (shown) {
-        for (CBaseLayer* layer : {m_pGlobalPage.get(), m_pCcMapPage.get()}) {
+        for (CBaseLayer* layer : {m_globalPage.get(), m_ccMapPage.get()}) {
             if (layer == nullptr)
                 continue;
             AddLayer(layer, false);
@@ -186,19 +186,19 @@ void CLibraryWindow::RebuildGlobalPageLayers()
 
 CBaseLayer* CLibraryWindow::GetGlobalEditLayer() const
 {
-    return m_pGlobalEdit.get();
+    return m_globalEdit.get();
 }
 
 void CLibraryWindow::KeepGlobalAsSaved()
 {
-    const CGlobal* global = m_pLibrary != nullptr ? m_pLibrary->GetGlobal() : nullptr;
+    const CGlobal* global = m_library != nullptr ? m_library->GetGlobal() : nullptr;
     if (global != nullptr)
         m_savedGlobal = *global;
 }
 
 bool CLibraryWindow::RestoreSavedGlobal()
 {
-    CGlobal* global = m_pLibrary != nullptr ? m_pLibrary->GetGlobal() : nullptr;
+    CGlobal* global = m_library != nullptr ? m_library->GetGlobal() : nullptr;
     if (global == nullptr || !m_savedGlobal.has_value() ||
         std::equal(global->GetData(), global->GetData() + global->GetDataSize(), m_savedGlobal->GetData()))
         return false;
@@ -209,13 +209,13 @@ bool CLibraryWindow::RestoreSavedGlobal()
 std::array<CBaseLayer*, 3> CLibraryWindow::PageLayers(int page) const
 {
     if (page == kProgramPage)
-        return {m_pProgramList.get(), nullptr, nullptr};
-    return {m_pGlobalEdit.get(), m_pGlobalPage.get(), m_pCcMapPage.get()};
+        return {m_programList.get(), nullptr, nullptr};
+    return {m_globalEdit.get(), m_globalPage.get(), m_ccMapPage.get()};
 }
 
 void CLibraryWindow::SetPage(int page, bool force)
 {
-    if (!m_bLayersBuilt || page < kProgramPage || page > kGlobalPage || (page == GetCurrentPage() && !force))
+    if (!m_layersBuilt || page < kProgramPage || page > kGlobalPage || (page == GetCurrentPage() && !force))
         return;
     HidePage(GetCurrentPage());
     ClearKeyFocus();
@@ -262,10 +262,10 @@ void CLibraryWindow::ClearKeyFocus()
 
 void CLibraryWindow::UpdateTitle()
 {
-    if (m_pLibrary == nullptr)
+    if (m_library == nullptr)
         return;
-    juce::String title = MakeDocumentTitle(*m_pLibrary);
-    if (m_pLibrary->IsModified())
+    juce::String title = MakeDocumentTitle(*m_library);
+    if (m_library->IsModified())
         title << " *";
     title << " - " << (GetCurrentPage() == kGlobalPage ? "Global" : "Program");
     SetTitle(title.toRawUTF8());
@@ -275,25 +275,25 @@ void CLibraryWindow::SetModified(bool modified)
 {
     // Between the two brackets of a program step (event 20) the step's own
     // edits mark nothing.
-    if (m_pLibrary == nullptr || modified == m_pLibrary->IsModified() || !m_bTrackModification)
+    if (m_library == nullptr || modified == m_library->IsModified() || !m_trackModification)
         return;
-    m_pLibrary->SetModified(modified);
+    m_library->SetModified(modified);
     UpdateTitle();
 }
 
 bool CLibraryWindow::IsModified()
 {
-    return m_pLibrary != nullptr && m_pLibrary->IsModified();
+    return m_library != nullptr && m_library->IsModified();
 }
 
 juce::String CLibraryWindow::GetFilePath() const
 {
-    return m_pLibrary != nullptr ? m_pLibrary->GetPath() : juce::String();
+    return m_library != nullptr ? m_library->GetPath() : juce::String();
 }
 
 juce::String CLibraryWindow::GetDocumentTitle() const
 {
-    return m_pLibrary != nullptr ? MakeDocumentTitle(*m_pLibrary) : juce::String("Untitled");
+    return m_library != nullptr ? MakeDocumentTitle(*m_library) : juce::String("Untitled");
 }
 
 bool CLibraryWindow::QuerySaveChanges()
@@ -309,16 +309,16 @@ bool CLibraryWindow::QuerySaveChanges()
 
 bool CLibraryWindow::CanClose()
 {
-    if (IsLayerCapturing() || m_bClosing)
+    if (IsLayerCapturing() || m_closing)
         return false;
-    m_bClosing = true;
+    m_closing = true;
     // An edit window that refuses to close keeps its library open too, so
     // that no window is left showing data that is gone.
     const bool agreed = QuerySaveChanges() && CloseProgramEditWindows(false);
-    m_bClosing = false;
+    m_closing = false;
     if (!agreed)
         return false;
-    m_bContentReady = false;
+    m_contentReady = false;
     return CBaseWindow::CanClose();
 }
 
@@ -371,24 +371,24 @@ void CLibraryWindow::SetProgramEditWindow(int program, CBaseWindow* window)
 void CLibraryWindow::OnActivate()
 {
     CBaseWindow::OnActivate();
-    if (m_pPageStrip != nullptr)
-        m_pPageStrip->TakeFocus();
-    if (!m_bLayersBuilt)
+    if (m_pageStrip != nullptr)
+        m_pageStrip->TakeFocus();
+    if (!m_layersBuilt)
         return;
     for (CBaseLayer* layer : PageLayers(GetCurrentPage())) {
         if (layer != nullptr)
             layer->TakeFocus();
     }
     CHfcKey* key = CHfcKey::GetInstance();
-    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr && key != nullptr)
-        key->SetFocus(static_cast<CHfcKeyListener*>(m_pProgramList.get()), GetHandle());
+    if (GetCurrentPage() == kProgramPage && m_programList != nullptr && key != nullptr)
+        key->SetFocus(static_cast<CHfcKeyListener*>(m_programList.get()), GetHandle());
 }
 
 void CLibraryWindow::OnDeactivate()
 {
-    if (m_pPageStrip != nullptr)
-        m_pPageStrip->OnWindowDeactivate();
-    if (m_bLayersBuilt) {
+    if (m_pageStrip != nullptr)
+        m_pageStrip->OnWindowDeactivate();
+    if (m_layersBuilt) {
         for (CBaseLayer* layer : PageLayers(GetCurrentPage())) {
             if (layer != nullptr)
                 layer->OnWindowDeactivate();
@@ -401,8 +401,8 @@ bool CLibraryWindow::IsLayerCapturing()
 {
     if (CBaseWindow::IsLayerCapturing())
         return true;
-    for (CBaseLayer* layer : {static_cast<CBaseLayer*>(m_pPageStrip.get()), m_pProgramList.get(), GetGlobalEditLayer(),
-                              m_pGlobalPage.get(), m_pCcMapPage.get()}) {
+    for (CBaseLayer* layer : {static_cast<CBaseLayer*>(m_pageStrip.get()), m_programList.get(), GetGlobalEditLayer(),
+                              m_globalPage.get(), m_ccMapPage.get()}) {
         if (layer != nullptr && layer->IsCapturingControl())
             return true;
     }
@@ -411,11 +411,11 @@ bool CLibraryWindow::IsLayerCapturing()
 
 void CLibraryWindow::OnMMTimer(CMMTimer* /*timer*/)
 {
-    if (!m_bContentReady || !IsShown() || !m_bLayersBuilt)
+    if (!m_contentReady || !IsShown() || !m_layersBuilt)
         return;
     CSemaphoreHold hold(library_shell::TimerSemaphore());
-    if (m_pPageStrip != nullptr)
-        m_pPageStrip->OnTimerTick();
+    if (m_pageStrip != nullptr)
+        m_pageStrip->OnTimerTick();
     for (CBaseLayer* layer : PageLayers(GetCurrentPage())) {
         if (layer != nullptr)
             layer->OnTimerTick();
@@ -430,7 +430,7 @@ void CLibraryWindow::OnWindowManagerMessage(CWindowManager* /*manager*/, int eve
     case kEventModified: SetModified(true); break;
     case kEventSwitchBracket:
         if (p1 == GetWindowNumber())
-            m_bTrackModification = p2 != 0;
+            m_trackModification = p2 != 0;
         break;
     case kEventGlobalPageChanged:
         if (p1 == GetWindowNumber())

@@ -123,17 +123,17 @@ public:
 
     int GetWindowNumber() const { return GetDocumentId(); }
     int GetCurrentPage() const { return GetLibraryPage(); }
-    LibraryData* GetLibraryData() const { return m_pLibrary.get(); }
-    CPageSelectLayer* GetPageStrip() const { return m_pPageStrip.get(); }
-    CBaseLayer* GetProgramListLayer() const { return m_pProgramList.get(); }
+    LibraryData* GetLibraryData() const { return m_library.get(); }
+    CPageSelectLayer* GetPageStrip() const { return m_pageStrip.get(); }
+    CBaseLayer* GetProgramListLayer() const { return m_programList.get(); }
     CBaseLayer* GetGlobalEditLayer() const;
-    CBaseLayer* GetGlobalPageLayer() const { return m_pGlobalPage.get(); }
-    CBaseLayer* GetCcMapPageLayer() const { return m_pCcMapPage.get(); }
-    bool AreLayersBuilt() const { return m_bLayersBuilt; }
-    bool IsContentReady() const { return m_bContentReady; }
-    bool IsModificationTracked() const { return m_bTrackModification; }
+    CBaseLayer* GetGlobalPageLayer() const { return m_globalPage.get(); }
+    CBaseLayer* GetCcMapPageLayer() const { return m_ccMapPage.get(); }
+    bool AreLayersBuilt() const { return m_layersBuilt; }
+    bool IsContentReady() const { return m_contentReady; }
+    bool IsModificationTracked() const { return m_trackModification; }
     // The global edit layer tells the window when its controls exist.
-    void SetContentReady(bool ready) { m_bContentReady = ready; }
+    void SetContentReady(bool ready) { m_contentReady = ready; }
     // The global data as it was last loaded, saved or received, kept for
     // Revert to Saved of the global page.
     void KeepGlobalAsSaved();
@@ -167,18 +167,18 @@ private:
     void DiscardPageLayers();
     void ForgetLastTransmittedProgram();
 
-    std::unique_ptr<LibraryData> m_pLibrary;
-    std::unique_ptr<CPageSelectLayer> m_pPageStrip;
-    std::unique_ptr<CBaseLayer> m_pProgramList;
-    std::unique_ptr<CGlobalEditLayer> m_pGlobalEdit;
-    std::unique_ptr<CBaseLayer> m_pGlobalPage;
-    std::unique_ptr<CBaseLayer> m_pCcMapPage;
+    std::unique_ptr<LibraryData> m_library;
+    std::unique_ptr<CPageSelectLayer> m_pageStrip;
+    std::unique_ptr<CBaseLayer> m_programList;
+    std::unique_ptr<CGlobalEditLayer> m_globalEdit;
+    std::unique_ptr<CBaseLayer> m_globalPage;
+    std::unique_ptr<CBaseLayer> m_ccMapPage;
     std::array<CBaseWindow*, kProgramBankSize> m_editWindows{};
     std::optional<CGlobal> m_savedGlobal;
     std::function<void()> m_onStartupReceiveEnded;
-    bool m_bLayersBuilt = false;
-    bool m_bClosing = false;
-    bool m_bTrackModification = true;
-    bool m_bContentReady = false;
-    bool m_bListening = false;
+    bool m_layersBuilt = false;
+    bool m_closing = false;
+    bool m_trackModification = true;
+    bool m_contentReady = false;
+    bool m_listening = false;
 };

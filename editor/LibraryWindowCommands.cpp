@@ -23,7 +23,7 @@ CBaseLayer* CLibraryWindow::ShownPageLayer() const
 
 CProgramListPage* CLibraryWindow::ShownProgramList() const
 {
-    return GetCurrentPage() == kProgramPage ? dynamic_cast<CProgramListPage*>(m_pProgramList.get()) : nullptr;
+    return GetCurrentPage() == kProgramPage ? dynamic_cast<CProgramListPage*>(m_programList.get()) : nullptr;
 }
 
 void CLibraryWindow::OnFileSave()
@@ -38,8 +38,8 @@ void CLibraryWindow::OnFileSaveAs()
 
 void CLibraryWindow::OnSaveReport()
 {
-    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
-        m_pProgramList->OnSaveReport();
+    if (GetCurrentPage() == kProgramPage && m_programList != nullptr)
+        m_programList->OnSaveReport();
 }
 
 void CLibraryWindow::OnEditCut()
@@ -122,14 +122,14 @@ void CLibraryWindow::NotifyProgramChanged(int a, int b, int c)
 
 void CLibraryWindow::OnReceiveFromCurrent()
 {
-    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
-        m_pProgramList->ReceiveFromCurrent();
+    if (GetCurrentPage() == kProgramPage && m_programList != nullptr)
+        m_programList->ReceiveFromCurrent();
 }
 
 void CLibraryWindow::OnTransmitToCurrent()
 {
-    if (GetCurrentPage() == kProgramPage && m_pProgramList != nullptr)
-        m_pProgramList->TransmitToCurrent();
+    if (GetCurrentPage() == kProgramPage && m_programList != nullptr)
+        m_programList->TransmitToCurrent();
 }
 
 void CLibraryWindow::OnReceiveAllData()
@@ -145,9 +145,9 @@ void CLibraryWindow::OnWriteAllData()
 void CLibraryWindow::ReceiveAll()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
+    if (m_library == nullptr || !ConfirmAction("ReceiveAll") || midi == nullptr)
         return;
-    if (!midi->ReceiveAll(*m_pLibrary, true))
+    if (!midi->ReceiveAll(*m_library, true))
         return;
     KeepGlobalAsSaved();
     SetModified(true);
@@ -158,8 +158,8 @@ void CLibraryWindow::ReceiveAll()
 void CLibraryWindow::WriteAll()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary != nullptr && ConfirmAction("WriteAll") && midi != nullptr)
-        midi->WriteAll(*m_pLibrary);
+    if (m_library != nullptr && ConfirmAction("WriteAll") && midi != nullptr)
+        midi->WriteAll(*m_library);
 }
 
 void CLibraryWindow::BroadcastLibraryReplaced(int windowNumber)
@@ -182,7 +182,7 @@ void CLibraryWindow::OnPslMessage(int id, LONG_PTR, LONG_PTR, LONG_PTR, LONG_PTR
         return;
     PumpMessages();
     CMidiManager* midi = library_shell::MidiManager();
-    if (m_pLibrary != nullptr && midi != nullptr && midi->IsReady() && midi->ReceiveAll(*m_pLibrary, false)) {
+    if (m_library != nullptr && midi != nullptr && midi->IsReady() && midi->ReceiveAll(*m_library, false)) {
         KeepGlobalAsSaved();
         BroadcastLibraryReplaced(GetWindowNumber());
     }

@@ -52,23 +52,23 @@ void ReportCannotOpen()
 
 bool CLibraryWindow::NewAllData()
 {
-    if (m_pLibrary == nullptr)
+    if (m_library == nullptr)
         return false;
-    m_pLibrary->Clear();
+    m_library->Clear();
     // New items start as initial programs and the default global data.
-    m_pLibrary->AddItem(LibraryDataItem::kProgramBank);
-    m_pLibrary->AddItem(LibraryDataItem::kGlobal);
+    m_library->AddItem(LibraryDataItem::kProgramBank);
+    m_library->AddItem(LibraryDataItem::kGlobal);
     RebuildLayers();
     return true;
 }
 
 bool CLibraryWindow::OpenAllData()
 {
-    if (m_pLibrary == nullptr ||
-        RunFileDialog([&](CFileManager& files) { return files.OpenAllData(*m_pLibrary); }) != CFileManager::kDone)
+    if (m_library == nullptr ||
+        RunFileDialog([&](CFileManager& files) { return files.OpenAllData(*m_library); }) != CFileManager::kDone)
         return false;
-    m_pLibrary->SetPath(library_shell::FileManager()->GetLastPath());
-    if (CLibraryWindow* other = FindWindowShowing(m_pLibrary->GetPath())) {
+    m_library->SetPath(library_shell::FileManager()->GetLastPath());
+    if (CLibraryWindow* other = FindWindowShowing(m_library->GetPath())) {
         Raise(*other);
         return false;
     }
@@ -83,7 +83,7 @@ bool CLibraryWindow::OpenAllDataFile(const std::string& pathText)
 {
     const juce::String path(pathText);
     CFileManager* files = library_shell::FileManager();
-    if (m_pLibrary == nullptr || files == nullptr)
+    if (m_library == nullptr || files == nullptr)
         return false;
     // Closed on every way out.
     CCustomFile file;
@@ -91,9 +91,9 @@ bool CLibraryWindow::OpenAllDataFile(const std::string& pathText)
         ReportCannotOpen();
         return false;
     }
-    if (!files->LoadAllDataFileFor(*m_pLibrary, file))
+    if (!files->LoadAllDataFileFor(*m_library, file))
         return false;
-    m_pLibrary->SetPath(path);
+    m_library->SetPath(path);
     SetModified(false);
     if (CLibraryWindow* other = FindWindowShowing(path)) {
         Raise(*other);
@@ -106,13 +106,13 @@ bool CLibraryWindow::OpenAllDataFile(const std::string& pathText)
 
 bool CLibraryWindow::SaveAllData()
 {
-    if (m_pLibrary == nullptr)
+    if (m_library == nullptr)
         return false;
-    if (m_pLibrary->GetPath().isEmpty())
+    if (m_library->GetPath().isEmpty())
         return SaveAllDataAs();
     try {
         // Written beside the file and renamed over it only when complete.
-        SaveAllDataFile(*m_pLibrary, m_pLibrary->GetPath().toRawUTF8());
+        SaveAllDataFile(*m_library, m_library->GetPath().toRawUTF8());
     } catch (const CVpFileException& exception) {
         if (CFileManager* files = library_shell::FileManager())
             files->ReportFileException(exception, kSaveTitleKey);
@@ -126,10 +126,10 @@ bool CLibraryWindow::SaveAllData()
 
 bool CLibraryWindow::SaveAllDataAs()
 {
-    if (m_pLibrary == nullptr ||
-        RunFileDialog([&](CFileManager& files) { return files.SaveAllData(*m_pLibrary); }) != CFileManager::kDone)
+    if (m_library == nullptr ||
+        RunFileDialog([&](CFileManager& files) { return files.SaveAllData(*m_library); }) != CFileManager::kDone)
         return false;
-    m_pLibrary->SetPath(library_shell::FileManager()->GetLastPath());
+    m_library->SetPath(library_shell::FileManager()->GetLastPath());
     KeepGlobalAsSaved();
     SetModified(false);
     UpdateTitle();
@@ -141,7 +141,7 @@ bool CLibraryWindow::SaveAllDataAs()
 bool CLibraryWindow::LoadFactoryPreset(int index)
 {
     CFileManager* files = library_shell::FileManager();
-    if (index < 0 || index >= kFactoryPresetCount || m_pLibrary == nullptr || files == nullptr)
+    if (index < 0 || index >= kFactoryPresetCount || m_library == nullptr || files == nullptr)
         return false;
     CHfcResourceFile file;
     if (!file.OpenResource(kPresetType, kPresetNames[index], CHfcFile::kRead | CHfcFile::kBinary)) {
@@ -151,10 +151,10 @@ bool CLibraryWindow::LoadFactoryPreset(int index)
     // Presets after the first hold the second sibling model's all data,
     // which only its importer reads.
     const bool loaded =
-        index == 0 ? files->LoadAllDataFileFor(*m_pLibrary, file) : files->ImportQTPLibraryFileFor(*m_pLibrary, file);
+        index == 0 ? files->LoadAllDataFileFor(*m_library, file) : files->ImportQTPLibraryFileFor(*m_library, file);
     if (!loaded)
         return false;
-    m_pLibrary->SetPath({});
+    m_library->SetPath({});
     SetModified(false);
     BroadcastTitles();
     RebuildLayers();
@@ -178,8 +178,8 @@ bool CLibraryWindow::ImportN6Library()
 
 bool CLibraryWindow::Import(int (CFileManager::*dialog)(LibraryData& library), const char* logLine)
 {
-    if (m_pLibrary == nullptr ||
-        RunFileDialog([&](CFileManager& files) { return (files.*dialog)(*m_pLibrary); }) != CFileManager::kDone)
+    if (m_library == nullptr ||
+        RunFileDialog([&](CFileManager& files) { return (files.*dialog)(*m_library); }) != CFileManager::kDone)
         return false;
     SetModified(false);
     LogPrintf("%s", logLine);

@@ -131,7 +131,7 @@ CMasterFxEditLayer::CMasterFxEditLayer() = default;
 
 CMasterFxEditLayer::~CMasterFxEditLayer()
 {
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
 }
 
@@ -153,10 +153,10 @@ CCustomStaticText* CMasterFxEditLayer::GetLabel(int id) const
 bool CMasterFxEditLayer::Create(int x, int y, int width, int height, CHfcWindow* window)
 {
     SetDataKind(kProgramBankData);
-    m_pBackground = ThemedBackground(Layout().background);
+    m_background = ThemedBackground(Layout().background);
     const bool made = CBaseLayer::Create(x, y, width, height, window);
-    if (CWindowManager* manager = WindowManager(); manager != nullptr && !m_bRegistered)
-        m_bRegistered = manager->AddListener(this);
+    if (CWindowManager* manager = WindowManager(); manager != nullptr && !m_registered)
+        m_registered = manager->AddListener(this);
     SetLayerCreated(true);
     return made;
 }
@@ -165,7 +165,7 @@ bool CMasterFxEditLayer::OnCreate()
 {
     if (!CBaseLayer::OnCreate())
         return false;
-    PaintSkinnedPage(*this, m_pBackground);
+    PaintSkinnedPage(*this, m_background);
     if (!CreateControls())
         return false;
     HideAtStart();
@@ -215,7 +215,7 @@ bool CMasterFxEditLayer::CreateField(int id, int row, int characters, int minimu
     descriptor.x = place.x;
     descriptor.y = place.y;
     descriptor.font = GetLcdFont(kLcdWhiteBack);
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.characters = characters;
     descriptor.minimum = minimum;
     descriptor.maximum = maximum;
@@ -232,7 +232,7 @@ bool CMasterFxEditLayer::CreateLabel(int id, int row)
     descriptor.y = place.y;
     descriptor.columns = place.w / kCellWidth;
     descriptor.font = GetLcdFont(kLcdWhite);
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.dimFont = GetLcdFont(kLcdWhiteDim);
     return Make<CCustomStaticText>(descriptor, id, row);
 }
@@ -257,9 +257,9 @@ void CMasterFxEditLayer::HideAtStart()
 
 bool CMasterFxEditLayer::OnDestroy()
 {
-    if (m_bRegistered && WindowManager() != nullptr)
+    if (m_registered && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
-    m_bRegistered = false;
+    m_registered = false;
     for (auto& control : m_controls) {
         if (control == nullptr)
             continue;
@@ -269,7 +269,7 @@ bool CMasterFxEditLayer::OnDestroy()
         control.reset();
     }
     ForgetPress();
-    m_iHoveredControl = -1;
+    m_hoveredControl = -1;
     return CBaseLayer::OnDestroy();
 }
 

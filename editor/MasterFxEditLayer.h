@@ -92,8 +92,8 @@ public:
     CHfcControl* GetControl(int id) const;
     CCustomEditText* GetField(int id) const;
     CCustomStaticText* GetLabel(int id) const;
-    int GetPressedControl() const { return m_iPressControl; }
-    int GetHoveredControl() const { return m_iHoveredControl; }
+    int GetPressedControl() const { return m_pressControl; }
+    int GetHoveredControl() const { return m_hoveredControl; }
 
 private:
     bool CreateControls();
@@ -124,11 +124,11 @@ private:
     void ForgetPress();
     int EffectOfDropArea(const CHfcControl* control) const;
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
     std::array<std::unique_ptr<CHfcControl>, kControlCount> m_controls;
-    int m_iPressControl = -1;
-    bool m_bPressed = false;
+    int m_pressControl = -1;
+    bool m_pressed = false;
     POINT m_pressPoint{};  // layer coordinates
-    int m_iHoveredControl = -1;
-    bool m_bRegistered = false;
+    int m_hoveredControl = -1;
+    bool m_registered = false;
 };

@@ -56,7 +56,7 @@ int CMasterFxEditLayer::QueryEffectDrop(CHfcControl* control, CHfcDragData* data
         return kRefused;
     for (const SHfcDragItem& item : data->GetItems()) {
         if (item.format == format)
-            return m_iPressControl != -1 ? kFromHere : kFromElsewhere;
+            return m_pressControl != -1 ? kFromHere : kFromElsewhere;
     }
     return kRefused;
 }
@@ -84,7 +84,7 @@ bool CMasterFxEditLayer::OnControlDragOver(CHfcControl* control, CHfcDragData* d
 bool CMasterFxEditLayer::OnControlDrop(CHfcControl* control, CHfcDragData* data, int /*x*/, int /*y*/, int modifiers,
                                        int* effect)
 {
-    const int mode = BlockDropMode(m_iPressControl != -1, modifiers);
+    const int mode = BlockDropMode(m_pressControl != -1, modifiers);
     bool accepted = false;
     if (data != nullptr) {
         for (const SHfcDragItem& item : data->GetItems()) {

@@ -87,9 +87,9 @@ bool CMasterFxEditLayer::OnControlMouseDown(CHfcControl* control, int x, int y, 
     if (control == nullptr)
         return false;
     const int id = static_cast<int>(control->GetId());
-    if (m_iHoveredControl != -1) {
-        m_iPressControl = id;
-        m_bPressed = true;
+    if (m_hoveredControl != -1) {
+        m_pressControl = id;
+        m_pressed = true;
         m_pressPoint = {control->GetRect().left + x, control->GetRect().top + y};
     }
     const ParameterAddress address = GetMasterFxAddress(static_cast<int>(control->GetEventCode()));
@@ -149,7 +149,7 @@ bool CMasterFxEditLayer::OnHfcMouseLButtonUp(CHfcMouse* mouse, int x, int y, int
 
 bool CMasterFxEditLayer::OnHfcMouseMove(CHfcMouse* mouse, int x, int y, int modifiers)
 {
-    m_iHoveredControl = -1;
+    m_hoveredControl = -1;
     return CBaseLayer::OnHfcMouseMove(mouse, x, y, modifiers);
 }
 
@@ -157,14 +157,14 @@ bool CMasterFxEditLayer::OnControlMouseMove(CHfcControl* control, int x, int y, 
 {
     if (control == nullptr)
         return false;
-    m_iHoveredControl = static_cast<int>(control->GetId());
-    if (!m_bPressed)
+    m_hoveredControl = static_cast<int>(control->GetId());
+    if (!m_pressed)
         return false;
     const int layerX = control->GetRect().left + x;
     const int layerY = control->GetRect().top + y;
     if (std::abs(layerX - m_pressPoint.x) + std::abs(layerY - m_pressPoint.y) <= kDragThreshold)
         return false;
-    CHfcControl* pressed = GetControl(m_iPressControl);
+    CHfcControl* pressed = GetControl(m_pressControl);
     bool started = false;
     if (pressed != nullptr) {
         started =
@@ -180,7 +180,7 @@ bool CMasterFxEditLayer::OnControlMouseMove(CHfcControl* control, int x, int y, 
 
 void CMasterFxEditLayer::ForgetPress()
 {
-    m_iPressControl = -1;
-    m_bPressed = false;
+    m_pressControl = -1;
+    m_pressed = false;
     m_pressPoint = {};
 }

@@ -25,7 +25,7 @@ std::unique_ptr<CBaseLayer> CMasterFxEditWindow::MakeMainLayer()
 
 void CMasterFxEditWindow::OnMMTimer(CMMTimer* timer)
 {
-    if (m_bDestroying)
+    if (m_destroying)
         return;
     CSemaphoreTryHold hold(library_shell::TimerSemaphore());
     if (!hold.IsBusy())
@@ -38,7 +38,7 @@ void CMasterFxEditWindow::DestroyLayers()
     SetTimerEnabled(false);
     {
         CSemaphoreTryHold hold(&m_destroySemaphore);
-        m_bDestroying = true;
+        m_destroying = true;
     }
     {
         CSemaphoreTryHold hold(library_shell::TimerSemaphore());

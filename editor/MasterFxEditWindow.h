@@ -26,5 +26,5 @@ protected:
 
 private:
     CEfSemaphore m_destroySemaphore{1, "MfxDestroySemaphore"};
-    bool m_bDestroying = false;
+    bool m_destroying = false;
 };

@@ -16,14 +16,14 @@ const CQ3917ProgramAccessor* Accessor()
 }  // namespace
 
 CMasterFxKnobAssignTable::CMasterFxKnobAssignTable(const CVpProgramData* program, int effect)
-    : m_pProgram(program), m_iEffect(effect)
+    : m_pProgram(program), m_effect(effect)
 {
     const CQ3917ProgramAccessor* accessor = Accessor();
     if (accessor == nullptr || program == nullptr)
         return;
-    m_iType = accessor->GetValue(program, GetMasterFxAddress(master_fx::RowOf(effect, master_fx::kTypeRow)));
+    m_type = accessor->GetValue(program, GetMasterFxAddress(master_fx::RowOf(effect, master_fx::kTypeRow)));
     const auto parameters =
-        static_cast<int>(accessor->GetFxParameterTable().GetParametersPerType(static_cast<std::uint32_t>(m_iType)));
+        static_cast<int>(accessor->GetFxParameterTable().GetParametersPerType(static_cast<std::uint32_t>(m_type)));
     for (int k = 0; k < parameters && m_iCount < kMaxEntries; ++k) {
         const int row = master_fx::ParameterRow(effect, k);
         if (row < master_fx::kRows && accessor->IsAvailable(program, GetMasterFxAddress(row)))
@@ -58,7 +58,7 @@ std::string CMasterFxKnobAssignTable::GetAssignText(std::int32_t parameter) cons
     if (parameter < 0 || parameter >= master_fx::kParameters)
         return kNull;
     const CQ3917ProgramAccessor* accessor = Accessor();
-    const ParameterAddress address = GetMasterFxAddress(master_fx::ParameterRow(m_iEffect, parameter));
+    const ParameterAddress address = GetMasterFxAddress(master_fx::ParameterRow(m_effect, parameter));
     if (accessor == nullptr || m_pProgram == nullptr || !accessor->IsAvailable(m_pProgram, address))
         return kAssignOff;
     const char* name = accessor->GetName(m_pProgram, address);

@@ -18,7 +18,7 @@ public:
     CMasterFxKnobAssignTable(const CVpProgramData* program, int effect);
     virtual ~CMasterFxKnobAssignTable() = default;
 
-    std::int32_t GetType() const { return m_iType; }
+    std::int32_t GetType() const { return m_type; }
     int GetCount() const { return m_iCount; }
 
     // Position 0 gives no assignment (31); a position outside the list -1.
@@ -34,8 +34,8 @@ public:
 
 private:
     const CVpProgramData* m_pProgram;
-    int m_iEffect;
-    std::int32_t m_iType = 0;
+    int m_effect;
+    std::int32_t m_type = 0;
     int m_iCount = 0;
     std::array<std::int32_t, kMaxEntries> m_list{};
 };

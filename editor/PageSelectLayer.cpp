@@ -78,7 +78,7 @@ CPageSelectLayer::~CPageSelectLayer() = default;
 
 CHfcCtrlPageButton* CPageSelectLayer::GetTabs() const
 {
-    return m_pTabs.get();
+    return m_tabs.get();
 }
 
 CLibraryWindow* CPageSelectLayer::GetLibraryWindow() const
@@ -88,12 +88,12 @@ CLibraryWindow* CPageSelectLayer::GetLibraryWindow() const
 
 bool CPageSelectLayer::Create(int x, int y, int width, int height, CHfcWindow* window)
 {
-    m_pBackground = GetBitmap(ThemedBitmapName("BG_PageSelect", GetColourTheme()).c_str());
+    m_background = GetBitmap(ThemedBitmapName("BG_PageSelect", GetColourTheme()).c_str());
     if (!CBaseLayer::Create(x, y, width, height, window))
         return false;
     if (CWindowManager* manager = library_shell::WindowManager())
-        m_bListening = manager->AddListener(this);
-    m_bReady = true;
+        m_listening = manager->AddListener(this);
+    m_ready = true;
     return true;
 }
 
@@ -104,14 +104,14 @@ bool CPageSelectLayer::OnCreate()
     state[kHfcStripX] = kTabStateX;
     state[kHfcStripY] = kTabStateY;
     state[kHfcStripBitmap] = HfcBitmapWord(GetBitmap("BitmapListPageSelectTab"));
-    state[kHfcStripBack] = HfcBitmapWord(m_pBackground);
+    state[kHfcStripBack] = HfcBitmapWord(m_background);
     state[kHfcStripBackX] = kTabStateX;
     state[kHfcStripBackY] = kTabStateY;
     state[kHfcStripFrames] = kPageCount;
-    m_pTabState = std::make_unique<CHfcCtrlBitmapList>();
-    if (!m_pTabState->Create(state, kTabStateId, 0)) {
+    m_tabState = std::make_unique<CHfcCtrlBitmapList>();
+    if (!m_tabState->Create(state, kTabStateId, 0)) {
         EfTrace("CPageSelectLayer - no page tab bitmap");
-        m_pTabState.reset();
+        m_tabState.reset();
     }
 
     HfcWord tabs[kHfcPageWords] = {};
@@ -122,14 +122,14 @@ bool CPageSelectLayer::OnCreate()
     tabs[kHfcPageTabWidth] = kTabWidth;
     tabs[kHfcPageTabHeight] = kTabHeight;
     tabs[kHfcPageGap] = kTabGap;
-    m_pTabs = std::make_unique<CPageTabStrip>();
-    if (!m_pTabs->Create(tabs, kTabsId))
+    m_tabs = std::make_unique<CPageTabStrip>();
+    if (!m_tabs->Create(tabs, kTabsId))
         return false;
     for (int tab = 0; tab < kPageCount; ++tab)
-        m_pTabs->AddTab("PAGE");
+        m_tabs->AddTab("PAGE");
 
     for (CHfcControl* control :
-         {static_cast<CHfcControl*>(m_pTabState.get()), static_cast<CHfcControl*>(m_pTabs.get())}) {
+         {static_cast<CHfcControl*>(m_tabState.get()), static_cast<CHfcControl*>(m_tabs.get())}) {
         if (control == nullptr)
             continue;
         control->SetOwner(this);
@@ -137,24 +137,24 @@ bool CPageSelectLayer::OnCreate()
         control->Show(false);
         control->SetValue(page, false);
     }
-    m_bFullRepaint = true;
+    m_fullRepaint = true;
     Paint();
     return true;
 }
 
 bool CPageSelectLayer::OnDestroy()
 {
-    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && m_bListening)
+    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && m_listening)
         manager->RemoveListener(this);
-    m_bListening = false;
-    m_bReady = false;
+    m_listening = false;
+    m_ready = false;
     RemoveAllControls();
-    if (m_pTabs != nullptr)
-        m_pTabs->Destroy();
-    if (m_pTabState != nullptr)
-        m_pTabState->Destroy();
-    m_pTabs.reset();
-    m_pTabState.reset();
+    if (m_tabs != nullptr)
+        m_tabs->Destroy();
+    if (m_tabState != nullptr)
+        m_tabState->Destroy();
+    m_tabs.reset();
+    m_tabState.reset();
     return CBaseLayer::OnDestroy();
 }
 
@@ -163,7 +163,7 @@ void CPageSelectLayer::SwitchPage(int page)
     if (GetDialogRefCount() > 0)
         return;
     for (CHfcControl* control :
-         {static_cast<CHfcControl*>(m_pTabState.get()), static_cast<CHfcControl*>(m_pTabs.get())}) {
+         {static_cast<CHfcControl*>(m_tabState.get()), static_cast<CHfcControl*>(m_tabs.get())}) {
         if (control != nullptr)
             control->SetValue(page, true);
     }
@@ -206,7 +206,7 @@ void CPageSelectLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_P
 
 void CPageSelectLayer::OnControlValueChanged(CHfcControl* control, int value)
 {
-    if (control != nullptr && control == m_pTabs.get() && value >= 0)
+    if (control != nullptr && control == m_tabs.get() && value >= 0)
         RequestPageSwitch(value);
 }
 
@@ -216,12 +216,12 @@ void CPageSelectLayer::OnTimerTick()
         CSemaphoreHold hold(DrawingSemaphore());
         Paint();
     }
-    if (m_pTabs != nullptr)
-        m_pTabs->OnTimer(kTickMs);
-    if (!m_bHovering || m_iHoverMs > kHoverActivateMs)
+    if (m_tabs != nullptr)
+        m_tabs->OnTimer(kTickMs);
+    if (!m_hovering || m_hoverMs > kHoverActivateMs)
         return;
-    m_iHoverMs += kTickMs;
-    if (m_iHoverMs > kHoverActivateMs && GetLibraryWindow() != nullptr) {
+    m_hoverMs += kTickMs;
+    if (m_hoverMs > kHoverActivateMs && GetLibraryWindow() != nullptr) {
         GetLibraryWindow()->Show();
         GetLibraryWindow()->Activate();
     }
@@ -232,13 +232,13 @@ void CPageSelectLayer::Paint()
     CHfcOffscreenContext* context = GetContext();
     if (context == nullptr)
         return;
-    if (!m_bFullRepaint) {
+    if (!m_fullRepaint) {
         RedrawAllControls(false);
         return;
     }
-    m_bFullRepaint = false;
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_pBackground, 0, 0);
+    m_fullRepaint = false;
+    if (m_background != nullptr)
+        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_background, 0, 0);
     DrawLogo(context, GetWidth());
     // The background covered the controls.
     for (CHfcLayerControl* control : GetControls())
@@ -248,11 +248,11 @@ void CPageSelectLayer::Paint()
 
 bool CPageSelectLayer::OnControlMouseDown(CHfcControl* control, int x, int y, int /*modifiers*/)
 {
-    if (control == nullptr || control != m_pTabs.get())
+    if (control == nullptr || control != m_tabs.get())
         return false;
-    m_iPressedTab = m_pTabs->TabFromPoint(x, y);
+    m_pressedTab = m_tabs->TabFromPoint(x, y);
     m_pressPoint = {x + control->GetRect().left, y + control->GetRect().top};
-    m_bPressCaptured = true;
+    m_pressCaptured = true;
     // The tab still reports its click.
     return false;
 }
@@ -271,18 +271,18 @@ bool CPageSelectLayer::OnHfcMouseLButtonUp(CHfcMouse* /*mouse*/, int /*x*/, int 
 
 bool CPageSelectLayer::OnHfcMouseMove(CHfcMouse* /*mouse*/, int x, int y, int /*modifiers*/)
 {
-    if (!m_bPressCaptured || m_iPressedTab < 0 ||
+    if (!m_pressCaptured || m_pressedTab < 0 ||
         std::abs(x - m_pressPoint.x) + std::abs(y - m_pressPoint.y) <= kDragThreshold)
         return false;
-    m_bPressCaptured = false;
-    DragPage(m_iPressedTab);
+    m_pressCaptured = false;
+    DragPage(m_pressedTab);
     return true;
 }
 
 void CPageSelectLayer::ClearPress()
 {
-    m_iPressedTab = -1;
-    m_bPressCaptured = false;
+    m_pressedTab = -1;
+    m_pressCaptured = false;
 }
 
 void CPageSelectLayer::DragPage(int tab)
@@ -296,7 +296,7 @@ void CPageSelectLayer::DragPage(int tab)
         return;
     }
     CHfcDragData drag;
-    const RECT& area = m_pTabs->GetRect();
+    const RECT& area = m_tabs->GetRect();
     const int width = (area.right - area.left) / 2;
     const int height = area.bottom - area.top;
     drag.Begin(width, height);
@@ -321,7 +321,7 @@ void CPageSelectLayer::DragPage(int tab)
 
 int CPageSelectLayer::DropEffect(CHfcControl* control, CHfcDragData* data, int x, int y) const
 {
-    if (control == nullptr || control != m_pTabs.get() || m_bDragging || m_pTabs->TabFromPoint(x, y) < 0 ||
+    if (control == nullptr || control != m_tabs.get() || m_bDragging || m_tabs->TabFromPoint(x, y) < 0 ||
         FindPageItem(data) == nullptr)
         return kDropNone;
     return kDropCopy;
@@ -375,9 +375,9 @@ bool CPageSelectLayer::PastePage(CHfcDragData* data)
 bool CPageSelectLayer::OnHfcRawDragEnter(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers,
                                          int* effect)
 {
-    m_bHovering = true;
+    m_hovering = true;
     m_hoverPoint = {x, y};
-    m_iHoverMs = 0;
+    m_hoverMs = 0;
     return CBaseLayer::OnHfcRawDragEnter(ole, data, x, y, modifiers, effect);
 }
 
@@ -385,19 +385,19 @@ bool CPageSelectLayer::OnHfcRawDragOver(CHfcOleToken* ole, CHfcDragData* data, i
 {
     if (x != m_hoverPoint.x || y != m_hoverPoint.y) {
         m_hoverPoint = {x, y};
-        m_iHoverMs = 0;
+        m_hoverMs = 0;
     }
     return CBaseLayer::OnHfcRawDragOver(ole, data, x, y, modifiers, effect);
 }
 
 bool CPageSelectLayer::OnHfcRawDragLeave(CHfcOleToken* ole)
 {
-    m_bHovering = false;
+    m_hovering = false;
     return CBaseLayer::OnHfcRawDragLeave(ole);
 }
 
 bool CPageSelectLayer::OnHfcRawDrop(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
-    m_bHovering = false;
+    m_hovering = false;
     return CBaseLayer::OnHfcRawDrop(ole, data, x, y, modifiers, effect);
 }

@@ -48,7 +48,7 @@ public:
     // The global page's layers take the focus again while it shows; the
     // global edit layers call it.
     void RefreshGlobalPage();
-    void RefreshView() override { m_bFullRepaint = true; }
+    void RefreshView() override { m_fullRepaint = true; }
     // Every 60 ms: the paint, the tab strip's time and the drag hover.
     void OnTimerTick() override;
 
@@ -68,9 +68,9 @@ public:
     void OnWindowManagerMessage(CWindowManager* manager, int event, LONG_PTR p1, LONG_PTR p2, LONG_PTR p3, LONG_PTR p4,
                                 CWindowManagerListener* sender) override;
 
-    int GetPressedTab() const { return m_iPressedTab; }
+    int GetPressedTab() const { return m_pressedTab; }
     bool IsDraggingPage() const { return m_bDragging; }
-    CHfcCtrlBitmapList* GetTabState() const { return m_pTabState.get(); }
+    CHfcCtrlBitmapList* GetTabState() const { return m_tabState.get(); }
     CHfcCtrlPageButton* GetTabs() const;
 
 private:
@@ -83,19 +83,19 @@ private:
     bool PastePage(CHfcDragData* data);
     void ClearPress();
 
-    CHfcBmp* m_pBackground = nullptr;
-    std::unique_ptr<CHfcCtrlBitmapList> m_pTabState;
-    std::unique_ptr<CPageTabStrip> m_pTabs;
+    CHfcBmp* m_background = nullptr;
+    std::unique_ptr<CHfcCtrlBitmapList> m_tabState;
+    std::unique_ptr<CPageTabStrip> m_tabs;
     DWORD m_messageThread;
-    int m_iPressedTab = -1;
+    int m_pressedTab = -1;
     POINT m_pressPoint{};
-    bool m_bPressCaptured = false;
+    bool m_pressCaptured = false;
     bool m_bDragging = false;
-    bool m_bFullRepaint = false;
-    bool m_bReady = false;
-    bool m_bListening = false;
+    bool m_fullRepaint = false;
+    bool m_ready = false;
+    bool m_listening = false;
     // The drag over the strip and how long it has rested, in ms.
-    bool m_bHovering = false;
+    bool m_hovering = false;
     POINT m_hoverPoint{};
-    int m_iHoverMs = 0;
+    int m_hoverMs = 0;
 };

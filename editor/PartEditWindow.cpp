@@ -40,8 +40,8 @@ bool CPartEditWindow::CreateMdiWindow(const EditWindowContext& context, int x, i
         return false;
     UpdateTitle();
     SetTimerEnabled(true);
-    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && !m_bListening)
-        m_bListening = manager->AddListener(this);
+    if (CWindowManager* manager = library_shell::WindowManager(); manager != nullptr && !m_listening)
+        m_listening = manager->AddListener(this);
     SetWindowCreated(true);
     return true;
 }
@@ -109,9 +109,9 @@ void CPartEditWindow::DestroyLayers()
 
 void CPartEditWindow::StopListening()
 {
-    if (!m_bListening)
+    if (!m_listening)
         return;
-    m_bListening = false;
+    m_listening = false;
     if (CWindowManager* manager = library_shell::WindowManager())
         manager->RemoveListener(this);
 }

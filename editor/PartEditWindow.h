@@ -56,5 +56,5 @@ protected:
 
 private:
     Setup m_setup;
-    bool m_bListening = false;
+    bool m_listening = false;
 };

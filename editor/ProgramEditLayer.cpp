@@ -72,36 +72,36 @@ bool CProgramEditLayer::IsTimbre2Used() const
 bool CProgramEditLayer::OnDestroy()
 {
     const bool destroyed = CEditLayerBase::OnDestroy();
-    m_pBackground = nullptr;
+    m_background = nullptr;
     m_backgroundPieces.clear();
     return destroyed;
 }
 
 CHfcBmp* CProgramEditLayer::BackgroundPiece(const RECT& area)
 {
-    if (m_pBackground == nullptr)
+    if (m_background == nullptr)
         return nullptr;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     auto piece = std::make_unique<CHfcOffscreenContext>(width, height);
     if (piece->GetBitmap() == nullptr)
         return nullptr;
-    piece->BlitBitmap(0, 0, width, height, m_pBackground, area.left, area.top);
+    piece->BlitBitmap(0, 0, width, height, m_background, area.left, area.top);
     m_backgroundPieces.push_back(std::move(piece));
     return m_backgroundPieces.back()->GetBitmap();
 }
 
 void CProgramEditLayer::OnTimerTick()
 {
-    if (m_bRepaint)
+    if (m_repaint)
         PaintPage();
     CEditLayerBase::OnTimerTick();
 }
 
 void CProgramEditLayer::PaintPage()
 {
-    PaintSkinnedPage(*this, m_pBackground);
-    m_bRepaint = false;
+    PaintSkinnedPage(*this, m_background);
+    m_repaint = false;
     RedrawAllControls(true);
     Update(false);
 }

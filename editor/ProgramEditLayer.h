@@ -61,7 +61,7 @@ public:
     bool OnDestroy() override;
     // The page when it needs painting, then the edit base's tick.
     void OnTimerTick() override;
-    void RefreshView() override { m_bRepaint = true; }
+    void RefreshView() override { m_repaint = true; }
 
     bool WantsParameterMessage(CHfcControl* control) override;
     void UpdateControl(int index) override;
@@ -106,9 +106,9 @@ private:
     // Whether the block went into the program.
     bool PastePart(CHfcControl& area, const CBlockData& block, int mode);
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
     std::vector<std::unique_ptr<CHfcOffscreenContext>> m_backgroundPieces;
-    bool m_bRepaint = true;
+    bool m_repaint = true;
     std::array<std::array<int, 4>, 2> m_eqCache{
         {{kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}, {kEqNotDrawn, kEqNotDrawn, kEqNotDrawn, kEqNotDrawn}}};
 };

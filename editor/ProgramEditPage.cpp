@@ -231,14 +231,14 @@ private:
 
 bool CProgramEditLayer::OnCreate()
 {
-    m_pBackground = ThemedBackground(Layout().background);
-    CProgramEditPageBuilder builder(*this, m_pBackground);
+    m_background = ThemedBackground(Layout().background);
+    CProgramEditPageBuilder builder(*this, m_background);
     const auto words = layout::ProgramEditControlWords();
     for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
         if (!builder.Add(Layout().controls[i], words[i]))
             return false;
     }
-    m_bRepaint = true;
+    m_repaint = true;
     UpdateAllControls();
     PaintPage();
     return true;

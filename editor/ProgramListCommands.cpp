@@ -161,9 +161,9 @@ bool CProgramListLayer::WriteSelectedProgram()
 bool CProgramListLayer::ReceiveAllPrograms()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    if (IsBusy() || m_pLibrary == nullptr || GetBank() == nullptr || !Confirm("ReceiveAllPrograms") || midi == nullptr)
+    if (IsBusy() || m_library == nullptr || GetBank() == nullptr || !Confirm("ReceiveAllPrograms") || midi == nullptr)
         return false;
-    const bool received = midi->ReceiveAllPrograms(*m_pLibrary);
+    const bool received = midi->ReceiveAllPrograms(*m_library);
     // A receive that stopped early still filled the programs before it.
     std::vector<int> filled;
     for (int program = 0; program < kProgramBankSize; ++program) {
@@ -177,8 +177,8 @@ bool CProgramListLayer::ReceiveAllPrograms()
 bool CProgramListLayer::WriteAllPrograms()
 {
     CMidiManager* midi = library_shell::MidiManager();
-    return !IsBusy() && m_pLibrary != nullptr && Confirm("WriteAllPrograms") && midi != nullptr &&
-           midi->WriteAllPrograms(*m_pLibrary);
+    return !IsBusy() && m_library != nullptr && Confirm("WriteAllPrograms") && midi != nullptr &&
+           midi->WriteAllPrograms(*m_library);
 }
 
 void CProgramListLayer::ReceiveProgram()

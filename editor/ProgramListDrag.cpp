@@ -60,16 +60,16 @@ CProgramListDrag::CProgramListDrag(CProgramListLayer& layer) : m_layer(layer)
 void CProgramListDrag::StartDrag(int /*x*/, int /*y*/, int /*modifiers*/)
 {
     const int index = m_layer.GetPressIndex();
-    if (index < 0 || m_iDragIndex >= 0)
+    if (index < 0 || m_dragIndex >= 0)
         return;
-    m_iDragIndex = index;
-    m_bFavoriteDrag = m_layer.IsPressOnFavourite();
-    if (m_bFavoriteDrag)
+    m_dragIndex = index;
+    m_favoriteDrag = m_layer.IsPressOnFavourite();
+    if (m_favoriteDrag)
         DragFavorites(m_layer.GetPressPoint());
     else
         DragPrograms(m_layer.GetPressPoint());
-    m_iDragIndex = -1;
-    m_bFavoriteDrag = false;
+    m_dragIndex = -1;
+    m_favoriteDrag = false;
     ClearDropMarkers();
 }
 
@@ -89,9 +89,9 @@ void CProgramListDrag::DragPrograms(const POINT& press)
     drag.Begin(width, kRowHeight + 1);
     for (const ProgramClipboardRecord& record : records)
         drag.AddItem(format, reinterpret_cast<const BYTE*>(&record), sizeof record, -1);
-    const POINT cell = RowCorner(m_layer.GetGeometry(), m_iDragIndex);
+    const POINT cell = RowCorner(m_layer.GetGeometry(), m_dragIndex);
     DrawPicture(drag.GetImage(), cell, width,
-                [this](CHfcOffscreenContext& image) { m_layer.PaintRow(image, 0, 0, m_iDragIndex, 0); });
+                [this](CHfcOffscreenContext& image) { m_layer.PaintRow(image, 0, 0, m_dragIndex, 0); });
     RunDrag(drag, cell, press);
 }
 
@@ -108,9 +108,9 @@ void CProgramListDrag::DragFavorites(const POINT& press)
     drag.Begin(width, kRowHeight + 1);
     for (const std::uint32_t& slot : slots)
         drag.AddItem(format, reinterpret_cast<const BYTE*>(&slot), sizeof slot, -1);
-    const POINT cell = FavouriteCorner(m_iDragIndex);
+    const POINT cell = FavouriteCorner(m_dragIndex);
     DrawPicture(drag.GetImage(), cell, width,
-                [this](CHfcOffscreenContext& image) { m_layer.PaintFavourite(image, 0, 0, m_iDragIndex, 0); });
+                [this](CHfcOffscreenContext& image) { m_layer.PaintFavourite(image, 0, 0, m_dragIndex, 0); });
     RunDrag(drag, cell, press);
 }
 
@@ -126,10 +126,10 @@ void CProgramListDrag::RunDrag(CHfcDragData& drag, const POINT& cell, const POIN
 
 bool CProgramListDrag::DragEnter(CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
-    m_bHovering = true;
+    m_hovering = true;
     m_hoverPoint = {x, y};
-    m_iWindowMs = 0;
-    m_iTabMs = 0;
+    m_windowMs = 0;
+    m_tabMs = 0;
     return DragOver(data, x, y, modifiers, effect);
 }
 
@@ -137,8 +137,8 @@ bool CProgramListDrag::DragOver(CHfcDragData* data, int x, int y, int modifiers,
 {
     if (x != m_hoverPoint.x || y != m_hoverPoint.y) {
         m_hoverPoint = {x, y};
-        if (m_iWindowMs <= kHoverMs)
-            m_iWindowMs = 0;
+        if (m_windowMs <= kHoverMs)
+            m_windowMs = 0;
     }
     if (CProgramListLayer::IsBusy())
         return true;
@@ -171,7 +171,7 @@ int CProgramListDrag::OfferDrop(CHfcDragData* data, int x, int y, int modifiers)
 
 bool CProgramListDrag::DragLeave()
 {
-    m_bHovering = false;
+    m_hovering = false;
     ClearDropMarkers();
     return true;
 }
@@ -192,19 +192,19 @@ void CProgramListDrag::ClearDropMarkers()
 
 void CProgramListDrag::OnTick(int milliseconds)
 {
-    if (!m_bHovering)
+    if (!m_hovering)
         return;
     const int tab = PageTabAt(m_layer.GetGeometry(), m_hoverPoint.x, m_hoverPoint.y);
-    m_iTabMs = tab >= 0 ? m_iTabMs + milliseconds : 0;
-    if (m_iTabMs > kHoverMs) {
-        m_iTabMs = 0;
+    m_tabMs = tab >= 0 ? m_tabMs + milliseconds : 0;
+    if (m_tabMs > kHoverMs) {
+        m_tabMs = 0;
         m_layer.SetPage(tab);
     }
-    if (m_iWindowMs > kHoverMs)
+    if (m_windowMs > kHoverMs)
         return;
-    m_iWindowMs += milliseconds;
+    m_windowMs += milliseconds;
     CLibraryWindow* window = m_layer.GetLibraryWindow();
-    if (m_iWindowMs > kHoverMs && window != nullptr) {
+    if (m_windowMs > kHoverMs && window != nullptr) {
         window->Show();
         window->Activate();
     }

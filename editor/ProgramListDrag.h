@@ -40,13 +40,13 @@ public:
 
     // The row or favourite slot a drag of this page started from; -1 while
     // none runs, so that any drag over the page comes from elsewhere.
-    int GetDragIndex() const { return m_iDragIndex; }
-    bool IsFavoriteDrag() const { return m_bFavoriteDrag; }
+    int GetDragIndex() const { return m_dragIndex; }
+    bool IsFavoriteDrag() const { return m_favoriteDrag; }
     // A drag is over the page.
-    bool IsHovering() const { return m_bHovering; }
+    bool IsHovering() const { return m_hovering; }
 
 private:
-    bool IsFromThisPage() const { return m_iDragIndex >= 0; }
+    bool IsFromThisPage() const { return m_dragIndex >= 0; }
     // The effect over the point, with the target marked.
     int OfferDrop(CHfcDragData* data, int x, int y, int modifiers);
     void ClearDropMarkers();
@@ -73,11 +73,11 @@ private:
     void SelectFavorite(int slot);
 
     CProgramListLayer& m_layer;
-    int m_iDragIndex = -1;
-    bool m_bFavoriteDrag = false;
-    bool m_bHovering = false;
+    int m_dragIndex = -1;
+    bool m_favoriteDrag = false;
+    bool m_hovering = false;
     POINT m_hoverPoint{};
-    int m_iTabMs = 0;
+    int m_tabMs = 0;
     // Stops past the hover time until the next drag enters.
-    int m_iWindowMs = 0;
+    int m_windowMs = 0;
 };

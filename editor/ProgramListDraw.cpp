@@ -65,8 +65,8 @@ void CProgramListLayer::RedrawAll()
     CHfcOffscreenContext* context = GetContext();
     if (context == nullptr)
         return;
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_pBackground, 0, 0);
+    if (m_background != nullptr)
+        context->DrawBitmap(0, 0, GetWidth(), GetHeight(), m_background, 0, 0);
     for (int program = 0; program < kProgramBankSize; ++program)
         DrawRow(program, true);
     for (int slot = 0; slot < kFavouriteCount; ++slot)
@@ -74,14 +74,14 @@ void CProgramListLayer::RedrawAll()
     DrawPageTabs(false);
     UpdateHeaderFields();
     // The background covered the controls: the next tick draws them all.
-    m_bFullRepaint = true;
+    m_fullRepaint = true;
     Update(false);
 }
 
 void CProgramListLayer::DrawRow(int program, bool force)
 {
     CHfcOffscreenContext* context = GetContext();
-    if (context == nullptr || program < 0 || program >= kProgramBankSize || PageOf(m_geometry, program) != m_iPage)
+    if (context == nullptr || program < 0 || program >= kProgramBankSize || PageOf(m_geometry, program) != m_page)
         return;
     std::uint32_t& flags = m_programFlags[static_cast<std::size_t>(program)];
     if (!force && (flags & kNeedsRedraw) == 0)
@@ -89,8 +89,8 @@ void CProgramListLayer::DrawRow(int program, bool force)
     flags &= ~kNeedsRedraw;
     const POINT corner = RowCorner(m_geometry, program);
     const int width = m_geometry.columnWidth - 1;
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(corner.x, corner.y, width, kCellHeight, m_pBackground, corner.x, corner.y);
+    if (m_background != nullptr)
+        context->DrawBitmap(corner.x, corner.y, width, kCellHeight, m_background, corner.x, corner.y);
     PaintRow(*context, corner.x, corner.y, program, flags);
     UpdateArea(corner.x, corner.y, width, kCellHeight, false);
 }
@@ -132,13 +132,13 @@ void CProgramListLayer::DrawRowText(CHfcDrawContext& context, int x, int y, int 
         return;
     const CProgram& record = (*bank)[static_cast<std::size_t>(program)];
     const int width = m_geometry.columnWidth - kRowGap;
-    CHfcBmp* font = (flags & kSelected) != 0 ? m_pDarkFont : GetLcdFont(kLcdWhite);
+    CHfcBmp* font = (flags & kSelected) != 0 ? m_darkFont : GetLcdFont(kLcdWhite);
 
     context.SetFillColor(kNumberColour);
     context.FillRectangle(x + 1, y + 1, kNumberWidth, kRowHeight - 1);
     char number[16];
     std::snprintf(number, sizeof number, "%03d", program + 1);
-    DrawText(context, x + 2, y + kTextInsetY, number, m_pDarkFont);
+    DrawText(context, x + 2, y + kTextInsetY, number, m_darkFont);
 
     const ProgramRegion& region = record.GetRegion();
     std::string name(region.name, strnlen(region.name, kNameLength));
@@ -148,13 +148,13 @@ void CProgramListLayer::DrawRowText(CHfcDrawContext& context, int x, int y, int 
     DrawText(context, x + kNameX, y + kTextInsetY, name, font);
 
     context.SetFillColor(kFrameColour);
-    for (int column = 0; column < InfoColumnCount(m_iListMode); ++column)
+    for (int column = 0; column < InfoColumnCount(m_listMode); ++column)
         context.FillRectangle(x + kInfoSeparatorX + kInfoPitch * column, y, 1, kRowHeight + 1);
-    const int storedMode = m_pLibrary != nullptr ? m_pLibrary->GetViewWord(kViewListMode) : m_iListMode;
+    const int storedMode = m_library != nullptr ? m_library->GetViewWord(kViewListMode) : m_listMode;
     int shown = 0;
-    for (int column : ShownInfoColumns(m_infoMask, m_iListMode)) {
+    for (int column : ShownInfoColumns(m_infoMask, m_listMode)) {
         DrawText(context, x + kInfoTextX + kInfoPitch * shown, y + kTextInsetY,
-                 InfoColumnText(column, record, storedMode, m_iListMode), font);
+                 InfoColumnText(column, record, storedMode, m_listMode), font);
         ++shown;
     }
 }
@@ -169,8 +169,8 @@ void CProgramListLayer::DrawFavourite(int slot, bool force)
         return;
     flags &= ~kNeedsRedraw;
     const POINT corner = FavouriteCorner(slot);
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(corner.x, corner.y, kFavouriteWidth + 1, kCellHeight, m_pBackground, corner.x, corner.y);
+    if (m_background != nullptr)
+        context->DrawBitmap(corner.x, corner.y, kFavouriteWidth + 1, kCellHeight, m_background, corner.x, corner.y);
     PaintFavourite(*context, corner.x, corner.y, slot, flags);
     UpdateArea(corner.x, corner.y, kFavouriteWidth + 1, kCellHeight, false);
 }
@@ -194,7 +194,7 @@ void CProgramListLayer::PaintFavourite(CHfcDrawContext& context, int x, int y, i
     if ((flags & kSelected) != 0) {
         context.SetFillColor(kSelectedColour);
         context.FillRectangle(x + 1, y + 1, kFavouriteWidth - 1, kRowHeight - 1);
-        font = m_pDarkFont;
+        font = m_darkFont;
     }
     const CQ3917GlobalAccessor* accessor = CQ3917GlobalAccessor::PeekInstance();
     const std::int32_t program = accessor != nullptr && GetGlobalData() != nullptr
@@ -212,8 +212,8 @@ void CProgramListLayer::DrawPageTabs(bool flush)
         return;
     const int pages = PageCount(m_geometry);
     const int stripWidth = kTabPitch * PageCount(GeometryOf(0));
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(kTabX, kTabY, stripWidth, kTabHeight, m_pBackground, kTabX, kTabY);
+    if (m_background != nullptr)
+        context->DrawBitmap(kTabX, kTabY, stripWidth, kTabHeight, m_background, kTabX, kTabY);
     if (pages > 1) {
         for (int page = 0; page < pages; ++page) {
             const int x = kTabX + kTabPitch * page;
@@ -221,10 +221,10 @@ void CProgramListLayer::DrawPageTabs(bool flush)
             context->SetPenColor(kFrameColour);
             context->DrawRectangle(x, kTabY, kTabWidth, kTabHeight);
             CHfcBmp* font = GetLcdFont(kLcdWhite);
-            if (page == m_iPage) {
+            if (page == m_page) {
                 context->SetFillColor(kSelectedColour);
                 context->FillRectangle(x + 1, kTabY + 1, kTabWidth - 2, kTabHeight - 2);
-                font = m_pDarkFont;
+                font = m_darkFont;
             }
             char label[16];
             std::snprintf(label, sizeof label, "Page %c", 'A' + page);
@@ -239,8 +239,8 @@ void CProgramListLayer::UpdateHeaderFields()
 {
     const ProgramBank* bank = GetBank();
     if (bank == nullptr || SelectedCount() != 1) {
-        SetText(m_pCategoryField.get(), "------");
-        SetText(m_pNameField.get(), "------------");
+        SetText(m_categoryField.get(), "------");
+        SetText(m_nameField.get(), "------------");
         return;
     }
     const int program = FirstSelected();
@@ -248,8 +248,8 @@ void CProgramListLayer::UpdateHeaderFields()
     char category[64] = "";
     if (const CQ3917ProgramAccessor* accessor = CQ3917ProgramAccessor::PeekInstance())
         ListValueText("Category", accessor->GetValue(&record, kCategory), 0, category, sizeof category);
-    SetText(m_pCategoryField.get(), category);
+    SetText(m_categoryField.get(), category);
     char name[32];
     std::snprintf(name, sizeof name, "%03d:%.*s", program + 1, kNameLength, record.GetRegion().name);
-    SetText(m_pNameField.get(), name);
+    SetText(m_nameField.get(), name);
 }

@@ -13,12 +13,12 @@ using namespace program_list;
 bool CProgramListDrag::Drop(CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     *effect = kProgramDropNone;
-    m_bHovering = false;
+    m_hovering = false;
     if (CProgramListLayer::IsBusy())
         return true;
     const int row = ProgramAt(m_layer.GetGeometry(), m_layer.GetPage(), x, y);
     const int slot = FavouriteAt(x, y);
-    if (row >= 0 && !m_bFavoriteDrag) {
+    if (row >= 0 && !m_favoriteDrag) {
         m_layer.ClearSelection();
         const int wanted = ProgramDragEffect(IsFromThisPage(), modifiers);
         if (DropOnRow(data, row, wanted))
@@ -27,9 +27,9 @@ bool CProgramListDrag::Drop(CHfcDragData* data, int x, int y, int modifiers, int
     } else if (slot >= 0) {
         m_layer.ClearFavouriteSelection();
         if (IsFromThisPage()) {
-            if (!m_bFavoriteDrag && DropProgramOnFavorite(data, slot))
+            if (!m_favoriteDrag && DropProgramOnFavorite(data, slot))
                 *effect = kProgramDropCopy;
-            else if (m_bFavoriteDrag && SwapFavorites(slot))
+            else if (m_favoriteDrag && SwapFavorites(slot))
                 *effect = kProgramDropMove;
         }
         ClearDropMarkers();
@@ -113,7 +113,7 @@ bool CProgramListDrag::DropProgramOnFavorite(CHfcDragData* data, int slot)
 bool CProgramListDrag::SwapFavorites(int slot)
 {
     CGlobal* global = GetGlobal();
-    if (global == nullptr || !SwapFavoritePrograms(*global, m_iDragIndex, slot))
+    if (global == nullptr || !SwapFavoritePrograms(*global, m_dragIndex, slot))
         return false;
     SelectFavorite(slot);
     return true;

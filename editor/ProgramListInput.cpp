@@ -26,41 +26,41 @@ bool CProgramListLayer::OnHfcMouseLButtonDown(CHfcMouse* /*mouse*/, int x, int y
 {
     if (IsBusy())
         return true;
-    m_bClickedNew = false;
-    m_iPendingClick = kNoClick;
+    m_clickedNew = false;
+    m_pendingClick = kNoClick;
     EndTextEditing();
-    if (const int program = ProgramAt(m_geometry, m_iPage, x, y); program >= 0) {
+    if (const int program = ProgramAt(m_geometry, m_page, x, y); program >= 0) {
         if ((modifiers & kCtrl) != 0) {
-            m_iPendingClick = kCtrlClick;
+            m_pendingClick = kCtrlClick;
         } else if ((modifiers & kShift) == 0) {
             if ((GetProgramFlags(program) & kSelected) == 0) {
                 SelectProgram(program);
-                m_bClickedNew = true;
+                m_clickedNew = true;
             }
-            m_iPendingClick = kPlainClick;
+            m_pendingClick = kPlainClick;
         } else {
             SelectRange(std::max(FirstSelected(), 0), program);
             RefreshSelection();
         }
-        m_iPressIndex = program;
-        m_bPressOnFavourite = false;
+        m_pressIndex = program;
+        m_pressOnFavourite = false;
     } else if (const int slot = FavouriteAt(x, y); slot >= 0) {
         if ((GetFavouriteFlags(slot) & kSelected) == 0) {
             ClearFavouriteSelection();
             SetFavouriteFlags(slot, GetFavouriteFlags(slot) | kSelected | kNeedsRedraw);
             DrawFavourites();
-            m_bClickedNew = true;
+            m_clickedNew = true;
         }
-        m_iPendingClick = kPlainClick;
-        m_iPressIndex = slot;
-        m_bPressOnFavourite = true;
+        m_pendingClick = kPlainClick;
+        m_pressIndex = slot;
+        m_pressOnFavourite = true;
     } else {
         if (const int tab = PageTabAt(m_geometry, x, y); tab >= 0)
             SetPage(tab);
         return true;
     }
     m_pressPoint = {x, y};
-    m_bPressHeld = true;
+    m_pressHeld = true;
     return true;
 }
 
@@ -68,22 +68,22 @@ bool CProgramListLayer::OnHfcMouseLButtonUp(CHfcMouse* /*mouse*/, int x, int y, 
 {
     if (IsBusy())
         return true;
-    const int program = ProgramAt(m_geometry, m_iPage, x, y);
-    if (m_iPendingClick == kPlainClick && !m_bPressOnFavourite && program >= 0) {
+    const int program = ProgramAt(m_geometry, m_page, x, y);
+    if (m_pendingClick == kPlainClick && !m_pressOnFavourite && program >= 0) {
         const bool several = SelectedCount() > 1;
         ClearSelection();
         SetProgramFlags(program, GetProgramFlags(program) | kSelected | kNeedsRedraw);
-        if ((m_bClickedNew || several) && IsAutoDumpOn())
+        if ((m_clickedNew || several) && IsAutoDumpOn())
             SendSelectedProgramToDevice(program);
-    } else if (m_iPendingClick == kPlainClick && m_bPressOnFavourite) {
+    } else if (m_pendingClick == kPlainClick && m_pressOnFavourite) {
         if (const int slot = FavouriteAt(x, y); slot >= 0) {
             ClearFavouriteSelection();
             SetFavouriteFlags(slot, GetFavouriteFlags(slot) | kSelected | kNeedsRedraw);
             DrawFavourites();
         }
-    } else if (m_iPendingClick == kCtrlClick && program >= 0) {
+    } else if (m_pendingClick == kCtrlClick && program >= 0) {
         const std::uint32_t flags = GetProgramFlags(program);
-        if (m_iHighlightMode == kHighlightOff || (flags & kHighlighted) != 0)
+        if (m_highlightMode == kHighlightOff || (flags & kHighlighted) != 0)
             SetProgramFlags(program, (flags ^ kSelected) | kNeedsRedraw);
     }
     RefreshSelection();
@@ -95,7 +95,7 @@ bool CProgramListLayer::OnHfcMouseLButtonDblClk(CHfcMouse* /*mouse*/, int x, int
 {
     if (IsBusy())
         return true;
-    if (const int program = ProgramAt(m_geometry, m_iPage, x, y); program >= 0)
+    if (const int program = ProgramAt(m_geometry, m_page, x, y); program >= 0)
         OpenEditWindow(program);
     return true;
 }
@@ -104,7 +104,7 @@ bool CProgramListLayer::OnHfcMouseRButtonDown(CHfcMouse* /*mouse*/, int x, int y
 {
     if (IsBusy())
         return true;
-    if (const int program = ProgramAt(m_geometry, m_iPage, x, y);
+    if (const int program = ProgramAt(m_geometry, m_page, x, y);
         program >= 0 && (GetProgramFlags(program) & kSelected) == 0)
         SelectProgram(program);
     return true;
@@ -118,11 +118,11 @@ bool CProgramListLayer::OnHfcMouseRButtonUp(CHfcMouse* /*mouse*/, int x, int y, 
 
 bool CProgramListLayer::OnHfcMouseMove(CHfcMouse* /*mouse*/, int x, int y, int modifiers)
 {
-    if (m_pDrag == nullptr || !m_bPressHeld || m_iPressIndex < 0 ||
+    if (m_drag == nullptr || !m_pressHeld || m_pressIndex < 0 ||
         std::abs(x - m_pressPoint.x) + std::abs(y - m_pressPoint.y) < kDragThreshold || IsBusy())
         return false;
-    m_bPressHeld = false;
-    m_pDrag->StartDrag(x, y, modifiers);
+    m_pressHeld = false;
+    m_drag->StartDrag(x, y, modifiers);
     EndPress();
     return true;
 }
@@ -154,7 +154,7 @@ void CProgramListLayer::MoveSelection(int code)
 {
     const int current = std::max(FirstSelected(), 0);
     int target = current;
-    if (m_iHighlightMode == kHighlightOff) {
+    if (m_highlightMode == kHighlightOff) {
         switch (code) {
         case VK_UP: target = std::max(current - 1, 0); break;
         case VK_DOWN: target = std::min(current + 1, kProgramCount - 1); break;
@@ -179,7 +179,7 @@ void CProgramListLayer::MoveSelection(int code)
     SetProgramFlags(target, GetProgramFlags(target) | kSelected | kNeedsRedraw);
     UpdateHeaderFields();
     UpdateHighlight();
-    if (PageOf(m_geometry, target) != m_iPage)
+    if (PageOf(m_geometry, target) != m_page)
         SetPage(PageOf(m_geometry, target));
     DrawRows();
     if (IsAutoDumpOn() && target != current)
@@ -204,15 +204,15 @@ void CProgramListLayer::OnControlValueChanged(CHfcControl* control, int value)
     case kAutoDumpSwitch:
         // A switch acts on its press.
         if (pressed) {
-            const int on = m_pAutoDumpSwitch->GetValue() == 1 ? 0 : 1;
-            m_pAutoDumpSwitch->SetValue(on, true);
+            const int on = m_autoDumpSwitch->GetValue() == 1 ? 0 : 1;
+            m_autoDumpSwitch->SetValue(on, true);
             if (CEditorShell* shell = GetEditorShell())
                 shell->GetMutableSettings().autoDumpEnabled = on == 1;
         }
         return;
     case kListModeSwitch:
         if (pressed)
-            SetListMode(m_iListMode == 1 ? 0 : 1);
+            SetListMode(m_listMode == 1 ? 0 : 1);
         return;
     default: return;
     }
@@ -227,23 +227,23 @@ bool CProgramListLayer::OnControlDoubleClick(CHfcControl* /*control*/, int /*x*/
 bool CProgramListLayer::OnHfcDragEnter(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     CBaseLayer::OnHfcDragEnter(ole, data, x, y, modifiers, effect);
-    return m_pDrag != nullptr && m_pDrag->DragEnter(data, x, y, modifiers, effect);
+    return m_drag != nullptr && m_drag->DragEnter(data, x, y, modifiers, effect);
 }
 
 bool CProgramListLayer::OnHfcDragOver(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     CBaseLayer::OnHfcDragOver(ole, data, x, y, modifiers, effect);
-    return m_pDrag != nullptr && m_pDrag->DragOver(data, x, y, modifiers, effect);
+    return m_drag != nullptr && m_drag->DragOver(data, x, y, modifiers, effect);
 }
 
 bool CProgramListLayer::OnHfcDragLeave(CHfcOleToken* ole)
 {
     CBaseLayer::OnHfcDragLeave(ole);
-    return m_pDrag != nullptr && m_pDrag->DragLeave();
+    return m_drag != nullptr && m_drag->DragLeave();
 }
 
 bool CProgramListLayer::OnHfcDrop(CHfcOleToken* ole, CHfcDragData* data, int x, int y, int modifiers, int* effect)
 {
     CBaseLayer::OnHfcDrop(ole, data, x, y, modifiers, effect);
-    return m_pDrag != nullptr && m_pDrag->Drop(data, x, y, modifiers, effect);
+    return m_drag != nullptr && m_drag->Drop(data, x, y, modifiers, effect);
 }

@@ -89,22 +89,22 @@ CProgramListLayer::~CProgramListLayer()
 
 bool CProgramListLayer::Create(int x, int y, int width, int height, CHfcWindow* window)
 {
-    m_pBackground = GetBitmap(ThemedBitmapName(Page().background, GetColourTheme()).c_str());
-    m_pDarkFont = GetBitmap("LcdChar");
+    m_background = GetBitmap(ThemedBitmapName(Page().background, GetColourTheme()).c_str());
+    m_darkFont = GetBitmap("LcdChar");
     return CBaseLayer::Create(x, y, width, height, window);
 }
 
 bool CProgramListLayer::OnCreate()
 {
-    m_pLibrary = GetDocumentList();
-    if (m_pLibrary == nullptr || GetBank() == nullptr || !MakeControls())
+    m_library = GetDocumentList();
+    if (m_library == nullptr || GetBank() == nullptr || !MakeControls())
         return false;
     // Nothing of this marks the window modified.
-    m_bInitialised = false;
-    const int storedMode = m_pLibrary->GetViewWord(kViewListMode) == 1 ? 1 : 0;
-    m_infoMask = static_cast<std::uint32_t>(m_pLibrary->GetViewWord(storedMode == 0 ? kViewMaskMode0 : kViewMaskMode1));
+    m_initialised = false;
+    const int storedMode = m_library->GetViewWord(kViewListMode) == 1 ? 1 : 0;
+    m_infoMask = static_cast<std::uint32_t>(m_library->GetViewWord(storedMode == 0 ? kViewMaskMode0 : kViewMaskMode1));
     SetListMode(storedMode);
-    m_iHighlightMode = m_pLibrary->GetViewWord(kViewHighlightMode);
+    m_highlightMode = m_library->GetViewWord(kViewHighlightMode);
     ClearSelection();
     m_programFlags[0] |= kSelected | kNeedsRedraw;
     UpdateHeaderFields();
@@ -112,9 +112,9 @@ bool CProgramListLayer::OnCreate()
     m_favouriteFlags[0] |= kSelected | kNeedsRedraw;
     UpdateHighlight();
     if (const AppSettings* settings = Settings())
-        m_pAutoDumpSwitch->SetValue(settings->autoDumpEnabled ? 1 : 0, false);
+        m_autoDumpSwitch->SetValue(settings->autoDumpEnabled ? 1 : 0, false);
     RedrawAll();
-    m_bInitialised = true;
+    m_initialised = true;
     return true;
 }
 
@@ -125,7 +125,7 @@ bool CProgramListLayer::MakeControls()
         HfcWord strip[kHfcStripWords] = {};
         switch (control.kind) {
         case layout::Kind::Button: {
-            StripWords(control, m_pBackground, 1, strip);
+            StripWords(control, m_background, 1, strip);
             auto button = std::make_unique<CHfcCtrlButton>();
             if (!button->Create(strip, static_cast<std::uint32_t>(control.id), 0))
                 return false;
@@ -133,7 +133,7 @@ bool CProgramListLayer::MakeControls()
             break;
         }
         case layout::Kind::Switch: {
-            StripWords(control, m_pBackground, 2, strip);
+            StripWords(control, m_background, 2, strip);
             auto toggle = std::make_unique<CHfcCtrlOldSwitch>();
             if (!toggle->Create(strip, static_cast<std::uint32_t>(control.id), 0))
                 return false;
@@ -144,7 +144,7 @@ bool CProgramListLayer::MakeControls()
             CHfcBmp* font = GetBitmap(control.skin);
             const int cellWidth = font != nullptr ? font->GetWidth() : 1;
             const HfcWord words[kHfcStaticTextWords] = {
-                control.x, control.y, 0, 0, HfcBitmapWord(font),   HfcBitmapWord(m_pBackground), control.x,
+                control.x, control.y, 0, 0, HfcBitmapWord(font),   HfcBitmapWord(m_background), control.x,
                 control.y, 0,         0, 1, control.w / cellWidth,
             };
             auto text = std::make_unique<CHfcCtrlCharStaticText>();
@@ -158,17 +158,17 @@ bool CProgramListLayer::MakeControls()
         AddControl(made.get(), false);
         made->Show(false);
         switch (control.id) {
-        case kViewMenuButton: m_pViewMenuButton.reset(static_cast<CHfcCtrlButton*>(made.release())); break;
-        case kInfoButton: m_pInfoButton.reset(static_cast<CHfcCtrlButton*>(made.release())); break;
-        case kEditButton: m_pEditButton.reset(static_cast<CHfcCtrlButton*>(made.release())); break;
-        case kAutoDumpSwitch: m_pAutoDumpSwitch.reset(static_cast<CHfcCtrlOldSwitch*>(made.release())); break;
-        case kListModeSwitch: m_pListModeSwitch.reset(static_cast<CHfcCtrlOldSwitch*>(made.release())); break;
-        case kNameField: m_pNameField.reset(static_cast<CHfcCtrlCharStaticText*>(made.release())); break;
-        default: m_pCategoryField.reset(static_cast<CHfcCtrlCharStaticText*>(made.release())); break;
+        case kViewMenuButton: m_viewMenuButton.reset(static_cast<CHfcCtrlButton*>(made.release())); break;
+        case kInfoButton: m_infoButton.reset(static_cast<CHfcCtrlButton*>(made.release())); break;
+        case kEditButton: m_editButton.reset(static_cast<CHfcCtrlButton*>(made.release())); break;
+        case kAutoDumpSwitch: m_autoDumpSwitch.reset(static_cast<CHfcCtrlOldSwitch*>(made.release())); break;
+        case kListModeSwitch: m_listModeSwitch.reset(static_cast<CHfcCtrlOldSwitch*>(made.release())); break;
+        case kNameField: m_nameField.reset(static_cast<CHfcCtrlCharStaticText*>(made.release())); break;
+        default: m_categoryField.reset(static_cast<CHfcCtrlCharStaticText*>(made.release())); break;
         }
     }
-    return m_pAutoDumpSwitch != nullptr && m_pListModeSwitch != nullptr && m_pNameField != nullptr &&
-           m_pCategoryField != nullptr;
+    return m_autoDumpSwitch != nullptr && m_listModeSwitch != nullptr && m_nameField != nullptr &&
+           m_categoryField != nullptr;
 }
 
 bool CProgramListLayer::OnDestroy()
@@ -178,27 +178,27 @@ bool CProgramListLayer::OnDestroy()
         if (CHfcControl* control = GetControl(id))
             control->Destroy();
     }
-    m_pDrag.reset();
+    m_drag.reset();
     return CBaseLayer::OnDestroy();
 }
 
 CHfcControl* CProgramListLayer::GetControl(int id) const
 {
     switch (id) {
-    case kViewMenuButton: return m_pViewMenuButton.get();
-    case kInfoButton: return m_pInfoButton.get();
-    case kEditButton: return m_pEditButton.get();
-    case kAutoDumpSwitch: return m_pAutoDumpSwitch.get();
-    case kListModeSwitch: return m_pListModeSwitch.get();
-    case kNameField: return m_pNameField.get();
-    case kCategoryField: return m_pCategoryField.get();
+    case kViewMenuButton: return m_viewMenuButton.get();
+    case kInfoButton: return m_infoButton.get();
+    case kEditButton: return m_editButton.get();
+    case kAutoDumpSwitch: return m_autoDumpSwitch.get();
+    case kListModeSwitch: return m_listModeSwitch.get();
+    case kNameField: return m_nameField.get();
+    case kCategoryField: return m_categoryField.get();
     default: return nullptr;
     }
 }
 
 void CProgramListLayer::SetDragHandler(std::unique_ptr<CProgramListDragHandler> handler)
 {
-    m_pDrag = std::move(handler);
+    m_drag = std::move(handler);
 }
 
 ProgramBank* CProgramListLayer::GetBank() const
@@ -219,64 +219,64 @@ bool CProgramListLayer::IsBusy()
 
 void CProgramListLayer::MarkModified()
 {
-    if (m_bInitialised)
+    if (m_initialised)
         SetWindowModified();
 }
 
 bool CProgramListLayer::IsAutoDumpOn() const
 {
-    return m_pAutoDumpSwitch != nullptr && m_pAutoDumpSwitch->GetValue() == 1;
+    return m_autoDumpSwitch != nullptr && m_autoDumpSwitch->GetValue() == 1;
 }
 
 void CProgramListLayer::EndPress()
 {
-    m_iPendingClick = kNoClick;
-    m_iPressIndex = -1;
-    m_bPressHeld = false;
-    m_bClickedNew = false;
+    m_pendingClick = kNoClick;
+    m_pressIndex = -1;
+    m_pressHeld = false;
+    m_clickedNew = false;
 }
 
 void CProgramListLayer::StoreViewWord(int word, std::int32_t value)
 {
-    if (m_pLibrary != nullptr)
-        m_pLibrary->SetViewWord(word, value);
+    if (m_library != nullptr)
+        m_library->SetViewWord(word, value);
 }
 
 void CProgramListLayer::StoreInfoMask()
 {
     const auto mask = static_cast<int>(m_infoMask);
-    StoreViewWord(m_iListMode == 1 ? kViewMaskMode1 : kViewMaskMode0, mask);
+    StoreViewWord(m_listMode == 1 ? kViewMaskMode1 : kViewMaskMode0, mask);
     if (AppSettings* settings = Settings()) {
-        (m_iListMode == 1 ? settings->programListShowInfo4Lines : settings->programListShowInfo2Lines) = mask;
+        (m_listMode == 1 ? settings->programListShowInfo4Lines : settings->programListShowInfo2Lines) = mask;
         settings->programListShowInfo = mask;
     }
 }
 
 void CProgramListLayer::SetListMode(int mode)
 {
-    m_iListMode = mode == 1 ? 1 : 0;
-    m_geometry = program_list::GeometryOf(m_iListMode);
-    if (m_pLibrary != nullptr)
+    m_listMode = mode == 1 ? 1 : 0;
+    m_geometry = program_list::GeometryOf(m_listMode);
+    if (m_library != nullptr)
         m_infoMask =
-            static_cast<std::uint32_t>(m_pLibrary->GetViewWord(m_iListMode == 1 ? kViewMaskMode1 : kViewMaskMode0));
-    m_pListModeSwitch->SetValue(m_iListMode, true);
-    m_iPage = program_list::PageOf(m_geometry, std::max(FirstSelected(), 0));
-    StoreViewWord(kViewListMode, m_iListMode);
+            static_cast<std::uint32_t>(m_library->GetViewWord(m_listMode == 1 ? kViewMaskMode1 : kViewMaskMode0));
+    m_listModeSwitch->SetValue(m_listMode, true);
+    m_page = program_list::PageOf(m_geometry, std::max(FirstSelected(), 0));
+    StoreViewWord(kViewListMode, m_listMode);
     if (AppSettings* settings = Settings())
-        settings->programListMode = m_iListMode;
+        settings->programListMode = m_listMode;
     RedrawAll();
 }
 
 void CProgramListLayer::ToggleInfoColumn(int column)
 {
-    m_infoMask = program_list::ToggleInfoColumn(m_infoMask, column, m_iListMode);
+    m_infoMask = program_list::ToggleInfoColumn(m_infoMask, column, m_listMode);
     StoreInfoMask();
     RedrawAll();
 }
 
 void CProgramListLayer::SetHighlightMode(int mode)
 {
-    m_iHighlightMode = mode;
+    m_highlightMode = mode;
     StoreViewWord(kViewHighlightMode, mode);
     UpdateHighlight();
     DrawRows();
@@ -286,7 +286,7 @@ void CProgramListLayer::SetPage(int page)
 {
     if (page < 0 || page >= program_list::PageCount(m_geometry))
         return;
-    m_iPage = page;
+    m_page = page;
     DrawPageTabs(true);
     for (std::uint32_t& flags : m_programFlags)
         flags |= kNeedsRedraw;
@@ -360,14 +360,14 @@ void CProgramListLayer::SelectRange(int from, int to)
     const auto [low, high] = std::minmax(from, to);
     for (int program = low; program <= high; ++program) {
         std::uint32_t& flags = m_programFlags[static_cast<std::size_t>(program)];
-        if (m_iHighlightMode == kHighlightOff || (flags & kHighlighted) != 0)
+        if (m_highlightMode == kHighlightOff || (flags & kHighlighted) != 0)
             flags |= kSelected | kNeedsRedraw;
     }
 }
 
 void CProgramListLayer::UpdateHighlight()
 {
-    if (m_iHighlightMode == kHighlightOff) {
+    if (m_highlightMode == kHighlightOff) {
         for (std::uint32_t& flags : m_programFlags) {
             if ((flags & kHighlighted) != 0)
                 flags = (flags & ~kHighlighted) | kNeedsRedraw;
@@ -380,7 +380,7 @@ void CProgramListLayer::UpdateHighlight()
         return;
     const auto keyOf = [&](int program) {
         const CProgram& record = (*bank)[static_cast<std::size_t>(program)];
-        switch (m_iHighlightMode) {
+        switch (m_highlightMode) {
         case kHighlightAssign: return std::string(1, static_cast<char>(record.GetData()[8] >> 6));
         case kHighlightProgrammer:
             return std::string(record.GetRegion().programmerName,
@@ -434,17 +434,17 @@ void CProgramListLayer::CloseAllEditWindows()
 
 void CProgramListLayer::OnTimerTick()
 {
-    if (m_pDrag != nullptr)
-        m_pDrag->OnTick(kTickMs);
+    if (m_drag != nullptr)
+        m_drag->OnTick(kTickMs);
     CSemaphoreHold hold(DrawingSemaphore());
-    const bool repaint = m_bFullRepaint;
-    m_bFullRepaint = false;
+    const bool repaint = m_fullRepaint;
+    m_fullRepaint = false;
     RedrawAllControls(repaint);
 }
 
 void CProgramListLayer::NotifyProgramChanged(int flag, int program, int /*unused*/)
 {
-    if (flag != 0 || !IsProgram(program) || program_list::PageOf(m_geometry, program) != m_iPage)
+    if (flag != 0 || !IsProgram(program) || program_list::PageOf(m_geometry, program) != m_page)
         return;
     m_programFlags[static_cast<std::size_t>(program)] |= kNeedsRedraw;
     UpdateHighlight();

@@ -162,18 +162,18 @@ public:
         m_favouriteFlags.at(static_cast<std::size_t>(slot)) = flags;
     }
     const program_list::ListGeometry& GetGeometry() const { return m_geometry; }
-    int GetPage() const { return m_iPage; }
-    int GetListMode() const { return m_iListMode; }
-    int GetHighlightMode() const { return m_iHighlightMode; }
+    int GetPage() const { return m_page; }
+    int GetListMode() const { return m_listMode; }
+    int GetHighlightMode() const { return m_highlightMode; }
     std::uint32_t GetInfoMask() const { return m_infoMask; }
-    int GetPressIndex() const { return m_iPressIndex; }
-    bool IsPressOnFavourite() const { return m_bPressOnFavourite; }
+    int GetPressIndex() const { return m_pressIndex; }
+    bool IsPressOnFavourite() const { return m_pressOnFavourite; }
     POINT GetPressPoint() const { return m_pressPoint; }
     // The press is over: no drag, no release action.
     void EndPress();
     bool IsAutoDumpOn() const;
-    CHfcCtrlCharStaticText* GetNameField() const { return m_pNameField.get(); }
-    CHfcCtrlCharStaticText* GetCategoryField() const { return m_pCategoryField.get(); }
+    CHfcCtrlCharStaticText* GetNameField() const { return m_nameField.get(); }
+    CHfcCtrlCharStaticText* GetCategoryField() const { return m_categoryField.get(); }
     CHfcControl* GetControl(int id) const;
 
     void OnTimerTick() override;
@@ -226,31 +226,31 @@ private:
     static bool Confirm(const char* key);
     void DrawRowText(CHfcDrawContext& context, int x, int y, int program, std::uint32_t flags);
 
-    LibraryData* m_pLibrary = nullptr;
+    LibraryData* m_library = nullptr;
     std::array<std::uint32_t, kProgramBankSize> m_programFlags{};
     std::array<std::uint32_t, program_list::kFavouriteCount> m_favouriteFlags{};
     program_list::ListGeometry m_geometry;
-    int m_iPage = 0;
-    int m_iListMode = 0;
+    int m_page = 0;
+    int m_listMode = 0;
     std::uint32_t m_infoMask = 0;
-    int m_iHighlightMode = kHighlightOff;
-    int m_iPendingClick = kNoClick;
-    int m_iPressIndex = -1;
-    bool m_bPressOnFavourite = false;
+    int m_highlightMode = kHighlightOff;
+    int m_pendingClick = kNoClick;
+    int m_pressIndex = -1;
+    bool m_pressOnFavourite = false;
     POINT m_pressPoint{};
-    bool m_bPressHeld = false;
-    bool m_bClickedNew = false;
-    bool m_bInitialised = false;
-    bool m_bFullRepaint = false;
-    bool m_bMenuOpen = false;
-    CHfcBmp* m_pBackground = nullptr;
-    CHfcBmp* m_pDarkFont = nullptr;
-    std::unique_ptr<CHfcCtrlButton> m_pViewMenuButton;
-    std::unique_ptr<CHfcCtrlButton> m_pInfoButton;
-    std::unique_ptr<CHfcCtrlButton> m_pEditButton;
-    std::unique_ptr<CHfcCtrlOldSwitch> m_pAutoDumpSwitch;
-    std::unique_ptr<CHfcCtrlOldSwitch> m_pListModeSwitch;
-    std::unique_ptr<CHfcCtrlCharStaticText> m_pNameField;
-    std::unique_ptr<CHfcCtrlCharStaticText> m_pCategoryField;
-    std::unique_ptr<CProgramListDragHandler> m_pDrag;
+    bool m_pressHeld = false;
+    bool m_clickedNew = false;
+    bool m_initialised = false;
+    bool m_fullRepaint = false;
+    bool m_menuOpen = false;
+    CHfcBmp* m_background = nullptr;
+    CHfcBmp* m_darkFont = nullptr;
+    std::unique_ptr<CHfcCtrlButton> m_viewMenuButton;
+    std::unique_ptr<CHfcCtrlButton> m_infoButton;
+    std::unique_ptr<CHfcCtrlButton> m_editButton;
+    std::unique_ptr<CHfcCtrlOldSwitch> m_autoDumpSwitch;
+    std::unique_ptr<CHfcCtrlOldSwitch> m_listModeSwitch;
+    std::unique_ptr<CHfcCtrlCharStaticText> m_nameField;
+    std::unique_ptr<CHfcCtrlCharStaticText> m_categoryField;
+    std::unique_ptr<CProgramListDragHandler> m_drag;
 };

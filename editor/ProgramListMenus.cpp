@@ -43,10 +43,10 @@ void CopyText(char (&field)[N], const char* text, std::size_t length)
 
 void CProgramListLayer::ShowPopupMenu(int x, int y)
 {
-    if (IsBusy() || m_bMenuOpen || LocalizedText(MenuKey("ProgListPopupMenu", 0)).empty() || GetOwner() == nullptr)
+    if (IsBusy() || m_menuOpen || LocalizedText(MenuKey("ProgListPopupMenu", 0)).empty() || GetOwner() == nullptr)
         return;
-    m_bMenuOpen = true;
-    if (const int program = program_list::ProgramAt(m_geometry, m_iPage, x, y);
+    m_menuOpen = true;
+    if (const int program = program_list::ProgramAt(m_geometry, m_page, x, y);
         program >= 0 && (GetProgramFlags(program) & kSelected) == 0)
         SelectProgram(program);
     CPopupMenu menu;
@@ -57,7 +57,7 @@ void CProgramListLayer::ShowPopupMenu(int x, int y)
         chosen = menu.TrackPopup(GetOwner()->GetHandle(), x + GetRect().left, y + GetRect().top);
     }
     RunPopupCommand(chosen);
-    m_bMenuOpen = false;
+    m_menuOpen = false;
 }
 
 void CProgramListLayer::RunPopupCommand(int index)
@@ -78,7 +78,7 @@ void CProgramListLayer::RunPopupCommand(int index)
 
 void CProgramListLayer::ShowViewMenu()
 {
-    if (GetOwner() == nullptr || m_pViewMenuButton == nullptr)
+    if (GetOwner() == nullptr || m_viewMenuButton == nullptr)
         return;
     CPopupMenu menu;
     if (!menu.Create())
@@ -87,7 +87,7 @@ void CProgramListLayer::ShowViewMenu()
         menu.AppendIndexedItem(LocalizedText(MenuKey("ProgListViewMenu", item)), item);
         menu.CheckItem(item, (m_infoMask & (1u << item)) != 0);
     }
-    const RECT& button = m_pViewMenuButton->GetRect();
+    const RECT& button = m_viewMenuButton->GetRect();
     const int chosen = menu.TrackPopup(GetOwner()->GetHandle(), button.left + GetRect().left,
                                        button.top + GetRect().top + kViewMenuDrop);
     if (chosen >= 0 && chosen < program_list::kInfoMenuColumns)

@@ -12,7 +12,7 @@ public:
     explicit CSemaphoreTryHold(CHfcSemaphore* semaphore)
         : m_semaphore(semaphore != nullptr && semaphore->WaitWithTimeout(0) == CHfcSemaphore::kObtained ? semaphore
                                                                                                         : nullptr),
-          m_bBusy(semaphore != nullptr && m_semaphore == nullptr)
+          m_busy(semaphore != nullptr && m_semaphore == nullptr)
     {}
     ~CSemaphoreTryHold()
     {
@@ -23,9 +23,9 @@ public:
     CSemaphoreTryHold& operator=(const CSemaphoreTryHold&) = delete;
 
     // Whether someone else held it.
-    bool IsBusy() const { return m_bBusy; }
+    bool IsBusy() const { return m_busy; }
 
 private:
     CHfcSemaphore* m_semaphore;
-    bool m_bBusy;
+    bool m_busy;
 };

@@ -16,7 +16,7 @@ const layout::Window& Page()
 
 }  // namespace
 
-CStatusLogLayer::CStatusLogLayer(const CLogManager* log) : CToolLayer(Page(), kLogo | kListens), m_pLog(log)
+CStatusLogLayer::CStatusLogLayer(const CLogManager* log) : CToolLayer(Page(), kLogo | kListens), m_log(log)
 {}
 
 bool CStatusLogLayer::Build(CHfcWindow* window)
@@ -42,7 +42,7 @@ bool CStatusLogLayer::Build(CHfcWindow* window)
         };
         auto lamp = std::make_unique<CHfcCtrlLed>();
         if (lamp->Create(words, static_cast<std::uint32_t>(control.id), 0))
-            m_pLamp = Keep(std::move(lamp));
+            m_lamp = Keep(std::move(lamp));
     }
     return true;
 }
@@ -56,29 +56,29 @@ void CStatusLogLayer::OnWindowManagerMessage(CWindowManager*, int event, LONG_PT
 
 void CStatusLogLayer::OnTick()
 {
-    if (m_pLamp != nullptr && m_pLamp->GetValue() > 0)
-        m_pLamp->SetValue(m_pLamp->GetValue() - 1, true);
+    if (m_lamp != nullptr && m_lamp->GetValue() > 0)
+        m_lamp->SetValue(m_lamp->GetValue() - 1, true);
 }
 
 int CStatusLogLayer::GetLampValue() const
 {
-    return m_pLamp != nullptr ? m_pLamp->GetValue() : 0;
+    return m_lamp != nullptr ? m_lamp->GetValue() : 0;
 }
 
 void CStatusLogLayer::Refresh()
 {
-    if (m_pLog == nullptr)
+    if (m_log == nullptr)
         return;
-    const std::vector<std::string> newest = m_pLog->GetNewestLines(kLines);
+    const std::vector<std::string> newest = m_log->GetNewestLines(kLines);
     for (std::size_t i = 0; i < newest.size(); ++i) {
         if (m_lines.at(i) != nullptr)
             m_lines.at(i)->SetData(newest[i].c_str(), true);
     }
-    if (m_pLamp != nullptr)
-        m_pLamp->SetValue(m_pLamp->GetMaximum(), true);
+    if (m_lamp != nullptr)
+        m_lamp->SetValue(m_lamp->GetMaximum(), true);
 }
 
-CStatusLogWindow::CStatusLogWindow(const CLogManager* log) : CToolWindow(kStatusLogWindow, Page(), true), m_pLog(log)
+CStatusLogWindow::CStatusLogWindow(const CLogManager* log) : CToolWindow(kStatusLogWindow, Page(), true), m_log(log)
 {}
 
 bool CStatusLogWindow::CreateMdiWindow(const ToolWindowSetup& setup)
@@ -96,7 +96,7 @@ bool CStatusLogWindow::CreateRootLayer()
 
 std::unique_ptr<CToolLayer> CStatusLogWindow::MakeLayer()
 {
-    return std::make_unique<CStatusLogLayer>(m_pLog);
+    return std::make_unique<CStatusLogLayer>(m_log);
 }
 
 void CStatusLogWindow::UpdateTitle()

@@ -34,9 +34,9 @@ private:
     // The log's newest lines into the first text lines, then the lamp lit.
     void Refresh();
 
-    const CLogManager* m_pLog;
+    const CLogManager* m_log;
     std::array<CHfcCtrlCharStaticText*, kLines> m_lines{};
-    CHfcCtrlLed* m_pLamp = nullptr;
+    CHfcCtrlLed* m_lamp = nullptr;
 };
 
 class CStatusLogWindow : public CToolWindow
@@ -57,5 +57,5 @@ protected:
     std::unique_ptr<CToolLayer> MakeLayer() override;
 
 private:
-    const CLogManager* m_pLog;
+    const CLogManager* m_log;
 };

@@ -92,5 +92,5 @@ private:
     static const EnvelopeRows& EnvelopeOf(const ParameterAddress& address);
     static const LfoRows& LfoOf(const ParameterAddress& address);
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
 };

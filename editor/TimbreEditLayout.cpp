@@ -47,10 +47,10 @@ CTimbreEditLayer::~CTimbreEditLayer()
 
 bool CTimbreEditLayer::OnCreate()
 {
-    m_pBackground = GetBitmap(ThemedBitmapName(Page().background, GetColourTheme()).c_str());
+    m_background = GetBitmap(ThemedBitmapName(Page().background, GetColourTheme()).c_str());
     if (CHfcOffscreenContext* context = GetContext()) {
-        if (m_pBackground != nullptr)
-            context->DrawBitmap(0, 0, m_pBackground->GetWidth(), m_pBackground->GetHeight(), m_pBackground, 0, 0);
+        if (m_background != nullptr)
+            context->DrawBitmap(0, 0, m_background->GetWidth(), m_background->GetHeight(), m_background, 0, 0);
         DrawLogo(context, GetWidth());
     }
     for (const layout::Control& row : Page().controls) {
@@ -59,7 +59,7 @@ bool CTimbreEditLayer::OnCreate()
         else if (row.kind == layout::Kind::LfoGraph)
             MakeLfoGraph(row);
         else
-            AddLayoutControl(*this, row, m_pBackground);
+            AddLayoutControl(*this, row, m_background);
     }
     UpdateAllControls();
     return CEditLayerBase::OnCreate();
@@ -72,7 +72,7 @@ void CTimbreEditLayer::MakeEnvelopeCurve(const layout::Control& row)
         row.y,
         row.w,
         row.h,
-        HfcBitmapWord(m_pBackground),
+        HfcBitmapWord(m_background),
         row.x,
         row.y,
         kEnvelopePoints,
@@ -102,7 +102,7 @@ void CTimbreEditLayer::MakeLfoGraph(const layout::Control& row)
     descriptor.y = row.y;
     descriptor.width = row.w;
     descriptor.height = row.h;
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.backgroundX = row.x;
     descriptor.backgroundY = row.y;
     descriptor.lineColor = kGraphLine;

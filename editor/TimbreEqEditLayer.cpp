@@ -66,14 +66,14 @@ CTimbreEqEditLayer::~CTimbreEqEditLayer()
 
 bool CTimbreEqEditLayer::OnCreate()
 {
-    m_pBackground = ThemedBackground(Page().background);
-    PaintSkinnedPage(*this, m_pBackground);
+    m_background = ThemedBackground(Page().background);
+    PaintSkinnedPage(*this, m_background);
     for (const layout::Control& row : Page().controls) {
         if (row.kind != layout::Kind::EqGraph) {
-            AddLayoutControl(*this, row, m_pBackground);
+            AddLayoutControl(*this, row, m_background);
             continue;
         }
-        const CustomEqGraphDescriptor descriptor = GraphDescriptor(row, m_pBackground);
+        const CustomEqGraphDescriptor descriptor = GraphDescriptor(row, m_background);
         auto graph = std::make_unique<CCustomEqGraph>();
         if (!graph->Create(&descriptor, static_cast<std::uint32_t>(GetBoundControlCount())) ||
             !AttachBoundControl(*this, *graph, ReferenceOf(row)))
@@ -83,8 +83,8 @@ bool CTimbreEqEditLayer::OnCreate()
         KeepControl(std::move(graph));
     }
     m_graphValues.fill(kNothingShown);
-    m_iShownBand = kNothingShown;
-    m_iSelectedBand = kEqLowShelf;
+    m_shownBand = kNothingShown;
+    m_selectedBand = kEqLowShelf;
     UpdateAllControls();
     return CEditLayerBase::OnCreate();
 }
@@ -120,10 +120,10 @@ void CTimbreEqEditLayer::RefreshGraph(CCustomEqGraph& graph)
         m_graphValues = values;
         SetEqGraph(kGraphId, values[0], values[1], values[2], values[3]);
     }
-    if (m_iSelectedBand != m_iShownBand) {
-        const CustomEqGraphRecord select{CustomEqGraphRecord::kSelect, m_iSelectedBand, {}};
+    if (m_selectedBand != m_shownBand) {
+        const CustomEqGraphRecord select{CustomEqGraphRecord::kSelect, m_selectedBand, {}};
         graph.SetData(&select, true);
-        m_iShownBand = m_iSelectedBand;
+        m_shownBand = m_selectedBand;
     }
 }
 
@@ -156,7 +156,7 @@ void CTimbreEqEditLayer::ApplyBandDrag(const CustomEqGraphReport& report)
     accessor->SetValue(program, frequency, frequencyValue);
     SendParameterToDevice(gain, gainValue);
     SendParameterToDevice(frequency, frequencyValue);
-    m_iSelectedBand = report.band;
+    m_selectedBand = report.band;
     SetWindowModified();
     PostDataChanged(false);
 }

@@ -35,15 +35,15 @@ public:
     bool WantsParameterMessage(CHfcControl* control) override;
     void OnControlEvent(CHfcControl* control, std::intptr_t word) override;
 
-    int GetSelectedBand() const { return m_iSelectedBand; }
+    int GetSelectedBand() const { return m_selectedBand; }
 
 private:
     void RefreshGraph(CCustomEqGraph& graph);
     void ApplyBandDrag(const CustomEqGraphReport& report);
     ParameterAddress Address(std::uint32_t index) const;
 
-    CHfcBmp* m_pBackground = nullptr;
-    int m_iSelectedBand = 0;
-    int m_iShownBand = kNothingShown;
+    CHfcBmp* m_background = nullptr;
+    int m_selectedBand = 0;
+    int m_shownBand = kNothingShown;
     std::array<std::int32_t, 4> m_graphValues{kNothingShown, kNothingShown, kNothingShown, kNothingShown};
 };

@@ -30,7 +30,7 @@ CEfSemaphore* DrawingSemaphore()
 
 }  // namespace
 
-CToolLayer::CToolLayer(const layout::Window& layout, int features) : m_layout(layout), m_iFeatures(features)
+CToolLayer::CToolLayer(const layout::Window& layout, int features) : m_layout(layout), m_features(features)
 {}
 
 CToolLayer::~CToolLayer()
@@ -41,21 +41,21 @@ CToolLayer::~CToolLayer()
 
 bool CToolLayer::Build(CHfcWindow* window)
 {
-    m_pBackground = GetBitmap(ThemedBitmapName(m_layout.background, GetColourTheme()).c_str());
+    m_background = GetBitmap(ThemedBitmapName(m_layout.background, GetColourTheme()).c_str());
     if (!Create(0, 0, m_layout.width, m_layout.height, window))
         return false;
     SetLayerCreated(true);
-    if ((m_iFeatures & kListens) != 0 && WindowManager() != nullptr)
-        m_bListening = WindowManager()->AddListener(this);
-    m_bRepaint = true;
+    if ((m_features & kListens) != 0 && WindowManager() != nullptr)
+        m_listening = WindowManager()->AddListener(this);
+    m_repaint = true;
     return true;
 }
 
 bool CToolLayer::OnDestroy()
 {
-    if (m_bListening && WindowManager() != nullptr)
+    if (m_listening && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
-    m_bListening = false;
+    m_listening = false;
     for (auto& control : m_controls)
         control->Destroy();
     SetLayerCreated(false);
@@ -66,11 +66,11 @@ void CToolLayer::OnTimerTick()
 {
     CSemaphoreHold drawing(DrawingSemaphore());
     OnTick();
-    const bool repaint = m_bRepaint;
+    const bool repaint = m_repaint;
     if (repaint) {
         DrawPage();
         OnPagePainted();
-        m_bRepaint = false;
+        m_repaint = false;
     }
     RedrawAllControls(repaint);
 }
@@ -81,9 +81,9 @@ void CToolLayer::DrawPage()
     if (context == nullptr)
         return;
     context->ClearRectangle(RECT{0, 0, GetWidth(), GetHeight()});
-    if (m_pBackground != nullptr)
-        context->DrawBitmap(0, 0, m_pBackground->GetWidth(), m_pBackground->GetHeight(), m_pBackground, 0, 0);
-    if ((m_iFeatures & kLogo) != 0)
+    if (m_background != nullptr)
+        context->DrawBitmap(0, 0, m_background->GetWidth(), m_background->GetHeight(), m_background, 0, 0);
+    if ((m_features & kLogo) != 0)
         DrawLogo(context, GetWidth());
     Update(false);
 }
@@ -96,7 +96,7 @@ CHfcCtrlCharStaticText* CToolLayer::AddText(const layout::Control& control)
         0,
         0,
         HfcBitmapWord(GetBitmap(control.skin)),
-        HfcBitmapWord(m_pBackground),
+        HfcBitmapWord(m_background),
         control.x,
         control.y,
         0,
@@ -118,14 +118,14 @@ void CToolLayer::Place(CHfcControl& control)
 }
 
 CToolWindow::CToolWindow(Kind kind, const layout::Window& layout, bool remembered)
-    : m_layout(layout), m_bRemembered(remembered)
+    : m_layout(layout), m_remembered(remembered)
 {
     SetKind(kind);
 }
 
 CToolWindow::~CToolWindow()
 {
-    if (m_bListening && WindowManager() != nullptr)
+    if (m_listening && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
 }
 
@@ -138,8 +138,8 @@ bool CToolWindow::CreateMdiWindow(const char* title, int flags, const ToolWindow
     // A window that could not be made is never the owner's.
     m_pOwner = setup.owner;
     UpdateTitle();
-    if (m_bRemembered && WindowManager() != nullptr)
-        m_bListening = WindowManager()->AddListener(this);
+    if (m_remembered && WindowManager() != nullptr)
+        m_listening = WindowManager()->AddListener(this);
     SetTimerEnabled(true);
     SetWindowCreated(true);
     return true;
@@ -167,16 +167,16 @@ bool CToolWindow::CanClose()
 void CToolWindow::OnMoved(int x, int y)
 {
     CBaseWindow::OnMoved(x, y);
-    if (m_bRemembered && m_pOwner != nullptr)
+    if (m_remembered && m_pOwner != nullptr)
         m_pOwner->OnToolWindowMoved(this, GetRestoredPosition().x, GetRestoredPosition().y);
 }
 
 void CToolWindow::DestroyLayers()
 {
     ForgetOwner();
-    if (m_bListening && WindowManager() != nullptr)
+    if (m_listening && WindowManager() != nullptr)
         WindowManager()->RemoveListener(this);
-    m_bListening = false;
+    m_listening = false;
     CBaseWindow::DestroyLayers();
 }
 

@@ -56,17 +56,17 @@ protected:
     }
 
     const layout::Window& Layout() const { return m_layout; }
-    CHfcBmp* Background() const { return m_pBackground; }
+    CHfcBmp* Background() const { return m_background; }
 
 private:
     void DrawPage();
     void Place(CHfcControl& control);
 
     const layout::Window& m_layout;
-    int m_iFeatures;
-    CHfcBmp* m_pBackground = nullptr;
-    bool m_bRepaint = true;
-    bool m_bListening = false;
+    int m_features;
+    CHfcBmp* m_background = nullptr;
+    bool m_repaint = true;
+    bool m_listening = false;
     std::vector<std::unique_ptr<CHfcControl>> m_controls;
 };
 
@@ -99,7 +99,7 @@ private:
     void ForgetOwner();
 
     const layout::Window& m_layout;
-    bool m_bRemembered;
+    bool m_remembered;
     CToolWindowOwner* m_pOwner = nullptr;
-    bool m_bListening = false;
+    bool m_listening = false;
 };

@@ -48,7 +48,7 @@ CVocoderEditLayer::~CVocoderEditLayer() = default;
 
 bool CVocoderEditLayer::Create(int x, int y, int width, int height, CHfcWindow* window)
 {
-    m_pBackground = ThemedBackground(Layout().background);
+    m_background = ThemedBackground(Layout().background);
     return CEditLayerBase::Create(x, y, width, height, window);
 }
 
@@ -56,7 +56,7 @@ bool CVocoderEditLayer::OnCreate()
 {
     if (!CEditLayerBase::OnCreate())
         return false;
-    PaintSkinnedPage(*this, m_pBackground);
+    PaintSkinnedPage(*this, m_background);
     for (const layout::Control& place : Layout().controls) {
         if (!CreateControl(place))
             return false;
@@ -117,7 +117,7 @@ bool CVocoderEditLayer::CreateField(const layout::Control& place, std::int32_t m
     descriptor.x = place.x;
     descriptor.y = place.y;
     descriptor.font = GetLcdFont(kLcdWhite);
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.characters = place.w / kCellWidth;
     descriptor.minimum = minimum;
     descriptor.maximum = maximum;
@@ -133,7 +133,7 @@ bool CVocoderEditLayer::CreateSwitch(const layout::Control& place)
     descriptor.x = place.x;
     descriptor.y = place.y;
     descriptor.bitmap = GetBitmap(place.skin);
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.dimBitmap = GetBitmap("SwitchOnOffDim");
     return Make<CCustomSwitch>(descriptor, place, CCustomControl::kEventToggle);
 }
@@ -144,7 +144,7 @@ bool CVocoderEditLayer::CreateKnob(const layout::Control& place, std::int32_t mi
     descriptor.x = place.x;
     descriptor.y = place.y;
     descriptor.bitmap = GetBitmap("KnobSmall");
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.frames = kKnobFrames;
     descriptor.minimum = minimum;
     descriptor.maximum = maximum;
@@ -164,7 +164,7 @@ bool CVocoderEditLayer::CreateSlider(const layout::Control& place, std::int32_t 
     descriptor.width = place.w;
     descriptor.height = place.h;
     descriptor.bitmap = GetBitmap(place.skin);
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.steps = kSliderSteps;
     descriptor.minimum = minimum;
     descriptor.maximum = maximum;
@@ -180,7 +180,7 @@ bool CVocoderEditLayer::CreateLed(const layout::Control& place)
     descriptor.width = place.w;
     descriptor.height = place.h;
     descriptor.bitmap = GetBitmap(place.skin);
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.pressedValue = kHighestShift - (place.id - kFirstLedId);
     descriptor.dimBitmap = GetBitmap("LedButtonLargeDim");
     auto led = std::make_unique<CCustomLed>();
@@ -195,7 +195,7 @@ bool CVocoderEditLayer::CreateHoldBar(const layout::Control& place, std::int32_t
     descriptor.width = place.w;
     descriptor.height = place.h;
     descriptor.bar = GetBitmap(place.skin);
-    descriptor.background = m_pBackground;
+    descriptor.background = m_background;
     descriptor.backgroundX = place.x;
     descriptor.backgroundY = place.y;
     descriptor.minimum = minimum;

@@ -37,5 +37,5 @@ private:
     template <class Control, class Descriptor>
     bool Make(const Descriptor& descriptor, const layout::Control& place, std::uint32_t eventCode);
 
-    CHfcBmp* m_pBackground = nullptr;
+    CHfcBmp* m_background = nullptr;
 };

@@ -22,14 +22,14 @@ void CCustomBitmapList::SetEnabled(bool enabled)
     if (enabled == IsEnabled())
         return;
     CCustomControl::SetEnabled(enabled);
-    if (m_pDimStrip != nullptr)
-        ShowStrip(enabled ? m_pStrip : m_pDimStrip);
+    if (m_dimStrip != nullptr)
+        ShowStrip(enabled ? m_strip : m_dimStrip);
     SetDirty(true);
 }
 
 void CCustomBitmapList::Draw(CHfcDrawContext* context)
 {
-    if (IsEnabled() || m_pDimStrip != nullptr) {
+    if (IsEnabled() || m_dimStrip != nullptr) {
         CHfcCtrlBitmapList::Draw(context);
         return;
     }
@@ -37,7 +37,7 @@ void CCustomBitmapList::Draw(CHfcDrawContext* context)
         return;
     GetWords().DrawBack(context, m_rcControl);
     const int height = m_rcControl.bottom - m_rcControl.top;
-    context->DrawBitmapAlpha(m_rcControl, m_pStrip, kDisabledOpacity, 0, CHfcCtrlBitmapList::GetValue() * height);
+    context->DrawBitmapAlpha(m_rcControl, m_strip, kDisabledOpacity, 0, CHfcCtrlBitmapList::GetValue() * height);
 }
 
 bool CCustomBitmapList::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int modifiers)

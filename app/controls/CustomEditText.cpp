@@ -10,7 +10,7 @@ bool CCustomEditText::Create(const CustomEditTextDescriptor* descriptor, std::ui
     m_descriptor = *descriptor;
     m_iMinimum = descriptor->minimum;
     m_iMaximum = descriptor->maximum;
-    m_iRatio = descriptor->ratio * 2;
+    m_ratio = descriptor->ratio * 2;
     HfcEditTextDescriptor field;
     field.x = descriptor->x;
     field.y = descriptor->y;
@@ -66,7 +66,7 @@ bool CCustomEditText::OnHfcMouseWheel(CHfcMouse*, int, int, int, int delta, int)
 {
     if (delta == 0 || !IsEnabled())
         return true;
-    const int step = value_steps::StepsToPixels(1, m_iRatio);
+    const int step = value_steps::StepsToPixels(1, m_ratio);
     ReportWheelPosition(*this, CHfcCtrlOldCharEditText::GetValue() + (delta > 0 ? step : -step));
     return true;
 }

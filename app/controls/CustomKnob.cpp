@@ -11,7 +11,7 @@ bool CCustomKnob::Create(const CustomKnobDescriptor* descriptor, std::uint32_t i
     m_descriptor = *descriptor;
     m_iMinimum = descriptor->minimum;
     m_iMaximum = descriptor->maximum;
-    m_iRatio = StoredRatio(descriptor->ratio);
+    m_ratio = StoredRatio(descriptor->ratio);
     m_pImage = descriptor->bitmap;
     HfcWord words[kHfcKnobWords]{};
     words[kHfcKnobX] = descriptor->x;
@@ -41,8 +41,8 @@ void CCustomKnob::SetEnabled(bool enabled)
 
 void CCustomKnob::SetDragBitmaps(CHfcBmp* bitmap, CHfcBmp* markedBitmap)
 {
-    m_pDragBitmap = bitmap;
-    m_pDragMarkedBitmap = markedBitmap;
+    m_dragBitmap = bitmap;
+    m_dragMarkedBitmap = markedBitmap;
     UpdateImage();
 }
 
@@ -53,8 +53,8 @@ void CCustomKnob::UpdateImage()
     if (!IsEnabled())
         image =
             marked && m_descriptor.markedDimBitmap != nullptr ? m_descriptor.markedDimBitmap : m_descriptor.dimBitmap;
-    else if (m_bDragging && (marked ? m_pDragMarkedBitmap : m_pDragBitmap) != nullptr)
-        image = marked ? m_pDragMarkedBitmap : m_pDragBitmap;
+    else if (m_bDragging && (marked ? m_dragMarkedBitmap : m_dragBitmap) != nullptr)
+        image = marked ? m_dragMarkedBitmap : m_dragBitmap;
     else
         image = marked && m_descriptor.markedBitmap != nullptr ? m_descriptor.markedBitmap : m_descriptor.bitmap;
     if (image == nullptr || image == m_pImage)
@@ -97,7 +97,7 @@ bool CCustomKnob::OnHfcMouseWheel(CHfcMouse*, int, int, int, int delta, int modi
     if (delta == 0 || !IsEnabled())
         return true;
     constexpr int kUnit = value_steps::kPixelsPerStep;
-    const int units = (modifiers & kHfcModifierShift) != 0 ? m_iRatio : 10;
+    const int units = (modifiers & kHfcModifierShift) != 0 ? m_ratio : 10;
     const int position = CHfcCtrlKnob::GetValue() / kUnit * kUnit;
     ReportWheelPosition(*this, position + (delta > 0 ? units : -units) * kUnit);
     return true;

@@ -59,7 +59,7 @@ private:
 
     CustomKnobDescriptor m_descriptor;
     CHfcBmp* m_pImage = nullptr;
-    CHfcBmp* m_pDragBitmap = nullptr;
-    CHfcBmp* m_pDragMarkedBitmap = nullptr;
+    CHfcBmp* m_dragBitmap = nullptr;
+    CHfcBmp* m_dragMarkedBitmap = nullptr;
     bool m_bDragging = false;
 };

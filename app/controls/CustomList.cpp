@@ -26,8 +26,8 @@ void CCustomList::SetGridColor(ARGB color)
 
 void CCustomList::SetCellMargins(int x, int y)
 {
-    m_iMarginX = x;
-    m_iMarginY = y;
+    m_marginX = x;
+    m_marginY = y;
     SetDirty(true);
 }
 
@@ -45,10 +45,10 @@ void CCustomList::DrawItemContent(CHfcDrawContext* context, CHfcCtrlListItem* it
         if (row == Word(kHfcListRows) - 1)
             context->FillRectangle(0, height - 1, width, 1);
     }
-    const int left = m_iMarginX;
-    const int top = m_iMarginY;
-    const int innerWidth = width - 2 * m_iMarginX;
-    const int innerHeight = height - 2 * m_iMarginY;
+    const int left = m_marginX;
+    const int top = m_marginY;
+    const int innerWidth = width - 2 * m_marginX;
+    const int innerHeight = height - 2 * m_marginY;
     if (innerWidth < 1 || innerHeight < 1)
         return;
 

@@ -31,6 +31,6 @@ public:
 private:
     ARGB m_selectionColor = 0;
     ARGB m_gridColor = 0;
-    int m_iMarginX = 0;
-    int m_iMarginY = 0;
+    int m_marginX = 0;
+    int m_marginY = 0;
 };

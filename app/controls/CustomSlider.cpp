@@ -34,9 +34,9 @@ void CCustomSlider::UpdateSteps()
 {
     // A layout without lines counts as one line.
     const int lines = std::max(m_descriptor.steps, 1);
-    m_iLineStep = std::max((GetMaximum() - GetMinimum()) / lines, 1);
-    m_iSnapStep = std::max(m_iLineStep * 2 / 10, 1);
-    SetDragSteps(m_iLineStep, m_iSnapStep);
+    m_lineStep = std::max((GetMaximum() - GetMinimum()) / lines, 1);
+    m_snapStep = std::max(m_lineStep * 2 / 10, 1);
+    SetDragSteps(m_lineStep, m_snapStep);
 }
 
 void CCustomSlider::SetValue(int value)
@@ -83,7 +83,7 @@ bool CCustomSlider::OnHfcMouseWheel(CHfcMouse*, int, int, int, int delta, int mo
     if (delta == 0 || !IsEnabled())
         return true;
     const int step = (modifiers & kHfcModifierShift) != 0 ? kUnitsPerValue : 5 * kUnitsPerValue;
-    const int position = CHfcCtrlVerticalFader::GetValue() / m_iSnapStep * m_iSnapStep;
+    const int position = CHfcCtrlVerticalFader::GetValue() / m_snapStep * m_snapStep;
     ReportWheelPosition(*this, position + (delta > 0 ? step : -step));
     return true;
 }

@@ -53,13 +53,13 @@ public:
     const CustomSliderDescriptor& GetDescriptor() const { return m_descriptor; }
     // Units per line of the range, and the finer step a drag with Shift
     // and the wheel snap to; both at least 1.
-    int GetLineStep() const { return m_iLineStep; }
-    int GetSnapStep() const { return m_iSnapStep; }
+    int GetLineStep() const { return m_lineStep; }
+    int GetSnapStep() const { return m_snapStep; }
 
 private:
     void UpdateSteps();
 
     CustomSliderDescriptor m_descriptor;
-    int m_iLineStep = 1;
-    int m_iSnapStep = 1;
+    int m_lineStep = 1;
+    int m_snapStep = 1;
 };

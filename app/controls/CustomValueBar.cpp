@@ -36,7 +36,7 @@ void CCustomValueBar::SetValue(int value)
 
 void CCustomValueBar::SetSubValue(int value)
 {
-    m_iSubValue = value * kUnitsPerValue;
+    m_subValue = value * kUnitsPerValue;
     SetDirty(true);
 }
 

@@ -44,7 +44,7 @@ public:
     int GetMin() override { return m_descriptor.minimum; }
     int GetMax() override { return m_descriptor.maximum; }
     void SetSubValue(int value) override;
-    int GetSubValue() override { return m_iSubValue / kUnitsPerValue; }
+    int GetSubValue() override { return m_subValue / kUnitsPerValue; }
     void SetEnabled(bool enabled) override;
     bool IsEnabled() const override { return CCustomControl::IsEnabled(); }
     int GetControlType() const override { return kValueBar; }

@@ -20,8 +20,8 @@ public:
         OnValueChanged();
     }
     int GetValue() override { return PositionToValue(Framework::GetValue()); }
-    int ValueToPosition(int value) override { return value_steps::StepsToPixels(value - Origin(), m_iRatio); }
-    int PositionToValue(int position) override { return Origin() + value_steps::PixelsToSteps(position, m_iRatio); }
+    int ValueToPosition(int value) override { return value_steps::StepsToPixels(value - Origin(), m_ratio); }
+    int PositionToValue(int position) override { return Origin() + value_steps::PixelsToSteps(position, m_ratio); }
     int GetMin() override { return m_iMinimum; }
     int GetMax() override { return m_iMaximum; }
     // Callers that change both bounds set the minimum first, so that the
@@ -42,19 +42,19 @@ public:
     void SetRatio(int ratio) override
     {
         const int value = GetValue();
-        m_iRatio = StoredRatio(ratio);
+        m_ratio = StoredRatio(ratio);
         SetMin(m_iMinimum);
         SetMax(m_iMaximum);
         Framework::SetValue(ValueToPosition(value), true);
         OnValueChanged();
     }
     bool IsEnabled() const override { return CCustomControl::IsEnabled(); }
-    int GetRatio() const { return m_iRatio; }
+    int GetRatio() const { return m_ratio; }
     // The doubled ratio a layer's ratio is stored as; 0 counts as 1.
     static int StoredRatio(int ratio) { return (ratio == 0 ? 1 : ratio) * 2; }
 
 protected:
-    explicit CSteppedControl(bool fromMinimum) : m_bFromMinimum(fromMinimum) {}
+    explicit CSteppedControl(bool fromMinimum) : m_fromMinimum(fromMinimum) {}
 
     // After a new value is shown.
     virtual void OnValueChanged() {}
@@ -62,10 +62,10 @@ protected:
     int m_iMinimum = 0;
     int m_iMaximum = 127;
     // As stored: twice the layer's.
-    int m_iRatio = 1;
+    int m_ratio = 1;
 
 private:
-    int Origin() const { return m_bFromMinimum ? m_iMinimum : 0; }
+    int Origin() const { return m_fromMinimum ? m_iMinimum : 0; }
 
-    const bool m_bFromMinimum;
+    const bool m_fromMinimum;
 };

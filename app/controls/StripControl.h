@@ -19,8 +19,8 @@ public:
     // Without a dim strip the control hides while disabled.
     void SetEnabled(bool enabled) override
     {
-        if (ChangeEnabledState(*this, *this, enabled, m_pDimStrip != nullptr))
-            ShowStrip(enabled ? m_pStrip : m_pDimStrip);
+        if (ChangeEnabledState(*this, *this, enabled, m_dimStrip != nullptr))
+            ShowStrip(enabled ? m_strip : m_dimStrip);
     }
 
     // While disabled the left button is taken and does nothing.
@@ -49,8 +49,8 @@ protected:
         words[kHfcStripBackX] = backOrigin.x;
         words[kHfcStripBackY] = backOrigin.y;
         words[countWord] = count;
-        m_pStrip = strip;
-        m_pDimStrip = dimStrip;
+        m_strip = strip;
+        m_dimStrip = dimStrip;
         return Framework::Create(words, id, eventCode);
     }
 
@@ -61,6 +61,6 @@ protected:
         Framework::SetDirty(true);
     }
 
-    CHfcBmp* m_pStrip = nullptr;
-    CHfcBmp* m_pDimStrip = nullptr;
+    CHfcBmp* m_strip = nullptr;
+    CHfcBmp* m_dimStrip = nullptr;
 };

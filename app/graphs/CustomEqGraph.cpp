@@ -38,8 +38,8 @@ bool CCustomEqGraph::Create(const CustomEqGraphDescriptor* descriptor, std::uint
     if (descriptor == nullptr)
         return false;
     m_descriptor = *descriptor;
-    m_fLogLeft = std::log10(m_descriptor.leftFrequency);
-    m_fLogRight = std::log10(m_descriptor.rightFrequency);
+    m_logLeft = std::log10(m_descriptor.leftFrequency);
+    m_logRight = std::log10(m_descriptor.rightFrequency);
     m_bands.assign(static_cast<std::size_t>(std::max(m_descriptor.bandCount, 0)), CustomEqBand{});
     FinishCreate(
         {m_descriptor.x, m_descriptor.y, m_descriptor.x + m_descriptor.width, m_descriptor.y + m_descriptor.height}, id,
@@ -75,8 +75,8 @@ void CCustomEqGraph::SetData(const void* data, bool redraw)
             band.a1 = record->values[3];
             band.a2 = record->values[4];
             break;
-        case CustomEqGraphRecord::kSampleRate: m_fSampleRate = record->values[0]; break;
-        case CustomEqGraphRecord::kSelect: m_iSelectedBand = record->band; break;
+        case CustomEqGraphRecord::kSampleRate: m_sampleRate = record->values[0]; break;
+        case CustomEqGraphRecord::kSelect: m_selectedBand = record->band; break;
         default: break;
         }
     }
@@ -92,7 +92,7 @@ void CCustomEqGraph::SetEnabled(bool enabled)
 
 float CCustomEqGraph::ResponseAt(float frequency) const
 {
-    const double w = kTwoPi * frequency / m_fSampleRate;
+    const double w = kTwoPi * frequency / m_sampleRate;
     double level = 0.0;
     for (const CustomEqBand& band : m_bands) {
         const double ratio =
@@ -106,12 +106,12 @@ float CCustomEqGraph::FrequencyToX(float frequency) const
 {
     if (frequency < m_descriptor.leftFrequency || frequency > m_descriptor.rightFrequency)
         return -1.0f;
-    return (std::log10(frequency) - m_fLogLeft) / (m_fLogRight - m_fLogLeft) * static_cast<float>(m_descriptor.width);
+    return (std::log10(frequency) - m_logLeft) / (m_logRight - m_logLeft) * static_cast<float>(m_descriptor.width);
 }
 
 float CCustomEqGraph::XToFrequency(float x) const
 {
-    const float e = x / static_cast<float>(m_descriptor.width) * (m_fLogRight - m_fLogLeft) + m_fLogLeft;
+    const float e = x / static_cast<float>(m_descriptor.width) * (m_logRight - m_logLeft) + m_logLeft;
     return e <= 0.0f ? 0.0001f : std::pow(10.0f, e);
 }
 
@@ -150,7 +150,7 @@ void CCustomEqGraph::DrawCurve(CHfcDrawContext* context)
     context->SetPenWidth(1.0f);
     context->SetPenColor(m_bEnabled ? m_descriptor.curveColor : Dimmed(m_descriptor.curveColor, GetDisabledOpacity()));
     context->MoveTo(left, top + GainToY(ResponseAt(XToFrequency(0.0f))));
-    const float nyquist = m_fSampleRate / 2.0f;
+    const float nyquist = m_sampleRate / 2.0f;
     for (int i = 1; i <= m_descriptor.width; ++i) {
         const float f = XToFrequency(static_cast<float>(i));
         if (f >= nyquist)
@@ -173,7 +173,7 @@ void CCustomEqGraph::DrawSquares(CHfcDrawContext* context)
         // A band off either axis has no square to show or grab.
         if (x < 0.0f || y < 0.0f)
             continue;
-        const bool selected = static_cast<int>(i) == m_iSelectedBand;
+        const bool selected = static_cast<int>(i) == m_selectedBand;
         const float sx = static_cast<float>(m_rcControl.left) + x - 2.0f;
         const float sy = static_cast<float>(m_rcControl.top) + y - 2.0f;
         const auto size = static_cast<float>(kSquareSize);
@@ -203,9 +203,9 @@ void CCustomEqGraph::ReportDrag()
     if (m_pOwner == nullptr)
         return;
     const float frequency =
-        std::clamp(XToFrequency(m_fDragX), m_descriptor.lowestDragFrequency, m_descriptor.highestDragFrequency);
-    const float gain = std::clamp(YToGain(m_fDragY), m_descriptor.lowestDragGain, m_descriptor.highestDragGain);
-    CustomEqGraphReport report{CustomEqGraphReport::kFrequencyAndGain, m_iDraggedBand, frequency, gain};
+        std::clamp(XToFrequency(m_dragX), m_descriptor.lowestDragFrequency, m_descriptor.highestDragFrequency);
+    const float gain = std::clamp(YToGain(m_dragY), m_descriptor.lowestDragGain, m_descriptor.highestDragGain);
+    CustomEqGraphReport report{CustomEqGraphReport::kFrequencyAndGain, m_draggedBand, frequency, gain};
     m_pOwner->OnControlEvent(this, reinterpret_cast<std::intptr_t>(&report));
 }
 
@@ -218,11 +218,11 @@ bool CCustomEqGraph::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int modifie
     const int band = BandAt(x, y);
     if (band < 0)
         return true;
-    m_iDraggedBand = band;
-    m_fDragX = static_cast<float>(x);
-    m_fDragY = static_cast<float>(y);
+    m_draggedBand = band;
+    m_dragX = static_cast<float>(x);
+    m_dragY = static_cast<float>(y);
     m_lastPoint = {x, y};
-    m_fDragWidth = m_bands[static_cast<std::size_t>(band)].width * 9.5f + 0.5f;
+    m_dragWidth = m_bands[static_cast<std::size_t>(band)].width * 9.5f + 0.5f;
     ReportDrag();
     return true;
 }
@@ -238,7 +238,7 @@ bool CCustomEqGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
 {
     if (OwnerTakesMouseMove(x, y, modifiers))
         return true;
-    if (!HoldsCapture() || m_iDraggedBand < 0)
+    if (!HoldsCapture() || m_draggedBand < 0)
         return true;
     float dx = static_cast<float>(x - m_lastPoint.x);
     float dy = static_cast<float>(y - m_lastPoint.y);
@@ -248,14 +248,14 @@ bool CCustomEqGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
     }
     m_lastPoint = {x, y};
     if ((modifiers & kHfcModifierAlt) != 0) {
-        m_fDragWidth += kFineDrag * dx;
-        CustomEqGraphReport report{CustomEqGraphReport::kWidth, m_iDraggedBand, m_fDragWidth, 0.0f};
+        m_dragWidth += kFineDrag * dx;
+        CustomEqGraphReport report{CustomEqGraphReport::kWidth, m_draggedBand, m_dragWidth, 0.0f};
         if (m_pOwner != nullptr)
             m_pOwner->OnControlEvent(this, reinterpret_cast<std::intptr_t>(&report));
         return true;
     }
-    m_fDragX += dx;
-    m_fDragY += dy;
+    m_dragX += dx;
+    m_dragY += dy;
     ReportDrag();
     return true;
 }
@@ -271,7 +271,7 @@ bool CCustomEqGraph::OnHfcMouseLButtonUp(CHfcMouse*, int x, int y, int modifiers
 
 bool CCustomEqGraph::OnHfcMouseCaptureReleased(CHfcMouse*)
 {
-    m_iDraggedBand = -1;
+    m_draggedBand = -1;
     ReportValue(1);
     return true;
 }

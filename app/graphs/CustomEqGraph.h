@@ -118,9 +118,9 @@ public:
 
     const CustomEqGraphDescriptor& GetDescriptor() const { return m_descriptor; }
     const std::vector<CustomEqBand>& GetBands() const { return m_bands; }
-    float GetSampleRate() const { return m_fSampleRate; }
-    int GetSelectedBand() const { return m_iSelectedBand; }
-    int GetDraggedBand() const { return m_iDraggedBand; }
+    float GetSampleRate() const { return m_sampleRate; }
+    int GetSelectedBand() const { return m_selectedBand; }
+    int GetDraggedBand() const { return m_draggedBand; }
 
 private:
     // The first band whose square holds the point; -1 for none.
@@ -131,13 +131,13 @@ private:
 
     CustomEqGraphDescriptor m_descriptor;
     std::vector<CustomEqBand> m_bands;
-    float m_fSampleRate = kDefaultSampleRate;
-    int m_iSelectedBand = -1;
-    int m_iDraggedBand = -1;
-    float m_fDragX = 0.0f;
-    float m_fDragY = 0.0f;
-    float m_fDragWidth = 0.0f;
+    float m_sampleRate = kDefaultSampleRate;
+    int m_selectedBand = -1;
+    int m_draggedBand = -1;
+    float m_dragX = 0.0f;
+    float m_dragY = 0.0f;
+    float m_dragWidth = 0.0f;
     POINT m_lastPoint{};
-    float m_fLogLeft = 0.0f;
-    float m_fLogRight = 0.0f;
+    float m_logLeft = 0.0f;
+    float m_logRight = 0.0f;
 };

@@ -37,10 +37,10 @@ bool CQBCtrlFilterGraph::Create(const QBFilterGraphDescriptor* descriptor, std::
     m_descriptor = *descriptor;
     m_handles = {};
     m_positions = {};
-    m_iHandleCount = 1;
-    m_iSelectedHandle = 0;
-    m_iActiveHandle = kNoHandle;
-    m_iLastActiveHandle = 0;
+    m_handleCount = 1;
+    m_selectedHandle = 0;
+    m_activeHandle = kNoHandle;
+    m_lastActiveHandle = 0;
     FinishCreate({m_descriptor.x - 2, m_descriptor.y - 2, m_descriptor.x + m_descriptor.width + 4,
                   m_descriptor.y + m_descriptor.height + 4},
                  id, eventCode);
@@ -77,7 +77,7 @@ void CQBCtrlFilterGraph::SetData(const void* data, bool redraw)
         return;
     m_handles[0].resonance = values->resonance;
     m_handles[0].cutoff = values->cutoff;
-    m_iSelectedHandle = values->handle;
+    m_selectedHandle = values->handle;
     UpdateHandlePositions();
     if (redraw)
         SetDirty(true);
@@ -87,7 +87,7 @@ void CQBCtrlFilterGraph::SetFilterType(int type, bool redraw)
 {
     m_descriptor.filterType = type;
     if (type >= 0 && type <= 3)
-        m_iHandleCount = 1;
+        m_handleCount = 1;
     if (redraw)
         SetDirty(true);
 }
@@ -101,7 +101,7 @@ void CQBCtrlFilterGraph::UpdateHandlePositions()
 {
     const int size = m_descriptor.handleSize;
     const int range = std::max(m_descriptor.maximum - m_descriptor.minimum, 1);
-    for (int i = 0; i < m_iHandleCount; ++i) {
+    for (int i = 0; i < m_handleCount; ++i) {
         const Handle& handle = m_handles[static_cast<std::size_t>(i)];
         m_positions[static_cast<std::size_t>(i)] = {handle.cutoff * (m_descriptor.width - size) / range + size / 2,
                                                     size / 2 + (m_descriptor.height - size) -
@@ -117,13 +117,13 @@ int CQBCtrlFilterGraph::HitHandle(int x, int y) const
     const int reach = m_descriptor.handleSize / 2 + 5;
     const int side = m_descriptor.handleSize + 10;
     int hit = kNoHandle;
-    for (int i = 0; i < m_iHandleCount; ++i) {
+    for (int i = 0; i < m_handleCount; ++i) {
         const POINT& p = m_positions[static_cast<std::size_t>(i)];
         const int left = p.x - reach;
         const int top = p.y - reach;
         if (px > left && px < left + side && py > top && py < top + side) {
             hit = i;
-            if (m_iSelectedHandle == 0)
+            if (m_selectedHandle == 0)
                 break;
         }
     }
@@ -192,12 +192,12 @@ void CQBCtrlFilterGraph::CPlotter::Add(float x, float y, double level)
 {
     const QBFilterGraphDescriptor& d = m_graph.m_descriptor;
     if (level < kFloor) {
-        m_bGap = true;
+        m_gap = true;
     } else if (m_iCount++ > 0) {
-        if (m_bGap) {
-            m_bGap = false;
-            m_fPreviousX = x;
-            m_fPreviousY = y;
+        if (m_gap) {
+            m_gap = false;
+            m_previousX = x;
+            m_previousY = y;
         }
         if (y > 2.0f && y < static_cast<float>(d.height + 1) && x > 2.0f && x < static_cast<float>(d.width - 1)) {
             const auto left = static_cast<float>(d.x);
@@ -208,25 +208,25 @@ void CQBCtrlFilterGraph::CPlotter::Add(float x, float y, double level)
             m_pContext->LineTo(left + x, top + static_cast<float>(d.height + 1));
             m_pContext->SetPenWidth(0.5f);
             m_pContext->SetPenColor(m_graph.AtOpacity(d.lineColor));
-            m_pContext->MoveTo(left + m_fPreviousX, top + m_fPreviousY);
+            m_pContext->MoveTo(left + m_previousX, top + m_previousY);
             m_pContext->LineTo(left + x, top + y);
         }
     }
-    m_fPreviousX = x;
-    m_fPreviousY = y;
+    m_previousX = x;
+    m_previousY = y;
 }
 
 void CQBCtrlFilterGraph::DrawActiveBand(CHfcDrawContext* context)
 {
     const int type = m_descriptor.filterType;
-    if (m_iActiveHandle == kNoHandle || type < 0 || type > 3)
+    if (m_activeHandle == kNoHandle || type < 0 || type > 3)
         return;
     const int half = m_descriptor.height / 2;
     const int size = m_descriptor.handleSize;
     const int top = type == 1 ? m_descriptor.y + half - size : m_descriptor.y - 1;
     const int height = type == 1 ? 2 * size : half;
     context->SetFillColor(kActiveBandColor);
-    for (int i = 0; i < m_iHandleCount; ++i)
+    for (int i = 0; i < m_handleCount; ++i)
         context->FillRectangle(m_descriptor.x - 1, top, m_descriptor.width - 2, height);
 }
 
@@ -248,11 +248,11 @@ void CQBCtrlFilterGraph::DrawHandles(CHfcDrawContext* context)
         context->FillRectangle(x, y, size, size);
         context->DrawRectangle(x, y, size, size);
     };
-    for (int i = 0; i < m_iHandleCount; ++i)
-        if (i != m_iActiveHandle)
+    for (int i = 0; i < m_handleCount; ++i)
+        if (i != m_activeHandle)
             draw(i);
-    if (m_iActiveHandle >= 0 && m_iActiveHandle < m_iHandleCount)
-        draw(m_iActiveHandle);
+    if (m_activeHandle >= 0 && m_activeHandle < m_handleCount)
+        draw(m_activeHandle);
 }
 
 void CQBCtrlFilterGraph::DrawHandleMarker(CHfcDrawContext* context, int handle)
@@ -275,12 +275,12 @@ void CQBCtrlFilterGraph::DrawHandleMarker(CHfcDrawContext* context, int handle)
 void CQBCtrlFilterGraph::DrawFocusFrame(CHfcDrawContext* context)
 {
     if (context != nullptr && m_bVisible && m_bEnabled && HasFocus())
-        DrawHandleMarker(context, m_iLastActiveHandle);
+        DrawHandleMarker(context, m_lastActiveHandle);
 }
 
 void CQBCtrlFilterGraph::ReportValues()
 {
-    const int handle = m_iActiveHandle != kNoHandle ? m_iActiveHandle : m_iLastActiveHandle;
+    const int handle = m_activeHandle != kNoHandle ? m_activeHandle : m_lastActiveHandle;
     const Handle& values = m_handles[static_cast<std::size_t>(handle)];
     QBFilterGraphValues report{handle, values.resonance, values.cutoff};
     if (m_pOwner != nullptr)
@@ -289,7 +289,7 @@ void CQBCtrlFilterGraph::ReportValues()
 
 void CQBCtrlFilterGraph::SetHandleValues(int cutoff, int resonance)
 {
-    const int handle = m_iActiveHandle != kNoHandle ? m_iActiveHandle : m_iLastActiveHandle;
+    const int handle = m_activeHandle != kNoHandle ? m_activeHandle : m_lastActiveHandle;
     Handle& values = m_handles[static_cast<std::size_t>(handle)];
     cutoff = std::clamp(cutoff, m_descriptor.minimum, m_descriptor.maximum);
     resonance = std::clamp(resonance, m_descriptor.minimum, m_descriptor.maximum);
@@ -304,28 +304,28 @@ void CQBCtrlFilterGraph::SetHandleValues(int cutoff, int resonance)
 
 bool CQBCtrlFilterGraph::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int modifiers)
 {
-    if (m_bReadOnly)
+    if (m_readOnly)
         return true;
     const int hit = HitHandle(x, y);
     if (OwnerTakesMouseDown(x, y, modifiers) || hit == kNoHandle)
         return true;
-    m_iActiveHandle = hit;
+    m_activeHandle = hit;
     ReportEditBegin();
     ReportValues();
     TakeCapture();
     SetFocus(0);
     SetDirty(true);
     const Handle& values = m_handles[static_cast<std::size_t>(hit)];
-    m_fAccumulatorX = static_cast<float>(values.cutoff) * kDragScale + kDragScale / 2;
+    m_accumulatorX = static_cast<float>(values.cutoff) * kDragScale + kDragScale / 2;
     // The vertical axis runs upward: the accumulator counts down from the top.
-    m_fAccumulatorY = static_cast<float>(m_descriptor.maximum - values.resonance) * kDragScale + kDragScale / 2;
+    m_accumulatorY = static_cast<float>(m_descriptor.maximum - values.resonance) * kDragScale + kDragScale / 2;
     m_lastPoint = {x, y};
     return true;
 }
 
 bool CQBCtrlFilterGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
 {
-    if (!HoldsCapture() || m_iActiveHandle == kNoHandle)
+    if (!HoldsCapture() || m_activeHandle == kNoHandle)
         return OwnerTakesMouseMove(x, y, modifiers);
     float dx = static_cast<float>(x - m_lastPoint.x) * kDragScale;
     float dy = static_cast<float>(y - m_lastPoint.y) * kDragScale;
@@ -339,10 +339,10 @@ bool CQBCtrlFilterGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int modifiers)
         dx *= span / static_cast<float>(std::max(m_descriptor.width - size, 1));
         dy *= span / static_cast<float>(std::max(m_descriptor.height - size, 1));
     }
-    m_fAccumulatorX += dx;
-    m_fAccumulatorY += dy;
-    SetHandleValues(static_cast<int>(m_fAccumulatorX / kDragScale),
-                    m_descriptor.maximum - static_cast<int>(m_fAccumulatorY / kDragScale));
+    m_accumulatorX += dx;
+    m_accumulatorY += dy;
+    SetHandleValues(static_cast<int>(m_accumulatorX / kDragScale),
+                    m_descriptor.maximum - static_cast<int>(m_accumulatorY / kDragScale));
     return true;
 }
 
@@ -356,12 +356,12 @@ bool CQBCtrlFilterGraph::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int)
 
 bool CQBCtrlFilterGraph::OnHfcMouseCaptureReleased(CHfcMouse*)
 {
-    if (m_iActiveHandle == kNoHandle)
+    if (m_activeHandle == kNoHandle)
         return true;
     ReportValues();
     ReportEditEnd();
-    m_iLastActiveHandle = m_iActiveHandle;
-    m_iActiveHandle = kNoHandle;
+    m_lastActiveHandle = m_activeHandle;
+    m_activeHandle = kNoHandle;
     SetDirty(true);
     if (m_pOwner != nullptr)
         m_pOwner->OnControlCaptureReleased(this);
@@ -372,7 +372,7 @@ bool CQBCtrlFilterGraph::StepValues(int key)
 {
     if (HoldsCapture())
         return false;
-    const Handle& values = m_handles[static_cast<std::size_t>(m_iLastActiveHandle)];
+    const Handle& values = m_handles[static_cast<std::size_t>(m_lastActiveHandle)];
     // Left lowers the cutoff, as the handle then moves left.
     const int step = std::max(m_descriptor.keyStep - 2, 1);
     switch (key) {

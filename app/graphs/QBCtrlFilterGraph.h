@@ -66,7 +66,7 @@ public:
     void SetFilterType(int type, bool redraw);
     int GetFilterType() const { return m_descriptor.filterType; }
     // No mouse handling while set.
-    void SetReadOnly(bool readOnly) { m_bReadOnly = readOnly; }
+    void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
     bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int modifiers) override;
     bool OnHfcMouseLButtonUp(CHfcMouse* mouse, int x, int y, int modifiers) override;
@@ -83,7 +83,7 @@ public:
 
     const QBFilterGraphDescriptor& GetDescriptor() const { return m_descriptor; }
     POINT GetHandlePosition(int handle) const { return m_positions[static_cast<std::size_t>(handle)]; }
-    int GetActiveHandle() const { return m_iActiveHandle; }
+    int GetActiveHandle() const { return m_activeHandle; }
 
 protected:
     // The response curve; the model graphs draw their own.
@@ -111,9 +111,9 @@ protected:
         CQBCtrlFilterGraph& m_graph;
         CHfcDrawContext* m_pContext;
         int m_iCount = 0;
-        bool m_bGap = false;
-        float m_fPreviousX = 0.0f;
-        float m_fPreviousY = 0.0f;
+        bool m_gap = false;
+        float m_previousX = 0.0f;
+        float m_previousY = 0.0f;
     };
 
     QBFilterGraphDescriptor m_descriptor;
@@ -132,12 +132,12 @@ private:
     };
     std::array<Handle, 2> m_handles{};
     std::array<POINT, 2> m_positions{};
-    int m_iHandleCount = 1;
-    int m_iSelectedHandle = 0;
-    int m_iActiveHandle = kNoHandle;
-    int m_iLastActiveHandle = 0;
-    bool m_bReadOnly = false;
-    float m_fAccumulatorX = 0.0f;
-    float m_fAccumulatorY = 0.0f;
+    int m_handleCount = 1;
+    int m_selectedHandle = 0;
+    int m_activeHandle = kNoHandle;
+    int m_lastActiveHandle = 0;
+    bool m_readOnly = false;
+    float m_accumulatorX = 0.0f;
+    float m_accumulatorY = 0.0f;
     POINT m_lastPoint{};
 };

@@ -78,7 +78,7 @@ void CTestEditLayer::UpdateAllControls()
 
 CTestKnob::CTestKnob(CHfcBmp& strip, int x, int y, int minimum, int maximum, int ratio, std::uint32_t id,
                      std::uint32_t eventCode)
-    : m_iMin(minimum), m_iMax(maximum), m_iRatio(ratio * 2)
+    : m_iMin(minimum), m_iMax(maximum), m_ratio(ratio * 2)
 {
     const std::vector<HfcWord> words{x,
                                      y,
@@ -91,8 +91,8 @@ CTestKnob::CTestKnob(CHfcBmp& strip, int x, int y, int minimum, int maximum, int
                                      1,
                                      0,
                                      0,
-                                     (maximum - minimum) * kStepPixels * m_iRatio,
-                                     kStepPixels * m_iRatio};
+                                     (maximum - minimum) * kStepPixels * m_ratio,
+                                     kStepPixels * m_ratio};
     EXPECT_TRUE(Create(words.data(), id, eventCode));
 }
 
@@ -109,12 +109,12 @@ int CTestKnob::GetValue()
 
 int CTestKnob::ValueToPosition(int value)
 {
-    return (value - m_iMin) * kStepPixels * m_iRatio;
+    return (value - m_iMin) * kStepPixels * m_ratio;
 }
 
 int CTestKnob::PositionToValue(int position)
 {
-    return m_iMin + position / kStepPixels / m_iRatio;
+    return m_iMin + position / kStepPixels / m_ratio;
 }
 
 void CTestKnob::SetMin(int minimum)
@@ -134,7 +134,7 @@ void CTestKnob::SetMax(int maximum)
 void CTestKnob::SetRatio(int ratio)
 {
     Log().push_back("knob:SetRatio " + std::to_string(ratio));
-    m_iRatio = ratio * 2;
+    m_ratio = ratio * 2;
 }
 
 void CTestKnob::SetEnabled(bool enabled)
@@ -163,7 +163,7 @@ bool CTestDropArea::Create(const RECT& rect, std::uint32_t kind, std::uint32_t p
     return CHfcCtrlDragReceiver::Create(words.data(), id, eventCode);
 }
 
-CTypedControl::CTypedControl(int type, const RECT& rect, std::uint32_t id, std::uint32_t eventCode) : m_iType(type)
+CTypedControl::CTypedControl(int type, const RECT& rect, std::uint32_t id, std::uint32_t eventCode) : m_type(type)
 {
     FinishCreate(rect, id, eventCode);
 }

@@ -72,7 +72,7 @@ public:
 private:
     int m_iMin;
     int m_iMax;
-    int m_iRatio;
+    int m_ratio;
 };
 
 // A two-state switch.
@@ -120,7 +120,7 @@ public:
     void SetRatio(int ratio) override;
     void SetEnabled(bool enabled) override;
     void GetText(char* buffer, int size) override;
-    int GetControlType() const override { return m_iType; }
+    int GetControlType() const override { return m_type; }
 
     void Record(const std::string& what) { Log().push_back("control " + std::to_string(GetId()) + ":" + what); }
 
@@ -128,7 +128,7 @@ public:
     bool logRedraws = false;
 
 private:
-    int m_iType;
+    int m_type;
     int m_iShown = 0;
     int m_iMin = 0;
     int m_iMax = 127;
