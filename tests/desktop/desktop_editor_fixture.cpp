@@ -1,16 +1,20 @@
 #include "desktop_editor_fixture.h"
 
+#include <platform/painting.h>
 #include <platform/resources.h>
 #include <platform/testing/locale.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <png.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -32,7 +36,36 @@ bool Near(const std::uint8_t* a, const std::uint8_t* b)
     return true;
 }
 
+// The window's title as the desktop shows it: the UTF-8 name, else the
+// older one.
+std::string TitleOf(Display* x, Window window)
+{
+    std::string title;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(x, window, XInternAtom(x, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(x, "UTF8_STRING", False), &type, &format, &count, &after, &data) == Success &&
+        data != nullptr && format == 8)
+        title.assign(reinterpret_cast<const char*>(data), count);
+    if (data != nullptr)
+        XFree(data);
+    char* name = nullptr;
+    if (title.empty() && XFetchName(x, window, &name) != 0 && name != nullptr)
+        title = name;
+    if (name != nullptr)
+        XFree(name);
+    return title;
+}
+
 }  // namespace
+
+bool IsColour(const std::uint8_t* pixel, std::uint32_t colour)
+{
+    return pixel[0] == (colour & 0xFF) && pixel[1] == ((colour >> 8) & 0xFF) && pixel[2] == ((colour >> 16) & 0xFF);
+}
 
 fs::path MakeRegistry(const std::string& name, int x, int y, int width, int height,
                       const std::map<std::string, long>& more)
@@ -69,14 +102,25 @@ RgbImage CaptureScreen(Display* x)
     if (image == nullptr)
         return {};
     RgbImage screen{attributes.width, attributes.height, {}};
-    screen.rgb.reserve(static_cast<size_t>(screen.width) * static_cast<size_t>(screen.height) * 3);
-    for (int row = 0; row < screen.height; ++row)
-        for (int column = 0; column < screen.width; ++column) {
-            const unsigned long pixel = XGetPixel(image, column, row);
-            screen.rgb.push_back(static_cast<std::uint8_t>((pixel >> 16) & 0xFF));
-            screen.rgb.push_back(static_cast<std::uint8_t>((pixel >> 8) & 0xFF));
-            screen.rgb.push_back(static_cast<std::uint8_t>(pixel & 0xFF));
+    screen.rgb.resize(static_cast<size_t>(screen.width) * static_cast<size_t>(screen.height) * 3);
+    // The usual 32-bit pixels, blue first, are read straight from the image:
+    // a pixel at a time is slow enough to hold a busy test up.
+    const bool plain = image->bits_per_pixel == 32 && image->byte_order == LSBFirst && image->red_mask == 0xFF0000 &&
+                       image->green_mask == 0xFF00 && image->blue_mask == 0xFF;
+    std::uint8_t* to = screen.rgb.data();
+    for (int row = 0; row < screen.height; ++row) {
+        const auto* line =
+            reinterpret_cast<const std::uint8_t*>(image->data) + static_cast<size_t>(row) * image->bytes_per_line;
+        for (int column = 0; column < screen.width; ++column, to += 3) {
+            const unsigned long pixel = plain ? (static_cast<unsigned long>(line[column * 4 + 2]) << 16) |
+                                                    (static_cast<unsigned long>(line[column * 4 + 1]) << 8) |
+                                                    line[column * 4]
+                                              : XGetPixel(image, column, row);
+            to[0] = static_cast<std::uint8_t>((pixel >> 16) & 0xFF);
+            to[1] = static_cast<std::uint8_t>((pixel >> 8) & 0xFF);
+            to[2] = static_cast<std::uint8_t>(pixel & 0xFF);
         }
+    }
     XDestroyImage(image);
     return screen;
 }
@@ -150,6 +194,49 @@ bool ShowsAt(const RgbImage& screen, const RgbImage& picture, Point place, int f
     return true;
 }
 
+RgbImage Crop(const RgbImage& screen, const Area& area)
+{
+    const int left = std::max(area.x, 0);
+    const int top = std::max(area.y, 0);
+    const int right = std::min(area.x + area.width, screen.width);
+    const int bottom = std::min(area.y + area.height, screen.height);
+    if (right <= left || bottom <= top)
+        return {};
+    RgbImage part{right - left, bottom - top, {}};
+    for (int row = top; row < bottom; ++row) {
+        const std::uint8_t* from = screen.At(left, row);
+        part.rgb.insert(part.rgb.end(), from, from + static_cast<size_t>(part.width) * 3);
+    }
+    return part;
+}
+
+std::optional<DialogKind> KindOfDialog(const RgbImage& dialog)
+{
+    if (dialog.width < 3 || dialog.height < 3)
+        return std::nullopt;
+    // Painted, the dialog's face runs all round its edge; before that its
+    // window shows whatever was under it.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (int x = 0; x < dialog.width; ++x)
+        if (!IsColour(dialog.At(x, 0), face) || !IsColour(dialog.At(x, dialog.height - 1), face))
+            return std::nullopt;
+    for (int y = 0; y < dialog.height; ++y)
+        if (!IsColour(dialog.At(0, y), face) || !IsColour(dialog.At(dialog.width - 1, y), face))
+            return std::nullopt;
+    // The progress bar's sunken top edge reaches across all the dialog but
+    // its margins; no row of buttons has an edge that long.
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    for (int y = 0; y < dialog.height; ++y) {
+        int run = 0;
+        for (int x = 0; x < dialog.width; ++x) {
+            run = IsColour(dialog.At(x, y), shadow) ? run + 1 : 0;
+            if (run * 10 >= dialog.width * 9)
+                return DialogKind::Progress;
+        }
+    }
+    return DialogKind::MessageBox;
+}
+
 std::optional<Point> FindOnScreen(const RgbImage& screen, const RgbImage& picture, int from, int to)
 {
     if (picture.rgb.empty())
@@ -198,13 +285,64 @@ std::string EditorOnDesktop::Tool(std::vector<std::string> args)
     return line;
 }
 
+std::vector<Window> EditorOnDesktop::ShownWindows(const std::string& title)
+{
+    const std::regex pattern(title, std::regex::icase);
+    std::vector<Window> shown;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(x_, DefaultRootWindow(x_), &root, &parent, &children, &count) == 0)
+        return shown;
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes{};
+        if (XGetWindowAttributes(x_, children[i], &attributes) != 0 && attributes.map_state == IsViewable &&
+            !attributes.override_redirect && std::regex_search(TitleOf(x_, children[i]), pattern))
+            shown.push_back(children[i]);
+    }
+    if (children != nullptr)
+        XFree(children);
+    return shown;
+}
+
+std::optional<Area> EditorOnDesktop::AreaOf(Window window)
+{
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(x_, window, &attributes) == 0 || attributes.map_state != IsViewable)
+        return std::nullopt;
+    const Point origin = WindowOrigin(window);
+    return Area{origin.x, origin.y, attributes.width, attributes.height};
+}
+
 Window EditorOnDesktop::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout, Window other)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        const std::string found = Tool({"search", "--onlyvisible", "--name", title});
-        if (!found.empty() && static_cast<Window>(std::stoul(found)) != other)
-            return static_cast<Window>(std::stoul(found));
+        for (const Window window : ShownWindows(title))
+            if (window != other)
+                return window;
+        std::this_thread::sleep_for(100ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return 0;
+}
+
+Window EditorOnDesktop::WaitForDialog(const std::string& title, DialogKind kind, std::chrono::milliseconds timeout,
+                                      const std::function<void(const RgbImage& screen)>& whileOther)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        const std::vector<Window> shown = ShownWindows(title);
+        const RgbImage screen = shown.empty() ? RgbImage{} : CaptureScreen(x_);
+        for (const Window window : shown) {
+            // Asked after the capture: a window still shown now was shown in it.
+            const std::optional<Area> area = AreaOf(window);
+            const std::optional<DialogKind> seen = area ? KindOfDialog(Crop(screen, *area)) : std::nullopt;
+            if (seen == kind)
+                return window;
+            if (seen && whileOther)
+                whileOther(screen);
+        }
         std::this_thread::sleep_for(100ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return 0;
@@ -223,9 +361,20 @@ bool EditorOnDesktop::WaitUntilGone(Window window, std::chrono::milliseconds tim
     return false;
 }
 
+bool EditorOnDesktop::Answer(Window box, const std::string& key)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (AreaOf(box) && std::chrono::steady_clock::now() < deadline) {
+        Keys(box, {key});
+        if (WaitUntilGone(box, 10s))
+            return true;
+    }
+    return !AreaOf(box);
+}
+
 std::optional<Point> EditorOnDesktop::WaitForPicture(const RgbImage& picture, int from, int to)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (std::chrono::steady_clock::now() < deadline) {
         if (auto found = FindOnScreen(CaptureScreen(x_), picture, from, to))
             return found;
@@ -236,7 +385,7 @@ std::optional<Point> EditorOnDesktop::WaitForPicture(const RgbImage& picture, in
 
 RgbImage EditorOnDesktop::WaitForChange(const RgbImage& before)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     RgbImage now = CaptureScreen(x_);
     while (now.rgb == before.rgb && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(200ms);
@@ -275,14 +424,7 @@ std::unique_ptr<ChildProcess> EditorOnDesktop::StartEditor(const fs::path& regis
 
 Window EditorOnDesktop::WaitForFrame()
 {
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (std::chrono::steady_clock::now() < deadline) {
-        const std::string found = Tool({"search", "--onlyvisible", "--name", std::string("^") + kTitle + "$"});
-        if (!found.empty())
-            return static_cast<Window>(std::stoul(found));
-        std::this_thread::sleep_for(100ms);
-    }
-    return 0;
+    return WaitForWindow(ExactTitle(kTitle));
 }
 
 Point EditorOnDesktop::WindowOrigin(Window window)
@@ -303,14 +445,19 @@ void EditorOnDesktop::Keys(Window frame, const std::vector<std::string>& keys)
     }
 }
 
-void EditorOnDesktop::ChooseMenuItem(Window frame, const std::string& menuKey, const std::string& itemKey)
+void EditorOnDesktop::ChooseMenuItem(Window frame, const std::vector<std::string>& keys)
 {
-    const RgbImage before = CaptureScreen(x_);
-    Keys(frame, {menuKey});
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (CaptureScreen(x_).rgb == before.rgb && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(100ms);
-    Keys(frame, {itemKey});
+    // The frame gets the keyboard once: a key may open a dialog that takes
+    // it for the keys after.
+    Tool({"windowfocus", "--sync", std::to_string(frame)});
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        const RgbImage before = CaptureScreen(x_);
+        Tool({"key", keys[n]});
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (n + 1 < keys.size() && CaptureScreen(x_).rgb == before.rgb &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(100ms);
+    }
 }
 
 void EditorOnDesktop::Click(Point at, int clicks)
@@ -318,6 +465,19 @@ void EditorOnDesktop::Click(Point at, int clicks)
     Tool({"mousemove", "--sync", std::to_string(at.x), std::to_string(at.y)});
     Tool({"click", "--repeat", std::to_string(clicks), "--delay", "80", "1"});
     std::this_thread::sleep_for(300ms);
+}
+
+RgbImage EditorOnDesktop::DoubleClickUntil(Point at, const std::function<bool(const RgbImage& screen)>& opened)
+{
+    const RgbImage before = CaptureScreen(x_);
+    RgbImage screen = before;
+    for (int tries = 0; tries < 3 && !opened(screen); ++tries) {
+        Click(at, 2);
+        const auto deadline = std::chrono::steady_clock::now() + kPatience / 3;
+        while (!opened(screen = CaptureScreen(x_)) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(200ms);
+    }
+    return opened(screen) ? WaitForChange(before) : screen;
 }
 
 void EditorOnDesktop::RequestClose(Window frame)

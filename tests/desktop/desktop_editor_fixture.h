@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,11 +25,17 @@ namespace desktop_test {
 namespace fs = std::filesystem;
 
 inline constexpr const char* kTitle = "VQ-700Z Sound Editor";
+// How long what the editor should show may take on a busy machine; only a
+// test that fails waits this long.
+inline constexpr std::chrono::seconds kPatience{120};
 // The library window's page strip, at the top left of its inside: its
 // height, and its columns that neither the tabs nor the logo cover.
 inline constexpr int kStripHeight = 37;
 inline constexpr int kStripFreeFrom = 176;
 inline constexpr int kStripFreeTo = 806;
+// The page strip's skin bitmap in each colour theme.
+inline constexpr int kThemes = 3;
+inline constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
 
 // A fresh registry holding the main window's placement, with the device
 // left alone (no port scan and no receive at start), and any other words.
@@ -45,6 +52,15 @@ struct Point
     bool operator==(const Point&) const = default;
 };
 
+// A window's place and size on the screen.
+struct Area
+{
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // Pixels as 8-bit RGB, row by row.
 struct RgbImage
 {
@@ -54,6 +70,9 @@ struct RgbImage
 
     const std::uint8_t* At(int x, int y) const { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
 };
+
+// Whether the pixel is exactly the colour, given as 0x00BBGGRR.
+bool IsColour(const std::uint8_t* pixel, std::uint32_t colour);
 
 RgbImage CaptureScreen(Display* x);
 bool SavePng(const RgbImage& image, const fs::path& path);
@@ -70,6 +89,20 @@ std::string ExactTitle(const std::string& text);
 std::optional<Point> FindOnScreen(const RgbImage& screen, const RgbImage& picture, int from, int to);
 // Whether the picture's columns [from, to) show at that place.
 bool ShowsAt(const RgbImage& screen, const RgbImage& picture, Point place, int from, int to);
+// The part of the screen the area covers.
+RgbImage Crop(const RgbImage& screen, const Area& area);
+
+// The two dialogs a device transfer shows, under one title: its progress,
+// a bar across the dialog, and its last word, a message box, as is the
+// question before it.
+enum class DialogKind
+{
+    Progress,
+    MessageBox
+};
+// Which of them the picture of a dialog's window shows; none while the
+// dialog has not been painted yet.
+std::optional<DialogKind> KindOfDialog(const RgbImage& dialog);
 
 class EditorOnDesktop : public ::testing::Test
 {
@@ -88,23 +121,41 @@ protected:
     // Where the window's inside is on the screen.
     Point WindowOrigin(Window window);
     void Keys(Window frame, const std::vector<std::string>& keys);
-    // Opens a menu with its key and, once it shows, picks the item by its
-    // letter: a slow editor would otherwise get the letter first.
-    void ChooseMenuItem(Window frame, const std::string& menuKey, const std::string& itemKey);
+    // Opens a menu with its key and walks it with the others, each sent
+    // once the screen shows what the one before did: a slow editor would
+    // otherwise get a letter before its menu.
+    void ChooseMenuItem(Window frame, const std::vector<std::string>& keys);
     void Click(Point at, int clicks = 1);
+    // Double-clicks at the point until the screen shows what that opens: a
+    // busy editor takes a double click whose clicks it reads apart for two
+    // single ones. The screen once it shows and has held still; as it is
+    // after the last try otherwise.
+    RgbImage DoubleClickUntil(Point at, const std::function<bool(const RgbImage& screen)>& opened);
     // What a window manager sends when the user closes the window.
     void RequestClose(Window frame);
     std::string Tool(std::vector<std::string> args);
+    // The visible top-level windows whose title matches the pattern (case
+    // ignored, as in a search), from the bottom of the stack up; menus and
+    // other windows the desktop does not manage are left out.
+    std::vector<Window> ShownWindows(const std::string& title);
+    // Where a visible window is on the screen; none once it has gone.
+    std::optional<Area> AreaOf(Window window);
     // A visible top-level window whose title matches, other than `other`;
     // 0 when none came in time.
-    Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = std::chrono::seconds(30),
-                         Window other = 0);
-    bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = std::chrono::seconds(30));
+    Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = kPatience, Window other = 0);
+    // A painted dialog of that kind whose title matches; 0 when none came
+    // in time. While one of the other kind shows, whileOther gets the screen.
+    Window WaitForDialog(const std::string& title, DialogKind kind, std::chrono::milliseconds timeout = kPatience,
+                         const std::function<void(const RgbImage& screen)>& whileOther = {});
+    bool WaitUntilGone(Window window, std::chrono::milliseconds timeout = kPatience);
+    // Presses the key on the box, again while it still shows, until it
+    // goes: a key that comes before the box listens is lost. Whether it went.
+    bool Answer(Window box, const std::string& key);
     // Where the picture's columns [from, to) show once they have been
-    // painted; none after 30 s.
+    // painted; none in time.
     std::optional<Point> WaitForPicture(const RgbImage& picture, int from, int to);
     // The screen once it has changed from before and then held still for
-    // a moment; as it is after 30 s otherwise.
+    // a moment; as it is when the time is up otherwise.
     RgbImage WaitForChange(const RgbImage& before);
     // A click on the middle of a layout's control, on a page that starts
     // at origin; answers the screen as it was before.

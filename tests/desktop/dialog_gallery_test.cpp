@@ -5,7 +5,6 @@
 // dismisses it as a user would.
 #include "desktop_editor_fixture.h"
 
-#include <algorithm>
 #include <thread>
 
 namespace desktop_test {
@@ -16,10 +15,7 @@ using namespace std::chrono_literals;
 struct Shown
 {
     Window window = 0;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
+    Area area;
 };
 
 // One dialog: the keys that bring it up and those that send it away. A
@@ -57,24 +53,6 @@ struct Language
     const char* locale;
 };
 constexpr Language kLanguages[] = {{"en", "en_US.UTF-8"}, {"ja", "ja_JP.UTF-8"}};
-constexpr int kThemes = 3;
-
-// The part of the screen the window covers.
-RgbImage Crop(const RgbImage& screen, const Shown& area)
-{
-    const int left = std::max(area.x, 0);
-    const int top = std::max(area.y, 0);
-    const int right = std::min(area.x + area.width, screen.width);
-    const int bottom = std::min(area.y + area.height, screen.height);
-    if (right <= left || bottom <= top)
-        return {};
-    RgbImage part{right - left, bottom - top, {}};
-    for (int row = top; row < bottom; ++row) {
-        const std::uint8_t* from = screen.At(left, row);
-        part.rgb.insert(part.rgb.end(), from, from + static_cast<size_t>(part.width) * 3);
-    }
-    return part;
-}
 
 class DialogGallery : public EditorOnDesktop
 {
@@ -85,43 +63,38 @@ protected:
     std::vector<Shown> OtherWindows(Window frame)
     {
         std::vector<Shown> shown;
-        Window root = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (XQueryTree(x_, DefaultRootWindow(x_), &root, &parent, &children, &count) == 0)
-            return shown;
-        for (unsigned i = 0; i < count; ++i) {
-            XWindowAttributes attributes{};
-            if (children[i] == frame || XGetWindowAttributes(x_, children[i], &attributes) == 0 ||
-                attributes.map_state != IsViewable || attributes.width < 20 || attributes.height < 20)
-                continue;
-            const Point origin = WindowOrigin(children[i]);
-            shown.push_back({children[i], origin.x, origin.y, attributes.width, attributes.height});
+        for (const Window window : ShownWindows("")) {
+            const std::optional<Area> area = AreaOf(window);
+            if (window != frame && area && area->width >= 20 && area->height >= 20)
+                shown.push_back({window, *area});
         }
-        if (children != nullptr)
-            XFree(children);
         return shown;
     }
 
-    // The dialog once one shows and has been painted; none after 10 s.
-    std::optional<Shown> WaitForDialog(Window frame)
+    // The dialog once one shows and has been painted: what it covers no
+    // longer shows as it did before, and holds still. None after 30 s.
+    std::optional<Shown> WaitForPaintedDialog(Window frame, const RgbImage& before)
     {
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        RgbImage last;
         while (std::chrono::steady_clock::now() < deadline) {
             const std::vector<Shown> shown = OtherWindows(frame);
-            if (!shown.empty()) {
-                std::this_thread::sleep_for(500ms);
-                return shown.back();
+            if (shown.empty()) {
+                std::this_thread::sleep_for(100ms);
+                continue;
             }
-            std::this_thread::sleep_for(100ms);
+            const RgbImage now = Crop(CaptureScreen(x_), shown.back().area);
+            if (now.rgb != Crop(before, shown.back().area).rgb && now.rgb == last.rgb)
+                return shown.back();
+            last = now;
+            std::this_thread::sleep_for(300ms);
         }
         return std::nullopt;
     }
 
     bool WaitForNoDialog(Window frame)
     {
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
         while (std::chrono::steady_clock::now() < deadline) {
             if (OtherWindows(frame).empty())
                 return true;
@@ -151,25 +124,33 @@ TEST_F(DialogGallery, EveryDialogInEachThemeAndLanguage)
             ASSERT_TRUE(editor->Started());
             const Window frame = WaitForFrame();
             ASSERT_NE(frame, 0u) << "the main window did not come up";
-            std::this_thread::sleep_for(2s);
+            ASSERT_TRUE(WaitForPicture(LoadSkinBitmap(kStripBitmaps[theme]), kStripFreeFrom, kStripFreeTo).has_value())
+                << "the library window is not shown";
 
             for (const Step& step : kSteps) {
                 SCOPED_TRACE(step.name);
-                Keys(frame, step.open);
+                const RgbImage before = CaptureScreen(x_);
+                // A menu's key opens it; its item's key is for the menu.
+                if (!step.open.empty() && step.open.front().starts_with("alt+"))
+                    ChooseMenuItem(frame, step.open);
+                else
+                    Keys(frame, step.open);
                 if (step.insideFrame) {
-                    std::this_thread::sleep_for(1500ms);
-                    EXPECT_TRUE(SavePng(CaptureScreen(x_), Folder() / (std::string(step.name) + suffix + ".png")));
+                    const RgbImage opened = WaitForChange(before);
+                    EXPECT_TRUE(SavePng(opened, Folder() / (std::string(step.name) + suffix + ".png")));
                     Keys(frame, step.dismiss);
+                    WaitForChange(opened);
                     continue;
                 }
-                const std::optional<Shown> dialog = WaitForDialog(frame);
+                const std::optional<Shown> dialog = WaitForPaintedDialog(frame, before);
                 ASSERT_TRUE(dialog.has_value()) << "the dialog did not come up";
                 const RgbImage screen = CaptureScreen(x_);
-                EXPECT_TRUE(SavePng(Crop(screen, *dialog), Folder() / (std::string(step.name) + suffix + ".png")));
+                EXPECT_TRUE(SavePng(Crop(screen, dialog->area), Folder() / (std::string(step.name) + suffix + ".png")));
                 // Wholly on the screen.
-                EXPECT_GE(dialog->x, 0);
-                EXPECT_GE(dialog->y, 0);
+                EXPECT_GE(dialog->area.x, 0);
+                EXPECT_GE(dialog->area.y, 0);
                 Keys(dialog->window, step.dismiss);
+                ASSERT_TRUE(WaitUntilGone(dialog->window)) << "the dialog stayed";
                 // A step that opens nothing takes the box that follows this one.
                 const bool last = &step == &kSteps.back();
                 if (!last && !(&step + 1)->open.empty()) {

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <thread>
 
 namespace desktop_test {
 namespace {
@@ -17,21 +16,21 @@ using namespace std::chrono_literals;
 TEST_F(EditorOnDesktop, FileExitEndsTheEditorAndKeepsTheWindowsPlace)
 {
     const fs::path log = fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop.log";
+    const RgbImage empty = CaptureScreen(x_);
     auto editor = StartEditor(MakeRegistry("editor_exit", 40, 30, 640, 420), log);
     ASSERT_TRUE(editor->Started());
     const Window frame = WaitForFrame();
     ASSERT_NE(frame, 0u) << "the main window did not come up";
-    // Let the first frame and the library window be painted before looking.
-    std::this_thread::sleep_for(2s);
-    EXPECT_TRUE(SavePng(CaptureScreen(x_), fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop.png"));
+    // Looked at once the first frame and the library window are painted.
+    const RgbImage started = WaitForChange(empty);
+    EXPECT_TRUE(SavePng(started, fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop.png"));
 
     // Help > Version opens the version window inside the frame.
-    ChooseMenuItem(frame, "alt+h", "v");
-    std::this_thread::sleep_for(1s);
-    EXPECT_TRUE(SavePng(CaptureScreen(x_), fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop_version.png"));
+    ChooseMenuItem(frame, {"alt+h", "v"});
+    EXPECT_TRUE(SavePng(WaitForChange(started), fs::path(VQ_TEST_OUTPUT_DIR) / "editor_desktop_version.png"));
 
-    ChooseMenuItem(frame, "alt+f", "x");
-    EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    ChooseMenuItem(frame, {"alt+f", "x"});
+    EXPECT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     const auto saved = ReadSettingsDwords(registry_);
     EXPECT_EQ(saved.at("MainWindowX"), 40);
     EXPECT_EQ(saved.at("MainWindowY"), 30);
@@ -41,13 +40,14 @@ TEST_F(EditorOnDesktop, FileExitEndsTheEditorAndKeepsTheWindowsPlace)
 
 TEST_F(EditorOnDesktop, TheDesktopsCloseRequestEndsTheEditorAndKeepsTheWindowsPlace)
 {
+    const RgbImage empty = CaptureScreen(x_);
     auto editor = StartEditor(MakeRegistry("editor_close", 60, 50, 500, 350));
     ASSERT_TRUE(editor->Started());
     const Window frame = WaitForFrame();
     ASSERT_NE(frame, 0u) << "the main window did not come up";
-    std::this_thread::sleep_for(500ms);
+    WaitForChange(empty);
     RequestClose(frame);
-    EXPECT_EQ(editor->Wait(30s), 0);
+    EXPECT_EQ(editor->Wait(kPatience), 0);
     const auto saved = ReadSettingsDwords(registry_);
     EXPECT_EQ(saved.at("MainWindowX"), 60);
     EXPECT_EQ(saved.at("MainWindowY"), 50);
@@ -64,18 +64,11 @@ TEST_F(EditorOnDesktop, ASettingsStoreThatCannotBeReadEndsTheEditorWithAFailureA
     ASSERT_TRUE(editor->Started());
     // Each box is answered with Return as it comes.
     for (int box = 0; box < 2; ++box) {
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
-        std::string found;
-        while (found.empty() && std::chrono::steady_clock::now() < deadline) {
-            found = Tool({"search", "--onlyvisible", "--name", "^Error$"});
-            std::this_thread::sleep_for(100ms);
-        }
-        ASSERT_FALSE(found.empty()) << "box " << box + 1 << " did not come";
-        std::this_thread::sleep_for(300ms);
-        Keys(static_cast<Window>(std::stoul(found)), {"Return"});
-        std::this_thread::sleep_for(500ms);
+        const Window shown = WaitForDialog("^Error$", DialogKind::MessageBox);
+        ASSERT_NE(shown, 0u) << "box " << box + 1 << " did not come";
+        ASSERT_TRUE(Answer(shown, "Return")) << "box " << box + 1 << " stayed";
     }
-    EXPECT_EQ(editor->Wait(30s), 1);
+    EXPECT_EQ(editor->Wait(kPatience), 1);
 }
 
 }  // namespace

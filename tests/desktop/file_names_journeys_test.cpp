@@ -88,7 +88,7 @@ protected:
     {
         const ino_t before = Inode(path);
         Keys(frame_, {"ctrl+s"});
-        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
         while (Inode(path) == before && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(100ms);
         return Inode(path) != before && Inode(path) != 0;
@@ -104,18 +104,22 @@ protected:
     }
 
     // In the file dialog: into the test's folder by its typed path, then
-    // down the list past ".." to its first file, and Return.
-    void PickFirstFileOfTheFolder()
+    // down the list past ".." to its first file. The screen once it shows
+    // the file picked.
+    RgbImage PickFirstFileOfTheFolder(Window dialog)
     {
+        const RgbImage before = CaptureScreen(x_);
+        Tool({"windowfocus", "--sync", std::to_string(dialog)});
         Tool({"type", "--delay", "20", folder_.string()});
         for (const char* key : {"Return", "shift+Tab", "Down", "Down"})
             Tool({"key", key});
+        return WaitForChange(before);
     }
 
     void EndWithoutQuestion()
     {
         RequestClose(frame_);
-        EXPECT_EQ(editor_->Wait(30s), 0) << "unchanged libraries close without a question";
+        EXPECT_EQ(editor_->Wait(kPatience), 0) << "unchanged libraries close without a question";
     }
 
     fs::path folder_;
@@ -134,7 +138,6 @@ TEST_F(FileNamesJourney, CommandLineFilesOpenWhateverTheirNameAndThoseThatCannot
     std::ofstream(notes) << "not a library";
     Start("journey_names_command_line", {missing.string(), subfolder.string(), notes.string(), odd_.string()});
     ExpectNoOpenFailure();
-    std::this_thread::sleep_for(500ms);
     Shot("journey_names_command_line");
 
     EXPECT_TRUE(SavedAgain(odd_)) << "the window keeps the path it was opened from";
@@ -156,14 +159,11 @@ TEST_F(FileNamesJourney, TheOpenAndSaveAsDialogsListTakeAndReplaceTheFile)
     Keys(frame_, {"ctrl+o"});
     const Window open = WaitForWindow("^Open$");
     ASSERT_NE(open, 0u) << "no Open dialog";
-    PickFirstFileOfTheFolder();
-    std::this_thread::sleep_for(500ms);
-    Shot("journey_names_open_dialog");
-    Tool({"key", "Return"});
-    ASSERT_TRUE(WaitUntilGone(open));
+    const RgbImage picked = PickFirstFileOfTheFolder(open);
+    EXPECT_TRUE(SavePng(picked, fs::path(VQ_TEST_OUTPUT_DIR) / "journey_names_open_dialog.png"));
+    ASSERT_TRUE(Answer(open, "Return")) << "the Open dialog stayed";
     ExpectNoOpenFailure();
-    std::this_thread::sleep_for(500ms);
-    Shot("journey_names_opened");
+    EXPECT_TRUE(SavePng(WaitForChange(picked), fs::path(VQ_TEST_OUTPUT_DIR) / "journey_names_opened.png"));
     EXPECT_TRUE(SavedAgain(odd_));
 
     // Save As onto the same file: the user is asked, says Yes, and the file
@@ -172,15 +172,14 @@ TEST_F(FileNamesJourney, TheOpenAndSaveAsDialogsListTakeAndReplaceTheFile)
     Keys(frame_, {"ctrl+shift+s"});
     const Window save = WaitForWindow("^Save$");
     ASSERT_NE(save, 0u) << "no Save dialog";
-    PickFirstFileOfTheFolder();
-    std::this_thread::sleep_for(500ms);
-    const RgbImage listed = CaptureScreen(x_);
-    Tool({"key", "Return"});
-    WaitForChange(listed);
+    PickFirstFileOfTheFolder(save);
+    Keys(save, {"Return"});
+    const Window question = WaitForWindow("^Save$", kPatience, save);
+    ASSERT_NE(question, 0u) << "replacing the file was not asked";
     Shot("journey_names_replace_question");
-    Tool({"key", "Return"});
+    ASSERT_TRUE(Answer(question, "Return")) << "the question stayed";
     ASSERT_TRUE(WaitUntilGone(save)) << "Yes did not end the dialog";
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (Inode(odd_) == before && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(100ms);
     EXPECT_NE(Inode(odd_), before) << "Save As did not replace the file";

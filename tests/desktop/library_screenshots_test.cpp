@@ -18,7 +18,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kThemes = 3;
 // Each language with the title of its save question.
 struct Language
 {
@@ -27,7 +26,6 @@ struct Language
     const char* question;
 };
 constexpr Language kLanguages[] = {{"en", "en_US.UTF-8", "^Confirm$"}, {"ja", "ja_JP.UTF-8", "^確認$"}};
-constexpr const char* kStripBitmaps[kThemes] = {"BG_PageSelect", "BG_PageSelectBlack", "BG_PageSelectWhite"};
 // The page tabs are 69 pixels wide, 8 apart, from the tab area's left end.
 constexpr int kTabPitch = 77;
 constexpr int kTabHalf = 34;
@@ -115,8 +113,9 @@ protected:
         // A double click on the second program's row opens its edit window.
         const Point row = {strip->x + program_list::kListX + 40,
                            strip->y + kStripHeight + program_list::kListY + program_list::kRowHeight * 3 / 2};
-        Click(row, 2);
-        const RgbImage edit = WaitForChange(screen);
+        const RgbImage edit = DoubleClickUntil(row, [&](const RgbImage& shown) {
+            return !ShowsAt(shown, strips_[theme], *strip, kStripFreeFrom, kStripFreeTo);
+        });
         EXPECT_TRUE(SavePng(edit, Folder() / ("program_edit" + suffix + ".png")));
         EXPECT_NE(edit.rgb, screen.rgb) << "no edit window opened";
 
@@ -151,24 +150,22 @@ protected:
         // A double click on the CC map's first line asks for its number;
         // the question is left with Escape.
         const layout::Window ccMap = layout::CcMapLayout();
-        Click({strip->x + ccMap.originX + 80, strip->y + kStripHeight + ccMap.originY + 7}, 2);
-        const Window ask = WaitForWindow("^CC# Map$", 10s);
+        DoubleClickUntil({strip->x + ccMap.originX + 80, strip->y + kStripHeight + ccMap.originY + 7},
+                         [&](const RgbImage&) { return !ShownWindows("^CC# Map$").empty(); });
+        const Window ask = WaitForWindow("^CC# Map$");
         EXPECT_NE(ask, 0u) << "no CC number question";
         if (ask != 0) {
-            std::this_thread::sleep_for(500ms);
-            EXPECT_TRUE(SavePng(CaptureScreen(x_), Folder() / ("cc_map_value" + suffix + ".png")));
-            Keys(ask, {"Escape"});
-            EXPECT_TRUE(WaitUntilGone(ask));
+            EXPECT_TRUE(SavePng(WaitForChange(global), Folder() / ("cc_map_value" + suffix + ".png")));
+            EXPECT_TRUE(Answer(ask, "Escape")) << "the CC number question stayed";
         }
 
         // The vocoder switch changed the library: its save question is
         // answered No (the second button).
-        ChooseMenuItem(frame, "alt+f", "x");
-        const Window question = WaitForWindow(language.question);
-        EXPECT_NE(question, 0u) << "no save question";
-        Tool({"key", "Tab"});
-        Tool({"key", "Return"});
-        EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+        ChooseMenuItem(frame, {"alt+f", "x"});
+        const Window question = WaitForDialog(language.question, DialogKind::MessageBox);
+        ASSERT_NE(question, 0u) << "no save question";
+        Keys(question, {"Tab", "Return"});
+        EXPECT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     }
 
     // Show Values is on: a held knob shows its value beside it, and the box

@@ -26,11 +26,6 @@ constexpr long Bits(int value)
     return static_cast<long>(static_cast<std::uint32_t>(value));
 }
 
-bool IsColour(const std::uint8_t* pixel, COLORREF colour)
-{
-    return pixel[0] == (colour & 0xFF) && pixel[1] == ((colour >> 8) & 0xFF) && pixel[2] == ((colour >> 16) & 0xFF);
-}
-
 // Whether a row of the window shows a run of the colour at least that long.
 bool ShowsRun(const RgbImage& screen, int row, int left, int right, COLORREF colour, int length)
 {
@@ -66,8 +61,8 @@ TEST_F(EditorOnDesktop, ADamagedSettingsLineCostsOnlyItsOwnValueAndIsSaidOnce)
     ASSERT_NE(frame, 0u) << "the main window did not come up";
     EXPECT_EQ(WindowOrigin(frame), (Point{40, 30})) << "the saved place is kept";
 
-    ChooseMenuItem(frame, "alt+f", "x");
-    ASSERT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    ChooseMenuItem(frame, {"alt+f", "x"});
+    ASSERT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     const std::string said = ReadText(log);
     EXPECT_EQ(Count(said, "skipped line"), 1u) << said;
     EXPECT_EQ(Count(said, "skipped line 8 of " + values.string()), 1u) << said;
@@ -124,29 +119,19 @@ TEST_F(EditorOnDesktop, SettingsThatCannotBeReadOrWrittenShowBothBoxesAndSayWhyO
         const fs::path log = fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".log");
         const fs::path root = MakeRegistry(name, 40, 30, 640, 420);
         const fs::path blocked = c.block(root);
-        const RgbImage empty = CaptureScreen(x_);
         auto editor = StartEditor(root, log);
         ASSERT_TRUE(editor->Started());
 
-        // The two boxes, one after the other, each answered with Return
-        // until it goes: a key that comes before the box listens is lost.
-        Window previous = 0;
+        // The two boxes, one after the other, each answered with Return.
         for (int box = 0; box < 2; ++box) {
-            const Window shown = WaitForWindow("^Error$", 30s, previous);
+            const Window shown = WaitForDialog("^Error$", DialogKind::MessageBox);
             ASSERT_NE(shown, 0u) << "box " << box + 1 << " did not come";
             if (box == 0) {
-                EXPECT_TRUE(SavePng(WaitForChange(empty), fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".png")));
+                EXPECT_TRUE(SavePng(CaptureScreen(x_), fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".png")));
             }
-            bool gone = false;
-            for (const auto deadline = std::chrono::steady_clock::now() + 30s;
-                 !gone && std::chrono::steady_clock::now() < deadline;) {
-                Keys(shown, {"Return"});
-                gone = WaitUntilGone(shown, 3s);
-            }
-            ASSERT_TRUE(gone) << "box " << box + 1 << " stayed";
-            previous = shown;
+            ASSERT_TRUE(Answer(shown, "Return")) << "box " << box + 1 << " stayed";
         }
-        EXPECT_EQ(editor->Wait(30s), 1);
+        EXPECT_EQ(editor->Wait(kPatience), 1);
         const std::string said = ReadText(log);
         EXPECT_NE(said.find(blocked.string() + ": " + c.reason), std::string::npos) << said;
         EXPECT_EQ(Tool({"search", "--name", std::string("^") + kTitle + "$"}), "") << "no main window was made";
@@ -192,7 +177,7 @@ TEST_F(EditorOnDesktop, AFrameSavedAtNoSizeOrOffTheScreenOpensUsableOnIt)
             return false;
         };
         RgbImage screen = CaptureScreen(x_);
-        for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+        for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
              !showsCaption(screen) && std::chrono::steady_clock::now() < deadline; screen = CaptureScreen(x_))
             std::this_thread::sleep_for(200ms);
         EXPECT_TRUE(SavePng(screen, fs::path(VQ_TEST_OUTPUT_DIR) / (name + ".png")));
@@ -212,7 +197,7 @@ TEST_F(EditorOnDesktop, AFrameSavedAtNoSizeOrOffTheScreenOpensUsableOnIt)
         EXPECT_GE(size.height, kMenuBarHeight + 200);
 
         RequestClose(frame);
-        EXPECT_EQ(editor->Wait(30s), 0) << ReadText(log);
+        EXPECT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
         EXPECT_EQ(ReadText(log).find("skipped"), std::string::npos) << "every saved word was read";
         const auto kept = ReadSettingsDwords(registry_);
         EXPECT_EQ(kept.at("MainWindowX"), origin.x) << "the frame's place is saved as it was shown";
@@ -235,18 +220,18 @@ TEST_F(EditorOnDesktop, PreferencesShowAKnobModeAndThemeSetByHandOutsideTheirLis
     EXPECT_TRUE(strip.has_value()) << "the white theme's page strip did not show";
 
     const RgbImage before = CaptureScreen(x_);
-    ChooseMenuItem(frame, "alt+o", "p");
-    const Window preferences = WaitForWindow("^Preferences$", 30s, frame);
+    ChooseMenuItem(frame, {"alt+o", "p"});
+    const Window preferences = WaitForWindow("^Preferences$", kPatience, frame);
     ASSERT_NE(preferences, 0u) << "the preferences did not come up";
     EXPECT_TRUE(SavePng(WaitForChange(before), fs::path(VQ_TEST_OUTPUT_DIR) / "settings_out_of_range.png"));
     // OK without a change. A restart notice would come before the
     // preferences go, and hold them open until answered.
     bool closed = false;
     Window notice = 0;
-    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+    for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
          !closed && notice == 0 && std::chrono::steady_clock::now() < deadline;) {
         Keys(preferences, {"Return"});
-        closed = WaitUntilGone(preferences, 3s);
+        closed = WaitUntilGone(preferences, 10s);
         if (!closed)
             notice = WaitForWindow("^Background Color$", 5s, frame);
     }
@@ -257,8 +242,8 @@ TEST_F(EditorOnDesktop, PreferencesShowAKnobModeAndThemeSetByHandOutsideTheirLis
     }
     ASSERT_TRUE(closed) << "the preferences stayed open";
 
-    ChooseMenuItem(frame, "alt+f", "x");
-    ASSERT_EQ(editor->Wait(30s), 0) << ReadText(log);
+    ChooseMenuItem(frame, {"alt+f", "x"});
+    ASSERT_EQ(editor->Wait(kPatience), 0) << ReadText(log);
     const auto saved = ReadSettingsDwords(registry_);
     EXPECT_EQ(saved.at("KnobMode"), 2) << "Linear was shown and kept";
     EXPECT_EQ(saved.at("BackgroundColour"), 2) << "White was shown and kept";

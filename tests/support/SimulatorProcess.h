@@ -30,7 +30,7 @@ public:
     // Ends the program as SIGTERM does; true when it exited with 0.
     bool Stop();
     // One line to a program started with --control; its answer, or empty
-    // when none came within 5 s.
+    // when none came within a minute.
     std::string Command(const std::string& line);
 
     // Every message the program has heard so far, in order.
@@ -40,7 +40,7 @@ public:
 
 private:
     // The next line the program printed, without its line feed; empty when
-    // none came within 5 s.
+    // none came within a minute.
     std::string ReadLine();
 
     const std::string m_program;
