@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the format, builds with warnings as errors
-# and lints the editor's sources, runs every test under the sanitizers,
+# and runs every test under the sanitizers,
 # fuzzes every reader of outside bytes for a short while, runs the threaded
 # tests once more under ThreadSanitizer, then builds the release editor and
 # the benchmarks.
@@ -10,7 +10,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/check-format.sh"
 "$root/scripts/build.sh" debug-asan
-"$root/scripts/tidy.sh" debug-asan
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$root/build/debug-asan" --output-on-failure --parallel "$(nproc)" --timeout 600
