@@ -472,7 +472,7 @@ TEST_F(EditorJourney, DoubleClicksOnUnselectedRowsOpenTheirEditWindowsWhileThePr
     }
     Shot("journey_double_clicks");
     EXPECT_EQ(dumps() - before, kOpened) << "each first click sent its program";
-    ChooseMenuItem(frame_, "alt+f", "x");
+    ChooseMenuItem(frame_, {"alt+f", "x"});
     EXPECT_EQ(editor_->Wait(30s), 0);
 }
 
@@ -516,7 +516,7 @@ TEST_F(EditorJourney, ADragGivenUpLeavesTheListAsItWasInEachTheme)
             }
         }
         EXPECT_EQ(red, 0) << "the drop marker stayed behind";
-        ChooseMenuItem(frame_, "alt+f", "x");
+        ChooseMenuItem(frame_, {"alt+f", "x"});
         EXPECT_EQ(editor_->Wait(30s), 0);
         editor_.reset();
     }
@@ -682,7 +682,7 @@ TEST_F(EditorJourney, AReceiveCutShortShowsAndMarksWhatArrivedInAnOpenedLibrary)
     EXPECT_TRUE(rows(0, 12)) << "the programs that arrived are not shown";
     EXPECT_FALSE(rows(25, 39)) << "programs that never came changed";
 
-    ChooseMenuItem(frame_, "alt+f", "x");
+    ChooseMenuItem(frame_, {"alt+f", "x"});
     const Window question = WaitForWindow("^Confirm$");
     ASSERT_NE(question, 0u) << "leaving did not ask: the received programs would be lost";
     AnswerNo(question);
