@@ -9,8 +9,12 @@ namespace keywords {
 
 std::string Fixed(int units, int decimals)
 {
-    if (units < 0)
-        return "-" + Fixed(-units, decimals);
+    // Texts are built by appending: "-" + text makes GCC 12 warn of a false overlap.
+    if (units < 0) {
+        std::string text = "-";
+        text += Fixed(-units, decimals);
+        return text;
+    }
     int divisor = 1;
     for (int i = 0; i < decimals; ++i)
         divisor *= 10;
@@ -20,7 +24,11 @@ std::string Fixed(int units, int decimals)
 
 std::string SignedFixed(int units, int decimals)
 {
-    return units < 0 ? Fixed(units, decimals) : "+" + Fixed(units, decimals);
+    if (units < 0)
+        return Fixed(units, decimals);
+    std::string text = "+";
+    text += Fixed(units, decimals);
+    return text;
 }
 
 std::string Padded(int value, int width)

@@ -6,6 +6,7 @@
 
 #include <juce_core/juce_core.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -28,8 +29,9 @@ constexpr const char* kProgrammer = "VQ Factory";
 
 void CopyText(char* field, std::size_t size, const char* text)
 {
+    // Zero-filled and terminated; copied by length so GCC sees no truncation.
     std::memset(field, 0, size);
-    std::strncpy(field, text, size - 1);
+    std::memcpy(field, text, std::min(std::strlen(text), size - 1));
 }
 
 }  // namespace
