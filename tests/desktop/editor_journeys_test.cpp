@@ -503,19 +503,25 @@ TEST_F(EditorJourney, ADragGivenUpLeavesTheListAsItWasInEachTheme)
         EXPECT_TRUE(SavePng(CaptureScreen(x_), gallery / ("program_drag" + suffix + ".png")));
         Tool({"key", "Escape"});
         Tool({"mouseup", "1"});
-        std::this_thread::sleep_for(500ms);
-        const RgbImage left = CaptureScreen(x_);
-        EXPECT_TRUE(SavePng(left, gallery / ("program_drag_given_up" + suffix + ".png")));
-        // The drop marker's red is nowhere in the rows.
-        int red = 0;
-        for (int y = Row(*strip, 0).y - 6; y <= Row(*strip, 20).y; ++y) {
-            for (int x = from.x - 30; x < from.x + 600; ++x) {
-                const std::uint8_t* pixel = left.At(x, y);
-                if (pixel[0] > 150 && pixel[1] < 90 && pixel[2] < 90)
-                    ++red;
+        // The drop marker's red is nowhere in the rows once the editor has
+        // taken the Escape, however busy it is.
+        const auto redIn = [&](const RgbImage& screen) {
+            int red = 0;
+            for (int y = Row(*strip, 0).y - 6; y <= Row(*strip, 20).y; ++y) {
+                for (int x = from.x - 30; x < from.x + 600; ++x) {
+                    const std::uint8_t* pixel = screen.At(x, y);
+                    if (pixel[0] > 150 && pixel[1] < 90 && pixel[2] < 90)
+                        ++red;
+                }
             }
-        }
-        EXPECT_EQ(red, 0) << "the drop marker stayed behind";
+            return red;
+        };
+        RgbImage left = CaptureScreen(x_);
+        for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
+             redIn(left) != 0 && std::chrono::steady_clock::now() < deadline; left = CaptureScreen(x_))
+            std::this_thread::sleep_for(200ms);
+        EXPECT_TRUE(SavePng(left, gallery / ("program_drag_given_up" + suffix + ".png")));
+        EXPECT_EQ(redIn(left), 0) << "the drop marker stayed behind";
         ChooseMenuItem(frame_, {"alt+f", "x"});
         EXPECT_EQ(editor_->Wait(30s), 0);
         editor_.reset();
