@@ -303,7 +303,7 @@ void CHfcDrawContext::DrawBitmapText(int x, int y, const char* text, int count, 
         cellHeight = font->GetHeight() / 128;
     for (int i = 0; i < count && text[i] != '\0'; ++i) {
         // Bytes above 127 index above the font and draw nothing.
-        const int code = static_cast<signed char>(text[i]);  // NOLINT(bugprone-signed-char-misuse)
+        const int code = static_cast<signed char>(text[i]);
         DrawBitmap(x, y, cellWidth, cellHeight, font, 0, code * cellHeight);
         x += cellWidth;
     }
