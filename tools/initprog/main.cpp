@@ -16,6 +16,7 @@ std::string MakeTable(const std::array<std::uint8_t, kImageSize>& image)
     std::ostringstream out;
     out << "// Written by tools/initprog from tools/initprog/initprog.txt; do not edit.\n"
            "// Rewrite with: cmake --build <dir> --target update_initial_program\n"
+           "// clang-format off\n"
            "#include \"model/Q3917InitialProgram.h\"\n\n"
            "const std::uint8_t kQ3917InitialProgramImage[CQ3917ProgramData::kImageSize] = {\n";
     char hex[8];
